@@ -1,0 +1,64 @@
+// The engine's cost at n = 50 with both views on: the full chain after a
+// change of the whole sample, and the chain of one drag step.
+#include "motor_prueba.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+using rectaviva::Integer;
+using rectaviva::prueba::Motor;
+
+void llenar(Motor& m) {
+    std::mt19937 azar(1);
+    std::uniform_int_distribution<int> x(-20, 75), y(-35, 95);
+    for (int k = 1; k <= 50; ++k) {
+        m.g.xObs(k) = static_cast<float>(x(azar));
+        m.g.yObs(k) = static_cast<float>(y(azar));
+        m.g.activo(k) = 1;
+    }
+    m.g.nPuntos = m.g.nActivos = 50;
+    m.g.bandasActivas = 1;
+    m.g.prediccionActiva = 1;
+}
+
+void CadenaCompleta(benchmark::State& estado) {
+    Motor m;
+    llenar(m);
+    for (auto _ : estado) {
+        m.calculos.sumas();
+        m.calculos.Calcula();
+        m.calculos.Anova();
+        m.calculos.bandas();
+        m.calculos.prediccion();
+        benchmark::DoNotOptimize(m.g.banda(3, 21));
+    }
+}
+BENCHMARK(CadenaCompleta);
+
+void PasoDeArrastre(benchmark::State& estado) {
+    Motor m;
+    llenar(m);
+    m.calculos.sumas();
+    const Integer k = 17;
+    float paso = 1.0f;
+    for (auto _ : estado) {
+        const float xv = m.g.xObs(k), yv = m.g.yObs(k);
+        m.g.xObs(k) = xv + paso;
+        m.g.yObs(k) = yv - paso;
+        paso = -paso;
+        m.calculos.resumas(k, xv, yv);
+        m.calculos.Calcula();
+        m.calculos.Anova();
+        m.calculos.prediccion();
+        m.calculos.bandas();
+        benchmark::DoNotOptimize(m.g.banda(3, 21));
+    }
+}
+BENCHMARK(PasoDeArrastre);
+
+} // namespace
+
+BENCHMARK_MAIN();

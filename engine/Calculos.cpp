@@ -1,0 +1,281 @@
+// The regression engine. Every expression is evaluated in double precision
+// in the order written and rounded to float when it is stored; a later
+// formula reads the stored, rounded field. The sums are float accumulators.
+//
+// Degenerate samples: a centred sum of squares is never negative; when all
+// points in use share one abscissa the slope and everything that depends on
+// it are undefined (NaN); when they share one ordinate the correlation, R²
+// and the slope's test are undefined; a perfect fit on an oblique line is a
+// valid result with zero error variance and an infinite slope statistic.
+#include "Calculos.h"
+
+#include "Tablas.h"
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace rectaviva {
+
+namespace {
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInfinito = std::numeric_limits<float>::infinity();
+
+// The intercept's t statistic when its standard error is not positive: large
+// enough to lie beyond the table's sentinel, so that its p-value is 0.
+constexpr float kGuardiaIntercepto = 100000.0f;
+
+// The fit needs at least three points in use (one degree of freedom for the
+// error) and at most fifty (the rows of the t table).
+constexpr Integer kMinimoActivos = 3;
+constexpr Integer kMaximoPuntos = 50;
+
+inline double D(float v) {
+    return static_cast<double>(v);
+}
+inline float S(double v) {
+    return static_cast<float>(v);
+}
+
+bool hayMuestra(const Globales& g) {
+    return g.nActivos >= kMinimoActivos && g.nActivos <= kMaximoPuntos;
+}
+
+// A difference of two rounded float sums carries their rounding error, a few
+// units in the last place of the larger one. A centred sum of squares below
+// that noise cannot be told from zero at single precision, and a negative one
+// is pure rounding: both are taken as 0, so that a sample on one vertical,
+// horizontal or oblique line is recognised as such whatever its coordinates.
+float sumaDeCuadrados(double valor, float origen, double ulps) {
+    const double ruido = ulps * static_cast<double>(FLT_EPSILON) * std::fabs(D(origen));
+    if (!(valor > ruido)) {
+        return 0.0f;
+    }
+    return S(valor);
+}
+
+} // namespace
+
+void Calculos::sumas() {
+    Globales& g = g_;
+    g.sumaX = 0.0f;
+    g.sumaY = 0.0f;
+    g.sumaX2 = 0.0f;
+    g.sumaY2 = 0.0f;
+    g.sumaXY = 0.0f;
+    const Integer ultimo = g.nPuntos < kMaximoPuntos ? g.nPuntos : kMaximoPuntos;
+    for (g.indice = 1; g.indice <= ultimo; ++g.indice) {
+        if (g.activo(g.indice) != 1) {
+            continue;
+        }
+        const double x = g.xObs(g.indice);
+        const double y = g.yObs(g.indice);
+        g.sumaX = S(D(g.sumaX) + x);
+        g.sumaY = S(D(g.sumaY) + y);
+        g.sumaX2 = S(D(g.sumaX2) + x * x);
+        g.sumaY2 = S(D(g.sumaY2) + y * y);
+        g.sumaXY = S(D(g.sumaXY) + y * x);
+    }
+}
+
+void Calculos::resumas(const Integer& ksel, const Single& Xold, const Single& Yold) {
+    Globales& g = g_;
+    // Only a point of the sample that is in use contributes to the sums.
+    if (ksel < 1 || ksel > g.nPuntos || ksel > kMaximoPuntos || g.activo(ksel) != 1) {
+        return;
+    }
+    const double x = g.xObs(ksel);
+    const double y = g.yObs(ksel);
+    const double xv = Xold;
+    const double yv = Yold;
+    g.sumaX = S((D(g.sumaX) - xv) + x);
+    g.sumaY = S((D(g.sumaY) - yv) + y);
+    g.sumaX2 = S(x * x + (D(g.sumaX2) - xv * xv));
+    g.sumaY2 = S(y * y + (D(g.sumaY2) - yv * yv));
+    g.sumaXY = S(y * x + (D(g.sumaXY) - xv * yv));
+}
+
+void Calculos::Calcula() {
+    Globales& g = g_;
+    if (!hayMuestra(g)) {
+        return;
+    }
+    const double n = g.nActivos;
+    const int nMenos1 = g.nActivos - 1;
+    const int nMenos2 = g.nActivos - 2;
+
+    g.Sxx = sumaDeCuadrados(D(g.sumaX2) - (D(g.sumaX) * D(g.sumaX)) / n, g.sumaX2, 1.0);
+    g.Syy = sumaDeCuadrados(D(g.sumaY2) - (D(g.sumaY) * D(g.sumaY)) / n, g.sumaY2, 1.0);
+    g.Sxy = S(D(g.sumaXY) - (D(g.sumaY) * D(g.sumaX)) / n);
+    g.mediaX = S(D(g.sumaX) / n);
+    g.mediaY = S(D(g.sumaY) / n);
+    g.varX = S(D(g.Sxx) / nMenos1);
+    g.varY = S(D(g.Syy) / nMenos1);
+    g.desvX = S(std::sqrt(D(g.varX)));
+    g.desvY = S(std::sqrt(D(g.varY)));
+
+    const bool xConstante = g.Sxx == 0.0f;
+    const bool yConstante = g.Syy == 0.0f;
+
+    g.correlacion =
+        (xConstante || yConstante) ? kNaN : S(D(g.Sxy) / std::sqrt(D(g.Syy) * D(g.Sxx)));
+
+    if (xConstante) {
+        // No slope exists for points on one vertical line: the fit, its
+        // errors, tests and R² are all undefined.
+        g.pendiente = g.intercepto = kNaN;
+        g.SCReg = g.SCErr = g.varError = kNaN;
+        g.eeIntercepto = g.eePendiente = kNaN;
+        g.tIntercepto = g.pIntercepto = g.tPendiente = g.pPendiente = kNaN;
+        g.R2 = kNaN;
+        Intervalos(g.nivelConf);
+        return;
+    }
+
+    g.pendiente = S(D(g.Sxy) / D(g.Sxx));
+    g.intercepto = S(D(g.mediaY) - D(g.pendiente) * D(g.mediaX));
+    g.SCReg = S((D(g.Sxy) * D(g.Sxy)) / D(g.Sxx));
+    g.SCErr = sumaDeCuadrados(D(g.Syy) - D(g.SCReg), g.Syy, 4.0);
+    g.varError = S(D(g.SCErr) / nMenos2);
+    g.eeIntercepto = S(((D(g.mediaX) * D(g.mediaX)) / D(g.Sxx) + 1.0 / n) * D(g.varError));
+    g.eeIntercepto = S(std::sqrt(D(g.eeIntercepto)));
+    g.eePendiente = S(D(g.varError) / D(g.Sxx));
+    g.eePendiente = S(std::sqrt(D(g.eePendiente)));
+
+    const Byte gl = static_cast<Byte>(nMenos2);
+    if (g.eeIntercepto > 0.0f) {
+        g.tIntercepto = S(D(g.intercepto) / D(g.eeIntercepto));
+    } else {
+        g.tIntercepto = kGuardiaIntercepto;
+    }
+    g_.oTablas->pValorT(g.tIntercepto, g.pIntercepto, gl, g.valoresT, g.probT);
+
+    if (yConstante) {
+        // A horizontal cloud gives no test of the slope: 0 over 0.
+        g.tPendiente = kNaN;
+    } else if (g.eePendiente > 0.0f) {
+        g.tPendiente = S(D(g.pendiente) / D(g.eePendiente));
+    } else if (g.pendiente != 0.0f) {
+        // A perfect fit on an oblique line: the slope is known without error.
+        g.tPendiente = std::copysign(kInfinito, g.pendiente);
+    } else {
+        g.tPendiente = kNaN;
+    }
+    g_.oTablas->pValorT(g.tPendiente, g.pPendiente, gl, g.valoresT, g.probT);
+
+    g.R2 = yConstante ? kNaN : S((D(g.SCReg) * 100.0) / D(g.Syy));
+
+    Intervalos(g.nivelConf);
+}
+
+void Calculos::Intervalos(const Single& conf) {
+    Globales& g = g_;
+    if (!hayMuestra(g)) {
+        return;
+    }
+    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    g_.oTablas->cuantila(g.cuantilT, conf, gl, g.valoresT, g.probT);
+    const float wA = S(D(g.eeIntercepto) * D(g.cuantilT));
+    const float wB = S(D(g.eePendiente) * D(g.cuantilT));
+    g.liIntercepto = S(D(g.intercepto) - D(wA));
+    g.lsIntercepto = S(D(g.intercepto) + D(wA));
+    g.liPendiente = S(D(g.pendiente) - D(wB));
+    g.lsPendiente = S(D(g.pendiente) + D(wB));
+}
+
+void Calculos::Anova() {
+    Globales& g = g_;
+    if (!hayMuestra(g)) {
+        return;
+    }
+    g.CMErr = g.varError;
+    g.SCTot = g.Syy;
+    g.glReg = 1;
+    g.glErr = static_cast<Byte>(g.nActivos - 2);
+    g.glTot = static_cast<Byte>(g.nActivos - 1);
+
+    if (std::isnan(g.SCReg) || std::isnan(g.varError) || g.Syy == 0.0f) {
+        // The F test is the slope's test: undefined wherever that one is.
+        g.valorF = kNaN;
+    } else if (g.varError > 0.0f) {
+        g.valorF = S(D(g.SCReg) / D(g.varError));
+    } else if (g.SCReg > 0.0f) {
+        // A perfect fit: all the variation is explained.
+        g.valorF = kInfinito;
+    } else {
+        g.valorF = kNaN;
+    }
+    g.CMReg = g.SCReg;
+    const float t = S(std::sqrt(D(g.valorF)));
+    g_.oTablas->pValorT(t, g.pAnova, g.glErr, g.valoresT, g.probT);
+}
+
+void Calculos::PuntosPrediccion() {
+    Globales& g = g_;
+    const double paso = static_cast<double>(g.xMax - g.xMin) / 20.0;
+    g.xBanda(0) = g.xMin;
+    for (int k = 1; k <= 20; ++k) {
+        g.xBanda(k) = S(D(g.xBanda(k - 1)) + paso);
+    }
+}
+
+namespace {
+
+// Half-widths of the interval for one new observation (wI) and for the mean
+// response (wM) at distance d from the mean of x. Undefined when the sample
+// has no slope (all x equal) or no error variance.
+struct Anchos {
+    float wI;
+    float wM;
+};
+
+Anchos anchos(const Globales& g, float cs, double d) {
+    if (!(g.Sxx > 0.0f) || std::isnan(cs)) {
+        return {kNaN, kNaN};
+    }
+    const double unoSobreN = 1.0 / static_cast<double>(g.nActivos);
+    const double palanca = d * d / D(g.Sxx);
+    return {S(D(cs) * std::sqrt(palanca + (unoSobreN + 1.0))),
+            S(D(cs) * std::sqrt(palanca + unoSobreN))};
+}
+
+} // namespace
+
+void Calculos::bandas() {
+    Globales& g = g_;
+    if (g.bandasActivas != 1 || !hayMuestra(g)) {
+        return;
+    }
+    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    g_.oTablas->cuantila(g.cuantilT, g.nivelPred, gl, g.valoresT, g.probT);
+    const float cs = S(D(g.cuantilT) * std::sqrt(D(g.varError)));
+    for (int k = 0; k <= 20; ++k) {
+        const double x = g.xBanda(k);
+        const double yGorro = D(g.pendiente) * x + D(g.intercepto);
+        const Anchos w = anchos(g, cs, x - D(g.mediaX));
+        g.banda(0, k) = S(yGorro - D(w.wI));
+        g.banda(1, k) = S(yGorro + D(w.wI));
+        g.banda(2, k) = S(yGorro - D(w.wM));
+        g.banda(3, k) = S(yGorro + D(w.wM));
+    }
+}
+
+void Calculos::prediccion() {
+    Globales& g = g_;
+    if (g.prediccionActiva != 1 || !hayMuestra(g)) {
+        return;
+    }
+    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    g_.oTablas->cuantila(g.cuantilT, g.nivelPred, gl, g.valoresT, g.probT);
+    const float cs = S(D(g.cuantilT) * std::sqrt(D(g.varError)));
+    const float d = S(D(g.xPred) - D(g.mediaX));
+    const Anchos w = anchos(g, cs, d);
+    g.yPred = S(D(g.pendiente) * D(g.xPred) + D(g.intercepto));
+    g.banda(0, 21) = S(D(g.yPred) - D(w.wI));
+    g.banda(1, 21) = S(D(g.yPred) + D(w.wI));
+    g.banda(2, 21) = S(D(g.yPred) - D(w.wM));
+    g.banda(3, 21) = S(D(g.yPred) + D(w.wM));
+}
+
+} // namespace rectaviva

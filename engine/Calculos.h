@@ -1,0 +1,39 @@
+// The regression engine: sums, least-squares fit, coefficient tests and
+// intervals, analysis of variance, prediction and confidence bands. Every
+// operation reads its inputs from the shared state and leaves its results
+// there; the window calls them in a fixed order (sums, Calcula, Anova,
+// bandas, prediccion).
+#pragma once
+
+#include "Globales.h"
+
+namespace rectaviva {
+
+class Calculos {
+public:
+    explicit Calculos(Globales& g) : g_(g) {}
+
+    // The five sums over the points in use, from scratch.
+    void sumas();
+    // The five sums updated for point ksel, which moved from (Xold, Yold) to
+    // its current coordinates. Constant work: used at every drag step.
+    void resumas(const Integer& ksel, const Single& Xold, const Single& Yold);
+    // Means, centred sums, variances, correlation, the fit, its standard
+    // errors, t tests, R² and finally the coefficient intervals.
+    void Calcula();
+    // The intervals of intercept and slope at the level conf (percent, 65..99).
+    void Intervalos(const Single& conf);
+    // The analysis-of-variance table and its F test.
+    void Anova();
+    // The 21 band abscissae from the plot's x range; once, at start-up.
+    void PuntosPrediccion();
+    // Both intervals at each band abscissa, while the band view is on.
+    void bandas();
+    // The prediction at xPred with both intervals, while the prediction view is on.
+    void prediccion();
+
+private:
+    Globales& g_;
+};
+
+} // namespace rectaviva

@@ -1,0 +1,115 @@
+// The shared state record: the one object through which every part of the
+// program meets. It holds the sample, the running sums, every statistic, the
+// t table, the band and prediction results, the user's settings, the view
+// flags, the plot range and the three service objects. The engine and the
+// tables read their inputs here and leave their results here; the
+// presentation reads it to draw; the window writes the sample and the
+// settings and then calls the engine in a fixed order.
+//
+// The window owns one Globales for the whole run; each test makes its own.
+// An undefined statistic (a sample that leaves it undefined) is stored as a
+// quiet NaN and nothing else is ever stored as NaN.
+#pragma once
+
+#include "arreglo.h"
+
+#include <cstdint>
+#include <string>
+
+namespace rectaviva {
+
+class Calculos;
+class Tablas;
+class mostrar;
+
+using Integer = std::int16_t;
+using Byte = std::uint8_t;
+using Single = float;
+
+// Sample arrays, (1 To 50).
+template <typename T> using ArregloMuestra = Arreglo<T, Rango<1, 50>>;
+// The t table, (1 To 50, 0 To 7): row = degrees of freedom, column = probability.
+using TablaT = Arreglo<Single, Rango<1, 50>, Rango<0, 7>>;
+// The cumulative probability of each column of the t table, (0 To 7).
+using ProbabilidadesT = Arreglo<Single, Rango<0, 7>>;
+// Band abscissae, (0 To 20).
+using AbscisasBanda = Arreglo<Single, Rango<0, 20>>;
+// Band ordinates, (0 To 3, 0 To 21).
+using OrdenadasBanda = Arreglo<Single, Rango<0, 3>, Rango<0, 21>>;
+
+struct Globales {
+    Globales() = default;
+    Globales(const Globales&) = delete;
+    Globales& operator=(const Globales&) = delete;
+
+    // The sample.
+    Integer nPuntos = 0;         ///< points in the sample, 3..50 once a sample exists
+    Integer nActivos = 0;        ///< points in use: the n of every formula
+    ArregloMuestra<Single> xObs; ///< abscissae, plot units
+    ArregloMuestra<Single> yObs; ///< ordinates, plot units
+    ArregloMuestra<Byte> activo; ///< 1 = in use, 0 = deleted (kept in place)
+    Integer indice = 0;          ///< shared loop and column index; meaningless between operations
+
+    // Running sums over the points in use.
+    Single sumaX = 0, sumaY = 0, sumaX2 = 0, sumaY2 = 0, sumaXY = 0;
+
+    // Descriptive statistics and fit.
+    Single mediaX = 0, mediaY = 0;
+    Single Sxx = 0, Syy = 0, Sxy = 0;
+    Single varX = 0, varY = 0; ///< sample variances, divisor n - 1
+    Single desvX = 0, desvY = 0;
+    Single correlacion = 0;
+    Single intercepto = 0, pendiente = 0;
+    Single SCReg = 0, SCErr = 0;
+    Single varError = 0; ///< s², the estimated error variance
+    Single eeIntercepto = 0, eePendiente = 0;
+    Single tIntercepto = 0, tPendiente = 0;
+    Single pIntercepto = 0, pPendiente = 0; ///< two-sided p-values, 0..1
+    Single R2 = 0;                          ///< percent, 0..100
+
+    // Coefficient intervals at the level nivelConf.
+    Single liIntercepto = 0, lsIntercepto = 0, liPendiente = 0, lsPendiente = 0;
+
+    // Analysis of variance.
+    Single SCTot = 0;
+    Byte glReg = 0, glErr = 0, glTot = 0;
+    Single CMReg = 0, CMErr = 0;
+    Single valorF = 0, pAnova = 0;
+
+    // Distribution table, filled once at start-up.
+    TablaT valoresT;
+    ProbabilidadesT probT;
+    Single cuantilT = 0; ///< the t quantile that the last cuantila produced
+
+    // Bands and prediction.
+    AbscisasBanda xBanda; ///< the 21 abscissae of the bands, fixed at start-up
+    OrdenadasBanda banda; ///< rows 0,1: one observation; 2,3: mean response; column 21 at xPred
+    Single xPred = 0;     ///< abscissa of the prediction, plot units
+    Single yPred = 0;     ///< predicted response at xPred
+
+    // Levels and view flags.
+    Single nivelConf = 0; ///< percent, 65..99, level of the coefficient intervals
+    Single nivelPred = 0; ///< percent, 65..99, level of the prediction intervals and bands
+    Byte prediccionActiva = 0;
+    Byte bandasActivas = 0;
+    Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted
+
+    // Plot range in user units, set by the layout.
+    Integer xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+
+    // Service objects, created and owned by the window.
+    Calculos* oCalculos = nullptr;
+    Tablas* oTablas = nullptr;
+    mostrar* oMostrar = nullptr;
+
+    // Window fields.
+    Single escalaX = 0, escalaY = 0;     ///< layout units in twips: screen width/1200, height/1000
+    std::string lineaLista;              ///< one row of the point list, UTF-8
+    Integer puntoSel = 0;                ///< point last picked, 1..nPuntos
+    Integer arrastrando = 0;             ///< -1 while a pressed point is held, else 0
+    Single xAnterior = 0, yAnterior = 0; ///< dragged point before its last step, plot units
+    Single xRaton = 0, yRaton = 0;       ///< last mouse position, plot units
+    Byte tamanoEditado = 0, nivelConfEditado = 0, nivelPredEditado = 0, xPredEditado = 0;
+};
+
+} // namespace rectaviva

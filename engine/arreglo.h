@@ -1,0 +1,69 @@
+// Fixed-bound arrays whose subscripts run exactly as the design writes them,
+// for example Arreglo<float, Rango<1, 50>> for (1 To 50) and
+// Arreglo<float, Rango<1, 50>, Rango<0, 7>> for (1 To 50, 0 To 7).
+// Subscripts are checked in debug and sanitizer builds; an out-of-range
+// subscript there stops the program with a message instead of reading
+// or writing a neighbouring field.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+
+namespace rectaviva {
+
+template <int Lo, int Hi> struct Rango {
+    static_assert(Lo <= Hi, "an empty range has no use here");
+    static constexpr int lo = Lo;
+    static constexpr int hi = Hi;
+    static constexpr std::size_t tamano = static_cast<std::size_t>(Hi - Lo + 1);
+    static constexpr bool contiene(long i) { return i >= Lo && i <= Hi; }
+};
+
+[[noreturn]] inline void subindiceFueraDeRango(long i, int lo, int hi) {
+    std::fprintf(stderr, "rectaviva: subscript %ld outside %d..%d\n", i, lo, hi);
+    std::abort();
+}
+
+template <typename R> constexpr std::size_t desplazamiento(long i) {
+#ifdef RECTAVIVA_COMPROBAR_LIMITES
+    if (!R::contiene(i)) {
+        subindiceFueraDeRango(i, R::lo, R::hi);
+    }
+#endif
+    return static_cast<std::size_t>(i - R::lo);
+}
+
+template <typename T, typename... Rangos> class Arreglo;
+
+// One dimension.
+template <typename T, typename R> class Arreglo<T, R> {
+public:
+    using Rango1 = R;
+    constexpr T& operator()(long i) { return datos_[desplazamiento<R>(i)]; }
+    constexpr const T& operator()(long i) const { return datos_[desplazamiento<R>(i)]; }
+    bool operator==(const Arreglo&) const = default;
+
+private:
+    std::array<T, R::tamano> datos_{};
+};
+
+// Two dimensions, stored with the first subscript varying fastest.
+template <typename T, typename R1, typename R2> class Arreglo<T, R1, R2> {
+public:
+    using Rango1 = R1;
+    using Rango2 = R2;
+    constexpr T& operator()(long i, long j) {
+        return datos_[desplazamiento<R1>(i) + R1::tamano * desplazamiento<R2>(j)];
+    }
+    constexpr const T& operator()(long i, long j) const {
+        return datos_[desplazamiento<R1>(i) + R1::tamano * desplazamiento<R2>(j)];
+    }
+    bool operator==(const Arreglo&) const = default;
+
+private:
+    std::array<T, R1::tamano * R2::tamano> datos_{};
+};
+
+} // namespace rectaviva

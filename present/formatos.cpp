@@ -1,0 +1,142 @@
+// Exact decimal rounding for the display formats and the row builder of the
+// point list.
+#include "formatos.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace rectaviva {
+
+namespace {
+
+int decimalesDe(Formato f) {
+    switch (f) {
+    case Formato::UnDecimal:
+        return 1;
+    case Formato::DosDecimales:
+        return 2;
+    case Formato::TresDecimales:
+        return 3;
+    case Formato::Entero:
+    case Formato::EnteroEspacio:
+        break;
+    }
+    return 0;
+}
+
+// Every float is a multiple of 2^-149, so 149 fixed decimals write its value
+// exactly; rounding then works on the true digits, never on a binary tie.
+constexpr int decimalesExactos = 149;
+
+} // namespace
+
+std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
+    if (std::isnan(valor)) {
+        return std::string(textoIndefinido);
+    }
+    const double v =
+        std::isinf(valor) ? std::copysign(guardaInfinito, valor) : static_cast<double>(valor);
+    const int dec = decimalesDe(f);
+
+    // Largest float is below 10^39: 39 integer digits, the point, 149 decimals.
+    std::array<char, 200> buf;
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
+                                   std::chars_format::fixed, decimalesExactos);
+    const std::string_view exacto(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    const std::size_t punto = exacto.find('.');
+
+    // The kept digits, integer part and dec decimals, as one digit string.
+    std::string digitos(exacto.substr(0, punto));
+    digitos.append(exacto.substr(punto + 1, static_cast<std::size_t>(dec)));
+
+    // Half away from zero on the magnitude: the first dropped digit decides.
+    if (exacto[punto + 1 + static_cast<std::size_t>(dec)] >= '5') {
+        std::size_t i = digitos.size();
+        while (i > 0 && digitos[i - 1] == '9') {
+            digitos[--i] = '0';
+        }
+        if (i == 0) {
+            digitos.insert(digitos.begin(), '1');
+        } else {
+            ++digitos[i - 1];
+        }
+    }
+
+    const bool cero = digitos.find_first_not_of('0') == std::string::npos;
+    std::string texto;
+    texto.reserve(digitos.size() + 4);
+    if (std::signbit(v) && !cero) {
+        texto.push_back('-');
+    }
+    const std::size_t enteros = digitos.size() - static_cast<std::size_t>(dec);
+    texto.append(digitos, 0, enteros);
+    if (dec > 0) {
+        texto.append(puntoDecimal);
+        texto.append(digitos, enteros, std::string::npos);
+    }
+    if (f == Formato::EnteroEspacio) {
+        texto.push_back(' ');
+    }
+    return texto;
+}
+
+std::optional<Integer> redondearEntero16(Single valor) {
+    if (!std::isfinite(valor)) {
+        return std::nullopt;
+    }
+    // nearbyint in the default rounding mode sends a tie to the even neighbour.
+    const double r = std::nearbyint(static_cast<double>(valor));
+    if (r < -32768.0 || r > 32767.0) {
+        return std::nullopt;
+    }
+    return static_cast<Integer>(r);
+}
+
+namespace {
+
+// Leading spaces of the x column; the y column always has two more. Measured
+// in a font where a digit is twice as wide as a space or a minus sign, this
+// ends every number of -99..999 at the same place.
+int espaciosX(const std::optional<Integer>& v) {
+    if (!v) {
+        return 10;
+    }
+    if (*v <= -10) {
+        return 7;
+    }
+    if (*v < 0) {
+        return 9;
+    }
+    if (*v <= 9) {
+        return 10;
+    }
+    if (*v <= 99) {
+        return 8;
+    }
+    return 6;
+}
+
+void anadirColumna(std::string& stg, int espacios, const std::optional<Integer>& v) {
+    stg.append(static_cast<std::size_t>(espacios) + 1, ' ');
+    if (v) {
+        stg.append(std::to_string(*v));
+    } else {
+        stg.append(textoIndefinido);
+    }
+}
+
+} // namespace
+
+void formarFila(Integer ksel, Single X, Single Y, std::string& stg) {
+    const auto kx = redondearEntero16(X);
+    const auto ky = redondearEntero16(Y);
+    stg.clear();
+    stg.append(ksel <= 9 ? 4 : 2, ' ');
+    stg.append(2, ' ');
+    stg.append(std::to_string(ksel));
+    anadirColumna(stg, espaciosX(kx), kx);
+    anadirColumna(stg, espaciosX(ky) + 2, ky);
+}
+
+} // namespace rectaviva

@@ -1,0 +1,123 @@
+// Bar widths, line end points, band segments and marks from the shared state.
+#include "geometria.h"
+
+#include <cmath>
+#include <limits>
+
+namespace rectaviva {
+
+namespace {
+
+struct Escala {
+    Single valor;
+    Single desplazamiento;
+    Single factor; ///< twips per unit
+};
+
+Single recortar(Single w, Single anchoMaximo) {
+    // An undefined statistic leaves its bar empty rather than of unknown size.
+    if (std::isnan(w)) {
+        return 0;
+    }
+    if (w > anchoMaximo) {
+        return anchoMaximo;
+    }
+    if (w < 0) {
+        return 0;
+    }
+    return w;
+}
+
+} // namespace
+
+std::array<Single, numBarras> anchosBarras(const Globales& g, Single anchoMaximo) {
+    // Shift and factor of each bar, in the order of Shape2(0..22). Each scale
+    // puts the values a classroom sample usually gives within the largest width.
+    const std::array<Escala, numBarras> escalas{{
+        {g.intercepto, 45, 12.3f},
+        {g.pendiente, 3, 225},
+        {g.eeIntercepto, 0, 48},
+        {g.eePendiente, 0, 700},
+        {g.lsIntercepto - g.liIntercepto, 0, 4.8f},
+        {g.lsPendiente - g.liPendiente, 0, 100},
+        {g.tIntercepto, 0, 300},
+        {g.tPendiente, 0, 300},
+        {g.pIntercepto, 0, 2000},
+        {g.pPendiente, 0, 2000},
+        {g.varError, 0, 0.4f},
+        {g.R2, 0, 15},
+        {g.mediaX, 20, 14.2f},
+        {g.mediaY, 40, 10},
+        {g.varX, 0, 1.2f},
+        {g.varY, 0, 0.45f},
+        {g.desvX, 0, 50},
+        {g.desvY, 0, 27},
+        {g.correlacion, 1, 675},
+        {g.Sxx, 0, 0.08f},
+        {g.Syy, 0, 0.08f},
+        {g.Sxy, 10000, 0.05f},
+        {g.pAnova, 0, 2000},
+    }};
+    std::array<Single, numBarras> anchos{};
+    for (int i = 0; i < numBarras; ++i) {
+        const Escala& e = escalas[static_cast<std::size_t>(i)];
+        const Single bruto = (e.valor + e.desplazamiento) * e.factor;
+        anchos[static_cast<std::size_t>(i)] = recortar(bruto, anchoMaximo);
+    }
+    return anchos;
+}
+
+namespace {
+
+// A lower limit at `origen` sits under the box's left edge; one further left
+// (or undefined) keeps the bar at that edge.
+Single desplazamiento(Single limite, Single origen, Single factor) {
+    const Single d = (limite + origen) * factor;
+    return d > 0 ? d : 0;
+}
+
+} // namespace
+
+Single desplazamientoIntervaloA(const Globales& g) {
+    return desplazamiento(g.liIntercepto, 130, 4.8f);
+}
+
+Single desplazamientoIntervaloB(const Globales& g) {
+    return desplazamiento(g.liPendiente, 12, 40);
+}
+
+namespace {
+
+Segmento segmento(Single x1, Single y1, Single x2, Single y2) {
+    const bool finito =
+        std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+    return {x1, y1, x2, y2, finito};
+}
+
+} // namespace
+
+Segmento rectaAjustada(const Globales& g, Single a, Single b) {
+    const auto ordenada = [&](Integer x) {
+        const double y = static_cast<double>(x) * static_cast<double>(b) + static_cast<double>(a);
+        // A double beyond the float range has no float to round to; it stands
+        // for an end that cannot be drawn, like an infinite one.
+        if (std::fabs(y) > static_cast<double>(std::numeric_limits<Single>::max())) {
+            const Single inf = std::numeric_limits<Single>::infinity();
+            return y > 0 ? inf : -inf;
+        }
+        return static_cast<Single>(y);
+    };
+    return segmento(g.xMin, ordenada(g.xMin), g.xMax, ordenada(g.xMax));
+}
+
+Segmento segmentoBanda(const Globales& g, int fila, int k) {
+    return segmento(g.xBanda(k), g.banda(fila, k), g.xBanda(k + 1), g.banda(fila, k + 1));
+}
+
+Segmento marcaPrediccion(const Globales& g, int fila) {
+    return segmento(g.xPred, g.banda(fila, 21), g.xPred, g.banda(fila + 1, 21));
+}
+
+Esquina esquinaMarcador(Single x, Single y) { return {x - 1, y + 1}; }
+
+} // namespace rectaviva

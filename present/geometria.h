@@ -1,0 +1,52 @@
+// The numbers behind the drawn elements, computed from the shared state
+// without touching a control: value-bar widths and offsets, the fitted line's
+// end points, the band segments and the prediction marks. The presentation
+// applies them to the controls; the tests and the benchmark check them alone.
+#pragma once
+
+#include "Globales.h"
+
+#include <array>
+
+namespace rectaviva {
+
+// Number of value bars, Shape2(0..22).
+inline constexpr int numBarras = 23;
+
+// Width of each bar in twips after the clamps: 0 for a negative or undefined
+// raw width, anchoMaximo (twips) for one past it.
+std::array<Single, numBarras> anchosBarras(const Globales& g, Single anchoMaximo);
+
+// Twips from the left edge of Text1(5) to the start of the intercept
+// interval's bar, and from Text1(7) to the slope interval's; 0 when the lower
+// limit lies left of the scale's origin or is undefined.
+Single desplazamientoIntervaloA(const Globales& g);
+Single desplazamientoIntervaloB(const Globales& g);
+
+// A straight segment in plot units; `visible` is false when an end is not a
+// finite number, so the element is hidden instead of drawn from garbage.
+struct Segmento {
+    Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool visible = false;
+};
+
+// The fitted line y = a + b·x across the plotted x range xMin..xMax; each
+// ordinate is evaluated in double precision and stored as a float.
+Segmento rectaAjustada(const Globales& g, Single a, Single b);
+
+// Segment k (0..19) of band row `fila` of banda (0, 1: one observation;
+// 2, 3: mean response), from xBanda(k) to xBanda(k + 1).
+Segmento segmentoBanda(const Globales& g, int fila, int k);
+
+// The prediction marks at xPred: `fila` 0 spans banda(0,21)..banda(1,21)
+// (one observation), `fila` 2 spans banda(2,21)..banda(3,21) (mean response).
+Segmento marcaPrediccion(const Globales& g, int fila);
+
+// Top-left corner of a point's marker in plot units: one unit left of the
+// point and one unit above it.
+struct Esquina {
+    Single left = 0, top = 0;
+};
+Esquina esquinaMarcador(Single x, Single y);
+
+} // namespace rectaviva

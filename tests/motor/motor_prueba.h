@@ -1,0 +1,57 @@
+// A fresh engine for each test: its own shared state, with the t table, the
+// band abscissae and the default settings that start-up gives the program.
+#pragma once
+
+#include "Calculos.h"
+#include "Globales.h"
+#include "Tablas.h"
+
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+namespace rectaviva::prueba {
+
+struct Motor {
+    std::unique_ptr<Globales> estado = std::make_unique<Globales>();
+    Globales& g = *estado;
+    Calculos calculos{g};
+    Tablas tablas{g};
+
+    Motor() {
+        g.oCalculos = &calculos;
+        g.oTablas = &tablas;
+        g.xMin = -40;
+        g.xMax = 100;
+        g.yMin = -40;
+        g.yMax = 100;
+        tablas.tablaT(g.valoresT);
+        calculos.PuntosPrediccion();
+        g.nivelPred = 95.0f;
+        g.xPred = 20.0f;
+        g.nivelConf = 95.0f;
+    }
+
+    // Replaces the sample by the given points, all in use.
+    void muestra(std::initializer_list<std::pair<float, float>> puntos) {
+        g.nPuntos = 0;
+        for (const auto& [x, y] : puntos) {
+            ++g.nPuntos;
+            g.xObs(g.nPuntos) = x;
+            g.yObs(g.nPuntos) = y;
+            g.activo(g.nPuntos) = 1;
+        }
+        g.nActivos = g.nPuntos;
+    }
+
+    // The full recompute chain after a change of the whole sample.
+    void recalcular() {
+        calculos.sumas();
+        calculos.Calcula();
+        calculos.Anova();
+        calculos.bandas();
+        calculos.prediccion();
+    }
+};
+
+} // namespace rectaviva::prueba

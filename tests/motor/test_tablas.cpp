@@ -1,0 +1,165 @@
+// The t table and its two look-ups: spot values of the table, its shape, and
+// the interpolation examples, including statistics beyond the last column.
+#include "motor_prueba.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <string>
+
+namespace rectaviva::prueba {
+namespace {
+
+TEST(TablaT, ValoresPuntuales) {
+    Motor m;
+    const TablaT& T = m.g.valoresT;
+    EXPECT_EQ(T(10, 4), 2.228f);
+    EXPECT_EQ(T(1, 6), 63.66f);
+    EXPECT_EQ(T(50, 4), 2.009f);
+    EXPECT_EQ(T(20, 6), 2.845f);
+    EXPECT_EQ(T(1, 1), 0.727f);
+    EXPECT_EQ(T(31, 6), 2.745f);
+    EXPECT_EQ(m.g.probT(0), 0.5f);
+    EXPECT_EQ(m.g.probT(4), 0.975f);
+    EXPECT_EQ(m.g.probT(7), 1.0f);
+}
+
+TEST(TablaT, FormaDeLaTabla) {
+    Motor m;
+    const TablaT& T = m.g.valoresT;
+    for (int k = 1; k <= 50; ++k) {
+        EXPECT_EQ(T(k, 0), 0.0f);
+        EXPECT_EQ(T(k, 7), 3000.0f);
+        for (int j = 1; j <= 7; ++j) {
+            EXPECT_LT(T(k, j - 1), T(k, j)) << "row " << k << " column " << j;
+            if (k > 1) {
+                EXPECT_LE(T(k, j), T(k - 1, j)) << "row " << k << " column " << j;
+            }
+        }
+    }
+    for (int j = 1; j <= 7; ++j) {
+        EXPECT_LT(m.g.probT(j - 1), m.g.probT(j));
+    }
+}
+
+struct CasoP {
+    const char* nombre;
+    float estadistico;
+    int gl;
+    double pEsperado;
+    double tolerancia;
+};
+
+void PrintTo(const CasoP& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
+class PValor : public ::testing::TestWithParam<CasoP> {};
+
+TEST_P(PValor, Interpola) {
+    const CasoP& c = GetParam();
+    Motor m;
+    float p = -1;
+    m.tablas.pValorT(c.estadistico, p, static_cast<Byte>(c.gl), m.g.valoresT, m.g.probT);
+    EXPECT_NEAR(p, c.pEsperado, c.tolerancia);
+    // Two-sided: the sign of the statistic does not matter.
+    float pNegativo = -1;
+    const float menos = -c.estadistico;
+    m.tablas.pValorT(menos, pNegativo, static_cast<Byte>(c.gl), m.g.valoresT, m.g.probT);
+    EXPECT_EQ(p, pNegativo);
+}
+
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Tablas, PValor,
+    ::testing::Values(CasoP{"cero", 0.0f, 10, 1.0, 0}, CasoP{"columna975", 2.228f, 10, 0.05, 1e-6},
+                      CasoP{"columna95", 1.812f, 10, 0.1, 1e-6},
+                      CasoP{"entre0y07", 0.271f, 10, 0.8, 1e-6},
+                      CasoP{"masAllaDe0995", 10.0f, 10, 0.00998, 1e-5},
+                      CasoP{"centinela", 3000.0f, 10, 0.0, 0},
+                      CasoP{"guardiaIntercepto", 100000.0f, 1, 0.0, 0},
+                      CasoP{"infinito", kInf, 5, 0.0, 0}, CasoP{"fila50", 2.009f, 50, 0.05, 1e-6}),
+    [](const ::testing::TestParamInfo<CasoP>& i) { return std::string(i.param.nombre); });
+
+TEST(PValor, EstadisticoIndefinidoDaPIndefinido) {
+    Motor m;
+    float p = 0.5f;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    m.tablas.pValorT(nan, p, 10, m.g.valoresT, m.g.probT);
+    EXPECT_TRUE(std::isnan(p));
+}
+
+TEST(PValor, FilaFueraDeLaTablaNoSeLee) {
+    Motor m;
+    for (int gl : {0, 51, 255}) {
+        float p = 0.5f;
+        m.tablas.pValorT(2.0f, p, static_cast<Byte>(gl), m.g.valoresT, m.g.probT);
+        EXPECT_TRUE(std::isnan(p)) << gl;
+        float c = 1.0f;
+        m.tablas.cuantila(c, 95.0f, static_cast<Byte>(gl), m.g.valoresT, m.g.probT);
+        EXPECT_TRUE(std::isnan(c)) << gl;
+    }
+}
+
+struct CasoC {
+    const char* nombre;
+    float nivel;
+    int gl;
+    double esperado;
+    double tolerancia;
+};
+
+void PrintTo(const CasoC& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
+class Cuantil : public ::testing::TestWithParam<CasoC> {};
+
+TEST_P(Cuantil, Interpola) {
+    const CasoC& c = GetParam();
+    Motor m;
+    float q = -1;
+    m.tablas.cuantila(q, c.nivel, static_cast<Byte>(c.gl), m.g.valoresT, m.g.probT);
+    EXPECT_NEAR(q, c.esperado, c.tolerancia);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tablas, Cuantil,
+                         ::testing::Values(CasoC{"n95gl1", 95.0f, 1, 12.71, 5e-4},
+                                           CasoC{"n99gl20", 99.0f, 20, 2.845, 1e-4},
+                                           CasoC{"n95gl10", 95.0f, 10, 2.228, 1e-5},
+                                           CasoC{"n80gl10", 80.0f, 10, 1.372, 1e-5},
+                                           CasoC{"n65gl10", 65.0f, 10, 1.061, 5e-4},
+                                           CasoC{"n90gl50", 90.0f, 50, 1.676, 1e-5}),
+                         [](const ::testing::TestParamInfo<CasoC>& i) {
+                             return std::string(i.param.nombre);
+                         });
+
+TEST(Cuantil, CrecenConElNivel) {
+    Motor m;
+    for (int gl = 1; gl <= 50; ++gl) {
+        float previo = 0;
+        for (int nivel = 65; nivel <= 99; ++nivel) {
+            float q = 0;
+            m.tablas.cuantila(q, static_cast<float>(nivel), static_cast<Byte>(gl), m.g.valoresT,
+                              m.g.probT);
+            EXPECT_GT(q, previo) << "gl " << gl << " level " << nivel;
+            previo = q;
+        }
+    }
+}
+
+TEST(Cuantil, NivelSinIntervaloAcotado) {
+    Motor m;
+    float q = 0;
+    m.tablas.cuantila(q, 100.0f, 10, m.g.valoresT, m.g.probT);
+    EXPECT_TRUE(std::isinf(q));
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    m.tablas.cuantila(q, nan, 10, m.g.valoresT, m.g.probT);
+    EXPECT_TRUE(std::isnan(q));
+}
+
+} // namespace
+} // namespace rectaviva::prueba

@@ -1,0 +1,324 @@
+// Containers: placement of child widgets in container units, painting of the
+// background, the printed rows and the light items.
+#include "Contenedor.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace rectaviva {
+
+// ---- Ubicacion ----
+
+void Ubicacion::setLeft(double v) {
+    left_ = v;
+    reubicar();
+}
+void Ubicacion::setTop(double v) {
+    top_ = v;
+    reubicar();
+}
+void Ubicacion::setWidth(double v) {
+    width_ = std::max(0.0, v);
+    reubicar();
+}
+void Ubicacion::setHeight(double v) {
+    height_ = std::max(0.0, v);
+    reubicar();
+}
+void Ubicacion::Move(double left, double top, double width, double height) {
+    left_ = left;
+    top_ = top;
+    width_ = std::max(0.0, width);
+    height_ = std::max(0.0, height);
+    reubicar();
+}
+
+bool Ubicacion::Visible() const { return !widget_.isHidden(); }
+bool Ubicacion::Enabled() const { return widget_.isEnabled(); }
+
+void Ubicacion::reubicar() {
+    const Escala e = escalaDelPadre(widget_);
+    const QPointF p = e.aPixeles({left_, top_});
+    const double ancho = e.anchoAPixeles(width_);
+    const double alto = e.altoAPixeles(height_);
+    // Edges are rounded, not sizes, so neighbours that touch in twips touch on screen.
+    const double x = e.pixelesPorUnidadX() < 0 ? p.x() - ancho : p.x();
+    const int izq = static_cast<int>(std::lround(x));
+    const int arr = static_cast<int>(std::lround(p.y()));
+    const int der = static_cast<int>(std::lround(x + ancho));
+    const int aba = static_cast<int>(std::lround(p.y() + alto));
+    widget_.setGeometry(izq, arr, der - izq, aba - arr);
+}
+
+void Ubicacion::remapear(const Escala& vieja, const Escala& nueva) {
+    const QPointF esquina = nueva.desdePixeles(vieja.aPixeles({left_, top_}));
+    left_ = esquina.x();
+    top_ = esquina.y();
+    width_ = nueva.anchoDesdePixeles(vieja.anchoAPixeles(width_));
+    height_ = nueva.altoDesdePixeles(vieja.altoAPixeles(height_));
+    reubicar();
+}
+
+Escala escalaDelPadre(const QWidget& w) {
+    if (const auto* c = qobject_cast<const Contenedor*>(w.parentWidget())) {
+        return c->escala();
+    }
+    return Escala();
+}
+
+// ---- Contenedor ----
+
+Contenedor::Contenedor(QWidget* padre) : QWidget(padre), fondo_(palette().color(QPalette::Window)) {
+    // Everything is painted in paintEvent; no system background underneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+Contenedor::~Contenedor() = default;
+
+void Contenedor::setBackColor(const QColor& c) {
+    fondo_ = c;
+    update();
+}
+
+Shape* Contenedor::agregarShape(const QString& nombre) {
+    auto s = std::make_unique<Shape>(*this, nombre);
+    Shape* r = s.get();
+    elementos_.push_back(std::move(s));
+    update();
+    return r;
+}
+
+Line* Contenedor::agregarLine(const QString& nombre) {
+    auto l = std::make_unique<Line>(*this, nombre);
+    Line* r = l.get();
+    elementos_.push_back(std::move(l));
+    update();
+    return r;
+}
+
+void Contenedor::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    p.setClipRect(e->rect());
+    p.fillRect(rect(), fondo_);
+    pintarFondo(p);
+    p.setRenderHint(QPainter::Antialiasing);
+    const Escala esc = escala();
+    for (const auto& el : elementos_) {
+        if (el->Visible()) {
+            p.save();
+            el->pintar(p, esc);
+            p.restore();
+        }
+    }
+}
+
+void Contenedor::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    // A user scale stretches with the surface, so the children move with it.
+    for (QObject* hijo : children()) {
+        if (auto* u = dynamic_cast<Ubicacion*>(hijo)) {
+            u->reubicar();
+        }
+    }
+}
+
+void Contenedor::cambiarEscala(const Escala& vieja, const Escala& nueva) {
+    if (vieja == nueva) {
+        return;
+    }
+    for (auto& el : elementos_) {
+        el->remapear(vieja, nueva);
+    }
+    for (QObject* hijo : children()) {
+        if (auto* u = dynamic_cast<Ubicacion*>(hijo)) {
+            u->remapear(vieja, nueva);
+        }
+    }
+    update();
+}
+
+// ---- Frame ----
+
+Frame::Frame(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicacion(*this) {
+    setObjectName(nombre);
+    caption_ = nombre;
+}
+
+// ---- PictureBox ----
+
+PictureBox::PictureBox(QWidget* padre, const QString& nombre)
+    : Contenedor(padre), Ubicacion(*this) {
+    setObjectName(nombre);
+    setMouseTracking(true);
+}
+
+PictureBox::~PictureBox() = default;
+
+Escala PictureBox::escala() const {
+    if (!usuario_) {
+        return Escala();
+    }
+    return Escala::usuario(scaleLeft_, scaleTop_, scaleWidth_, scaleHeight_, QSizeF(size()));
+}
+
+void PictureBox::fijarUsuario(double l, double t, double w, double h) {
+    const Escala vieja = escala();
+    usuario_ = true;
+    scaleLeft_ = l;
+    scaleTop_ = t;
+    scaleWidth_ = w;
+    scaleHeight_ = h;
+    cambiarEscala(vieja, escala());
+}
+
+void PictureBox::Scale(double x1, double y1, double x2, double y2) {
+    fijarUsuario(x1, y1, x2 - x1, y2 - y1);
+}
+
+void PictureBox::ScaleTwips() {
+    const Escala vieja = escala();
+    usuario_ = false;
+    cambiarEscala(vieja, escala());
+}
+
+void PictureBox::ScaleUsuario() {
+    fijarUsuario(ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight());
+}
+
+void PictureBox::setScaleHeight(double h) { fijarUsuario(ScaleLeft(), ScaleTop(), ScaleWidth(), h); }
+void PictureBox::setScaleWidth(double w) { fijarUsuario(ScaleLeft(), ScaleTop(), w, ScaleHeight()); }
+
+double PictureBox::ScaleLeft() const { return usuario_ ? scaleLeft_ : 0.0; }
+double PictureBox::ScaleTop() const { return usuario_ ? scaleTop_ : 0.0; }
+double PictureBox::ScaleWidth() const {
+    return usuario_ ? scaleWidth_ : pixelesATwips(width());
+}
+double PictureBox::ScaleHeight() const {
+    return usuario_ ? scaleHeight_ : pixelesATwips(height());
+}
+
+void PictureBox::Print(const QString& texto) {
+    const Escala e = escala();
+    const QPointF posicion = e.aPixeles({currentX_, currentY_});
+    // Two prints meant for the same place may differ by rounding only; any
+    // row within half a pixel is the same row.
+    auto mismo = std::find_if(renglones_.begin(), renglones_.end(), [&](const Renglon& r) {
+        return std::abs(r.posicion.x() - posicion.x()) < 0.5 &&
+               std::abs(r.posicion.y() - posicion.y()) < 0.5;
+    });
+    if (mismo != renglones_.end()) {
+        renglones_.erase(mismo);
+    }
+    // Text in the background colour is invisible: it only erases.
+    if (tinta_ != BackColor()) {
+        renglones_.push_back({posicion, texto, tinta_, font()});
+    }
+    const QPointF siguiente = e.desdePixeles(posicion + QPointF(0, QFontMetricsF(font()).height()));
+    currentX_ = ScaleLeft();
+    currentY_ = siguiente.y();
+    update();
+}
+
+void PictureBox::Cls() {
+    renglones_.clear();
+    currentX_ = ScaleLeft();
+    currentY_ = ScaleTop();
+    update();
+}
+
+double PictureBox::TextHeight(const QString& texto) const {
+    const QFontMetricsF m(font());
+    const int lineas = std::max<qsizetype>(1, texto.count(QLatin1Char('\n')) + 1);
+    return escala().altoDesdePixeles(m.height() * lineas);
+}
+
+double PictureBox::TextWidth(const QString& texto) const {
+    return escala().anchoDesdePixeles(QFontMetricsF(font()).horizontalAdvance(texto));
+}
+
+void PictureBox::setPicture(const QString& rutaSvg) {
+    if (rutaSvg.isEmpty()) {
+        dibujo_.reset();
+    } else {
+        dibujo_ = std::make_unique<QSvgRenderer>(rutaSvg);
+        dibujo_->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    update();
+}
+
+void PictureBox::setPintorFondo(std::function<void(QPainter&, const QRectF&)> pintor) {
+    pintorFondo_ = std::move(pintor);
+    update();
+}
+
+void PictureBox::pintarFondo(QPainter& p) {
+    const QRectF area(rect());
+    if (dibujo_ && dibujo_->isValid()) {
+        // Fitted to the surface, aligned at its top.
+        QSizeF tam = dibujo_->defaultSize();
+        tam.scale(area.size(), Qt::KeepAspectRatio);
+        dibujo_->render(&p, QRectF(QPointF((area.width() - tam.width()) / 2, 0), tam));
+    }
+    if (pintorFondo_) {
+        p.save();
+        pintorFondo_(p, area);
+        p.restore();
+    }
+    p.save();
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (const Renglon& r : renglones_) {
+        p.setFont(r.fuente);
+        p.setPen(r.color);
+        p.drawText(r.posicion + QPointF(0, QFontMetricsF(r.fuente).ascent()), r.texto);
+    }
+    p.restore();
+}
+
+int codigoBoton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton:
+        return PictureBox::Izquierdo;
+    case Qt::RightButton:
+        return PictureBox::Derecho;
+    case Qt::MiddleButton:
+        return PictureBox::Medio;
+    default:
+        return 0;
+    }
+}
+
+int codigoBotones(Qt::MouseButtons b) {
+    return (b.testFlag(Qt::LeftButton) ? 1 : 0) | (b.testFlag(Qt::RightButton) ? 2 : 0) |
+           (b.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
+int codigoShift(Qt::KeyboardModifiers m) {
+    return (m.testFlag(Qt::ShiftModifier) ? 1 : 0) | (m.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (m.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e) {
+    const QPointF u = escala().desdePixeles(e->position());
+    emit MouseDown(codigoBoton(e->button()), codigoShift(e->modifiers()), static_cast<float>(u.x()),
+                   static_cast<float>(u.y()));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF u = escala().desdePixeles(e->position());
+    emit MouseMove(codigoBotones(e->buttons()), codigoShift(e->modifiers()),
+                   static_cast<float>(u.x()), static_cast<float>(u.y()));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
+    const QPointF u = escala().desdePixeles(e->position());
+    emit MouseUp(codigoBoton(e->button()), codigoShift(e->modifiers()), static_cast<float>(u.x()),
+                 static_cast<float>(u.y()));
+}
+
+} // namespace rectaviva

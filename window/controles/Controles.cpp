@@ -1,0 +1,284 @@
+// Labels, text boxes, list boxes, images, timers and menu entries.
+#include "Controles.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace rectaviva {
+
+namespace {
+
+// Greyed text of a disabled control, whatever its own colours.
+const QColor grisInactivo(128, 128, 128);
+
+void colorearPaleta(QWidget& w, QPalette::ColorRole fondo, const QColor& cFondo,
+                    QPalette::ColorRole tinta, const QColor& cTinta) {
+    QPalette p = w.palette();
+    for (auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(grupo, fondo, cFondo);
+        p.setColor(grupo, tinta, grupo == QPalette::Disabled ? grisInactivo : cTinta);
+    }
+    w.setPalette(p);
+}
+
+} // namespace
+
+// ---- Label ----
+
+Label::Label(QWidget* padre, const QString& nombre)
+    : QLabel(padre), Ubicacion(*this), fondo_(palette().color(QPalette::Window)),
+      tinta_(palette().color(QPalette::WindowText)) {
+    setObjectName(nombre);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(true);
+    aplicarColores();
+}
+
+void Label::setBackColor(const QColor& c) {
+    fondo_ = c;
+    aplicarColores();
+}
+
+void Label::setForeColor(const QColor& c) {
+    tinta_ = c;
+    aplicarColores();
+}
+
+void Label::setTransparente(bool t) { setAutoFillBackground(!t); }
+
+void Label::aplicarColores() {
+    colorearPaleta(*this, QPalette::Window, fondo_, QPalette::WindowText, tinta_);
+}
+
+void Label::mousePressEvent(QMouseEvent* e) {
+    presionado_ = e->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(e);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e) {
+    const bool click =
+        presionado_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    presionado_ = false;
+    QLabel::mouseReleaseEvent(e);
+    if (click) {
+        emit Click();
+    }
+}
+
+// ---- TextBox ----
+
+int codigoTecla(const QKeyEvent& e) {
+    switch (e.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Delete:
+        return -1;
+    default:
+        break;
+    }
+    const QString t = e.text();
+    if (t.isEmpty() || t.at(0).unicode() == 127) {
+        return -1;
+    }
+    return t.at(0).unicode();
+}
+
+TextBox::TextBox(QWidget* padre, const QString& nombre)
+    : QLineEdit(padre), Ubicacion(*this), fondo_(palette().color(QPalette::Base)),
+      tinta_(palette().color(QPalette::Text)) {
+    setObjectName(nombre);
+    setAlignment(Qt::AlignCenter);
+    // The boxes are small; the text needs all of their height.
+    setTextMargins(0, 0, 0, 0);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+    aplicarColores();
+}
+
+void TextBox::setText(const QString& t) {
+    if (t != text()) {
+        QLineEdit::setText(t);
+    }
+}
+
+void TextBox::setBackColor(const QColor& c) {
+    fondo_ = c;
+    aplicarColores();
+}
+
+void TextBox::setForeColor(const QColor& c) {
+    tinta_ = c;
+    aplicarColores();
+}
+
+void TextBox::aplicarColores() {
+    colorearPaleta(*this, QPalette::Base, fondo_, QPalette::Text, tinta_);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e) {
+    const int codigo = codigoTecla(*e);
+    if (codigo < 0) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    int KeyAscii = codigo;
+    emit KeyPress(KeyAscii);
+    if (KeyAscii == 0) {
+        e->accept();
+        return;
+    }
+    if (KeyAscii != codigo) {
+        // The handler replaced the key: the box receives the new character.
+        const QString caracter(QChar(static_cast<char16_t>(KeyAscii)));
+        const int tecla = KeyAscii == 13 ? Qt::Key_Return
+                          : KeyAscii == 8 ? Qt::Key_Backspace
+                                          : Qt::Key_unknown;
+        QKeyEvent otra(e->type(), tecla, Qt::NoModifier, caracter);
+        QLineEdit::keyPressEvent(&otra);
+        e->setAccepted(otra.isAccepted());
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+// ---- ListBox ----
+
+ListBox::ListBox(QWidget* padre, const QString& nombre)
+    : QListWidget(padre), Ubicacion(*this), fondo_(palette().color(QPalette::Base)),
+      tinta_(palette().color(QPalette::Text)) {
+    setObjectName(nombre);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    aplicarColores();
+}
+
+void ListBox::AddItem(const QString& fila) { addItem(fila); }
+
+QString ListBox::List(int i) const {
+    const QListWidgetItem* it = item(i);
+    return it ? it->text() : QString();
+}
+
+void ListBox::setBackColor(const QColor& c) {
+    fondo_ = c;
+    aplicarColores();
+}
+
+void ListBox::setForeColor(const QColor& c) {
+    tinta_ = c;
+    aplicarColores();
+}
+
+void ListBox::aplicarColores() {
+    colorearPaleta(*this, QPalette::Base, fondo_, QPalette::Text, tinta_);
+}
+
+// ---- Image ----
+
+Image::Image(QWidget* padre, const QString& nombre) : QWidget(padre), Ubicacion(*this) {
+    setObjectName(nombre);
+}
+
+Image::~Image() = default;
+
+void Image::setPicture(const QString& rutaSvg) {
+    dibujo_ = std::make_unique<QSvgRenderer>(rutaSvg);
+    update();
+}
+
+bool Image::tieneDibujo() const { return dibujo_ && dibujo_->isValid(); }
+
+void Image::paintEvent(QPaintEvent*) {
+    if (!tieneDibujo()) {
+        return;
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    dibujo_->render(&p, QRectF(rect()));
+}
+
+void Image::mousePressEvent(QMouseEvent* e) {
+    const QPointF t = e->position() * twipsPorPixel();
+    emit MouseDown(codigoBoton(e->button()), codigoShift(e->modifiers()), static_cast<float>(t.x()),
+                   static_cast<float>(t.y()));
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* e) {
+    const QPointF t = e->position() * twipsPorPixel();
+    emit MouseUp(codigoBoton(e->button()), codigoShift(e->modifiers()), static_cast<float>(t.x()),
+                 static_cast<float>(t.y()));
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        emit Click();
+    }
+}
+
+// ---- Timer ----
+
+Timer::Timer(QObject* padre, const QString& nombre) : QObject(padre) {
+    setObjectName(nombre);
+    connect(&reloj_, &QTimer::timeout, this, &Timer::Tick);
+}
+
+void Timer::setInterval(int ms) {
+    intervalo_ = ms < 0 ? 0 : ms;
+    actualizar();
+}
+
+void Timer::setEnabled(bool e) {
+    habilitado_ = e;
+    actualizar();
+}
+
+void Timer::actualizar() {
+    if (habilitado_ && intervalo_ > 0) {
+        reloj_.start(intervalo_);
+    } else {
+        reloj_.stop();
+    }
+}
+
+// ---- Menu ----
+
+Menu::Menu(QMenuBar& barra, const QString& nombre, const QString& caption, bool desplegable)
+    : QObject(&barra) {
+    setObjectName(nombre);
+    if (desplegable) {
+        menu_ = barra.addMenu(caption);
+        accion_ = menu_->menuAction();
+    } else {
+        accion_ = barra.addAction(caption);
+        connect(accion_, &QAction::triggered, this, &Menu::Click);
+    }
+    accion_->setObjectName(nombre);
+}
+
+Menu::Menu(Menu& padre, const QString& nombre, const QString& caption) : QObject(&padre) {
+    setObjectName(nombre);
+    accion_ = padre.menu_ ? padre.menu_->addAction(caption) : nullptr;
+    if (!accion_) {
+        // Only a drop-down entry can hold entries; a caller error, not a user one.
+        throw std::logic_error("menu entry under a command entry");
+    }
+    accion_->setObjectName(nombre);
+    connect(accion_, &QAction::triggered, this, &Menu::Click);
+}
+
+QString Menu::Caption() const { return accion_->text(); }
+bool Menu::Enabled() const { return accion_->isEnabled(); }
+void Menu::setEnabled(bool e) { accion_->setEnabled(e); }
+bool Menu::Visible() const { return accion_->isVisible(); }
+void Menu::setVisible(bool v) { accion_->setVisible(v); }
+
+} // namespace rectaviva

@@ -1,0 +1,185 @@
+// The simple controls of the window: Label, TextBox, ListBox, Image, Timer
+// and menu entries. Each is a thin layer over a Qt widget that adds the
+// placement in container units and the events the window's handlers expect.
+#pragma once
+
+#include "Contenedor.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class QMenu;
+class QMenuBar;
+class QSvgRenderer;
+
+namespace rectaviva {
+
+// Static text. Disabled, it is drawn greyed and gives no Click. With a
+// transparent back style the container (and its items) show through.
+class Label : public QLabel, public Ubicacion {
+    Q_OBJECT
+public:
+    Label(QWidget* padre, const QString& nombre);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& c) { setText(c); }
+    QColor BackColor() const { return fondo_; }
+    QColor ForeColor() const { return tinta_; }
+    void setBackColor(const QColor& c);
+    void setForeColor(const QColor& c);
+    bool transparente() const { return !autoFillBackground(); }
+    void setTransparente(bool t);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void aplicarColores();
+    QColor fondo_;
+    QColor tinta_;
+    bool presionado_ = false;
+};
+
+// One line of centred text. Every key that produces a character (Enter 13,
+// Backspace 8, Escape 27, printable characters by their code) is announced by
+// KeyPress before it reaches the text; setting KeyAscii to 0 there drops the
+// key, another value replaces it. Change follows every change of the text,
+// typed or set by the program; setting the same text again is no change.
+// A read-only box still announces its keys but accepts no typing.
+class TextBox : public QLineEdit, public Ubicacion {
+    Q_OBJECT
+public:
+    TextBox(QWidget* padre, const QString& nombre);
+
+    QString Text() const { return text(); }
+    void setText(const QString& t);
+    bool Locked() const { return isReadOnly(); }
+    void setLocked(bool l) { setReadOnly(l); }
+    QColor BackColor() const { return fondo_; }
+    QColor ForeColor() const { return tinta_; }
+    void setBackColor(const QColor& c);
+    void setForeColor(const QColor& c);
+
+signals:
+    void KeyPress(int& KeyAscii);
+    void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void aplicarColores();
+    QColor fondo_;
+    QColor tinta_;
+};
+
+// The character code that a key event announces, or -1 for a key that
+// produces no character (arrows, Delete, function keys).
+int codigoTecla(const QKeyEvent& e);
+
+// A list of text rows, appended at the end. Used as a text panel: rows are
+// not selectable.
+class ListBox : public QListWidget, public Ubicacion {
+    Q_OBJECT
+public:
+    ListBox(QWidget* padre, const QString& nombre);
+
+    void AddItem(const QString& fila);
+    void Clear() { clear(); }
+    int ListCount() const { return count(); }
+    QString List(int i) const;
+    QColor BackColor() const { return fondo_; }
+    QColor ForeColor() const { return tinta_; }
+    void setBackColor(const QColor& c);
+    void setForeColor(const QColor& c);
+
+private:
+    void aplicarColores();
+    QColor fondo_;
+    QColor tinta_;
+};
+
+// A small vector picture stretched over its extent, with a tooltip, a Click
+// and press/release events (button codes as PictureBox, X and Y in twips
+// from the image's corner).
+class Image : public QWidget, public Ubicacion {
+    Q_OBJECT
+public:
+    Image(QWidget* padre, const QString& nombre);
+    ~Image() override;
+
+    void setPicture(const QString& rutaSvg);
+    bool tieneDibujo() const;
+
+signals:
+    void Click();
+    void MouseDown(int Button, int Shift, float X, float Y);
+    void MouseUp(int Button, int Shift, float X, float Y);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    std::unique_ptr<QSvgRenderer> dibujo_;
+};
+
+// A periodic tick. Enabling (re)starts the interval; disabling stops it.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    Timer(QObject* padre, const QString& nombre);
+
+    int Interval() const { return intervalo_; }
+    void setInterval(int ms);
+    bool Enabled() const { return habilitado_; }
+    void setEnabled(bool e);
+
+signals:
+    void Tick();
+
+private:
+    void actualizar();
+    QTimer reloj_;
+    int intervalo_ = 0; ///< milliseconds; 0 never ticks
+    bool habilitado_ = false;
+};
+
+// An entry of the menu bar or of a drop-down menu. An entry of the bar with
+// entries under it opens them; one without them is a command.
+class Menu : public QObject {
+    Q_OBJECT
+public:
+    // An entry of the menu bar.
+    Menu(QMenuBar& barra, const QString& nombre, const QString& caption, bool desplegable);
+    // An entry under a drop-down entry.
+    Menu(Menu& padre, const QString& nombre, const QString& caption);
+
+    QString Caption() const;
+    bool Enabled() const;
+    void setEnabled(bool e);
+    bool Visible() const;
+    void setVisible(bool v);
+    QAction* accion() const { return accion_; }
+    QMenu* desplegable() const { return menu_; }
+
+signals:
+    void Click();
+
+private:
+    QAction* accion_ = nullptr;
+    QMenu* menu_ = nullptr;
+};
+
+} // namespace rectaviva

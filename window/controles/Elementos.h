@@ -1,0 +1,116 @@
+// Light items: shapes and lines that belong to a container and are painted by
+// it, not native widgets. Their geometry is kept in the container's units;
+// every setter changes the item and asks the container to repaint, so moving
+// dozens of them at each drag step costs one paint.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <utility>
+
+class QPainter;
+
+namespace rectaviva {
+
+class Contenedor;
+class Escala;
+
+// A colour written as the window description writes it.
+inline QColor RGB(int r, int g, int b) { return QColor(r, g, b); }
+
+class ElementoLigero {
+public:
+    virtual ~ElementoLigero() = default;
+    ElementoLigero(const ElementoLigero&) = delete;
+    ElementoLigero& operator=(const ElementoLigero&) = delete;
+
+    const QString& objectName() const { return nombre_; }
+    bool Visible() const { return visible_; }
+    void setVisible(bool v);
+
+    // Paints the item in logical pixels of its container.
+    virtual void pintar(QPainter& p, const Escala& e) const = 0;
+    // Re-expresses the geometry after the container's scale changed, so the
+    // item stays where it was on the screen.
+    virtual void remapear(const Escala& vieja, const Escala& nueva) = 0;
+
+protected:
+    ElementoLigero(Contenedor& c, QString nombre) : contenedor_(c), nombre_(std::move(nombre)) {}
+    void repintar();
+
+private:
+    Contenedor& contenedor_;
+    QString nombre_;
+    bool visible_ = true;
+};
+
+// A filled rectangle or circle. Left/Top are its top-left corner and
+// Width/Height its extent, in the container's units; with a scale whose y
+// grows upwards, Top is the larger y of the item.
+class Shape : public ElementoLigero {
+public:
+    enum class Forma { Rectangulo, Circulo };
+
+    Shape(Contenedor& c, QString nombre) : ElementoLigero(c, std::move(nombre)) {}
+
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    void setLeft(double v);
+    void setTop(double v);
+    void setWidth(double v);  ///< a negative width is stored as 0
+    void setHeight(double v); ///< a negative height is stored as 0
+    void Move(double left, double top, double width, double height);
+
+    Forma forma() const { return forma_; }
+    void setForma(Forma f);
+    QColor FillColor() const { return fill_; }
+    QColor BorderColor() const { return borde_; }
+    void setFillColor(const QColor& c);
+    void setBorderColor(const QColor& c);
+
+    void pintar(QPainter& p, const Escala& e) const override;
+    void remapear(const Escala& vieja, const Escala& nueva) override;
+
+private:
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0; ///< container units
+    Forma forma_ = Forma::Rectangulo;
+    QColor fill_{0, 0, 0};
+    QColor borde_{0, 0, 0};
+};
+
+// A straight segment from (X1, Y1) to (X2, Y2) in the container's units.
+// BorderWidth is in logical pixels and does not follow the scale. Parts
+// outside the container are cut off; a segment with an end that is not a
+// finite number is not drawn at all.
+class Line : public ElementoLigero {
+public:
+    Line(Contenedor& c, QString nombre) : ElementoLigero(c, std::move(nombre)) {}
+
+    double X1() const { return x1_; }
+    double Y1() const { return y1_; }
+    double X2() const { return x2_; }
+    double Y2() const { return y2_; }
+    void setX1(double v);
+    void setY1(double v);
+    void setX2(double v);
+    void setY2(double v);
+    void setExtremos(double x1, double y1, double x2, double y2);
+
+    QColor BorderColor() const { return color_; }
+    void setBorderColor(const QColor& c);
+    int BorderWidth() const { return ancho_; }
+    void setBorderWidth(int pixeles);
+
+    void pintar(QPainter& p, const Escala& e) const override;
+    void remapear(const Escala& vieja, const Escala& nueva) override;
+
+private:
+    double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0; ///< container units
+    QColor color_{0, 0, 0};
+    int ancho_ = 1; ///< logical pixels
+};
+
+} // namespace rectaviva
