@@ -1,0 +1,131 @@
+#include "herramientas.h"
+
+namespace rectaviva {
+
+namespace {
+
+constexpr float kContraccion = 0.995f;
+constexpr float kExpansion = 1.005f;
+// The weight of the mean: 1 - 0.995 and 1.005 - 1 in single precision.
+constexpr float kPesoMedia = 0.004999995f;
+// A contraction stops when the reference point is this close to the mean.
+constexpr float kLimiteContraccion = 5.0f;
+
+inline double D(float v) {
+    return static_cast<double>(v);
+}
+inline float S(double v) {
+    return static_cast<float>(v);
+}
+
+enum class Eje { X, Y };
+
+// Moves and the expansions stop as soon as any point would come within the
+// margin (0.06 layout units) of an edge of the plot.
+bool dentro(const Globales& g, Eje eje, float v) {
+    if (eje == Eje::Y) {
+        const double margen = 0.06 * D(g.escalaY);
+        return D(v) > g.yMin + margen && D(v) < g.yMax - margen;
+    }
+    const double margen = 0.06 * D(g.escalaX);
+    return D(v) > g.xMin + margen && D(v) < g.xMax - margen;
+}
+
+void colocar(Eje eje, Integer k, float v, ColocarMarcador& marcador) {
+    if (eje == Eje::Y) {
+        marcador.arriba(k, S(D(v) + 1.0));
+    } else {
+        marcador.izquierda(k, S(D(v) - 1.0));
+    }
+}
+
+enum class Accion { Contrae, Expande, Suma, Resta };
+
+// One coordinate's part of a step; returns false when its limit is reached.
+bool mover(Globales& g, Eje eje, Accion accion, Integer k, const Referencias& ref,
+           ColocarMarcador& marcador) {
+    float& v = eje == Eje::Y ? g.yObs(k) : g.xObs(k);
+    const float media = eje == Eje::Y ? g.mediaY : g.mediaX;
+    const double paso = 0.02 * D(eje == Eje::Y ? g.escalaY : g.escalaX);
+    bool ok = true;
+    switch (accion) {
+    case Accion::Contrae: {
+        v = S(D(kContraccion) * D(v) + D(kPesoMedia) * D(media));
+        const float ref_ = eje == Eje::Y ? g.yObs(ref.refY) : g.xObs(ref.refX);
+        ok = !(D(ref_) - D(media) < kLimiteContraccion);
+        break;
+    }
+    case Accion::Expande:
+        v = S(D(kExpansion) * D(v) - D(kPesoMedia) * D(media));
+        ok = dentro(g, eje, v);
+        break;
+    case Accion::Suma:
+        v = S(D(v) + paso);
+        ok = dentro(g, eje, v);
+        break;
+    case Accion::Resta:
+        v = S(D(v) - paso);
+        ok = dentro(g, eje, v);
+        break;
+    }
+    if (ok) {
+        colocar(eje, k, v, marcador);
+    }
+    return ok;
+}
+
+} // namespace
+
+Referencias buscarReferencias(const Globales& g) {
+    Referencias r;
+    const Integer n = g.nPuntos < 50 ? g.nPuntos : Integer{50};
+    for (Integer k = 2; k <= n; ++k) {
+        if (g.xObs(k) > g.xObs(r.refX)) {
+            r.refX = k;
+        }
+        if (g.yObs(k) > g.yObs(r.refY)) {
+            r.refY = k;
+        }
+    }
+    return r;
+}
+
+void pasoHerramienta(Globales& g, Herramienta h, Integer k, const Referencias& ref, bool& okX,
+                     bool& okY, ColocarMarcador& marcador) {
+    switch (h) {
+    case Herramienta::ContraeVertical:
+        okY = mover(g, Eje::Y, Accion::Contrae, k, ref, marcador) && okY;
+        break;
+    case Herramienta::ExpandeVertical:
+        okY = mover(g, Eje::Y, Accion::Expande, k, ref, marcador) && okY;
+        break;
+    case Herramienta::ContraeHorizontal:
+        okX = mover(g, Eje::X, Accion::Contrae, k, ref, marcador) && okX;
+        break;
+    case Herramienta::ExpandeHorizontal:
+        okX = mover(g, Eje::X, Accion::Expande, k, ref, marcador) && okX;
+        break;
+    case Herramienta::Sube:
+        okY = mover(g, Eje::Y, Accion::Suma, k, ref, marcador) && okY;
+        break;
+    case Herramienta::Baja:
+        okY = mover(g, Eje::Y, Accion::Resta, k, ref, marcador) && okY;
+        break;
+    case Herramienta::Izquierda:
+        okX = mover(g, Eje::X, Accion::Resta, k, ref, marcador) && okX;
+        break;
+    case Herramienta::Derecha:
+        okX = mover(g, Eje::X, Accion::Suma, k, ref, marcador) && okX;
+        break;
+    case Herramienta::Contrae:
+        okY = mover(g, Eje::Y, Accion::Contrae, k, ref, marcador) && okY;
+        okX = mover(g, Eje::X, Accion::Contrae, k, ref, marcador) && okX;
+        break;
+    case Herramienta::Expande:
+        okY = mover(g, Eje::Y, Accion::Expande, k, ref, marcador) && okY;
+        okX = mover(g, Eje::X, Accion::Expande, k, ref, marcador) && okX;
+        break;
+    }
+}
+
+} // namespace rectaviva

@@ -1,0 +1,46 @@
+// The ten cloud tools: one step of a tool on one point, with the tool's
+// limit. The window repeats the step over every point while the button is
+// held; the markers it must move are reported through ColocarMarcador.
+#pragma once
+
+#include "Globales.h"
+
+namespace rectaviva {
+
+enum class Herramienta : int {
+    ContraeVertical = 0,
+    ExpandeVertical = 1,
+    ContraeHorizontal = 2,
+    ExpandeHorizontal = 3,
+    Sube = 4,
+    Baja = 5,
+    Izquierda = 6,
+    Derecha = 7,
+    Contrae = 8,
+    Expande = 9,
+};
+
+// Where a step puts a marker, in plot units.
+class ColocarMarcador {
+public:
+    virtual ~ColocarMarcador() = default;
+    virtual void izquierda(Integer k, float borde) = 0;
+    virtual void arriba(Integer k, float borde) = 0;
+};
+
+// The points that a contraction watches: the first with the largest x and
+// the first with the largest y among 1..nPuntos, found once at the press.
+struct Referencias {
+    Integer refX = 1;
+    Integer refY = 1;
+};
+
+Referencias buscarReferencias(const Globales& g);
+
+// Applies one step of tool `h` to point k. The coordinate changes first; if
+// the tool's limit is then reached okX or okY becomes false and that
+// coordinate's marker stays where it was, otherwise the marker follows.
+void pasoHerramienta(Globales& g, Herramienta h, Integer k, const Referencias& ref, bool& okX,
+                     bool& okY, ColocarMarcador& marcador);
+
+} // namespace rectaviva
