@@ -10,6 +10,7 @@
 #include "Calculos.h"
 
 #include "Tablas.h"
+#include "redondeo.h"
 
 #include <cfloat>
 #include <cmath>
@@ -30,13 +31,6 @@ constexpr float kGuardiaIntercepto = 100000.0f;
 // error) and at most fifty (the rows of the t table).
 constexpr Integer kMinimoActivos = 3;
 constexpr Integer kMaximoPuntos = 50;
-
-inline double D(float v) {
-    return static_cast<double>(v);
-}
-inline float S(double v) {
-    return static_cast<float>(v);
-}
 
 bool hayMuestra(const Globales& g) {
     return g.nActivos >= kMinimoActivos && g.nActivos <= kMaximoPuntos;

@@ -11,6 +11,15 @@
 
 namespace rectaviva {
 
+// Every expression widens its stored floats to double and rounds its result
+// to float when it is stored: D and S make both steps visible.
+inline double D(float v) {
+    return static_cast<double>(v);
+}
+inline float S(double v) {
+    return static_cast<float>(v);
+}
+
 // Half to even, keeping the float type. Relies on the default rounding mode
 // (round to nearest, ties to even), which the program never changes.
 inline float redondearPar(float v) {

@@ -1,5 +1,7 @@
 #include "herramientas.h"
 
+#include "redondeo.h"
+
 namespace rectaviva {
 
 namespace {
@@ -10,13 +12,6 @@ constexpr float kExpansion = 1.005f;
 constexpr float kPesoMedia = 0.004999995f;
 // A contraction stops when the reference point is this close to the mean.
 constexpr float kLimiteContraccion = 5.0f;
-
-inline double D(float v) {
-    return static_cast<double>(v);
-}
-inline float S(double v) {
-    return static_cast<float>(v);
-}
 
 enum class Eje { X, Y };
 
