@@ -118,6 +118,8 @@ Segmento marcaPrediccion(const Globales& g, int fila) {
     return segmento(g.xPred, g.banda(fila, 21), g.xPred, g.banda(fila + 1, 21));
 }
 
-Esquina esquinaMarcador(Single x, Single y) { return {x - 1, y + 1}; }
+Esquina esquinaMarcador(Single x, Single y) {
+    return {x - 1, y + 1};
+}
 
 } // namespace rectaviva

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace rectaviva {
 namespace {
@@ -16,6 +17,11 @@ struct CasoFormato {
     Formato formato;
     const char* texto;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const CasoFormato& c, std::ostream* os) {
+    *os << c.nombre;
+}
 
 class Formatear : public testing::TestWithParam<CasoFormato> {};
 
@@ -53,11 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFormato{"guardaIntercepto", 100000.0f, Formato::TresDecimales, "100000.000"},
         CasoFormato{"infinitoComoGuarda", inf, Formato::TresDecimales, "100000.000"},
         CasoFormato{"menosInfinitoComoGuarda", -inf, Formato::TresDecimales, "-100000.000"},
-        CasoFormato{"indefinido", std::numeric_limits<Single>::quiet_NaN(),
-                    Formato::DosDecimales, "\u2014"},
+        CasoFormato{"indefinido", std::numeric_limits<Single>::quiet_NaN(), Formato::DosDecimales,
+                    "\u2014"},
         CasoFormato{"grandeSinSeparador", 1234567.0f, Formato::Entero, "1234567"},
-        CasoFormato{"subnormal", std::numeric_limits<Single>::denorm_min(),
-                    Formato::TresDecimales, "0.000"},
+        CasoFormato{"subnormal", std::numeric_limits<Single>::denorm_min(), Formato::TresDecimales,
+                    "0.000"},
         CasoFormato{"maximo", std::numeric_limits<Single>::max(), Formato::Entero,
                     "340282346638528859811704183484516925440"}),
     [](const auto& info) { return std::string(info.param.nombre); });
@@ -74,6 +80,10 @@ struct CasoEntero {
     std::optional<Integer> entero;
 };
 
+void PrintTo(const CasoEntero& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
 class Entero16 : public testing::TestWithParam<CasoEntero> {};
 
 TEST_P(Entero16, MitadAlPar) {
@@ -83,18 +93,16 @@ TEST_P(Entero16, MitadAlPar) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, Entero16,
-    testing::Values(CasoEntero{"dosYMedio", 2.5f, 2}, CasoEntero{"tresYMedio", 3.5f, 4},
-                    CasoEntero{"cuarentaYCincoYMedio", 45.5f, 46},
-                    CasoEntero{"menosDoceYMedio", -12.5f, -12},
-                    CasoEntero{"menosMedio", -0.5f, 0}, CasoEntero{"nueveYMedio", 9.5f, 10},
-                    CasoEntero{"ochoYMedio", 8.5f, 8}, CasoEntero{"maximo", 32767.4f, 32767},
-                    CasoEntero{"sobreElMaximo", 32767.5f, std::nullopt},
-                    CasoEntero{"minimoPorEmpate", -32768.5f, -32768},
-                    CasoEntero{"bajoElMinimo", -32769.0f, std::nullopt},
-                    CasoEntero{"indefinido", std::numeric_limits<Single>::quiet_NaN(),
-                               std::nullopt},
-                    CasoEntero{"infinito", inf, std::nullopt},
-                    CasoEntero{"menosInfinito", -inf, std::nullopt}),
+    testing::Values(
+        CasoEntero{"dosYMedio", 2.5f, 2}, CasoEntero{"tresYMedio", 3.5f, 4},
+        CasoEntero{"cuarentaYCincoYMedio", 45.5f, 46}, CasoEntero{"menosDoceYMedio", -12.5f, -12},
+        CasoEntero{"menosMedio", -0.5f, 0}, CasoEntero{"nueveYMedio", 9.5f, 10},
+        CasoEntero{"ochoYMedio", 8.5f, 8}, CasoEntero{"maximo", 32767.4f, 32767},
+        CasoEntero{"sobreElMaximo", 32767.5f, std::nullopt},
+        CasoEntero{"minimoPorEmpate", -32768.5f, -32768},
+        CasoEntero{"bajoElMinimo", -32769.0f, std::nullopt},
+        CasoEntero{"indefinido", std::numeric_limits<Single>::quiet_NaN(), std::nullopt},
+        CasoEntero{"infinito", inf, std::nullopt}, CasoEntero{"menosInfinito", -inf, std::nullopt}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 struct CasoFila {
@@ -103,6 +111,10 @@ struct CasoFila {
     Single x, y;
     const char* fila;
 };
+
+void PrintTo(const CasoFila& c, std::ostream* os) {
+    *os << c.nombre;
+}
 
 class Fila : public testing::TestWithParam<CasoFila> {};
 
@@ -145,14 +157,13 @@ TEST(FilaColumnas, LosNumerosTerminanAlineados) {
     for (int k : {1, 9, 10, 50}) {
         for (int v = -99; v <= 999; ++v) {
             std::string stg;
-            formarFila(static_cast<Integer>(k), static_cast<Single>(v),
-                       static_cast<Single>(v), stg);
+            formarFila(static_cast<Integer>(k), static_cast<Single>(v), static_cast<Single>(v),
+                       stg);
             const int partes = ancho(stg);
             ASSERT_EQ(partes, 8 + 13 + 15) << "k=" << k << " v=" << v << " row '" << stg << "'";
             // The k part alone: up to the end of the number k.
             const std::string kTexto = std::to_string(k);
-            ASSERT_EQ(ancho(std::string_view(stg).substr(0, stg.find(kTexto) + kTexto.size())),
-                      8);
+            ASSERT_EQ(ancho(std::string_view(stg).substr(0, stg.find(kTexto) + kTexto.size())), 8);
         }
     }
 }

@@ -39,8 +39,12 @@ void Ubicacion::Move(double left, double top, double width, double height) {
     reubicar();
 }
 
-bool Ubicacion::Visible() const { return !widget_.isHidden(); }
-bool Ubicacion::Enabled() const { return widget_.isEnabled(); }
+bool Ubicacion::Visible() const {
+    return !widget_.isHidden();
+}
+bool Ubicacion::Enabled() const {
+    return widget_.isEnabled();
+}
 
 void Ubicacion::reubicar() {
     const Escala e = escalaDelPadre(widget_);
@@ -145,15 +149,14 @@ void Contenedor::cambiarEscala(const Escala& vieja, const Escala& nueva) {
 
 // ---- Frame ----
 
-Frame::Frame(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicacion(*this) {
+Frame::Frame(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicacion(this) {
     setObjectName(nombre);
     caption_ = nombre;
 }
 
 // ---- PictureBox ----
 
-PictureBox::PictureBox(QWidget* padre, const QString& nombre)
-    : Contenedor(padre), Ubicacion(*this) {
+PictureBox::PictureBox(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicacion(this) {
     setObjectName(nombre);
     setMouseTracking(true);
 }
@@ -191,11 +194,19 @@ void PictureBox::ScaleUsuario() {
     fijarUsuario(ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight());
 }
 
-void PictureBox::setScaleHeight(double h) { fijarUsuario(ScaleLeft(), ScaleTop(), ScaleWidth(), h); }
-void PictureBox::setScaleWidth(double w) { fijarUsuario(ScaleLeft(), ScaleTop(), w, ScaleHeight()); }
+void PictureBox::setScaleHeight(double h) {
+    fijarUsuario(ScaleLeft(), ScaleTop(), ScaleWidth(), h);
+}
+void PictureBox::setScaleWidth(double w) {
+    fijarUsuario(ScaleLeft(), ScaleTop(), w, ScaleHeight());
+}
 
-double PictureBox::ScaleLeft() const { return usuario_ ? scaleLeft_ : 0.0; }
-double PictureBox::ScaleTop() const { return usuario_ ? scaleTop_ : 0.0; }
+double PictureBox::ScaleLeft() const {
+    return usuario_ ? scaleLeft_ : 0.0;
+}
+double PictureBox::ScaleTop() const {
+    return usuario_ ? scaleTop_ : 0.0;
+}
 double PictureBox::ScaleWidth() const {
     return usuario_ ? scaleWidth_ : pixelesATwips(width());
 }

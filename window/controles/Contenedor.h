@@ -46,7 +46,9 @@ public:
     void remapear(const Escala& vieja, const Escala& nueva);
 
 protected:
-    explicit Ubicacion(QWidget& w) : widget_(w) {}
+    explicit Ubicacion(QWidget* w) : widget_(*w) {}
+    Ubicacion(const Ubicacion&) = delete;
+    Ubicacion& operator=(const Ubicacion&) = delete;
 
 private:
     QWidget& widget_;
@@ -181,7 +183,7 @@ private:
 
     bool usuario_ = false;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1; ///< user scale
-    double currentX_ = 0, currentY_ = 0; ///< surface units
+    double currentX_ = 0, currentY_ = 0;                                     ///< surface units
     QColor tinta_{0, 0, 0};
     std::vector<Renglon> renglones_;
     std::unique_ptr<QSvgRenderer> dibujo_;

@@ -30,7 +30,7 @@ void colorearPaleta(QWidget& w, QPalette::ColorRole fondo, const QColor& cFondo,
 // ---- Label ----
 
 Label::Label(QWidget* padre, const QString& nombre)
-    : QLabel(padre), Ubicacion(*this), fondo_(palette().color(QPalette::Window)),
+    : QLabel(padre), Ubicacion(this), fondo_(palette().color(QPalette::Window)),
       tinta_(palette().color(QPalette::WindowText)) {
     setObjectName(nombre);
     setWordWrap(true);
@@ -49,7 +49,9 @@ void Label::setForeColor(const QColor& c) {
     aplicarColores();
 }
 
-void Label::setTransparente(bool t) { setAutoFillBackground(!t); }
+void Label::setTransparente(bool t) {
+    setAutoFillBackground(!t);
+}
 
 void Label::aplicarColores() {
     colorearPaleta(*this, QPalette::Window, fondo_, QPalette::WindowText, tinta_);
@@ -96,7 +98,7 @@ int codigoTecla(const QKeyEvent& e) {
 }
 
 TextBox::TextBox(QWidget* padre, const QString& nombre)
-    : QLineEdit(padre), Ubicacion(*this), fondo_(palette().color(QPalette::Base)),
+    : QLineEdit(padre), Ubicacion(this), fondo_(palette().color(QPalette::Base)),
       tinta_(palette().color(QPalette::Text)) {
     setObjectName(nombre);
     setAlignment(Qt::AlignCenter);
@@ -141,7 +143,7 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
     if (KeyAscii != codigo) {
         // The handler replaced the key: the box receives the new character.
         const QString caracter(QChar(static_cast<char16_t>(KeyAscii)));
-        const int tecla = KeyAscii == 13 ? Qt::Key_Return
+        const int tecla = KeyAscii == 13  ? Qt::Key_Return
                           : KeyAscii == 8 ? Qt::Key_Backspace
                                           : Qt::Key_unknown;
         QKeyEvent otra(e->type(), tecla, Qt::NoModifier, caracter);
@@ -155,7 +157,7 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
 // ---- ListBox ----
 
 ListBox::ListBox(QWidget* padre, const QString& nombre)
-    : QListWidget(padre), Ubicacion(*this), fondo_(palette().color(QPalette::Base)),
+    : QListWidget(padre), Ubicacion(this), fondo_(palette().color(QPalette::Base)),
       tinta_(palette().color(QPalette::Text)) {
     setObjectName(nombre);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -164,7 +166,9 @@ ListBox::ListBox(QWidget* padre, const QString& nombre)
     aplicarColores();
 }
 
-void ListBox::AddItem(const QString& fila) { addItem(fila); }
+void ListBox::AddItem(const QString& fila) {
+    addItem(fila);
+}
 
 QString ListBox::List(int i) const {
     const QListWidgetItem* it = item(i);
@@ -187,7 +191,7 @@ void ListBox::aplicarColores() {
 
 // ---- Image ----
 
-Image::Image(QWidget* padre, const QString& nombre) : QWidget(padre), Ubicacion(*this) {
+Image::Image(QWidget* padre, const QString& nombre) : QWidget(padre), Ubicacion(this) {
     setObjectName(nombre);
 }
 
@@ -198,7 +202,9 @@ void Image::setPicture(const QString& rutaSvg) {
     update();
 }
 
-bool Image::tieneDibujo() const { return dibujo_ && dibujo_->isValid(); }
+bool Image::tieneDibujo() const {
+    return dibujo_ && dibujo_->isValid();
+}
 
 void Image::paintEvent(QPaintEvent*) {
     if (!tieneDibujo()) {
@@ -275,10 +281,20 @@ Menu::Menu(Menu& padre, const QString& nombre, const QString& caption) : QObject
     connect(accion_, &QAction::triggered, this, &Menu::Click);
 }
 
-QString Menu::Caption() const { return accion_->text(); }
-bool Menu::Enabled() const { return accion_->isEnabled(); }
-void Menu::setEnabled(bool e) { accion_->setEnabled(e); }
-bool Menu::Visible() const { return accion_->isVisible(); }
-void Menu::setVisible(bool v) { accion_->setVisible(v); }
+QString Menu::Caption() const {
+    return accion_->text();
+}
+bool Menu::Enabled() const {
+    return accion_->isEnabled();
+}
+void Menu::setEnabled(bool e) {
+    accion_->setEnabled(e);
+}
+bool Menu::Visible() const {
+    return accion_->isVisible();
+}
+void Menu::setVisible(bool v) {
+    accion_->setVisible(v);
+}
 
 } // namespace rectaviva

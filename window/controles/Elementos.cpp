@@ -17,7 +17,9 @@ void ElementoLigero::setVisible(bool v) {
     }
 }
 
-void ElementoLigero::repintar() { contenedor_.update(); }
+void ElementoLigero::repintar() {
+    contenedor_.update();
+}
 
 void Shape::setLeft(double v) {
     left_ = v;
@@ -127,8 +129,7 @@ bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
     const double dy = b.y() - a.y();
     double t0 = 0, t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(),
-                         r.bottom() - a.y()};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0) {
@@ -155,8 +156,7 @@ bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
 } // namespace
 
 void Line::pintar(QPainter& p, const Escala& e) const {
-    if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) ||
-        !std::isfinite(y2_)) {
+    if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) || !std::isfinite(y2_)) {
         return;
     }
     QPointF a = e.aPixeles({x1_, y1_});

@@ -17,7 +17,9 @@ class Contenedor;
 class Escala;
 
 // A colour written as the window description writes it.
-inline QColor RGB(int r, int g, int b) { return QColor(r, g, b); }
+inline QColor RGB(int r, int g, int b) {
+    return QColor(r, g, b);
+}
 
 class ElementoLigero {
 public:

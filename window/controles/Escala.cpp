@@ -15,13 +15,16 @@ double twipsPorPixel() {
     return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 
-double twipsAPixeles(double twips) { return twips / twipsPorPixel(); }
-double pixelesATwips(double pixeles) { return pixeles * twipsPorPixel(); }
+double twipsAPixeles(double twips) {
+    return twips / twipsPorPixel();
+}
+double pixelesATwips(double pixeles) {
+    return pixeles * twipsPorPixel();
+}
 
 Escala::Escala() : sx_(1.0 / twipsPorPixel()), sy_(1.0 / twipsPorPixel()) {}
 
-Escala Escala::usuario(double izquierda, double arriba, double ancho, double alto,
-                       QSizeF pixeles) {
+Escala Escala::usuario(double izquierda, double arriba, double ancho, double alto, QSizeF pixeles) {
     Escala e;
     e.x0_ = izquierda;
     e.y0_ = arriba;
@@ -38,9 +41,17 @@ QPointF Escala::desdePixeles(QPointF p) const {
     return {x0_ + p.x() / sx_, y0_ + p.y() / sy_};
 }
 
-double Escala::anchoAPixeles(double u) const { return std::abs(u * sx_); }
-double Escala::altoAPixeles(double u) const { return std::abs(u * sy_); }
-double Escala::anchoDesdePixeles(double p) const { return std::abs(p / sx_); }
-double Escala::altoDesdePixeles(double p) const { return std::abs(p / sy_); }
+double Escala::anchoAPixeles(double u) const {
+    return std::abs(u * sx_);
+}
+double Escala::altoAPixeles(double u) const {
+    return std::abs(u * sy_);
+}
+double Escala::anchoDesdePixeles(double p) const {
+    return std::abs(p / sx_);
+}
+double Escala::altoDesdePixeles(double p) const {
+    return std::abs(p / sy_);
+}
 
 } // namespace rectaviva

@@ -49,10 +49,10 @@ public:
     bool operator==(const Escala&) const = default;
 
 private:
-    double x0_ = 0;  ///< user x at pixel column 0
-    double y0_ = 0;  ///< user y at pixel row 0
-    double sx_ = 1;  ///< logical pixels per user unit across
-    double sy_ = 1;  ///< logical pixels per user unit down
+    double x0_ = 0; ///< user x at pixel column 0
+    double y0_ = 0; ///< user y at pixel row 0
+    double sx_ = 1; ///< logical pixels per user unit across
+    double sy_ = 1; ///< logical pixels per user unit down
 };
 
 } // namespace rectaviva

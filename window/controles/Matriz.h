@@ -12,11 +12,25 @@ namespace rectaviva {
 
 template <typename T> class Matriz {
 public:
+    // An array that grows by appending: the first element fixes the lower bound.
     Matriz() = default;
+    // An array with fixed bounds whose elements may be added in any order,
+    // for one whose elements live in different containers.
+    Matriz(int LBound, int UBound)
+        : inferior_(LBound), elementos_(static_cast<std::size_t>(UBound - LBound + 1), nullptr),
+          fijos_(true) {}
 
-    // Appends the element with the next index; the first one fixes the lower
-    // bound. Indexes are contiguous, as in the window description.
+    // Adds element `indice`. A growing array takes only the next index;
+    // indexes are contiguous, as in the window description.
     void agregar(int indice, T* elemento) {
+        if (fijos_) {
+            if (!contiene(indice) || elementos_[posicion(indice)] != nullptr) {
+                throw std::logic_error("control array index " + std::to_string(indice) +
+                                       " outside the bounds or already taken");
+            }
+            elementos_[posicion(indice)] = elemento;
+            return;
+        }
         if (elementos_.empty()) {
             inferior_ = indice;
         } else if (indice != UBound() + 1) {
@@ -33,7 +47,12 @@ public:
             throw std::out_of_range("control array index " + std::to_string(i) + " outside " +
                                     std::to_string(LBound()) + ".." + std::to_string(UBound()));
         }
-        return *elementos_[static_cast<std::size_t>(i - inferior_)];
+        T* e = elementos_[posicion(i)];
+        if (e == nullptr) {
+            throw std::out_of_range("control array element " + std::to_string(i) +
+                                    " was never created");
+        }
+        return *e;
     }
 
     bool contiene(int i) const { return i >= inferior_ && i <= UBound(); }
@@ -45,8 +64,11 @@ public:
     auto end() const { return elementos_.end(); }
 
 private:
+    std::size_t posicion(int i) const { return static_cast<std::size_t>(i - inferior_); }
+
     int inferior_ = 0;
     std::vector<T*> elementos_;
+    bool fijos_ = false;
 };
 
 } // namespace rectaviva

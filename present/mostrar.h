@@ -1,0 +1,74 @@
+// The presentation: the point list, the result panels, the value bars, and
+// the prediction and band graphics. It reads the shared state and writes only
+// into the controls of its Pantalla (and the shared row string and index).
+#pragma once
+
+#include "Globales.h"
+#include "Pantalla.h"
+#include "formatos.h"
+
+#include <QColor>
+#include <QString>
+
+#include <string>
+
+namespace rectaviva {
+
+// Vertical scale of the point list in text rows: heading at 1, rule at 2,
+// point k at k + 2. 54 rows leave the last point (row 52) a full row of room
+// above the bottom edge, so its text is never cut.
+inline constexpr double filasLista = 54;
+
+// Colours of the list rows.
+inline const QColor colorFilaActiva{0, 0, 0};
+inline const QColor colorFilaEliminada{180, 180, 180};
+
+class mostrar {
+public:
+    // The decimal point is the host's, read once from the system locale.
+    mostrar(Globales& g, Pantalla& p);
+    // The same with a given decimal point (tests pin it).
+    mostrar(Globales& g, Pantalla& p, const QString& puntoDecimal);
+
+    // Builds the list row of point ksel at (X, Y) into stg.
+    void formato(const Integer& ksel, const Single& X, const Single& Y, std::string& stg);
+
+    // Clears Picture2 and prints the heading, the rule and the rows of
+    // points 1..n, grey for a deleted point.
+    void listarPuntos(const Integer& n, const ArregloMuestra<Single>& X,
+                      const ArregloMuestra<Single>& Y);
+
+    // Prints lineaLista as the row of point k in colour c, replacing what the
+    // row showed; printed in Picture2's back colour it erases the row.
+    void imprimirFila(const Integer& k, const QColor& c);
+
+    // Fills Text1(0..14), Text2(0..10), Text4(0) and Text4(1). Written with a
+    // capital because C++ forbids a member function named like its class.
+    void Mostrar();
+    // Refreshes Text1(0..9), what depends on the confidence level, only.
+    void mostrarInt();
+    // Fills the analysis-of-variance table Text3(0..9).
+    void mostrarAnova();
+    // Sets the widths of the value bars and the left edges of the two
+    // interval bars.
+    void Barras();
+    // Fills Text4(2..6), whatever the view flags.
+    void mostrarPred();
+    // While the prediction view is on, places both marks at xPred and shows
+    // each whose ends are finite (hides the other).
+    void mostrarGrafPred();
+    // While the band view is on, places the 80 band segments and shows each
+    // whose ends are finite (hides the other).
+    void mostrarBandas();
+
+private:
+    void poner(TextBox& t, const std::string& texto);
+    void ponerValor(TextBox& t, Single v, Formato f);
+    void llenarIntervalos();
+
+    Globales& g_;
+    Pantalla& p_;
+    std::string punto_; ///< the host's decimal point, UTF-8
+};
+
+} // namespace rectaviva

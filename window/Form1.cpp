@@ -1,0 +1,429 @@
+// Form1's composition: every control of the window with its design position
+// (twips, relative to its container), texts, tooltips, fonts, colours and
+// pictures. Labels are created before the text boxes and icons of their
+// panel so that a box always lies above a label that it overlaps.
+#include "Form1.h"
+
+#include "cuadricula.h"
+
+#include <QFontDatabase>
+#include <QMenuBar>
+
+#include <array>
+
+namespace rectaviva {
+
+namespace {
+
+// Verdana where it is installed, else a sans-serif of similar width.
+QFont fuente(double puntos, bool negrita = false) {
+    static const QString familia = QFontDatabase::families().contains(QStringLiteral("Verdana"))
+                                       ? QStringLiteral("Verdana")
+                                       : QStringLiteral("DejaVu Sans");
+    QFont f(familia);
+    f.setPointSizeF(puntos);
+    f.setBold(negrita);
+    return f;
+}
+
+QString nombre(const char* base, int k) {
+    return QStringLiteral("%1_%2").arg(base).arg(k);
+}
+
+// One label of a panel: index, caption, design position, alignment, size
+// in points and weight.
+struct DisenoLabel {
+    const char* texto;
+    double left, top, width, height;
+    Qt::Alignment alineacion;
+    double puntos;
+    bool negrita;
+};
+
+// One text box: design position; width and height in twips.
+struct DisenoCaja {
+    double left, top, width, height;
+};
+
+constexpr Qt::Alignment izq = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment der = Qt::AlignRight | Qt::AlignTop;
+constexpr Qt::Alignment cen = Qt::AlignHCenter | Qt::AlignTop;
+
+void crearLabels(QWidget* padre, Matriz<Label>& m, const char* base,
+                 std::initializer_list<DisenoLabel> disenos) {
+    int k = 0;
+    for (const DisenoLabel& d : disenos) {
+        auto* l = new Label(padre, nombre(base, k));
+        l->setCaption(QString::fromUtf8(d.texto));
+        l->setAlignment(d.alineacion);
+        l->setFont(fuente(d.puntos, d.negrita));
+        l->Move(d.left, d.top, d.width, d.height);
+        m.agregar(k++, l);
+    }
+}
+
+void crearCajas(QWidget* padre, Matriz<TextBox>& m, const char* base, double puntos,
+                std::initializer_list<DisenoCaja> disenos) {
+    int k = 0;
+    for (const DisenoCaja& d : disenos) {
+        auto* t = new TextBox(padre, nombre(base, k));
+        t->setFont(fuente(puntos));
+        t->setLocked(true);
+        t->Move(d.left, d.top, d.width, d.height);
+        m.agregar(k++, t);
+    }
+}
+
+Line* linea(Contenedor& c, const QString& n, double x1, double y1, double x2, double y2,
+            const QColor& color, int ancho) {
+    Line* l = c.agregarLine(n);
+    l->setExtremos(x1, y1, x2, y2);
+    l->setBorderColor(color);
+    l->setBorderWidth(ancho);
+    return l;
+}
+
+// A value bar under a result box (placed by the layout), 135 twips high.
+void barra(Contenedor& c, Matriz<Shape>& m, int k) {
+    Shape* s = c.agregarShape(nombre("Shape2", k));
+    s->Move(0, 0, 855, 135);
+    s->setFillColor(RGB(0, 0, 255));
+    s->setBorderColor(RGB(0, 0, 255));
+    m.agregar(k, s);
+}
+
+Image* ayuda(QWidget* padre, Matriz<Image>& m, int k, double left, double top) {
+    auto* i = new Image(padre, nombre("Image2", k));
+    i->setPicture(QStringLiteral(":/iconos/ayuda.svg"));
+    i->Move(left, top, 270, 405);
+    m.agregar(k, i);
+    return i;
+}
+
+const QColor rojoLinea(192, 0, 0);
+
+} // namespace
+
+Form1::Form1(QWidget* padre) : QMainWindow(padre) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setFont(fuente(9));
+    componer();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::componer() {
+    Cliente = new Contenedor(this);
+    Cliente->setObjectName(QStringLiteral("Cliente"));
+    setCentralWidget(Cliente);
+    componerMenus();
+    componerPlano();
+
+    Picture2 = new PictureBox(Cliente, QStringLiteral("Picture2"));
+    Picture2->Move(480, 1920, 1935, 10215);
+    Picture2->setBackColor(RGB(192, 64, 0));
+    // The point list has one row per unit of 54 over its height; a smaller
+    // type than the panels' keeps each row inside its unit.
+    Picture2->setFont(fuente(7));
+
+    Frame1 = new Frame(Cliente, QStringLiteral("Frame1"));
+    Frame1->Move(10080, 1920, 5415, 5175);
+    Frame1->setBackColor(RGB(255, 255, 255));
+    componerFrame1();
+    Frame2 = new Frame(Cliente, QStringLiteral("Frame2"));
+    Frame2->Move(10560, 8520, 5055, 4815);
+    componerFrame2();
+    Frame3 = new Frame(Cliente, QStringLiteral("Frame3"));
+    Frame3->Move(3000, 10200, 6975, 2775);
+    componerFrame3();
+    Frame5 = new Frame(Cliente, QStringLiteral("Frame5"));
+    Frame5->Move(2640, 7080, 6975, 2775);
+    componerFrame5();
+    Frame4 = new Frame(Cliente, QStringLiteral("Frame4"));
+    Frame4->Move(10200, 1000, 2415, 255);
+    Frame4->setBackColor(RGB(255, 255, 0));
+    componerFrame4();
+
+    componerLaminas();
+    componerListas();
+
+    Timer1 = new Timer(this, QStringLiteral("Timer1"));
+    Timer1->setInterval(60);
+}
+
+void Form1::componerMenus() {
+    QMenuBar& barra = *menuBar();
+    mnuGene = new Menu(barra, QStringLiteral("mnuGene"), QStringLiteral("Generar"), false);
+    mnuVe = new Menu(barra, QStringLiteral("mnuVe"), QStringLiteral("Ver"), true);
+    mnuAv = new Menu(*mnuVe, QStringLiteral("mnuAv"), QStringLiteral("Análisis de varianza"));
+    mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), QStringLiteral("Predicción"));
+    mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), QStringLiteral("Bandas de confianza 95%"));
+    mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
+    mnuAcer = new Menu(barra, QStringLiteral("mnuAcer"), QStringLiteral("Acerca de"), false);
+    mnuSali = new Menu(barra, QStringLiteral("mnuSali"), QStringLiteral("Salir"), false);
+    connect(mnuDesc, &Menu::Click, this, &Form1::mnuDesc_Click);
+    connect(mnuAcer, &Menu::Click, this, &Form1::mnuAcer_Click);
+    connect(mnuSali, &Menu::Click, this, &Form1::mnuSali_Click);
+}
+
+void Form1::componerPlano() {
+    Picture1 = new PictureBox(Cliente, QStringLiteral("Picture1"));
+    Picture1->Move(1920, 1080, 7185, 6765);
+    Picture1->setBackColor(RGB(255, 128, 0));
+    Picture1->setPintorFondo(pintarCuadricula);
+
+    // Segments first, markers last: a marker is never hidden under a line.
+    Line3 = linea(*Picture1, QStringLiteral("Line3"), 0, 0, 7185, 6765, RGB(255, 0, 0), 3);
+    for (int k = 0; k <= 41; ++k) {
+        Line12.agregar(k,
+                       linea(*Picture1, nombre("Line12", k), 0, 0, 120, 120, RGB(0, 192, 192), 2));
+    }
+    for (int k = 0; k <= 50; ++k) {
+        Line13.agregar(k,
+                       linea(*Picture1, nombre("Line13", k), 0, 0, 120, 120, RGB(255, 0, 255), 2));
+    }
+    // Elements 40 to 50 are never placed by any operation; they stay hidden
+    // rather than show a stray segment in the corner of the plot.
+    for (int k = 40; k <= 50; ++k) {
+        Line13(k).setVisible(false);
+    }
+    for (int k = 40; k <= 41; ++k) {
+        Line12(k).setVisible(false);
+    }
+    Line14.agregar(0, linea(*Picture1, nombre("Line14", 0), 0, 0, 0, 600, RGB(0, 192, 192), 3));
+    Line14.agregar(1, linea(*Picture1, nombre("Line14", 1), 0, 0, 0, 600, RGB(255, 0, 255), 5));
+    for (int k = 0; k <= 51; ++k) {
+        Shape* s = Picture1->agregarShape(nombre("Shape1", k));
+        s->setForma(Shape::Forma::Circulo);
+        s->Move(120, 120, 135, 135);
+        s->setFillColor(RGB(0, 0, 255));
+        s->setBorderColor(RGB(0, 0, 255));
+        s->setVisible(false);
+        Shape1.agregar(k, s);
+    }
+
+    ayuda(Picture1, Image2, 0, 120, 120);
+
+    Frame6 = new Frame(Picture1, QStringLiteral("Frame6"));
+    Frame6->Move(3600, 720, 1215, 495);
+    Frame6->setBackColor(RGB(255, 255, 0));
+    crearLabels(Frame6, Label5, "Label5",
+                {{"Eliminar", 120, 0, 1575, 255, izq, 9, false},
+                 {"Recuperar", 120, 240, 1575, 255, izq, 9, false}});
+    for (Label* l : Label5) {
+        l->setForeColor(RGB(0, 0, 255));
+        l->setBackColor(RGB(255, 255, 0));
+    }
+}
+
+void Form1::componerFrame1() {
+    crearLabels(Frame1, Label1, "Label1",
+                {{"Etimación de parámetros", 1200, 120, 3135, 375, izq, 9.75, true},
+                 {"Intercepto a", 2160, 360, 1215, 375, izq, 9, false},
+                 {"Pendiente b", 3720, 360, 1215, 375, izq, 9, false},
+                 {"Varianza del error", 120, 4440, 975, 495, izq, 9, false},
+                 {"Estimador puntual", 480, 720, 1335, 495, der, 9, false},
+                 {"Error estándar", 480, 1320, 1335, 495, der, 9, false},
+                 {"Intervalo de confianza coeficiente", 120, 1800, 1815, 735, izq, 9, false},
+                 {"%", 1560, 2160, 255, 255, der, 9, false},
+                 {"Prueba hipótesis :", 80, 2700, 1815, 255, cen, 9, false},
+                 {"Estadístico de prueba observado", 240, 3020, 1095, 735, izq, 9, false},
+                 {"Valor-p", 480, 3840, 855, 255, izq, 9, false},
+                 {"Coeficiente de determinación", 2400, 4440, 1575, 495, izq, 9, false},
+                 {"a = 0", 2280, 2760, 615, 255, cen, 9, false},
+                 {"b = 0", 3840, 2760, 735, 255, cen, 9, false}});
+    Line1 = linea(*Frame1, QStringLiteral("Line1"), 120, 2640, 5295, 2640, rojoLinea, 2);
+    Line2 = linea(*Frame1, QStringLiteral("Line2"), 120, 4380, 5295, 4380, rojoLinea, 2);
+    Line6 = linea(*Frame1, QStringLiteral("Line6"), 2280, 4440, 2280, 5100, rojoLinea, 2);
+    Line7 = linea(*Frame1, QStringLiteral("Line7"), 3360, 360, 3360, 4260, rojoLinea, 2);
+    crearCajas(Frame1, Text1, "Text1", 9,
+               {{2160, 720, 855, 405},
+                {3720, 720, 855, 405},
+                {1320, 4560, 855, 405},
+                {2160, 1320, 855, 405},
+                {3720, 1320, 855, 405},
+                {1950, 1920, 615, 405},
+                {2610, 1920, 615, 405},
+                {3510, 1920, 615, 405},
+                {4170, 1920, 615, 405},
+                {1200, 2160, 375, 330},
+                {2160, 3000, 855, 405},
+                {3720, 3000, 855, 405},
+                {2160, 3720, 855, 405},
+                {3720, 3720, 855, 405},
+                {3960, 4560, 855, 405}});
+    Text1(9).setLocked(false);
+    Text1(9).setToolTip(QStringLiteral("entre 65 y 99"));
+    for (int k = 0; k <= 11; ++k) {
+        barra(*Frame1, Shape2, k);
+    }
+    ayuda(Frame1, Image2, 3, 4980, 120);
+    ayuda(Frame1, Image2, 4, 4980, 2700);
+    ayuda(Frame1, Image2, 5, 4980, 4560);
+}
+
+void Form1::componerFrame2() {
+    crearLabels(Frame2, Label3, "Label3",
+                {{"Estadísticos de las variables ", 720, 120, 3495, 375, cen, 9.75, true},
+                 {"X                   Y", 1680, 720, 2055, 375, der, 9.75, true},
+                 {"Promedio", 360, 1080, 975, 375, der, 9.75, false},
+                 {"Varianza", 240, 1680, 975, 375, der, 9.75, false},
+                 {"Desv. estándar", 240, 2160, 1095, 615, der, 9.75, false},
+                 {"Correlación entre X e Y", 120, 2880, 2415, 255, der, 9.75, false},
+                 {"Cálculos auxiliares", 960, 3360, 2295, 375, der, 9.75, true},
+                 {"Sxx                       Syy   ", 240, 3960, 2535, 375, izq, 9.75, false},
+                 {" Sxy  ", 2280, 4440, 495, 255, izq, 9.75, false},
+                 {"Tamaño muestral", 960, 480, 1815, 255, der, 9.75, false}});
+    Label3(0).setForeColor(RGB(0, 0, 0));
+    Label3(6).setForeColor(RGB(128, 0, 0));
+    // The names of the sums lie partly over the value bars of the boxes above.
+    Label3(7).setTransparente(true);
+    Label3(8).setTransparente(true);
+    Line9 = linea(*Frame2, QStringLiteral("Line9"), 120, 2715, 4935, 2715, rojoLinea, 2);
+    Line4 = linea(*Frame2, QStringLiteral("Line4"), 120, 3300, 4935, 3300, rojoLinea, 2);
+    Line5 = linea(*Frame2, QStringLiteral("Line5"), 2950, 960, 2950, 2670, rojoLinea, 2);
+    crearCajas(Frame2, Text2, "Text2", 9,
+               {{1800, 960, 855, 375},
+                {3240, 960, 855, 375},
+                {1800, 1560, 855, 375},
+                {3240, 1560, 855, 375},
+                {1800, 2160, 855, 375},
+                {3240, 2160, 855, 375},
+                {2640, 2760, 855, 375},
+                // Sxx and Syy are lower than the others so that their bars
+                // end above the names printed under them.
+                {120, 3600, 855, 315},
+                {1800, 3600, 855, 315},
+                {2760, 4200, 855, 375},
+                {2880, 480, 495, 375}});
+    Text2(10).setLocked(false);
+    Text2(10).setToolTip(QStringLiteral("Mínimo 3 y máximo 50"));
+    for (int k = 12; k <= 21; ++k) {
+        barra(*Frame2, Shape2, k);
+    }
+    ayuda(Frame2, Image2, 1, 4560, 120);
+    ayuda(Frame2, Image2, 2, 3480, 3360);
+}
+
+void Form1::componerFrame3() {
+    crearLabels(Frame3, Label2, "Label2",
+                {{"Analisis de varianza", 2520, 120, 2775, 375, cen, 11.25, true},
+                 {"Fuente de variación", 0, 600, 1335, 615, cen, 9.75, false},
+                 {"Suma de cuadrados", 1200, 600, 1335, 615, cen, 9.75, false},
+                 {"Grados lib.", 2520, 600, 855, 615, cen, 9.75, false},
+                 {"Cuadrados medios", 3360, 600, 1215, 615, cen, 9.75, false},
+                 {"Cuociente F", 4680, 600, 1095, 615, cen, 9.75, false},
+                 {"Valor-p", 5760, 720, 1095, 375, cen, 9.75, false},
+                 {"Regresión", 0, 1200, 1095, 375, cen, 9.75, false},
+                 {"Error", 0, 1680, 1095, 375, cen, 9.75, false},
+                 {"Total", 0, 2280, 1095, 375, cen, 9.75, false}});
+    // The table's headings are transparent, so its grid lines show through.
+    for (int k = 1; k <= 9; ++k) {
+        Label2(k).setTransparente(true);
+    }
+    const std::array<double, 5> verticales{1200, 2520, 3360, 4560, 5760};
+    for (int k = 0; k < 5; ++k) {
+        Line8.agregar(k, linea(*Frame3, nombre("Line8", k), verticales[k], 600, verticales[k], 2640,
+                               rojoLinea, 2));
+    }
+    Line8.agregar(5, linea(*Frame3, nombre("Line8", 5), 120, 1080, 6840, 1080, rojoLinea, 2));
+    Line8.agregar(6, linea(*Frame3, nombre("Line8", 6), 120, 2160, 6840, 2160, rojoLinea, 2));
+    crearCajas(Frame3, Text3, "Text3", 9,
+               {{1320, 1200, 1095, 375},
+                {1320, 1680, 1095, 375},
+                {1320, 2280, 1095, 375},
+                {2640, 1200, 615, 375},
+                {2640, 1680, 615, 375},
+                {2640, 2280, 615, 375},
+                {3480, 1200, 975, 375},
+                {3480, 1680, 975, 375},
+                {4680, 1200, 975, 375},
+                {5880, 1200, 855, 375}});
+    barra(*Frame3, Shape2, 22);
+    ayuda(Frame3, Image2, 6, 6600, 120);
+}
+
+void Form1::componerFrame5() {
+    crearLabels(Frame5, Label4, "Label4",
+                {{"Predicción ", 960, 120, 5415, 375, cen, 11.25, true},
+                 {"Respuesta media", 120, 2160, 2055, 255, der, 9.75, false},
+                 {"Predicción de una observación ", 600, 1440, 1695, 495, der, 9.75, false},
+                 {"Predicción en   x =", 2520, 480, 2175, 255, der, 9.75, false},
+                 {"Predicción puntual", 4680, 1080, 1935, 255, der, 9.75, false},
+                 {"%", 4080, 960, 255, 255, der, 9.75, false},
+                 {"Intervalo de confianza coeficiente", 0, 960, 3615, 255, der, 9.75, false}});
+    // The colour keys lie inside the extent of these two labels.
+    Label4(1).setTransparente(true);
+    Label4(2).setTransparente(true);
+    Line10 = linea(*Frame5, QStringLiteral("Line10"), 120, 840, 6855, 840, rojoLinea, 2);
+    Line11 = linea(*Frame5, QStringLiteral("Line11"), 4440, 840, 4440, 2700, rojoLinea, 2);
+    Shape4 = Frame5->agregarShape(QStringLiteral("Shape4"));
+    Shape4->Move(120, 1560, 255, 255);
+    Shape4->setFillColor(RGB(0, 192, 192));
+    Shape4->setBorderColor(RGB(0, 0, 0));
+    Shape3 = Frame5->agregarShape(QStringLiteral("Shape3"));
+    Shape3->Move(120, 2160, 255, 255);
+    Shape3->setFillColor(RGB(255, 0, 255));
+    Shape3->setBorderColor(RGB(0, 0, 0));
+    crearCajas(Frame5, Text4, "Text4", 9,
+               {{3720, 960, 375, 375},
+                {4800, 360, 615, 375},
+                {2400, 1440, 855, 375},
+                {3360, 1440, 855, 375},
+                {2400, 2160, 855, 375},
+                {3360, 2160, 855, 375},
+                {4800, 1440, 855, 375}});
+    for (int k : {0, 1, 6}) {
+        Text4(k).setLocked(false);
+    }
+    ayuda(Frame5, Image2, 7, 6600, 120);
+}
+
+void Form1::componerFrame4() {
+    static const std::array<const char*, 10> consejos{"Contrae los puntos verticalmente",
+                                                      "Expande los puntos verticalmente",
+                                                      "Contrae los puntos horizontalmente",
+                                                      "Expande los puntos horizontalmente",
+                                                      "Sube los puntos",
+                                                      "Baja los puntos",
+                                                      "Mueve los puntos a la izquierda",
+                                                      "Mueve los puntos a la derecha",
+                                                      "Contrae los puntos",
+                                                      "Expande los puntos"};
+    for (int k = 0; k <= 9; ++k) {
+        auto* i = new Image(Frame4, nombre("Image1", k));
+        i->setPicture(QStringLiteral(":/iconos/herramienta%1.svg").arg(k));
+        i->setToolTip(QString::fromUtf8(consejos[static_cast<std::size_t>(k)]));
+        i->Move(15 + 240 * k, 15, 225, 225);
+        Image1.agregar(k, i);
+    }
+}
+
+void Form1::componerLaminas() {
+    for (int k = 0; k <= 7; ++k) {
+        auto* p = new PictureBox(Cliente, nombre("Picture3", k));
+        p->Move(5880 + (11040 - 5880) * k / 7.0, 480, 615, 495);
+        p->setBackColor(RGB(255, 255, 192));
+        p->setPicture(QStringLiteral(":/laminas/lamina%1.svg").arg(k));
+        Picture3.agregar(k, p);
+    }
+}
+
+void Form1::componerListas() {
+    List6 = new ListBox(Cliente, QStringLiteral("List6"));
+    List6->Move(2280, 720, 735, 240);
+    List6->setBackColor(RGB(192, 192, 192));
+    List6->setFont(fuente(9));
+    List3 = new ListBox(Cliente, QStringLiteral("List3"));
+    List3->Move(3480, 360, 855, 270);
+    List3->setBackColor(RGB(192, 192, 192));
+    List3->setFont(fuente(9.75));
+    List5 = new ListBox(Cliente, QStringLiteral("List5"));
+    List5->Move(3360, 720, 1695, 270);
+    List5->setForeColor(RGB(192, 0, 0));
+    List5->setFont(fuente(9.75, true));
+}
+
+} // namespace rectaviva

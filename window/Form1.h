@@ -1,0 +1,138 @@
+// The program's single window: its controls as the window description lists
+// them, its layout for the screen, its start-up and the menu commands that
+// need no sample. Form1 owns the shared state record and the three service
+// objects; the handlers of the other actions are added on top of this class.
+#pragma once
+
+#include "Calculos.h"
+#include "Globales.h"
+#include "Pantalla.h"
+#include "Tablas.h"
+#include "controles.h"
+#include "mostrar.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <memory>
+#include <random>
+
+namespace rectaviva {
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds every control and runs Form_Load; the caller shows the window.
+    explicit Form1(QWidget* padre = nullptr);
+    ~Form1() override;
+
+    // Window position and size in twips (set by ajustarPantalla).
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+
+    // A uniform pseudo-random number in [0, 1), from the generator that
+    // Form_Load seeds with the clock.
+    Single Rnd();
+
+    Globales g;
+
+    // Controls placed on the window.
+    Contenedor* Cliente = nullptr; ///< the window's client area, in twips
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Picture2 = nullptr;
+    Matriz<PictureBox> Picture3;
+    Frame* Frame1 = nullptr;
+    Frame* Frame2 = nullptr;
+    Frame* Frame3 = nullptr;
+    Frame* Frame4 = nullptr;
+    Frame* Frame5 = nullptr;
+    Frame* Frame6 = nullptr;
+    ListBox* List3 = nullptr;
+    ListBox* List5 = nullptr;
+    ListBox* List6 = nullptr;
+    Timer* Timer1 = nullptr;
+
+    // The plot and what it holds.
+    Matriz<Shape> Shape1;
+    Line* Line3 = nullptr;
+    Matriz<Line> Line12;
+    Matriz<Line> Line13;
+    Matriz<Line> Line14;
+    Matriz<Label> Label5;
+
+    // The result panels.
+    Matriz<Label> Label1;
+    Matriz<Label> Label2;
+    Matriz<Label> Label3;
+    Matriz<Label> Label4;
+    Matriz<TextBox> Text1;
+    Matriz<TextBox> Text2;
+    Matriz<TextBox> Text3;
+    Matriz<TextBox> Text4;
+    Matriz<Shape> Shape2;
+    Shape* Shape3 = nullptr;
+    Shape* Shape4 = nullptr;
+    Line* Line1 = nullptr;
+    Line* Line2 = nullptr;
+    Line* Line4 = nullptr;
+    Line* Line5 = nullptr;
+    Line* Line6 = nullptr;
+    Line* Line7 = nullptr;
+    Line* Line9 = nullptr;
+    Line* Line10 = nullptr;
+    Line* Line11 = nullptr;
+    Matriz<Line> Line8;
+
+    // Tool icons and help icons.
+    Matriz<Image> Image1;
+    Matriz<Image> Image2{0, 7}; ///< spread over the plot and the four panels
+
+    // Menus.
+    Menu* mnuGene = nullptr;
+    Menu* mnuVe = nullptr;
+    Menu* mnuAv = nullptr;
+    Menu* mnuPr = nullptr;
+    Menu* mnuBan = nullptr;
+    Menu* mnuDesc = nullptr;
+    Menu* mnuAcer = nullptr;
+    Menu* mnuSali = nullptr;
+
+    // Menu commands that work with or without a sample.
+    void mnuDesc_Click();
+    void mnuAcer_Click();
+    void mnuSali_Click();
+
+protected:
+    void Form_Load();
+    void ajustarPantalla();
+    static void ubicarDebajo(const Ubicacion& arriba, Shape& abajo);
+    void avisoResolucion();
+
+    // The screen in twips, from the primary screen.
+    static double anchoPantallaTwips();
+    static double altoPantallaTwips();
+
+private:
+    void componer();
+    void componerMenus();
+    void componerPlano();
+    void componerFrame1();
+    void componerFrame2();
+    void componerFrame3();
+    void componerFrame5();
+    void componerFrame4();
+    void componerLaminas();
+    void componerListas();
+
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0; ///< twips
+
+    std::mt19937 generador_;
+    std::unique_ptr<Calculos> calculos_;
+    std::unique_ptr<Tablas> tablas_;
+    std::unique_ptr<Pantalla> pantalla_;
+    std::unique_ptr<mostrar> mostrar_;
+};
+
+} // namespace rectaviva

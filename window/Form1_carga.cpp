@@ -1,0 +1,284 @@
+// Form1's start-up: the layout for the screen, the load handler, the
+// resolution warning, and the description, credits and exit commands.
+#include "Form1.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <utility>
+
+namespace rectaviva {
+
+namespace {
+
+// Colours of the result panels and their boxes.
+const QColor colorSalida(200, 200, 0);    // olive-yellow output box
+const QColor colorEntrada(255, 120, 120); // pink entry field
+
+} // namespace
+
+double Form1::anchoPantallaTwips() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? pixelesATwips(s->geometry().width()) : 0.0;
+}
+
+double Form1::altoPantallaTwips() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? pixelesATwips(s->geometry().height()) : 0.0;
+}
+
+Single Form1::Rnd() {
+    // 24 random bits scaled by 2^-24: every value is a float strictly below 1.
+    return static_cast<Single>(generador_() >> 8) * (1.0f / 16777216.0f);
+}
+
+void Form1::Form_Load() {
+    ajustarPantalla();
+    generador_.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    List5->setVisible(false);
+    // 13000 twips: about 867 pixels at 15 twips per pixel.
+    if (anchoPantallaTwips() < 13000) {
+        avisoResolucion();
+    }
+    g.listaSinResaltar = 1;
+
+    calculos_ = std::make_unique<Calculos>(g);
+    g.oCalculos = calculos_.get();
+    tablas_ = std::make_unique<Tablas>(g);
+    g.oTablas = tablas_.get();
+    pantalla_ =
+        std::make_unique<Pantalla>(Pantalla{Text1, Text2, Text3, Text4, Shape1, Shape2, *Line3,
+                                            Line12, Line13, Line14, *Picture1, *Picture2});
+    mostrar_ = std::make_unique<mostrar>(g, *pantalla_);
+    g.oMostrar = mostrar_.get();
+
+    g.oTablas->tablaT(g.valoresT);
+    g.oCalculos->PuntosPrediccion();
+
+    g.nivelPred = 95.0f;
+    g.xPred = 20.0f;
+    g.nivelConf = 95.0f;
+    g.prediccionActiva = 0;
+}
+
+void Form1::ajustarPantalla() {
+    const double anchoPantalla = anchoPantallaTwips();
+    const double altoPantalla = altoPantallaTwips();
+
+    // 1. The window covers the screen from its top-left corner.
+    left_ = 0;
+    top_ = 0;
+    width_ = anchoPantalla;
+    height_ = altoPantalla;
+    move(0, 0);
+    resize(static_cast<int>(std::lround(twipsAPixeles(width_))),
+           static_cast<int>(std::lround(twipsAPixeles(height_))));
+
+    // 2-4. Layout units and plot range.
+    List3->setVisible(false);
+    g.escalaX = static_cast<Single>(anchoPantalla / 1200);
+    g.escalaY = static_cast<Single>(altoPantalla / 1000);
+    const double U = g.escalaX;
+    const double V = g.escalaY;
+    g.xMax = 100;
+    g.yMax = 100;
+    g.xMin = -40;
+    g.yMin = -40;
+
+    // 5-6. The plot and its markers.
+    Picture1->ScaleUsuario();
+    Picture1->setTop(10 * V);
+    Picture1->setLeft(10 * U);
+    Picture1->setBackColor(RGB(255, 180, 0));
+    for (int k = 0; k <= 51; ++k) {
+        Shape1(k).setVisible(false);
+        Shape1(k).setFillColor(RGB(0, 0, 220));
+        Shape1(k).setBorderColor(RGB(0, 0, 220));
+    }
+
+    // 7-9. The point list to the right of the plot; the fitted line's colour.
+    Picture2->setTop(Picture1->Top());
+    Picture2->setLeft(Picture1->Left() + Picture1->Width() + 10 * U);
+    List5->setVisible(false);
+    List6->setVisible(false);
+    Picture1->setVisible(false);
+    Picture2->setVisible(false);
+    Line3->setBorderColor(RGB(230, 0, 0));
+
+    // 10-14. Tool bar under the plot, panels around it.
+    Frame4->setLeft(Picture1->Left() + Picture1->Width() - Frame4->Width());
+    Frame4->setTop(Picture1->Top() + Picture1->Height() + 5 * V);
+    Frame4->setVisible(false);
+    Frame3->setTop(Frame4->Top() + Frame4->Height() + 5 * V);
+    Frame3->setLeft(Picture1->Left());
+    Frame3->setWidth(Picture1->Width());
+    Frame3->setBackColor(RGB(220, 150, 0));
+    Frame2->setLeft(Picture2->Left() + Picture2->Width() + 10 * U);
+    Frame2->setTop(Picture2->Top());
+    Frame2->setVisible(false);
+    Frame2->setBackColor(RGB(180, 120, 0));
+    Frame1->setLeft(Frame2->Left());
+    Frame1->setTop(Frame2->Top() + Frame2->Height() + 10 * U);
+    Frame1->setVisible(false);
+    Frame1->setBackColor(RGB(200, 100, 0));
+    Frame5->setTop(Frame4->Top() + Frame4->Height() + 5 * V);
+    Frame5->setLeft(Picture1->Left());
+    Frame5->setWidth(Picture1->Width());
+    Frame5->setBackColor(RGB(220, 150, 0));
+    Frame5->setVisible(false);
+
+    // 15. Panel colours: output boxes olive-yellow, entry fields pink.
+    for (Label* l : Label1) {
+        l->setBackColor(Frame1->BackColor());
+    }
+    for (TextBox* t : Text1) {
+        t->setBackColor(colorSalida);
+    }
+    Text1(9).setBackColor(colorEntrada);
+    for (Label* l : Label3) {
+        l->setBackColor(Frame2->BackColor());
+    }
+    for (int k = 0; k <= 9; ++k) {
+        Text2(k).setBackColor(colorSalida);
+    }
+    Text2(10).setBackColor(colorEntrada);
+    for (int k = 0; k <= 9; ++k) {
+        Label2(k).setBackColor(Frame3->BackColor());
+        Text3(k).setBackColor(colorSalida);
+    }
+    for (int k = 0; k <= 6; ++k) {
+        Label4(k).setBackColor(Frame5->BackColor());
+        Text4(k).setBackColor(colorSalida);
+    }
+    Text4(0).setBackColor(colorEntrada);
+    Text4(1).setBackColor(colorEntrada);
+
+    // 16-18. Lower panel, explanation pictures, delete/restore pop-up.
+    Frame3->setVisible(false);
+    for (int k = 0; k <= 7; ++k) {
+        Picture3(k).setVisible(false);
+        Picture3(k).setTop(10 * V);
+        Picture3(k).setWidth(610 * U);
+    }
+    Frame6->setVisible(false);
+    Label5(1).setEnabled(false);
+
+    // 19. Sheets about the plot and the lower panels open beside the plot;
+    // those about the statistics and estimates open over it.
+    const double alLado = Frame3->Left() + Frame3->Width() + 5 * U;
+    const std::array<std::pair<double, double>, 8> laminas{{{alLado, 785 * V},
+                                                            {10 * U, 665 * V},
+                                                            {10 * U, 480 * V},
+                                                            {10 * U, 835 * V},
+                                                            {10 * U, 835 * V},
+                                                            {10 * U, 745 * V},
+                                                            {alLado, 840 * V},
+                                                            {alLado, 840 * V}}};
+    for (int k = 0; k <= 7; ++k) {
+        Picture3(k).setLeft(laminas[static_cast<std::size_t>(k)].first);
+        Picture3(k).setHeight(laminas[static_cast<std::size_t>(k)].second);
+    }
+
+    // 20. Each value bar directly under its box.
+    ubicarDebajo(Text1(0), Shape2(0));
+    ubicarDebajo(Text1(1), Shape2(1));
+    ubicarDebajo(Text1(2), Shape2(10));
+    ubicarDebajo(Text1(3), Shape2(2));
+    ubicarDebajo(Text1(4), Shape2(3));
+    ubicarDebajo(Text1(5), Shape2(4));
+    ubicarDebajo(Text1(7), Shape2(5));
+    ubicarDebajo(Text1(10), Shape2(6));
+    ubicarDebajo(Text1(11), Shape2(7));
+    ubicarDebajo(Text1(12), Shape2(8));
+    ubicarDebajo(Text1(13), Shape2(9));
+    ubicarDebajo(Text1(14), Shape2(11));
+    ubicarDebajo(Text3(9), Shape2(22));
+    for (int k = 0; k <= 9; ++k) {
+        ubicarDebajo(Text2(k), Shape2(k + 12));
+    }
+
+    // 21-22. No drag yet; no band or prediction graphics.
+    Timer1->setEnabled(false);
+    for (int k = 0; k <= 41; ++k) {
+        Line12(k).setVisible(false);
+        Line13(k).setVisible(false);
+    }
+    Line14(0).setVisible(false);
+    Line14(1).setVisible(false);
+}
+
+void Form1::ubicarDebajo(const Ubicacion& arriba, Shape& abajo) {
+    abajo.setTop(arriba.Top() + arriba.Height());
+    abajo.setLeft(arriba.Left());
+}
+
+void Form1::avisoResolucion() {
+    List5->setFont([&] {
+        QFont f = List5->font();
+        f.setPointSizeF(13);
+        return f;
+    }());
+    List5->AddItem(QString());
+    List5->AddItem(QStringLiteral("  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO"));
+    List5->AddItem(QStringLiteral("    DEBE  CONFIGURAR  LA  PANTALLA  CON"));
+    List5->AddItem(QStringLiteral("      RESOLUCION  1024 X 768  PIXELES"));
+    List5->setWidth(8000);
+    List5->setHeight(4000);
+    List5->setTop((altoPantallaTwips() - List5->Height()) / 2);
+    List5->setLeft((anchoPantallaTwips() - List5->Width()) / 2);
+    mnuGene->setEnabled(false);
+    mnuVe->setEnabled(false);
+    List5->setVisible(true);
+}
+
+void Form1::mnuDesc_Click() {
+    if (!List6->Visible()) {
+        List6->setTop(10 * g.escalaY);
+        List6->setHeight(200 * g.escalaY);
+        List6->setLeft(10 * g.escalaX);
+        List6->setWidth(450 * g.escalaX);
+        List6->Clear();
+        List6->setVisible(true);
+        List6->AddItem(QString());
+        List6->AddItem(QStringLiteral("  Tutorvia sobre Regresión Lineal Simple."));
+        List6->AddItem(QStringLiteral("  Permite visualizar el efecto de cambios"));
+        List6->AddItem(QStringLiteral("  en las observaciones sobre diversas medidas y"));
+        List6->AddItem(QStringLiteral("  estimadores relacionados con el modelo de"));
+        List6->AddItem(QStringLiteral("  Regresión Lineal Simple. "));
+        List6->AddItem(QStringLiteral("  Mueva los puntos y observe qué pasa "));
+        List6->AddItem(QStringLiteral("  con los indicadores."));
+        List6->AddItem(QStringLiteral("  o elimine puntos con el "));
+    } else {
+        List6->setVisible(false);
+    }
+}
+
+void Form1::mnuAcer_Click() {
+    if (!List3->Visible()) {
+        List3->setTop(10 * g.escalaY);
+        List3->setHeight(140 * g.escalaY);
+        List3->setLeft(550 * g.escalaX);
+        List3->setWidth(400 * g.escalaX);
+        List3->Clear();
+        List3->setVisible(true);
+        List3->AddItem(QString());
+        List3->AddItem(QStringLiteral("   Recurso didáctico desarrollado por"));
+        List3->AddItem(QStringLiteral("   el equipo de Rectaviva"));
+        List3->AddItem(QStringLiteral("   para la enseñanza de la"));
+        List3->AddItem(QStringLiteral("   Regresión Lineal Simple."));
+        List3->AddItem(QString());
+    } else {
+        List3->setVisible(false);
+    }
+}
+
+void Form1::mnuSali_Click() {
+    close();
+    QCoreApplication::quit();
+}
+
+} // namespace rectaviva

@@ -1,0 +1,44 @@
+// Starts the window. Without a display to show it on, the program says so in
+// one line and ends with a failure status instead of aborting.
+#include "Form1.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const char* const sinPantalla =
+    "rectaviva: no hay pantalla donde mostrar la ventana (DISPLAY y WAYLAND_DISPLAY vacíos)\n";
+
+bool hayPantalla() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// While the platform starts, its messages are held back; a fatal one (a
+// display that cannot be reached) becomes the same single line and a clean
+// failure exit instead of an abort with a core dump.
+void mensajeDeArranque(QtMsgType tipo, const QMessageLogContext&, const QString&) {
+    if (tipo == QtFatalMsg) {
+        std::fputs("rectaviva: no se pudo abrir la pantalla donde mostrar la ventana\n", stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!hayPantalla()) {
+        std::fputs(sinPantalla, stderr);
+        return EXIT_FAILURE;
+    }
+    qInstallMessageHandler(mensajeDeArranque);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
+    rectaviva::Form1 ventana;
+    ventana.show();
+    return app.exec();
+}
