@@ -9,13 +9,16 @@
 #include "Pantalla.h"
 #include "Tablas.h"
 #include "controles.h"
+#include "herramientas.h"
 #include "mostrar.h"
+#include "muestreo.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
-#include <random>
 
 namespace rectaviva {
 
@@ -32,9 +35,8 @@ public:
     double Width() const { return width_; }
     double Height() const { return height_; }
 
-    // A uniform pseudo-random number in [0, 1), from the generator that
-    // Form_Load seeds with the clock.
-    Single Rnd();
+    // Replaces the clock-seeded generator, so that tests choose the draws.
+    void setGenerador(std::unique_ptr<Generador> azar);
 
     Globales g;
 
@@ -104,6 +106,38 @@ public:
     void mnuAcer_Click();
     void mnuSali_Click();
 
+    // A sample: generation, the size entry, the level and prediction entries.
+    void mnuGene_Click();
+    void Text2_Change(Integer Index);
+    void Text2_KeyPress(Integer Index, int& KeyAscii);
+    void Text1_Change(Integer Index);
+    void Text1_KeyPress(Integer Index, int& KeyAscii);
+    void Text4_Change(Integer Index);
+    void Text4_KeyPress(Integer Index, int& KeyAscii);
+
+    // The view menu and the explanation sheets.
+    void mnuAv_Click();
+    void mnuPr_Click();
+    void mnuBan_Click();
+    void Image2_Click(Integer Index);
+
+    // The mouse on the plot and on the point list, the drag timer.
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void Timer1_Timer();
+    void Picture2_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture2_MouseUp(int Button, int Shift, float X, float Y);
+
+    // Deleting and restoring a point; the cloud tools.
+    void Label5_Click(Integer Index);
+    void Image1_MouseDown(Integer Index, int Button, int Shift, float X, float Y);
+    void Image1_MouseUp(Integer Index, int Button, int Shift, float X, float Y);
+
+    // True while a cloud tool is held and working; steps it has made.
+    bool herramientaActiva() const { return herramientaActiva_; }
+    long pasosHerramienta() const { return pasosHerramienta_; }
+
 protected:
     void Form_Load();
     void ajustarPantalla();
@@ -114,7 +148,34 @@ protected:
     static double anchoPantallaTwips();
     static double altoPantallaTwips();
 
+    // The sample and its series.
+    bool hayMuestra() const;
+    void generarMuestra();
+    void generarPuntos(const Integer& n);
+    void mostrarPaneles();
+    void moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Single& Xold,
+                    Single& Yold);
+    void verLamina(Integer k);
+    void serieGenerar();
+    void serieTamano();
+    void serieEliminar();
+    void serieHerramienta();
+    void serieArrastre(const Integer& idx, const Single& Xold, const Single& Yold);
+
 private:
+    class MarcadoresDelPlano;
+
+    void conectarEventos();
+    void nuevaMuestraEmpieza();
+    void terminarHerramienta();
+    void pasoDeHerramienta();
+    bool puntoValido(Integer k) const;
+    void colorearMarcador(Integer k, const QColor& c);
+    void colorNormal(Integer k);
+    QColor colorFila(Integer k) const;
+    void formatoPunto(Integer k);
+    void reimprimirFila(Integer k, const QColor& c);
+
     void componer();
     void componerMenus();
     void componerPlano();
@@ -128,7 +189,16 @@ private:
 
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0; ///< twips
 
-    std::mt19937 generador_;
+    std::unique_ptr<Generador> azar_;
+
+    // The held cloud tool.
+    bool herramientaActiva_ = false;
+    Herramienta herramienta_ = Herramienta::Sube;
+    Referencias referencias_;
+    Integer puntosDeLaHerramienta_ = 0; ///< nPuntos at the press: a new sample ends the tool
+    std::chrono::steady_clock::time_point proximoPaso_;
+    long pasosHerramienta_ = 0;
+    QTimer* relojHerramienta_ = nullptr;
     std::unique_ptr<Calculos> calculos_;
     std::unique_ptr<Tablas> tablas_;
     std::unique_ptr<Pantalla> pantalla_;

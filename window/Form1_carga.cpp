@@ -30,15 +30,9 @@ double Form1::altoPantallaTwips() {
     return s ? pixelesATwips(s->geometry().height()) : 0.0;
 }
 
-Single Form1::Rnd() {
-    // 24 random bits scaled by 2^-24: every value is a float strictly below 1.
-    return static_cast<Single>(generador_() >> 8) * (1.0f / 16777216.0f);
-}
-
 void Form1::Form_Load() {
     ajustarPantalla();
-    generador_.seed(static_cast<std::mt19937::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
+    azar_ = std::make_unique<GeneradorReloj>();
     List5->setVisible(false);
     // 13000 twips: about 867 pixels at 15 twips per pixel.
     if (anchoPantallaTwips() < 13000) {
@@ -63,6 +57,12 @@ void Form1::Form_Load() {
     g.xPred = 20.0f;
     g.nivelConf = 95.0f;
     g.prediccionActiva = 0;
+
+    // Until the first sample there is nothing for the views to show.
+    mnuAv->setEnabled(false);
+    mnuPr->setEnabled(false);
+    mnuBan->setEnabled(false);
+    conectarEventos();
 }
 
 void Form1::ajustarPantalla() {
