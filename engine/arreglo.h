@@ -1,4 +1,4 @@
-// Fixed-bound arrays whose subscripts run exactly as the design writes them,
+// Fixed-bound arrays whose subscripts run exactly as they are declared,
 // for example Arreglo<float, Rango<1, 50>> for (1 To 50) and
 // Arreglo<float, Rango<1, 50>, Rango<0, 7>> for (1 To 50, 0 To 7).
 // Subscripts are checked in debug and sanitizer builds; an out-of-range

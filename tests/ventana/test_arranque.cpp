@@ -1,4 +1,4 @@
-// Layout and start-up for the screen the run was given: the design's layout
+// Layout and start-up for the screen the run was given: the layout's
 // figures, the resolution warning on either side of 13000 twips, and the
 // idle state after start-up.
 #include "Form1.h"
@@ -69,7 +69,7 @@ TEST(Disposicion, CifrasDelDiseno) {
         EXPECT_NEAR(inferior->Top(), d->frame3Top, tolerancia);
         EXPECT_NEAR(inferior->Width(), d->frame3Width, tolerancia);
     }
-    // The design sizes of the plot, the list and the panels are kept.
+    // The plot, the list and the panels keep their composed sizes.
     EXPECT_EQ(f.Picture1->Width(), 7185);
     EXPECT_EQ(f.Picture1->Height(), 6765);
     EXPECT_EQ(f.Picture2->Width(), 1935);
