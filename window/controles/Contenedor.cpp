@@ -152,6 +152,10 @@ void Contenedor::cambiarEscala(const Escala& vieja, const Escala& nueva) {
 Frame::Frame(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicacion(this) {
     setObjectName(nombre);
     caption_ = nombre;
+    // A panel is opaque to the mouse: a press on it, or on a disabled label
+    // in it, never reaches the surface underneath (a pop-up over the plot
+    // must not pick the marker below it).
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 // ---- PictureBox ----

@@ -36,6 +36,9 @@ Label::Label(QWidget* padre, const QString& nombre)
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAutoFillBackground(true);
+    // A label takes the presses made on it; they never fall through to the
+    // control underneath.
+    setAttribute(Qt::WA_NoMousePropagation);
     aplicarColores();
 }
 
@@ -60,6 +63,7 @@ void Label::aplicarColores() {
 void Label::mousePressEvent(QMouseEvent* e) {
     presionado_ = e->button() == Qt::LeftButton;
     QLabel::mousePressEvent(e);
+    e->accept();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {
@@ -67,6 +71,7 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
         presionado_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     presionado_ = false;
     QLabel::mouseReleaseEvent(e);
+    e->accept();
     if (click) {
         emit Click();
     }

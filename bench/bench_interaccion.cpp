@@ -1,0 +1,181 @@
+// The window's live interactions at 1024 x 768 on Qt's offscreen platform,
+// with 50 points, the prediction view and the bands on:
+// - HerramientaSostenida: "Contrae los puntos verticalmente" held for 2 s
+//   with the event loop running, as a person holds the button; the counter
+//   pasos_por_segundo is what the 0.01 s pacing allows at most 100 of.
+// - PasoArrastre: one tick of the drag timer with a new mouse position
+//   (the point moved, the fit recomputed, the panels redrawn) followed by a
+//   synchronous repaint of the whole window.
+// - PasoArrastreSinPintar: the tick alone, to show how the time divides.
+#include "Form1.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace rectaviva;
+
+// Hands out chosen draws in order, then a fixed 0.5.
+class Guion : public Generador {
+public:
+    explicit Guion(std::vector<float> d) : draws_(d.begin(), d.end()) {}
+    float Rnd() override {
+        if (draws_.empty()) {
+            return 0.5f;
+        }
+        const float v = draws_.front();
+        draws_.pop_front();
+        return v;
+    }
+
+private:
+    std::deque<float> draws_;
+};
+
+// Draws that make the size entry produce 50 points spread evenly over x in
+// -20..75 along y = x + 19: slope 1, intercept 0.5, spread 37, and a noise
+// draw per point that adds 18.5. The cloud is tall (y from -1 to 94), so
+// the vertical contraction runs about 450 steps before its limit.
+std::vector<float> extraccionesNube() {
+    std::vector<float> d{0.5f, 0.0f, 0.5f};
+    for (int k = 0; k < 50; ++k) {
+        const int x = -20 + (95 * k) / 49;
+        d.push_back(static_cast<float>((x + 20) / 95.0));
+        d.push_back(static_cast<float>(18.5 / 37.0));
+    }
+    return d;
+}
+
+// A first sample through "Generar", then the 50-point cloud through the
+// size entry, and both views on.
+bool prepararNube(Form1& f, bool vistas) {
+    if (f.g.nPuntos < 3) {
+        f.setGenerador(std::make_unique<Guion>(std::vector<float>{}));
+        f.mnuGene->accion()->trigger();
+    }
+    f.setGenerador(std::make_unique<Guion>(extraccionesNube()));
+    f.Text2(10).setText(QStringLiteral("50"));
+    int enter = 13;
+    f.Text2_KeyPress(10, enter);
+    if (vistas) {
+        f.mnuPr->accion()->trigger();
+        f.mnuBan->accion()->trigger();
+    }
+    QCoreApplication::processEvents();
+    return f.g.nPuntos == 50 && f.g.prediccionActiva == 1 && f.g.bandasActivas == 1;
+}
+
+void esperar(int ms) {
+    QEventLoop bucle;
+    QTimer::singleShot(ms, &bucle, &QEventLoop::quit);
+    bucle.exec();
+}
+
+void HerramientaSostenida(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    if (!prepararNube(f, true)) {
+        estado.SkipWithError("no se pudo preparar la nube de 50 puntos con las dos vistas");
+        return;
+    }
+    double pasos = 0, segundos = 0;
+    bool limite = false;
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        prepararNube(f, false);
+        estado.ResumeTiming();
+        const long antes = f.pasosHerramienta();
+        const auto t0 = std::chrono::steady_clock::now();
+        f.Image1_MouseDown(0, 1, 0, 0, 0);
+        esperar(2000);
+        limite = limite || !f.herramientaActiva();
+        f.Image1_MouseUp(0, 1, 0, 0, 0);
+        const auto t1 = std::chrono::steady_clock::now();
+        pasos += static_cast<double>(f.pasosHerramienta() - antes);
+        segundos += std::chrono::duration<double>(t1 - t0).count();
+    }
+    if (limite) {
+        estado.SkipWithError("la herramienta llegó a su límite antes de soltarla");
+        return;
+    }
+    estado.counters["pasos_por_segundo"] = pasos / segundos;
+}
+BENCHMARK(HerramientaSostenida)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Picks point 25 with a left press on its marker and leaves the drag state
+// on, with the timer itself stopped: the benchmark calls the tick.
+bool empezarArrastre(Form1& f) {
+    if (!prepararNube(f, true)) {
+        return false;
+    }
+    f.Picture1_MouseDown(1, 0, static_cast<float>(f.Shape1(25).Left()),
+                         static_cast<float>(f.Shape1(25).Top()));
+    f.Timer1->setEnabled(false);
+    return f.g.arrastrando == -1 && f.g.puntoSel == 25;
+}
+
+void pasoArrastre(benchmark::State& estado, bool pintar) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    if (!empezarArrastre(f)) {
+        estado.SkipWithError("no se pudo tomar el punto 25");
+        return;
+    }
+    int paso = 0;
+    for (auto _ : estado) {
+        // The mouse moves up and down a column, so every box changes.
+        f.g.xRaton = 30.0f;
+        f.g.yRaton = static_cast<Single>(-30 + (paso++ % 120));
+        f.Timer1_Timer();
+        if (pintar) {
+            f.repaint();
+        }
+    }
+    f.Picture1_MouseUp(1, 0, f.g.xRaton, f.g.yRaton);
+}
+
+void PasoArrastre(benchmark::State& estado) {
+    pasoArrastre(estado, true);
+}
+BENCHMARK(PasoArrastre)->Unit(benchmark::kMicrosecond);
+
+void PasoArrastreSinPintar(benchmark::State& estado) {
+    pasoArrastre(estado, false);
+}
+BENCHMARK(PasoArrastreSinPintar)->Unit(benchmark::kMicrosecond);
+
+// The offscreen platform warns at every window shown that it cannot pass on
+// size hints; that line would drown the results.
+void sinAvisosDeTamano(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (texto.contains(QLatin1String("propagateSizeHints"))) {
+        return;
+    }
+    qInstallMessageHandler(nullptr);
+    qt_message_output(tipo, contexto, texto);
+    qInstallMessageHandler(sinAvisosDeTamano);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Offscreen, on a 1024 x 768 screen at 96 DPI, whatever the caller's
+    // display.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" RECTAVIVA_PANTALLA_1024);
+    qInstallMessageHandler(sinAvisosDeTamano);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
