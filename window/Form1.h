@@ -169,6 +169,7 @@ private:
     void nuevaMuestraEmpieza();
     void terminarHerramienta();
     void pasoDeHerramienta();
+    void programarReloj(std::chrono::steady_clock::time_point ahora);
     bool puntoValido(Integer k) const;
     void colorearMarcador(Integer k, const QColor& c);
     void colorNormal(Integer k);

@@ -212,14 +212,36 @@ void Form1::Label5_Click(Integer Index) {
 // The cloud tools: a timer polls the clock and makes a step whenever 0.01 s
 // have passed since the last one, until the release or a limit.
 
+// A step places a marker by the placement rule (x - 1, y + 1). A point
+// that lies off the plot (dragged past an edge) and is brought
+// back by a contraction keeps its marker against that edge, as the drag
+// left it, instead of carrying it off the plot; points on the plot are
+// placed by the rule unchanged.
 class Form1::MarcadoresDelPlano : public ColocarMarcador {
 public:
-    explicit MarcadoresDelPlano(Matriz<Shape>& s) : s_(s) {}
-    void izquierda(Integer k, float borde) override { s_(k).setLeft(borde); }
-    void arriba(Integer k, float borde) override { s_(k).setTop(borde); }
+    MarcadoresDelPlano(Matriz<Shape>& s, const Globales& g) : s_(s), g_(g) {}
+    void izquierda(Integer k, float borde) override {
+        const double x = D(borde) + 1.0;
+        if (x < g_.xMin) {
+            borde = g_.xMin;
+        } else if (x > g_.xMax) {
+            borde = g_.xMax - S(s_(k).Width());
+        }
+        s_(k).setLeft(borde);
+    }
+    void arriba(Integer k, float borde) override {
+        const double y = D(borde) - 1.0;
+        if (y > g_.yMax) {
+            borde = g_.yMax;
+        } else if (y < g_.yMin) {
+            borde = g_.yMin + S(s_(k).Height());
+        }
+        s_(k).setTop(borde);
+    }
 
 private:
     Matriz<Shape>& s_;
+    const Globales& g_;
 };
 
 void Form1::Image1_MouseDown(Integer Index, int, int, float, float) {
@@ -259,10 +281,11 @@ void Form1::pasoDeHerramienta() {
     }
     const auto ahora = std::chrono::steady_clock::now();
     if (ahora < proximoPaso_) {
+        programarReloj(ahora);
         return;
     }
     proximoPaso_ = ahora + kPasoHerramienta;
-    MarcadoresDelPlano marcadores(Shape1);
+    MarcadoresDelPlano marcadores(Shape1, g);
     for (Integer k = 1; k <= g.nPuntos; ++k) {
         bool okX = true;
         bool okY = true;
@@ -275,6 +298,17 @@ void Form1::pasoDeHerramienta() {
     }
     ++pasosHerramienta_;
     serieHerramienta();
+    programarReloj(std::chrono::steady_clock::now());
+}
+
+// Sleeps until about a millisecond before the next step is due, then polls
+// at every pass of the event loop: a timer's own lateness would otherwise
+// add to every 0.01 s period and slow the tool below a hundred steps a second.
+void Form1::programarReloj(std::chrono::steady_clock::time_point ahora) {
+    using std::chrono::milliseconds;
+    const auto falta = std::chrono::duration_cast<milliseconds>(proximoPaso_ - ahora);
+    relojHerramienta_->setInterval(falta > milliseconds(2) ? static_cast<int>(falta.count()) - 1
+                                                           : 0);
 }
 
 } // namespace rectaviva
