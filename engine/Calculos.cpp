@@ -236,14 +236,19 @@ Anchos anchos(const Globales& g, float cs, double d) {
 
 } // namespace
 
+float Calculos::factorPrediccion() {
+    Globales& g = g_;
+    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    g_.oTablas->cuantila(g.cuantilT, g.nivelPred, gl, g.valoresT, g.probT);
+    return S(D(g.cuantilT) * std::sqrt(D(g.varError)));
+}
+
 void Calculos::bandas() {
     Globales& g = g_;
     if (g.bandasActivas != 1 || !hayMuestra(g)) {
         return;
     }
-    const Byte gl = static_cast<Byte>(g.nActivos - 2);
-    g_.oTablas->cuantila(g.cuantilT, g.nivelPred, gl, g.valoresT, g.probT);
-    const float cs = S(D(g.cuantilT) * std::sqrt(D(g.varError)));
+    const float cs = factorPrediccion();
     for (int k = 0; k <= 20; ++k) {
         const double x = g.xBanda(k);
         const double yGorro = D(g.pendiente) * x + D(g.intercepto);
@@ -260,9 +265,7 @@ void Calculos::prediccion() {
     if (g.prediccionActiva != 1 || !hayMuestra(g)) {
         return;
     }
-    const Byte gl = static_cast<Byte>(g.nActivos - 2);
-    g_.oTablas->cuantila(g.cuantilT, g.nivelPred, gl, g.valoresT, g.probT);
-    const float cs = S(D(g.cuantilT) * std::sqrt(D(g.varError)));
+    const float cs = factorPrediccion();
     const float d = S(D(g.xPred) - D(g.mediaX));
     const Anchos w = anchos(g, cs, d);
     g.yPred = S(D(g.pendiente) * D(g.xPred) + D(g.intercepto));

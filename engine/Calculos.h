@@ -33,6 +33,10 @@ public:
     void prediccion();
 
 private:
+    // The critical value at nivelPred times s: the scale of both prediction
+    // intervals. Leaves that critical value in cuantilT.
+    float factorPrediccion();
+
     Globales& g_;
 };
 

@@ -156,6 +156,7 @@ protected:
     void moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Single& Xold,
                     Single& Yold);
     void verLamina(Integer k);
+    void serieAjusteYTablas();
     void serieGenerar();
     void serieTamano();
     void serieEliminar();

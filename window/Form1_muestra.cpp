@@ -39,7 +39,9 @@ void Form1::setGenerador(std::unique_ptr<Generador> azar) {
 // ---------------------------------------------------------------------------
 // The series. Each caller's calls are written out in the order it makes them.
 
-void Form1::serieGenerar() {
+// The start shared by the full refresh and by delete/restore: the fit, the
+// line, the panels, the intervals and the analysis of variance.
+void Form1::serieAjusteYTablas() {
     Calculos& c = *g.oCalculos;
     mostrar& m = *g.oMostrar;
     c.sumas();
@@ -50,6 +52,12 @@ void Form1::serieGenerar() {
     m.mostrarInt();
     c.Anova();
     m.mostrarAnova();
+}
+
+void Form1::serieGenerar() {
+    Calculos& c = *g.oCalculos;
+    mostrar& m = *g.oMostrar;
+    serieAjusteYTablas();
     m.Barras();
     c.bandas();
     c.prediccion();
@@ -81,14 +89,7 @@ void Form1::serieTamano() {
 void Form1::serieEliminar() {
     Calculos& c = *g.oCalculos;
     mostrar& m = *g.oMostrar;
-    c.sumas();
-    c.Calcula();
-    trazarRecta(*Line3, g, g.intercepto, g.pendiente);
-    m.Mostrar();
-    c.Intervalos(g.nivelConf);
-    m.mostrarInt();
-    c.Anova();
-    m.mostrarAnova();
+    serieAjusteYTablas();
     c.bandas();
     m.Barras();
     m.mostrarBandas();
