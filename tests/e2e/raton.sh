@@ -120,6 +120,29 @@ read -r d _ _ < <(cercano "$despues" "$dx" "$dy")
 [ "$d" -le 6 ] || e2e_fallo "el marcador no quedó donde se soltó ($d px de $dx,$dy)"
 read -r d _ _ < <(cercano "$despues" "$ox" "$oy")
 [ "$d" -ge 8 ] || e2e_fallo "sigue habiendo un marcador en $ox,$oy"
+# A point dropped close to the fitted line can leave the slope unchanged to
+# two decimals; then the same point is dragged on to (-28, 95), far above any
+# line through the cloud at that x, which must move the slope.
+# shellcheck disable=SC2086
+if [ "$(e2e_huella "$img" $pendiente)" = "$huella_antes" ]; then
+    ny=$(pixel_y 95)
+    xdotool mousemove "$dx" "$dy" mousedown 1
+    sleep 0.2
+    for paso in 1 2 3 4; do
+        xdotool mousemove "$dx" $((dy + (ny - dy) * paso / 4))
+        sleep 0.08
+    done
+    sleep 0.4
+    xdotool mouseup 1
+    sleep 0.2
+    e2e_esperar_quieto
+    e2e_programa_vivo "tras arrastrar otra vez"
+    dy=$ny
+    img=$(e2e_captura arrastrado2)
+    despues=$(marcadores "$img")
+    read -r d _ _ < <(cercano "$despues" "$dx" "$dy")
+    [ "$d" -le 6 ] || e2e_fallo "el marcador no quedó donde se soltó ($d px de $dx,$dy)"
+fi
 # shellcheck disable=SC2086
 [ "$(e2e_huella "$img" $pendiente)" != "$huella_antes" ] ||
     e2e_fallo "la caja de la pendiente no cambió tras arrastrar"
@@ -134,6 +157,21 @@ objetivo=$(aislado "$despues" "$dx" "$dy")
 # shellcheck disable=SC2086
 set -- $objetivo
 bx=$1 by=$2
+# Two points may share their coordinates and so one spot on the plot; the
+# chosen point is first dragged alone to (-30, 75), where no point is ever
+# generated, so that its marker is the only one there.
+nx=$(pixel_x -30) ny=$(pixel_y 75)
+xdotool mousemove "$bx" "$by" mousedown 1
+sleep 0.2
+for paso in 1 2 3 4 5 6; do
+    xdotool mousemove $((bx + (nx - bx) * paso / 6)) $((by + (ny - by) * paso / 6))
+    sleep 0.08
+done
+sleep 0.3
+xdotool mouseup 1
+sleep 0.2
+e2e_esperar_quieto
+bx=$nx by=$ny
 xdotool mousemove "$bx" "$by" click 3
 sleep 0.2
 e2e_esperar_quieto
