@@ -158,6 +158,8 @@ protected:
     void verLamina(Integer k);
     void serieAjusteYTablas();
     void serieGenerar();
+    void serieListaYAjuste();
+    void serieAnovaYVistas();
     void serieTamano();
     void serieEliminar();
     void serieHerramienta();

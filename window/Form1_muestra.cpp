@@ -66,7 +66,9 @@ void Form1::serieGenerar() {
     m.mostrarBandas();
 }
 
-void Form1::serieTamano() {
+// The start shared by the size entry and the cloud tools: the list, the fit,
+// the line, the panels and the bars.
+void Form1::serieListaYAjuste() {
     Calculos& c = *g.oCalculos;
     mostrar& m = *g.oMostrar;
     m.listarPuntos(g.nPuntos, g.xObs, g.yObs);
@@ -75,8 +77,13 @@ void Form1::serieTamano() {
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     m.Barras();
-    c.Intervalos(g.nivelConf);
-    m.mostrarInt();
+}
+
+// The end shared by the size entry and the cloud tools: the analysis of
+// variance, then the bands and the prediction.
+void Form1::serieAnovaYVistas() {
+    Calculos& c = *g.oCalculos;
+    mostrar& m = *g.oMostrar;
     c.Anova();
     m.mostrarAnova();
     c.bandas();
@@ -84,6 +91,13 @@ void Form1::serieTamano() {
     c.prediccion();
     m.mostrarPred();
     m.mostrarGrafPred();
+}
+
+void Form1::serieTamano() {
+    serieListaYAjuste();
+    g.oCalculos->Intervalos(g.nivelConf);
+    g.oMostrar->mostrarInt();
+    serieAnovaYVistas();
 }
 
 void Form1::serieEliminar() {
@@ -99,21 +113,8 @@ void Form1::serieEliminar() {
 }
 
 void Form1::serieHerramienta() {
-    Calculos& c = *g.oCalculos;
-    mostrar& m = *g.oMostrar;
-    m.listarPuntos(g.nPuntos, g.xObs, g.yObs);
-    c.sumas();
-    c.Calcula();
-    trazarRecta(*Line3, g, g.intercepto, g.pendiente);
-    m.Mostrar();
-    m.Barras();
-    c.Anova();
-    m.mostrarAnova();
-    c.bandas();
-    m.mostrarBandas();
-    c.prediccion();
-    m.mostrarPred();
-    m.mostrarGrafPred();
+    serieListaYAjuste();
+    serieAnovaYVistas();
 }
 
 void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& Yold) {
