@@ -2,6 +2,8 @@
 // point list.
 #include "formatos.h"
 
+#include "redondeo.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -81,18 +83,6 @@ std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
     return texto;
 }
 
-std::optional<Integer> redondearEntero16(Single valor) {
-    if (!std::isfinite(valor)) {
-        return std::nullopt;
-    }
-    // nearbyint in the default rounding mode sends a tie to the even neighbour.
-    const double r = std::nearbyint(static_cast<double>(valor));
-    if (r < -32768.0 || r > 32767.0) {
-        return std::nullopt;
-    }
-    return static_cast<Integer>(r);
-}
-
 namespace {
 
 // Leading spaces of the x column; the y column always has two more. Measured
@@ -129,8 +119,8 @@ void anadirColumna(std::string& stg, int espacios, const std::optional<Integer>&
 } // namespace
 
 void formarFila(Integer ksel, Single X, Single Y, std::string& stg) {
-    const auto kx = redondearEntero16(X);
-    const auto ky = redondearEntero16(Y);
+    const auto kx = aInteger(X);
+    const auto ky = aInteger(Y);
     stg.clear();
     stg.append(ksel <= 9 ? 4 : 2, ' ');
     stg.append(2, ' ');

@@ -35,11 +35,6 @@ inline constexpr double guardaInfinito = 100000.0;
 // has no sign, NaN gives textoIndefinido. puntoDecimal is the host's.
 std::string formatear(Single valor, Formato f, std::string_view puntoDecimal = ".");
 
-// The host's conversion of a real to a 16-bit integer: nearest, a tie to the
-// even neighbour. Empty for NaN, infinity and anything that does not round
-// into -32768..32767, where the conversion has no meaning.
-std::optional<Integer> redondearEntero16(Single valor);
-
 // One row of the point list: the point's number ksel and its coordinates
 // rounded to whole numbers, each right-aligned in its column. A coordinate
 // without a 16-bit value shows textoIndefinido with the spaces of a

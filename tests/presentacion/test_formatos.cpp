@@ -1,6 +1,7 @@
 // The display formats, the 16-bit conversion and the point-list row: known
 // answers, ties on both sides of zero, undefined and out-of-range values.
 #include "formatos.h"
+#include "redondeo.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +89,7 @@ class Entero16 : public testing::TestWithParam<CasoEntero> {};
 
 TEST_P(Entero16, MitadAlPar) {
     const auto& c = GetParam();
-    EXPECT_EQ(redondearEntero16(c.valor), c.entero) << c.nombre;
+    EXPECT_EQ(aInteger(c.valor), c.entero) << c.nombre;
 }
 
 INSTANTIATE_TEST_SUITE_P(
