@@ -10,6 +10,8 @@ namespace rectaviva {
 
 // Colour of a point in use, for a marker's fill and border.
 inline const QColor colorPuntoActivo{0, 0, 220};
+// Colour of a deleted point's marker.
+inline const QColor colorPuntoEliminado{180, 180, 180};
 
 // Clears pic's printed output and gives it the user scale whose upper-left
 // corner is (x1, y2) and lower-right corner (x2, y1): y grows upwards.

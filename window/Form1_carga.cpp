@@ -2,6 +2,8 @@
 // resolution warning, and the description, credits and exit commands.
 #include "Form1.h"
 
+#include "Grafico.h"
+
 #include <QApplication>
 #include <QScreen>
 
@@ -96,8 +98,8 @@ void Form1::ajustarPantalla() {
     Picture1->setBackColor(RGB(255, 180, 0));
     for (int k = 0; k <= 51; ++k) {
         Shape1(k).setVisible(false);
-        Shape1(k).setFillColor(RGB(0, 0, 220));
-        Shape1(k).setBorderColor(RGB(0, 0, 220));
+        Shape1(k).setFillColor(colorPuntoActivo);
+        Shape1(k).setBorderColor(colorPuntoActivo);
     }
 
     // 7-9. The point list to the right of the plot; the fitted line's colour.

@@ -239,7 +239,7 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
         nuevaMuestraEmpieza();
         g.nPuntos = static_cast<Integer>(v);
         g.nActivos = g.nPuntos;
-        Picture2->setForeColor(QColor(0, 0, 0));
+        Picture2->setForeColor(colorFilaActiva);
         generarPuntos(g.nPuntos);
         ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
         g.listaSinResaltar = 1;

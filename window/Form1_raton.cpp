@@ -3,6 +3,8 @@
 // tools that act while their button is held.
 #include "Form1.h"
 
+#include "Grafico.h"
+
 #include "redondeo.h"
 
 #include <QTimer>
@@ -11,11 +13,8 @@ namespace rectaviva {
 
 namespace {
 
-const QColor colorActivo(0, 0, 220);
-const QColor colorEliminado(180, 180, 180);
 const QColor colorElegido(0, 220, 0);
 const QColor colorFilaElegida(0, 200, 0);
-const QColor colorFilaNormal(0, 0, 0);
 
 // The button states of the mouse handlers.
 constexpr int kIzquierdo = 1;
@@ -34,7 +33,7 @@ void Form1::colorearMarcador(Integer k, const QColor& c) {
 }
 
 void Form1::colorNormal(Integer k) {
-    colorearMarcador(k, g.activo(k) == 1 ? colorActivo : colorEliminado);
+    colorearMarcador(k, g.activo(k) == 1 ? colorPuntoActivo : colorPuntoEliminado);
 }
 
 void Form1::formatoPunto(Integer k) {
@@ -46,7 +45,7 @@ void Form1::reimprimirFila(Integer k, const QColor& c) {
 }
 
 QColor Form1::colorFila(Integer k) const {
-    return g.activo(k) == 1 ? colorFilaNormal : colorEliminado;
+    return g.activo(k) == 1 ? colorFilaActiva : colorFilaEliminada;
 }
 
 // ---------------------------------------------------------------------------
@@ -191,18 +190,18 @@ void Form1::Label5_Click(Integer Index) {
     // never counted twice and fewer than three are never left in use.
     if (Index != 0) {
         if (g.activo(k) != 1) {
-            colorearMarcador(k, colorActivo);
+            colorearMarcador(k, colorPuntoActivo);
             g.activo(k) = 1;
             g.nActivos = static_cast<Integer>(g.nActivos + 1);
             formatoPunto(k);
-            reimprimirFila(k, colorFilaNormal);
+            reimprimirFila(k, colorFilaActiva);
         }
     } else if (g.nActivos > 3 && g.activo(k) == 1) {
-        colorearMarcador(k, colorEliminado);
+        colorearMarcador(k, colorPuntoEliminado);
         g.activo(k) = 0;
         g.nActivos = static_cast<Integer>(g.nActivos - 1);
         formatoPunto(k);
-        reimprimirFila(k, colorEliminado);
+        reimprimirFila(k, colorFilaEliminada);
     }
     g.listaSinResaltar = 1;
     serieEliminar();
