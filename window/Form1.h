@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 
 namespace rectaviva {
@@ -143,6 +144,8 @@ protected:
     void ajustarPantalla();
     static void ubicarDebajo(const Ubicacion& arriba, Shape& abajo);
     void avisoResolucion();
+    void alternarLista(ListBox& lista, Single arriba, Single alto, Single izquierda, Single ancho,
+                       std::initializer_list<const char*> filas);
 
     // The screen in twips, from the primary screen.
     static double anchoPantallaTwips();

@@ -10,6 +10,7 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <initializer_list>
 #include <utility>
 
 namespace rectaviva {
@@ -237,45 +238,40 @@ void Form1::avisoResolucion() {
     List5->setVisible(true);
 }
 
-void Form1::mnuDesc_Click() {
-    if (!List6->Visible()) {
-        List6->setTop(10 * g.escalaY);
-        List6->setHeight(200 * g.escalaY);
-        List6->setLeft(10 * g.escalaX);
-        List6->setWidth(450 * g.escalaX);
-        List6->Clear();
-        List6->setVisible(true);
-        List6->AddItem(QString());
-        List6->AddItem(QStringLiteral("  Tutorvia sobre Regresión Lineal Simple."));
-        List6->AddItem(QStringLiteral("  Permite visualizar el efecto de cambios"));
-        List6->AddItem(QStringLiteral("  en las observaciones sobre diversas medidas y"));
-        List6->AddItem(QStringLiteral("  estimadores relacionados con el modelo de"));
-        List6->AddItem(QStringLiteral("  Regresión Lineal Simple. "));
-        List6->AddItem(QStringLiteral("  Mueva los puntos y observe qué pasa "));
-        List6->AddItem(QStringLiteral("  con los indicadores."));
-        List6->AddItem(QStringLiteral("  o elimine puntos con el "));
-    } else {
-        List6->setVisible(false);
+// Opens a text panel at the given place (layout units, so twips scale with
+// the screen) with its rows, or closes it if it is open. Reopening clears
+// the rows first, so they never pile up.
+void Form1::alternarLista(ListBox& lista, Single arriba, Single alto, Single izquierda,
+                          Single ancho, std::initializer_list<const char*> filas) {
+    if (lista.Visible()) {
+        lista.setVisible(false);
+        return;
+    }
+    lista.setTop(arriba * g.escalaY);
+    lista.setHeight(alto * g.escalaY);
+    lista.setLeft(izquierda * g.escalaX);
+    lista.setWidth(ancho * g.escalaX);
+    lista.Clear();
+    lista.setVisible(true);
+    for (const char* fila : filas) {
+        lista.AddItem(QString::fromUtf8(fila));
     }
 }
 
+void Form1::mnuDesc_Click() {
+    alternarLista(*List6, 10, 200, 10, 450,
+                  {"", "  Tutorvia sobre Regresión Lineal Simple.",
+                   "  Permite visualizar el efecto de cambios",
+                   "  en las observaciones sobre diversas medidas y",
+                   "  estimadores relacionados con el modelo de", "  Regresión Lineal Simple. ",
+                   "  Mueva los puntos y observe qué pasa ", "  con los indicadores.",
+                   "  o elimine puntos con el "});
+}
+
 void Form1::mnuAcer_Click() {
-    if (!List3->Visible()) {
-        List3->setTop(10 * g.escalaY);
-        List3->setHeight(140 * g.escalaY);
-        List3->setLeft(550 * g.escalaX);
-        List3->setWidth(400 * g.escalaX);
-        List3->Clear();
-        List3->setVisible(true);
-        List3->AddItem(QString());
-        List3->AddItem(QStringLiteral("   Recurso didáctico desarrollado por"));
-        List3->AddItem(QStringLiteral("   el equipo de Rectaviva"));
-        List3->AddItem(QStringLiteral("   para la enseñanza de la"));
-        List3->AddItem(QStringLiteral("   Regresión Lineal Simple."));
-        List3->AddItem(QString());
-    } else {
-        List3->setVisible(false);
-    }
+    alternarLista(*List3, 10, 140, 550, 400,
+                  {"", "   Recurso didáctico desarrollado por", "   el equipo de Rectaviva",
+                   "   para la enseñanza de la", "   Regresión Lineal Simple.", ""});
 }
 
 void Form1::mnuSali_Click() {
