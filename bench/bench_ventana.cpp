@@ -37,17 +37,6 @@ using namespace rectaviva;
 
 const char* const plataforma = "offscreen:configfile=" RECTAVIVA_PANTALLA_1024;
 
-// The program's own kind of generator with a fixed seed, so every run draws
-// the same samples.
-class Semilla : public Generador {
-public:
-    explicit Semilla(unsigned s) : motor_(s) {}
-    float Rnd() override { return static_cast<float>(motor_() >> 8) * 0x1p-24f; }
-
-private:
-    std::mt19937 motor_;
-};
-
 // The environment of this process with the child's platform and the hook
 // that makes it quit after its first paint.
 std::vector<std::string> entornoHijo() {
@@ -132,7 +121,7 @@ void RepintadoCompleto(benchmark::State& estado) {
     Form1 f;
     f.show();
     QCoreApplication::processEvents();
-    f.setGenerador(std::make_unique<Semilla>(11));
+    f.setGenerador(std::make_unique<GeneradorSemilla>(11));
     f.mnuGene->accion()->trigger();
     f.Text2(10).setText(QStringLiteral("50"));
     int enter = 13;

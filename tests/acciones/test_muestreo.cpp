@@ -31,16 +31,6 @@ private:
     std::deque<float> draws_;
 };
 
-// A reproducible generator with the program's own construction of a draw.
-class Semilla : public Generador {
-public:
-    explicit Semilla(unsigned s) : motor_(s) {}
-    float Rnd() override { return static_cast<float>(motor_() >> 8) * 0x1p-24f; }
-
-private:
-    std::mt19937 motor_;
-};
-
 std::unique_ptr<Globales> estado() {
     auto g = std::make_unique<Globales>();
     g->xMin = -40;
@@ -109,7 +99,7 @@ TEST(Muestreo, PendienteNegativaDaInterceptoPositivo) {
 
 TEST(Muestreo, FormaDeMuchasMuestras) {
     auto g = estado();
-    Semilla azar(99);
+    GeneradorSemilla azar(99);
     std::array<int, 51> frecuencia{};
     const int muestras = 30000;
     for (int i = 0; i < muestras; ++i) {

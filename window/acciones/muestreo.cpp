@@ -7,11 +7,11 @@
 namespace rectaviva {
 
 GeneradorReloj::GeneradorReloj()
-    : motor_(
+    : GeneradorSemilla(
           static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
 }
 
-float GeneradorReloj::Rnd() {
+float GeneradorSemilla::Rnd() {
     // The top 24 bits of a 32-bit draw, scaled by 2^-24: every float in
     // [0, 1) on that grid, never 1 itself.
     return static_cast<float>(motor_() >> 8) * 0x1p-24f;

@@ -17,14 +17,20 @@ public:
     virtual float Rnd() = 0;
 };
 
-// The program's generator, seeded from the clock once at start-up.
-class GeneradorReloj final : public Generador {
+// A reproducible generator: the same seed gives the same draws.
+class GeneradorSemilla : public Generador {
 public:
-    GeneradorReloj();
+    explicit GeneradorSemilla(std::uint32_t semilla) : motor_(semilla) {}
     float Rnd() override;
 
 private:
     std::mt19937 motor_;
+};
+
+// The program's generator, seeded from the clock once at start-up.
+class GeneradorReloj final : public GeneradorSemilla {
+public:
+    GeneradorReloj();
 };
 
 // Draws a size and a whole new sample of that size: nPuntos, nActivos and
