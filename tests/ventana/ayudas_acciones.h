@@ -45,18 +45,17 @@ private:
     long deMas_ = 0;
 };
 
-// A reproducible generator built like the program's own, counting its draws.
-class Semilla : public Generador {
+// The program's reproducible generator, counting its draws.
+class Semilla : public GeneradorSemilla {
 public:
-    explicit Semilla(unsigned s) : motor_(s) {}
+    explicit Semilla(unsigned s) : GeneradorSemilla(s) {}
     float Rnd() override {
         ++tomadas_;
-        return static_cast<float>(motor_() >> 8) * 0x1p-24f;
+        return GeneradorSemilla::Rnd();
     }
     long tomadas() const { return tomadas_; }
 
 private:
-    std::mt19937 motor_;
     long tomadas_ = 0;
 };
 
