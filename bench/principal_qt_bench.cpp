@@ -1,0 +1,31 @@
+// Entry point of the benchmarks that need a window: Qt's offscreen platform
+// on a 1024 x 768 screen at 96 DPI, whatever the caller's display.
+#include <QApplication>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The offscreen platform warns at every window shown that it cannot pass on
+// size hints; that line would drown the results.
+void sinAvisosDeTamano(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (texto.contains(QLatin1String("propagateSizeHints"))) {
+        return;
+    }
+    qInstallMessageHandler(nullptr);
+    qt_message_output(tipo, contexto, texto);
+    qInstallMessageHandler(sinAvisosDeTamano);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" RECTAVIVA_PANTALLA_1024);
+    qInstallMessageHandler(sinAvisosDeTamano);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
