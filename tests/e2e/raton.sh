@@ -64,6 +64,18 @@ aislado() {
         }'
 }
 
+# Presses the left button at (x0, y0) and moves the mouse to (x1, y1) in
+# `pasos` even steps, as a hand would; the button stays held.
+llevar() {
+    local x0=$1 y0=$2 x1=$3 y1=$4 pasos=$5 paso
+    xdotool mousemove "$x0" "$y0" mousedown 1
+    sleep 0.2
+    for ((paso = 1; paso <= pasos; paso++)); do
+        xdotool mousemove $((x0 + (x1 - x0) * paso / pasos)) $((y0 + (y1 - y0) * paso / pasos))
+        sleep 0.08
+    done
+}
+
 # The nearest marker to (x, y) in a list: "distance cx cy".
 cercano() {
     echo "$1" | awk -v x="$2" -v y="$3" '
@@ -98,12 +110,7 @@ huella_antes=$(e2e_huella "$img" $pendiente)
 # is ever generated (x of a new point is at least -20), and release.
 dx=$(pixel_x -28)
 dy=$(pixel_y 40)
-xdotool mousemove "$ox" "$oy" mousedown 1
-sleep 0.2
-for paso in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $((ox + (dx - ox) * paso / 8)) $((oy + (dy - oy) * paso / 8))
-    sleep 0.08
-done
+llevar "$ox" "$oy" "$dx" "$dy" 8
 sleep 0.4
 img=$(e2e_captura arrastrando)
 # shellcheck disable=SC2086
@@ -126,12 +133,7 @@ read -r d _ _ < <(cercano "$despues" "$ox" "$oy")
 # shellcheck disable=SC2086
 if [ "$(e2e_huella "$img" $pendiente)" = "$huella_antes" ]; then
     ny=$(pixel_y 95)
-    xdotool mousemove "$dx" "$dy" mousedown 1
-    sleep 0.2
-    for paso in 1 2 3 4; do
-        xdotool mousemove "$dx" $((dy + (ny - dy) * paso / 4))
-        sleep 0.08
-    done
+    llevar "$dx" "$dy" "$dx" "$ny" 4
     sleep 0.4
     xdotool mouseup 1
     sleep 0.2
@@ -161,12 +163,7 @@ bx=$1 by=$2
 # chosen point is first dragged alone to (-30, 75), where no point is ever
 # generated, so that its marker is the only one there.
 nx=$(pixel_x -30) ny=$(pixel_y 75)
-xdotool mousemove "$bx" "$by" mousedown 1
-sleep 0.2
-for paso in 1 2 3 4 5 6; do
-    xdotool mousemove $((bx + (nx - bx) * paso / 6)) $((by + (ny - by) * paso / 6))
-    sleep 0.08
-done
+llevar "$bx" "$by" "$nx" "$ny" 6
 sleep 0.3
 xdotool mouseup 1
 sleep 0.2
@@ -206,12 +203,7 @@ done < <(e2e_bandas "$img" $FONDO_LISTA "$lx" "$ly" "$lw" "$lh")
 xdotool mousemove "$(pixel_x -35)" "$(pixel_y -35)" click 3
 sleep 0.2
 # The dragged point goes under "Eliminar".
-xdotool mousemove "$dx" "$dy" mousedown 1
-sleep 0.2
-for paso in 1 2 3 4 5 6; do
-    xdotool mousemove $((dx + (ex - dx) * paso / 6)) $((dy + (ey - dy) * paso / 6))
-    sleep 0.08
-done
+llevar "$dx" "$dy" "$ex" "$ey" 6
 sleep 0.3
 xdotool mouseup 1
 sleep 0.2
