@@ -64,10 +64,7 @@ void PasoArrastre(benchmark::State& estado) {
         m.mostrarBandas();
         m.mostrarPred();
         m.mostrarGrafPred();
-        m.formato(g.puntoSel, g.xAnterior, g.yAnterior, g.lineaLista);
-        m.imprimirFila(g.puntoSel, e.Picture2->BackColor());
-        m.formato(g.puntoSel, g.xRaton, g.yRaton, g.lineaLista);
-        m.imprimirFila(g.puntoSel, QColor(0, 200, 0));
+        m.imprimirPunto(g.puntoSel, colorFilaElegida);
     }
 }
 BENCHMARK(PasoArrastre)->Unit(benchmark::kMicrosecond);

@@ -27,7 +27,18 @@ using Byte = std::uint8_t;
 using Single = float;
 
 // Sample arrays, (1 To 50).
-template <typename T> using ArregloMuestra = Arreglo<T, Rango<1, 50>>;
+using RangoMuestra = Rango<1, 50>;
+template <typename T> using ArregloMuestra = Arreglo<T, RangoMuestra>;
+
+// The sample's limits: the arrays hold maxPuntos points, and a fit needs at
+// least minActivos points in use (one degree of freedom for the error).
+inline constexpr Integer maxPuntos = RangoMuestra::hi;
+inline constexpr Integer minActivos = 3;
+
+// A statistic too large for its box (an infinite or huge t or F) is shown,
+// and the intercept's t with a zero standard error is stored, as this value
+// with its own sign: beyond every entry of the t table, so its p-value is 0.
+inline constexpr Single guarda = 100000.0f;
 // The t table, (1 To 50, 0 To 7): row = degrees of freedom, column = probability.
 using TablaT = Arreglo<Single, Rango<1, 50>, Rango<0, 7>>;
 // The cumulative probability of each column of the t table, (0 To 7).

@@ -16,15 +16,51 @@ void ubicarPuntos(const Matriz<Shape>& Shape1, Globales& g, const Integer& n,
     for (g.indice = 1; g.indice <= n; ++g.indice) {
         Shape& s = Shape1(g.indice);
         const Esquina e = esquinaMarcador(x(g.indice), y(g.indice));
-        s.setFillColor(colorPuntoActivo);
-        s.setBorderColor(colorPuntoActivo);
+        colorearMarcador(s, colorPuntoActivo);
         s.setLeft(e.left);
         s.setTop(e.top);
         s.setVisible(true);
     }
-    for (g.indice = static_cast<Integer>(n + 1); g.indice <= 50; ++g.indice) {
+    for (g.indice = static_cast<Integer>(n + 1); g.indice <= maxPuntos; ++g.indice) {
         Shape1(g.indice).setVisible(false);
     }
+}
+
+Integer puntoBajoRaton(const Matriz<Shape>& Shape1, Globales& g, Single X, Single Y) {
+    const Single dx = static_cast<Single>(0.15 * g.escalaX);
+    const Single dy = static_cast<Single>(0.15 * g.escalaY);
+    for (g.indice = 1; g.indice <= g.nPuntos; ++g.indice) {
+        const Single L = static_cast<Single>(Shape1(g.indice).Left());
+        const Single T = static_cast<Single>(Shape1(g.indice).Top());
+        if (X > L - dx && X < L + dx && Y > T - dy && Y < T + dy) {
+            return g.indice;
+        }
+    }
+    return 0;
+}
+
+void arrastrarMarcador(Shape& marcador, const Globales& g, Single X, Single Y) {
+    const Esquina e = esquinaArrastrada(g, X, Y, static_cast<Single>(marcador.Width()),
+                                        static_cast<Single>(marcador.Height()));
+    marcador.setLeft(e.left);
+    marcador.setTop(e.top);
+}
+
+void colocarTrasPasoX(Shape& marcador, const Globales& g, Single x) {
+    marcador.setLeft(izquierdaTrasPaso(g, x, static_cast<Single>(marcador.Width())));
+}
+
+void colocarTrasPasoY(Shape& marcador, const Globales& g, Single y) {
+    marcador.setTop(arribaTrasPaso(g, y, static_cast<Single>(marcador.Height())));
+}
+
+void colorearMarcador(Shape& marcador, const QColor& c) {
+    marcador.setFillColor(c);
+    marcador.setBorderColor(c);
+}
+
+QColor colorNormal(const Globales& g, Integer k) {
+    return g.activo(k) == 1 ? colorPuntoActivo : colorEliminado;
 }
 
 void trazarRecta(Line& Line3, const Globales& g, const Single& a, const Single& b) {

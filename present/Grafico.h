@@ -1,17 +1,13 @@
 // The window's plot operations on Picture1: its user scale, the placement of
-// the point markers and of the fitted line. They take the controls they set,
-// so the window calls them by name with its own controls.
+// the point markers and of the fitted line, the hit test. They take the
+// controls they set, so the window calls them by name with its own controls.
 #pragma once
 
 #include "Globales.h"
+#include "colores.h"
 #include "controles.h"
 
 namespace rectaviva {
-
-// Colour of a point in use, for a marker's fill and border.
-inline const QColor colorPuntoActivo{0, 0, 220};
-// Colour of a deleted point's marker.
-inline const QColor colorPuntoEliminado{180, 180, 180};
 
 // Clears pic's printed output and gives it the user scale whose upper-left
 // corner is (x1, y2) and lower-right corner (x2, y1): y grows upwards.
@@ -27,5 +23,22 @@ void ubicarPuntos(const Matriz<Shape>& Shape1, Globales& g, const Integer& n,
 // Sets the fitted line y = a + b·x from xMin to xMax. A line with an end that
 // is not a finite number (all x equal) is hidden until it is finite again.
 void trazarRecta(Line& Line3, const Globales& g, const Single& a, const Single& b);
+
+// The first of points 1..nPuntos whose marker's top-left corner lies strictly
+// within 0.15 layout units of (X, Y), in plot units; 0 when none does. The
+// loop runs on the shared index.
+Integer puntoBajoRaton(const Matriz<Shape>& Shape1, Globales& g, Single X, Single Y);
+
+// Places the marker of a point dragged to the mouse at (X, Y), kept inside
+// the plot.
+void arrastrarMarcador(Shape& marcador, const Globales& g, Single X, Single Y);
+
+// Places the marker of a point that a cloud tool moved to x (or y).
+void colocarTrasPasoX(Shape& marcador, const Globales& g, Single x);
+void colocarTrasPasoY(Shape& marcador, const Globales& g, Single y);
+
+// Marker colours: the normal one of point k (in use or deleted), or c.
+void colorearMarcador(Shape& marcador, const QColor& c);
+QColor colorNormal(const Globales& g, Integer k);
 
 } // namespace rectaviva

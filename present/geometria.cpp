@@ -1,6 +1,8 @@
 // Bar widths, line end points, band segments and marks from the shared state.
 #include "geometria.h"
 
+#include "redondeo.h"
+
 #include <cmath>
 #include <limits>
 
@@ -8,13 +10,13 @@ namespace rectaviva {
 
 namespace {
 
-struct Escala {
+struct EscalaBarra {
     Single valor;
     Single desplazamiento;
     Single factor; ///< twips per unit
 };
 
-Single recortar(Single w, Single anchoMaximo) {
+Single acotarAncho(Single w, Single anchoMaximo) {
     // An undefined statistic leaves its bar empty rather than of unknown size.
     if (std::isnan(w)) {
         return 0;
@@ -33,7 +35,7 @@ Single recortar(Single w, Single anchoMaximo) {
 std::array<Single, numBarras> anchosBarras(const Globales& g, Single anchoMaximo) {
     // Shift and factor of each bar, in the order of Shape2(0..22). Each scale
     // puts the values a classroom sample usually gives within the largest width.
-    const std::array<Escala, numBarras> escalas{{
+    const std::array<EscalaBarra, numBarras> escalas{{
         {g.intercepto, 45, 12.3f},
         {g.pendiente, 3, 225},
         {g.eeIntercepto, 0, 48},
@@ -60,9 +62,9 @@ std::array<Single, numBarras> anchosBarras(const Globales& g, Single anchoMaximo
     }};
     std::array<Single, numBarras> anchos{};
     for (int i = 0; i < numBarras; ++i) {
-        const Escala& e = escalas[static_cast<std::size_t>(i)];
+        const EscalaBarra& e = escalas[static_cast<std::size_t>(i)];
         const Single bruto = (e.valor + e.desplazamiento) * e.factor;
-        anchos[static_cast<std::size_t>(i)] = recortar(bruto, anchoMaximo);
+        anchos[static_cast<std::size_t>(i)] = acotarAncho(bruto, anchoMaximo);
     }
     return anchos;
 }
@@ -120,6 +122,51 @@ Segmento marcaPrediccion(const Globales& g, int fila) {
 
 Esquina esquinaMarcador(Single x, Single y) {
     return {x - 1, y + 1};
+}
+
+Esquina esquinaArrastrada(const Globales& g, Single X, Single Y, Single w, Single h) {
+    const Esquina e = esquinaMarcador(X, Y);
+    Esquina r;
+    if (e.left < g.xMin) {
+        r.left = g.xMin;
+    } else if (e.left <= g.xMax - w) {
+        r.left = e.left;
+    } else {
+        r.left = g.xMax - w;
+    }
+    // y grows upwards: a marker's top edge is its larger y.
+    if (e.top < g.yMin + h) {
+        r.top = g.yMin + h;
+    } else if (e.top <= g.yMax) {
+        r.top = e.top;
+    } else {
+        r.top = g.yMax;
+    }
+    return r;
+}
+
+Single izquierdaTrasPaso(const Globales& g, Single x, Single w) {
+    const Single borde = esquinaMarcador(x, 0).left;
+    const double centro = D(borde) + 1.0;
+    if (centro < g.xMin) {
+        return g.xMin;
+    }
+    if (centro > g.xMax) {
+        return g.xMax - w;
+    }
+    return borde;
+}
+
+Single arribaTrasPaso(const Globales& g, Single y, Single h) {
+    const Single borde = esquinaMarcador(0, y).top;
+    const double centro = D(borde) - 1.0;
+    if (centro > g.yMax) {
+        return g.yMax;
+    }
+    if (centro < g.yMin) {
+        return g.yMin + h;
+    }
+    return borde;
 }
 
 } // namespace rectaviva

@@ -43,10 +43,21 @@ Segmento segmentoBanda(const Globales& g, int fila, int k);
 Segmento marcaPrediccion(const Globales& g, int fila);
 
 // Top-left corner of a point's marker in plot units: one unit left of the
-// point and one unit above it.
+// point and one unit above it. Every marker of the plot is placed by this rule.
 struct Esquina {
     Single left = 0, top = 0;
 };
 Esquina esquinaMarcador(Single x, Single y);
+
+// The corner of a dragged marker (w × h plot units) centred on the mouse at
+// (X, Y), clamped so that the whole marker stays inside the plot.
+Esquina esquinaArrastrada(const Globales& g, Single X, Single Y, Single w, Single h);
+
+// The left (top) edge of a marker after a cloud tool moved its point to x
+// (y): by the placement rule while the point lies on the plot; a point still
+// off the plot (dragged past an edge, then brought back by a contraction)
+// keeps its marker against that edge instead of carrying it off the plot.
+Single izquierdaTrasPaso(const Globales& g, Single x, Single w);
+Single arribaTrasPaso(const Globales& g, Single y, Single h);
 
 } // namespace rectaviva

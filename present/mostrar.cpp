@@ -6,6 +6,9 @@
 
 #include <QLocale>
 
+#include <array>
+#include <utility>
+
 namespace rectaviva {
 
 namespace {
@@ -21,7 +24,19 @@ void ponerSegmento(Line& l, const Segmento& s) {
     l.setVisible(s.visible);
 }
 
+// Sets the ends of a hidden or shown element; one that cannot be drawn hides.
+void moverSegmento(Line& l, const Segmento& s) {
+    l.setExtremos(s.x1, s.y1, s.x2, s.y2);
+    if (!s.visible) {
+        l.setVisible(false);
+    }
+}
+
 } // namespace
+
+QColor colorFilaNormal(const Globales& g, Integer k) {
+    return g.activo(k) == 1 ? colorFilaActiva : colorEliminado;
+}
 
 mostrar::mostrar(Globales& g, Pantalla& p) : mostrar(g, p, QLocale::system().decimalPoint()) {}
 
@@ -63,13 +78,14 @@ void mostrar::listarPuntos(const Integer& n, const ArregloMuestra<Single>& X,
         if (g_.activo(k) == 1) {
             pic.setForeColor(colorFilaActiva);
         } else if (g_.activo(k) == 0) {
-            pic.setForeColor(colorFilaEliminada);
+            pic.setForeColor(colorEliminado);
         }
         pic.Print(QString::fromStdString(g_.lineaLista));
     }
 }
 
-void mostrar::imprimirFila(const Integer& k, const QColor& c) {
+void mostrar::imprimirPunto(const Integer& k, const QColor& c) {
+    formato(k, g_.xObs(k), g_.yObs(k), g_.lineaLista);
     PictureBox& pic = p_.Picture2;
     pic.setForeColor(c);
     pic.setCurrentX(2.0 * g_.escalaX);
@@ -187,6 +203,34 @@ void mostrar::mostrarBandas() {
         ponerSegmento(p_.Line13(g_.indice), segmentoBanda(g_, 3, k));
         ponerSegmento(p_.Line12(g_.indice), segmentoBanda(g_, 1, k));
     }
+}
+
+void mostrar::verBandas(bool activas) {
+    for (int k = 0; k <= 19; ++k) {
+        const std::array<std::pair<Line*, Segmento>, 4> segmentos{{
+            {&p_.Line13(k), segmentoBanda(g_, 2, k)},
+            {&p_.Line12(k), segmentoBanda(g_, 0, k)},
+            {&p_.Line13(k + 20), segmentoBanda(g_, 3, k)},
+            {&p_.Line12(k + 20), segmentoBanda(g_, 1, k)},
+        }};
+        for (const auto& [linea, s] : segmentos) {
+            if (activas) {
+                ponerSegmento(*linea, s);
+            } else {
+                linea->setVisible(false);
+            }
+        }
+    }
+}
+
+void mostrar::moverMarcasPred() {
+    moverSegmento(p_.Line14(0), marcaPrediccion(g_, 0));
+    moverSegmento(p_.Line14(1), marcaPrediccion(g_, 2));
+}
+
+void mostrar::ocultarGrafPred() {
+    p_.Line14(0).setVisible(false);
+    p_.Line14(1).setVisible(false);
 }
 
 } // namespace rectaviva

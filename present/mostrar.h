@@ -5,6 +5,7 @@
 
 #include "Globales.h"
 #include "Pantalla.h"
+#include "colores.h"
 #include "formatos.h"
 
 #include <QColor>
@@ -19,9 +20,8 @@ namespace rectaviva {
 // above the bottom edge, so its text is never cut.
 inline constexpr double filasLista = 54;
 
-// Colours of the list rows.
-inline const QColor colorFilaActiva{0, 0, 0};
-inline const QColor colorFilaEliminada{180, 180, 180};
+// The colour of point k's list row when it is not highlighted.
+QColor colorFilaNormal(const Globales& g, Integer k);
 
 class mostrar {
 public:
@@ -38,9 +38,11 @@ public:
     void listarPuntos(const Integer& n, const ArregloMuestra<Single>& X,
                       const ArregloMuestra<Single>& Y);
 
-    // Prints lineaLista as the row of point k in colour c, replacing what the
-    // row showed; printed in Picture2's back colour it erases the row.
-    void imprimirFila(const Integer& k, const QColor& c);
+    // Forms the row of point k from its current coordinates and prints it in
+    // colour c, replacing what the row showed; printed in Picture2's back
+    // colour it erases the row. Every reprint of one row goes through here,
+    // so a row can never show another point's text.
+    void imprimirPunto(const Integer& k, const QColor& c);
 
     // Fills Text1(0..14), Text2(0..10), Text4(0) and Text4(1). Written with a
     // capital because C++ forbids a member function named like its class.
@@ -60,6 +62,14 @@ public:
     // While the band view is on, places the 80 band segments and shows each
     // whose ends are finite (hides the other).
     void mostrarBandas();
+    // The band view turned on or off: off hides the 40 band segments; on
+    // shows each at its last computed ends when they are finite.
+    void verBandas(bool activas);
+    // Moves both prediction marks to the last computed prediction without
+    // showing them; a mark whose ends are not finite is hidden.
+    void moverMarcasPred();
+    // Hides both prediction marks (the prediction view turned off).
+    void ocultarGrafPred();
 
 private:
     void poner(TextBox& t, const std::string& texto);

@@ -152,7 +152,8 @@ protected:
     static double altoPantallaTwips();
 
     // The sample and its series.
-    bool hayMuestra() const;
+    // A sample exists with enough points in use for a fit.
+    bool existeMuestra() const;
     void generarMuestra();
     void generarPuntos(const Integer& n);
     void mostrarPaneles();
@@ -169,19 +170,12 @@ protected:
     void serieArrastre(const Integer& idx, const Single& Xold, const Single& Yold);
 
 private:
-    class MarcadoresDelPlano;
-
     void conectarEventos();
     void nuevaMuestraEmpieza();
     void terminarHerramienta();
     void pasoDeHerramienta();
     void programarReloj(std::chrono::steady_clock::time_point ahora);
     bool puntoValido(Integer k) const;
-    void colorearMarcador(Integer k, const QColor& c);
-    void colorNormal(Integer k);
-    QColor colorFila(Integer k) const;
-    void formatoPunto(Integer k);
-    void reimprimirFila(Integer k, const QColor& c);
 
     void componer();
     void componerMenus();

@@ -15,8 +15,8 @@ namespace {
 
 class Registro : public ColocarMarcador {
 public:
-    void izquierda(Integer k, float borde) override { izq[k] = borde; }
-    void arriba(Integer k, float borde) override { arr[k] = borde; }
+    void x(Integer k, float x) override { izq[k] = x; }
+    void y(Integer k, float y) override { arr[k] = y; }
     std::map<int, float> izq, arr;
 };
 
@@ -87,9 +87,9 @@ TEST_P(Movimiento, UnPasoMueveTodoYColocaLosMarcadores) {
         EXPECT_FLOAT_EQ(c.enX ? n.g->xObs(k) : n.g->yObs(k), esperado);
         EXPECT_FLOAT_EQ(c.enX ? n.g->yObs(k) : n.g->xObs(k), c.enX ? y0[k - 1] : x0[k - 1]);
         if (c.enX) {
-            EXPECT_FLOAT_EQ(n.marcas.izq.at(k), esperado - 1);
+            EXPECT_FLOAT_EQ(n.marcas.izq.at(k), esperado);
         } else {
-            EXPECT_FLOAT_EQ(n.marcas.arr.at(k), esperado + 1);
+            EXPECT_FLOAT_EQ(n.marcas.arr.at(k), esperado);
         }
     }
 }
@@ -112,10 +112,10 @@ TEST(Herramientas, LaDerechaSeDetieneEnElMargenConLaCoordenadaUnPasoMasAlla) {
         ASSERT_LT(pasos, 1000);
     }
     // Point 3 (the rightmost) hit the margin: its x passed the limit, its
-    // marker stayed one step behind, and later points were not moved.
+    // marker was last placed one step behind, and later points were not moved.
     EXPECT_GE(n.g->xObs(3), tope);
-    EXPECT_LT(n.marcas.izq.at(3) + 1, tope);
-    EXPECT_NEAR(n.g->xObs(3) - (n.marcas.izq.at(3) + 1), 0.02 * 12.8, 1e-5);
+    EXPECT_LT(n.marcas.izq.at(3), tope);
+    EXPECT_NEAR(n.g->xObs(3) - n.marcas.izq.at(3), 0.02 * 12.8, 1e-5);
     EXPECT_EQ(pasos, static_cast<int>(std::ceil((tope - 98) / (0.02 * 12.8))) - 1);
 }
 

@@ -278,4 +278,27 @@ read -r bx0 by0 bx1 by1 < <(nube "$img")
 [ $((ay1 - by1)) -ge 5 ] && [ "$by0" -le "$ay0" ] ||
     e2e_error "la nube no subió (de y $ay0..$ay1 a $by0..$by1)"
 e2e_ok "la nube subió: su borde inferior pasó de y=$ay1 a y=$by1"
+
+# --- The pop-up's hiding reprints the picked point's own row: right-click a
+# marker, press and release on row 1 of the list (point 1 is now picked),
+# right-click an empty spot; row 1 must look as it did before.
+# shellcheck disable=SC2086
+read -r f1a f1b < <(e2e_bandas "$img" $FONDO_LISTA "$lx" "$ly" "$lw" "$lh" | sed -n 3p)
+[ -n "$f1b" ] || e2e_fallo "no se ve la fila del punto 1"
+huella1=$(e2e_huella "$img" "$lx" "$f1a" "$lw" $((f1b - f1a + 1)))
+read -r mx my _ < <(marcadores "$img" | head -1)
+xdotool mousemove "$mx" "$my" click 3
+sleep 0.2
+xdotool mousemove $((lx + lw / 2)) $(((f1a + f1b) / 2)) click 1
+sleep 0.2
+xdotool mousemove "$(pixel_x -35)" "$(pixel_y -35)" click 3
+sleep 0.2
+xdotool mousemove 1000 750
+e2e_esperar_quieto
+img=$(e2e_captura fila1)
+if [ "$(e2e_huella "$img" "$lx" "$f1a" "$lw" $((f1b - f1a + 1)))" = "$huella1" ]; then
+    e2e_ok "tras cerrar el menú emergente la fila 1 sigue mostrando el punto 1"
+else
+    e2e_error "tras cerrar el menú emergente la fila 1 muestra otro texto"
+fi
 e2e_terminar

@@ -1,6 +1,7 @@
 // The point list, the markers, the fitted line, the band segments and the
 // prediction marks on the real controls, and one look at the drawn plot.
 #include "escenario.h"
+#include "geometria.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -49,7 +50,7 @@ TEST(Lista, CincuentaFilasVisiblesYEliminadasEnGris) {
     ASSERT_TRUE(encabezado && raya);
     EXPECT_EQ(encabezado->texto, "     k         x(k)         y(k)");
     EXPECT_EQ(raya->texto, "    " + QString(36, '-'));
-    EXPECT_EQ(encabezado->color, QColor(0, 0, 0));
+    EXPECT_EQ(encabezado->color, colorFilaActiva);
 
     const double margen = pic.escala().aPixeles({2 * 12.8, 0}).x();
     for (int k = 1; k <= 50; ++k) {
@@ -59,7 +60,7 @@ TEST(Lista, CincuentaFilasVisiblesYEliminadasEnGris) {
         std::string fila;
         formarFila(static_cast<Integer>(k), e.g.xObs(k), e.g.yObs(k), fila);
         EXPECT_EQ(r->texto.toStdString(), fila);
-        const QColor esperado = e.g.activo(k) ? QColor(0, 0, 0) : QColor(180, 180, 180);
+        const QColor esperado = colorFilaNormal(e.g, static_cast<Integer>(k));
         EXPECT_EQ(r->color, esperado) << "row of point " << k;
     }
     // The last row, glyphs included, lies inside the box.
@@ -85,12 +86,13 @@ TEST(Lista, FilaReimpresaYBorrada) {
     Escenario e;
     muestra(e.g, 5);
     e.presentacion->listarPuntos(e.g.nPuntos, e.g.xObs, e.g.yObs);
-    e.presentacion->formato(3, 12.5f, -0.5f, e.g.lineaLista);
-    e.presentacion->imprimirFila(3, QColor(0, 200, 0));
+    e.g.xObs(3) = 12.5f;
+    e.g.yObs(3) = -0.5f;
+    e.presentacion->imprimirPunto(3, colorFilaElegida);
     ASSERT_EQ(e.Picture2->renglones().size(), 7u);
     EXPECT_EQ(renglonEn(*e.Picture2, 5)->texto, "      3         12             0");
-    EXPECT_EQ(renglonEn(*e.Picture2, 5)->color, QColor(0, 200, 0));
-    e.presentacion->imprimirFila(3, e.Picture2->BackColor());
+    EXPECT_EQ(renglonEn(*e.Picture2, 5)->color, colorFilaElegida);
+    e.presentacion->imprimirPunto(3, e.Picture2->BackColor());
     EXPECT_EQ(e.Picture2->renglones().size(), 6u);
     EXPECT_EQ(renglonEn(*e.Picture2, 5), nullptr);
 }
@@ -115,8 +117,8 @@ TEST(Marcadores, UbicadosYOcultosSegunN) {
     EXPECT_DOUBLE_EQ(e.Shape1(2).Top(), -39);
     for (int k = 1; k <= 3; ++k) {
         EXPECT_TRUE(e.Shape1(k).Visible());
-        EXPECT_EQ(e.Shape1(k).FillColor(), QColor(0, 0, 220));
-        EXPECT_EQ(e.Shape1(k).BorderColor(), QColor(0, 0, 220));
+        EXPECT_EQ(e.Shape1(k).FillColor(), colorPuntoActivo);
+        EXPECT_EQ(e.Shape1(k).BorderColor(), colorPuntoActivo);
     }
     for (int k = 4; k <= 50; ++k) {
         EXPECT_FALSE(e.Shape1(k).Visible()) << "Shape1(" << k << ")";
@@ -281,7 +283,7 @@ TEST_P(Pixeles, MarcadorYRectaDondeDeben) {
     const QPointF centro =
         esc.aPixeles({m.Left(), m.Top()}) +
         QPointF(esc.anchoAPixeles(m.Width()) / 2, esc.altoAPixeles(m.Height()) / 2);
-    EXPECT_EQ(color(centro), QColor(0, 0, 220));
+    EXPECT_EQ(color(centro), colorPuntoActivo);
 
     const QColor enRecta = color(esc.aPixeles({60, 40}));
     EXPECT_GT(enRecta.red(), 200);
@@ -292,6 +294,48 @@ TEST_P(Pixeles, MarcadorYRectaDondeDeben) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Razones, Pixeles, testing::Values(1.0, 2.0));
+
+} // namespace
+} // namespace rectaviva
+
+namespace rectaviva {
+namespace {
+
+// The marker rules on a plot of -40..100 both ways, for a marker of 2 × 2
+// plot units: a free placement, the drag's clamp at each edge, and the cloud
+// tools' guard for a point off the plot.
+struct CasoMarcador {
+    const char* nombre;
+    Single x, y;                 ///< the point (drag: the mouse)
+    Single arrastreL, arrastreT; ///< the dragged marker's corner
+    Single pasoL, pasoT;         ///< the corner after a tool's step
+};
+
+class ReglaDelMarcador : public ::testing::TestWithParam<CasoMarcador> {};
+
+TEST_P(ReglaDelMarcador, EsquinaArrastreYPaso) {
+    const CasoMarcador& c = GetParam();
+    Globales g;
+    g.xMin = -40, g.xMax = 100, g.yMin = -40, g.yMax = 100;
+    const Esquina e = esquinaArrastrada(g, c.x, c.y, 2, 2);
+    EXPECT_EQ(e.left, c.arrastreL);
+    EXPECT_EQ(e.top, c.arrastreT);
+    EXPECT_EQ(izquierdaTrasPaso(g, c.x, 2), c.pasoL);
+    EXPECT_EQ(arribaTrasPaso(g, c.y, 2), c.pasoT);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ReglaDelMarcador,
+    ::testing::Values(CasoMarcador{"Libre", 0, 0, -1, 1, -1, 1},
+                      CasoMarcador{"Fraccion", 12.5f, -0.5f, 11.5f, 0.5f, 11.5f, 0.5f},
+                      CasoMarcador{"BordeIzquierdo", -39, 50, -40, 51, -40, 51},
+                      CasoMarcador{"FueraIzquierda", -60, 50, -40, 51, -40, 51},
+                      CasoMarcador{"FueraDerecha", 130, 50, 98, 51, 98, 51},
+                      CasoMarcador{"JustoALaDerecha", 99, 50, 98, 51, 98, 51},
+                      CasoMarcador{"FueraArriba", 50, 120, 49, 100, 49, 100},
+                      CasoMarcador{"FueraAbajo", 50, -45, 49, -38, 49, -38},
+                      CasoMarcador{"BordeInferior", 50, -40, 49, -38, 49, -39}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 } // namespace
 } // namespace rectaviva

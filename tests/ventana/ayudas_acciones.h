@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -202,6 +203,25 @@ inline int contarActivos(const Globales& g) {
         n += g.activo(k) == 1 ? 1 : 0;
     }
     return n;
+}
+
+// The first point 1..nPuntos whose list row does not read its own number and
+// current coordinates, or 0 when every row does.
+inline int filaAjena(Form1& f) {
+    const Escala e = f.Picture2->escala();
+    for (int k = 1; k <= f.g.nPuntos; ++k) {
+        std::string esperada;
+        formarFila(static_cast<Integer>(k), f.g.xObs(k), f.g.yObs(k), esperada);
+        const auto& filas = f.Picture2->renglones();
+        const bool bien = std::any_of(filas.begin(), filas.end(), [&](const auto& r) {
+            return std::lround(e.desdePixeles(r.posicion).y()) == k + 2 &&
+                   r.texto.toStdString() == esperada;
+        });
+        if (!bien) {
+            return k;
+        }
+    }
+    return 0;
 }
 
 // Lets the event loop run for a while (the held tools step in it).

@@ -103,14 +103,24 @@ public:
         std::printf("[ aleatorio ] checked after every event: 3 <= nActivos <= nPuntos <= 50 "
                     "(%ld events with a sample), nActivos = points in use, no nan/inf in %ld "
                     "boxes and list rows, markers 1..nPuntos within the plot (%ld marker checks); "
-                    "sums = from-scratch sums after %ld full refreshes\n",
-                    conMuestra_, textosRevisados_, marcadoresRevisados_, refrescosRevisados_);
+                    "sums = from-scratch sums after %ld full refreshes; every list row read back "
+                    "after %ld events\n",
+                    conMuestra_, textosRevisados_, marcadoresRevisados_, refrescosRevisados_,
+                    filasRevisadas_);
         std::printf("[ aleatorio ] marker corners past the plot's edge by less than the one unit "
                     "of the placement rule (as the tool margins allow): %ld\n",
                     bordeDeDiseno_);
     }
 
     unsigned semilla() const { return semilla_; }
+
+    // A run that drew no sample, or checked nothing, proves nothing.
+    void cobertura() const {
+        EXPECT_GT(muestras_, 0);
+        EXPECT_GT(refrescosRevisados_, 0);
+        EXPECT_GT(filasRevisadas_, 0);
+        EXPECT_GT(marcadoresRevisados_, 0);
+    }
 
 private:
     int uniforme(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng_); }
@@ -402,6 +412,11 @@ private:
         if (!hayMuestra_) {
             return;
         }
+        ++filasRevisadas_;
+        if (const int k = filaAjena(f_); k != 0) {
+            falla("the list row of point " + std::to_string(k) + " does not read that point");
+            return;
+        }
         for (int k = 1; k <= 50; ++k) {
             const Shape& m = f_.Shape1(k);
             if (!m.Visible()) {
@@ -438,7 +453,7 @@ private:
     std::deque<std::string> registro_;
     long muestras_ = 0, arrastres_ = 0, ordenes_ = 0, herramientas_ = 0, entradas_ = 0, menus_ = 0;
     long conMuestra_ = 0, textosRevisados_ = 0, marcadoresRevisados_ = 0, refrescosRevisados_ = 0,
-         bordeDeDiseno_ = 0;
+         bordeDeDiseno_ = 0, filasRevisadas_ = 0;
 };
 
 TEST(Aleatorio, MilesDeEventosSinRomperNada) {
@@ -458,6 +473,7 @@ TEST(Aleatorio, MilesDeEventosSinRomperNada) {
     std::printf("[ aleatorio ] %.1f s\n",
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
     EXPECT_EQ(i, eventos);
+    c.cobertura();
 }
 
 } // namespace

@@ -439,6 +439,20 @@ TEST(Emergente, UnaPresionFallidaLoMuestraDondeEstaba) {
     EXPECT_EQ(f.g.puntoSel, 3);
 }
 
+// The pop-up's hiding reprints the picked point's own row, even when a list
+// press picked that point after the pop-up opened.
+TEST(Emergente, AlCerrarseReimprimeLaFilaDeSuPunto) {
+    Form1 f;
+    muestraConPuntos(f, separados);
+    presionar(f, 2, esquina(f, 5));
+    ASSERT_TRUE(f.Frame6->Visible());
+    f.Picture2_MouseDown(1, 0, 500, 3);
+    f.Picture2_MouseUp(1, 0, 500, 3);
+    presionar(f, 2, {-39, 99});
+    EXPECT_FALSE(f.Frame6->Visible());
+    EXPECT_EQ(filaAjena(f), 0);
+}
+
 // ---------------------------------------------------------------------------
 // Picks on the point list.
 

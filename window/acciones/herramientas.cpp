@@ -28,9 +28,9 @@ bool dentro(const Globales& g, Eje eje, float v) {
 
 void colocar(Eje eje, Integer k, float v, ColocarMarcador& marcador) {
     if (eje == Eje::Y) {
-        marcador.arriba(k, S(D(v) + 1.0));
+        marcador.y(k, v);
     } else {
-        marcador.izquierda(k, S(D(v) - 1.0));
+        marcador.x(k, v);
     }
 }
 
@@ -73,7 +73,7 @@ bool mover(Globales& g, Eje eje, Accion accion, Integer k, const Referencias& re
 
 Referencias buscarReferencias(const Globales& g) {
     Referencias r;
-    const Integer n = g.nPuntos < 50 ? g.nPuntos : Integer{50};
+    const Integer n = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
     for (Integer k = 2; k <= n; ++k) {
         if (g.xObs(k) > g.xObs(r.refX)) {
             r.refX = k;

@@ -1,6 +1,7 @@
 // The ten cloud tools: one step of a tool on one point, with the tool's
 // limit. The window repeats the step over every point while the button is
-// held; the markers it must move are reported through ColocarMarcador.
+// held; the points whose markers must move are reported through
+// ColocarMarcador.
 #pragma once
 
 #include "Globales.h"
@@ -20,12 +21,13 @@ enum class Herramienta : int {
     Expande = 9,
 };
 
-// Where a step puts a marker, in plot units.
+// Told the new x (or y) of point k, in plot units, after a step moved it:
+// the window places that point's marker.
 class ColocarMarcador {
 public:
     virtual ~ColocarMarcador() = default;
-    virtual void izquierda(Integer k, float borde) = 0;
-    virtual void arriba(Integer k, float borde) = 0;
+    virtual void x(Integer k, float x) = 0;
+    virtual void y(Integer k, float y) = 0;
 };
 
 // The points that a contraction watches: the first with the largest x and

@@ -188,21 +188,12 @@ void PictureBox::Scale(double x1, double y1, double x2, double y2) {
     fijarUsuario(x1, y1, x2 - x1, y2 - y1);
 }
 
-void PictureBox::ScaleTwips() {
-    const Escala vieja = escala();
-    usuario_ = false;
-    cambiarEscala(vieja, escala());
-}
-
 void PictureBox::ScaleUsuario() {
     fijarUsuario(ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight());
 }
 
 void PictureBox::setScaleHeight(double h) {
     fijarUsuario(ScaleLeft(), ScaleTop(), ScaleWidth(), h);
-}
-void PictureBox::setScaleWidth(double w) {
-    fijarUsuario(ScaleLeft(), ScaleTop(), w, ScaleHeight());
 }
 
 double PictureBox::ScaleLeft() const {
@@ -251,10 +242,6 @@ double PictureBox::TextHeight(const QString& texto) const {
     const QFontMetricsF m(font());
     const int lineas = std::max<qsizetype>(1, texto.count(QLatin1Char('\n')) + 1);
     return escala().altoDesdePixeles(m.height() * lineas);
-}
-
-double PictureBox::TextWidth(const QString& texto) const {
-    return escala().anchoDesdePixeles(QFontMetricsF(font()).horizontalAdvance(texto));
 }
 
 void PictureBox::setPicture(const QString& rutaSvg) {

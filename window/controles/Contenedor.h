@@ -121,14 +121,10 @@ public:
 
     // Upper-left corner (x1, y1), lower-right corner (x2, y2).
     void Scale(double x1, double y1, double x2, double y2);
-    // Back to twips with the origin at the top-left corner.
-    void ScaleTwips();
     // Freezes the current mapping as a user scale (a later resize stretches it).
     void ScaleUsuario();
     // A user scale of `h` units over the height; the other values stay.
     void setScaleHeight(double h);
-    void setScaleWidth(double w);
-    bool escalaDeUsuario() const { return usuario_; }
     double ScaleLeft() const;
     double ScaleTop() const;
     double ScaleWidth() const;
@@ -148,9 +144,8 @@ public:
     void Print(const QString& texto);
     // Removes all printed text; the position goes to the top-left corner.
     void Cls();
-    // Height and width of a text in the surface's units.
+    // Height of a text in the surface's units.
     double TextHeight(const QString& texto) const;
-    double TextWidth(const QString& texto) const;
 
     // A row of printed text, in logical pixels of the surface.
     struct Renglon {

@@ -6,4 +6,3 @@
 #include "Elementos.h"
 #include "Escala.h"
 #include "Matriz.h"
-#include "Plataforma.h"

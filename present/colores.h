@@ -1,0 +1,25 @@
+// The colours of what the plot and the point list show: markers, list rows
+// and the graphics over the plot. The window, the presentation and the tests
+// take them from here.
+#pragma once
+
+#include <QColor>
+
+namespace rectaviva {
+
+// Markers, fill and border alike.
+inline const QColor colorPuntoActivo{0, 0, 220};
+inline const QColor colorElegido{0, 220, 0}; ///< the picked or dragged point
+// A deleted point: its marker and its list row.
+inline const QColor colorEliminado{180, 180, 180};
+
+// List rows.
+inline const QColor colorFilaActiva{0, 0, 0};
+inline const QColor colorFilaElegida{0, 200, 0};
+
+// Graphics over the plot.
+inline const QColor colorRecta{230, 0, 0};            ///< the fitted line, as laid out
+inline const QColor colorObservacion{0, 192, 192};    ///< one-observation interval and band
+inline const QColor colorMediaRespuesta{255, 0, 255}; ///< mean-response interval and band
+
+} // namespace rectaviva

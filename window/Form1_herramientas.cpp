@@ -1,0 +1,101 @@
+// Form1's cloud tools: the ten icons of the tool row, each repeating its step
+// over every point while its button is held, at most once per 0.01 s, until
+// the release or the tool's limit.
+#include "Form1.h"
+
+#include "Grafico.h"
+
+#include <QTimer>
+
+namespace rectaviva {
+
+namespace {
+
+// A tool makes at most one step per 0.01 s.
+constexpr auto kPasoHerramienta = std::chrono::milliseconds(10);
+
+// Places each moved point's marker on the plot.
+class MarcadoresDelPlano : public ColocarMarcador {
+public:
+    MarcadoresDelPlano(Matriz<Shape>& s, const Globales& g) : s_(s), g_(g) {}
+    void x(Integer k, float x) override { colocarTrasPasoX(s_(k), g_, x); }
+    void y(Integer k, float y) override { colocarTrasPasoY(s_(k), g_, y); }
+
+private:
+    Matriz<Shape>& s_;
+    const Globales& g_;
+};
+
+} // namespace
+
+void Form1::Image1_MouseDown(Integer Index, int, int, float, float) {
+    if (!existeMuestra() || Index < 0 || Index > 9) {
+        return;
+    }
+    terminarHerramienta();
+    herramienta_ = static_cast<Herramienta>(Index);
+    referencias_ = buscarReferencias(g);
+    puntosDeLaHerramienta_ = g.nPuntos;
+    proximoPaso_ = std::chrono::steady_clock::now();
+    g.arrastrando = -1;
+    herramientaActiva_ = true;
+    // The first step happens at the press, before a release can be seen.
+    pasoDeHerramienta();
+    if (herramientaActiva_) {
+        relojHerramienta_->start();
+    }
+}
+
+void Form1::Image1_MouseUp(Integer, int, int, float, float) {
+    g.arrastrando = 0;
+    terminarHerramienta();
+}
+
+void Form1::terminarHerramienta() {
+    herramientaActiva_ = false;
+    if (relojHerramienta_) {
+        relojHerramienta_->stop();
+    }
+}
+
+void Form1::pasoDeHerramienta() {
+    if (!herramientaActiva_ || g.arrastrando != -1 || g.nPuntos != puntosDeLaHerramienta_) {
+        terminarHerramienta();
+        return;
+    }
+    const auto ahora = std::chrono::steady_clock::now();
+    if (ahora < proximoPaso_) {
+        programarReloj(ahora);
+        return;
+    }
+    proximoPaso_ = ahora + kPasoHerramienta;
+    MarcadoresDelPlano marcadores(Shape1, g);
+    for (Integer k = 1; k <= g.nPuntos; ++k) {
+        bool okX = true;
+        bool okY = true;
+        pasoHerramienta(g, herramienta_, k, referencias_, okX, okY, marcadores);
+        if (!okX || !okY) {
+            // A limit ends the tool and this step's results are not
+            // refreshed; the points moved so far keep their new coordinates,
+            // so the list is, that each row still reads its own point.
+            terminarHerramienta();
+            g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
+            return;
+        }
+    }
+    ++pasosHerramienta_;
+    serieHerramienta();
+    programarReloj(std::chrono::steady_clock::now());
+}
+
+// Sleeps until about a millisecond before the next step is due, then polls
+// at every pass of the event loop: a timer's own lateness would otherwise
+// add to every 0.01 s period and slow the tool below a hundred steps a second.
+void Form1::programarReloj(std::chrono::steady_clock::time_point ahora) {
+    using std::chrono::milliseconds;
+    const auto falta = std::chrono::duration_cast<milliseconds>(proximoPaso_ - ahora);
+    relojHerramienta_->setInterval(falta > milliseconds(2) ? static_cast<int>(falta.count()) - 1
+                                                           : 0);
+}
+
+} // namespace rectaviva
