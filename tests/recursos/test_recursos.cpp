@@ -42,12 +42,13 @@ INSTANTIATE_TEST_SUITE_P(Todos, Recurso,
                                            ":/laminas/lamina2.svg", ":/laminas/lamina3.svg",
                                            ":/laminas/lamina4.svg", ":/laminas/lamina5.svg",
                                            ":/laminas/lamina6.svg", ":/laminas/lamina7.svg",
-                                           ":/iconos/herramienta0.svg", ":/iconos/herramienta1.svg",
-                                           ":/iconos/herramienta2.svg", ":/iconos/herramienta3.svg",
-                                           ":/iconos/herramienta4.svg", ":/iconos/herramienta5.svg",
-                                           ":/iconos/herramienta6.svg", ":/iconos/herramienta7.svg",
-                                           ":/iconos/herramienta8.svg", ":/iconos/herramienta9.svg",
-                                           ":/iconos/ayuda.svg"));
+                                           ":/laminas/lamina8.svg", ":/laminas/lamina9.svg",
+                                           ":/laminas/lamina10.svg", ":/iconos/herramienta0.svg",
+                                           ":/iconos/herramienta1.svg", ":/iconos/herramienta2.svg",
+                                           ":/iconos/herramienta3.svg", ":/iconos/herramienta4.svg",
+                                           ":/iconos/herramienta5.svg", ":/iconos/herramienta6.svg",
+                                           ":/iconos/herramienta7.svg", ":/iconos/herramienta8.svg",
+                                           ":/iconos/herramienta9.svg", ":/iconos/ayuda.svg"));
 
 // ---------------------------------------------------------------- explanation sheets
 
@@ -84,12 +85,14 @@ TEST_P(LaminaExplicativa, LlevaSuTitulo) {
 }
 
 // The renderer understands neither embedded HTML nor style sheets: such a
-// sheet would show up blank or unstyled.
+// sheet would show up blank or unstyled. An embedded bitmap would blur when
+// the sheet is scaled.
 TEST_P(LaminaExplicativa, SoloUsaLoQueDibujaQSvg) {
     const QString texto = leer(QStringLiteral(":/laminas/lamina%1.svg").arg(GetParam().k));
     EXPECT_FALSE(texto.contains(QStringLiteral("foreignObject")));
     EXPECT_FALSE(texto.contains(QStringLiteral("<style")));
     EXPECT_FALSE(texto.contains(QStringLiteral("baseline-shift")));
+    EXPECT_FALSE(texto.contains(QStringLiteral("<image")));
 }
 
 TEST_P(LaminaExplicativa, SePintaSobreElFondoDeLaCaja) {
@@ -109,7 +112,7 @@ TEST_P(LaminaExplicativa, SePintaSobreElFondoDeLaCaja) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Ocho, LaminaExplicativa,
+    Todas, LaminaExplicativa,
     ::testing::Values(Lamina{0, 785, "Modelo de Regresión Lineal Simple"},
                       Lamina{1, 665,
                              "Promedios, varianzas, desviaciones estándar de las variables"},
@@ -117,7 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Lamina{3, 835, "Estimadores mínimo cuadráticos de los parámetros"},
                       Lamina{4, 835, "Pruebas de hipótesis para los parámetros α y β"},
                       Lamina{5, 745, "Varianza estimada del error"},
-                      Lamina{6, 840, "Análisis de varianza"}, Lamina{7, 840, "Predicción"}),
+                      Lamina{6, 840, "Análisis de varianza"}, Lamina{7, 840, "Predicción"},
+                      Lamina{8, 840, "Residuos"}, Lamina{9, 840, "Influencia"},
+                      Lamina{10, 840, "Mi recta"}),
     [](const auto& info) { return "lamina" + std::to_string(info.param.k); });
 
 // ---------------------------------------------------------------- icons
