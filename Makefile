@@ -1,13 +1,14 @@
 # Entry points: `make` builds into build/, `make run` starts the program,
 # `make test` runs every test (normal and sanitizer builds), `make bench`
-# runs the benchmarks. Each installs what is missing first.
+# runs the benchmarks, `make package` builds the Debian package in build/.
+# Each installs what is missing first.
 
 BUILD   := build
 SAN     := build-san
 JOBS    ?= $(shell nproc)
 GEN     := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build build-san run test test-normal test-san bench format clean
+.PHONY: all deps build build-san run test test-normal test-san bench package format clean
 
 all: build
 
@@ -39,6 +40,11 @@ test: test-normal test-san
 
 bench: build
 	./scripts/correr-benchmarks $(BUILD)
+
+# The package needs only the program, so the tests and benchmarks are not built.
+package: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target rectaviva
+	cd $(BUILD) && cpack
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -70,6 +70,28 @@ e2e_preparar() {
     trap 'exit 2' INT TERM
 }
 
+# What the Debian package installs: these files and nothing else (no tests,
+# no benchmarks).
+E2E_ARCHIVOS_PAQUETE="usr/bin/rectaviva
+usr/share/applications/io.github.rectaviva.Rectaviva.desktop
+usr/share/doc/rectaviva/changelog.gz
+usr/share/doc/rectaviva/copyright
+usr/share/icons/hicolor/scalable/apps/io.github.rectaviva.Rectaviva.svg
+usr/share/metainfo/io.github.rectaviva.Rectaviva.metainfo.xml"
+
+# Unpacks a Debian package into $E2E_DIR/raiz, as dpkg would install it
+# under /, and checks its list of files; the program it installs is then
+# $E2E_DIR/raiz/usr/bin/rectaviva.
+e2e_desempaquetar() {
+    local archivos
+    dpkg-deb -x "$1" "$E2E_DIR/raiz" || e2e_fallo "no se pudo desempaquetar $1"
+    archivos=$(cd "$E2E_DIR/raiz" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
+    [ "$archivos" = "$E2E_ARCHIVOS_PAQUETE" ] ||
+        e2e_fallo "el paquete instala otros archivos:$(diff <(echo "$E2E_ARCHIVOS_PAQUETE") <(echo "$archivos"))"
+    [ -x "$E2E_DIR/raiz/usr/bin/rectaviva" ] || e2e_fallo "el programa instalado no es ejecutable"
+    e2e_ok "el paquete instala sus $(echo "$archivos" | wc -l) archivos"
+}
+
 # Starts Xvfb on a display number it picks itself (-displayfd), so parallel
 # runs never clash, and waits until it accepts connections. -noreset: by
 # default the server resets when its last client leaves, and a program that

@@ -3,13 +3,20 @@
 # menu bar and see the points, the fitted line and the panels appear; then
 # type 30 into the sample-size entry, press Enter, and see the point list
 # grow to exactly 30 rows.
-# Usage: muestra.sh path/to/rectaviva
+# Given the Debian package instead, the same test runs the program the
+# package installs, unpacked into a temporary folder.
+# Usage: muestra.sh path/to/rectaviva | path/to/rectaviva_<version>_<arch>.deb
 set -u
 . "$(dirname "$0")/comun.sh"
 
 PROGRAMA="$1"
 e2e_requiere Xvfb xdotool import convert md5sum
 e2e_preparar
+if [[ "$PROGRAMA" == *.deb ]]; then
+    e2e_requiere dpkg-deb
+    e2e_desempaquetar "$PROGRAMA"
+    PROGRAMA="$E2E_DIR/raiz/usr/bin/rectaviva"
+fi
 e2e_iniciar_pantalla
 e2e_iniciar_programa "$PROGRAMA"
 
