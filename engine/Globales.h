@@ -37,6 +37,17 @@ using AbscisasBanda = Arreglo<Single, Rango<0, 20>>;
 // Band ordinates, (0 To 3, 0 To 21).
 using OrdenadasBanda = Arreglo<Single, Rango<0, 3>, Rango<0, 21>>;
 
+// The sample limits: a fit needs three points in use (one degree of freedom
+// for its error), and a sample holds as many points as its arrays.
+inline constexpr Integer minActivos = 3;
+inline constexpr Integer maxPuntos = static_cast<Integer>(ArregloMuestra<Single>::Rango1::hi);
+
+// The guard value of a t or F statistic. The engine stores it, with the sign
+// of the intercept, as the intercept's t when its standard error is 0; the
+// boxes show any statistic of larger size, finite or not, as this value with
+// its own sign. It lies beyond the t table's sentinel, so its p-value is 0.
+inline constexpr Single guarda = 100000.0f;
+
 struct Globales {
     Globales() = default;
     Globales(const Globales&) = delete;
