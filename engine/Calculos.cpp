@@ -342,4 +342,24 @@ void Calculos::prediccion() {
     g.banda(3, 21) = S(D(g.yPred) + D(w.wM));
 }
 
+namespace {
+
+// The residual of point k from the current fit, evaluated in double and
+// rounded to float; NaN when the sample has no fit.
+float residuoDe(const Globales& g, Integer k) {
+    return S(D(g.yObs(k)) - (D(g.intercepto) + D(g.pendiente) * D(g.xObs(k))));
+}
+
+} // namespace
+
+void Calculos::residuos() {
+    Globales& g = g_;
+    if (g.residuosActivos != 1 || !hayMuestra(g)) {
+        return;
+    }
+    for (Integer k = 1; k <= maxPuntos; ++k) {
+        g.residuo(k) = k <= g.nPuntos ? residuoDe(g, k) : kNaN;
+    }
+}
+
 } // namespace rectaviva

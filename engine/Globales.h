@@ -98,11 +98,15 @@ struct Globales {
     Single xPred = 0;     ///< abscissa of the prediction, plot units
     Single yPred = 0;     ///< predicted response at xPred
 
+    // Residuals, computed only while the residual view is on.
+    ArregloMuestra<Single> residuo; ///< y - (a + b x) of every point, deleted ones too
+
     // Levels and view flags.
     Single nivelConf = 0; ///< percent, 65..99, level of the coefficient intervals
     Single nivelPred = 0; ///< percent, 65..99, level of the prediction intervals and bands
     Byte prediccionActiva = 0;
     Byte bandasActivas = 0;
+    Byte residuosActivos = 0;
     Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted
 
     // Plot range in user units, set by the layout.
