@@ -31,6 +31,10 @@ public:
     void bandas();
     // The prediction at xPred with both intervals, while the prediction view is on.
     void prediccion();
+    // The residual of every point of the sample from the current fit, a
+    // deleted point's included (the fit leaves it out), while the residual
+    // view is on. NaN where the fit is undefined.
+    void residuos();
 
 private:
     // The critical value at nivelPred times s: the scale of both prediction

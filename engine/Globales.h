@@ -48,6 +48,17 @@ using AbscisasBanda = Arreglo<Single, Rango<0, 20>>;
 // Band ordinates, (0 To 3, 0 To 21).
 using OrdenadasBanda = Arreglo<Single, Rango<0, 3>, Rango<0, 21>>;
 
+// The sample limits: a fit needs three points in use (one degree of freedom
+// for its error), and a sample holds as many points as its arrays.
+inline constexpr Integer minActivos = 3;
+inline constexpr Integer maxPuntos = static_cast<Integer>(ArregloMuestra<Single>::Rango1::hi);
+
+// The guard value of a t or F statistic. The engine stores it, with the sign
+// of the intercept, as the intercept's t when its standard error is 0; the
+// boxes show any statistic of larger size, finite or not, as this value with
+// its own sign. It lies beyond the t table's sentinel, so its p-value is 0.
+inline constexpr Single guarda = 100000.0f;
+
 struct Globales {
     Globales() = default;
     Globales(const Globales&) = delete;
@@ -98,11 +109,15 @@ struct Globales {
     Single xPred = 0;     ///< abscissa of the prediction, plot units
     Single yPred = 0;     ///< predicted response at xPred
 
+    // Residuals, computed only while the residual view is on.
+    ArregloMuestra<Single> residuo; ///< y - (a + b x) of every point, deleted ones too
+
     // Levels and view flags.
     Single nivelConf = 0; ///< percent, 65..99, level of the coefficient intervals
     Single nivelPred = 0; ///< percent, 65..99, level of the prediction intervals and bands
     Byte prediccionActiva = 0;
     Byte bandasActivas = 0;
+    Byte residuosActivos = 0;
     Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted
 
     // Plot range in user units, set by the layout.

@@ -37,8 +37,9 @@ std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
     if (std::isnan(valor)) {
         return std::string(textoIndefinido);
     }
-    const double v =
-        std::isinf(valor) ? std::copysign(guardaInfinito, valor) : static_cast<double>(valor);
+    const double v = std::isinf(valor)
+                         ? std::copysign(static_cast<double>(guarda), static_cast<double>(valor))
+                         : static_cast<double>(valor);
     const int dec = decimalesDe(f);
 
     // Largest float is below 10^39: 39 integer digits, the point, 149 decimals.
@@ -81,6 +82,11 @@ std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
         texto.push_back(' ');
     }
     return texto;
+}
+
+std::string formatearEstadistico(Single valor, std::string_view puntoDecimal) {
+    const Single v = std::fabs(valor) > guarda ? std::copysign(guarda, valor) : valor;
+    return formatear(v, Formato::TresDecimales, puntoDecimal);
 }
 
 namespace {

@@ -23,17 +23,19 @@ enum class Formato {
 // What a box or a list column shows for a value the sample leaves undefined.
 inline constexpr std::string_view textoIndefinido = "\u2014";
 
-// An infinite statistic (a t statistic on a perfect fit) is shown as this
-// magnitude, the same guard value the engine stores for the intercept's t on
-// such a sample, so both t boxes of one perfect fit read alike and a student
-// sees "a very large t" in the box's own format instead of a symbol that
-// appears nowhere else in the program.
-inline constexpr double guardaInfinito = 100000.0;
-
 // The value in format f, rounded half away from zero on the exact value of
 // the float; negative values carry an ASCII '-', a value that rounds to zero
-// has no sign, NaN gives textoIndefinido. puntoDecimal is the host's.
+// has no sign, NaN gives textoIndefinido. puntoDecimal is the host's. An
+// infinite value (a t statistic on a perfect fit) shows as the guard value
+// with its sign, the value the engine stores for the intercept's t on such a
+// sample, so a student sees "a very large t" in the box's own format.
 std::string formatear(Single valor, Formato f, std::string_view puntoDecimal = ".");
+
+// A t or F statistic, format "0.000": one whose size exceeds the guard value,
+// finite or not, shows as the guard with its own sign, so a near-perfect fit
+// (a collinear cloud the tools left a rounding off its line) reads like the
+// perfect fit it nearly is instead of overflowing its box.
+std::string formatearEstadistico(Single valor, std::string_view puntoDecimal = ".");
 
 // One row of the point list: the point's number ksel and its coordinates
 // rounded to whole numbers, each right-aligned in its column. A coordinate

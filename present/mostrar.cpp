@@ -125,8 +125,8 @@ void mostrar::llenarIntervalos() {
 void mostrar::Mostrar() {
     llenarIntervalos();
     Matriz<TextBox>& T1 = p_.Text1;
-    ponerValor(T1(10), g_.tIntercepto, Formato::TresDecimales);
-    ponerValor(T1(11), g_.tPendiente, Formato::TresDecimales);
+    poner(T1(10), formatearEstadistico(g_.tIntercepto, punto_));
+    poner(T1(11), formatearEstadistico(g_.tPendiente, punto_));
     ponerValor(T1(12), g_.pIntercepto, Formato::DosDecimales);
     ponerValor(T1(13), g_.pPendiente, Formato::DosDecimales);
     ponerValor(T1(14), g_.R2, Formato::Entero);
@@ -162,7 +162,7 @@ void mostrar::mostrarAnova() {
     poner(T(5), std::to_string(g_.glTot));
     ponerValor(T(6), g_.CMReg, Formato::UnDecimal);
     ponerValor(T(7), g_.CMErr, Formato::DosDecimales);
-    ponerValor(T(8), g_.valorF, Formato::TresDecimales);
+    poner(T(8), formatearEstadistico(g_.valorF, punto_));
     ponerValor(T(9), g_.pAnova, Formato::DosDecimales);
 }
 

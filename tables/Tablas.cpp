@@ -18,9 +18,12 @@ constexpr float kProbabilidades[8] = {0.5f, 0.7f, 0.9f, 0.95f, 0.975f, 0.99f, 0.
 // that any statistic below it falls between two columns.
 constexpr float kCentinela = 3000.0f;
 
+// The rows of the table: one per degree of freedom, 1 to 50.
+constexpr int kFilas = TablaT::Rango1::hi;
+
 // Quantiles of Student's t at the probabilities of columns 1 to 6, for 1 to
 // 50 degrees of freedom, as a printed three-decimal table gives them.
-constexpr float kValores[50][6] = {
+constexpr float kValores[kFilas][6] = {
     {0.727f, 3.078f, 6.314f, 12.71f, 31.82f, 63.66f}, // 1
     {0.617f, 1.886f, 2.920f, 4.303f, 6.965f, 9.925f}, // 2
     {0.584f, 1.638f, 2.353f, 3.182f, 4.541f, 5.841f}, // 3
@@ -72,8 +75,6 @@ constexpr float kValores[50][6] = {
     {0.528f, 1.299f, 1.677f, 2.010f, 2.405f, 2.680f}, // 49
     {0.528f, 1.299f, 1.676f, 2.009f, 2.403f, 2.678f}, // 50
 };
-
-constexpr int kFilas = 50;
 
 bool filaValida(Byte gl) {
     return gl >= 1 && gl <= kFilas;

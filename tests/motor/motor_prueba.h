@@ -6,9 +6,9 @@
 #include "Globales.h"
 #include "Tablas.h"
 
-#include <initializer_list>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace rectaviva::prueba {
 
@@ -33,7 +33,7 @@ struct Motor {
     }
 
     // Replaces the sample by the given points, all in use.
-    void muestra(std::initializer_list<std::pair<float, float>> puntos) {
+    void muestra(const std::vector<std::pair<float, float>>& puntos) {
         g.nPuntos = 0;
         for (const auto& [x, y] : puntos) {
             ++g.nPuntos;

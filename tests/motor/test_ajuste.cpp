@@ -8,7 +8,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace rectaviva::prueba {
@@ -316,6 +319,56 @@ TEST(Ajuste, ResumasNoTocaUnPuntoEliminadoNiFueraDeLaMuestra) {
         EXPECT_EQ(m.g.sumaX, antes);
     }
 }
+
+// Residuals from the current fit, a deleted point's from the fit without it,
+// NaN without a fit, untouched while the view is off; the squares of the
+// points in use add up to SCErr.
+struct CasoResiduos {
+    const char* nombre;
+    std::vector<std::pair<float, float>> puntos;
+    int eliminado; ///< 0: none
+    std::vector<float> residuos;
+};
+
+void PrintTo(const CasoResiduos& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
+class Residuos : public ::testing::TestWithParam<CasoResiduos> {};
+
+TEST_P(Residuos, DelAjusteActual) {
+    const CasoResiduos& c = GetParam();
+    Motor m;
+    m.muestra(c.puntos);
+    if (c.eliminado != 0) {
+        m.g.activo(c.eliminado) = 0;
+        --m.g.nActivos;
+    }
+    m.recalcular();
+    m.calculos.residuos();
+    EXPECT_EQ(m.g.residuo(1), 0.0f);
+    m.g.residuosActivos = 1;
+    m.calculos.residuos();
+    double cuadrados = 0;
+    for (int k = 1; k <= m.g.nPuntos; ++k) {
+        const float e = c.residuos[static_cast<std::size_t>(k - 1)];
+        EXPECT_TRUE(std::isnan(e) ? std::isnan(m.g.residuo(k)) : m.g.residuo(k) == e) << k;
+        cuadrados += m.g.activo(k) == 1 ? double(m.g.residuo(k)) * m.g.residuo(k) : 0;
+    }
+    EXPECT_TRUE(std::isnan(m.g.SCErr) || std::fabs(cuadrados - m.g.SCErr) < 1e-6 * m.g.SCErr);
+}
+
+constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+
+INSTANTIATE_TEST_SUITE_P(
+    Ajuste, Residuos,
+    ::testing::Values(CasoResiduos{"tres", {{0, 1}, {1, 2}, {2, 6}}, 0, {0.5f, -1, 0.5f}},
+                      CasoResiduos{"conEliminado",
+                                   {{0, 1}, {50, -30}, {1, 2}, {2, 6}},
+                                   2,
+                                   {0.5f, -155.5f, -1, 0.5f}},
+                      CasoResiduos{"vertical", {{5, 1}, {5, 7}, {5, 20}}, 0, {nan, nan, nan}}),
+    [](const auto& i) { return std::string(i.param.nombre); });
 
 } // namespace
 } // namespace rectaviva::prueba
