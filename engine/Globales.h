@@ -30,15 +30,6 @@ using Single = float;
 using RangoMuestra = Rango<1, 50>;
 template <typename T> using ArregloMuestra = Arreglo<T, RangoMuestra>;
 
-// The sample's limits: the arrays hold maxPuntos points, and a fit needs at
-// least minActivos points in use (one degree of freedom for the error).
-inline constexpr Integer maxPuntos = RangoMuestra::hi;
-inline constexpr Integer minActivos = 3;
-
-// A statistic too large for its box (an infinite or huge t or F) is shown,
-// and the intercept's t with a zero standard error is stored, as this value
-// with its own sign: beyond every entry of the t table, so its p-value is 0.
-inline constexpr Single guarda = 100000.0f;
 // The t table, (1 To 50, 0 To 7): row = degrees of freedom, column = probability.
 using TablaT = Arreglo<Single, Rango<1, 50>, Rango<0, 7>>;
 // The cumulative probability of each column of the t table, (0 To 7).
@@ -51,7 +42,7 @@ using OrdenadasBanda = Arreglo<Single, Rango<0, 3>, Rango<0, 21>>;
 // The sample limits: a fit needs three points in use (one degree of freedom
 // for its error), and a sample holds as many points as its arrays.
 inline constexpr Integer minActivos = 3;
-inline constexpr Integer maxPuntos = static_cast<Integer>(ArregloMuestra<Single>::Rango1::hi);
+inline constexpr Integer maxPuntos = RangoMuestra::hi;
 
 // The guard value of a t or F statistic. The engine stores it, with the sign
 // of the intercept, as the intercept's t when its standard error is 0; the
