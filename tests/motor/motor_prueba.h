@@ -32,8 +32,9 @@ struct Motor {
         g.nivelConf = 95.0f;
     }
 
-    // Replaces the sample by the given points, all in use.
-    void muestra(const std::vector<std::pair<float, float>>& puntos) {
+    // Replaces the sample by the given points, all in use but point
+    // `eliminado` (0: none).
+    void muestra(const std::vector<std::pair<float, float>>& puntos, int eliminado = 0) {
         g.nPuntos = 0;
         for (const auto& [x, y] : puntos) {
             ++g.nPuntos;
@@ -42,6 +43,10 @@ struct Motor {
             g.activo(g.nPuntos) = 1;
         }
         g.nActivos = g.nPuntos;
+        if (eliminado != 0) {
+            g.activo(eliminado) = 0;
+            --g.nActivos;
+        }
     }
 
     // The full recompute chain after a change of the whole sample.
