@@ -43,6 +43,9 @@ public:
     // terms (constant work, like resumas); NaN when the other points in use
     // share one abscissa. A deleted point is already left out: the current fit.
     void ajusteSin(const Integer& k);
+    // scMiRecta := the sum of squared vertical deviations of the points in
+    // use from the line a + b·x, from the five sums (constant work).
+    void sumaCuadradosRecta(const Single& a, const Single& b);
 
 private:
     // The critical value at nivelPred times s: the scale of both prediction

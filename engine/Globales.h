@@ -107,6 +107,7 @@ struct Globales {
     ArregloMuestra<Single> residuoEstandarizado; ///< e / (s sqrt(1 - h))
     ArregloMuestra<Single> distanciaCook;        ///< r² h / (2 (1 - h))
     Single aSin = 0, bSin = 0; ///< intercept and slope without the point given to ajusteSin
+    Single scMiRecta = 0;      ///< sum of squared vertical deviations from a given line
 
     // Levels and view flags.
     Single nivelConf = 0; ///< percent, 65..99, level of the coefficient intervals
