@@ -45,8 +45,8 @@ bool enRuido(double valor, double escala, double n) {
     return !(valor > 2.0 * n * static_cast<double>(FLT_EPSILON) * escala);
 }
 
-// The centred sums of the points in use other than point `sin` (0: all of
-// them), computed precisely: two passes in double, the means first, then the
+// The centred sums of the points in use other than point `excluido` (0: all
+// of them), computed precisely: two passes in double, the means first, then the
 // sum of squared residuals from the double-precision fit (0 when all x are
 // equal, where no fit exists). Run only when a value from the float sums
 // lies within its rounding, so the usual drag step stays constant-time.
@@ -54,9 +54,9 @@ struct Momentos {
     double mediaX = 0, mediaY = 0, Sxx = 0, Syy = 0, Sxy = 0, SCErr = 0;
 };
 
-Momentos momentosPrecisos(const Globales& g, Integer sin) {
+Momentos momentosPrecisos(const Globales& g, Integer excluido) {
     const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
-    const auto enUso = [&](Integer k) { return g.activo(k) == 1 && k != sin; };
+    const auto enUso = [&](Integer k) { return g.activo(k) == 1 && k != excluido; };
     Momentos m;
     double n = 0;
     for (Integer k = 1; k <= ultimo; ++k) {
@@ -420,13 +420,13 @@ void Calculos::ajusteSin(const Integer& k) {
         g.bSin = g.pendiente;
         return;
     }
-    const SinPunto sin = sinPunto(g, k);
-    if (!(sin.Sxx > 0)) {
+    const SinPunto resto = sinPunto(g, k);
+    if (!(resto.Sxx > 0)) {
         g.aSin = g.bSin = kNaN;
         return;
     }
-    g.bSin = S(sin.Sxy / sin.Sxx);
-    g.aSin = S(sin.mediaY - D(g.bSin) * sin.mediaX);
+    g.bSin = S(resto.Sxy / resto.Sxx);
+    g.aSin = S(resto.mediaY - D(g.bSin) * resto.mediaX);
 }
 
 void Calculos::sumaCuadradosRecta(const Single& a, const Single& b) {
