@@ -45,8 +45,8 @@ bool enRuido(double valor, double escala, double n) {
     return !(valor > 2.0 * n * static_cast<double>(FLT_EPSILON) * escala);
 }
 
-// The centred sums of the points in use other than point `sin` (0: all of
-// them), computed precisely: two passes in double, the means first, then the
+// The centred sums of the points in use other than point `excluido` (0: all
+// of them), computed precisely: two passes in double, the means first, then the
 // sum of squared residuals from the double-precision fit (0 when all x are
 // equal, where no fit exists). Run only when a value from the float sums
 // lies within its rounding, so the usual drag step stays constant-time.
@@ -54,9 +54,9 @@ struct Momentos {
     double mediaX = 0, mediaY = 0, Sxx = 0, Syy = 0, Sxy = 0, SCErr = 0;
 };
 
-Momentos momentosPrecisos(const Globales& g, Integer sin) {
+Momentos momentosPrecisos(const Globales& g, Integer excluido) {
     const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
-    const auto enUso = [&](Integer k) { return g.activo(k) == 1 && k != sin; };
+    const auto enUso = [&](Integer k) { return g.activo(k) == 1 && k != excluido; };
     Momentos m;
     double n = 0;
     for (Integer k = 1; k <= ultimo; ++k) {
@@ -350,6 +350,28 @@ float residuoDe(const Globales& g, Integer k) {
     return S(D(g.yObs(k)) - (D(g.intercepto) + D(g.pendiente) * D(g.xObs(k))));
 }
 
+// The means and centred sums of the points in use other than point k (in
+// use), from the five sums less its terms: constant work. An Sxx within the
+// rounding of the sums comes from the precise pass over those points.
+struct SinPunto {
+    double mediaX, mediaY, Sxx, Sxy;
+};
+
+SinPunto sinPunto(const Globales& g, Integer k) {
+    const double n = g.nActivos;
+    const double m = n - 1;
+    const double x = g.xObs(k);
+    const double y = g.yObs(k);
+    const double sx = D(g.sumaX) - x;
+    const double sy = D(g.sumaY) - y;
+    const double sxx = (D(g.sumaX2) - x * x) - sx * sx / m;
+    if (enRuido(sxx, D(g.sumaX2), n)) {
+        const Momentos p = momentosPrecisos(g, k);
+        return {p.mediaX, p.mediaY, p.Sxx, p.Sxy};
+    }
+    return {sx / m, sy / m, sxx, (D(g.sumaXY) - x * y) - sx * sy / m};
+}
+
 } // namespace
 
 void Calculos::residuos() {
@@ -360,6 +382,68 @@ void Calculos::residuos() {
     for (Integer k = 1; k <= maxPuntos; ++k) {
         g.residuo(k) = k <= g.nPuntos ? residuoDe(g, k) : kNaN;
     }
+}
+
+void Calculos::influencia() {
+    Globales& g = g_;
+    if (g.influenciaActiva != 1 || !hayMuestra(g)) {
+        return;
+    }
+    const double n = g.nActivos;
+    const double s = std::sqrt(D(g.varError));
+    for (Integer k = 1; k <= maxPuntos; ++k) {
+        float h = kNaN, r = kNaN, cook = kNaN;
+        if (k <= g.nPuntos && g.activo(k) == 1 && g.Sxx > 0.0f) {
+            const double d = D(g.xObs(k)) - D(g.mediaX);
+            // h is exactly 1 when the other points share one abscissa: the
+            // line passes through this point whatever its ordinate.
+            h = sinPunto(g, k).Sxx > 0 ? S(1.0 / n + d * d / D(g.Sxx)) : 1.0f;
+            const double unoMenosH = 1.0 - D(h);
+            if (s > 0 && unoMenosH > 0) {
+                r = S(D(residuoDe(g, k)) / (s * std::sqrt(unoMenosH)));
+                cook = S(D(r) * D(r) * D(h) / (2.0 * unoMenosH));
+            }
+        }
+        g.apalancamiento(k) = h;
+        g.residuoEstandarizado(k) = r;
+        g.distanciaCook(k) = cook;
+    }
+}
+
+void Calculos::ajusteSin(const Integer& k) {
+    Globales& g = g_;
+    if (!hayMuestra(g) || k < 1 || k > g.nPuntos || k > maxPuntos) {
+        return;
+    }
+    if (g.activo(k) != 1) {
+        g.aSin = g.intercepto;
+        g.bSin = g.pendiente;
+        return;
+    }
+    const SinPunto resto = sinPunto(g, k);
+    if (!(resto.Sxx > 0)) {
+        g.aSin = g.bSin = kNaN;
+        return;
+    }
+    g.bSin = S(resto.Sxy / resto.Sxx);
+    g.aSin = S(resto.mediaY - D(g.bSin) * resto.mediaX);
+}
+
+void Calculos::sumaCuadradosRecta(const Single& a, const Single& b) {
+    Globales& g = g_;
+    if (!hayMuestra(g)) {
+        return;
+    }
+    const double n = g.nActivos;
+    const double A = a;
+    const double B = b;
+    // Σ(y − a − b·x)² expanded over the five sums.
+    const double sc = D(g.sumaY2) - 2.0 * A * D(g.sumaY) - 2.0 * B * D(g.sumaXY) + n * A * A +
+                      2.0 * A * B * D(g.sumaX) + B * B * D(g.sumaX2);
+    // The expansion subtracts sums far larger than a small result, so for a
+    // line through or next to every point it can come out a rounding below
+    // 0; a sum of squares is never negative, so that rounding reads as 0.
+    g.scMiRecta = sc < 0 ? 0.0f : S(sc);
 }
 
 } // namespace rectaviva

@@ -35,6 +35,17 @@ public:
     // deleted point's included (the fit leaves it out), while the residual
     // view is on. NaN where the fit is undefined.
     void residuos();
+    // Leverage, standardised residual and Cook's distance of every point in
+    // use, while the influence view is on; NaN for deleted points, for
+    // everything without a fit, and for r and D where s = 0 or h = 1.
+    void influencia();
+    // aSin, bSin := the fit without point k, from the five sums less its
+    // terms (constant work, like resumas); NaN when the other points in use
+    // share one abscissa. A deleted point is already left out: the current fit.
+    void ajusteSin(const Integer& k);
+    // scMiRecta := the sum of squared vertical deviations of the points in
+    // use from the line a + b·x, from the five sums (constant work).
+    void sumaCuadradosRecta(const Single& a, const Single& b);
 
 private:
     // The critical value at nivelPred times s: the scale of both prediction

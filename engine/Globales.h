@@ -103,12 +103,21 @@ struct Globales {
     // Residuals, computed only while the residual view is on.
     ArregloMuestra<Single> residuo; ///< y - (a + b x) of every point, deleted ones too
 
+    // Influence of each point in use, computed only while the influence view
+    // is on (NaN for deleted points), and the fit without one point.
+    ArregloMuestra<Single> apalancamiento;       ///< leverage h = 1/n + (x - mean x)²/Sxx
+    ArregloMuestra<Single> residuoEstandarizado; ///< e / (s sqrt(1 - h))
+    ArregloMuestra<Single> distanciaCook;        ///< r² h / (2 (1 - h))
+    Single aSin = 0, bSin = 0; ///< intercept and slope without the point given to ajusteSin
+    Single scMiRecta = 0;      ///< sum of squared vertical deviations from a given line
+
     // Levels and view flags.
     Single nivelConf = 0; ///< percent, 65..99, level of the coefficient intervals
     Single nivelPred = 0; ///< percent, 65..99, level of the prediction intervals and bands
     Byte prediccionActiva = 0;
     Byte bandasActivas = 0;
     Byte residuosActivos = 0;
+    Byte influenciaActiva = 0;
     Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted
 
     // Plot range in user units, set by the layout.

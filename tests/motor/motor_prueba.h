@@ -12,6 +12,12 @@
 
 namespace rectaviva::prueba {
 
+// The floats nearest to points of y = 3.7 + 1.3 x: off that line by their
+// own rounding, as a collinear cloud moved by the tools can be.
+inline const std::vector<std::pair<float, float>> kCasiRecta = {
+    {0.1f, 3.83000016f}, {0.2f, 3.96000004f}, {0.3f, 4.09000015f}, {0.4f, 4.22000027f},
+    {0.5f, 4.3499999f},  {0.6f, 4.48000002f}, {7.7f, 13.7099991f}};
+
 struct Motor {
     std::unique_ptr<Globales> estado = std::make_unique<Globales>();
     Globales& g = *estado;
@@ -32,8 +38,9 @@ struct Motor {
         g.nivelConf = 95.0f;
     }
 
-    // Replaces the sample by the given points, all in use.
-    void muestra(const std::vector<std::pair<float, float>>& puntos) {
+    // Replaces the sample by the given points, all in use but point
+    // `eliminado` (0: none).
+    void muestra(const std::vector<std::pair<float, float>>& puntos, int eliminado = 0) {
         g.nPuntos = 0;
         for (const auto& [x, y] : puntos) {
             ++g.nPuntos;
@@ -42,6 +49,10 @@ struct Motor {
             g.activo(g.nPuntos) = 1;
         }
         g.nActivos = g.nPuntos;
+        if (eliminado != 0) {
+            g.activo(eliminado) = 0;
+            --g.nActivos;
+        }
     }
 
     // The full recompute chain after a change of the whole sample.

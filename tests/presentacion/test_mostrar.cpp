@@ -278,6 +278,11 @@ void colineal(Globales& g, Single signo) {
     g.SCTot = 200, g.CMReg = 200, g.CMErr = 0, g.valorF = inf, g.pAnova = 0;
 }
 
+void casiColineal(Globales& g) {
+    colineal(g, 1);
+    g.tIntercepto = -2.5e6f, g.tPendiente = 3e7f, g.valorF = 9e14f;
+}
+
 class Degenerados : public testing::TestWithParam<Degenerado> {};
 
 TEST_P(Degenerados, IndefinidoSinDibujoNiBarra) {
@@ -336,17 +341,8 @@ INSTANTIATE_TEST_SUITE_P(
             "colinealCreciente", [](Globales& g) { colineal(g, 1); }, true, true, {}, {6, 7}},
         Degenerado{
             "colinealDecreciente", [](Globales& g) { colineal(g, -1); }, true, true, {7}, {6}},
-        // A collinear cloud a rounding off its line: finite statistics
-        // beyond any box.
-        Degenerado{"casiColineal",
-                   [](Globales& g) {
-                       colineal(g, 1);
-                       g.tIntercepto = -2.5e6f, g.tPendiente = 3e7f, g.valorF = 9e14f;
-                   },
-                   true,
-                   true,
-                   {6},
-                   {7}}),
+        // A collinear cloud a rounding off its line: finite statistics beyond any box.
+        Degenerado{"casiColineal", casiColineal, true, true, {6}, {7}}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 } // namespace
