@@ -379,9 +379,17 @@ void Calculos::residuos() {
     if (g.residuosActivos != 1 || !hayMuestra(g)) {
         return;
     }
+    double suma = 0;
+    double cuadrados = 0;
     for (Integer k = 1; k <= maxPuntos; ++k) {
         g.residuo(k) = k <= g.nPuntos ? residuoDe(g, k) : kNaN;
+        if (k <= g.nPuntos && g.activo(k) == 1) {
+            suma += D(g.residuo(k));
+            cuadrados += D(g.residuo(k)) * D(g.residuo(k));
+        }
     }
+    g.sumaResiduos = S(suma);
+    g.sumaCuadradosResiduos = S(cuadrados);
 }
 
 void Calculos::influencia() {

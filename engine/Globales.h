@@ -101,7 +101,9 @@ struct Globales {
     Single yPred = 0;     ///< predicted response at xPred
 
     // Residuals, computed only while the residual view is on.
-    ArregloMuestra<Single> residuo; ///< y - (a + b x) of every point, deleted ones too
+    ArregloMuestra<Single> residuo;   ///< y - (a + b x) of every point, deleted ones too
+    Single sumaResiduos = 0;          ///< over the points in use: 0 up to rounding
+    Single sumaCuadradosResiduos = 0; ///< over the points in use: SCErr up to rounding
 
     // Influence of each point in use, computed only while the influence view
     // is on (NaN for deleted points), and the fit without one point.

@@ -21,5 +21,9 @@ inline const QColor colorFilaElegida{0, 200, 0};
 inline const QColor colorRecta{230, 0, 0};            ///< the fitted line, as laid out
 inline const QColor colorObservacion{0, 192, 192};    ///< one-observation interval and band
 inline const QColor colorMediaRespuesta{255, 0, 255}; ///< mean-response interval and band
+inline const QColor colorResiduo{102, 0, 153};        ///< residual segments, their squares' edge
+inline const QColor colorCuadrado{102, 0, 153, 56};   ///< the squares' translucent fill
+inline const QColor colorRegresion{0, 0, 220};        ///< SCReg's part of the decomposition
+inline const QColor colorHueco{0, 0, 0, 0};           ///< a hollow marker's fill
 
 } // namespace rectaviva

@@ -3,6 +3,7 @@
 
 #include "redondeo.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -167,6 +168,40 @@ Single arribaTrasPaso(const Globales& g, Single y, Single h) {
         return g.yMin + h;
     }
     return borde;
+}
+
+Segmento segmentoResiduo(Single cx, Single cy, Single a, Single b) {
+    return segmento(cx, cy, cx, S(D(a) + D(b) * D(cx)));
+}
+
+Rectangulo cuadradoResiduo(const Globales& g, const Segmento& s, double pxX, double pxY) {
+    if (!s.visible || !(pxX > 0) || !(pxY > 0)) {
+        return {};
+    }
+    const double alto = std::fabs(D(s.y1) - D(s.y2));
+    const double ancho = alto * pxY / pxX;
+    const double izquierda = D(s.x1) + ancho > g.xMax ? D(s.x1) - ancho : D(s.x1);
+    return {S(izquierda), std::max(s.y1, s.y2), S(ancho), S(alto), true};
+}
+
+MarcaResiduo marcaResiduo(const Globales& g, Single x, Single e, Single w, Single h,
+                          Single limite) {
+    if (std::isnan(e) || !std::isfinite(x)) {
+        return {};
+    }
+    MarcaResiduo m;
+    m.visible = true;
+    m.esquina.left = std::clamp(S(D(x) - D(w) / 2), S(g.xMin), S(D(g.xMax) - D(w)));
+    if (e > limite) {
+        m.fuera = 1;
+        m.esquina.top = limite;
+    } else if (e < -limite) {
+        m.fuera = -1;
+        m.esquina.top = S(D(h) - D(limite));
+    } else {
+        m.esquina.top = std::clamp(S(D(e) + D(h) / 2), S(D(h) - D(limite)), limite);
+    }
+    return m;
 }
 
 } // namespace rectaviva

@@ -60,4 +60,29 @@ Esquina esquinaArrastrada(const Globales& g, Single X, Single Y, Single w, Singl
 Single izquierdaTrasPaso(const Globales& g, Single x, Single w);
 Single arribaTrasPaso(const Globales& g, Single y, Single h);
 
+// The residual segment of a marker centred at (cx, cy): vertical, from the
+// centre to the line a + b·x; hidden when an end is not finite.
+Segmento segmentoResiduo(Single cx, Single cy, Single a, Single b);
+
+// A rectangle in plot units: top-left corner and extent (y grows upwards).
+struct Rectangulo {
+    Single left = 0, top = 0, width = 0, height = 0;
+    bool visible = false;
+};
+
+// The square drawn on a residual segment: equal sides on the screen, with
+// pxX and pxY the plot's pixels per unit across and up; on the segment's
+// right, or on its left where the right would leave the plot.
+Rectangulo cuadradoResiduo(const Globales& g, const Segmento& s, double pxX, double pxY);
+
+// A point's marker (w × h units) in the residual plot at (x, e): centred on
+// it, kept inside -40..100 across; a residual beyond ±limite (or infinite)
+// puts the marker at that edge and `fuera` says on which (+1 above, -1 below).
+struct MarcaResiduo {
+    Esquina esquina;
+    int fuera = 0;
+    bool visible = false;
+};
+MarcaResiduo marcaResiduo(const Globales& g, Single x, Single e, Single w, Single h, Single limite);
+
 } // namespace rectaviva

@@ -7,6 +7,7 @@
 #include "Pantalla.h"
 #include "colores.h"
 #include "formatos.h"
+#include "residuos.h"
 
 #include <QColor>
 #include <QString>
@@ -71,6 +72,18 @@ public:
     // Hides both prediction marks (the prediction view turned off).
     void ocultarGrafPred();
 
+    // The residual view's controls; until they are given the view shows nothing.
+    void setResiduos(PantallaResiduos* r) { r_ = r; }
+    // While the residual view is on: a segment from each marker in use to the
+    // fitted line (and its square when "Cuadrados" is ticked), the residual
+    // plot, the decomposition of the variation and the two sums. A sample
+    // without a fit hides the graphics and shows "—".
+    void mostrarResiduos();
+    // Hides the segments and squares (the view turned off).
+    void ocultarResiduos();
+    // The segment of point k takes the picked colour while its marker does.
+    void colorearResiduo(Integer k);
+
 private:
     void poner(TextBox& t, const std::string& texto);
     void ponerValor(TextBox& t, Single v, Formato f);
@@ -78,6 +91,7 @@ private:
 
     Globales& g_;
     Pantalla& p_;
+    PantallaResiduos* r_ = nullptr;
     std::string punto_; ///< the host's decimal point, UTF-8
 };
 

@@ -106,3 +106,46 @@ void pintarCuadricula(QPainter& p, const QRectF& destino) {
             QStringLiteral("0"));
     p.restore();
 }
+
+void pintarCuadriculaResiduos(QPainter& p, const QRectF& destino) {
+    if (destino.width() <= 0 || destino.height() <= 0)
+        return;
+    p.save();
+    const double dpr = p.device() != nullptr ? p.device()->devicePixelRatioF() : 1.0;
+    const double escalaX = destino.width() / (maximo - minimo);
+    const double escalaY = destino.height() / (2 * residuoMaximo);
+    auto aX = [&](double x) { return destino.left() + (x - minimo) * escalaX; };
+    // invert the y-axis: -70 is at the bottom
+    auto aY = [&](double y) { return destino.top() + (residuoMaximo - y) * escalaY; };
+
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setClipRect(destino);
+    p.fillRect(destino, colorCampoCuadricula);
+    const int fino = std::max(1, static_cast<int>(std::lround(dpr)));
+    // The same verticals as the plot above, so each residual sits under its point.
+    for (double v = minimo; v <= maximo; v += paso) {
+        p.fillRect(QRectF(alinear(aX(v), dpr, fino), destino.top(), fino / dpr, destino.height()),
+                   v == 0.0 ? colorEjeCuadricula : colorLineaCuadricula);
+    }
+    for (double v = -residuoMaximo / 2; v <= residuoMaximo / 2; v += residuoMaximo / 2) {
+        const int ancho = v == 0.0 ? 2 * fino : fino;
+        p.fillRect(QRectF(destino.left(), alinear(aY(v), dpr, ancho), destino.width(), ancho / dpr),
+                   v == 0.0 ? colorEjeCuadricula : colorLineaCuadricula);
+    }
+
+    QFont fuente;
+    fuente.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    fuente.setPixelSize(9);
+    p.setFont(fuente);
+    p.setPen(colorTextoCuadricula);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFontMetricsF medidas(fuente);
+    for (double v = -residuoMaximo / 2; v <= residuoMaximo / 2; v += residuoMaximo / 2) {
+        const QString texto = QString::number(static_cast<int>(v)).replace(u'-', QChar(0x2212));
+        const double ancho = medidas.horizontalAdvance(texto);
+        const double arriba = std::clamp(aY(v) - medidas.height() / 2, destino.top() + 1,
+                                         destino.bottom() - medidas.height() - 1);
+        rotular(p, QRectF(aX(0.0) - 3.0 - ancho, arriba, ancho, medidas.height()), texto);
+    }
+    p.restore();
+}

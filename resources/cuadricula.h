@@ -18,3 +18,11 @@ inline const QColor colorTextoCuadricula{96, 96, 96};    // tick labels
 // labels -40, -20, ..., 100 under the x axis and left of the y axis.
 // y grows upwards: -40 is at the bottom edge, 100 at the top edge.
 void pintarCuadricula(QPainter& p, const QRectF& destino);
+
+// The residual plot's range in y: -residuoMaximo..residuoMaximo plot units.
+inline constexpr double residuoMaximo = 70.0;
+
+// Fills `destino` with the residual plot's background: the plot's verticals
+// every 5 units from -40 to 100 (so each residual sits under its point), the
+// zero line, lines at half the range and their labels.
+void pintarCuadriculaResiduos(QPainter& p, const QRectF& destino);

@@ -4,6 +4,7 @@
 // panel so that a box always lies above a label that it overlaps.
 #include "Form1.h"
 
+#include "Grafico.h"
 #include "composicion.h"
 #include "cuadricula.h"
 
@@ -55,6 +56,10 @@ void Form1::componer() {
     Frame4->setBackColor(RGB(255, 255, 0));
     componerFrame4();
 
+    Frame7 = new Frame(Cliente, QStringLiteral("Frame7"));
+    Frame7->Move(3000, 10200, 6975, 2775);
+    componerFrame7();
+
     componerLaminas();
     componerListas();
 
@@ -69,6 +74,7 @@ void Form1::componerMenus() {
     mnuAv = new Menu(*mnuVe, QStringLiteral("mnuAv"), QStringLiteral("Análisis de varianza"));
     mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), QStringLiteral("Predicción"));
     mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), QStringLiteral("Bandas de confianza 95%"));
+    mnuRes = new Menu(*mnuVe, QStringLiteral("mnuRes"), QStringLiteral("Residuos"));
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
     mnuAcer = new Menu(barra, QStringLiteral("mnuAcer"), QStringLiteral("Acerca de"), false);
     mnuSali = new Menu(barra, QStringLiteral("mnuSali"), QStringLiteral("Salir"), false);
@@ -103,6 +109,19 @@ void Form1::componerPlano() {
     }
     Line14.agregar(0, linea(*Picture1, nombre("Line14", 0), 0, 0, 0, 600, RGB(0, 192, 192), 3));
     Line14.agregar(1, linea(*Picture1, nombre("Line14", 1), 0, 0, 0, 600, RGB(255, 0, 255), 5));
+    // The residual view's squares and segments, hidden until it is on.
+    for (int k = 1; k <= 50; ++k) {
+        Shape* c = Picture1->agregarShape(nombre("Shape5", k));
+        c->setFillColor(colorCuadrado);
+        c->setBorderColor(colorResiduo);
+        c->setVisible(false);
+        Shape5.agregar(k, c);
+    }
+    for (int k = 1; k <= 50; ++k) {
+        Line* l = linea(*Picture1, nombre("Line15", k), 0, 0, 0, 0, colorResiduo, 2);
+        l->setVisible(false);
+        Line15.agregar(k, l);
+    }
     for (int k = 0; k <= 51; ++k) {
         Shape* s = Picture1->agregarShape(nombre("Shape1", k));
         s->setForma(Shape::Forma::Circulo);

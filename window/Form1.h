@@ -52,6 +52,7 @@ public:
     Frame* Frame4 = nullptr;
     Frame* Frame5 = nullptr;
     Frame* Frame6 = nullptr;
+    Frame* Frame7 = nullptr; ///< the residual panel, in the place of Frame3 and Frame5
     ListBox* List3 = nullptr;
     ListBox* List5 = nullptr;
     ListBox* List6 = nullptr;
@@ -64,6 +65,8 @@ public:
     Matriz<Line> Line13;
     Matriz<Line> Line14;
     Matriz<Label> Label5;
+    Matriz<Line> Line15{1, 50};  ///< residual segments
+    Matriz<Shape> Shape5{1, 50}; ///< squares of the residuals
 
     // The result panels.
     Matriz<Label> Label1;
@@ -88,9 +91,17 @@ public:
     Line* Line11 = nullptr;
     Matriz<Line> Line8;
 
+    // The residual panel.
+    PictureBox* Picture4 = nullptr; ///< residual plot
+    Matriz<Shape> Shape6{1, 50};    ///< residual markers
+    Matriz<Shape> Shape7;           ///< decomposition bar: SCReg, SCErr, frame
+    Matriz<Label> Label6;
+    Matriz<TextBox> Text5;
+    CheckBox* Check1 = nullptr; ///< "Cuadrados"
+
     // Tool icons and help icons.
     Matriz<Image> Image1;
-    Matriz<Image> Image2{0, 7}; ///< spread over the plot and the four panels
+    Matriz<Image> Image2{0, 8}; ///< spread over the plot and the panels
 
     // Menus.
     Menu* mnuGene = nullptr;
@@ -98,6 +109,7 @@ public:
     Menu* mnuAv = nullptr;
     Menu* mnuPr = nullptr;
     Menu* mnuBan = nullptr;
+    Menu* mnuRes = nullptr;
     Menu* mnuDesc = nullptr;
     Menu* mnuAcer = nullptr;
     Menu* mnuSali = nullptr;
@@ -120,6 +132,8 @@ public:
     void mnuAv_Click();
     void mnuPr_Click();
     void mnuBan_Click();
+    void mnuRes_Click();
+    void Check1_Click();
     void Image2_Click(Integer Index);
 
     // The mouse on the plot and on the point list, the drag timer.
@@ -176,6 +190,9 @@ private:
     void pasoDeHerramienta();
     void programarReloj(std::chrono::steady_clock::time_point ahora);
     bool puntoValido(Integer k) const;
+    void dejarResiduos();
+    // Colours point k's marker, and its residual segment with it.
+    void colorearPunto(Integer k, const QColor& c);
 
     void componer();
     void componerMenus();
@@ -185,6 +202,7 @@ private:
     void componerFrame3();
     void componerFrame5();
     void componerFrame4();
+    void componerFrame7();
     void componerLaminas();
     void componerListas();
 
@@ -203,6 +221,7 @@ private:
     std::unique_ptr<Calculos> calculos_;
     std::unique_ptr<Tablas> tablas_;
     std::unique_ptr<Pantalla> pantalla_;
+    std::unique_ptr<PantallaResiduos> pantallaResiduos_;
     std::unique_ptr<mostrar> mostrar_;
 };
 

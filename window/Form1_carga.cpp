@@ -38,6 +38,9 @@ void Form1::Form_Load() {
         std::make_unique<Pantalla>(Pantalla{Text1, Text2, Text3, Text4, Shape1, Shape2, *Line3,
                                             Line12, Line13, Line14, *Picture1, *Picture2});
     mostrar_ = std::make_unique<mostrar>(g, *pantalla_);
+    pantallaResiduos_ = std::make_unique<PantallaResiduos>(
+        PantallaResiduos{Line15, Shape5, *Picture4, Shape6, Shape7, Text5, *Check1});
+    mostrar_->setResiduos(pantallaResiduos_.get());
     g.oMostrar = mostrar_.get();
 
     g.oTablas->tablaT(g.valoresT);
@@ -52,6 +55,7 @@ void Form1::Form_Load() {
     mnuAv->setEnabled(false);
     mnuPr->setEnabled(false);
     mnuBan->setEnabled(false);
+    mnuRes->setEnabled(false);
     conectarEventos();
 }
 
@@ -62,6 +66,8 @@ void Form1::conectarEventos() {
     connect(mnuAv, &Menu::Click, this, &Form1::mnuAv_Click);
     connect(mnuPr, &Menu::Click, this, &Form1::mnuPr_Click);
     connect(mnuBan, &Menu::Click, this, &Form1::mnuBan_Click);
+    connect(mnuRes, &Menu::Click, this, &Form1::mnuRes_Click);
+    connect(Check1, &CheckBox::Click, this, &Form1::Check1_Click);
 
     // The entry boxes: each array's Change and KeyPress with the box's index.
     const auto conectarCajas = [this](Matriz<TextBox>& cajas, void (Form1::*cambio)(Integer),

@@ -4,6 +4,7 @@
 #include "Form1.h"
 
 #include "Grafico.h"
+#include "cuadricula.h"
 
 #include <cmath>
 
@@ -82,6 +83,21 @@ void Form1::ajustarPantalla() {
     Frame5->setWidth(Picture1->Width());
     Frame5->setBackColor(RGB(220, 150, 0));
     Frame5->setVisible(false);
+    // The residual panel takes the place and colours of the lower panels.
+    Frame7->setTop(Frame3->Top());
+    Frame7->setLeft(Picture1->Left());
+    Frame7->setWidth(Picture1->Width());
+    Frame7->setBackColor(Frame3->BackColor());
+    Frame7->setVisible(false);
+    Picture4->setWidth(Picture1->Width());
+    Picture4->Scale(g.xMin, residuoMaximo, g.xMax, -residuoMaximo);
+    Check1->setBackColor(Frame7->BackColor());
+    for (Label* l : Label6) {
+        l->setBackColor(Frame7->BackColor());
+    }
+    for (TextBox* t : Text5) {
+        t->setBackColor(colorSalida);
+    }
 
     // 15. Panel colours: output boxes olive-yellow, entry fields pink.
     for (Label* l : Label1) {
@@ -111,7 +127,7 @@ void Form1::ajustarPantalla() {
 
     // 16-18. Lower panel, explanation pictures, delete/restore pop-up.
     Frame3->setVisible(false);
-    for (int k = 0; k <= 7; ++k) {
+    for (int k = Picture3.LBound(); k <= Picture3.UBound(); ++k) {
         Picture3(k).setVisible(false);
         Picture3(k).setTop(10 * V);
         Picture3(k).setWidth(610 * U);
@@ -122,15 +138,16 @@ void Form1::ajustarPantalla() {
     // 19. Sheets about the plot and the lower panels open beside the plot;
     // those about the statistics and estimates open over it.
     const double alLado = Frame3->Left() + Frame3->Width() + 5 * U;
-    const std::array<std::pair<double, double>, 8> laminas{{{alLado, 785 * V},
+    const std::array<std::pair<double, double>, 9> laminas{{{alLado, 785 * V},
                                                             {10 * U, 665 * V},
                                                             {10 * U, 480 * V},
                                                             {10 * U, 835 * V},
                                                             {10 * U, 835 * V},
                                                             {10 * U, 745 * V},
                                                             {alLado, 840 * V},
+                                                            {alLado, 840 * V},
                                                             {alLado, 840 * V}}};
-    for (int k = 0; k <= 7; ++k) {
+    for (int k = Picture3.LBound(); k <= Picture3.UBound(); ++k) {
         Picture3(k).setLeft(laminas[static_cast<std::size_t>(k)].first);
         Picture3(k).setHeight(laminas[static_cast<std::size_t>(k)].second);
     }

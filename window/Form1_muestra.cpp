@@ -76,6 +76,7 @@ void Form1::mnuGene_Click() {
     mnuAv->setEnabled(true);
     mnuPr->setEnabled(true);
     mnuBan->setEnabled(true);
+    mnuRes->setEnabled(true);
 }
 
 void Form1::Text2_Change(Integer Index) {
@@ -160,7 +161,17 @@ void Form1::Text4_KeyPress(Integer, int& KeyAscii) {
 // ---------------------------------------------------------------------------
 // The view menu and the explanation sheets.
 
+// The residual view ends when another panel takes its place.
+void Form1::dejarResiduos() {
+    Frame7->setVisible(false);
+    if (g.residuosActivos == 1) {
+        g.residuosActivos = 0;
+        g.oMostrar->ocultarResiduos();
+    }
+}
+
 void Form1::mnuAv_Click() {
+    dejarResiduos();
     Frame3->setVisible(true);
     Frame5->setVisible(false);
     g.prediccionActiva = 0;
@@ -168,6 +179,7 @@ void Form1::mnuAv_Click() {
 }
 
 void Form1::mnuPr_Click() {
+    dejarResiduos();
     Frame5->setVisible(true);
     Frame3->setVisible(false);
     g.prediccionActiva = 1;
@@ -189,6 +201,27 @@ void Form1::mnuBan_Click() {
     if (existeMuestra()) {
         g.oCalculos->bandas();
         g.oMostrar->mostrarBandas();
+    }
+}
+
+// Like "Análisis de varianza", the residual panel turns the prediction view
+// off; its segments join the plot.
+void Form1::mnuRes_Click() {
+    Frame7->setVisible(true);
+    Frame3->setVisible(false);
+    Frame5->setVisible(false);
+    g.prediccionActiva = 0;
+    g.oMostrar->ocultarGrafPred();
+    g.residuosActivos = 1;
+    if (existeMuestra()) {
+        g.oCalculos->residuos();
+        g.oMostrar->mostrarResiduos();
+    }
+}
+
+void Form1::Check1_Click() {
+    if (existeMuestra()) {
+        g.oMostrar->mostrarResiduos();
     }
 }
 

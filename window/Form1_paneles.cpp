@@ -1,9 +1,12 @@
-// Form1's composition, continued: the analysis-of-variance and prediction
-// panels, the tool row, the explanation sheets and the text lists.
+// Form1's composition, continued: the analysis-of-variance, prediction and
+// residual panels, the tool row, the explanation sheets and the text lists.
 #include "Form1.h"
 
+#include "colores.h"
 #include "composicion.h"
+#include "cuadricula.h"
 
+#include <algorithm>
 #include <array>
 
 namespace rectaviva {
@@ -102,10 +105,55 @@ void Form1::componerFrame4() {
     }
 }
 
+// The residual panel: the residual plot across the panel's width (which the
+// layout makes the plot's, so each residual sits under its point), the
+// decomposition of the variation on the left, the residual sums on the right.
+void Form1::componerFrame7() {
+    crearLabels(Frame7, Label6, "Label6",
+                {{"Residuos", 2520, 30, 2775, 330, cen, 11.25, true},
+                 {"SCTot = SCReg + SCErr", 120, 1640, 2820, 255, izq, 9, false},
+                 {"SCReg", 120, 2160, 615, 255, izq, 9, false},
+                 {"SCErr", 1620, 2160, 540, 255, izq, 9, false},
+                 {"SCTot", 120, 2480, 615, 255, izq, 9, false},
+                 {"R²", 1620, 2480, 540, 255, izq, 9, false},
+                 {"%", 2790, 2480, 255, 255, izq, 9, false},
+                 {"Suma de residuos", 3000, 1680, 3000, 255, der, 9, false},
+                 {"Suma de cuadrados de residuos", 3000, 2020, 3000, 255, der, 9, false}});
+    Picture4 = new PictureBox(Frame7, QStringLiteral("Picture4"));
+    Picture4->Move(0, 390, 7185, 1200);
+    Picture4->setPintorFondo(pintarCuadriculaResiduos);
+    for (int k = 1; k <= 50; ++k) {
+        Shape* s = Picture4->agregarShape(nombre("Shape6", k));
+        s->setForma(Shape::Forma::Circulo);
+        s->setVisible(false);
+        Shape6.agregar(k, s);
+    }
+    const std::array<QColor, 3> partes{colorRegresion, colorResiduo, colorHueco};
+    for (int k = 0; k < 3; ++k) {
+        Shape* s = Frame7->agregarShape(nombre("Shape7", k));
+        s->Move(120, 1900, 2700, 210);
+        s->setFillColor(partes[static_cast<std::size_t>(k)]);
+        s->setBorderColor(k == 2 ? RGB(0, 0, 0) : partes[static_cast<std::size_t>(k)]);
+        Shape7.agregar(k, s);
+    }
+    crearCajas(Frame7, Text5, "Text5", 9,
+               {{720, 2160, 855, 300},
+                {2160, 2160, 795, 300},
+                {720, 2480, 855, 300},
+                {2160, 2480, 615, 300},
+                {6120, 1640, 855, 300},
+                {6120, 1980, 855, 300}});
+    Check1 = new CheckBox(Frame7, QStringLiteral("Check1"));
+    Check1->setText(QStringLiteral("Cuadrados"));
+    Check1->setFont(fuente(9));
+    Check1->Move(5400, 2400, 1575, 300);
+    ayuda(Frame7, Image2, 8, 6840, 0);
+}
+
 void Form1::componerLaminas() {
-    for (int k = 0; k <= 7; ++k) {
+    for (int k = 0; k <= 8; ++k) {
         auto* p = new PictureBox(Cliente, nombre("Picture3", k));
-        p->Move(5880 + (11040 - 5880) * k / 7.0, 480, 615, 495);
+        p->Move(5880 + (11040 - 5880) * std::min(k, 7) / 7.0, 480, 615, 495);
         p->setBackColor(RGB(255, 255, 192));
         p->setPicture(QStringLiteral(":/laminas/lamina%1.svg").arg(k));
         Picture3.agregar(k, p);

@@ -20,6 +20,11 @@ bool Form1::puntoValido(Integer k) const {
     return k >= 1 && k <= g.nPuntos && k <= maxPuntos;
 }
 
+void Form1::colorearPunto(Integer k, const QColor& c) {
+    colorearMarcador(Shape1(k), c);
+    g.oMostrar->colorearResiduo(k);
+}
+
 // ---------------------------------------------------------------------------
 // The plot.
 
@@ -44,7 +49,7 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
             return;
         }
         Timer1->setEnabled(true);
-        colorearMarcador(Shape1(g.puntoSel), colorElegido);
+        colorearPunto(g.puntoSel, colorElegido);
         return;
     }
 
@@ -112,13 +117,17 @@ void Form1::moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Si
     g.yObs(idx) = redondearPar(Y);
     if (g.activo(idx) == 1) {
         serieArrastre(idx, Xold, Yold);
+    } else {
+        // The fit stands; only the deleted point's own residual moves.
+        g.oCalculos->residuos();
+        g.oMostrar->mostrarResiduos();
     }
 }
 
 void Form1::Picture1_MouseUp(int Button, int, float, float) {
     if (Button == kIzquierdo) {
         if (g.listaSinResaltar == 0 && puntoValido(g.puntoSel)) {
-            colorearMarcador(Shape1(g.puntoSel), colorNormal(g, g.puntoSel));
+            colorearPunto(g.puntoSel, colorNormal(g, g.puntoSel));
             g.oMostrar->imprimirPunto(g.puntoSel, colorFilaNormal(g, g.puntoSel));
             g.listaSinResaltar = 1;
         }
@@ -142,7 +151,7 @@ void Form1::Picture2_MouseDown(int, int, float, float Y) {
     }
     g.listaSinResaltar = 0;
     g.puntoSel = *k;
-    colorearMarcador(Shape1(g.puntoSel), colorElegido);
+    colorearPunto(g.puntoSel, colorElegido);
 }
 
 void Form1::Picture2_MouseUp(int, int, float, float) {
@@ -150,7 +159,7 @@ void Form1::Picture2_MouseUp(int, int, float, float) {
         return;
     }
     if (g.listaSinResaltar == 0 && puntoValido(g.puntoSel)) {
-        colorearMarcador(Shape1(g.puntoSel), colorNormal(g, g.puntoSel));
+        colorearPunto(g.puntoSel, colorNormal(g, g.puntoSel));
         g.listaSinResaltar = 1;
     }
     g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
@@ -172,7 +181,7 @@ void Form1::Label5_Click(Integer Index) {
     if (recuperar || eliminar) {
         g.activo(k) = recuperar ? 1 : 0;
         g.nActivos = static_cast<Integer>(g.nActivos + (recuperar ? 1 : -1));
-        colorearMarcador(Shape1(k), colorNormal(g, k));
+        colorearPunto(k, colorNormal(g, k));
         g.oMostrar->imprimirPunto(k, colorFilaNormal(g, k));
     }
     g.listaSinResaltar = 1;

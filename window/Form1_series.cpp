@@ -15,7 +15,13 @@
 // | Text4_KeyPress (prediction) | prediccion, bandas, mostrarPred             |
 // | mnuPr_Click                 | prediccion, mostrarPred, mostrarGrafPred    |
 // | mnuBan_Click                | bandas, mostrarBandas                       |
+// | mnuRes_Click                | residuos, mostrarResiduos                   |
+// | Check1_Click (Cuadrados)    | mostrarResiduos                             |
 // | Picture2_MouseUp            | listarPuntos                                |
+//
+// The residual view plugs in like the bands: `residuos` right after each fit
+// and `mostrarResiduos` once the analysis of variance is known, both doing
+// nothing while the view is off.
 //
 // Calls that repeat on purpose: Calcula already ends with the intervals at
 // nivelConf, and Mostrar already fills the interval boxes, so the explicit
@@ -34,12 +40,14 @@ void Form1::serieAjusteYTablas() {
     mostrar& m = *g.oMostrar;
     c.sumas();
     c.Calcula();
+    c.residuos();
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     c.Intervalos(g.nivelConf);
     m.mostrarInt();
     c.Anova();
     m.mostrarAnova();
+    m.mostrarResiduos();
 }
 
 // The full refresh, after a new sample.
@@ -63,6 +71,7 @@ void Form1::serieListaYAjuste() {
     m.listarPuntos(g.nPuntos, g.xObs, g.yObs);
     c.sumas();
     c.Calcula();
+    c.residuos();
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     m.Barras();
@@ -80,6 +89,7 @@ void Form1::serieAnovaYVistas() {
     c.prediccion();
     m.mostrarPred();
     m.mostrarGrafPred();
+    m.mostrarResiduos();
 }
 
 void Form1::serieTamano() {
@@ -113,6 +123,7 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     mostrar& m = *g.oMostrar;
     c.resumas(idx, Xold, Yold);
     c.Calcula();
+    c.residuos();
     m.Mostrar();
     m.Barras();
     c.Anova();
@@ -123,6 +134,7 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     m.mostrarBandas();
     m.mostrarPred();
     m.mostrarGrafPred();
+    m.mostrarResiduos();
 }
 
 } // namespace rectaviva

@@ -373,6 +373,9 @@ TEST(Ajuste, ResiduosInfluenciaYSumaDeCuadrados) {
         m.calculos.influencia();
         m.calculos.sumaCuadradosRecta(static_cast<float>(c.recta.a), static_cast<float>(c.recta.b));
         EXPECT_TRUE(cerca(m.g.scMiRecta, c.recta.sc)) << m.g.scMiRecta;
+        // Over the points in use the residuals add up to 0 and their squares to SCErr.
+        EXPECT_TRUE(cerca(m.g.sumaResiduos, std::isnan(m.g.SCErr) ? nan : 0.0));
+        EXPECT_TRUE(cerca(m.g.sumaCuadradosResiduos, m.g.SCErr));
         for (std::size_t i = 0; i < c.esperados.size(); i += 7) {
             const Integer k = static_cast<Integer>(c.esperados[i]);
             m.calculos.ajusteSin(k);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QSvgRenderer>
 
 namespace rectaviva {
@@ -78,6 +79,24 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 // ---- TextBox ----
+
+CheckBox::CheckBox(QWidget* padre, const QString& nombre) : QCheckBox(padre), Ubicacion(this) {
+    setObjectName(nombre);
+    setAutoFillBackground(true);
+    connect(this, &QCheckBox::clicked, this, &CheckBox::Click);
+}
+
+void CheckBox::setValue(bool v) {
+    const QSignalBlocker bloqueo(this);
+    setChecked(v);
+}
+
+void CheckBox::setBackColor(const QColor& c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Button, c);
+    setPalette(p);
+}
 
 int codigoTecla(const QKeyEvent& e) {
     switch (e.key()) {

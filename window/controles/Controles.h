@@ -6,6 +6,7 @@
 #include "Contenedor.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -107,6 +108,21 @@ private:
     void aplicarColores();
     QColor fondo_;
     QColor tinta_;
+};
+
+// A box to tick, with its caption to the right. Click follows every change
+// made by the user; setting the value from the program announces nothing.
+class CheckBox : public QCheckBox, public Ubicacion {
+    Q_OBJECT
+public:
+    CheckBox(QWidget* padre, const QString& nombre);
+
+    bool Value() const { return isChecked(); }
+    void setValue(bool v);
+    void setBackColor(const QColor& c);
+
+signals:
+    void Click();
 };
 
 // A small vector picture stretched over its extent, with a tooltip, a Click

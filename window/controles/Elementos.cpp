@@ -4,6 +4,7 @@
 #include "Contenedor.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -71,11 +72,23 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
     // The 1-pixel border lies inside the item's extent, as a filled shape's does.
     p.setPen(QPen(borde_, 1.0));
     const QRectF interior = r.adjusted(0.5, 0.5, -0.5, -0.5);
-    if (forma_ == Forma::Circulo) {
+    switch (forma_) {
+    case Forma::Circulo: {
         const double d = std::min(interior.width(), interior.height());
         p.drawEllipse(QRectF(interior.center() - QPointF(d / 2, d / 2), QSizeF(d, d)));
-    } else {
+        break;
+    }
+    case Forma::TrianguloArriba:
+        p.drawPolygon(QPolygonF({interior.bottomLeft(), interior.bottomRight(),
+                                 QPointF(interior.center().x(), interior.top())}));
+        break;
+    case Forma::TrianguloAbajo:
+        p.drawPolygon(QPolygonF({interior.topLeft(), interior.topRight(),
+                                 QPointF(interior.center().x(), interior.bottom())}));
+        break;
+    case Forma::Rectangulo:
         p.drawRect(interior);
+        break;
     }
 }
 

@@ -47,12 +47,13 @@ private:
     bool visible_ = true;
 };
 
-// A filled rectangle or circle. Left/Top are its top-left corner and
+// A filled rectangle, circle or triangle (pointing up or down, its base on
+// the extent's bottom or top edge). Left/Top are its top-left corner and
 // Width/Height its extent, in the container's units; with a scale whose y
 // grows upwards, Top is the larger y of the item.
 class Shape : public ElementoLigero {
 public:
-    enum class Forma { Rectangulo, Circulo };
+    enum class Forma { Rectangulo, Circulo, TrianguloArriba, TrianguloAbajo };
 
     Shape(Contenedor& c, QString nombre) : ElementoLigero(c, std::move(nombre)) {}
 

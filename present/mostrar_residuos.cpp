@@ -1,0 +1,103 @@
+// The residual view: segments and squares over the plot, the residual plot,
+// the decomposition of the variation and the residual sums.
+#include "geometria.h"
+#include "mostrar.h"
+#include "redondeo.h"
+
+#include <cmath>
+
+namespace rectaviva {
+
+namespace {
+
+// A residual marker's diameter, in pixels of the residual plot.
+constexpr double pixelesMarca = 6;
+
+void ponerRectangulo(Shape& s, const Rectangulo& r) {
+    if (r.visible) {
+        s.Move(r.left, r.top, r.width, r.height);
+    }
+    s.setVisible(r.visible);
+}
+
+} // namespace
+
+void mostrar::colorearResiduo(Integer k) {
+    if (r_ == nullptr) {
+        return;
+    }
+    r_->Line15(k).setBorderColor(p_.Shape1(k).FillColor() == colorElegido ? colorElegido
+                                                                          : colorResiduo);
+}
+
+void mostrar::ocultarResiduos() {
+    if (r_ == nullptr) {
+        return;
+    }
+    for (int k = 1; k <= maxPuntos; ++k) {
+        r_->Line15(k).setVisible(false);
+        r_->Shape5(k).setVisible(false);
+    }
+}
+
+void mostrar::mostrarResiduos() {
+    if (r_ == nullptr || g_.residuosActivos != 1) {
+        return;
+    }
+    PantallaResiduos& r = *r_;
+    const Escala plano = p_.Picture1.escala();
+    const bool cuadrados = r.Check1.Value();
+    for (int k = 1; k <= maxPuntos; ++k) {
+        const Shape& m = p_.Shape1(k);
+        const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1 && !std::isnan(g_.residuo(k));
+        Segmento s;
+        if (enUso) {
+            s = segmentoResiduo(S(m.Left() + m.Width() / 2), S(m.Top() - m.Height() / 2),
+                                g_.intercepto, g_.pendiente);
+            r.Line15(k).setExtremos(s.x1, s.y1, s.x2, s.y2);
+            colorearResiduo(static_cast<Integer>(k));
+        }
+        r.Line15(k).setVisible(s.visible);
+        ponerRectangulo(r.Shape5(k), cuadrados ? cuadradoResiduo(g_, s, plano.pixelesPorUnidadX(),
+                                                                 -plano.pixelesPorUnidadY())
+                                               : Rectangulo{});
+    }
+
+    // The residual plot: points in use filled, deleted points hollow.
+    const Escala e = r.Picture4.escala();
+    const Single w = S(e.anchoDesdePixeles(pixelesMarca));
+    const Single h = S(e.altoDesdePixeles(pixelesMarca));
+    for (int k = 1; k <= maxPuntos; ++k) {
+        Shape& s = r.Shape6(k);
+        const MarcaResiduo marca = k <= g_.nPuntos
+                                       ? marcaResiduo(g_, g_.xObs(k), g_.residuo(k), w, h, 70)
+                                       : MarcaResiduo{};
+        if (marca.visible) {
+            s.Move(marca.esquina.left, marca.esquina.top, w, h);
+            s.setForma(marca.fuera > 0   ? Shape::Forma::TrianguloArriba
+                       : marca.fuera < 0 ? Shape::Forma::TrianguloAbajo
+                                         : Shape::Forma::Circulo);
+            const bool activo = g_.activo(k) == 1;
+            s.setFillColor(activo ? colorPuntoActivo : colorHueco);
+            s.setBorderColor(activo ? colorPuntoActivo : colorEliminado);
+        }
+        s.setVisible(marca.visible);
+    }
+
+    // The decomposition: SCTot cut into SCReg and SCErr, in the bar's frame.
+    const Shape& marco = r.Shape7(2);
+    const double parte = D(g_.SCReg) / D(g_.SCTot);
+    const bool partida = std::isfinite(parte) && parte >= 0 && parte <= 1;
+    const double anchoReg = partida ? marco.Width() * parte : 0;
+    r.Shape7(0).Move(marco.Left(), marco.Top(), anchoReg, marco.Height());
+    r.Shape7(1).Move(marco.Left() + anchoReg, marco.Top(), partida ? marco.Width() - anchoReg : 0,
+                     marco.Height());
+    ponerValor(r.Text5(0), g_.SCReg, Formato::UnDecimal);
+    ponerValor(r.Text5(1), g_.SCErr, Formato::UnDecimal);
+    ponerValor(r.Text5(2), g_.SCTot, Formato::UnDecimal);
+    ponerValor(r.Text5(3), g_.R2, Formato::Entero);
+    ponerValor(r.Text5(4), g_.sumaResiduos, Formato::DosDecimales);
+    ponerValor(r.Text5(5), g_.sumaCuadradosResiduos, Formato::UnDecimal);
+}
+
+} // namespace rectaviva
