@@ -21,7 +21,8 @@ TEST(Menus, Leyendas) {
     for (QAction* a : f.mnuVe->desplegable()->actions()) {
         ver << a->text();
     }
-    EXPECT_EQ(ver, (QStringList{"Análisis de varianza", "Predicción", "Bandas de confianza 95%"}));
+    EXPECT_EQ(ver, (QStringList{"Análisis de varianza", "Predicción", "Bandas de confianza 95%",
+                                "Ampliar a la pantalla"}));
 }
 
 struct CasoPanel {

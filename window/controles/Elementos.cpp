@@ -2,6 +2,7 @@
 #include "Elementos.h"
 
 #include "Contenedor.h"
+#include "Escala.h"
 
 #include <QPainter>
 
@@ -68,9 +69,11 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
         r.moveRight(esquina.x());
     }
     p.setBrush(fill_);
-    // The 1-pixel border lies inside the item's extent, as a filled shape's does.
-    p.setPen(QPen(borde_, 1.0));
-    const QRectF interior = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    // The 1-pixel border (zoomed like every pen) lies inside the item's
+    // extent, as a filled shape's does.
+    const double borde = ampliacion();
+    p.setPen(QPen(borde_, borde));
+    const QRectF interior = r.adjusted(borde / 2, borde / 2, -borde / 2, -borde / 2);
     if (forma_ == Forma::Circulo) {
         const double d = std::min(interior.width(), interior.height());
         p.drawEllipse(QRectF(interior.center() - QPointF(d / 2, d / 2), QSizeF(d, d)));
@@ -161,11 +164,12 @@ void Line::pintar(QPainter& p, const Escala& e) const {
     }
     QPointF a = e.aPixeles({x1_, y1_});
     QPointF b = e.aPixeles({x2_, y2_});
-    const QRectF area = QRectF(p.window()).adjusted(-ancho_, -ancho_, ancho_, ancho_);
+    const double ancho = ancho_ * ampliacion();
+    const QRectF area = QRectF(p.window()).adjusted(-ancho, -ancho, ancho, ancho);
     if (!recortar(a, b, area)) {
         return;
     }
-    p.setPen(QPen(color_, ancho_, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
 }
 
