@@ -17,6 +17,8 @@ namespace rectaviva {
 Form1::Form1(QWidget* padre) : QMainWindow(padre) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
+    // A new window starts at its design size, whatever an earlier one chose.
+    fijarAmpliacion(1.0);
     setFont(fuente(9));
     componer();
     Form_Load();
@@ -75,12 +77,15 @@ void Form1::componerMenus() {
     mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), QStringLiteral("Predicción"));
     mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), QStringLiteral("Bandas de confianza 95%"));
     mnuRes = new Menu(*mnuVe, QStringLiteral("mnuRes"), QStringLiteral("Residuos"));
+    mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
+    mnuAmp->setCheckable(true);
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
     mnuAcer = new Menu(barra, QStringLiteral("mnuAcer"), QStringLiteral("Acerca de"), false);
     mnuSali = new Menu(barra, QStringLiteral("mnuSali"), QStringLiteral("Salir"), false);
     connect(mnuDesc, &Menu::Click, this, &Form1::mnuDesc_Click);
     connect(mnuAcer, &Menu::Click, this, &Form1::mnuAcer_Click);
     connect(mnuSali, &Menu::Click, this, &Form1::mnuSali_Click);
+    connect(mnuAmp, &Menu::Click, this, &Form1::mnuAmp_Click);
 }
 
 void Form1::componerPlano() {

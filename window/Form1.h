@@ -23,6 +23,11 @@
 
 namespace rectaviva {
 
+// Where a text panel opens, in layout units (V down, U across).
+struct LugarLista {
+    Single arriba, alto, izquierda, ancho;
+};
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -110,6 +115,7 @@ public:
     Menu* mnuPr = nullptr;
     Menu* mnuBan = nullptr;
     Menu* mnuRes = nullptr;
+    Menu* mnuAmp = nullptr; ///< checkable: the window drawn larger to fill the screen
     Menu* mnuDesc = nullptr;
     Menu* mnuAcer = nullptr;
     Menu* mnuSali = nullptr;
@@ -135,6 +141,10 @@ public:
     void mnuRes_Click();
     void Check1_Click();
     void Image2_Click(Integer Index);
+    // "Ampliar a la pantalla": the whole window drawn factorAmpliacion()
+    // times larger while checked, at its design size while not.
+    void mnuAmp_Click();
+    static double factorAmpliacion();
 
     // The mouse on the plot and on the point list, the drag timer.
     void Picture1_MouseDown(int Button, int Shift, float X, float Y);
@@ -156,12 +166,16 @@ public:
 protected:
     void Form_Load();
     void ajustarPantalla();
+    void distribuir();
     static void ubicarDebajo(const Ubicacion& arriba, Shape& abajo);
     void avisoResolucion();
-    void alternarLista(ListBox& lista, Single arriba, Single alto, Single izquierda, Single ancho,
+    void alternarLista(ListBox& lista, const LugarLista& lugar,
                        std::initializer_list<const char*> filas);
+    void ubicarLista(ListBox& lista, const LugarLista& lugar);
+    void ubicarListas();
 
-    // The screen in twips, from the primary screen.
+    // The screen in twips, from the primary screen: s times smaller while
+    // the window is zoomed s times.
     static double anchoPantallaTwips();
     static double altoPantallaTwips();
 

@@ -133,19 +133,36 @@ void Form1::avisoResolucion() {
     List5->setVisible(true);
 }
 
-// Opens a text panel at the given place (layout units, so twips scale with
-// the screen) with its rows, or closes it if it is open. Reopening clears
-// the rows first, so they never pile up.
-void Form1::alternarLista(ListBox& lista, Single arriba, Single alto, Single izquierda,
-                          Single ancho, std::initializer_list<const char*> filas) {
+namespace {
+
+// Where the description and the credits open, in layout units.
+constexpr LugarLista lugarDescripcion{10, 200, 10, 450};
+constexpr LugarLista lugarCreditos{10, 140, 550, 400};
+
+} // namespace
+
+// Places a text panel in layout units, so that twips scale with the screen.
+void Form1::ubicarLista(ListBox& lista, const LugarLista& lugar) {
+    lista.setTop(lugar.arriba * g.escalaY);
+    lista.setHeight(lugar.alto * g.escalaY);
+    lista.setLeft(lugar.izquierda * g.escalaX);
+    lista.setWidth(lugar.ancho * g.escalaX);
+}
+
+void Form1::ubicarListas() {
+    ubicarLista(*List6, lugarDescripcion);
+    ubicarLista(*List3, lugarCreditos);
+}
+
+// Opens a text panel at its place with its rows, or closes it if it is open.
+// Reopening clears the rows first, so they never pile up.
+void Form1::alternarLista(ListBox& lista, const LugarLista& lugar,
+                          std::initializer_list<const char*> filas) {
     if (lista.Visible()) {
         lista.setVisible(false);
         return;
     }
-    lista.setTop(arriba * g.escalaY);
-    lista.setHeight(alto * g.escalaY);
-    lista.setLeft(izquierda * g.escalaX);
-    lista.setWidth(ancho * g.escalaX);
+    ubicarLista(lista, lugar);
     lista.Clear();
     lista.setVisible(true);
     for (const char* fila : filas) {
@@ -154,7 +171,7 @@ void Form1::alternarLista(ListBox& lista, Single arriba, Single alto, Single izq
 }
 
 void Form1::mnuDesc_Click() {
-    alternarLista(*List6, 10, 200, 10, 450,
+    alternarLista(*List6, lugarDescripcion,
                   {"", "  Tutorvia sobre Regresión Lineal Simple.",
                    "  Permite visualizar el efecto de cambios",
                    "  en las observaciones sobre diversas medidas y",
@@ -164,7 +181,7 @@ void Form1::mnuDesc_Click() {
 }
 
 void Form1::mnuAcer_Click() {
-    alternarLista(*List3, 10, 140, 550, 400,
+    alternarLista(*List3, lugarCreditos,
                   {"", "   Recurso didáctico desarrollado por", "   el equipo de Rectaviva",
                    "   para la enseñanza de la", "   Regresión Lineal Simple.", ""});
 }

@@ -19,24 +19,10 @@ const QColor colorEntrada(255, 120, 120); // pink entry field
 } // namespace
 
 void Form1::ajustarPantalla() {
-    const double anchoPantalla = anchoPantallaTwips();
-    const double altoPantalla = altoPantallaTwips();
-
-    // 1. The window covers the screen from its top-left corner.
-    left_ = 0;
-    top_ = 0;
-    width_ = anchoPantalla;
-    height_ = altoPantalla;
-    move(0, 0);
-    resize(static_cast<int>(std::lround(twipsAPixeles(width_))),
-           static_cast<int>(std::lround(twipsAPixeles(height_))));
-
-    // 2-4. Layout units and plot range.
+    // 1-4. The window, the layout units and every place that follows the
+    // screen; the plot range.
     List3->setVisible(false);
-    g.escalaX = static_cast<Single>(anchoPantalla / 1200);
-    g.escalaY = static_cast<Single>(altoPantalla / 1000);
-    const double U = g.escalaX;
-    const double V = g.escalaY;
+    distribuir();
     g.xMax = 100;
     g.yMax = 100;
     g.xMin = -40;
@@ -44,8 +30,6 @@ void Form1::ajustarPantalla() {
 
     // 5-6. The plot and its markers.
     Picture1->ScaleUsuario();
-    Picture1->setTop(10 * V);
-    Picture1->setLeft(10 * U);
     Picture1->setBackColor(RGB(255, 180, 0));
     for (int k = 0; k <= 51; ++k) {
         Shape1(k).setVisible(false);
@@ -53,43 +37,25 @@ void Form1::ajustarPantalla() {
         Shape1(k).setBorderColor(colorPuntoActivo);
     }
 
-    // 7-9. The point list to the right of the plot; the fitted line's colour.
-    Picture2->setTop(Picture1->Top());
-    Picture2->setLeft(Picture1->Left() + Picture1->Width() + 10 * U);
+    // 7-9. The point list hidden; the fitted line's colour.
     List5->setVisible(false);
     List6->setVisible(false);
     Picture1->setVisible(false);
     Picture2->setVisible(false);
     Line3->setBorderColor(colorRecta);
 
-    // 10-14. Tool bar under the plot, panels around it.
-    Frame4->setLeft(Picture1->Left() + Picture1->Width() - Frame4->Width());
-    Frame4->setTop(Picture1->Top() + Picture1->Height() + 5 * V);
+    // 10-14. Tool bar and panels hidden until the first sample, coloured.
     Frame4->setVisible(false);
-    Frame3->setTop(Frame4->Top() + Frame4->Height() + 5 * V);
-    Frame3->setLeft(Picture1->Left());
-    Frame3->setWidth(Picture1->Width());
     Frame3->setBackColor(RGB(220, 150, 0));
-    Frame2->setLeft(Picture2->Left() + Picture2->Width() + 10 * U);
-    Frame2->setTop(Picture2->Top());
     Frame2->setVisible(false);
     Frame2->setBackColor(RGB(180, 120, 0));
-    Frame1->setLeft(Frame2->Left());
-    Frame1->setTop(Frame2->Top() + Frame2->Height() + 10 * U);
     Frame1->setVisible(false);
     Frame1->setBackColor(RGB(200, 100, 0));
-    Frame5->setTop(Frame4->Top() + Frame4->Height() + 5 * V);
-    Frame5->setLeft(Picture1->Left());
-    Frame5->setWidth(Picture1->Width());
     Frame5->setBackColor(RGB(220, 150, 0));
     Frame5->setVisible(false);
-    // The residual panel takes the place and colours of the lower panels.
-    Frame7->setTop(Frame3->Top());
-    Frame7->setLeft(Picture1->Left());
-    Frame7->setWidth(Picture1->Width());
+    // The residual panel takes the colours of the lower panels.
     Frame7->setBackColor(Frame3->BackColor());
     Frame7->setVisible(false);
-    Picture4->setWidth(Picture1->Width());
     Picture4->Scale(g.xMin, residuoMaximo, g.xMax, -residuoMaximo);
     Check1->setBackColor(Frame7->BackColor());
     for (Label* l : Label6) {
@@ -129,28 +95,9 @@ void Form1::ajustarPantalla() {
     Frame3->setVisible(false);
     for (int k = Picture3.LBound(); k <= Picture3.UBound(); ++k) {
         Picture3(k).setVisible(false);
-        Picture3(k).setTop(10 * V);
-        Picture3(k).setWidth(610 * U);
     }
     Frame6->setVisible(false);
     Label5(1).setEnabled(false);
-
-    // 19. Sheets about the plot and the lower panels open beside the plot;
-    // those about the statistics and estimates open over it.
-    const double alLado = Frame3->Left() + Frame3->Width() + 5 * U;
-    const std::array<std::pair<double, double>, 9> laminas{{{alLado, 785 * V},
-                                                            {10 * U, 665 * V},
-                                                            {10 * U, 480 * V},
-                                                            {10 * U, 835 * V},
-                                                            {10 * U, 835 * V},
-                                                            {10 * U, 745 * V},
-                                                            {alLado, 840 * V},
-                                                            {alLado, 840 * V},
-                                                            {alLado, 840 * V}}};
-    for (int k = Picture3.LBound(); k <= Picture3.UBound(); ++k) {
-        Picture3(k).setLeft(laminas[static_cast<std::size_t>(k)].first);
-        Picture3(k).setHeight(laminas[static_cast<std::size_t>(k)].second);
-    }
 
     // 20. Each value bar directly under its box.
     ubicarDebajo(Text1(0), Shape2(0));
@@ -178,6 +125,75 @@ void Form1::ajustarPantalla() {
     }
     Line14(0).setVisible(false);
     Line14(1).setVisible(false);
+}
+
+// Everything that follows the screen's size: the window covers the screen,
+// the layout units are derived from it, and the plot, the list, the panels
+// and the sheets are placed in those units. Runs at start-up and again when
+// the zoom changes, which makes the screen smaller in twips.
+void Form1::distribuir() {
+    const double anchoPantalla = anchoPantallaTwips();
+    const double altoPantalla = altoPantallaTwips();
+
+    // 1. The window covers the screen from its top-left corner.
+    left_ = 0;
+    top_ = 0;
+    width_ = anchoPantalla;
+    height_ = altoPantalla;
+    move(0, 0);
+    resize(static_cast<int>(std::lround(twipsAPixeles(width_))),
+           static_cast<int>(std::lround(twipsAPixeles(height_))));
+
+    // 3. Layout units.
+    g.escalaX = static_cast<Single>(anchoPantalla / 1200);
+    g.escalaY = static_cast<Single>(altoPantalla / 1000);
+    const double U = g.escalaX;
+    const double V = g.escalaY;
+
+    // 5, 7. The plot, and the point list to its right.
+    Picture1->setTop(10 * V);
+    Picture1->setLeft(10 * U);
+    Picture2->setTop(Picture1->Top());
+    Picture2->setLeft(Picture1->Left() + Picture1->Width() + 10 * U);
+
+    // 10-14. Tool bar under the plot, panels around it.
+    Frame4->setLeft(Picture1->Left() + Picture1->Width() - Frame4->Width());
+    Frame4->setTop(Picture1->Top() + Picture1->Height() + 5 * V);
+    Frame3->setTop(Frame4->Top() + Frame4->Height() + 5 * V);
+    Frame3->setLeft(Picture1->Left());
+    Frame3->setWidth(Picture1->Width());
+    Frame2->setLeft(Picture2->Left() + Picture2->Width() + 10 * U);
+    Frame2->setTop(Picture2->Top());
+    Frame1->setLeft(Frame2->Left());
+    Frame1->setTop(Frame2->Top() + Frame2->Height() + 10 * U);
+    Frame5->setTop(Frame4->Top() + Frame4->Height() + 5 * V);
+    Frame5->setLeft(Picture1->Left());
+    Frame5->setWidth(Picture1->Width());
+    // The residual panel takes the place of the lower panels; its residual
+    // plot spans the plot's width, so each residual sits under its point.
+    Frame7->setTop(Frame3->Top());
+    Frame7->setLeft(Picture1->Left());
+    Frame7->setWidth(Picture1->Width());
+    Picture4->setWidth(Picture1->Width());
+
+    // 17, 19. Sheets about the plot and the lower panels open beside the
+    // plot; those about the statistics and estimates open over it.
+    const double alLado = Frame3->Left() + Frame3->Width() + 5 * U;
+    const std::array<std::pair<double, double>, 9> laminas{{{alLado, 785 * V},
+                                                            {10 * U, 665 * V},
+                                                            {10 * U, 480 * V},
+                                                            {10 * U, 835 * V},
+                                                            {10 * U, 835 * V},
+                                                            {10 * U, 745 * V},
+                                                            {alLado, 840 * V},
+                                                            {alLado, 840 * V},
+                                                            {alLado, 840 * V}}};
+    for (int k = Picture3.LBound(); k <= Picture3.UBound(); ++k) {
+        Picture3(k).setTop(10 * V);
+        Picture3(k).setWidth(610 * U);
+        Picture3(k).setLeft(laminas[static_cast<std::size_t>(k)].first);
+        Picture3(k).setHeight(laminas[static_cast<std::size_t>(k)].second);
+    }
 }
 
 void Form1::ubicarDebajo(const Ubicacion& arriba, Shape& abajo) {

@@ -49,7 +49,8 @@ e2e_requiere() {
     fi
 }
 
-e2e_limpiar() {
+# Ends the program and its X server, so that they can start again.
+e2e_detener() {
     if [ -n "${E2E_PID_PROGRAMA:-}" ]; then
         kill "$E2E_PID_PROGRAMA" 2>/dev/null
         wait "$E2E_PID_PROGRAMA" 2>/dev/null
@@ -58,6 +59,11 @@ e2e_limpiar() {
         kill "$E2E_PID_XVFB" 2>/dev/null
         wait "$E2E_PID_XVFB" 2>/dev/null
     fi
+    E2E_PID_PROGRAMA="" E2E_PID_XVFB=""
+}
+
+e2e_limpiar() {
+    e2e_detener
     if [ -n "${E2E_DIR:-}" ] && [ -z "${E2E_CONSERVAR:-}" ]; then
         rm -rf "$E2E_DIR"
     fi
@@ -95,10 +101,10 @@ e2e_desempaquetar() {
 # Starts Xvfb on a display number it picks itself (-displayfd), so parallel
 # runs never clash, and waits until it accepts connections. -noreset: by
 # default the server resets when its last client leaves, and a program that
-# connects during that reset is refused.
+# connects during that reset is refused. $1: another size than 1024x768.
 e2e_iniciar_pantalla() {
     local archivo="$E2E_DIR/pantalla"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -dpi 96 -nolisten tcp -noreset \
         3>"$archivo" >"$E2E_DIR/xvfb.log" 2>&1 &
     E2E_PID_XVFB=$!
     for _ in $(seq 100); do
@@ -268,21 +274,23 @@ e2e_plano() {
     e2e_caja "$1" $E2E_FONDO_PLANO 0 0 520 768
 }
 
-# Chooses "Generar": the first entry of the menu bar, found as the leftmost
-# run of dark text pixels in the bar.
-e2e_generar() {
+# Clicks entry $1 (1 "Generar", 2 "Ver") of the menu bar: the $1-th run of
+# dark text pixels in the bar, runs more than 8 pixels apart.
+e2e_menu() {
     local img caja
     img=$(e2e_captura barra)
-    caja=$(e2e_pixeles "$img" 0 0 120 20 | awk '
-        $3 < 100 && $4 < 100 && $5 < 100 {
-            if (!n || $1 < x0) x0 = $1; if (!n || $2 < y0) y0 = $2; if (!n || $2 > y1) y1 = $2
-            n++
-        }
-        END { if (n) print x0, y0, y1 }')
-    [ -n "$caja" ] || e2e_fallo "no se ve la barra de menús"
+    caja=$(e2e_pixeles "$img" 0 0 400 26 | awk -v e="$1" '
+        $3 < 100 && $4 < 100 && $5 < 100 { x[$1] = 1; if (!n++ || $2 < y0) y0 = $2; if ($2 > y1) y1 = $2 }
+        END {
+            for (c = 0; c < 400; c++) if (c in x) { if (!k || c - u > 8) { k++; if (k == e) a = c }; u = c; if (k == e) b = c }
+            if (a != "") print a + 0, b + 0, y0, y1
+        }')
+    [ -n "$caja" ] || e2e_fallo "no se ve la entrada $1 de la barra de menús"
     # shellcheck disable=SC2086
     set -- $caja
-    xdotool mousemove $(($1 + 15)) $((($2 + $3) / 2)) click 1
+    xdotool mousemove $((($1 + $2) / 2)) $((($3 + $4) / 2)) click 1
     sleep 0.2
     e2e_esperar_quieto
 }
+
+e2e_generar() { e2e_menu 1; }

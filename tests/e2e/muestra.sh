@@ -2,7 +2,7 @@
 # End to end, like a person at a 1024 x 768 screen: choose "Generar" in the
 # menu bar and see the points, the fitted line and the panels appear; then
 # type 30 into the sample-size entry, press Enter, and see the point list
-# grow to exactly 30 rows.
+# grow to exactly 30 rows. Then zoom the window on a 1920 x 1080 screen.
 # Given the Debian package instead, the same test runs the program the
 # package installs, unpacked into a temporary folder.
 # Usage: muestra.sh path/to/rectaviva | path/to/rectaviva_<version>_<arch>.deb
@@ -126,4 +126,19 @@ esperada=$(awk -v a="$fila1" -v p="$paso" 'BEGIN { printf "%d", a + 29 * p + 0.5
 marcadores=$(e2e_grupos "$img" $AZUL "$px0" "$py0" "$pw" "$ph" | awk '$3 >= 8' | wc -l)
 [ "$marcadores" -ge 12 ] || e2e_fallo "solo $marcadores marcadores tras pedir 30 puntos"
 e2e_ok "tras 30 + Enter la lista llega a la fila 30 (y=$1) y nada más abajo; $marcadores marcadores"
+
+# --- On 1920 x 1080, "Ampliar a la pantalla" brings the panels down to the
+# bottom sixth of the screen.
+e2e_detener
+e2e_iniciar_pantalla 1920x1080
+e2e_iniciar_programa "$PROGRAMA"
+e2e_generar
+e2e_menu 2 && xdotool key Up Return && e2e_esperar_quieto # "Ver", its last entry
+img=$(e2e_captura ampliada)
+for panel in "FRAME1:$FRAME1" "FRAME3:$FRAME3"; do
+    # shellcheck disable=SC2086
+    abajo=$(e2e_caja "$img" ${panel#*:} 0 0 1920 1080 | cut -d' ' -f4)
+    [ "${abajo:-0}" -ge 900 ] || e2e_fallo "ampliada, el panel ${panel%%:*} acaba en y=${abajo:-?}"
+done
+e2e_ok "ampliada a 1920x1080, los paneles llegan a y=$abajo"
 exit 0

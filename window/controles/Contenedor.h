@@ -59,6 +59,13 @@ private:
 // scale when it is a container, twips otherwise.
 Escala escalaDelPadre(const QWidget& w);
 
+// Draws `ventana` and everything in it `factor` times larger than designed:
+// twips are converted with that zoom, every font is its design size times
+// the factor, and every placed control takes its new pixel geometry. Values
+// in container units do not change; what the window places from the
+// screen's size, it places again itself.
+void ampliar(QWidget& ventana, double factor);
+
 // A surface with a background colour that holds widgets and light items.
 // Its units are twips unless a subclass gives it another scale.
 class Contenedor : public QWidget {

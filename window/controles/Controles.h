@@ -187,6 +187,9 @@ public:
     void setEnabled(bool e);
     bool Visible() const;
     void setVisible(bool v);
+    // A checkable entry toggles its check mark each time it is chosen.
+    bool Checked() const { return accion_->isChecked(); }
+    void setCheckable(bool c) { accion_->setCheckable(c); }
     QAction* accion() const { return accion_; }
     QMenu* desplegable() const { return menu_; }
 

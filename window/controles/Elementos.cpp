@@ -2,6 +2,7 @@
 #include "Elementos.h"
 
 #include "Contenedor.h"
+#include "Escala.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -69,9 +70,11 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
         r.moveRight(esquina.x());
     }
     p.setBrush(fill_);
-    // The 1-pixel border lies inside the item's extent, as a filled shape's does.
-    p.setPen(QPen(borde_, 1.0));
-    const QRectF interior = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    // The 1-pixel border (zoomed like every pen) lies inside the item's
+    // extent, as a filled shape's does.
+    const double borde = ampliacion();
+    p.setPen(QPen(borde_, borde));
+    const QRectF interior = r.adjusted(borde / 2, borde / 2, -borde / 2, -borde / 2);
     switch (forma_) {
     case Forma::Circulo: {
         const double d = std::min(interior.width(), interior.height());
@@ -174,11 +177,12 @@ void Line::pintar(QPainter& p, const Escala& e) const {
     }
     QPointF a = e.aPixeles({x1_, y1_});
     QPointF b = e.aPixeles({x2_, y2_});
-    const QRectF area = QRectF(p.window()).adjusted(-ancho_, -ancho_, ancho_, ancho_);
+    const double ancho = ancho_ * ampliacion();
+    const QRectF area = QRectF(p.window()).adjusted(-ancho, -ancho, ancho, ancho);
     if (!recortar(a, b, area)) {
         return;
     }
-    p.setPen(QPen(color_, ancho_, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
 }
 

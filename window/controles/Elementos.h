@@ -85,9 +85,9 @@ private:
 };
 
 // A straight segment from (X1, Y1) to (X2, Y2) in the container's units.
-// BorderWidth is in logical pixels and does not follow the scale. Parts
-// outside the container are cut off; a segment with an end that is not a
-// finite number is not drawn at all.
+// BorderWidth is in logical pixels times the window's zoom and does not
+// follow the container's scale. Parts outside the container are cut off; a
+// segment with an end that is not a finite number is not drawn at all.
 class Line : public ElementoLigero {
 public:
     Line(Contenedor& c, QString nombre) : ElementoLigero(c, std::move(nombre)) {}

@@ -8,11 +8,23 @@
 
 namespace rectaviva {
 
+namespace {
+double zoom = 1.0;
+} // namespace
+
+double ampliacion() {
+    return zoom;
+}
+
+void fijarAmpliacion(double factor) {
+    zoom = factor;
+}
+
 double twipsPorPixel() {
     const QScreen* pantalla = QGuiApplication::primaryScreen();
     const double dpi = pantalla ? pantalla->logicalDotsPerInch() : 0.0;
     // A screen that reports no DPI would give an infinite factor.
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
+    return (dpi > 0 ? 1440.0 / dpi : 15.0) / zoom;
 }
 
 double twipsAPixeles(double twips) {

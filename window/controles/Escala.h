@@ -9,8 +9,14 @@
 namespace rectaviva {
 
 // Twips per logical pixel of the primary screen: 1440 / logical DPI, so 15 at
-// 96 DPI. Falls back to 15 when no screen is known yet.
+// 96 DPI, divided by the zoom. Falls back to 15 when no screen is known yet.
 double twipsPorPixel();
+
+// The zoom of the whole window: every twip, point and pen is drawn this many
+// times larger than at its design size (1 = as designed). `ampliar` sets it
+// and redraws a window at it; fijarAmpliacion only sets it.
+double ampliacion();
+void fijarAmpliacion(double factor);
 
 // Twips <-> logical pixels with twipsPorPixel().
 double twipsAPixeles(double twips);
