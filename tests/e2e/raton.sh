@@ -301,4 +301,31 @@ if [ "$(e2e_huella "$img" "$lx" "$f1a" "$lw" $((f1b - f1a + 1)))" = "$huella1" ]
 else
     e2e_error "tras cerrar el menú emergente la fila 1 muestra otro texto"
 fi
+
+# --- Ver → "Residuos": thin vertical segments, each from a marker towards
+# the red line; a dragged point's segment follows it.
+VIOLETA="102 0 153"
+e2e_menu 2 && xdotool key Down Down Down Down Return && xdotool mousemove 1000 750
+e2e_esperar_quieto
+img=$(e2e_captura residuos)
+# shellcheck disable=SC2086
+segmentos=$(e2e_grupos "$img" $VIOLETA "$px0" "$py0" "$pw" "$ph" | awk '$3 >= 3')
+[ "$(echo "$segmentos" | grep -c .)" -ge 3 ] || e2e_fallo "Residuos no dibujó los segmentos"
+echo "$segmentos" | awk '$6 - $4 > 4 { exit 1 }' || e2e_error "un segmento de residuo no es vertical"
+e2e_ok "Residuos dibujó $(echo "$segmentos" | grep -c .) segmentos verticales"
+origen=$(aislado "$(marcadores "$img")")
+[ -n "$origen" ] || e2e_fallo "ningún marcador aislado que arrastrar con Residuos"
+# shellcheck disable=SC2086
+set -- $origen
+llevar "$1" "$2" "$1" $(($2 - 40)) 5
+sleep 0.3
+xdotool mouseup 1
+xdotool mousemove 1000 750
+e2e_esperar_quieto
+img=$(e2e_captura residuo_movido)
+# shellcheck disable=SC2086
+e2e_grupos "$img" $VIOLETA "$px0" "$py0" "$pw" "$ph" |
+    awk -v x="$1" -v y=$(($2 - 40)) '$3 >= 3 && ($1 - x) ^ 2 < 16 && $5 <= y + 8 && $7 >= y - 8 { n++ }
+        END { exit n ? 0 : 1 }' ||
+    e2e_error "el segmento del punto arrastrado no lo siguió"
 e2e_terminar

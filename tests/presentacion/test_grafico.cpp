@@ -339,3 +339,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace rectaviva
+
+namespace rectaviva {
+namespace {
+
+// A residual beyond ±70 sits at that edge as a triangle; an x off the plot
+// keeps its marker at the edge; an undefined residual shows nothing.
+TEST(MarcaResiduo, DentroYEnLosBordes) {
+    Globales g;
+    g.xMin = -40, g.xMax = 100;
+    const struct {
+        Single x, e, left, top;
+        int fuera;
+        bool visible;
+    } casos[] = {{10, 5, 9, 6, 0, true},
+                 {10, 80, 9, 70, 1, true},
+                 {10, -200, 9, -68, -1, true},
+                 {130, 0, 98, 1, 0, true},
+                 {10, std::nanf(""), 0, 0, 0, false}};
+    for (const auto& c : casos) {
+        const MarcaResiduo m = marcaResiduo(g, c.x, c.e, 2, 2, 70);
+        EXPECT_EQ(m.visible, c.visible) << c.e;
+        if (c.visible) {
+            EXPECT_EQ(m.esquina.left, c.left) << c.x;
+            EXPECT_EQ(m.esquina.top, c.top) << c.e;
+            EXPECT_EQ(m.fuera, c.fuera) << c.e;
+        }
+    }
+}
+
+} // namespace
+} // namespace rectaviva

@@ -533,6 +533,42 @@ TEST(Ver, PrediccionLuegoAnovaDejaDeRecalcularLaPrediccion) {
 // ---------------------------------------------------------------------------
 // The explanation sheets.
 
+// The residual view: each point in use gets a segment from its marker's
+// centre to the line and, with "Cuadrados", a square of equal sides on the
+// screen; a deleted point shows only in the residual plot, hollow. Another
+// panel ends the view and leaves the plot exactly as it was.
+TEST(Ver, ResiduosEntranYSalenSinRastro) {
+    Form1 f;
+    muestraConPuntos(f, {{0, 0}, {40, 60}, {80, 20}, {20, 50}});
+    f.g.puntoSel = 4;
+    f.Label5_Click(0);
+    f.mnuAv->accion()->trigger();
+    const QImage antes = f.Picture1->grab().toImage();
+    f.mnuRes->accion()->trigger();
+    EXPECT_TRUE(f.Frame7->Visible() && !f.Frame3->Visible() && !f.Frame5->Visible());
+    f.Check1->click();
+    const Escala esc = f.Picture1->escala();
+    for (int k = 1; k <= 3; ++k) {
+        const Line& l = f.Line15(k);
+        const Shape& m = f.Shape1(k);
+        ASSERT_TRUE(l.Visible()) << k;
+        EXPECT_EQ(l.X1(), static_cast<float>(m.Left() + m.Width() / 2));
+        EXPECT_EQ(l.Y1(), static_cast<float>(m.Top() - m.Height() / 2));
+        EXPECT_EQ(l.Y2(), static_cast<float>(double(f.g.intercepto) + f.g.pendiente * l.X1()));
+        const Shape& c = f.Shape5(k);
+        EXPECT_NEAR(esc.anchoAPixeles(c.Width()), std::abs(esc.altoAPixeles(c.Height())), 0.01)
+            << k;
+    }
+    EXPECT_FALSE(f.Line15(4).Visible() || f.Shape5(4).Visible());
+    EXPECT_TRUE(f.Shape6(4).Visible());
+    EXPECT_EQ(f.Shape6(4).FillColor().alpha(), 0);
+    EXPECT_EQ(f.Text5(5).Text(), f.Text3(1).Text()); // the squares add up to SCErr
+    EXPECT_NE(f.Picture1->grab().toImage(), antes);
+    f.mnuAv->accion()->trigger();
+    EXPECT_FALSE(f.Frame7->Visible());
+    EXPECT_EQ(f.Picture1->grab().toImage(), antes);
+}
+
 struct CasoLaminas {
     const char* nombre;
     std::vector<int> clics;
