@@ -376,7 +376,8 @@ SinPunto sinPunto(const Globales& g, Integer k) {
 
 void Calculos::residuos() {
     Globales& g = g_;
-    if (g.residuosActivos != 1 || !hayMuestra(g)) {
+    // The influence view reads the residuals too (its tooltip shows them).
+    if ((g.residuosActivos != 1 && g.influenciaActiva != 1) || !hayMuestra(g)) {
         return;
     }
     double suma = 0;

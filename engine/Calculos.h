@@ -33,7 +33,7 @@ public:
     void prediccion();
     // The residual of every point of the sample from the current fit, a
     // deleted point's included (the fit leaves it out), while the residual
-    // view is on. NaN where the fit is undefined.
+    // or the influence view is on. NaN where the fit is undefined.
     void residuos();
     // Leverage, standardised residual and Cook's distance of every point in
     // use, while the influence view is on; NaN for deleted points, for

@@ -25,5 +25,10 @@ inline const QColor colorResiduo{102, 0, 153};        ///< residual segments, th
 inline const QColor colorCuadrado{102, 0, 153, 56};   ///< the squares' translucent fill
 inline const QColor colorRegresion{0, 0, 220};        ///< SCReg's part of the decomposition
 inline const QColor colorHueco{0, 0, 0, 0};           ///< a hollow marker's fill
+// Influence rings by Cook's distance D: at most 4/n, up to 1, beyond 1.
+inline const QColor colorAnillo{70, 70, 70};
+inline const QColor colorAnilloAviso{255, 110, 0};
+inline const QColor colorAnilloFuerte{200, 0, 0};
+inline const QColor colorSinPunto{40, 40, 40}; ///< the dashed fit without the dragged point
 
 } // namespace rectaviva

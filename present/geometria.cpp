@@ -204,4 +204,20 @@ MarcaResiduo marcaResiduo(const Globales& g, Single x, Single e, Single w, Singl
     return m;
 }
 
+double radioAnillo(Single cook) {
+    // 7 px at D = 0 (the marker is 9 px across), 14 px at D = 1, 28 px at most.
+    constexpr double base = 7, porD = 147, tope = 28;
+    if (std::isnan(cook)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return std::min(tope, std::sqrt(base * base + porD * std::max(0.0, D(cook))));
+}
+
+int nivelInfluencia(Single cook, Integer n) {
+    if (cook > 1) {
+        return 2;
+    }
+    return D(cook) > 4.0 / n ? 1 : 0;
+}
+
 } // namespace rectaviva

@@ -85,4 +85,13 @@ struct MarcaResiduo {
 };
 MarcaResiduo marcaResiduo(const Globales& g, Single x, Single e, Single w, Single h, Single limite);
 
+// The radius, in pixels, of the influence ring of a point whose Cook's
+// distance is D: its disc's area grows in proportion to D from a ring just
+// around the marker, up to a cap that keeps the plot readable. NaN: none.
+double radioAnillo(Single cook);
+
+// How much a point pulls the line by Cook's distance: 0 up to 4/n (plain),
+// 1 up to 1 (worth a look), 2 beyond 1 (strong).
+int nivelInfluencia(Single cook, Integer n);
+
 } // namespace rectaviva

@@ -84,6 +84,17 @@ public:
     // The segment of point k takes the picked colour while its marker does.
     void colorearResiduo(Integer k);
 
+    // The influence view's controls; until they are given it shows nothing.
+    void setInfluencia(PantallaInfluencia* i) { i_ = i; }
+    // While the influence view is on: a ring around each marker in use by its
+    // Cook's distance, and, for point k dragged with the left button (0 for
+    // none), the dashed fit without it (aSin, bSin) across the plot.
+    void mostrarInfluencia(Integer k);
+    // Hides the rings and the dashed line (the view turned off).
+    void ocultarInfluencia();
+    // "Punto k: x = …, y = …, residuo = …, …" for the tooltip of point k.
+    QString textoInfluencia(Integer k) const;
+
 private:
     void poner(TextBox& t, const std::string& texto);
     void ponerValor(TextBox& t, Single v, Formato f);
@@ -92,6 +103,7 @@ private:
     Globales& g_;
     Pantalla& p_;
     PantallaResiduos* r_ = nullptr;
+    PantallaInfluencia* i_ = nullptr;
     std::string punto_; ///< the host's decimal point, UTF-8
 };
 

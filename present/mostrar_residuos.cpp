@@ -4,6 +4,7 @@
 #include "mostrar.h"
 #include "redondeo.h"
 
+#include <array>
 #include <cmath>
 
 namespace rectaviva {
@@ -98,6 +99,66 @@ void mostrar::mostrarResiduos() {
     ponerValor(r.Text5(3), g_.R2, Formato::Entero);
     ponerValor(r.Text5(4), g_.sumaResiduos, Formato::DosDecimales);
     ponerValor(r.Text5(5), g_.sumaCuadradosResiduos, Formato::UnDecimal);
+}
+
+} // namespace rectaviva
+
+namespace rectaviva {
+
+void mostrar::ocultarInfluencia() {
+    if (i_ == nullptr) {
+        return;
+    }
+    for (int k = 1; k <= maxPuntos; ++k) {
+        i_->Shape8(k).setVisible(false);
+    }
+    i_->Line16.setVisible(false);
+}
+
+void mostrar::mostrarInfluencia(Integer arrastrado) {
+    if (i_ == nullptr || g_.influenciaActiva != 1) {
+        return;
+    }
+    const Escala plano = p_.Picture1.escala();
+    const std::array<QColor, 3> colores{colorAnillo, colorAnilloAviso, colorAnilloFuerte};
+    for (int k = 1; k <= maxPuntos; ++k) {
+        Shape& anillo = i_->Shape8(k);
+        const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1;
+        const double radio = enUso ? radioAnillo(g_.distanciaCook(k)) : std::nan("");
+        if (!std::isnan(radio)) {
+            const Shape& m = p_.Shape1(k);
+            const double w = 2 * radio / plano.pixelesPorUnidadX();
+            const double h = 2 * radio / -plano.pixelesPorUnidadY();
+            anillo.Move(m.Left() + m.Width() / 2 - w / 2, m.Top() - m.Height() / 2 + h / 2, w, h);
+            const QColor& c = colores[static_cast<std::size_t>(
+                nivelInfluencia(g_.distanciaCook(k), g_.nActivos))];
+            anillo.setBorderColor(c);
+        }
+        anillo.setVisible(!std::isnan(radio));
+    }
+    // The fit without the dragged point, across the plot like the fitted line.
+    Line& sin = i_->Line16;
+    if (arrastrado >= 1 && arrastrado <= g_.nPuntos && g_.activo(arrastrado) == 1) {
+        const Segmento s = rectaAjustada(g_, g_.aSin, g_.bSin);
+        sin.setExtremos(s.x1, s.y1, s.x2, s.y2);
+        sin.setVisible(s.visible);
+    } else {
+        sin.setVisible(false);
+    }
+}
+
+QString mostrar::textoInfluencia(Integer k) const {
+    const auto f = [this](Single v, Formato formato) {
+        return QString::fromStdString(formatear(v, formato, punto_));
+    };
+    return QStringLiteral("Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, "
+                          "apalancamiento = %6, distancia de Cook = %7")
+        .arg(k)
+        .arg(f(g_.xObs(k), Formato::Entero), f(g_.yObs(k), Formato::Entero),
+             f(g_.residuo(k), Formato::DosDecimales),
+             f(g_.residuoEstandarizado(k), Formato::DosDecimales),
+             f(g_.apalancamiento(k), Formato::TresDecimales),
+             f(g_.distanciaCook(k), Formato::TresDecimales));
 }
 
 } // namespace rectaviva

@@ -77,6 +77,8 @@ void Form1::componerMenus() {
     mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), QStringLiteral("Predicción"));
     mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), QStringLiteral("Bandas de confianza 95%"));
     mnuRes = new Menu(*mnuVe, QStringLiteral("mnuRes"), QStringLiteral("Residuos"));
+    mnuInf = new Menu(*mnuVe, QStringLiteral("mnuInf"), QStringLiteral("Influencia"));
+    mnuInf->setCheckable(true);
     mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
     mnuAmp->setCheckable(true);
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
@@ -127,6 +129,18 @@ void Form1::componerPlano() {
         l->setVisible(false);
         Line15.agregar(k, l);
     }
+    // The influence view's rings and the dashed fit without a point.
+    for (int k = 1; k <= 50; ++k) {
+        Shape* a = Picture1->agregarShape(nombre("Shape8", k));
+        a->setForma(Shape::Forma::Circulo);
+        a->setFillColor(colorHueco);
+        a->setBorderWidth(2);
+        a->setVisible(false);
+        Shape8.agregar(k, a);
+    }
+    Line16 = linea(*Picture1, QStringLiteral("Line16"), 0, 0, 0, 0, colorSinPunto, 2);
+    Line16->setBorderStyle(Qt::DashLine);
+    Line16->setVisible(false);
     for (int k = 0; k <= 51; ++k) {
         Shape* s = Picture1->agregarShape(nombre("Shape1", k));
         s->setForma(Shape::Forma::Circulo);
@@ -138,6 +152,8 @@ void Form1::componerPlano() {
     }
 
     ayuda(Picture1, Image2, 0, 120, 120);
+    // The influence sheet's icon shows beside it while that view is on.
+    ayuda(Picture1, Image2, 9, 480, 120)->setVisible(false);
 
     Frame6 = new Frame(Picture1, QStringLiteral("Frame6"));
     Frame6->Move(3600, 720, 1215, 495);

@@ -72,6 +72,8 @@ public:
     Matriz<Label> Label5;
     Matriz<Line> Line15{1, 50};  ///< residual segments
     Matriz<Shape> Shape5{1, 50}; ///< squares of the residuals
+    Matriz<Shape> Shape8{1, 50}; ///< influence rings
+    Line* Line16 = nullptr;      ///< the fit without the dragged point, dashed
 
     // The result panels.
     Matriz<Label> Label1;
@@ -106,7 +108,7 @@ public:
 
     // Tool icons and help icons.
     Matriz<Image> Image1;
-    Matriz<Image> Image2{0, 8}; ///< spread over the plot and the panels
+    Matriz<Image> Image2{0, 9}; ///< spread over the plot and the panels
 
     // Menus.
     Menu* mnuGene = nullptr;
@@ -115,6 +117,7 @@ public:
     Menu* mnuPr = nullptr;
     Menu* mnuBan = nullptr;
     Menu* mnuRes = nullptr;
+    Menu* mnuInf = nullptr; ///< checkable: the influence view
     Menu* mnuAmp = nullptr; ///< checkable: the window drawn larger to fill the screen
     Menu* mnuDesc = nullptr;
     Menu* mnuAcer = nullptr;
@@ -139,6 +142,7 @@ public:
     void mnuPr_Click();
     void mnuBan_Click();
     void mnuRes_Click();
+    void mnuInf_Click();
     void Check1_Click();
     void Image2_Click(Integer Index);
     // "Ampliar a la pantalla": the whole window drawn factorAmpliacion()
@@ -236,6 +240,8 @@ private:
     std::unique_ptr<Tablas> tablas_;
     std::unique_ptr<Pantalla> pantalla_;
     std::unique_ptr<PantallaResiduos> pantallaResiduos_;
+    std::unique_ptr<PantallaInfluencia> pantallaInfluencia_;
+    Integer puntoIzquierdo_ = 0; ///< the point held with the left button, 0 for none
     std::unique_ptr<mostrar> mostrar_;
 };
 

@@ -41,6 +41,8 @@ void Form1::Form_Load() {
     pantallaResiduos_ = std::make_unique<PantallaResiduos>(
         PantallaResiduos{Line15, Shape5, *Picture4, Shape6, Shape7, Text5, *Check1});
     mostrar_->setResiduos(pantallaResiduos_.get());
+    pantallaInfluencia_ = std::make_unique<PantallaInfluencia>(PantallaInfluencia{Shape8, *Line16});
+    mostrar_->setInfluencia(pantallaInfluencia_.get());
     g.oMostrar = mostrar_.get();
 
     g.oTablas->tablaT(g.valoresT);
@@ -56,6 +58,7 @@ void Form1::Form_Load() {
     mnuPr->setEnabled(false);
     mnuBan->setEnabled(false);
     mnuRes->setEnabled(false);
+    mnuInf->setEnabled(false);
     conectarEventos();
 }
 
@@ -67,6 +70,7 @@ void Form1::conectarEventos() {
     connect(mnuPr, &Menu::Click, this, &Form1::mnuPr_Click);
     connect(mnuBan, &Menu::Click, this, &Form1::mnuBan_Click);
     connect(mnuRes, &Menu::Click, this, &Form1::mnuRes_Click);
+    connect(mnuInf, &Menu::Click, this, &Form1::mnuInf_Click);
     connect(Check1, &CheckBox::Click, this, &Form1::Check1_Click);
 
     // The entry boxes: each array's Change and KeyPress with the box's index.

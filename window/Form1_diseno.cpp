@@ -179,15 +179,16 @@ void Form1::distribuir() {
     // 17, 19. Sheets about the plot and the lower panels open beside the
     // plot; those about the statistics and estimates open over it.
     const double alLado = Frame3->Left() + Frame3->Width() + 5 * U;
-    const std::array<std::pair<double, double>, 9> laminas{{{alLado, 785 * V},
-                                                            {10 * U, 665 * V},
-                                                            {10 * U, 480 * V},
-                                                            {10 * U, 835 * V},
-                                                            {10 * U, 835 * V},
-                                                            {10 * U, 745 * V},
-                                                            {alLado, 840 * V},
-                                                            {alLado, 840 * V},
-                                                            {alLado, 840 * V}}};
+    const std::array<std::pair<double, double>, 10> laminas{{{alLado, 785 * V},
+                                                             {10 * U, 665 * V},
+                                                             {10 * U, 480 * V},
+                                                             {10 * U, 835 * V},
+                                                             {10 * U, 835 * V},
+                                                             {10 * U, 745 * V},
+                                                             {alLado, 840 * V},
+                                                             {alLado, 840 * V},
+                                                             {alLado, 840 * V},
+                                                             {alLado, 840 * V}}};
     for (int k = Picture3.LBound(); k <= Picture3.UBound(); ++k) {
         Picture3(k).setTop(10 * V);
         Picture3(k).setWidth(610 * U);

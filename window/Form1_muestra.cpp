@@ -58,6 +58,7 @@ void Form1::nuevaMuestraEmpieza() {
     terminarHerramienta();
     Timer1->setEnabled(false);
     g.arrastrando = 0;
+    puntoIzquierdo_ = 0;
     Frame6->setVisible(false);
 }
 
@@ -77,6 +78,7 @@ void Form1::mnuGene_Click() {
     mnuPr->setEnabled(true);
     mnuBan->setEnabled(true);
     mnuRes->setEnabled(true);
+    mnuInf->setEnabled(true);
 }
 
 void Form1::Text2_Change(Integer Index) {
@@ -216,6 +218,30 @@ void Form1::mnuRes_Click() {
     if (existeMuestra()) {
         g.oCalculos->residuos();
         g.oMostrar->mostrarResiduos();
+    }
+}
+
+// A toggle, independent of the panel under the plot: rings by Cook's
+// distance, the dashed fit without a dragged point, and the tooltips.
+void Form1::mnuInf_Click() {
+    const bool activa = g.influenciaActiva != 1;
+    g.influenciaActiva = activa ? 1 : 0;
+    mnuInf->accion()->setChecked(activa);
+    Image2(9).setVisible(activa);
+    if (!activa) {
+        g.oMostrar->ocultarInfluencia();
+        Picture1->setTextoAyuda(nullptr);
+        Picture3(9).setVisible(false);
+        return;
+    }
+    Picture1->setTextoAyuda([this](double x, double y) {
+        const Integer k = puntoBajoRaton(Shape1, g, static_cast<Single>(x), static_cast<Single>(y));
+        return k == 0 ? QString() : g.oMostrar->textoInfluencia(k);
+    });
+    if (existeMuestra()) {
+        g.oCalculos->residuos();
+        g.oCalculos->influencia();
+        g.oMostrar->mostrarInfluencia(puntoIzquierdo_);
     }
 }
 

@@ -151,7 +151,7 @@ void Form1::componerFrame7() {
 }
 
 void Form1::componerLaminas() {
-    for (int k = 0; k <= 8; ++k) {
+    for (int k = 0; k <= 9; ++k) {
         auto* p = new PictureBox(Cliente, nombre("Picture3", k));
         p->Move(5880 + (11040 - 5880) * std::min(k, 7) / 7.0, 480, 615, 495);
         p->setBackColor(RGB(255, 255, 192));

@@ -50,6 +50,10 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
         }
         Timer1->setEnabled(true);
         colorearPunto(g.puntoSel, colorElegido);
+        // The influence view shows the fit without the held point at once.
+        puntoIzquierdo_ = g.puntoSel;
+        g.oCalculos->ajusteSin(puntoIzquierdo_);
+        g.oMostrar->mostrarInfluencia(puntoIzquierdo_);
         return;
     }
 
@@ -132,6 +136,10 @@ void Form1::Picture1_MouseUp(int Button, int, float, float) {
             g.listaSinResaltar = 1;
         }
         Timer1->setEnabled(false);
+        if (puntoIzquierdo_ != 0) {
+            puntoIzquierdo_ = 0;
+            g.oMostrar->mostrarInfluencia(puntoIzquierdo_);
+        }
     }
     g.arrastrando = 0;
 }

@@ -17,11 +17,13 @@
 // | mnuBan_Click                | bandas, mostrarBandas                       |
 // | mnuRes_Click                | residuos, mostrarResiduos                   |
 // | Check1_Click (Cuadrados)    | mostrarResiduos                             |
+// | mnuInf_Click                | residuos, influencia, mostrarInfluencia     |
 // | Picture2_MouseUp            | listarPuntos                                |
 //
-// The residual view plugs in like the bands: `residuos` right after each fit
-// and `mostrarResiduos` once the analysis of variance is known, both doing
-// nothing while the view is off.
+// The residual and influence views plug in like the bands: `residuos` and
+// `influencia` right after each fit, `mostrarResiduos` and
+// `mostrarInfluencia` once the analysis of variance is known, all doing
+// nothing while their view is off.
 //
 // Calls that repeat on purpose: Calcula already ends with the intervals at
 // nivelConf, and Mostrar already fills the interval boxes, so the explicit
@@ -41,6 +43,7 @@ void Form1::serieAjusteYTablas() {
     c.sumas();
     c.Calcula();
     c.residuos();
+    c.influencia();
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     c.Intervalos(g.nivelConf);
@@ -48,6 +51,7 @@ void Form1::serieAjusteYTablas() {
     c.Anova();
     m.mostrarAnova();
     m.mostrarResiduos();
+    m.mostrarInfluencia(puntoIzquierdo_);
 }
 
 // The full refresh, after a new sample.
@@ -72,6 +76,7 @@ void Form1::serieListaYAjuste() {
     c.sumas();
     c.Calcula();
     c.residuos();
+    c.influencia();
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     m.Barras();
@@ -90,6 +95,7 @@ void Form1::serieAnovaYVistas() {
     m.mostrarPred();
     m.mostrarGrafPred();
     m.mostrarResiduos();
+    m.mostrarInfluencia(puntoIzquierdo_);
 }
 
 void Form1::serieTamano() {
@@ -124,6 +130,8 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     c.resumas(idx, Xold, Yold);
     c.Calcula();
     c.residuos();
+    c.influencia();
+    c.ajusteSin(idx);
     m.Mostrar();
     m.Barras();
     c.Anova();
@@ -135,6 +143,7 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     m.mostrarPred();
     m.mostrarGrafPred();
     m.mostrarResiduos();
+    m.mostrarInfluencia(puntoIzquierdo_);
 }
 
 } // namespace rectaviva

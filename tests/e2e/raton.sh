@@ -328,4 +328,32 @@ e2e_grupos "$img" $VIOLETA "$px0" "$py0" "$pw" "$ph" |
     awk -v x="$1" -v y=$(($2 - 40)) '$3 >= 3 && ($1 - x) ^ 2 < 16 && $5 <= y + 8 && $7 >= y - 8 { n++ }
         END { exit n ? 0 : 1 }' ||
     e2e_error "el segmento del punto arrastrado no lo siguió"
+
+# --- Ver → "Influencia": hold the point farthest from the mean x; the dashed
+# fit without it appears, and moves when the point moves.
+GRIS_OSCURO="40 40 40"
+e2e_menu 2 && xdotool key Down Down Down Down Down Return && xdotool mousemove 1000 750
+e2e_esperar_quieto
+img=$(e2e_captura influencia)
+read -r lejos_x lejos_y < <(marcadores "$img" | awk '
+    { x[NR] = $1; y[NR] = $2; s += $1 }
+    END { m = s / NR; for (i = 1; i <= NR; i++) { d = (x[i] - m) ^ 2; if (d >= b) { b = d; k = i } }
+          print x[k], y[k] }')
+discontinua() {
+    # shellcheck disable=SC2086
+    e2e_grupos "$1" $GRIS_OSCURO "$px0" "$py0" "$pw" "$ph" | awk '$3 >= 2 { n++ } END { print n + 0 }'
+}
+[ "$(discontinua "$img")" -eq 0 ] || e2e_error "la recta sin el punto se ve antes de tomarlo"
+llevar "$lejos_x" "$lejos_y" "$lejos_x" $((lejos_y - 60)) 4
+sleep 0.3
+img=$(e2e_captura sin_punto1)
+[ "$(discontinua "$img")" -ge 5 ] || e2e_error "al arrastrar no apareció la recta sin el punto"
+h1=$(e2e_huella "$img" "$px0" "$py0" "$pw" "$ph")
+xdotool mousemove "$lejos_x" $((lejos_y + 40))
+sleep 0.4
+img=$(e2e_captura sin_punto2)
+xdotool mouseup 1
+[ "$(e2e_huella "$img" "$px0" "$py0" "$pw" "$ph")" != "$h1" ] && [ "$(discontinua "$img")" -ge 5 ] ||
+    e2e_error "la recta sin el punto no siguió el arrastre"
+e2e_ok "Influencia: la recta sin el punto aparece al tomarlo y sigue el arrastre"
 e2e_terminar

@@ -569,6 +569,32 @@ TEST(Ver, ResiduosEntranYSalenSinRastro) {
     EXPECT_EQ(f.Picture1->grab().toImage(), antes);
 }
 
+// The influence view: the far point's ring is red (D = 29.6), its tooltip
+// reads its values, a left press on it shows the fit without it dashed, and
+// turning the view off leaves the plot as it was.
+TEST(Ver, InfluenciaAnillosLineaSinElPuntoYAyuda) {
+    Form1 f;
+    muestraConPuntos(f, {{0, 10}, {5, 14}, {10, 12}, {15, 18}, {20, 16}, {95, 20}, {50, 90}});
+    f.g.puntoSel = 7;
+    f.Label5_Click(0);
+    const QImage antes = f.Picture1->grab().toImage();
+    f.mnuInf->accion()->trigger();
+    EXPECT_EQ(f.Shape8(6).BorderColor(), colorAnilloFuerte);
+    EXPECT_GT(f.Shape8(6).Width(), f.Shape8(1).Width());
+    EXPECT_FALSE(f.Shape8(7).Visible());
+    EXPECT_EQ(f.g.oMostrar->textoInfluencia(6).toStdString(),
+              "Punto 6: x = 95, y = 20, residuo = -0.70, residuo estandarizado = -1.43, "
+              "apalancamiento = 0.967, distancia de Cook = 29.627");
+    presionar(f, 1, esquina(f, 6));
+    ASSERT_TRUE(f.Line16->Visible());
+    EXPECT_NEAR(f.Line16->Y1(), 10.8 + 0.32 * -40, 1e-4);
+    EXPECT_NEAR(f.Line16->Y2(), 10.8 + 0.32 * 100, 1e-4);
+    soltar(f, 1, esquina(f, 6));
+    EXPECT_FALSE(f.Line16->Visible());
+    f.mnuInf->accion()->trigger();
+    EXPECT_EQ(f.Picture1->grab().toImage(), antes);
+}
+
 struct CasoLaminas {
     const char* nombre;
     std::vector<int> clics;

@@ -2,6 +2,9 @@
 // background, the printed rows and the light items.
 #include "Contenedor.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -302,6 +305,25 @@ void PictureBox::setPicture(const QString& rutaSvg) {
         dibujo_->setAspectRatioMode(Qt::KeepAspectRatio);
     }
     update();
+}
+
+void PictureBox::setTextoAyuda(std::function<QString(double, double)> texto) {
+    textoAyuda_ = std::move(texto);
+}
+
+bool PictureBox::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && textoAyuda_) {
+        const auto* ayuda = static_cast<QHelpEvent*>(e);
+        const QPointF u = escala().desdePixeles(QPointF(ayuda->pos()));
+        const QString texto = textoAyuda_(u.x(), u.y());
+        if (texto.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(ayuda->globalPos(), texto, this);
+        }
+        return true;
+    }
+    return Contenedor::event(e);
 }
 
 void PictureBox::setPintorFondo(std::function<void(QPainter&, const QRectF&)> pintor) {

@@ -168,6 +168,9 @@ public:
     // the surface's rectangle in logical pixels.
     void setPicture(const QString& rutaSvg);
     void setPintorFondo(std::function<void(QPainter&, const QRectF&)> pintor);
+    // The tooltip at a place (in the surface's units) while the mouse rests
+    // there; an empty text shows none. Without it the surface has no tooltip.
+    void setTextoAyuda(std::function<QString(double x, double y)> texto);
 
 signals:
     void MouseDown(int Button, int Shift, float X, float Y);
@@ -175,6 +178,7 @@ signals:
     void MouseUp(int Button, int Shift, float X, float Y);
 
 protected:
+    bool event(QEvent* e) override;
     void pintarFondo(QPainter& p) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -190,6 +194,7 @@ private:
     std::vector<Renglon> renglones_;
     std::unique_ptr<QSvgRenderer> dibujo_;
     std::function<void(QPainter&, const QRectF&)> pintorFondo_;
+    std::function<QString(double, double)> textoAyuda_;
 };
 
 // Button and modifier codes of a Qt mouse event.

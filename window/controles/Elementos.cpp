@@ -72,7 +72,7 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
     p.setBrush(fill_);
     // The 1-pixel border (zoomed like every pen) lies inside the item's
     // extent, as a filled shape's does.
-    const double borde = ampliacion();
+    const double borde = ancho_ * ampliacion();
     p.setPen(QPen(borde_, borde));
     const QRectF interior = r.adjusted(borde / 2, borde / 2, -borde / 2, -borde / 2);
     switch (forma_) {
@@ -130,6 +130,16 @@ void Line::setBorderColor(const QColor& c) {
     color_ = c;
     repintar();
 }
+void Shape::setBorderWidth(int pixeles) {
+    ancho_ = std::max(1, pixeles);
+    repintar();
+}
+
+void Line::setBorderStyle(Qt::PenStyle estilo) {
+    estilo_ = estilo;
+    repintar();
+}
+
 void Line::setBorderWidth(int pixeles) {
     ancho_ = std::max(1, pixeles);
     repintar();
@@ -182,7 +192,7 @@ void Line::pintar(QPainter& p, const Escala& e) const {
     if (!recortar(a, b, area)) {
         return;
     }
-    p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(color_, ancho, estilo_, estilo_ == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap));
     p.drawLine(a, b);
 }
 

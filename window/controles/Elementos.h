@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QString>
+#include <Qt>
 
 #include <utility>
 
@@ -73,12 +74,15 @@ public:
     QColor BorderColor() const { return borde_; }
     void setFillColor(const QColor& c);
     void setBorderColor(const QColor& c);
+    int BorderWidth() const { return ancho_; }
+    void setBorderWidth(int pixeles); ///< logical pixels, at least 1
 
     void pintar(QPainter& p, const Escala& e) const override;
     void remapear(const Escala& vieja, const Escala& nueva) override;
 
 private:
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0; ///< container units
+    int ancho_ = 1;                                      ///< border, logical pixels
     Forma forma_ = Forma::Rectangulo;
     QColor fill_{0, 0, 0};
     QColor borde_{0, 0, 0};
@@ -106,6 +110,9 @@ public:
     void setBorderColor(const QColor& c);
     int BorderWidth() const { return ancho_; }
     void setBorderWidth(int pixeles);
+    // Solid unless set otherwise (a dashed line is Qt::DashLine).
+    Qt::PenStyle BorderStyle() const { return estilo_; }
+    void setBorderStyle(Qt::PenStyle estilo);
 
     void pintar(QPainter& p, const Escala& e) const override;
     void remapear(const Escala& vieja, const Escala& nueva) override;
@@ -114,6 +121,7 @@ private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0; ///< container units
     QColor color_{0, 0, 0};
     int ancho_ = 1; ///< logical pixels
+    Qt::PenStyle estilo_ = Qt::SolidLine;
 };
 
 } // namespace rectaviva
