@@ -59,6 +59,7 @@ void Form1::nuevaMuestraEmpieza() {
     Timer1->setEnabled(false);
     g.arrastrando = 0;
     Frame6->setVisible(false);
+    olvidarEleccion();
 }
 
 void Form1::mnuGene_Click() {
@@ -77,6 +78,7 @@ void Form1::mnuGene_Click() {
     mnuPr->setEnabled(true);
     mnuBan->setEnabled(true);
     mnuRes->setEnabled(true);
+    anunciar();
 }
 
 void Form1::Text2_Change(Integer Index) {
@@ -101,6 +103,7 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
         ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
         g.listaSinResaltar = 1;
         serieTamano();
+        anunciar();
     }
     g.tamanoEditado = 0;
     Text2(10).setText(QString::number(g.nPuntos));

@@ -115,6 +115,12 @@ void Form1::moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Si
     // The stored coordinates follow the mouse, not the clamped marker.
     g.xObs(idx) = redondearPar(X);
     g.yObs(idx) = redondearPar(Y);
+    refrescarPuntoMovido(idx, Xold, Yold);
+}
+
+// A moved point in use refits through its series; a deleted one leaves the
+// fit as it is.
+void Form1::refrescarPuntoMovido(Integer idx, const Single& Xold, const Single& Yold) {
     if (g.activo(idx) == 1) {
         serieArrastre(idx, Xold, Yold);
     } else {
@@ -130,6 +136,7 @@ void Form1::Picture1_MouseUp(int Button, int, float, float) {
             colorearPunto(g.puntoSel, colorNormal(g, g.puntoSel));
             g.oMostrar->imprimirPunto(g.puntoSel, colorFilaNormal(g, g.puntoSel));
             g.listaSinResaltar = 1;
+            anunciar();
         }
         Timer1->setEnabled(false);
     }
@@ -186,6 +193,7 @@ void Form1::Label5_Click(Integer Index) {
     }
     g.listaSinResaltar = 1;
     serieEliminar();
+    anunciar();
 }
 
 } // namespace rectaviva
