@@ -5,10 +5,10 @@
 #pragma once
 
 #include "Calculos.h"
-#include "asideros.h"
 #include "Globales.h"
 #include "Pantalla.h"
 #include "Tablas.h"
+#include "asideros.h"
 #include "controles.h"
 #include "herramientas.h"
 #include "mostrar.h"

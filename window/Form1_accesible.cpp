@@ -51,7 +51,8 @@ private:
 // then the widgets the surface holds (a help icon, the pop-up).
 class ListaAccesible : public QAccessibleWidget {
 public:
-    ListaAccesible(PictureBox* w, bool plano) : QAccessibleWidget(w, QAccessible::List), plano_(plano) {}
+    ListaAccesible(PictureBox* w, bool plano)
+        : QAccessibleWidget(w, QAccessible::List), plano_(plano) {}
     ~ListaAccesible() override {
         for (const auto& [clave, id] : ids_) {
             QAccessible::deleteAccessibleInterface(id);
@@ -104,8 +105,8 @@ public:
         const auto clave = v[static_cast<std::size_t>(index)];
         auto it = ids_.find(clave);
         if (it == ids_.end()) {
-            auto* item = new ItemAccesible(const_cast<ListaAccesible&>(*this), clave.first,
-                                           clave.second);
+            auto* item =
+                new ItemAccesible(const_cast<ListaAccesible&>(*this), clave.first, clave.second);
             it = ids_.emplace(clave, QAccessible::registerAccessibleInterface(item)).first;
         }
         return QAccessible::accessibleInterface(it->second);
@@ -114,7 +115,8 @@ public:
     int indexOfChild(const QAccessibleInterface* c) const override {
         const auto v = items();
         if (const auto* item = dynamic_cast<const ItemAccesible*>(c)) {
-            const auto it = std::find(v.begin(), v.end(), std::pair{item->conjunto(), item->indice()});
+            const auto it =
+                std::find(v.begin(), v.end(), std::pair{item->conjunto(), item->indice()});
             return it == v.end() ? -1 : static_cast<int>(it - v.begin());
         }
         const int k = QAccessibleWidget::indexOfChild(c);
@@ -173,9 +175,9 @@ QRect ItemAccesible::rect() const {
     }
     // Top is the larger y of the extent: the scale's y grows upwards.
     const Escala e = lista_.caja()->escala();
-    const QRectF p = QRectF(e.aPixeles(z.topLeft()),
-                            e.aPixeles({z.left() + z.width(), z.top() - z.height()}))
-                         .normalized();
+    const QRectF p =
+        QRectF(e.aPixeles(z.topLeft()), e.aPixeles({z.left() + z.width(), z.top() - z.height()}))
+            .normalized();
     return QRect(lista_.caja()->mapToGlobal(p.topLeft().toPoint()), p.size().toSize());
 }
 
@@ -234,21 +236,16 @@ void instalarAccesibilidad() {
 }
 
 void Form1::nombrarControles() {
-    nombrar(Text1, {"Intercepto a, estimador puntual",
-                    "Pendiente b, estimador puntual",
-                    "Varianza del error",
-                    "Intercepto a, error estándar",
-                    "Pendiente b, error estándar",
-                    "Intercepto a, límite inferior del intervalo de confianza",
-                    "Intercepto a, límite superior del intervalo de confianza",
-                    "Pendiente b, límite inferior del intervalo de confianza",
-                    "Pendiente b, límite superior del intervalo de confianza",
-                    "Nivel de confianza, en %",
-                    "Intercepto a, estadístico de prueba",
-                    "Pendiente b, estadístico de prueba",
-                    "Intercepto a, valor-p",
-                    "Pendiente b, valor-p",
-                    "Coeficiente de determinación, en %"});
+    nombrar(Text1,
+            {"Intercepto a, estimador puntual", "Pendiente b, estimador puntual",
+             "Varianza del error", "Intercepto a, error estándar", "Pendiente b, error estándar",
+             "Intercepto a, límite inferior del intervalo de confianza",
+             "Intercepto a, límite superior del intervalo de confianza",
+             "Pendiente b, límite inferior del intervalo de confianza",
+             "Pendiente b, límite superior del intervalo de confianza", "Nivel de confianza, en %",
+             "Intercepto a, estadístico de prueba", "Pendiente b, estadístico de prueba",
+             "Intercepto a, valor-p", "Pendiente b, valor-p",
+             "Coeficiente de determinación, en %"});
     nombrar(Text2, {"Promedio de X", "Promedio de Y", "Varianza de X", "Varianza de Y",
                     "Desviación estándar de X", "Desviación estándar de Y",
                     "Correlación entre X e Y", "Sxx", "Syy", "Sxy", "Tamaño muestral"});
@@ -257,11 +254,11 @@ void Form1::nombrarControles() {
                     "Grados de libertad del error", "Grados de libertad total",
                     "Cuadrado medio de la regresión", "Cuadrado medio del error", "Cuociente F",
                     "Valor-p del análisis de varianza"});
-    nombrar(Text4, {"Nivel de la predicción, en %", "Predicción en x",
-                    "Predicción de una observación, límite inferior",
-                    "Predicción de una observación, límite superior",
-                    "Respuesta media, límite inferior", "Respuesta media, límite superior",
-                    "Predicción puntual"});
+    nombrar(Text4,
+            {"Nivel de la predicción, en %", "Predicción en x",
+             "Predicción de una observación, límite inferior",
+             "Predicción de una observación, límite superior", "Respuesta media, límite inferior",
+             "Respuesta media, límite superior", "Predicción puntual"});
     nombrar(Text5, {"SCReg", "SCErr", "SCTot", "R², en %", "Suma de residuos",
                     "Suma de cuadrados de residuos"});
     for (TextBox* t : {&Text1(9), &Text2(10)}) {

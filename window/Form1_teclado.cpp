@@ -83,7 +83,8 @@ public:
         return QStringLiteral("Punto %1 de %2: %3, %4")
             .arg(k)
             .arg(g_.nPuntos)
-            .arg(valor(i), g_.activo(k) == 1 ? QStringLiteral("en uso") : QStringLiteral("eliminado"));
+            .arg(valor(i),
+                 g_.activo(k) == 1 ? QStringLiteral("en uso") : QStringLiteral("eliminado"));
     }
 
     QString valor(int i) const override {
@@ -206,7 +207,8 @@ void Form1::elegir(Eleccion e) {
     e.conjunto->resaltar(e.i, true);
     // A screen reader follows the chosen item as the focused child.
     if (QAccessible::isActive()) {
-        QAccessibleEvent ev(e.conjunto == puntos_.get() && Picture2->hasFocus() ? Picture2 : Picture1,
+        QAccessibleEvent ev(e.conjunto == puntos_.get() && Picture2->hasFocus() ? Picture2
+                                                                                : Picture1,
                             QAccessible::Focus);
         ev.setChild(e.i);
         QAccessible::updateAccessibility(&ev);

@@ -35,8 +35,7 @@ int codigoShift(Qt::KeyboardModifiers m);
 // Hands a key event to `emitir(KeyCode, Shift)`; the handler zeroes KeyCode
 // to keep the key, which is otherwise passed on to the parent. Auto-repeated
 // releases are dropped: a held key gives one release, at the end.
-template <class Emitir>
-void anunciarTecla(QKeyEvent& e, bool soltada, Emitir emitir) {
+template <class Emitir> void anunciarTecla(QKeyEvent& e, bool soltada, Emitir emitir) {
     if (soltada && e.isAutoRepeat()) {
         e.accept();
         return;
