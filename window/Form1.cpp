@@ -20,6 +20,7 @@ Form1::Form1(QWidget* padre) : QMainWindow(padre) {
     // A new window starts at its design size, whatever an earlier one chose.
     fijarAmpliacion(1.0);
     setFont(fuente(9));
+    instalarAccesibilidad();
     componer();
     Form_Load();
 }

@@ -8,6 +8,7 @@
 #include "Globales.h"
 #include "Pantalla.h"
 #include "Tablas.h"
+#include "asideros.h"
 #include "controles.h"
 #include "herramientas.h"
 #include "mostrar.h"
@@ -20,6 +21,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace rectaviva {
 
@@ -27,6 +29,9 @@ namespace rectaviva {
 struct LugarLista {
     Single arriba, alto, izquierda, ancho;
 };
+
+// Registers once the accessibility of the plot, the point list and the icons.
+void instalarAccesibilidad();
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -163,11 +168,38 @@ public:
     void Image1_MouseDown(Integer Index, int Button, int Shift, float X, float Y);
     void Image1_MouseUp(Integer Index, int Button, int Shift, float X, float Y);
 
+    // The keyboard: choosing, grabbing, moving, deleting and restoring points
+    // on the plot and in the list, holding a tool, opening a sheet. Each
+    // handler sets KeyCode to 0 for a key it uses.
+    void Picture1_KeyDown(int& KeyCode, int Shift);
+    void Picture2_KeyDown(int& KeyCode, int Shift);
+    void Picture_LostFocus();
+    void Image1_KeyDown(Integer Index, int& KeyCode, int Shift);
+    void Image1_KeyUp(Integer Index, int& KeyCode, int Shift);
+    void Image2_KeyDown(Integer Index, int& KeyCode, int Shift);
+    // Escape: closes the open sheet, the pop-up and the text panels; false
+    // when none was open.
+    bool cerrarAbiertos();
+
+    // A view's handles join the points for the keyboard and the screen
+    // reader while the view is on; the set must outlive its registration.
+    void agregarAsideros(Asideros& a);
+    void quitarAsideros(Asideros& a);
+    // Every set, the points first.
+    const std::vector<Asideros*>& asideros() const { return asideros_; }
+    // The chosen item (nullptr when none) and whether it is grabbed.
+    Asideros* conjuntoElegido() const { return elegido_.conjunto; }
+    int elegido() const { return elegido_.i; }
+    bool tomado() const { return tomado_; }
+    // The summary last announced to a screen reader.
+    const QString& anuncio() const { return anuncio_; }
+
     // True while a cloud tool is held and working; steps it has made.
     bool herramientaActiva() const { return herramientaActiva_; }
     long pasosHerramienta() const { return pasosHerramienta_; }
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
     void Form_Load();
     void ajustarPantalla();
     void distribuir();
@@ -202,7 +234,23 @@ protected:
     void serieArrastre(const Integer& idx, const Single& Xold, const Single& Yold);
 
 private:
+    friend class PuntosDelPlano;
+    struct Eleccion {
+        Asideros* conjunto = nullptr;
+        int i = -1;
+    };
     void conectarEventos();
+    void conectarTeclado();
+    void nombrarControles();
+    void refrescarPuntoMovido(Integer idx, const Single& Xold, const Single& Yold);
+    bool eleccionValida() const;
+    void elegir(Eleccion e);
+    void olvidarEleccion();
+    void elegirEnOrden(int paso, bool extremo);
+    void eliminarElegido(Integer Index);
+    void elegirHerramienta(int k);
+    void soltarHerramientaTecla();
+    void anunciar();
     void nuevaMuestraEmpieza();
     void terminarHerramienta();
     void pasoDeHerramienta();
@@ -243,6 +291,14 @@ private:
     std::unique_ptr<PantallaInfluencia> pantallaInfluencia_;
     Integer puntoIzquierdo_ = 0; ///< the point held with the left button, 0 for none
     std::unique_ptr<mostrar> mostrar_;
+
+    // The keyboard's choice on the plot and the list, and the held tool.
+    std::unique_ptr<Asideros> puntos_;
+    std::vector<Asideros*> asideros_;
+    Eleccion elegido_;
+    bool tomado_ = false;
+    Integer herramientaTecla_ = -1; ///< the tool whose Space is held, or -1
+    QString anuncio_;
 };
 
 } // namespace rectaviva

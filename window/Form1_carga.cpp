@@ -116,6 +116,8 @@ void Form1::conectarEventos() {
     relojHerramienta_->setTimerType(Qt::PreciseTimer);
     relojHerramienta_->setInterval(1);
     connect(relojHerramienta_, &QTimer::timeout, this, &Form1::pasoDeHerramienta);
+    conectarTeclado();
+    nombrarControles();
 }
 
 void Form1::avisoResolucion() {

@@ -49,6 +49,9 @@ void Form1::Image1_MouseDown(Integer Index, int, int, float, float) {
 void Form1::Image1_MouseUp(Integer, int, int, float, float) {
     g.arrastrando = 0;
     terminarHerramienta();
+    if (existeMuestra()) {
+        anunciar();
+    }
 }
 
 void Form1::terminarHerramienta() {

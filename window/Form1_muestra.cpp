@@ -60,6 +60,7 @@ void Form1::nuevaMuestraEmpieza() {
     g.arrastrando = 0;
     puntoIzquierdo_ = 0;
     Frame6->setVisible(false);
+    olvidarEleccion();
 }
 
 void Form1::mnuGene_Click() {
@@ -79,6 +80,7 @@ void Form1::mnuGene_Click() {
     mnuBan->setEnabled(true);
     mnuRes->setEnabled(true);
     mnuInf->setEnabled(true);
+    anunciar();
 }
 
 void Form1::Text2_Change(Integer Index) {
@@ -103,6 +105,7 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
         ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
         g.listaSinResaltar = 1;
         serieTamano();
+        anunciar();
     }
     g.tamanoEditado = 0;
     Text2(10).setText(QString::number(g.nPuntos));

@@ -119,6 +119,12 @@ void Form1::moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Si
     // The stored coordinates follow the mouse, not the clamped marker.
     g.xObs(idx) = redondearPar(X);
     g.yObs(idx) = redondearPar(Y);
+    refrescarPuntoMovido(idx, Xold, Yold);
+}
+
+// A moved point in use refits through its series; a deleted one leaves the
+// fit as it is.
+void Form1::refrescarPuntoMovido(Integer idx, const Single& Xold, const Single& Yold) {
     if (g.activo(idx) == 1) {
         serieArrastre(idx, Xold, Yold);
     } else {
@@ -134,6 +140,7 @@ void Form1::Picture1_MouseUp(int Button, int, float, float) {
             colorearPunto(g.puntoSel, colorNormal(g, g.puntoSel));
             g.oMostrar->imprimirPunto(g.puntoSel, colorFilaNormal(g, g.puntoSel));
             g.listaSinResaltar = 1;
+            anunciar();
         }
         Timer1->setEnabled(false);
         if (puntoIzquierdo_ != 0) {
@@ -194,6 +201,7 @@ void Form1::Label5_Click(Integer Index) {
     }
     g.listaSinResaltar = 1;
     serieEliminar();
+    anunciar();
 }
 
 } // namespace rectaviva

@@ -356,4 +356,47 @@ xdotool mouseup 1
 [ "$(e2e_huella "$img" "$px0" "$py0" "$pw" "$ph")" != "$h1" ] && [ "$(discontinua "$img")" -ge 5 ] ||
     e2e_error "la recta sin el punto no siguió el arrastre"
 e2e_ok "Influencia: la recta sin el punto aparece al tomarlo y sigue el arrastre"
+
+# --- The keyboard alone, on a new run: F10 and Enter choose "Generar", Tab
+# reaches the plot, Home chooses the leftmost point (green), Space grabs it,
+# Shift+Right twice moves it 10 units right, Space drops it, Delete takes it
+# out of the fit: grey once Tab has left the plot.
+kill "$E2E_PID_PROGRAMA" 2>/dev/null
+wait "$E2E_PID_PROGRAMA" 2>/dev/null
+e2e_iniciar_programa "$PROGRAMA"
+teclas() {
+    xdotool key --delay 120 "$@"
+    sleep 0.3
+    e2e_esperar_quieto
+}
+verde_en() {
+    # shellcheck disable=SC2086
+    e2e_grupos "$1" $VERDE "$px0" "$py0" "$pw" "$ph" | awk '$3 >= 8 { print $1, $2; exit }'
+}
+# Without a window manager the new window gets the keyboard only when asked.
+xdotool search --onlyvisible --name '^Form1$' windowfocus --sync 2>/dev/null
+teclas F10 Return
+[ -n "$(e2e_plano "$(e2e_captura teclas_generada)")" ] || e2e_fallo "F10 y Enter no generaron una muestra"
+for _ in 1 2 3; do
+    teclas Home
+    [ -n "$(verde_en "$(e2e_captura teclas_elegido)")" ] && break
+    teclas Tab
+done
+read -r kx ky < <(verde_en "$(e2e_captura teclas_elegido)")
+[ -n "${kx:-}" ] || e2e_fallo "con el teclado no se eligió ningún punto del gráfico"
+teclas space shift+Right shift+Right space
+read -r mx my < <(verde_en "$(e2e_captura teclas_movido)")
+esperado=$(awk -v w="$pw" 'BEGIN { printf "%d", 10 / 140 * w + 0.5 }')
+[ -n "${mx:-}" ] && [ $((mx - kx - esperado)) -ge -3 ] && [ $((mx - kx - esperado)) -le 3 ] &&
+    [ $((my - ky)) -ge -2 ] && [ $((my - ky)) -le 2 ] ||
+    e2e_fallo "el punto elegido no se movió $esperado px a la derecha ($kx,$ky -> ${mx:-?},${my:-?})"
+# Tab leaves the plot, so the chosen point shows its own colour again.
+teclas Delete Tab
+img=$(e2e_captura teclas_eliminado)
+# shellcheck disable=SC2086
+grises=$(e2e_grupos "$img" $GRIS "$px0" "$py0" "$pw" "$ph" | awk '$3 >= 8')
+read -r d _ _ < <(cercano "$grises" "$mx" "$my")
+[ "$d" -le 3 ] || e2e_error "Supr no dejó gris el punto elegido ($mx,$my)"
+e2e_programa_vivo "tras el teclado"
+e2e_ok "con el teclado: generada, punto de $kx,$ky movido a $mx,$my y eliminado"
 e2e_terminar

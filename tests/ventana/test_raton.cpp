@@ -4,6 +4,10 @@
 // commands, the list picks, and the guards of Label5_Click.
 #include "ayudas_acciones.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -573,3 +577,158 @@ TEST(OrdenDelMenu, NuncaMenosDeTres) {
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------
+// The keyboard against the mouse: each row plays keys through the controls'
+// key events and the same action by mouse on a window with the same sample;
+// both end with the same points, the same fit to the bit, the same boxes and
+// the same tool steps. The plot's accessible children are read at the end.
+
+struct Tecla {
+    QWidget* (*donde)(Form1&);
+    int tecla;
+    Qt::KeyboardModifiers mod = Qt::NoModifier;
+};
+QWidget* plano(Form1& f) {
+    return f.Picture1;
+}
+QWidget* lista(Form1& f) {
+    return f.Picture2;
+}
+QWidget* sube(Form1& f) {
+    return &f.Image1(4);
+}
+
+struct CasoTeclado {
+    const char* nombre;
+    std::vector<Tecla> teclas;
+    void (*raton)(Form1&);
+};
+void PrintTo(const CasoTeclado& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
+// A drag of point k through the given stops, one timer tick at each.
+void arrastrar(Form1& f, int k, std::initializer_list<QPointF> paradas) {
+    presionar(f, 1, esquina(f, k));
+    for (QPointF p : paradas) {
+        moverYTic(f, static_cast<float>(p.x()), static_cast<float>(p.y()));
+    }
+    soltar(f, 1, esquina(f, k));
+}
+void orden(Form1& f, int k, Integer indice) {
+    presionar(f, 2, esquina(f, k));
+    f.Label5_Click(indice);
+}
+
+class Teclado : public ::testing::TestWithParam<CasoTeclado> {};
+
+TEST_P(Teclado, IgualQueConElRaton) {
+    Form1 a, b;
+    muestraConPuntos(a, separados);
+    muestraConPuntos(b, separados);
+    for (const Tecla& t : GetParam().teclas) {
+        if (t.tecla == -Qt::Key_Space) { // a held Space: one auto-repeat, then the release
+            QKeyEvent repite(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+            QApplication::sendEvent(t.donde(a), &repite);
+            QTest::keyRelease(t.donde(a), Qt::Key_Space);
+        } else {
+            QTest::keyPress(t.donde(a), static_cast<Qt::Key>(t.tecla), t.mod);
+            if (t.tecla != Qt::Key_Space || t.donde != sube) {
+                QTest::keyRelease(t.donde(a), static_cast<Qt::Key>(t.tecla), t.mod);
+            }
+        }
+    }
+    GetParam().raton(b);
+    for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(a.g.xObs(k), b.g.xObs(k)) << k;
+        EXPECT_EQ(a.g.yObs(k), b.g.yObs(k)) << k;
+        EXPECT_EQ(a.g.activo(k), b.g.activo(k)) << k;
+    }
+    EXPECT_EQ(ajuste(a.g), ajuste(b.g));
+    EXPECT_EQ(a.pasosHerramienta(), b.pasosHerramienta());
+    for (Matriz<TextBox>* m : {&a.Text1, &a.Text2, &a.Text3}) {
+        Matriz<TextBox>& mb = m == &a.Text1 ? b.Text1 : m == &a.Text2 ? b.Text2 : b.Text3;
+        for (int i = m->LBound(); i <= m->UBound(); ++i) {
+            EXPECT_EQ((*m)(i).Text(), mb(i).Text()) << (*m)(i).objectName().toStdString();
+        }
+    }
+    EXPECT_FALSE(a.tomado());
+    QAccessible::setActive(true);
+    QAccessibleInterface* p = QAccessible::queryAccessibleInterface(a.Picture1);
+    ASSERT_EQ(p->role(), QAccessible::List);
+    EXPECT_EQ(p->text(QAccessible::Description), a.anuncio());
+    EXPECT_EQ(a.anuncio(), QStringLiteral("Pendiente %1; R² %2 %; %3 puntos en uso")
+                               .arg(b.Text1(1).Text(), b.Text1(14).Text())
+                               .arg(contarActivos(b.g)));
+    for (int k = 1; k <= 8; ++k) {
+        QAccessibleInterface* c = p->child(k - 1);
+        const QString xy = QStringLiteral("x %1, y %2")
+                               .arg(std::lround(b.g.xObs(k)))
+                               .arg(std::lround(b.g.yObs(k)));
+        EXPECT_EQ(c->role(), QAccessible::ListItem);
+        EXPECT_EQ(c->text(QAccessible::Value), xy);
+        EXPECT_EQ(c->text(QAccessible::Name),
+                  QStringLiteral("Punto %1 de 8: %2, %3")
+                      .arg(k)
+                      .arg(xy, b.g.activo(k) == 1 ? "en uso" : "eliminado"));
+    }
+}
+
+// By x the points run 4, 8, 1, 6, 2, 5, 3, 7.
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Teclado,
+    ::testing::Values(CasoTeclado{"mover",
+                                  {{plano, Qt::Key_Home},
+                                   {plano, Qt::Key_Right},
+                                   {plano, Qt::Key_Space},
+                                   {plano, Qt::Key_Right},
+                                   {plano, Qt::Key_Right, Qt::ShiftModifier},
+                                   {plano, Qt::Key_Up},
+                                   {plano, Qt::Key_Return}},
+                                  [](Form1& f) {
+                                      arrastrar(f, 8, {{-9, 20}, {-4, 20}, {-4, 21}});
+                                  }},
+                      CasoTeclado{"cancelar",
+                                  {{plano, Qt::Key_End},
+                                   {plano, Qt::Key_Enter},
+                                   {plano, Qt::Key_Down},
+                                   {plano, Qt::Key_Left},
+                                   {plano, Qt::Key_Escape}},
+                                  [](Form1& f) {
+                                      arrastrar(f, 7, {{70, 94}, {69, 94}, {70, 95}});
+                                  }},
+                      CasoTeclado{"eliminarHastaTresYRecuperar",
+                                  {{plano, Qt::Key_Home},
+                                   {plano, Qt::Key_Delete},
+                                   {plano, Qt::Key_Right},
+                                   {plano, Qt::Key_Delete},
+                                   {plano, Qt::Key_Right},
+                                   {plano, Qt::Key_Delete},
+                                   {plano, Qt::Key_Right},
+                                   {plano, Qt::Key_Delete},
+                                   {plano, Qt::Key_Right},
+                                   {plano, Qt::Key_Delete},
+                                   {plano, Qt::Key_Right},
+                                   {plano, Qt::Key_Delete},
+                                   {plano, Qt::Key_Left},
+                                   {plano, Qt::Key_Insert}},
+                                  [](Form1& f) {
+                                      for (int k : {4, 8, 1, 6, 2, 5}) {
+                                          orden(f, k, 0);
+                                      }
+                                      orden(f, 2, 1);
+                                  }},
+                      CasoTeclado{
+                          "lista",
+                          {{lista, Qt::Key_End}, {lista, Qt::Key_Up}, {lista, Qt::Key_Delete}},
+                          [](Form1& f) { orden(f, 7, 0); }},
+                      CasoTeclado{"herramienta",
+                                  {{sube, Qt::Key_Left},
+                                   {sube, Qt::Key_Right},
+                                   {sube, Qt::Key_Space},
+                                   {sube, -Qt::Key_Space}},
+                                  [](Form1& f) {
+                                      f.Image1_MouseDown(4, 1, 0, 0, 0);
+                                      f.Image1_MouseUp(4, 1, 0, 0, 0);
+                                  }}));

@@ -4,6 +4,7 @@
 
 #include <QHelpEvent>
 #include <QToolTip>
+#include "Foco.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -173,6 +174,7 @@ void Contenedor::paintEvent(QPaintEvent* e) {
             p.restore();
         }
     }
+    pintarMarcoFoco(*this, p);
 }
 
 void Contenedor::resizeEvent(QResizeEvent* e) {
@@ -393,6 +395,24 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
     const QPointF u = escala().desdePixeles(e->position());
     emit MouseUp(codigoBoton(e->button()), codigoShift(e->modifiers()), static_cast<float>(u.x()),
                  static_cast<float>(u.y()));
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* e) {
+    anunciarTecla(*e, false, [this](int& k, int s) { emit KeyDown(k, s); });
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent* e) {
+    anunciarTecla(*e, true, [this](int& k, int s) { emit KeyUp(k, s); });
+}
+
+void PictureBox::focusInEvent(QFocusEvent*) {
+    update();
+    emit GotFocus();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent*) {
+    update();
+    emit LostFocus();
 }
 
 } // namespace rectaviva

@@ -176,6 +176,12 @@ signals:
     void MouseDown(int Button, int Shift, float X, float Y);
     void MouseMove(int Button, int Shift, float X, float Y);
     void MouseUp(int Button, int Shift, float X, float Y);
+    // Keys while the surface has the focus (Qt key codes); a handler that
+    // uses the key sets KeyCode to 0. A held key repeats KeyDown only.
+    void KeyDown(int& KeyCode, int Shift);
+    void KeyUp(int& KeyCode, int Shift);
+    void GotFocus();
+    void LostFocus();
 
 protected:
     bool event(QEvent* e) override;
@@ -183,6 +189,10 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void fijarUsuario(double l, double t, double w, double h);

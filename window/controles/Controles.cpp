@@ -1,6 +1,8 @@
 // Labels, text boxes, list boxes, images, timers and menu entries.
 #include "Controles.h"
 
+#include "Foco.h"
+
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +88,12 @@ CheckBox::CheckBox(QWidget* padre, const QString& nombre) : QCheckBox(padre), Ub
     connect(this, &QCheckBox::clicked, this, &CheckBox::Click);
 }
 
+void CheckBox::paintEvent(QPaintEvent* e) {
+    QCheckBox::paintEvent(e);
+    QPainter p(this);
+    pintarMarcoFoco(*this, p);
+}
+
 void CheckBox::setValue(bool v) {
     const QSignalBlocker bloqueo(this);
     setChecked(v);
@@ -146,6 +154,17 @@ void TextBox::setBackColor(const QColor& c) {
 void TextBox::setForeColor(const QColor& c) {
     tinta_ = c;
     aplicarColores();
+}
+
+void TextBox::setLocked(bool l) {
+    setReadOnly(l);
+    setFocusPolicy(l ? Qt::ClickFocus : Qt::StrongFocus);
+}
+
+void TextBox::paintEvent(QPaintEvent* e) {
+    QLineEdit::paintEvent(e);
+    QPainter p(this);
+    pintarMarcoFoco(*this, p);
 }
 
 void TextBox::aplicarColores() {
@@ -237,6 +256,24 @@ void Image::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     dibujo_->render(&p, QRectF(rect()));
+    pintarMarcoFoco(*this, p);
+}
+
+void Image::keyPressEvent(QKeyEvent* e) {
+    anunciarTecla(*e, false, [this](int& k, int s) { emit KeyDown(k, s); });
+}
+
+void Image::keyReleaseEvent(QKeyEvent* e) {
+    anunciarTecla(*e, true, [this](int& k, int s) { emit KeyUp(k, s); });
+}
+
+void Image::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void Image::focusOutEvent(QFocusEvent*) {
+    update();
+    emit LostFocus();
 }
 
 void Image::mousePressEvent(QMouseEvent* e) {

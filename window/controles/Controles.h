@@ -65,7 +65,8 @@ public:
     QString Text() const { return text(); }
     void setText(const QString& t);
     bool Locked() const { return isReadOnly(); }
-    void setLocked(bool l) { setReadOnly(l); }
+    // A locked box still takes the focus from a click, but Tab passes it by.
+    void setLocked(bool l);
     QColor BackColor() const { return fondo_; }
     QColor ForeColor() const { return tinta_; }
     void setBackColor(const QColor& c);
@@ -77,6 +78,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void aplicarColores();
@@ -123,6 +125,9 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // A small vector picture stretched over its extent, with a tooltip, a Click
@@ -141,11 +146,19 @@ signals:
     void Click();
     void MouseDown(int Button, int Shift, float X, float Y);
     void MouseUp(int Button, int Shift, float X, float Y);
+    // Keys and focus as PictureBox has them.
+    void KeyDown(int& KeyCode, int Shift);
+    void KeyUp(int& KeyCode, int Shift);
+    void LostFocus();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     std::unique_ptr<QSvgRenderer> dibujo_;

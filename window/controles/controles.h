@@ -5,4 +5,5 @@
 #include "Controles.h"
 #include "Elementos.h"
 #include "Escala.h"
+#include "Foco.h"
 #include "Matriz.h"

@@ -1,0 +1,444 @@
+// Form1 from the keyboard: the points chosen, grabbed, moved, deleted and
+// restored on the plot and in the list, the tool row, the help icons,
+// Escape, F10 and the announcements a screen reader speaks after a change.
+#include "Form1.h"
+
+#include "Grafico.h"
+#include "colores.h"
+#include "formatos.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace rectaviva {
+
+// The sample's points as the keyboard sees them: item i is point i + 1.
+// Grabbing and moving go through moverPunto, as a drag by the mouse does,
+// with the keyboard's cursor in the place of the mouse.
+class PuntosDelPlano : public Asideros {
+public:
+    explicit PuntosDelPlano(Form1& f) : f_(f), g_(f.g) {}
+
+    int cantidad() const override { return std::clamp<int>(g_.nPuntos, 0, maxPuntos); }
+    Single x(int i) const override { return g_.xObs(punto(i)); }
+    QRectF zona(int i) const override {
+        const Shape& s = f_.Shape1(punto(i));
+        return {s.Left(), s.Top(), s.Width(), s.Height()};
+    }
+
+    void resaltar(int i, bool elegido) override {
+        const Integer k = punto(i);
+        if (elegido) {
+            g_.puntoSel = k;
+        }
+        f_.colorearPunto(k, elegido ? colorElegido : colorNormal(g_, k));
+        g_.oMostrar->imprimirPunto(k, elegido ? colorFilaElegida : colorFilaNormal(g_, k));
+    }
+
+    // The press of a drag, without its timer: each arrow makes one step.
+    void tomar(int i) override {
+        const Integer k = punto(i);
+        g_.puntoSel = k;
+        g_.arrastrando = -1;
+        g_.listaSinResaltar = 0;
+        g_.xRaton = g_.xObs(k);
+        g_.yRaton = g_.yObs(k);
+        x0_ = g_.xObs(k);
+        y0_ = g_.yObs(k);
+        izquierda0_ = f_.Shape1(k).Left();
+        arriba0_ = f_.Shape1(k).Top();
+    }
+
+    // The cursor stays on the plot, so a point never leaves it by keys.
+    void mover(int i, Single dx, Single dy) override {
+        Integer k = punto(i);
+        g_.xRaton = std::clamp<Single>(g_.xRaton + dx, g_.xMin, g_.xMax);
+        g_.yRaton = std::clamp<Single>(g_.yRaton + dy, g_.yMin, g_.yMax);
+        f_.moverPunto(k, g_.arrastrando, g_.xRaton, g_.yRaton, g_.xAnterior, g_.yAnterior);
+        g_.oMostrar->imprimirPunto(k, colorFilaElegida);
+    }
+
+    void soltar(int i, bool devolver) override {
+        const Integer k = punto(i);
+        if (devolver && g_.arrastrando == -1) {
+            const Single Xold = g_.xObs(k);
+            const Single Yold = g_.yObs(k);
+            g_.xObs(k) = x0_;
+            g_.yObs(k) = y0_;
+            f_.Shape1(k).setLeft(izquierda0_);
+            f_.Shape1(k).setTop(arriba0_);
+            f_.refrescarPuntoMovido(k, Xold, Yold);
+        }
+        g_.arrastrando = 0;
+        g_.listaSinResaltar = 1;
+        resaltar(i, true);
+    }
+
+    QString nombre(int i) const override {
+        const Integer k = punto(i);
+        return QStringLiteral("Punto %1 de %2: %3, %4")
+            .arg(k)
+            .arg(g_.nPuntos)
+            .arg(valor(i),
+                 g_.activo(k) == 1 ? QStringLiteral("en uso") : QStringLiteral("eliminado"));
+    }
+
+    QString valor(int i) const override {
+        const Integer k = punto(i);
+        return QStringLiteral("x %1, y %2")
+            .arg(QString::fromStdString(formatear(g_.xObs(k), Formato::Entero)),
+                 QString::fromStdString(formatear(g_.yObs(k), Formato::Entero)));
+    }
+
+private:
+    static Integer punto(int i) { return static_cast<Integer>(i + 1); }
+
+    Form1& f_;
+    Globales& g_;
+    Single x0_ = 0, y0_ = 0;
+    double izquierda0_ = 0, arriba0_ = 0;
+};
+
+namespace {
+
+bool esFlecha(int k) {
+    return k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
+}
+
+// Left and Down go back, Right and Up forward.
+int sentido(int k) {
+    return k == Qt::Key_Left || k == Qt::Key_Down ? -1 : 1;
+}
+
+bool esAccion(int k) {
+    return k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter;
+}
+
+constexpr int kShift = 1;
+
+} // namespace
+
+void Form1::conectarTeclado() {
+    puntos_ = std::make_unique<PuntosDelPlano>(*this);
+    asideros_.insert(asideros_.begin(), puntos_.get());
+
+    connect(Picture1, &PictureBox::KeyDown, this, &Form1::Picture1_KeyDown);
+    connect(Picture2, &PictureBox::KeyDown, this, &Form1::Picture2_KeyDown);
+    connect(Picture1, &PictureBox::LostFocus, this, &Form1::Picture_LostFocus);
+    connect(Picture2, &PictureBox::LostFocus, this, &Form1::Picture_LostFocus);
+    for (int i = Image1.LBound(); i <= Image1.UBound(); ++i) {
+        const Integer k = static_cast<Integer>(i);
+        connect(&Image1(i), &Image::KeyDown, this,
+                [this, k](int& c, int s) { Image1_KeyDown(k, c, s); });
+        connect(&Image1(i), &Image::KeyUp, this,
+                [this, k](int& c, int s) { Image1_KeyUp(k, c, s); });
+        connect(&Image1(i), &Image::LostFocus, this, &Form1::soltarHerramientaTecla);
+        Image1(i).setFocusPolicy(i == 0 ? Qt::TabFocus : Qt::NoFocus);
+    }
+    for (int i = Image2.LBound(); i <= Image2.UBound(); ++i) {
+        const Integer k = static_cast<Integer>(i);
+        connect(&Image2(i), &Image::KeyDown, this,
+                [this, k](int& c, int s) { Image2_KeyDown(k, c, s); });
+        Image2(i).setFocusPolicy(Qt::TabFocus);
+    }
+
+    // Tab order: the plot, the list, the tool row (one stop), the entries,
+    // the residual view's check box, the help icons.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    Picture2->setFocusPolicy(Qt::TabFocus);
+    std::vector<QWidget*> orden{Picture1, Picture2};
+    for (Image* i : Image1) {
+        orden.push_back(i);
+    }
+    for (TextBox* t : {&Text2(10), &Text1(9), &Text4(0), &Text4(1), &Text4(6)}) {
+        orden.push_back(t);
+    }
+    orden.push_back(Check1);
+    for (Image* i : Image2) {
+        orden.push_back(i);
+    }
+    for (std::size_t k = 1; k < orden.size(); ++k) {
+        setTabOrder(orden[k - 1], orden[k]);
+    }
+
+    // F10 puts the menu bar under the keyboard at its first entry.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        QMenuBar* barra = menuBar();
+        barra->setFocus(Qt::MenuBarFocusReason);
+        barra->setActiveAction(barra->actions().value(0));
+    });
+    FocoVisible::instalar();
+}
+
+// ---------------------------------------------------------------------------
+// Choosing.
+
+void Form1::agregarAsideros(Asideros& a) {
+    if (std::find(asideros_.begin(), asideros_.end(), &a) == asideros_.end()) {
+        asideros_.push_back(&a);
+    }
+}
+
+void Form1::quitarAsideros(Asideros& a) {
+    if (elegido_.conjunto == &a) {
+        olvidarEleccion();
+    }
+    std::erase(asideros_, &a);
+}
+
+bool Form1::eleccionValida() const {
+    return elegido_.conjunto != nullptr && elegido_.i >= 0 &&
+           elegido_.i < elegido_.conjunto->cantidad();
+}
+
+void Form1::elegir(Eleccion e) {
+    if (tomado_) {
+        return;
+    }
+    if (eleccionValida()) {
+        elegido_.conjunto->resaltar(elegido_.i, false);
+    }
+    elegido_ = e;
+    e.conjunto->resaltar(e.i, true);
+    // A screen reader follows the chosen item as the focused child.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent ev(e.conjunto == puntos_.get() && Picture2->hasFocus() ? Picture2
+                                                                                : Picture1,
+                            QAccessible::Focus);
+        ev.setChild(e.i);
+        QAccessible::updateAccessibility(&ev);
+    }
+}
+
+// Drops a grabbed item where it is and shows the choice as usual again.
+void Form1::olvidarEleccion() {
+    if (eleccionValida()) {
+        if (tomado_) {
+            elegido_.conjunto->soltar(elegido_.i, false);
+        }
+        elegido_.conjunto->resaltar(elegido_.i, false);
+    }
+    if (tomado_) {
+        tomado_ = false;
+        anunciar();
+    }
+    elegido_ = Eleccion{};
+}
+
+// The next (paso 1) or previous (-1) item in order of x over every set, or
+// the first or last with `extremo`; without a choice, the first or the last.
+void Form1::elegirEnOrden(int paso, bool extremo) {
+    std::vector<Eleccion> todos;
+    for (Asideros* a : asideros_) {
+        for (int i = 0; i < a->cantidad(); ++i) {
+            todos.push_back({a, i});
+        }
+    }
+    if (todos.empty()) {
+        return;
+    }
+    std::stable_sort(todos.begin(), todos.end(), [](const Eleccion& p, const Eleccion& q) {
+        return p.conjunto->x(p.i) < q.conjunto->x(q.i);
+    });
+    const auto actual = std::find_if(todos.begin(), todos.end(), [this](const Eleccion& e) {
+        return e.conjunto == elegido_.conjunto && e.i == elegido_.i;
+    });
+    const int n = static_cast<int>(todos.size());
+    int j = paso > 0 ? 0 : n - 1;
+    if (!extremo && actual != todos.end()) {
+        j = std::clamp(static_cast<int>(actual - todos.begin()) + paso, 0, n - 1);
+    }
+    elegir(todos[static_cast<std::size_t>(j)]);
+}
+
+void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
+    if (!existeMuestra()) {
+        return;
+    }
+    if (tomado_ && (g.arrastrando != -1 || !eleccionValida())) {
+        tomado_ = false; // the mouse or a new sample ended the grab
+    }
+    const int k = KeyCode;
+    if (tomado_) {
+        const Single paso = (Shift & kShift) != 0 ? 5.0f : 1.0f;
+        if (esFlecha(k)) {
+            const bool enX = k == Qt::Key_Left || k == Qt::Key_Right;
+            const Single d = paso * static_cast<Single>(sentido(k));
+            elegido_.conjunto->mover(elegido_.i, enX ? d : 0.0f, enX ? 0.0f : d);
+        } else if (esAccion(k) || k == Qt::Key_Escape) {
+            tomado_ = false;
+            elegido_.conjunto->soltar(elegido_.i, k == Qt::Key_Escape);
+            anunciar();
+        } else if (k != Qt::Key_Home && k != Qt::Key_End) {
+            return;
+        }
+        KeyCode = 0;
+        return;
+    }
+    if (esFlecha(k) || k == Qt::Key_Home || k == Qt::Key_End) {
+        const bool extremo = k == Qt::Key_Home || k == Qt::Key_End || !eleccionValida();
+        elegirEnOrden(k == Qt::Key_Home ? 1 : k == Qt::Key_End ? -1 : sentido(k), extremo);
+    } else if (esAccion(k) && eleccionValida()) {
+        tomado_ = true;
+        elegido_.conjunto->tomar(elegido_.i);
+    } else if (k == Qt::Key_Delete || k == Qt::Key_Insert) {
+        eliminarElegido(k == Qt::Key_Delete ? 0 : 1);
+    } else {
+        return;
+    }
+    KeyCode = 0;
+}
+
+// The list chooses in the order of its rows, point by point.
+void Form1::Picture2_KeyDown(int& KeyCode, int) {
+    if (!existeMuestra()) {
+        return;
+    }
+    const int k = KeyCode;
+    const int n = puntos_->cantidad();
+    if (esFlecha(k) || k == Qt::Key_Home || k == Qt::Key_End) {
+        // The rows run down: Down and Right go to the next point.
+        const bool adelante = k == Qt::Key_Down || k == Qt::Key_Right || k == Qt::Key_Home;
+        int j = adelante ? 0 : n - 1;
+        if (esFlecha(k) && elegido_.conjunto == puntos_.get() && eleccionValida()) {
+            j = std::clamp(elegido_.i + (adelante ? 1 : -1), 0, n - 1);
+        }
+        elegir({puntos_.get(), j});
+    } else if (k == Qt::Key_Delete || k == Qt::Key_Insert) {
+        eliminarElegido(k == Qt::Key_Delete ? 0 : 1);
+    } else {
+        return;
+    }
+    KeyCode = 0;
+}
+
+void Form1::Picture_LostFocus() {
+    olvidarEleccion();
+}
+
+// Delete and Insert act as the pop-up's two commands on the chosen point.
+void Form1::eliminarElegido(Integer Index) {
+    if (elegido_.conjunto != puntos_.get() || !eleccionValida()) {
+        return;
+    }
+    const int i = elegido_.i;
+    g.puntoSel = static_cast<Integer>(i + 1);
+    Label5_Click(Index);
+    puntos_->resaltar(i, true);
+}
+
+// ---------------------------------------------------------------------------
+// The tool row: one Tab stop whose arrows move the focus from tool to tool;
+// a held Space is a held button.
+
+void Form1::elegirHerramienta(int k) {
+    if (!Image1.contiene(k)) {
+        return;
+    }
+    soltarHerramientaTecla();
+    Image1(k).setFocusPolicy(Qt::TabFocus);
+    Image1(k).setFocus(Qt::OtherFocusReason);
+    for (int j = Image1.LBound(); j <= Image1.UBound(); ++j) {
+        if (j != k) {
+            Image1(j).setFocusPolicy(Qt::NoFocus);
+        }
+    }
+}
+
+void Form1::Image1_KeyDown(Integer Index, int& KeyCode, int) {
+    const int k = KeyCode;
+    if (k == Qt::Key_Space) {
+        // A held key repeats its press: the tool is already working.
+        if (herramientaTecla_ < 0) {
+            herramientaTecla_ = Index;
+            Image1_MouseDown(Index, PictureBox::Izquierdo, 0, 0, 0);
+        }
+    } else if (esFlecha(k)) {
+        elegirHerramienta(Index + sentido(k));
+    } else if (k == Qt::Key_Home || k == Qt::Key_End) {
+        elegirHerramienta(k == Qt::Key_Home ? Image1.LBound() : Image1.UBound());
+    } else {
+        return;
+    }
+    KeyCode = 0;
+}
+
+void Form1::Image1_KeyUp(Integer, int& KeyCode, int) {
+    if (KeyCode == Qt::Key_Space) {
+        KeyCode = 0;
+        soltarHerramientaTecla();
+    }
+}
+
+void Form1::soltarHerramientaTecla() {
+    if (herramientaTecla_ < 0) {
+        return;
+    }
+    const Integer k = herramientaTecla_;
+    herramientaTecla_ = -1;
+    Image1_MouseUp(k, PictureBox::Izquierdo, 0, 0, 0);
+}
+
+void Form1::Image2_KeyDown(Integer Index, int& KeyCode, int) {
+    if (esAccion(KeyCode)) {
+        KeyCode = 0;
+        Image2_Click(Index);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Escape and the announcements.
+
+bool Form1::cerrarAbiertos() {
+    bool alguno = false;
+    const auto cerrar = [&alguno](QWidget& w) {
+        if (w.isVisibleTo(w.parentWidget())) {
+            w.setVisible(false);
+            alguno = true;
+        }
+    };
+    for (PictureBox* p : Picture3) {
+        cerrar(*p);
+    }
+    if (Frame6->Visible()) {
+        cerrar(*Frame6);
+        if (puntoValido(g.puntoSel)) {
+            g.oMostrar->imprimirPunto(g.puntoSel, colorFilaNormal(g, g.puntoSel));
+        }
+    }
+    cerrar(*List6);
+    cerrar(*List3);
+    return alguno;
+}
+
+void Form1::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && cerrarAbiertos()) {
+        e->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+// "Pendiente 1,23; R² 67 %; 12 puntos en uso", with the numbers as their
+// boxes show them, in the plot's description, which a screen reader is told
+// has changed.
+void Form1::anunciar() {
+    if (!existeMuestra()) {
+        return;
+    }
+    anuncio_ = QStringLiteral("Pendiente %1; R² %2 %; %3 puntos en uso")
+                   .arg(Text1(1).Text().trimmed(), Text1(14).Text().trimmed())
+                   .arg(g.nActivos);
+    Picture1->setAccessibleDescription(anuncio_);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent ev(Picture1, QAccessible::Alert);
+        QAccessible::updateAccessibility(&ev);
+    }
+}
+
+} // namespace rectaviva
