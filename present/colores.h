@@ -25,5 +25,7 @@ inline const QColor colorResiduo{102, 0, 153};        ///< residual segments, th
 inline const QColor colorCuadrado{102, 0, 153, 56};   ///< the squares' translucent fill
 inline const QColor colorRegresion{0, 0, 220};        ///< SCReg's part of the decomposition
 inline const QColor colorHueco{0, 0, 0, 0};           ///< a hollow marker's fill
+inline const QColor colorMiRecta{0, 110, 80};         ///< the student's own line and its handles
+inline const QColor colorDesviaciones{0, 0, 0};       ///< the dashed line of standard deviations
 
 } // namespace rectaviva

@@ -22,6 +22,21 @@ void ponerRectangulo(Shape& s, const Rectangulo& r) {
 
 } // namespace
 
+Segmento mostrar::segmentoDelPunto(Integer k, Single a, Single b) const {
+    const Shape& m = p_.Shape1(k);
+    return segmentoResiduo(S(m.Left() + m.Width() / 2), S(m.Top() - m.Height() / 2), a, b);
+}
+
+void mostrar::ponerCuadrado(Integer k, const Segmento& s, bool ver) {
+    if (r_ == nullptr) {
+        return;
+    }
+    const Escala plano = p_.Picture1.escala();
+    ponerRectangulo(r_->Shape5(k), ver ? cuadradoResiduo(g_, s, plano.pixelesPorUnidadX(),
+                                                         -plano.pixelesPorUnidadY())
+                                       : Rectangulo{});
+}
+
 void mostrar::colorearResiduo(Integer k) {
     if (r_ == nullptr) {
         return;
@@ -45,22 +60,17 @@ void mostrar::mostrarResiduos() {
         return;
     }
     PantallaResiduos& r = *r_;
-    const Escala plano = p_.Picture1.escala();
     const bool cuadrados = r.Check1.Value();
     for (int k = 1; k <= maxPuntos; ++k) {
-        const Shape& m = p_.Shape1(k);
         const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1 && !std::isnan(g_.residuo(k));
         Segmento s;
         if (enUso) {
-            s = segmentoResiduo(S(m.Left() + m.Width() / 2), S(m.Top() - m.Height() / 2),
-                                g_.intercepto, g_.pendiente);
+            s = segmentoDelPunto(static_cast<Integer>(k), g_.intercepto, g_.pendiente);
             r.Line15(k).setExtremos(s.x1, s.y1, s.x2, s.y2);
             colorearResiduo(static_cast<Integer>(k));
         }
         r.Line15(k).setVisible(s.visible);
-        ponerRectangulo(r.Shape5(k), cuadrados ? cuadradoResiduo(g_, s, plano.pixelesPorUnidadX(),
-                                                                 -plano.pixelesPorUnidadY())
-                                               : Rectangulo{});
+        ponerCuadrado(static_cast<Integer>(k), s, cuadrados);
     }
 
     // The residual plot: points in use filled, deleted points hollow.

@@ -61,6 +61,9 @@ void Form1::componer() {
     Frame7 = new Frame(Cliente, QStringLiteral("Frame7"));
     Frame7->Move(3000, 10200, 6975, 2775);
     componerFrame7();
+    Frame8 = new Frame(Cliente, QStringLiteral("Frame8"));
+    Frame8->Move(3000, 10200, 6975, 2775);
+    componerFrame8();
 
     componerLaminas();
     componerListas();
@@ -77,6 +80,7 @@ void Form1::componerMenus() {
     mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), QStringLiteral("Predicción"));
     mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), QStringLiteral("Bandas de confianza 95%"));
     mnuRes = new Menu(*mnuVe, QStringLiteral("mnuRes"), QStringLiteral("Residuos"));
+    mnuMia = new Menu(*mnuVe, QStringLiteral("mnuMia"), QStringLiteral("Mi recta"));
     mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
     mnuAmp->setCheckable(true);
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
@@ -127,6 +131,13 @@ void Form1::componerPlano() {
         l->setVisible(false);
         Line15.agregar(k, l);
     }
+    // The student's own line and the line of standard deviations, hidden
+    // until "Mi recta" is on.
+    Line16 = linea(*Picture1, QStringLiteral("Line16"), 0, 0, 0, 0, colorMiRecta, 3);
+    Line16->setVisible(false);
+    Line17 = linea(*Picture1, QStringLiteral("Line17"), 0, 0, 0, 0, colorDesviaciones, 2);
+    Line17->setBorderStyle(Line::Trazo::Guiones);
+    Line17->setVisible(false);
     for (int k = 0; k <= 51; ++k) {
         Shape* s = Picture1->agregarShape(nombre("Shape1", k));
         s->setForma(Shape::Forma::Circulo);
@@ -137,7 +148,19 @@ void Form1::componerPlano() {
         Shape1.agregar(k, s);
     }
 
+    // The own line's handles lie above the markers, which still take a press first.
+    for (int k = 0; k <= 1; ++k) {
+        Shape* s = Picture1->agregarShape(nombre("Shape8", k));
+        s->setForma(Shape::Forma::Circulo);
+        s->setFillColor(colorMiRecta);
+        s->setBorderColor(RGB(0, 0, 0));
+        s->setVisible(false);
+        Shape8.agregar(k, s);
+    }
+
     ayuda(Picture1, Image2, 0, 120, 120);
+    // Sheet 9 has no panel of its own yet; its icon stays hidden beside sheet 0's.
+    ayuda(Picture1, Image2, 9, 420, 120)->setVisible(false);
 
     Frame6 = new Frame(Picture1, QStringLiteral("Frame6"));
     Frame6->Move(3600, 720, 1215, 495);

@@ -41,6 +41,9 @@ void Form1::Form_Load() {
     pantallaResiduos_ = std::make_unique<PantallaResiduos>(
         PantallaResiduos{Line15, Shape5, *Picture4, Shape6, Shape7, Text5, *Check1});
     mostrar_->setResiduos(pantallaResiduos_.get());
+    pantallaMiRecta_ = std::make_unique<PantallaMiRecta>(
+        PantallaMiRecta{*Line16, *Line17, Shape8, Label7, Text6, *Check2});
+    mostrar_->setMiRecta(pantallaMiRecta_.get());
     g.oMostrar = mostrar_.get();
 
     g.oTablas->tablaT(g.valoresT);
@@ -56,6 +59,7 @@ void Form1::Form_Load() {
     mnuPr->setEnabled(false);
     mnuBan->setEnabled(false);
     mnuRes->setEnabled(false);
+    mnuMia->setEnabled(false);
     conectarEventos();
 }
 
@@ -68,6 +72,12 @@ void Form1::conectarEventos() {
     connect(mnuBan, &Menu::Click, this, &Form1::mnuBan_Click);
     connect(mnuRes, &Menu::Click, this, &Form1::mnuRes_Click);
     connect(Check1, &CheckBox::Click, this, &Form1::Check1_Click);
+    connect(mnuMia, &Menu::Click, this, &Form1::mnuMia_Click);
+    connect(Check2, &CheckBox::Click, this, &Form1::Check2_Click);
+    for (int i : {mostrarMinimos, probarOtraVez}) {
+        const Integer k = static_cast<Integer>(i);
+        connect(&Label7(i), &Label::Click, this, [this, k] { Label7_Click(k); });
+    }
 
     // The entry boxes: each array's Change and KeyPress with the box's index.
     const auto conectarCajas = [this](Matriz<TextBox>& cajas, void (Form1::*cambio)(Integer),

@@ -6,6 +6,8 @@
 #include "lectura.h"
 #include "redondeo.h"
 
+#include <algorithm>
+
 namespace rectaviva {
 
 namespace {
@@ -77,6 +79,8 @@ void Form1::mnuGene_Click() {
     mnuPr->setEnabled(true);
     mnuBan->setEnabled(true);
     mnuRes->setEnabled(true);
+    mnuMia->setEnabled(true);
+    empezarMiRecta();
 }
 
 void Form1::Text2_Change(Integer Index) {
@@ -101,6 +105,7 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
         ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
         g.listaSinResaltar = 1;
         serieTamano();
+        empezarMiRecta();
     }
     g.tamanoEditado = 0;
     Text2(10).setText(QString::number(g.nPuntos));
@@ -121,6 +126,7 @@ void Form1::Text1_KeyPress(Integer, int& KeyAscii) {
         if (existeMuestra()) {
             g.oCalculos->Intervalos(g.nivelConf);
             g.oMostrar->mostrarInt();
+            g.oMostrar->mostrarMiRecta();
         }
     }
     g.nivelConfEditado = 0;
@@ -170,8 +176,21 @@ void Form1::dejarResiduos() {
     }
 }
 
+// The own line's mode ends when another panel takes its place, leaving the
+// fitted line and its boxes as though it had never been on.
+void Form1::dejarMiRecta() {
+    Frame8->setVisible(false);
+    if (g.miRectaActiva == 1) {
+        g.miRectaActiva = 0;
+        g.miRectaRevelada = 0;
+        g.asaTomada = 0;
+        g.oMostrar->dejarMiRecta();
+    }
+}
+
 void Form1::mnuAv_Click() {
     dejarResiduos();
+    dejarMiRecta();
     Frame3->setVisible(true);
     Frame5->setVisible(false);
     g.prediccionActiva = 0;
@@ -180,6 +199,7 @@ void Form1::mnuAv_Click() {
 
 void Form1::mnuPr_Click() {
     dejarResiduos();
+    dejarMiRecta();
     Frame5->setVisible(true);
     Frame3->setVisible(false);
     g.prediccionActiva = 1;
@@ -207,6 +227,7 @@ void Form1::mnuBan_Click() {
 // Like "Análisis de varianza", the residual panel turns the prediction view
 // off; its segments join the plot.
 void Form1::mnuRes_Click() {
+    dejarMiRecta();
     Frame7->setVisible(true);
     Frame3->setVisible(false);
     Frame5->setVisible(false);
@@ -223,6 +244,46 @@ void Form1::Check1_Click() {
     if (existeMuestra()) {
         g.oMostrar->mostrarResiduos();
     }
+}
+
+// Like "Residuos", the own line's panel turns the prediction view off.
+void Form1::mnuMia_Click() {
+    dejarResiduos();
+    Frame8->setVisible(true);
+    Frame3->setVisible(false);
+    Frame5->setVisible(false);
+    g.prediccionActiva = 0;
+    g.oMostrar->ocultarGrafPred();
+    if (g.miRectaActiva != 1) {
+        g.miRectaActiva = 1;
+        empezarMiRecta();
+    }
+}
+
+void Form1::empezarMiRecta() {
+    if (g.miRectaActiva != 1 || !existeMuestra()) {
+        return;
+    }
+    g.miRectaRevelada = 0;
+    g.asaTomada = 0;
+    const Single y = std::clamp(g.mediaY, static_cast<Single>(g.yMin), static_cast<Single>(g.yMax));
+    g.yAsa(0) = y;
+    g.yAsa(1) = y;
+    serieMiRecta();
+}
+
+void Form1::Check2_Click() {
+    if (existeMuestra()) {
+        g.oMostrar->mostrarMiRecta();
+    }
+}
+
+void Form1::Label7_Click(Integer Index) {
+    if (g.miRectaActiva != 1 || !existeMuestra()) {
+        return;
+    }
+    g.miRectaRevelada = Index == mostrarMinimos ? 1 : 0;
+    g.oMostrar->mostrarMiRecta();
 }
 
 void Form1::Image2_Click(Integer Index) {

@@ -17,11 +17,16 @@
 // | mnuBan_Click                | bandas, mostrarBandas                       |
 // | mnuRes_Click                | residuos, mostrarResiduos                   |
 // | Check1_Click (Cuadrados)    | mostrarResiduos                             |
+// | mnuMia_Click, a handle step | serieMiRecta                                |
+// | Check2_Click, Label7_Click  | mostrarMiRecta                              |
 // | Picture2_MouseUp            | listarPuntos                                |
 //
 // The residual view plugs in like the bands: `residuos` right after each fit
 // and `mostrarResiduos` once the analysis of variance is known, both doing
-// nothing while the view is off.
+// nothing while the view is off. The student's own line plugs in the same
+// way: its sum of squares (`sumaCuadradosRecta`, constant work) right after
+// each fit, and `mostrarMiRecta` last, since while the answer is hidden it
+// hides the fitted line and covers the boxes that the calls before it filled.
 //
 // Calls that repeat on purpose: Calcula already ends with the intervals at
 // nivelConf, and Mostrar already fills the interval boxes, so the explicit
@@ -41,6 +46,7 @@ void Form1::serieAjusteYTablas() {
     c.sumas();
     c.Calcula();
     c.residuos();
+    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     c.Intervalos(g.nivelConf);
@@ -48,6 +54,7 @@ void Form1::serieAjusteYTablas() {
     c.Anova();
     m.mostrarAnova();
     m.mostrarResiduos();
+    m.mostrarMiRecta();
 }
 
 // The full refresh, after a new sample.
@@ -72,6 +79,7 @@ void Form1::serieListaYAjuste() {
     c.sumas();
     c.Calcula();
     c.residuos();
+    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     m.Barras();
@@ -90,6 +98,7 @@ void Form1::serieAnovaYVistas() {
     m.mostrarPred();
     m.mostrarGrafPred();
     m.mostrarResiduos();
+    m.mostrarMiRecta();
 }
 
 void Form1::serieTamano() {
@@ -124,6 +133,7 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     c.resumas(idx, Xold, Yold);
     c.Calcula();
     c.residuos();
+    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
     m.Mostrar();
     m.Barras();
     c.Anova();
@@ -135,6 +145,17 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     m.mostrarPred();
     m.mostrarGrafPred();
     m.mostrarResiduos();
+    m.mostrarMiRecta();
+}
+
+// The own line after its handles moved: its intercept and slope from the
+// handles, its sum of squares, its display. The fit stands.
+void Form1::serieMiRecta() {
+    const Recta r = rectaPorAsas(g);
+    g.aMiRecta = r.a;
+    g.bMiRecta = r.b;
+    g.oCalculos->sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
+    g.oMostrar->mostrarMiRecta();
 }
 
 } // namespace rectaviva

@@ -134,6 +134,10 @@ void Line::setBorderWidth(int pixeles) {
     ancho_ = std::max(1, pixeles);
     repintar();
 }
+void Line::setBorderStyle(Trazo t) {
+    trazo_ = t;
+    repintar();
+}
 
 namespace {
 
@@ -182,7 +186,9 @@ void Line::pintar(QPainter& p, const Escala& e) const {
     if (!recortar(a, b, area)) {
         return;
     }
-    p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
+    // Dashes are flat-capped so that the gaps stay as long as the dashes.
+    p.setPen(trazo_ == Trazo::Guiones ? QPen(color_, ancho, Qt::DashLine, Qt::FlatCap)
+                                      : QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
 }
 
