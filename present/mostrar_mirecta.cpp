@@ -118,6 +118,10 @@ void mostrar::dejarMiRecta() {
     for (int k = 1; k <= maxPuntos; ++k) {
         ponerCuadrado(static_cast<Integer>(k), Segmento{}, false);
     }
+    // The panel's boxes empty, as they were before the mode was first on.
+    for (TextBox* t : q_->Text6) {
+        t->setText(QString());
+    }
     verRecta(true);
 }
 

@@ -282,8 +282,12 @@ void Form1::Label7_Click(Integer Index) {
     if (g.miRectaActiva != 1 || !existeMuestra()) {
         return;
     }
-    g.miRectaRevelada = Index == mostrarMinimos ? 1 : 0;
-    g.oMostrar->mostrarMiRecta();
+    if (Index == mostrarMinimos) {
+        g.miRectaRevelada = 1;
+        g.oMostrar->mostrarMiRecta();
+    } else {
+        empezarMiRecta();
+    }
 }
 
 void Form1::Image2_Click(Integer Index) {

@@ -158,12 +158,12 @@ void Form1::componerFrame8() {
                 {{"Mi recta", 2520, 30, 2775, 330, cen, 11.25, true},
                  {"ŷ = a + b x", 120, 420, 4000, 330, izq, 11.25, true},
                  {"Suma de cuadrados de mi recta", 120, 840, 3000, 255, der, 9, false},
-                 {"SCErr de la recta de mínimos cuadrados", 120, 1200, 3000, 255, der, 9, false},
-                 {"", 120, 1560, 6735, 300, izq, 9, true},
+                 {"SCErr de mínimos cuadrados", 120, 1200, 3000, 255, der, 9, false},
+                 {"", 120, 1540, 6735, 480, izq, 9, true},
                  {"La recta de mínimos cuadrados es menos empinada que la de las desviaciones "
                   "estándar cuando |r| < 1: es el efecto de regresión. Muchas rectas trazadas a "
                   "ojo siguen la segunda.",
-                  120, 1900, 6735, 800, izq, 9, false},
+                  120, 2040, 6735, 720, izq, 9, false},
                  {"Mostrar la recta de mínimos cuadrados", 4320, 780, 2535, 540, izq, 9, false},
                  {"Probar otra vez", 4320, 780, 2535, 300, izq, 9, false}});
     Label7(efectoRegresion).setWordWrap(true);
