@@ -114,14 +114,22 @@ void mostrar::llenarIntervalos() {
     ponerValor(T(8), g_.lsPendiente,
                g_.lsPendiente > 99 ? Formato::UnDecimal : Formato::DosDecimales);
     ponerValor(T(9), g_.nivelConf, Formato::Entero);
-    ponerRecta();
+    ponerCoeficientes();
+}
+
+void mostrar::ponerCoeficientes() {
+    ponerValor(p_.Text1(0), g_.intercepto, Formato::DosDecimales);
+    ponerValor(p_.Text1(1), g_.pendiente, Formato::DosDecimales);
+}
+
+void mostrar::ponerAjuste() {
+    ponerValor(p_.Text1(14), g_.R2, Formato::Entero);
+    ponerValor(p_.Text2(6), g_.correlacion, Formato::DosDecimales);
 }
 
 void mostrar::ponerRecta() {
-    ponerValor(p_.Text1(0), g_.intercepto, Formato::DosDecimales);
-    ponerValor(p_.Text1(1), g_.pendiente, Formato::DosDecimales);
-    ponerValor(p_.Text1(14), g_.R2, Formato::Entero);
-    ponerValor(p_.Text2(6), g_.correlacion, Formato::DosDecimales);
+    ponerCoeficientes();
+    ponerAjuste();
 }
 
 void mostrar::Mostrar() {
@@ -131,6 +139,7 @@ void mostrar::Mostrar() {
     poner(T1(11), formatearEstadistico(g_.tPendiente, punto_));
     ponerValor(T1(12), g_.pIntercepto, Formato::DosDecimales);
     ponerValor(T1(13), g_.pPendiente, Formato::DosDecimales);
+    ponerAjuste();
 
     Matriz<TextBox>& T2 = p_.Text2;
     ponerValor(T2(0), g_.mediaX, Formato::DosDecimales);

@@ -103,7 +103,10 @@ private:
     void poner(TextBox& t, const std::string& texto);
     void ponerValor(TextBox& t, Single v, Formato f);
     void llenarIntervalos();
-    // The boxes that give the fitted line away: intercept, slope, R², correlation.
+    // The boxes that give the fitted line away: intercept and slope (filled
+    // with the intervals), R² and correlation (with the other statistics).
+    void ponerCoeficientes();
+    void ponerAjuste();
     void ponerRecta();
     void verRecta(bool ver);
     // Point k's residual segment from the line a + b·x, from its marker's centre.

@@ -55,11 +55,12 @@ void Form1::generarPuntos(const Integer& n) {
 }
 
 void Form1::nuevaMuestraEmpieza() {
-    // A new sample ends whatever acted on the old one: a held tool, a drag,
-    // an open pop-up for one of its points.
+    // A new sample ends whatever acted on the old one: a held tool, a drag
+    // of a point or a handle, an open pop-up for one of its points.
     terminarHerramienta();
     Timer1->setEnabled(false);
     g.arrastrando = 0;
+    g.asaTomada = 0;
     Frame6->setVisible(false);
 }
 
@@ -72,6 +73,7 @@ void Form1::mnuGene_Click() {
     g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
     mostrarPaneles();
     serieGenerar();
+    empezarMiRecta();
     g.nivelConfEditado = 0;
     g.tamanoEditado = 0;
     // The views can act once a sample exists.
@@ -80,7 +82,6 @@ void Form1::mnuGene_Click() {
     mnuBan->setEnabled(true);
     mnuRes->setEnabled(true);
     mnuMia->setEnabled(true);
-    empezarMiRecta();
 }
 
 void Form1::Text2_Change(Integer Index) {
