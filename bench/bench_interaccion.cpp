@@ -7,6 +7,9 @@
 //   (the point moved, the fit recomputed, the panels redrawn) followed by a
 //   synchronous repaint of the whole window.
 // - PasoArrastreSinPintar: the tick alone, to show how the time divides.
+// - PasoArrastreMiRecta/asa/cuadrados: the drag tick and repaint with "Mi
+//   recta" on, for a handle of the own line (asa 0) or a point (asa 1), with
+//   its squares hidden (0) or shown (1).
 #include "Form1.h"
 
 #include <QApplication>
@@ -114,14 +117,30 @@ BENCHMARK(HerramientaSostenida)->Unit(benchmark::kMillisecond)->UseRealTime()->I
 
 // Picks point 25 with a left press on its marker and leaves the drag state
 // on, with the timer itself stopped: the benchmark calls the tick.
-bool empezarArrastre(Form1& f) {
-    if (!prepararNube(f, true)) {
-        return false;
-    }
+bool tomarPunto(Form1& f) {
     f.Picture1_MouseDown(1, 0, static_cast<float>(f.Shape1(25).Left()),
                          static_cast<float>(f.Shape1(25).Top()));
     f.Timer1->setEnabled(false);
     return f.g.arrastrando == -1 && f.g.puntoSel == 25;
+}
+
+bool empezarArrastre(Form1& f) {
+    return prepararNube(f, true) && tomarPunto(f);
+}
+
+// Ticks of the drag timer with the mouse moving up and down the column x,
+// so that every box changes, each followed by a repaint when asked.
+void ticks(benchmark::State& estado, Form1& f, float x, bool pintar) {
+    int paso = 0;
+    for (auto _ : estado) {
+        f.g.xRaton = x;
+        f.g.yRaton = static_cast<Single>(-30 + (paso++ % 120));
+        f.Timer1_Timer();
+        if (pintar) {
+            f.repaint();
+        }
+    }
+    f.Picture1_MouseUp(1, 0, f.g.xRaton, f.g.yRaton);
 }
 
 void pasoArrastre(benchmark::State& estado, bool pintar) {
@@ -132,17 +151,7 @@ void pasoArrastre(benchmark::State& estado, bool pintar) {
         estado.SkipWithError("no se pudo tomar el punto 25");
         return;
     }
-    int paso = 0;
-    for (auto _ : estado) {
-        // The mouse moves up and down a column, so every box changes.
-        f.g.xRaton = 30.0f;
-        f.g.yRaton = static_cast<Single>(-30 + (paso++ % 120));
-        f.Timer1_Timer();
-        if (pintar) {
-            f.repaint();
-        }
-    }
-    f.Picture1_MouseUp(1, 0, f.g.xRaton, f.g.yRaton);
+    ticks(estado, f, 30.0f, pintar);
 }
 
 void PasoArrastre(benchmark::State& estado) {
@@ -154,5 +163,39 @@ void PasoArrastreSinPintar(benchmark::State& estado) {
     pasoArrastre(estado, false);
 }
 BENCHMARK(PasoArrastreSinPintar)->Unit(benchmark::kMicrosecond);
+
+// "Mi recta" on with the bands on: one tick dragging the own line's right
+// handle (first argument 0) or point 25 (1), with the squares hidden (second
+// argument 0) or shown (1), then the repaint.
+void PasoArrastreMiRecta(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    const bool asa = estado.range(0) == 0;
+    bool listo = prepararNube(f, true);
+    f.mnuMia->accion()->trigger();
+    f.Check2->setValue(estado.range(1) == 1);
+    f.Check2_Click();
+    if (asa) {
+        const Shape& s = f.Shape8(1);
+        f.Picture1_MouseDown(1, 0, static_cast<float>(s.Left() + s.Width() / 2),
+                             static_cast<float>(s.Top() - s.Height() / 2));
+        f.Timer1->setEnabled(false);
+        listo = listo && f.g.asaTomada == 2;
+    } else {
+        listo = listo && tomarPunto(f);
+    }
+    if (!listo || f.g.miRectaActiva != 1) {
+        estado.SkipWithError("no se pudo tomar el asa o el punto con Mi recta");
+        return;
+    }
+    ticks(estado, f, asa ? 80.0f : 30.0f, true);
+}
+BENCHMARK(PasoArrastreMiRecta)
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

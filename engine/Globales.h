@@ -50,6 +50,10 @@ inline constexpr Integer maxPuntos = RangoMuestra::hi;
 // its own sign. It lies beyond the t table's sentinel, so its p-value is 0.
 inline constexpr Single guarda = 100000.0f;
 
+// The abscissae of the two handles of the student's own line.
+inline constexpr Single xAsaIzquierda = -20.0f;
+inline constexpr Single xAsaDerecha = 80.0f;
+
 struct Globales {
     Globales() = default;
     Globales(const Globales&) = delete;
@@ -113,6 +117,11 @@ struct Globales {
     Single aSin = 0, bSin = 0; ///< intercept and slope without the point given to ajusteSin
     Single scMiRecta = 0;      ///< sum of squared vertical deviations from a given line
 
+    // The student's own line: the ordinates of its handles at xAsaIzquierda
+    // (0) and xAsaDerecha (1), and the intercept and slope they give.
+    Arreglo<Single, Rango<0, 1>> yAsa;
+    Single aMiRecta = 0, bMiRecta = 0;
+
     // Levels and view flags.
     Single nivelConf = 0; ///< percent, 65..99, level of the coefficient intervals
     Single nivelPred = 0; ///< percent, 65..99, level of the prediction intervals and bands
@@ -120,6 +129,8 @@ struct Globales {
     Byte bandasActivas = 0;
     Byte residuosActivos = 0;
     Byte influenciaActiva = 0;
+    Byte miRectaActiva = 0;    ///< 1 while the student guesses a line ("Mi recta")
+    Byte miRectaRevelada = 0;  ///< 1 once the least-squares line is shown beside it
     Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted
 
     // Plot range in user units, set by the layout.
@@ -135,6 +146,7 @@ struct Globales {
     std::string lineaLista;              ///< one row of the point list, UTF-8
     Integer puntoSel = 0;                ///< point last picked, 1..nPuntos
     Integer arrastrando = 0;             ///< -1 while a pressed point is held, else 0
+    Integer asaTomada = 0;               ///< handle of the own line held: 1 left, 2 right, 0 none
     Single xAnterior = 0, yAnterior = 0; ///< dragged point before its last step, plot units
     Single xRaton = 0, yRaton = 0;       ///< last mouse position, plot units
     Byte tamanoEditado = 0, nivelConfEditado = 0, nivelPredEditado = 0, xPredEditado = 0;

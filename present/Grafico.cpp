@@ -39,6 +39,18 @@ Integer puntoBajoRaton(const Matriz<Shape>& Shape1, Globales& g, Single X, Singl
     return 0;
 }
 
+Integer asaBajoRaton(const Matriz<Shape>& asas, Single X, Single Y) {
+    for (int i = 0; i <= 1; ++i) {
+        const Shape& a = asas(i);
+        // A shape's Top is its larger y: the plot's y grows upwards.
+        if (a.Visible() && X >= a.Left() && X <= a.Left() + a.Width() && Y <= a.Top() &&
+            Y >= a.Top() - a.Height()) {
+            return static_cast<Integer>(i + 1);
+        }
+    }
+    return 0;
+}
+
 void arrastrarMarcador(Shape& marcador, const Globales& g, Single X, Single Y) {
     const Esquina e = esquinaArrastrada(g, X, Y, static_cast<Single>(marcador.Width()),
                                         static_cast<Single>(marcador.Height()));
@@ -63,10 +75,13 @@ QColor colorNormal(const Globales& g, Integer k) {
     return g.activo(k) == 1 ? colorPuntoActivo : colorEliminado;
 }
 
+void ponerSegmento(Line& l, const Segmento& s) {
+    l.setExtremos(s.x1, s.y1, s.x2, s.y2);
+    l.setVisible(s.visible);
+}
+
 void trazarRecta(Line& Line3, const Globales& g, const Single& a, const Single& b) {
-    const Segmento s = rectaAjustada(g, a, b);
-    Line3.setExtremos(s.x1, s.y1, s.x2, s.y2);
-    Line3.setVisible(s.visible);
+    ponerSegmento(Line3, rectaAjustada(g, a, b));
 }
 
 } // namespace rectaviva

@@ -6,6 +6,7 @@
 #include "Globales.h"
 #include "colores.h"
 #include "controles.h"
+#include "geometria.h"
 
 namespace rectaviva {
 
@@ -20,6 +21,9 @@ void fijarEscala(PictureBox& pic, const Integer& x1, const Integer& x2, const In
 void ubicarPuntos(const Matriz<Shape>& Shape1, Globales& g, const Integer& n,
                   const ArregloMuestra<Single>& x, const ArregloMuestra<Single>& y);
 
+// Sets the ends of l and shows it, or hides it when s cannot be drawn.
+void ponerSegmento(Line& l, const Segmento& s);
+
 // Sets the fitted line y = a + b·x from xMin to xMax. A line with an end that
 // is not a finite number (all x equal) is hidden until it is finite again.
 void trazarRecta(Line& Line3, const Globales& g, const Single& a, const Single& b);
@@ -28,6 +32,10 @@ void trazarRecta(Line& Line3, const Globales& g, const Single& a, const Single& 
 // within 0.15 layout units of (X, Y), in plot units; 0 when none does. The
 // loop runs on the shared index.
 Integer puntoBajoRaton(const Matriz<Shape>& Shape1, Globales& g, Single X, Single Y);
+
+// The handle of the student's line under (X, Y), plot units: 1 for asas(0)
+// (left), 2 for asas(1) (right), 0 for none. A hidden handle is never hit.
+Integer asaBajoRaton(const Matriz<Shape>& asas, Single X, Single Y);
 
 // Places the marker of a point dragged to the mouse at (X, Y), kept inside
 // the plot.

@@ -30,5 +30,7 @@ inline const QColor colorAnillo{70, 70, 70};
 inline const QColor colorAnilloAviso{255, 110, 0};
 inline const QColor colorAnilloFuerte{200, 0, 0};
 inline const QColor colorSinPunto{40, 40, 40}; ///< the dashed fit without the dragged point
+inline const QColor colorMiRecta{0, 110, 80};         ///< the student's own line and its handles
+inline const QColor colorDesviaciones{0, 0, 0};       ///< the dashed line of standard deviations
 
 } // namespace rectaviva

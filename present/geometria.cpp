@@ -220,4 +220,21 @@ int nivelInfluencia(Single cook, Integer n) {
     return D(cook) > 4.0 / n ? 1 : 0;
 }
 
+Recta rectaPorAsas(const Globales& g) {
+    const Single b = S((D(g.yAsa(1)) - D(g.yAsa(0))) / (D(xAsaDerecha) - D(xAsaIzquierda)));
+    const Single a = S(D(g.yAsa(0)) - D(b) * D(xAsaIzquierda));
+    return {a, b};
+}
+
+Segmento rectaDesviaciones(const Globales& g) {
+    if (g.desvX == 0) {
+        return g.desvY > 0 ? segmento(g.mediaX, S(g.yMin), g.mediaX, S(g.yMax)) : Segmento{};
+    }
+    const double r = D(g.correlacion);
+    const double signo = g.desvY == 0 ? 0.0 : (r > 0) - (r < 0);
+    const Single b = S(signo * D(g.desvY) / D(g.desvX));
+    const Single a = S(D(g.mediaY) - D(b) * D(g.mediaX));
+    return rectaAjustada(g, a, b);
+}
+
 } // namespace rectaviva

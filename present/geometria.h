@@ -64,6 +64,20 @@ Single arribaTrasPaso(const Globales& g, Single y, Single h);
 // centre to the line a + b·x; hidden when an end is not finite.
 Segmento segmentoResiduo(Single cx, Single cy, Single a, Single b);
 
+// A line y = a + b·x.
+struct Recta {
+    Single a = 0, b = 0;
+};
+
+// The student's line through its two handles, (xAsaIzquierda, yAsa(0)) and
+// (xAsaDerecha, yAsa(1)).
+Recta rectaPorAsas(const Globales& g);
+
+// The line of standard deviations, through (mean x, mean y) with slope
+// sign(r)·s_y/s_x, across the plot: horizontal when every y is equal,
+// vertical through the mean x when every x is, hidden when both are.
+Segmento rectaDesviaciones(const Globales& g);
+
 // A rectangle in plot units: top-left corner and extent (y grows upwards).
 struct Rectangulo {
     Single left = 0, top = 0, width = 0, height = 0;

@@ -2,6 +2,7 @@
 // are filled.
 #include "mostrar.h"
 
+#include "Grafico.h"
 #include "geometria.h"
 
 #include <QLocale>
@@ -18,11 +19,6 @@ const std::string textoRaya = "    " + std::string(36, '-');
 
 // Greatest bar width, in layout units across.
 constexpr Single unidadesBarraMaxima = 77;
-
-void ponerSegmento(Line& l, const Segmento& s) {
-    l.setExtremos(s.x1, s.y1, s.x2, s.y2);
-    l.setVisible(s.visible);
-}
 
 // Sets the ends of a hidden or shown element; one that cannot be drawn hides.
 void moverSegmento(Line& l, const Segmento& s) {
@@ -103,8 +99,6 @@ void mostrar::ponerValor(TextBox& t, Single v, Formato f) {
 
 void mostrar::llenarIntervalos() {
     Matriz<TextBox>& T = p_.Text1;
-    ponerValor(T(0), g_.intercepto, Formato::DosDecimales);
-    ponerValor(T(1), g_.pendiente, Formato::DosDecimales);
     ponerValor(T(2), g_.varError, Formato::DosDecimales);
     ponerValor(T(3), g_.eeIntercepto, Formato::DosDecimales);
     ponerValor(T(4), g_.eePendiente, Formato::DosDecimales);
@@ -120,6 +114,22 @@ void mostrar::llenarIntervalos() {
     ponerValor(T(8), g_.lsPendiente,
                g_.lsPendiente > 99 ? Formato::UnDecimal : Formato::DosDecimales);
     ponerValor(T(9), g_.nivelConf, Formato::Entero);
+    ponerCoeficientes();
+}
+
+void mostrar::ponerCoeficientes() {
+    ponerValor(p_.Text1(0), g_.intercepto, Formato::DosDecimales);
+    ponerValor(p_.Text1(1), g_.pendiente, Formato::DosDecimales);
+}
+
+void mostrar::ponerAjuste() {
+    ponerValor(p_.Text1(14), g_.R2, Formato::Entero);
+    ponerValor(p_.Text2(6), g_.correlacion, Formato::DosDecimales);
+}
+
+void mostrar::ponerRecta() {
+    ponerCoeficientes();
+    ponerAjuste();
 }
 
 void mostrar::Mostrar() {
@@ -129,7 +139,7 @@ void mostrar::Mostrar() {
     poner(T1(11), formatearEstadistico(g_.tPendiente, punto_));
     ponerValor(T1(12), g_.pIntercepto, Formato::DosDecimales);
     ponerValor(T1(13), g_.pPendiente, Formato::DosDecimales);
-    ponerValor(T1(14), g_.R2, Formato::Entero);
+    ponerAjuste();
 
     Matriz<TextBox>& T2 = p_.Text2;
     ponerValor(T2(0), g_.mediaX, Formato::DosDecimales);
@@ -138,7 +148,6 @@ void mostrar::Mostrar() {
     ponerValor(T2(3), g_.varY, Formato::DosDecimales);
     ponerValor(T2(4), g_.desvX, Formato::DosDecimales);
     ponerValor(T2(5), g_.desvY, Formato::DosDecimales);
-    ponerValor(T2(6), g_.correlacion, Formato::DosDecimales);
     ponerValor(T2(7), g_.Sxx, Formato::UnDecimal);
     ponerValor(T2(8), g_.Syy, Formato::UnDecimal);
     ponerValor(T2(9), g_.Sxy, Formato::UnDecimal);

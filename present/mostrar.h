@@ -7,6 +7,8 @@
 #include "Pantalla.h"
 #include "colores.h"
 #include "formatos.h"
+#include "geometria.h"
+#include "mirecta.h"
 #include "residuos.h"
 
 #include <QColor>
@@ -94,16 +96,39 @@ public:
     void ocultarInfluencia();
     // "Punto k: x = …, y = …, residuo = …, …" for the tooltip of point k.
     QString textoInfluencia(Integer k) const;
+    // The controls of the student's own line; until they are given it shows nothing.
+    void setMiRecta(PantallaMiRecta* q) { q_ = q; }
+    // While "Mi recta" is on: the student's line, its handles, its squares
+    // when "Cuadrados" is ticked, its equation and sum of squares. Before the
+    // answer is shown the fitted line, its value bars and the boxes that give
+    // it away (intercept, slope, R², correlation) are hidden or show "?"; after,
+    // they are restored and the line of standard deviations, SCErr and the
+    // comparison join them.
+    void mostrarMiRecta();
+    // Hides what the mode added and restores the fitted line, its boxes and
+    // bars exactly as the last series left them (the mode turned off).
+    void dejarMiRecta();
 
 private:
     void poner(TextBox& t, const std::string& texto);
     void ponerValor(TextBox& t, Single v, Formato f);
     void llenarIntervalos();
+    // The boxes that give the fitted line away: intercept and slope (filled
+    // with the intervals), R² and correlation (with the other statistics).
+    void ponerCoeficientes();
+    void ponerAjuste();
+    void ponerRecta();
+    void verRecta(bool ver);
+    // Point k's residual segment from the line a + b·x, from its marker's centre.
+    Segmento segmentoDelPunto(Integer k, Single a, Single b) const;
+    // Shows the square on segment s as Shape5(k), or hides it.
+    void ponerCuadrado(Integer k, const Segmento& s, bool ver);
 
     Globales& g_;
     Pantalla& p_;
     PantallaResiduos* r_ = nullptr;
     PantallaInfluencia* i_ = nullptr;
+    PantallaMiRecta* q_ = nullptr;
     std::string punto_; ///< the host's decimal point, UTF-8
 };
 

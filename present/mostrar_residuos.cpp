@@ -23,6 +23,21 @@ void ponerRectangulo(Shape& s, const Rectangulo& r) {
 
 } // namespace
 
+Segmento mostrar::segmentoDelPunto(Integer k, Single a, Single b) const {
+    const Shape& m = p_.Shape1(k);
+    return segmentoResiduo(S(m.Left() + m.Width() / 2), S(m.Top() - m.Height() / 2), a, b);
+}
+
+void mostrar::ponerCuadrado(Integer k, const Segmento& s, bool ver) {
+    if (r_ == nullptr) {
+        return;
+    }
+    const Escala plano = p_.Picture1.escala();
+    ponerRectangulo(r_->Shape5(k), ver ? cuadradoResiduo(g_, s, plano.pixelesPorUnidadX(),
+                                                         -plano.pixelesPorUnidadY())
+                                       : Rectangulo{});
+}
+
 void mostrar::colorearResiduo(Integer k) {
     if (r_ == nullptr) {
         return;
@@ -46,22 +61,17 @@ void mostrar::mostrarResiduos() {
         return;
     }
     PantallaResiduos& r = *r_;
-    const Escala plano = p_.Picture1.escala();
     const bool cuadrados = r.Check1.Value();
     for (int k = 1; k <= maxPuntos; ++k) {
-        const Shape& m = p_.Shape1(k);
         const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1 && !std::isnan(g_.residuo(k));
         Segmento s;
         if (enUso) {
-            s = segmentoResiduo(S(m.Left() + m.Width() / 2), S(m.Top() - m.Height() / 2),
-                                g_.intercepto, g_.pendiente);
+            s = segmentoDelPunto(static_cast<Integer>(k), g_.intercepto, g_.pendiente);
             r.Line15(k).setExtremos(s.x1, s.y1, s.x2, s.y2);
             colorearResiduo(static_cast<Integer>(k));
         }
         r.Line15(k).setVisible(s.visible);
-        ponerRectangulo(r.Shape5(k), cuadrados ? cuadradoResiduo(g_, s, plano.pixelesPorUnidadX(),
-                                                                 -plano.pixelesPorUnidadY())
-                                               : Rectangulo{});
+        ponerCuadrado(static_cast<Integer>(k), s, cuadrados);
     }
 
     // The residual plot: points in use filled, deleted points hollow.
@@ -110,9 +120,9 @@ void mostrar::ocultarInfluencia() {
         return;
     }
     for (int k = 1; k <= maxPuntos; ++k) {
-        i_->Shape8(k).setVisible(false);
+        i_->Shape9(k).setVisible(false);
     }
-    i_->Line16.setVisible(false);
+    i_->Line18.setVisible(false);
 }
 
 void mostrar::mostrarInfluencia(Integer arrastrado) {
@@ -122,7 +132,7 @@ void mostrar::mostrarInfluencia(Integer arrastrado) {
     const Escala plano = p_.Picture1.escala();
     const std::array<QColor, 3> colores{colorAnillo, colorAnilloAviso, colorAnilloFuerte};
     for (int k = 1; k <= maxPuntos; ++k) {
-        Shape& anillo = i_->Shape8(k);
+        Shape& anillo = i_->Shape9(k);
         const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1;
         const double radio = enUso ? radioAnillo(g_.distanciaCook(k)) : std::nan("");
         if (!std::isnan(radio)) {
@@ -137,7 +147,7 @@ void mostrar::mostrarInfluencia(Integer arrastrado) {
         anillo.setVisible(!std::isnan(radio));
     }
     // The fit without the dragged point, across the plot like the fitted line.
-    Line& sin = i_->Line16;
+    Line& sin = i_->Line18;
     if (arrastrado >= 1 && arrastrado <= g_.nPuntos && g_.activo(arrastrado) == 1) {
         const Segmento s = rectaAjustada(g_, g_.aSin, g_.bSin);
         sin.setExtremos(s.x1, s.y1, s.x2, s.y2);

@@ -20,8 +20,8 @@ struct PantallaResiduos {
 // The controls of the influence view: a ring around each marker in use and
 // the dashed line of the fit without the point being dragged.
 struct PantallaInfluencia {
-    Matriz<Shape>& Shape8; ///< rings in Picture1, 1..50
-    Line& Line16;          ///< the fit without the dragged point, dashed
+    Matriz<Shape>& Shape9; ///< rings in Picture1, 1..50
+    Line& Line18;          ///< the fit without the dragged point, dashed
 };
 
 } // namespace rectaviva

@@ -62,6 +62,9 @@ void Form1::componer() {
     Frame7 = new Frame(Cliente, QStringLiteral("Frame7"));
     Frame7->Move(3000, 10200, 6975, 2775);
     componerFrame7();
+    Frame8 = new Frame(Cliente, QStringLiteral("Frame8"));
+    Frame8->Move(3000, 10200, 6975, 2775);
+    componerFrame8();
 
     componerLaminas();
     componerListas();
@@ -80,6 +83,7 @@ void Form1::componerMenus() {
     mnuRes = new Menu(*mnuVe, QStringLiteral("mnuRes"), QStringLiteral("Residuos"));
     mnuInf = new Menu(*mnuVe, QStringLiteral("mnuInf"), QStringLiteral("Influencia"));
     mnuInf->setCheckable(true);
+    mnuMia = new Menu(*mnuVe, QStringLiteral("mnuMia"), QStringLiteral("Mi recta"));
     mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
     mnuAmp->setCheckable(true);
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
@@ -132,16 +136,23 @@ void Form1::componerPlano() {
     }
     // The influence view's rings and the dashed fit without a point.
     for (int k = 1; k <= 50; ++k) {
-        Shape* a = Picture1->agregarShape(nombre("Shape8", k));
+        Shape* a = Picture1->agregarShape(nombre("Shape9", k));
         a->setForma(Shape::Forma::Circulo);
         a->setFillColor(colorHueco);
         a->setBorderWidth(2);
         a->setVisible(false);
-        Shape8.agregar(k, a);
+        Shape9.agregar(k, a);
     }
-    Line16 = linea(*Picture1, QStringLiteral("Line16"), 0, 0, 0, 0, colorSinPunto, 2);
-    Line16->setBorderStyle(Qt::DashLine);
+    Line18 = linea(*Picture1, QStringLiteral("Line18"), 0, 0, 0, 0, colorSinPunto, 2);
+    Line18->setBorderStyle(Line::Trazo::Guiones);
+    Line18->setVisible(false);
+    // The student's own line and the line of standard deviations, hidden
+    // until "Mi recta" is on.
+    Line16 = linea(*Picture1, QStringLiteral("Line16"), 0, 0, 0, 0, colorMiRecta, 3);
     Line16->setVisible(false);
+    Line17 = linea(*Picture1, QStringLiteral("Line17"), 0, 0, 0, 0, colorDesviaciones, 2);
+    Line17->setBorderStyle(Line::Trazo::Guiones);
+    Line17->setVisible(false);
     for (int k = 0; k <= 51; ++k) {
         Shape* s = Picture1->agregarShape(nombre("Shape1", k));
         s->setForma(Shape::Forma::Circulo);
@@ -152,9 +163,19 @@ void Form1::componerPlano() {
         Shape1.agregar(k, s);
     }
 
+    // The own line's handles lie above the markers, which still take a press first.
+    for (int k = 0; k <= 1; ++k) {
+        Shape* s = Picture1->agregarShape(nombre("Shape8", k));
+        s->setForma(Shape::Forma::Circulo);
+        s->setFillColor(colorMiRecta);
+        s->setBorderColor(RGB(0, 0, 0));
+        s->setVisible(false);
+        Shape8.agregar(k, s);
+    }
+
     ayuda(Picture1, Image2, 0, 120, 120);
     // The influence sheet's icon shows beside it while that view is on.
-    ayuda(Picture1, Image2, 9, 480, 120)->setVisible(false);
+    ayuda(Picture1, Image2, 9, 420, 120)->setVisible(false);
 
     Frame6 = new Frame(Picture1, QStringLiteral("Frame6"));
     Frame6->Move(3600, 720, 1215, 495);

@@ -63,6 +63,7 @@ public:
     Frame* Frame5 = nullptr;
     Frame* Frame6 = nullptr;
     Frame* Frame7 = nullptr; ///< the residual panel, in the place of Frame3 and Frame5
+    Frame* Frame8 = nullptr; ///< the panel of the student's own line, in the same place
     ListBox* List3 = nullptr;
     ListBox* List5 = nullptr;
     ListBox* List6 = nullptr;
@@ -77,8 +78,11 @@ public:
     Matriz<Label> Label5;
     Matriz<Line> Line15{1, 50};  ///< residual segments
     Matriz<Shape> Shape5{1, 50}; ///< squares of the residuals
-    Matriz<Shape> Shape8{1, 50}; ///< influence rings
-    Line* Line16 = nullptr;      ///< the fit without the dragged point, dashed
+    Matriz<Shape> Shape9{1, 50}; ///< influence rings
+    Line* Line18 = nullptr;      ///< the fit without the dragged point, dashed
+    Line* Line16 = nullptr;      ///< the student's own line
+    Line* Line17 = nullptr;      ///< the line of standard deviations, dashed
+    Matriz<Shape> Shape8;        ///< the own line's handles, 0 left and 1 right
 
     // The result panels.
     Matriz<Label> Label1;
@@ -111,9 +115,14 @@ public:
     Matriz<TextBox> Text5;
     CheckBox* Check1 = nullptr; ///< "Cuadrados"
 
+    // The panel of the student's own line.
+    Matriz<Label> Label7;
+    Matriz<TextBox> Text6;
+    CheckBox* Check2 = nullptr; ///< "Cuadrados" of the own line
+
     // Tool icons and help icons.
     Matriz<Image> Image1;
-    Matriz<Image> Image2{0, 9}; ///< spread over the plot and the panels
+    Matriz<Image> Image2{0, 10}; ///< spread over the plot and the panels
 
     // Menus.
     Menu* mnuGene = nullptr;
@@ -123,6 +132,7 @@ public:
     Menu* mnuBan = nullptr;
     Menu* mnuRes = nullptr;
     Menu* mnuInf = nullptr; ///< checkable: the influence view
+    Menu* mnuMia = nullptr;
     Menu* mnuAmp = nullptr; ///< checkable: the window drawn larger to fill the screen
     Menu* mnuDesc = nullptr;
     Menu* mnuAcer = nullptr;
@@ -149,6 +159,11 @@ public:
     void mnuRes_Click();
     void mnuInf_Click();
     void Check1_Click();
+    // "Mi recta": the student guesses a line, then compares it with the
+    // least-squares line (Label7(6)) and may try again (Label7(7)).
+    void mnuMia_Click();
+    void Check2_Click();
+    void Label7_Click(Integer Index);
     void Image2_Click(Integer Index);
     // "Ampliar a la pantalla": the whole window drawn factorAmpliacion()
     // times larger while checked, at its design size while not.
@@ -257,6 +272,12 @@ private:
     void programarReloj(std::chrono::steady_clock::time_point ahora);
     bool puntoValido(Integer k) const;
     void dejarResiduos();
+    void dejarMiRecta();
+    // A new guess: the own line horizontal through the mean of y, the answer hidden.
+    void empezarMiRecta();
+    // The own line after its handles moved: its fit, its sum, its display.
+    void serieMiRecta();
+    void moverAsa();
     // Colours point k's marker, and its residual segment with it.
     void colorearPunto(Integer k, const QColor& c);
 
@@ -269,6 +290,7 @@ private:
     void componerFrame5();
     void componerFrame4();
     void componerFrame7();
+    void componerFrame8();
     void componerLaminas();
     void componerListas();
 
@@ -290,6 +312,7 @@ private:
     std::unique_ptr<PantallaResiduos> pantallaResiduos_;
     std::unique_ptr<PantallaInfluencia> pantallaInfluencia_;
     Integer puntoIzquierdo_ = 0; ///< the point held with the left button, 0 for none
+    std::unique_ptr<PantallaMiRecta> pantallaMiRecta_;
     std::unique_ptr<mostrar> mostrar_;
 
     // The keyboard's choice on the plot and the list, and the held tool.

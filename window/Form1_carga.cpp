@@ -41,8 +41,11 @@ void Form1::Form_Load() {
     pantallaResiduos_ = std::make_unique<PantallaResiduos>(
         PantallaResiduos{Line15, Shape5, *Picture4, Shape6, Shape7, Text5, *Check1});
     mostrar_->setResiduos(pantallaResiduos_.get());
-    pantallaInfluencia_ = std::make_unique<PantallaInfluencia>(PantallaInfluencia{Shape8, *Line16});
+    pantallaInfluencia_ = std::make_unique<PantallaInfluencia>(PantallaInfluencia{Shape9, *Line18});
     mostrar_->setInfluencia(pantallaInfluencia_.get());
+    pantallaMiRecta_ = std::make_unique<PantallaMiRecta>(
+        PantallaMiRecta{*Line16, *Line17, Shape8, Label7, Text6, *Check2});
+    mostrar_->setMiRecta(pantallaMiRecta_.get());
     g.oMostrar = mostrar_.get();
 
     g.oTablas->tablaT(g.valoresT);
@@ -59,6 +62,7 @@ void Form1::Form_Load() {
     mnuBan->setEnabled(false);
     mnuRes->setEnabled(false);
     mnuInf->setEnabled(false);
+    mnuMia->setEnabled(false);
     conectarEventos();
 }
 
@@ -72,6 +76,12 @@ void Form1::conectarEventos() {
     connect(mnuRes, &Menu::Click, this, &Form1::mnuRes_Click);
     connect(mnuInf, &Menu::Click, this, &Form1::mnuInf_Click);
     connect(Check1, &CheckBox::Click, this, &Form1::Check1_Click);
+    connect(mnuMia, &Menu::Click, this, &Form1::mnuMia_Click);
+    connect(Check2, &CheckBox::Click, this, &Form1::Check2_Click);
+    for (int i : {mostrarMinimos, probarOtraVez}) {
+        const Integer k = static_cast<Integer>(i);
+        connect(&Label7(i), &Label::Click, this, [this, k] { Label7_Click(k); });
+    }
 
     // The entry boxes: each array's Change and KeyPress with the box's index.
     const auto conectarCajas = [this](Matriz<TextBox>& cajas, void (Form1::*cambio)(Integer),

@@ -64,6 +64,16 @@ void Form1::ajustarPantalla() {
     for (TextBox* t : Text5) {
         t->setBackColor(colorSalida);
     }
+    // So does the panel of the student's own line.
+    Frame8->setBackColor(Frame3->BackColor());
+    Frame8->setVisible(false);
+    Check2->setBackColor(Frame8->BackColor());
+    for (Label* l : Label7) {
+        l->setBackColor(Frame8->BackColor());
+    }
+    for (TextBox* t : Text6) {
+        t->setBackColor(colorSalida);
+    }
 
     // 15. Panel colours: output boxes olive-yellow, entry fields pink.
     for (Label* l : Label1) {
@@ -175,16 +185,20 @@ void Form1::distribuir() {
     Frame7->setLeft(Picture1->Left());
     Frame7->setWidth(Picture1->Width());
     Picture4->setWidth(Picture1->Width());
+    Frame8->setTop(Frame3->Top());
+    Frame8->setLeft(Picture1->Left());
+    Frame8->setWidth(Picture1->Width());
 
     // 17, 19. Sheets about the plot and the lower panels open beside the
     // plot; those about the statistics and estimates open over it.
     const double alLado = Frame3->Left() + Frame3->Width() + 5 * U;
-    const std::array<std::pair<double, double>, 10> laminas{{{alLado, 785 * V},
+    const std::array<std::pair<double, double>, 11> laminas{{{alLado, 785 * V},
                                                              {10 * U, 665 * V},
                                                              {10 * U, 480 * V},
                                                              {10 * U, 835 * V},
                                                              {10 * U, 835 * V},
                                                              {10 * U, 745 * V},
+                                                             {alLado, 840 * V},
                                                              {alLado, 840 * V},
                                                              {alLado, 840 * V},
                                                              {alLado, 840 * V},

@@ -6,6 +6,8 @@
 #include "lectura.h"
 #include "redondeo.h"
 
+#include <algorithm>
+
 namespace rectaviva {
 
 namespace {
@@ -53,12 +55,13 @@ void Form1::generarPuntos(const Integer& n) {
 }
 
 void Form1::nuevaMuestraEmpieza() {
-    // A new sample ends whatever acted on the old one: a held tool, a drag,
-    // an open pop-up for one of its points.
+    // A new sample ends whatever acted on the old one: a held tool, a drag
+    // of a point or a handle, an open pop-up for one of its points.
     terminarHerramienta();
     Timer1->setEnabled(false);
     g.arrastrando = 0;
     puntoIzquierdo_ = 0;
+    g.asaTomada = 0;
     Frame6->setVisible(false);
     olvidarEleccion();
 }
@@ -72,6 +75,7 @@ void Form1::mnuGene_Click() {
     g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
     mostrarPaneles();
     serieGenerar();
+    empezarMiRecta();
     g.nivelConfEditado = 0;
     g.tamanoEditado = 0;
     // The views can act once a sample exists.
@@ -80,6 +84,7 @@ void Form1::mnuGene_Click() {
     mnuBan->setEnabled(true);
     mnuRes->setEnabled(true);
     mnuInf->setEnabled(true);
+    mnuMia->setEnabled(true);
     anunciar();
 }
 
@@ -105,6 +110,7 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
         ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
         g.listaSinResaltar = 1;
         serieTamano();
+        empezarMiRecta();
         anunciar();
     }
     g.tamanoEditado = 0;
@@ -126,6 +132,7 @@ void Form1::Text1_KeyPress(Integer, int& KeyAscii) {
         if (existeMuestra()) {
             g.oCalculos->Intervalos(g.nivelConf);
             g.oMostrar->mostrarInt();
+            g.oMostrar->mostrarMiRecta();
         }
     }
     g.nivelConfEditado = 0;
@@ -175,8 +182,21 @@ void Form1::dejarResiduos() {
     }
 }
 
+// The own line's mode ends when another panel takes its place, leaving the
+// fitted line and its boxes as though it had never been on.
+void Form1::dejarMiRecta() {
+    Frame8->setVisible(false);
+    if (g.miRectaActiva == 1) {
+        g.miRectaActiva = 0;
+        g.miRectaRevelada = 0;
+        g.asaTomada = 0;
+        g.oMostrar->dejarMiRecta();
+    }
+}
+
 void Form1::mnuAv_Click() {
     dejarResiduos();
+    dejarMiRecta();
     Frame3->setVisible(true);
     Frame5->setVisible(false);
     g.prediccionActiva = 0;
@@ -185,6 +205,7 @@ void Form1::mnuAv_Click() {
 
 void Form1::mnuPr_Click() {
     dejarResiduos();
+    dejarMiRecta();
     Frame5->setVisible(true);
     Frame3->setVisible(false);
     g.prediccionActiva = 1;
@@ -212,6 +233,7 @@ void Form1::mnuBan_Click() {
 // Like "Análisis de varianza", the residual panel turns the prediction view
 // off; its segments join the plot.
 void Form1::mnuRes_Click() {
+    dejarMiRecta();
     Frame7->setVisible(true);
     Frame3->setVisible(false);
     Frame5->setVisible(false);
@@ -251,6 +273,50 @@ void Form1::mnuInf_Click() {
 void Form1::Check1_Click() {
     if (existeMuestra()) {
         g.oMostrar->mostrarResiduos();
+    }
+}
+
+// Like "Residuos", the own line's panel turns the prediction view off.
+void Form1::mnuMia_Click() {
+    dejarResiduos();
+    Frame8->setVisible(true);
+    Frame3->setVisible(false);
+    Frame5->setVisible(false);
+    g.prediccionActiva = 0;
+    g.oMostrar->ocultarGrafPred();
+    if (g.miRectaActiva != 1) {
+        g.miRectaActiva = 1;
+        empezarMiRecta();
+    }
+}
+
+void Form1::empezarMiRecta() {
+    if (g.miRectaActiva != 1 || !existeMuestra()) {
+        return;
+    }
+    g.miRectaRevelada = 0;
+    g.asaTomada = 0;
+    const Single y = std::clamp(g.mediaY, static_cast<Single>(g.yMin), static_cast<Single>(g.yMax));
+    g.yAsa(0) = y;
+    g.yAsa(1) = y;
+    serieMiRecta();
+}
+
+void Form1::Check2_Click() {
+    if (existeMuestra()) {
+        g.oMostrar->mostrarMiRecta();
+    }
+}
+
+void Form1::Label7_Click(Integer Index) {
+    if (g.miRectaActiva != 1 || !existeMuestra()) {
+        return;
+    }
+    if (Index == mostrarMinimos) {
+        g.miRectaRevelada = 1;
+        g.oMostrar->mostrarMiRecta();
+    } else {
+        empezarMiRecta();
     }
 }
 

@@ -150,8 +150,42 @@ void Form1::componerFrame7() {
     ayuda(Frame7, Image2, 8, 6840, 0);
 }
 
+// The panel of the student's own line: its equation and sum of squares on
+// the left, the command that shows the least-squares line (or the one that
+// hides it again) on the right, and under them the comparison.
+void Form1::componerFrame8() {
+    crearLabels(Frame8, Label7, "Label7",
+                {{"Mi recta", 2520, 30, 2775, 330, cen, 11.25, true},
+                 {"ŷ = a + b x", 120, 420, 4000, 330, izq, 11.25, true},
+                 {"Suma de cuadrados de mi recta", 120, 840, 3000, 255, der, 9, false},
+                 {"SCErr de mínimos cuadrados", 120, 1200, 3000, 255, der, 9, false},
+                 {"", 120, 1540, 6735, 480, izq, 9, true},
+                 {"La recta de mínimos cuadrados es menos empinada que la de las desviaciones "
+                  "estándar cuando |r| < 1: es el efecto de regresión. Muchas rectas trazadas a "
+                  "ojo siguen la segunda.",
+                  120, 2040, 6735, 720, izq, 9, false},
+                 {"Mostrar la recta de mínimos cuadrados", 4320, 780, 2535, 540, izq, 9, false},
+                 {"Probar otra vez", 4320, 780, 2535, 300, izq, 9, false}});
+    Label7(efectoRegresion).setWordWrap(true);
+    Label7(comparacionMiRecta).setWordWrap(true);
+    for (int k : {mostrarMinimos, probarOtraVez}) {
+        Label7(k).setWordWrap(true);
+        Label7(k).setForeColor(RGB(0, 0, 255));
+        QFont f = fuente(9, true);
+        f.setUnderline(true);
+        Label7(k).setFont(f);
+        Label7(k).setCursor(Qt::PointingHandCursor);
+    }
+    crearCajas(Frame8, Text6, "Text6", 9, {{3240, 810, 855, 300}, {3240, 1170, 855, 300}});
+    Check2 = new CheckBox(Frame8, QStringLiteral("Check2"));
+    Check2->setText(QStringLiteral("Cuadrados"));
+    Check2->setFont(fuente(9));
+    Check2->Move(4320, 420, 1575, 300);
+    ayuda(Frame8, Image2, 10, 6840, 0);
+}
+
 void Form1::componerLaminas() {
-    for (int k = 0; k <= 9; ++k) {
+    for (int k = 0; k <= 10; ++k) {
         auto* p = new PictureBox(Cliente, nombre("Picture3", k));
         p->Move(5880 + (11040 - 5880) * std::min(k, 7) / 7.0, 480, 615, 495);
         p->setBackColor(RGB(255, 255, 192));

@@ -7,6 +7,8 @@
 
 #include "redondeo.h"
 
+#include <algorithm>
+
 namespace rectaviva {
 
 namespace {
@@ -35,6 +37,16 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
     // Hit test: a box of 0.15 layout units either side of each marker's
     // top-left corner; the lowest point number wins.
     const Integer k = puntoBajoRaton(Shape1, g, X, Y);
+    // A press that picks no point may take a handle of the own line; it
+    // moves through the same timer as a point.
+    const Integer asa = k == 0 && Button == kIzquierdo ? asaBajoRaton(Shape8, X, Y) : 0;
+    if (asa != 0) {
+        g.asaTomada = asa;
+        g.xRaton = X;
+        g.yRaton = Y;
+        Timer1->setEnabled(true);
+        return;
+    }
     if (k != 0) {
         g.puntoSel = k;
         g.arrastrando = -1;
@@ -86,7 +98,7 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
 }
 
 void Form1::Picture1_MouseMove(int Button, int, float X, float Y) {
-    if (Button == kIzquierdo && g.arrastrando == -1) {
+    if (Button == kIzquierdo && (g.arrastrando == -1 || g.asaTomada != 0)) {
         g.xRaton = X;
         g.yRaton = Y;
     }
@@ -96,6 +108,10 @@ void Form1::Picture1_MouseMove(int Button, int, float X, float Y) {
 // every move event: a move only stores the position, and the recomputation
 // and redraw run at most once per tick.
 void Form1::Timer1_Timer() {
+    if (g.asaTomada != 0) {
+        moverAsa();
+        return;
+    }
     // The sample may have changed under a drag (a new sample by keyboard).
     if (!puntoValido(g.puntoSel) || g.arrastrando != -1) {
         Timer1->setEnabled(false);
@@ -134,7 +150,21 @@ void Form1::refrescarPuntoMovido(Integer idx, const Single& Xold, const Single& 
     }
 }
 
+// One drag step of a handle: that end of the own line goes to the mouse's
+// height, kept inside the plot; the other end stays.
+void Form1::moverAsa() {
+    if (g.miRectaActiva != 1 || !existeMuestra()) {
+        g.asaTomada = 0;
+        Timer1->setEnabled(false);
+        return;
+    }
+    g.yAsa(g.asaTomada - 1) =
+        std::clamp(g.yRaton, static_cast<Single>(g.yMin), static_cast<Single>(g.yMax));
+    serieMiRecta();
+}
+
 void Form1::Picture1_MouseUp(int Button, int, float, float) {
+    g.asaTomada = 0;
     if (Button == kIzquierdo) {
         if (g.listaSinResaltar == 0 && puntoValido(g.puntoSel)) {
             colorearPunto(g.puntoSel, colorNormal(g, g.puntoSel));

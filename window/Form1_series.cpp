@@ -18,12 +18,17 @@
 // | mnuRes_Click                | residuos, mostrarResiduos                   |
 // | Check1_Click (Cuadrados)    | mostrarResiduos                             |
 // | mnuInf_Click                | residuos, influencia, mostrarInfluencia     |
+// | mnuMia_Click, a handle step | serieMiRecta                                |
+// | Check2_Click, Label7_Click  | mostrarMiRecta                              |
 // | Picture2_MouseUp            | listarPuntos                                |
 //
 // The residual and influence views plug in like the bands: `residuos` and
 // `influencia` right after each fit, `mostrarResiduos` and
 // `mostrarInfluencia` once the analysis of variance is known, all doing
-// nothing while their view is off.
+// nothing while their view is off. The student's own line plugs in the same
+// way: its sum of squares (`sumaCuadradosRecta`, constant work) right after
+// each fit, and `mostrarMiRecta` last, since while the answer is hidden it
+// hides the fitted line and covers the boxes that the calls before it filled.
 //
 // Calls that repeat on purpose: Calcula already ends with the intervals at
 // nivelConf, and Mostrar already fills the interval boxes, so the explicit
@@ -44,6 +49,7 @@ void Form1::serieAjusteYTablas() {
     c.Calcula();
     c.residuos();
     c.influencia();
+    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     c.Intervalos(g.nivelConf);
@@ -52,6 +58,7 @@ void Form1::serieAjusteYTablas() {
     m.mostrarAnova();
     m.mostrarResiduos();
     m.mostrarInfluencia(puntoIzquierdo_);
+    m.mostrarMiRecta();
 }
 
 // The full refresh, after a new sample.
@@ -77,6 +84,7 @@ void Form1::serieListaYAjuste() {
     c.Calcula();
     c.residuos();
     c.influencia();
+    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     m.Barras();
@@ -96,6 +104,7 @@ void Form1::serieAnovaYVistas() {
     m.mostrarGrafPred();
     m.mostrarResiduos();
     m.mostrarInfluencia(puntoIzquierdo_);
+    m.mostrarMiRecta();
 }
 
 void Form1::serieTamano() {
@@ -132,6 +141,7 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     c.residuos();
     c.influencia();
     c.ajusteSin(idx);
+    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
     m.Mostrar();
     m.Barras();
     c.Anova();
@@ -144,6 +154,17 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     m.mostrarGrafPred();
     m.mostrarResiduos();
     m.mostrarInfluencia(puntoIzquierdo_);
+    m.mostrarMiRecta();
+}
+
+// The own line after its handles moved: its intercept and slope from the
+// handles, its sum of squares, its display. The fit stands.
+void Form1::serieMiRecta() {
+    const Recta r = rectaPorAsas(g);
+    g.aMiRecta = r.a;
+    g.bMiRecta = r.b;
+    g.oCalculos->sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
+    g.oMostrar->mostrarMiRecta();
 }
 
 } // namespace rectaviva

@@ -357,6 +357,49 @@ xdotool mouseup 1
     e2e_error "la recta sin el punto no siguió el arrastre"
 e2e_ok "Influencia: la recta sin el punto aparece al tomarlo y sigue el arrastre"
 
+# --- "Mi recta" (Ver's entry just above "Ampliar a la pantalla"): the red line
+# gives way to the own line; dragging its right handle up changes the sum of
+# squares in the panel's one box; "Mostrar la recta de mínimos cuadrados"
+# brings the red line back with the comparison sentence.
+MI_RECTA="0 110 80"
+ROJO_RECTA="230 0 0"
+FONDO_PANEL="220 150 0"
+e2e_menu 2 && xdotool key Up Up Return && e2e_esperar_quieto
+img=$(e2e_captura mirecta)
+[ "$(e2e_contar "$img" $ROJO_RECTA "$px0" "$py0" "$pw" "$ph")" -lt 20 ] ||
+    e2e_error "con Mi recta la recta roja sigue a la vista"
+ax=$(pixel_x 80)
+asa=$(e2e_grupos "$img" $MI_RECTA $((ax - 4)) "$py0" 9 "$ph" | sort -n -k3 | tail -1)
+[ -n "$asa" ] || e2e_fallo "no se ve el asa derecha de mi recta"
+ay=$(echo "$asa" | cut -d' ' -f2)
+panel=$(e2e_caja "$img" $FONDO_PANEL "$px0" $((py1 + 1)) "$pw" $((767 - py1)))
+[ -n "$panel" ] || e2e_fallo "no se ve el panel Mi recta"
+read -r fx0 fy0 _ _ <<<"$panel"
+caja=$(e2e_caja "$img" $OLIVA "$fx0" "$fy0" "$pw" 100)
+[ -n "$caja" ] || e2e_fallo "no se ve la suma de cuadrados de mi recta"
+read -r cx0 cy0 cx1 cy1 <<<"$caja"
+suma=$(e2e_huella "$img" "$cx0" "$cy0" $((cx1 - cx0 + 1)) $((cy1 - cy0 + 1)))
+llevar "$ax" "$ay" "$ax" $((ay - 80)) 6
+sleep 0.3
+xdotool mouseup 1
+xdotool mousemove 1000 750
+e2e_esperar_quieto
+img=$(e2e_captura asa)
+[ "$(e2e_huella "$img" "$cx0" "$cy0" $((cx1 - cx0 + 1)) $((cy1 - cy0 + 1)))" != "$suma" ] ||
+    e2e_error "la suma de cuadrados de mi recta no cambió al arrastrar el asa"
+[ -n "$(e2e_grupos "$img" $MI_RECTA $((ax - 4)) $((ay - 90)) 9 20)" ] ||
+    e2e_error "el asa no subió con el ratón"
+xdotool mousemove $((fx0 + 330)) $((fy0 + 62)) click 1
+sleep 0.2
+xdotool mousemove 1000 750
+e2e_esperar_quieto
+img=$(e2e_captura revelada)
+recta=$(e2e_contar "$img" $ROJO_RECTA "$px0" "$py0" "$pw" "$ph")
+[ "$recta" -ge 100 ] || e2e_error "tras Mostrar no se ve la recta roja ($recta px)"
+[ -n "$(e2e_bandas "$img" $FONDO_PANEL $((fx0 + 10)) $((fy0 + 104)) 400 28)" ] ||
+    e2e_error "tras Mostrar no se ve la frase que compara las dos rectas"
+e2e_ok "mi recta: el asa cambió la suma y Mostrar trajo la recta roja ($recta px)"
+
 # --- The keyboard alone, on a new run: F10 and Enter choose "Generar", Tab
 # reaches the plot, Home chooses the leftmost point (green), Space grabs it,
 # Shift+Right twice moves it 10 units right, Space drops it, Delete takes it

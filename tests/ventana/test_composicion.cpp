@@ -61,6 +61,12 @@ std::pair<int, int> limites(Form1& f, const std::string& n) {
         return par(f.Label4);
     if (n == "Label5")
         return par(f.Label5);
+    if (n == "Label7")
+        return par(f.Label7);
+    if (n == "Text6")
+        return par(f.Text6);
+    if (n == "Shape8")
+        return par(f.Shape8);
     return {1, 0};
 }
 
@@ -74,12 +80,14 @@ INSTANTIATE_TEST_SUITE_P(Casos, Matrices,
                          ::testing::Values(CasoMatriz{"Shape1", 0, 51}, CasoMatriz{"Shape2", 0, 22},
                                            CasoMatriz{"Line8", 0, 6}, CasoMatriz{"Line12", 0, 41},
                                            CasoMatriz{"Line13", 0, 50}, CasoMatriz{"Line14", 0, 1},
-                                           CasoMatriz{"Picture3", 0, 9}, CasoMatriz{"Image1", 0, 9},
-                                           CasoMatriz{"Image2", 0, 9}, CasoMatriz{"Text1", 0, 14},
-                                           CasoMatriz{"Text2", 0, 10}, CasoMatriz{"Text3", 0, 9},
-                                           CasoMatriz{"Text4", 0, 6}, CasoMatriz{"Label1", 0, 13},
-                                           CasoMatriz{"Label2", 0, 9}, CasoMatriz{"Label3", 0, 9},
-                                           CasoMatriz{"Label4", 0, 6}, CasoMatriz{"Label5", 0, 1}),
+                                           CasoMatriz{"Picture3", 0, 10},
+                                           CasoMatriz{"Image1", 0, 9}, CasoMatriz{"Image2", 0, 10},
+                                           CasoMatriz{"Text1", 0, 14}, CasoMatriz{"Text2", 0, 10},
+                                           CasoMatriz{"Text3", 0, 9}, CasoMatriz{"Text4", 0, 6},
+                                           CasoMatriz{"Label1", 0, 13}, CasoMatriz{"Label2", 0, 9},
+                                           CasoMatriz{"Label3", 0, 9}, CasoMatriz{"Label4", 0, 6},
+                                           CasoMatriz{"Label5", 0, 1}, CasoMatriz{"Label7", 0, 7},
+                                           CasoMatriz{"Text6", 0, 1}, CasoMatriz{"Shape8", 0, 1}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
 // Every element is a distinct control found by its name, e.g. "Text1_9".
@@ -88,14 +96,14 @@ TEST(Matrices, ElementosConNombre) {
     for (int k = 0; k <= 14; ++k) {
         EXPECT_EQ(f.findChild<TextBox*>(QString("Text1_%1").arg(k)), &f.Text1(k));
     }
-    for (int k = 0; k <= 9; ++k) {
+    for (int k = 0; k <= 10; ++k) {
         EXPECT_EQ(f.findChild<Image*>(QString("Image2_%1").arg(k)), &f.Image2(k));
         EXPECT_TRUE(f.Image2(k).tieneDibujo()) << k;
     }
     for (int k = 0; k <= 9; ++k) {
         EXPECT_TRUE(f.Image1(k).tieneDibujo()) << k;
     }
-    EXPECT_EQ(f.findChildren<TextBox*>().size(), 15 + 11 + 10 + 7 + 6);
+    EXPECT_EQ(f.findChildren<TextBox*>().size(), 15 + 11 + 10 + 7 + 6 + 2);
 }
 
 // Typing a character into every box: only the five entry boxes change.

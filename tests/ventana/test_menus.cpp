@@ -22,7 +22,7 @@ TEST(Menus, Leyendas) {
         ver << a->text();
     }
     EXPECT_EQ(ver, (QStringList{"Análisis de varianza", "Predicción", "Bandas de confianza 95%",
-                                "Residuos", "Influencia", "Ampliar a la pantalla"}));
+                                "Residuos", "Influencia", "Mi recta", "Ampliar a la pantalla"}));
 }
 
 struct CasoPanel {

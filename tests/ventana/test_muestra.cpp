@@ -531,6 +531,123 @@ TEST(Ver, PrediccionLuegoAnovaDejaDeRecalcularLaPrediccion) {
 }
 
 // ---------------------------------------------------------------------------
+// "Mi recta": guess, show the answer, try again, leave.
+
+// What leaving the mode must give back: every box's text and the window's pixels.
+std::pair<std::map<std::string, std::string>, QImage> vista(Form1& f) {
+    std::map<std::string, std::string> textos;
+    for (const TextBox* t : f.findChildren<TextBox*>()) {
+        textos[t->objectName().toStdString()] = t->Text().toStdString();
+    }
+    return {textos, f.Cliente->grab().toImage()};
+}
+
+TEST(MiRecta, AdivinarMostrarProbarYSalirDejaTodoComoAntes) {
+    Form1 f;
+    f.mnuMia->accion()->trigger();
+    EXPECT_FALSE(f.Frame8->Visible()) << "disabled before the first sample";
+    generarSembrado(f, 11);
+    f.mnuPr->accion()->trigger();
+    f.mnuAv->accion()->trigger();
+    const auto antes = vista(f);
+
+    f.mnuMia->accion()->trigger();
+    EXPECT_TRUE(f.Frame8->Visible());
+    EXPECT_FALSE(f.Frame3->Visible());
+    EXPECT_FALSE(f.Line3->Visible());
+    for (TextBox* t : {&f.Text1(0), &f.Text1(1), &f.Text1(14), &f.Text2(6)}) {
+        EXPECT_EQ(t->Text(), "?") << t->objectName().toStdString();
+    }
+    // Horizontal through the mean of y: its sum of squares is Syy.
+    EXPECT_EQ(f.g.yAsa(0), f.g.mediaY);
+    EXPECT_NEAR(f.g.scMiRecta, f.g.Syy, 1e-4 * f.g.Syy);
+
+    // A press on a marker still takes the point, not a handle.
+    presionar(f, 1, esquina(f, 1));
+    EXPECT_EQ(f.g.asaTomada, 0);
+    EXPECT_EQ(f.g.arrastrando, -1);
+    soltar(f, 1, esquina(f, 1));
+
+    // The right handle dragged above the plot stops at its top.
+    const Shape& asa = f.Shape8(1);
+    const QPointF centro(asa.Left() + asa.Width() / 2, asa.Top() - asa.Height() / 2);
+    presionar(f, 1, centro);
+    ASSERT_EQ(f.g.asaTomada, 2);
+    f.Picture1_MouseMove(1, 0, 80, 200);
+    f.Timer1_Timer();
+    soltar(f, 1, centro);
+    EXPECT_EQ(f.g.yAsa(1), f.g.yMax);
+    EXPECT_EQ(f.g.yAsa(0), f.g.mediaY);
+    EXPECT_NEAR(f.Line16->Y2() - f.Line16->Y1(), f.g.bMiRecta * 140, 1e-3);
+    EXPECT_GT(f.g.scMiRecta, f.g.SCErr);
+    EXPECT_FALSE(f.Line3->Visible());
+
+    emit f.Label7(mostrarMinimos).Click();
+    EXPECT_TRUE(f.Line3->Visible());
+    EXPECT_EQ(f.Text1(0).Text().toStdString(), antes.first.at("Text1_0"));
+    EXPECT_EQ(f.Line17->BorderStyle(), Line::Trazo::Guiones);
+    const double x = 100.0 * (static_cast<double>(f.g.scMiRecta) / f.g.SCErr - 1.0);
+    const std::string punto = QString(QLocale::system().decimalPoint()).toStdString();
+    EXPECT_EQ(f.Label7(comparacionMiRecta).Caption().toStdString(),
+              "Tu recta deja un " + formatear(static_cast<float>(x), Formato::UnDecimal, punto) +
+                  " % más de error que la de mínimos cuadrados.");
+
+    emit f.Label7(probarOtraVez).Click();
+    EXPECT_FALSE(f.Line3->Visible());
+    EXPECT_FALSE(f.Line17->Visible());
+    EXPECT_EQ(f.Text1(1).Text(), "?");
+    EXPECT_EQ(f.g.yAsa(1), f.g.mediaY) << "a new guess starts level again";
+
+    f.mnuAv->accion()->trigger();
+    const auto despues = vista(f);
+    EXPECT_EQ(despues.first, antes.first);
+    EXPECT_TRUE(despues.second == antes.second) << "the window differs after leaving";
+}
+
+struct CasoDegenerado {
+    const char* nombre;
+    std::vector<Punto> puntos;
+    const char* frase;
+    double pendienteSD; ///< slope of the line of standard deviations; NaN: vertical
+};
+
+class MiRectaDegenerada : public ::testing::TestWithParam<CasoDegenerado> {};
+
+TEST_P(MiRectaDegenerada, LaFraseYLaRectaDeDesviaciones) {
+    const CasoDegenerado& c = GetParam();
+    Form1 f;
+    muestraConPuntos(f, c.puntos);
+    f.mnuMia->accion()->trigger();
+    emit f.Label7(mostrarMinimos).Click();
+    EXPECT_EQ(f.Label7(comparacionMiRecta).Caption().toStdString(), c.frase);
+    ASSERT_TRUE(f.Line17->Visible());
+    const Line& sd = *f.Line17;
+    if (std::isnan(c.pendienteSD)) {
+        EXPECT_EQ(sd.X1(), sd.X2());
+    } else {
+        EXPECT_NEAR((sd.Y2() - sd.Y1()) / (sd.X2() - sd.X1()), c.pendienteSD, 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, MiRectaDegenerada,
+    ::testing::Values(
+        CasoDegenerado{"XIguales",
+                       {{10, 12}, {10, 20}, {10, 30}},
+                       "Con todas las x iguales no existe la recta de mínimos cuadrados.",
+                       std::numeric_limits<double>::quiet_NaN()},
+        CasoDegenerado{"YIgualesYLaRectaInicialEsLaExacta",
+                       {{-10, 20}, {0, 20}, {10, 20}},
+                       "Los puntos están sobre una recta y tu recta es esa misma.",
+                       0},
+        CasoDegenerado{"SobreUnaRectaQueNoEsLaMia",
+                       {{0, 10}, {10, 20}, {20, 30}},
+                       "Los puntos están sobre una recta y tu recta no es esa: la de mínimos "
+                       "cuadrados no deja error.",
+                       1}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// ---------------------------------------------------------------------------
 // The explanation sheets.
 
 // The residual view: each point in use gets a segment from its marker's
@@ -579,18 +696,18 @@ TEST(Ver, InfluenciaAnillosLineaSinElPuntoYAyuda) {
     f.Label5_Click(0);
     const QImage antes = f.Picture1->grab().toImage();
     f.mnuInf->accion()->trigger();
-    EXPECT_EQ(f.Shape8(6).BorderColor(), colorAnilloFuerte);
-    EXPECT_GT(f.Shape8(6).Width(), f.Shape8(1).Width());
-    EXPECT_FALSE(f.Shape8(7).Visible());
+    EXPECT_EQ(f.Shape9(6).BorderColor(), colorAnilloFuerte);
+    EXPECT_GT(f.Shape9(6).Width(), f.Shape9(1).Width());
+    EXPECT_FALSE(f.Shape9(7).Visible());
     EXPECT_EQ(f.g.oMostrar->textoInfluencia(6).toStdString(),
               "Punto 6: x = 95, y = 20, residuo = -0.70, residuo estandarizado = -1.43, "
               "apalancamiento = 0.967, distancia de Cook = 29.627");
     presionar(f, 1, esquina(f, 6));
-    ASSERT_TRUE(f.Line16->Visible());
-    EXPECT_NEAR(f.Line16->Y1(), 10.8 + 0.32 * -40, 1e-4);
-    EXPECT_NEAR(f.Line16->Y2(), 10.8 + 0.32 * 100, 1e-4);
+    ASSERT_TRUE(f.Line18->Visible());
+    EXPECT_NEAR(f.Line18->Y1(), 10.8 + 0.32 * -40, 1e-4);
+    EXPECT_NEAR(f.Line18->Y2(), 10.8 + 0.32 * 100, 1e-4);
     soltar(f, 1, esquina(f, 6));
-    EXPECT_FALSE(f.Line16->Visible());
+    EXPECT_FALSE(f.Line18->Visible());
     f.mnuInf->accion()->trigger();
     EXPECT_EQ(f.Picture1->grab().toImage(), antes);
 }

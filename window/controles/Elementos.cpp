@@ -135,13 +135,12 @@ void Shape::setBorderWidth(int pixeles) {
     repintar();
 }
 
-void Line::setBorderStyle(Qt::PenStyle estilo) {
-    estilo_ = estilo;
-    repintar();
-}
-
 void Line::setBorderWidth(int pixeles) {
     ancho_ = std::max(1, pixeles);
+    repintar();
+}
+void Line::setBorderStyle(Trazo t) {
+    trazo_ = t;
     repintar();
 }
 
@@ -192,7 +191,9 @@ void Line::pintar(QPainter& p, const Escala& e) const {
     if (!recortar(a, b, area)) {
         return;
     }
-    p.setPen(QPen(color_, ancho, estilo_, estilo_ == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap));
+    // Dashes are flat-capped so that the gaps stay as long as the dashes.
+    p.setPen(trazo_ == Trazo::Guiones ? QPen(color_, ancho, Qt::DashLine, Qt::FlatCap)
+                                      : QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
 }
 

@@ -92,8 +92,11 @@ private:
 // BorderWidth is in logical pixels times the window's zoom and does not
 // follow the container's scale. Parts outside the container are cut off; a
 // segment with an end that is not a finite number is not drawn at all.
+// BorderStyle draws it solid or dashed.
 class Line : public ElementoLigero {
 public:
+    enum class Trazo { Continuo, Guiones };
+
     Line(Contenedor& c, QString nombre) : ElementoLigero(c, std::move(nombre)) {}
 
     double X1() const { return x1_; }
@@ -110,9 +113,8 @@ public:
     void setBorderColor(const QColor& c);
     int BorderWidth() const { return ancho_; }
     void setBorderWidth(int pixeles);
-    // Solid unless set otherwise (a dashed line is Qt::DashLine).
-    Qt::PenStyle BorderStyle() const { return estilo_; }
-    void setBorderStyle(Qt::PenStyle estilo);
+    Trazo BorderStyle() const { return trazo_; }
+    void setBorderStyle(Trazo t);
 
     void pintar(QPainter& p, const Escala& e) const override;
     void remapear(const Escala& vieja, const Escala& nueva) override;
@@ -121,7 +123,7 @@ private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0; ///< container units
     QColor color_{0, 0, 0};
     int ancho_ = 1; ///< logical pixels
-    Qt::PenStyle estilo_ = Qt::SolidLine;
+    Trazo trazo_ = Trazo::Continuo;
 };
 
 } // namespace rectaviva
