@@ -187,6 +187,7 @@ void Form1::dejarResiduos() {
 void Form1::dejarMiRecta() {
     Frame8->setVisible(false);
     if (g.miRectaActiva == 1) {
+        quitarAsideros(*asas_);
         g.miRectaActiva = 0;
         g.miRectaRevelada = 0;
         g.asaTomada = 0;
@@ -286,6 +287,7 @@ void Form1::mnuMia_Click() {
     g.oMostrar->ocultarGrafPred();
     if (g.miRectaActiva != 1) {
         g.miRectaActiva = 1;
+        agregarAsideros(*asas_);
         empezarMiRecta();
     }
 }

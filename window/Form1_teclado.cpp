@@ -124,6 +124,7 @@ constexpr int kShift = 1;
 
 void Form1::conectarTeclado() {
     puntos_ = std::make_unique<PuntosDelPlano>(*this);
+    asas_ = crearAsas();
     asideros_.insert(asideros_.begin(), puntos_.get());
 
     connect(Picture1, &PictureBox::KeyDown, this, &Form1::Picture1_KeyDown);

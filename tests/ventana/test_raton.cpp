@@ -675,6 +675,28 @@ TEST_P(Teclado, IgualQueConElRaton) {
     }
 }
 
+// The handles of "Mi recta" join the keyboard's choice in order of x: the left
+// one (x = -20) comes first; the arrows raise it a unit a step, Escape puts it
+// back, and the sum of squares follows.
+TEST(Teclado, LasAsasDeMiRecta) {
+    Form1 f;
+    muestraConPuntos(f, separados);
+    f.mnuMia->accion()->trigger();
+    const Single y0 = f.g.yAsa(0);
+    for (int t : {Qt::Key_Home, Qt::Key_Space, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return}) {
+        QTest::keyClick(f.Picture1, static_cast<Qt::Key>(t));
+    }
+    EXPECT_EQ(f.g.yAsa(0), y0 + 2);
+    const Single sc = f.g.scMiRecta;
+    for (int t : {Qt::Key_Space, Qt::Key_Up, Qt::Key_Escape}) {
+        QTest::keyClick(f.Picture1, static_cast<Qt::Key>(t));
+    }
+    EXPECT_EQ(f.g.yAsa(0), y0 + 2);
+    EXPECT_EQ(f.g.scMiRecta, sc);
+    f.mnuAv->accion()->trigger();
+    EXPECT_EQ(f.asideros().size(), 1u);
+}
+
 // By x the points run 4, 8, 1, 6, 2, 5, 3, 7.
 INSTANTIATE_TEST_SUITE_P(
     Casos, Teclado,
