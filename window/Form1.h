@@ -251,6 +251,7 @@ protected:
 private:
     friend class PuntosDelPlano;
     friend class AsasMiRecta;
+    std::unique_ptr<Asideros> crearPuntos();
     std::unique_ptr<Asideros> crearAsas();
     std::unique_ptr<Asideros> asas_; ///< the handles of "Mi recta", for the keyboard
     struct Eleccion {

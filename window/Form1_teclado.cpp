@@ -16,93 +16,6 @@
 
 namespace rectaviva {
 
-// The sample's points as the keyboard sees them: item i is point i + 1.
-// Grabbing and moving go through moverPunto, as a drag by the mouse does,
-// with the keyboard's cursor in the place of the mouse.
-class PuntosDelPlano : public Asideros {
-public:
-    explicit PuntosDelPlano(Form1& f) : f_(f), g_(f.g) {}
-
-    int cantidad() const override { return std::clamp<int>(g_.nPuntos, 0, maxPuntos); }
-    Single x(int i) const override { return g_.xObs(punto(i)); }
-    QRectF zona(int i) const override {
-        const Shape& s = f_.Shape1(punto(i));
-        return {s.Left(), s.Top(), s.Width(), s.Height()};
-    }
-
-    void resaltar(int i, bool elegido) override {
-        const Integer k = punto(i);
-        if (elegido) {
-            g_.puntoSel = k;
-        }
-        f_.colorearPunto(k, elegido ? colorElegido : colorNormal(g_, k));
-        g_.oMostrar->imprimirPunto(k, elegido ? colorFilaElegida : colorFilaNormal(g_, k));
-    }
-
-    // The press of a drag, without its timer: each arrow makes one step.
-    void tomar(int i) override {
-        const Integer k = punto(i);
-        g_.puntoSel = k;
-        g_.arrastrando = -1;
-        g_.listaSinResaltar = 0;
-        g_.xRaton = g_.xObs(k);
-        g_.yRaton = g_.yObs(k);
-        x0_ = g_.xObs(k);
-        y0_ = g_.yObs(k);
-        izquierda0_ = f_.Shape1(k).Left();
-        arriba0_ = f_.Shape1(k).Top();
-    }
-
-    // The cursor stays on the plot, so a point never leaves it by keys.
-    void mover(int i, Single dx, Single dy) override {
-        Integer k = punto(i);
-        g_.xRaton = std::clamp<Single>(g_.xRaton + dx, g_.xMin, g_.xMax);
-        g_.yRaton = std::clamp<Single>(g_.yRaton + dy, g_.yMin, g_.yMax);
-        f_.moverPunto(k, g_.arrastrando, g_.xRaton, g_.yRaton, g_.xAnterior, g_.yAnterior);
-        g_.oMostrar->imprimirPunto(k, colorFilaElegida);
-    }
-
-    void soltar(int i, bool devolver) override {
-        const Integer k = punto(i);
-        if (devolver && g_.arrastrando == -1) {
-            const Single Xold = g_.xObs(k);
-            const Single Yold = g_.yObs(k);
-            g_.xObs(k) = x0_;
-            g_.yObs(k) = y0_;
-            f_.Shape1(k).setLeft(izquierda0_);
-            f_.Shape1(k).setTop(arriba0_);
-            f_.refrescarPuntoMovido(k, Xold, Yold);
-        }
-        g_.arrastrando = 0;
-        g_.listaSinResaltar = 1;
-        resaltar(i, true);
-    }
-
-    QString nombre(int i) const override {
-        const Integer k = punto(i);
-        return QStringLiteral("Punto %1 de %2: %3, %4")
-            .arg(k)
-            .arg(g_.nPuntos)
-            .arg(valor(i),
-                 g_.activo(k) == 1 ? QStringLiteral("en uso") : QStringLiteral("eliminado"));
-    }
-
-    QString valor(int i) const override {
-        const Integer k = punto(i);
-        return QStringLiteral("x %1, y %2")
-            .arg(QString::fromStdString(formatear(g_.xObs(k), Formato::Entero)),
-                 QString::fromStdString(formatear(g_.yObs(k), Formato::Entero)));
-    }
-
-private:
-    static Integer punto(int i) { return static_cast<Integer>(i + 1); }
-
-    Form1& f_;
-    Globales& g_;
-    Single x0_ = 0, y0_ = 0;
-    double izquierda0_ = 0, arriba0_ = 0;
-};
-
 namespace {
 
 bool esFlecha(int k) {
@@ -123,7 +36,7 @@ constexpr int kShift = 1;
 } // namespace
 
 void Form1::conectarTeclado() {
-    puntos_ = std::make_unique<PuntosDelPlano>(*this);
+    puntos_ = crearPuntos();
     asas_ = crearAsas();
     asideros_.insert(asideros_.begin(), puntos_.get());
 
