@@ -135,7 +135,8 @@ void pintarCuadriculaResiduos(QPainter& p, const QRectF& destino) {
 
     QFont fuente;
     fuente.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    fuente.setPixelSize(9);
+    // 9 px on the plot's 479 px width, growing with it (the zoomed window).
+    fuente.setPixelSize(std::max(9, static_cast<int>(std::lround(destino.width() / 53.0))));
     p.setFont(fuente);
     p.setPen(colorTextoCuadricula);
     p.setRenderHint(QPainter::TextAntialiasing, true);
