@@ -115,6 +115,45 @@ void HerramientaSostenida(benchmark::State& estado) {
 }
 BENCHMARK(HerramientaSostenida)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// The residual view with its squares and the influence view on as well.
+void verResiduosEInfluencia(Form1& f) {
+    f.mnuRes->accion()->trigger();
+    f.Check1->setValue(true);
+    f.Check1_Click();
+    f.mnuInf->accion()->trigger();
+}
+
+// The held tool with the prediction, the bands, the residuals with their
+// squares and the influence rings all on.
+void HerramientaSostenidaConVistas(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    if (!prepararNube(f, true)) {
+        estado.SkipWithError("no se pudo preparar la nube de 50 puntos con las vistas");
+        return;
+    }
+    verResiduosEInfluencia(f);
+    double pasos = 0, segundos = 0;
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        prepararNube(f, false);
+        estado.ResumeTiming();
+        const long antes = f.pasosHerramienta();
+        const auto t0 = std::chrono::steady_clock::now();
+        f.Image1_MouseDown(0, 1, 0, 0, 0);
+        esperar(2000);
+        f.Image1_MouseUp(0, 1, 0, 0, 0);
+        pasos += static_cast<double>(f.pasosHerramienta() - antes);
+        segundos += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    estado.counters["pasos_por_segundo"] = pasos / segundos;
+}
+BENCHMARK(HerramientaSostenidaConVistas)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
 // Picks point 25 with a left press on its marker and leaves the drag state
 // on, with the timer itself stopped: the benchmark calls the tick.
 bool tomarPunto(Form1& f) {
@@ -158,6 +197,25 @@ void PasoArrastre(benchmark::State& estado) {
     pasoArrastre(estado, true);
 }
 BENCHMARK(PasoArrastre)->Unit(benchmark::kMicrosecond);
+
+// The drag tick with every view on: prediction, bands, residuals with their
+// squares and influence (its dashed line follows the dragged point).
+void PasoArrastreConVistas(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    if (!prepararNube(f, true)) {
+        estado.SkipWithError("no se pudo preparar la nube con las vistas");
+        return;
+    }
+    verResiduosEInfluencia(f);
+    if (!tomarPunto(f)) {
+        estado.SkipWithError("no se pudo tomar el punto 25");
+        return;
+    }
+    ticks(estado, f, 30.0f, true);
+}
+BENCHMARK(PasoArrastreConVistas)->Unit(benchmark::kMicrosecond);
 
 void PasoArrastreSinPintar(benchmark::State& estado) {
     pasoArrastre(estado, false);
