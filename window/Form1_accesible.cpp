@@ -207,7 +207,7 @@ QAccessibleInterface* fabricaAccesible(const QString&, QObject* o) {
 }
 
 // What each help icon explains, and so what its sheet shows.
-constexpr std::array<const char*, 9> temas{
+constexpr std::array<const char*, 11> temas{
     "del gráfico",
     "de los estadísticos de las variables",
     "de los cálculos auxiliares",
@@ -216,7 +216,9 @@ constexpr std::array<const char*, 9> temas{
     "de la varianza del error y del coeficiente de determinación",
     "del análisis de varianza",
     "de la predicción",
-    "de los residuos"};
+    "de los residuos",
+    "de la influencia",
+    "de mi recta"};
 
 void nombrar(Matriz<TextBox>& cajas, std::initializer_list<const char*> nombres) {
     int k = cajas.LBound();
@@ -261,6 +263,8 @@ void Form1::nombrarControles() {
              "Respuesta media, límite superior", "Predicción puntual"});
     nombrar(Text5, {"SCReg", "SCErr", "SCTot", "R², en %", "Suma de residuos",
                     "Suma de cuadrados de residuos"});
+    nombrar(Text6, {"Suma de cuadrados de mi recta", "Suma de cuadrados de la recta de mínimos "
+                                                     "cuadrados"});
     for (TextBox* t : {&Text1(9), &Text2(10)}) {
         t->setAccessibleDescription(t->toolTip());
     }
@@ -269,14 +273,14 @@ void Form1::nombrarControles() {
         i->setAccessibleDescription(QStringLiteral("Mantenga pulsada la barra espaciadora"));
     }
     for (int k = Image2.LBound(); k <= Image2.UBound(); ++k) {
-        const QString tema = QString::fromUtf8(temas[static_cast<std::size_t>(k)]);
+        const QString tema = QString::fromUtf8(temas.at(static_cast<std::size_t>(k)));
         Image2(k).setAccessibleName(QStringLiteral("Explicación ") + tema);
         Picture3(k).setAccessibleName(QStringLiteral("Fórmulas ") + tema);
     }
     Picture1->setAccessibleName(QStringLiteral("Gráfico de dispersión"));
     Picture2->setAccessibleName(QStringLiteral("Lista de puntos"));
     Picture4->setAccessibleName(QStringLiteral("Gráfico de residuos"));
-    const std::array<std::pair<QWidget*, const char*>, 9> paneles{{
+    const std::array<std::pair<QWidget*, const char*>, 10> paneles{{
         {Frame1, "Estimación de parámetros"},
         {Frame2, "Estadísticos de las variables"},
         {Frame3, "Análisis de varianza"},
@@ -284,6 +288,7 @@ void Form1::nombrarControles() {
         {Frame5, "Predicción"},
         {Frame6, "Eliminar o recuperar"},
         {Frame7, "Residuos"},
+        {Frame8, "Mi recta"},
         {List6, "Descripción"},
         {List3, "Acerca de"},
     }};
