@@ -1,11 +1,14 @@
 // Form1's cloud tools: the ten icons of the tool row, each repeating its step
 // over every point while its button is held, at most once per 0.01 s, until
-// the release or the tool's limit.
+// the release or the tool's limit. Between steps the program sleeps on a
+// single-shot timer armed for the next step's due time.
 #include "Form1.h"
 
 #include "Grafico.h"
 
 #include <QTimer>
+
+#include <algorithm>
 
 namespace rectaviva {
 
@@ -39,11 +42,9 @@ void Form1::Image1_MouseDown(Integer Index, int, int, float, float) {
     proximoPaso_ = std::chrono::steady_clock::now();
     g.arrastrando = -1;
     herramientaActiva_ = true;
-    // The first step happens at the press, before a release can be seen.
+    // The first step happens at the press, before a release can be seen;
+    // it arms the timer for the next one.
     pasoDeHerramienta();
-    if (herramientaActiva_) {
-        relojHerramienta_->start();
-    }
 }
 
 void Form1::Image1_MouseUp(Integer, int, int, float, float) {
@@ -68,7 +69,13 @@ void Form1::pasoDeHerramienta() {
         programarReloj(ahora);
         return;
     }
-    proximoPaso_ = ahora + kPasoHerramienta;
+    // The next step is due one period after this one was due, not after
+    // now, so a late timer never slows the tool; a step more than a whole
+    // period late starts the count again rather than catch up in a burst.
+    proximoPaso_ += kPasoHerramienta;
+    if (proximoPaso_ <= ahora) {
+        proximoPaso_ = ahora + kPasoHerramienta;
+    }
     MarcadoresDelPlano marcadores(Shape1, g);
     for (Integer k = 1; k <= g.nPuntos; ++k) {
         bool okX = true;
@@ -85,17 +92,17 @@ void Form1::pasoDeHerramienta() {
     }
     ++pasosHerramienta_;
     serieHerramienta();
-    programarReloj(std::chrono::steady_clock::now());
+    if (herramientaActiva_) {
+        programarReloj(std::chrono::steady_clock::now());
+    }
 }
 
-// Sleeps until about a millisecond before the next step is due, then polls
-// at every pass of the event loop: a timer's own lateness would otherwise
-// add to every 0.01 s period and slow the tool below a hundred steps a second.
+// Arms the single-shot timer for the moment the next step is due, rounded
+// up to a whole millisecond so that it does not fire before it; the process
+// sleeps until then.
 void Form1::programarReloj(std::chrono::steady_clock::time_point ahora) {
-    using std::chrono::milliseconds;
-    const auto falta = std::chrono::duration_cast<milliseconds>(proximoPaso_ - ahora);
-    relojHerramienta_->setInterval(falta > milliseconds(2) ? static_cast<int>(falta.count()) - 1
-                                                           : 0);
+    const auto falta = std::chrono::ceil<std::chrono::milliseconds>(proximoPaso_ - ahora);
+    relojHerramienta_->start(std::max(falta, std::chrono::milliseconds(0)));
 }
 
 } // namespace rectaviva

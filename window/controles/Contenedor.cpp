@@ -4,12 +4,15 @@
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <optional>
 
 namespace rectaviva {
 
@@ -86,8 +89,10 @@ Contenedor::Contenedor(QWidget* padre) : QWidget(padre), fondo_(palette().color(
 Contenedor::~Contenedor() = default;
 
 void Contenedor::setBackColor(const QColor& c) {
-    fondo_ = c;
-    update();
+    if (c != fondo_) {
+        fondo_ = c;
+        update();
+    }
 }
 
 Shape* Contenedor::agregarShape(const QString& nombre) {
@@ -108,18 +113,22 @@ Line* Contenedor::agregarLine(const QString& nombre) {
 
 void Contenedor::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    p.setClipRect(e->rect());
-    p.fillRect(rect(), fondo_);
-    pintarFondo(p);
+    const QRegion& region = e->region();
+    pintarFondo(p, region);
     p.setRenderHint(QPainter::Antialiasing);
     const Escala esc = escala();
     for (const auto& el : elementos_) {
-        if (el->Visible()) {
+        // An item outside the repainted region would only be clipped away.
+        if (region.intersects(el->zona(esc))) {
             p.save();
             el->pintar(p, esc);
             p.restore();
         }
     }
+}
+
+void Contenedor::pintarFondo(QPainter& p, const QRegion& region) {
+    p.fillRect(region.boundingRect(), fondo_);
 }
 
 void Contenedor::resizeEvent(QResizeEvent* e) {
@@ -209,33 +218,89 @@ double PictureBox::ScaleHeight() const {
     return usuario_ ? scaleHeight_ : pixelesATwips(height());
 }
 
-void PictureBox::Print(const QString& texto) {
-    const Escala e = escala();
-    const QPointF posicion = e.aPixeles({currentX_, currentY_});
-    // Two prints meant for the same place may differ by rounding only; any
-    // row within half a pixel is the same row.
-    auto mismo = std::find_if(renglones_.begin(), renglones_.end(), [&](const Renglon& r) {
+namespace {
+
+// Takes out of `filas` the row printed at `posicion`. Two prints meant for
+// the same place may differ by rounding only; any row within half a pixel is
+// the same row.
+std::optional<PictureBox::Renglon> sacarRenglon(std::vector<PictureBox::Renglon>& filas,
+                                                const QPointF& posicion) {
+    auto mismo = std::find_if(filas.begin(), filas.end(), [&](const PictureBox::Renglon& r) {
         return std::abs(r.posicion.x() - posicion.x()) < 0.5 &&
                std::abs(r.posicion.y() - posicion.y()) < 0.5;
     });
-    if (mismo != renglones_.end()) {
-        renglones_.erase(mismo);
+    if (mismo == filas.end()) {
+        return std::nullopt;
+    }
+    PictureBox::Renglon r = std::move(*mismo);
+    filas.erase(mismo);
+    return r;
+}
+
+bool mismoRenglon(const PictureBox::Renglon& a, const PictureBox::Renglon& b) {
+    return a.posicion == b.posicion && a.texto == b.texto && a.color == b.color &&
+           a.fuente == b.fuente;
+}
+
+} // namespace
+
+QRect PictureBox::zonaRenglon(const QPointF& posicion, const QString& texto, const QFont& fuente) {
+    const QFontMetricsF m(fuente);
+    // The advance box, and the ink where a glyph overhangs it.
+    const QRectF caja(posicion, QSizeF(m.horizontalAdvance(texto), m.height()));
+    const QRectF tinta = m.boundingRect(texto).translated(posicion + QPointF(0, m.ascent()));
+    // Bounded so that a row printed far off the surface cannot overflow an
+    // int; the surface may still grow under a row printed outside it.
+    const QRectF limite(-1e6, -1e6, 2e6, 2e6);
+    return caja.united(tinta).adjusted(-2, -2, 2, 2).intersected(limite).toAlignedRect();
+}
+
+void PictureBox::Print(const QString& texto) {
+    const Escala e = escala();
+    const QPointF posicion = e.aPixeles({currentX_, currentY_});
+    std::optional<Renglon> antes = sacarRenglon(renglones_, posicion);
+    if (!antes) {
+        antes = sacarRenglon(borrados_, posicion);
     }
     // Text in the background colour is invisible: it only erases.
     if (tinta_ != BackColor()) {
-        renglones_.push_back({posicion, texto, tinta_, font()});
+        Renglon nuevo{posicion, texto, tinta_, font(), {}};
+        if (antes && mismoRenglon(*antes, nuevo)) {
+            nuevo.zona = antes->zona;
+            antes.reset();
+        } else {
+            nuevo.zona = zonaRenglon(posicion, texto, nuevo.fuente);
+            update(nuevo.zona);
+        }
+        renglones_.push_back(std::move(nuevo));
+    }
+    if (antes) {
+        update(antes->zona);
     }
     const QPointF siguiente = e.desdePixeles(posicion + QPointF(0, QFontMetricsF(font()).height()));
     currentX_ = ScaleLeft();
     currentY_ = siguiente.y();
-    update();
 }
 
 void PictureBox::Cls() {
+    borrados_.insert(borrados_.end(), std::make_move_iterator(renglones_.begin()),
+                     std::make_move_iterator(renglones_.end()));
     renglones_.clear();
     currentX_ = ScaleLeft();
     currentY_ = ScaleTop();
-    update();
+    // Queued ahead of the repaint, which Qt posts at a lower priority.
+    if (!borrados_.empty() && !borradoPendiente_) {
+        borradoPendiente_ = true;
+        QMetaObject::invokeMethod(this, &PictureBox::terminarBorrado, Qt::QueuedConnection);
+    }
+}
+
+void PictureBox::terminarBorrado() {
+    borradoPendiente_ = false;
+    for (const Renglon& r : borrados_) {
+        update(r.zona);
+    }
+    borrados_.clear();
 }
 
 double PictureBox::TextHeight(const QString& texto) const {
@@ -251,33 +316,60 @@ void PictureBox::setPicture(const QString& rutaSvg) {
         dibujo_ = std::make_unique<QSvgRenderer>(rutaSvg);
         dibujo_->setAspectRatioMode(Qt::KeepAspectRatio);
     }
+    fondoGuardado_ = QPixmap();
     update();
 }
 
 void PictureBox::setPintorFondo(std::function<void(QPainter&, const QRectF&)> pintor) {
     pintorFondo_ = std::move(pintor);
+    fondoGuardado_ = QPixmap();
     update();
 }
 
-void PictureBox::pintarFondo(QPainter& p) {
-    const QRectF area(rect());
-    if (dibujo_ && dibujo_->isValid()) {
-        // Fitted to the surface, aligned at its top.
-        QSizeF tam = dibujo_->defaultSize();
-        tam.scale(area.size(), Qt::KeepAspectRatio);
-        dibujo_->render(&p, QRectF(QPointF((area.width() - tam.width()) / 2, 0), tam));
+const QPixmap& PictureBox::imagenFondo(double razon) {
+    if (fondoGuardado_.isNull() || fondoGuardado_.devicePixelRatio() != razon ||
+        tamGuardado_ != size() || colorGuardado_ != BackColor()) {
+        fondoGuardado_ = QPixmap((QSizeF(size()) * razon).toSize());
+        fondoGuardado_.setDevicePixelRatio(razon);
+        fondoGuardado_.fill(BackColor());
+        tamGuardado_ = size();
+        colorGuardado_ = BackColor();
+        QPainter p(&fondoGuardado_);
+        const QRectF area(rect());
+        if (dibujo_ && dibujo_->isValid()) {
+            // Fitted to the surface, aligned at its top.
+            QSizeF tam = dibujo_->defaultSize();
+            tam.scale(area.size(), Qt::KeepAspectRatio);
+            dibujo_->render(&p, QRectF(QPointF((area.width() - tam.width()) / 2, 0), tam));
+        }
+        if (pintorFondo_) {
+            pintorFondo_(p, area);
+        }
     }
-    if (pintorFondo_) {
-        p.save();
-        pintorFondo_(p, area);
-        p.restore();
+    return fondoGuardado_;
+}
+
+void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
+    if (borradoPendiente_) {
+        // A repaint forced before the queued erase: erase the rows now.
+        terminarBorrado();
+    }
+    if ((dibujo_ || pintorFondo_) && !size().isEmpty()) {
+        // The ratio of the device really painted on: the backing store, or
+        // the image that QWidget::render draws into.
+        const QPaintDevice* destino = p.paintEngine() ? p.paintEngine()->paintDevice() : p.device();
+        p.drawPixmap(QPointF(0, 0), imagenFondo(destino->devicePixelRatioF()));
+    } else {
+        Contenedor::pintarFondo(p, region);
     }
     p.save();
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const Renglon& r : renglones_) {
-        p.setFont(r.fuente);
-        p.setPen(r.color);
-        p.drawText(r.posicion + QPointF(0, QFontMetricsF(r.fuente).ascent()), r.texto);
+        if (region.intersects(r.zona)) {
+            p.setFont(r.fuente);
+            p.setPen(r.color);
+            p.drawText(r.posicion + QPointF(0, QFontMetricsF(r.fuente).ascent()), r.texto);
+        }
     }
     p.restore();
 }

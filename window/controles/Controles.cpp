@@ -43,13 +43,17 @@ Label::Label(QWidget* padre, const QString& nombre)
 }
 
 void Label::setBackColor(const QColor& c) {
-    fondo_ = c;
-    aplicarColores();
+    if (c != fondo_) {
+        fondo_ = c;
+        aplicarColores();
+    }
 }
 
 void Label::setForeColor(const QColor& c) {
-    tinta_ = c;
-    aplicarColores();
+    if (c != tinta_) {
+        tinta_ = c;
+        aplicarColores();
+    }
 }
 
 void Label::setTransparente(bool t) {
@@ -120,13 +124,17 @@ void TextBox::setText(const QString& t) {
 }
 
 void TextBox::setBackColor(const QColor& c) {
-    fondo_ = c;
-    aplicarColores();
+    if (c != fondo_) {
+        fondo_ = c;
+        aplicarColores();
+    }
 }
 
 void TextBox::setForeColor(const QColor& c) {
-    tinta_ = c;
-    aplicarColores();
+    if (c != tinta_) {
+        tinta_ = c;
+        aplicarColores();
+    }
 }
 
 void TextBox::aplicarColores() {
@@ -181,13 +189,17 @@ QString ListBox::List(int i) const {
 }
 
 void ListBox::setBackColor(const QColor& c) {
-    fondo_ = c;
-    aplicarColores();
+    if (c != fondo_) {
+        fondo_ = c;
+        aplicarColores();
+    }
 }
 
 void ListBox::setForeColor(const QColor& c) {
-    tinta_ = c;
-    aplicarColores();
+    if (c != tinta_) {
+        tinta_ = c;
+        aplicarColores();
+    }
 }
 
 void ListBox::aplicarColores() {

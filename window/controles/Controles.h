@@ -21,14 +21,20 @@ class QSvgRenderer;
 namespace rectaviva {
 
 // Static text. Disabled, it is drawn greyed and gives no Click. With a
-// transparent back style the container (and its items) show through.
+// transparent back style the container (and its items) show through. Like
+// every control here, a caption or colour set to what it already is
+// repaints nothing.
 class Label : public QLabel, public Ubicacion {
     Q_OBJECT
 public:
     Label(QWidget* padre, const QString& nombre);
 
     QString Caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
+    void setCaption(const QString& c) {
+        if (c != text()) {
+            setText(c);
+        }
+    }
     QColor BackColor() const { return fondo_; }
     QColor ForeColor() const { return tinta_; }
     void setBackColor(const QColor& c);

@@ -10,62 +10,89 @@
 
 namespace rectaviva {
 
+namespace {
+
+// Logical pixels around an item's geometry that antialiasing may still
+// touch: half a pixel at ratio 1, and less at higher ratios; one more pixel
+// keeps rounding of fractional ratios inside.
+constexpr double margenSuavizado = 1.5;
+
+} // namespace
+
 void ElementoLigero::setVisible(bool v) {
-    if (visible_ != v) {
-        visible_ = v;
-        repintar();
-    }
+    fijar(visible_, v);
 }
 
-void ElementoLigero::repintar() {
-    contenedor_.update();
+QRect ElementoLigero::zona(const Escala& e) const {
+    if (!visible_) {
+        return {};
+    }
+    // Cut in floating point first: a far-away end must not overflow an int.
+    const QRectF area = QRectF(contenedor_.rect()).adjusted(-1, -1, 1, 1);
+    return zonaDibujo(e).intersected(area).toAlignedRect();
+}
+
+QRect ElementoLigero::zonaActual() const {
+    return zona(contenedor_.escala());
+}
+
+void ElementoLigero::repintar(const QRect& antes) {
+    contenedor_.update(antes);
+    contenedor_.update(zonaActual());
 }
 
 void Shape::setLeft(double v) {
-    left_ = v;
-    repintar();
+    fijar(left_, v);
 }
 void Shape::setTop(double v) {
-    top_ = v;
-    repintar();
+    fijar(top_, v);
 }
 void Shape::setWidth(double v) {
-    width_ = std::max(0.0, v);
-    repintar();
+    fijar(width_, std::max(0.0, v));
 }
 void Shape::setHeight(double v) {
-    height_ = std::max(0.0, v);
-    repintar();
+    fijar(height_, std::max(0.0, v));
 }
 void Shape::Move(double left, double top, double width, double height) {
-    left_ = left;
-    top_ = top;
-    width_ = std::max(0.0, width);
-    height_ = std::max(0.0, height);
-    repintar();
+    fijar(std::tie(left_, top_, width_, height_),
+          std::tuple(left, top, std::max(0.0, width), std::max(0.0, height)));
 }
 void Shape::setForma(Forma f) {
-    forma_ = f;
-    repintar();
+    fijar(forma_, f);
 }
 void Shape::setFillColor(const QColor& c) {
-    fill_ = c;
-    repintar();
+    fijar(fill_, c);
 }
 void Shape::setBorderColor(const QColor& c) {
-    borde_ = c;
-    repintar();
+    fijar(borde_, c);
 }
 
-void Shape::pintar(QPainter& p, const Escala& e) const {
+bool Shape::rectangulo(const Escala& e, QRectF& r) const {
     if (!std::isfinite(left_) || !std::isfinite(top_)) {
-        return;
+        return false;
     }
     const QPointF esquina = e.aPixeles({left_, top_});
-    QRectF r(esquina, QSizeF(e.anchoAPixeles(width_), e.altoAPixeles(height_)));
+    r = QRectF(esquina, QSizeF(e.anchoAPixeles(width_), e.altoAPixeles(height_)));
     // A scale whose x grows leftwards puts Left on the right edge.
     if (e.pixelesPorUnidadX() < 0) {
         r.moveRight(esquina.x());
+    }
+    return true;
+}
+
+QRectF Shape::zonaDibujo(const Escala& e) const {
+    QRectF r;
+    if (!rectangulo(e, r)) {
+        return {};
+    }
+    // The border lies inside the extent; only antialiasing reaches past it.
+    return r.adjusted(-margenSuavizado, -margenSuavizado, margenSuavizado, margenSuavizado);
+}
+
+void Shape::pintar(QPainter& p, const Escala& e) const {
+    QRectF r;
+    if (!rectangulo(e, r)) {
+        return;
     }
     p.setBrush(fill_);
     // The 1-pixel border lies inside the item's extent, as a filled shape's does.
@@ -88,35 +115,25 @@ void Shape::remapear(const Escala& vieja, const Escala& nueva) {
 }
 
 void Line::setX1(double v) {
-    x1_ = v;
-    repintar();
+    fijar(x1_, v);
 }
 void Line::setY1(double v) {
-    y1_ = v;
-    repintar();
+    fijar(y1_, v);
 }
 void Line::setX2(double v) {
-    x2_ = v;
-    repintar();
+    fijar(x2_, v);
 }
 void Line::setY2(double v) {
-    y2_ = v;
-    repintar();
+    fijar(y2_, v);
 }
 void Line::setExtremos(double x1, double y1, double x2, double y2) {
-    x1_ = x1;
-    y1_ = y1;
-    x2_ = x2;
-    y2_ = y2;
-    repintar();
+    fijar(std::tie(x1_, y1_, x2_, y2_), std::tuple(x1, y1, x2, y2));
 }
 void Line::setBorderColor(const QColor& c) {
-    color_ = c;
-    repintar();
+    fijar(color_, c);
 }
 void Line::setBorderWidth(int pixeles) {
-    ancho_ = std::max(1, pixeles);
-    repintar();
+    fijar(ancho_, std::max(1, pixeles));
 }
 
 namespace {
@@ -155,18 +172,33 @@ bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
 
 } // namespace
 
-void Line::pintar(QPainter& p, const Escala& e) const {
+bool Line::tramo(const Escala& e, QPointF& a, QPointF& b) const {
     if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) || !std::isfinite(y2_)) {
-        return;
+        return false;
     }
-    QPointF a = e.aPixeles({x1_, y1_});
-    QPointF b = e.aPixeles({x2_, y2_});
-    const QRectF area = QRectF(p.window()).adjusted(-ancho_, -ancho_, ancho_, ancho_);
-    if (!recortar(a, b, area)) {
+    a = e.aPixeles({x1_, y1_});
+    b = e.aPixeles({x2_, y2_});
+    const QRectF area = QRectF(contenedor().rect()).adjusted(-ancho_, -ancho_, ancho_, ancho_);
+    return recortar(a, b, area);
+}
+
+void Line::pintar(QPainter& p, const Escala& e) const {
+    QPointF a, b;
+    if (!tramo(e, a, b)) {
         return;
     }
     p.setPen(QPen(color_, ancho_, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
+}
+
+QRectF Line::zonaDibujo(const Escala& e) const {
+    QPointF a, b;
+    if (!tramo(e, a, b)) {
+        return {};
+    }
+    // The pen reaches half its width past the segment, round caps included.
+    const double m = ancho_ / 2.0 + margenSuavizado;
+    return QRectF(a, b).normalized().adjusted(-m, -m, m, m);
 }
 
 void Line::remapear(const Escala& vieja, const Escala& nueva) {
