@@ -99,7 +99,8 @@ Shape* Contenedor::agregarShape(const QString& nombre) {
     auto s = std::make_unique<Shape>(*this, nombre);
     Shape* r = s.get();
     elementos_.push_back(std::move(s));
-    update();
+    r->recalcularZona();
+    update(r->zona());
     return r;
 }
 
@@ -107,7 +108,8 @@ Line* Contenedor::agregarLine(const QString& nombre) {
     auto l = std::make_unique<Line>(*this, nombre);
     Line* r = l.get();
     elementos_.push_back(std::move(l));
-    update();
+    r->recalcularZona();
+    update(r->zona());
     return r;
 }
 
@@ -117,12 +119,12 @@ void Contenedor::paintEvent(QPaintEvent* e) {
     pintarFondo(p, region);
     p.setRenderHint(QPainter::Antialiasing);
     const Escala esc = escala();
+    const QRect limites = region.boundingRect();
     for (const auto& el : elementos_) {
         // An item outside the repainted region would only be clipped away.
-        if (region.intersects(el->zona(esc))) {
-            p.save();
+        // Each item sets the pen and brush it uses.
+        if (limites.intersects(el->zona()) && region.intersects(el->zona())) {
             el->pintar(p, esc);
-            p.restore();
         }
     }
 }
@@ -133,6 +135,10 @@ void Contenedor::pintarFondo(QPainter& p, const QRegion& region) {
 
 void Contenedor::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    // The whole surface repaints after a resize; a user scale moves the items.
+    for (auto& el : elementos_) {
+        el->recalcularZona();
+    }
     // A user scale stretches with the surface, so the children move with it.
     for (QObject* hijo : children()) {
         if (auto* u = dynamic_cast<Ubicacion*>(hijo)) {
@@ -147,6 +153,7 @@ void Contenedor::cambiarEscala(const Escala& vieja, const Escala& nueva) {
     }
     for (auto& el : elementos_) {
         el->remapear(vieja, nueva);
+        el->recalcularZona();
     }
     for (QObject* hijo : children()) {
         if (auto* u = dynamic_cast<Ubicacion*>(hijo)) {
@@ -172,6 +179,14 @@ Frame::Frame(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicaci
 PictureBox::PictureBox(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicacion(this) {
     setObjectName(nombre);
     setMouseTracking(true);
+    sinFormas(*this);
+}
+
+void PictureBox::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) {
+        sinFormas(*this);
+    }
+    Contenedor::changeEvent(e);
 }
 
 PictureBox::~PictureBox() = default;
@@ -222,15 +237,20 @@ namespace {
 
 // Takes out of `filas` the row printed at `posicion`. Two prints meant for
 // the same place may differ by rounding only; any row within half a pixel is
-// the same row.
+// the same row. Where the order of `filas` does not matter, the row trades
+// places with the last one first, which saves moving the rest.
 std::optional<PictureBox::Renglon> sacarRenglon(std::vector<PictureBox::Renglon>& filas,
-                                                const QPointF& posicion) {
+                                                const QPointF& posicion, bool enOrden) {
     auto mismo = std::find_if(filas.begin(), filas.end(), [&](const PictureBox::Renglon& r) {
         return std::abs(r.posicion.x() - posicion.x()) < 0.5 &&
                std::abs(r.posicion.y() - posicion.y()) < 0.5;
     });
     if (mismo == filas.end()) {
         return std::nullopt;
+    }
+    if (!enOrden) {
+        std::swap(*mismo, filas.back());
+        mismo = filas.end() - 1;
     }
     PictureBox::Renglon r = std::move(*mismo);
     filas.erase(mismo);
@@ -244,32 +264,29 @@ bool mismoRenglon(const PictureBox::Renglon& a, const PictureBox::Renglon& b) {
 
 } // namespace
 
-QRect PictureBox::zonaRenglon(const QPointF& posicion, const QString& texto, const QFont& fuente) {
-    const QFontMetricsF m(fuente);
-    // The advance box, and the ink where a glyph overhangs it.
-    const QRectF caja(posicion, QSizeF(m.horizontalAdvance(texto), m.height()));
-    const QRectF tinta = m.boundingRect(texto).translated(posicion + QPointF(0, m.ascent()));
-    // Bounded so that a row printed far off the surface cannot overflow an
-    // int; the surface may still grow under a row printed outside it.
-    const QRectF limite(-1e6, -1e6, 2e6, 2e6);
-    return caja.united(tinta).adjusted(-2, -2, 2, 2).intersected(limite).toAlignedRect();
+QRect PictureBox::zonaRenglon(const QPointF& posicion, double alto) {
+    // From a little left of the row's start to far right, whatever the text's
+    // width (measuring it would cost as much as drawing it), and a quarter of
+    // a line above and below for accents and descenders; update() cuts it to
+    // the surface. Bounded so that a row printed far off cannot overflow an int.
+    const QRectF banda(posicion.x() - alto, posicion.y() - alto / 4, 1e6, alto * 1.5);
+    return banda.intersected(QRectF(-1e6, -1e6, 2e6, 2e6)).toAlignedRect();
 }
 
 void PictureBox::Print(const QString& texto) {
     const Escala e = escala();
     const QPointF posicion = e.aPixeles({currentX_, currentY_});
-    std::optional<Renglon> antes = sacarRenglon(renglones_, posicion);
+    const double alto = QFontMetricsF(font()).height();
+    std::optional<Renglon> antes = sacarRenglon(renglones_, posicion, true);
     if (!antes) {
-        antes = sacarRenglon(borrados_, posicion);
+        antes = sacarRenglon(borrados_, posicion, false);
     }
     // Text in the background colour is invisible: it only erases.
     if (tinta_ != BackColor()) {
-        Renglon nuevo{posicion, texto, tinta_, font(), {}};
+        Renglon nuevo{posicion, texto, tinta_, font(), zonaRenglon(posicion, alto)};
         if (antes && mismoRenglon(*antes, nuevo)) {
-            nuevo.zona = antes->zona;
             antes.reset();
         } else {
-            nuevo.zona = zonaRenglon(posicion, texto, nuevo.fuente);
             update(nuevo.zona);
         }
         renglones_.push_back(std::move(nuevo));
@@ -277,7 +294,7 @@ void PictureBox::Print(const QString& texto) {
     if (antes) {
         update(antes->zona);
     }
-    const QPointF siguiente = e.desdePixeles(posicion + QPointF(0, QFontMetricsF(font()).height()));
+    const QPointF siguiente = e.desdePixeles(posicion + QPointF(0, alto));
     currentX_ = ScaleLeft();
     currentY_ = siguiente.y();
 }
@@ -372,6 +389,14 @@ void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
         }
     }
     p.restore();
+}
+
+void sinFormas(QWidget& w) {
+    if (!(w.font().styleStrategy() & QFont::PreferNoShaping)) {
+        QFont f = w.font();
+        f.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() | QFont::PreferNoShaping));
+        w.setFont(f);
+    }
 }
 
 int codigoBoton(Qt::MouseButton b) {

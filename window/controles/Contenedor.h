@@ -177,13 +177,14 @@ signals:
 
 protected:
     void pintarFondo(QPainter& p, const QRegion& region) override;
+    void changeEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void fijarUsuario(double l, double t, double w, double h);
-    static QRect zonaRenglon(const QPointF& posicion, const QString& texto, const QFont& fuente);
+    static QRect zonaRenglon(const QPointF& posicion, double alto);
     void terminarBorrado();
     const QPixmap& imagenFondo(double razon);
 
@@ -204,6 +205,12 @@ private:
     QSize tamGuardado_; ///< logical pixels
     QColor colorGuardado_;
 };
+
+// Keeps QFont::PreferNoShaping in the widget's font, whatever font it is
+// given: the Latin text of the window never needs OpenType shaping, and text
+// laid out without it costs about half as much. Called at construction and
+// at every FontChange.
+void sinFormas(QWidget& w);
 
 // Button and modifier codes of a Qt mouse event.
 int codigoBoton(Qt::MouseButton b);

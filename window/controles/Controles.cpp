@@ -115,6 +115,14 @@ TextBox::TextBox(QWidget* padre, const QString& nombre)
     setTextMargins(0, 0, 0, 0);
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
     aplicarColores();
+    sinFormas(*this);
+}
+
+void TextBox::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) {
+        sinFormas(*this);
+    }
+    QLineEdit::changeEvent(e);
 }
 
 void TextBox::setText(const QString& t) {

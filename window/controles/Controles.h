@@ -60,8 +60,11 @@ private:
 // Backspace 8, Escape 27, printable characters by their code) is announced by
 // KeyPress before it reaches the text; setting KeyAscii to 0 there drops the
 // key, another value replaces it. Change follows every change of the text,
-// typed or set by the program; setting the same text again is no change.
-// A read-only box still announces its keys but accepts no typing.
+// typed or set by the program; setting the same text again is no change
+// and repaints nothing. A read-only box still announces its keys but accepts
+// no typing. Its text is laid out without OpenType shaping, whatever font it
+// is given: the numbers it shows never need it, and a new value then costs
+// about half as much.
 class TextBox : public QLineEdit, public Ubicacion {
     Q_OBJECT
 public:
@@ -82,6 +85,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void aplicarColores();

@@ -12,10 +12,11 @@ namespace rectaviva {
 
 namespace {
 
-// Logical pixels around an item's geometry that antialiasing may still
-// touch: half a pixel at ratio 1, and less at higher ratios; one more pixel
-// keeps rounding of fractional ratios inside.
-constexpr double margenSuavizado = 1.5;
+// Logical pixels added around an item's geometry. Antialiasing touches only
+// pixels that the geometry crosses, which the outward rounding to whole
+// pixels keeps; the margin covers Qt's rounding of a logical rectangle to
+// device pixels at a fractional ratio (1.25, 1.5), up to half a device pixel.
+constexpr double margenSuavizado = 1.0;
 
 } // namespace
 
@@ -23,22 +24,26 @@ void ElementoLigero::setVisible(bool v) {
     fijar(visible_, v);
 }
 
-QRect ElementoLigero::zona(const Escala& e) const {
-    if (!visible_) {
-        return {};
+void ElementoLigero::recalcularZona() {
+    zona_ = QRect();
+    if (visible_) {
+        // Cut in floating point first: a far-away end must not overflow an int.
+        const QRectF area = QRectF(contenedor_.rect()).adjusted(-1, -1, 1, 1);
+        zona_ = zonaDibujo(contenedor_.escala()).intersected(area).toAlignedRect();
     }
-    // Cut in floating point first: a far-away end must not overflow an int.
-    const QRectF area = QRectF(contenedor_.rect()).adjusted(-1, -1, 1, 1);
-    return zonaDibujo(e).intersected(area).toAlignedRect();
 }
 
-QRect ElementoLigero::zonaActual() const {
-    return zona(contenedor_.escala());
-}
-
-void ElementoLigero::repintar(const QRect& antes) {
-    contenedor_.update(antes);
-    contenedor_.update(zonaActual());
+void ElementoLigero::repintar() {
+    const QRect antes = zona_;
+    recalcularZona();
+    // Overlapping zones go as one rectangle: fewer, larger rectangles cost
+    // Qt less to merge and to clip to than many small ones.
+    if (antes.intersects(zona_)) {
+        contenedor_.update(antes.united(zona_));
+    } else {
+        contenedor_.update(antes);
+        contenedor_.update(zona_);
+    }
 }
 
 void Shape::setLeft(double v) {
@@ -85,8 +90,12 @@ QRectF Shape::zonaDibujo(const Escala& e) const {
     if (!rectangulo(e, r)) {
         return {};
     }
-    // The border lies inside the extent; only antialiasing reaches past it.
-    return r.adjusted(-margenSuavizado, -margenSuavizado, margenSuavizado, margenSuavizado);
+    // The 1-pixel border is centred on the extent shrunk by half a pixel, so
+    // an extent less than a pixel wide or high is drawn past its edges.
+    const QRectF trazo =
+        r.adjusted(0.5, 0.5, -0.5, -0.5).normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
+    const double m = margenSuavizado;
+    return r.united(trazo).adjusted(-m, -m, m, m);
 }
 
 void Shape::pintar(QPainter& p, const Escala& e) const {

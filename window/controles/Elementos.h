@@ -34,7 +34,8 @@ public:
     bool Visible() const { return visible_; }
     void setVisible(bool v);
 
-    // Paints the item in logical pixels of its container.
+    // Paints the item in logical pixels of its container, with the pen and
+    // brush it sets itself.
     virtual void pintar(QPainter& p, const Escala& e) const = 0;
     // Re-expresses the geometry after the container's scale changed, so the
     // item stays where it was on the screen.
@@ -42,8 +43,11 @@ public:
 
     // The logical pixels of the container that painting the item may touch,
     // pen and antialiasing included, cut to the container; empty when the
-    // item is hidden or paints nothing.
-    QRect zona(const Escala& e) const;
+    // item is hidden or paints nothing. Kept from the last change.
+    const QRect& zona() const { return zona_; }
+    // Works the zone out again; the container calls it when its size or
+    // scale changed, which moves the item's pixels without a setter.
+    void recalcularZona();
 
 protected:
     ElementoLigero(Contenedor& c, QString nombre) : contenedor_(c), nombre_(std::move(nombre)) {}
@@ -58,21 +62,20 @@ protected:
         if (campos == valores) {
             return;
         }
-        const QRect antes = zonaActual();
         campos = valores;
-        repintar(antes);
+        repintar();
     }
     template <typename T> void fijar(T& campo, const T& valor) {
         fijar(std::tie(campo), std::tuple<T>(valor));
     }
 
 private:
-    QRect zonaActual() const;
-    void repintar(const QRect& antes);
+    void repintar();
 
     Contenedor& contenedor_;
     QString nombre_;
     bool visible_ = true;
+    QRect zona_; ///< logical pixels of the container
 };
 
 // A filled rectangle or circle. Left/Top are its top-left corner and
