@@ -16,6 +16,9 @@ namespace {
 
 // A tool makes at most one step per 0.01 s.
 constexpr auto kPasoHerramienta = std::chrono::milliseconds(10);
+// How far behind its due times a tool may fall and still catch up: five
+// steps, a few milliseconds of work, and no visible jump.
+constexpr auto kRetrasoMaximo = 5 * kPasoHerramienta;
 
 // Places each moved point's marker on the plot.
 class MarcadoresDelPlano : public ColocarMarcador {
@@ -69,11 +72,12 @@ void Form1::pasoDeHerramienta() {
         programarReloj(ahora);
         return;
     }
-    // The next step is due one period after this one was due, not after
-    // now, so a late timer never slows the tool; a step more than a whole
-    // period late starts the count again rather than catch up in a burst.
+    // Step k is due k periods after the press, whenever step k - 1 ran, so
+    // the lateness of a timer or of a busy machine does not add up: a late
+    // step is followed sooner. After a longer stall the count starts again
+    // from now instead of catching up in a burst.
     proximoPaso_ += kPasoHerramienta;
-    if (proximoPaso_ <= ahora) {
+    if (ahora - proximoPaso_ > kRetrasoMaximo) {
         proximoPaso_ = ahora + kPasoHerramienta;
     }
     MarcadoresDelPlano marcadores(Shape1, g);

@@ -343,6 +343,21 @@ void PictureBox::setPintorFondo(std::function<void(QPainter&, const QRectF&)> pi
     update();
 }
 
+void PictureBox::pintarDibujo(QPainter& p) {
+    const QRectF area(rect());
+    if (dibujo_ && dibujo_->isValid()) {
+        // Fitted to the surface, aligned at its top.
+        QSizeF tam = dibujo_->defaultSize();
+        tam.scale(area.size(), Qt::KeepAspectRatio);
+        dibujo_->render(&p, QRectF(QPointF((area.width() - tam.width()) / 2, 0), tam));
+    }
+    if (pintorFondo_) {
+        p.save();
+        pintorFondo_(p, area);
+        p.restore();
+    }
+}
+
 const QPixmap& PictureBox::imagenFondo(double razon) {
     if (fondoGuardado_.isNull() || fondoGuardado_.devicePixelRatio() != razon ||
         tamGuardado_ != size() || colorGuardado_ != BackColor()) {
@@ -352,16 +367,7 @@ const QPixmap& PictureBox::imagenFondo(double razon) {
         tamGuardado_ = size();
         colorGuardado_ = BackColor();
         QPainter p(&fondoGuardado_);
-        const QRectF area(rect());
-        if (dibujo_ && dibujo_->isValid()) {
-            // Fitted to the surface, aligned at its top.
-            QSizeF tam = dibujo_->defaultSize();
-            tam.scale(area.size(), Qt::KeepAspectRatio);
-            dibujo_->render(&p, QRectF(QPointF((area.width() - tam.width()) / 2, 0), tam));
-        }
-        if (pintorFondo_) {
-            pintorFondo_(p, area);
-        }
+        pintarDibujo(p);
     }
     return fondoGuardado_;
 }
@@ -371,13 +377,18 @@ void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
         // A repaint forced before the queued erase: erase the rows now.
         terminarBorrado();
     }
-    if ((dibujo_ || pintorFondo_) && !size().isEmpty()) {
-        // The ratio of the device really painted on: the backing store, or
-        // the image that QWidget::render draws into.
-        const QPaintDevice* destino = p.paintEngine() ? p.paintEngine()->paintDevice() : p.device();
-        p.drawPixmap(QPointF(0, 0), imagenFondo(destino->devicePixelRatioF()));
+    // The ratio of the device really painted on: the backing store, or the
+    // image that QWidget::render draws into.
+    const QPaintDevice* destino = p.paintEngine() ? p.paintEngine()->paintDevice() : p.device();
+    const double razon = destino->devicePixelRatioF();
+    // At a whole ratio the copy gives the very pixels that painting gives; at
+    // a fractional one the surface may begin between two device pixels, so
+    // it is painted afresh.
+    if ((dibujo_ || pintorFondo_) && !size().isEmpty() && razon == std::round(razon)) {
+        p.drawPixmap(QPointF(0, 0), imagenFondo(razon));
     } else {
         Contenedor::pintarFondo(p, region);
+        pintarDibujo(p);
     }
     p.save();
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -186,6 +186,7 @@ private:
     void fijarUsuario(double l, double t, double w, double h);
     static QRect zonaRenglon(const QPointF& posicion, double alto);
     void terminarBorrado();
+    void pintarDibujo(QPainter& p);
     const QPixmap& imagenFondo(double razon);
 
     bool usuario_ = false;
@@ -200,7 +201,7 @@ private:
     std::unique_ptr<QSvgRenderer> dibujo_;
     std::function<void(QPainter&, const QRectF&)> pintorFondo_;
     // The background colour, picture and painter drawn once for the
-    // surface's size and pixel ratio, and reused by every later paint.
+    // surface's size and a whole pixel ratio, and reused by later paints.
     QPixmap fondoGuardado_;
     QSize tamGuardado_; ///< logical pixels
     QColor colorGuardado_;

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -62,6 +63,31 @@ void Label::setTransparente(bool t) {
 
 void Label::aplicarColores() {
     colorearPaleta(*this, QPalette::Window, fondo_, QPalette::WindowText, tinta_);
+}
+
+// A repaint that misses the text (the edge of a neighbour that overlaps the
+// label) needs only the background, which Qt has already filled; laying the
+// text out, the costly part, is skipped.
+void Label::paintEvent(QPaintEvent* e) {
+    if (e->region().intersects(zonaTexto())) {
+        QLabel::paintEvent(e);
+    }
+}
+
+QRect Label::zonaTexto() {
+    if (text() != textoMedido_ || size() != tamMedido_ || font() != fuenteMedida_ ||
+        alignment() != alineacionMedida_) {
+        textoMedido_ = text();
+        tamMedido_ = size();
+        fuenteMedida_ = font();
+        alineacionMedida_ = alignment();
+        const int banderas = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+        // Two pixels for glyphs that overhang their advance.
+        zonaTexto_ = fontMetrics()
+                         .boundingRect(contentsRect(), banderas, textoMedido_)
+                         .adjusted(-2, -2, 2, 2);
+    }
+    return zonaTexto_;
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {

@@ -46,14 +46,22 @@ signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void aplicarColores();
+    QRect zonaTexto();
     QColor fondo_;
     QColor tinta_;
     bool presionado_ = false;
+    // Where the text lies, and what it was measured for.
+    QRect zonaTexto_;
+    QString textoMedido_;
+    QSize tamMedido_;
+    QFont fuenteMedida_;
+    Qt::Alignment alineacionMedida_;
 };
 
 // One line of centred text. Every key that produces a character (Enter 13,
