@@ -421,19 +421,19 @@ INSTANTIATE_TEST_SUITE_P(Casos, ContraerDesdeFuera,
                          [](const auto& info) { return std::string(info.param.nombre); });
 
 // The window as the screen shows it: the backing store, where each paint
-// redraws only the region that was updated, once the pending paints are done
-// (the platform delivers a repaint a few milliseconds after it is asked for).
+// redraws only the region that was updated, once the event loop has run the
+// paints still pending.
 QImage enPantalla(Form1& f) {
     esperar(30);
     QPaintDevice* d = f.backingStore()->paintDevice();
     return d->devType() == QInternal::Image ? static_cast<QImage*>(d)->copy() : QImage();
 }
 
-// The screens file of this suite has a second screen at twice the ratio;
-// the window moves to the screen of the ratio under test.
-class SinFantasmas : public ::testing::TestWithParam<double> {};
+// The screens file of this suite adds screens at ratios 2 and 1.25 beside
+// the usual one; the window moves to the screen of the ratio under test.
+class RepintadoParcial : public ::testing::TestWithParam<double> {};
 
-TEST_P(SinFantasmas, ElRepintadoParcialIgualaAlCompleto) {
+TEST_P(RepintadoParcial, IgualaAlRepintadoCompleto) {
     const auto pantallas = QGuiApplication::screens();
     const auto pantalla = std::find_if(pantallas.begin(), pantallas.end(), [](QScreen* s) {
         return s->devicePixelRatio() == GetParam();
@@ -479,7 +479,7 @@ TEST_P(SinFantasmas, ElRepintadoParcialIgualaAlCompleto) {
     EXPECT_EQ(distintos, 0) << "stale pixels at ratio " << GetParam();
 }
 
-INSTANTIATE_TEST_SUITE_P(Razones, SinFantasmas, ::testing::Values(1.0, 1.25, 2.0),
+INSTANTIATE_TEST_SUITE_P(Razones, RepintadoParcial, ::testing::Values(1.0, 1.25, 2.0),
                          [](const auto& info) {
                              return "x" + std::to_string(int(info.param * 100));
                          });
