@@ -7,8 +7,8 @@
 //   otro_nucleo_ocupado:1 a second thread spins all along, so that the
 //   program has one core to itself and no more.
 // - PasoArrastre: one tick of the drag timer with a new mouse position
-//   (the point moved, the fit recomputed, the panels redrawn), then the
-//   event loop until the window has painted what changed.
+//   (the point moved, the fit recomputed, the panels redrawn), from its timer
+//   event until the event loop has painted what changed.
 // - PasoArrastreSinPintar: the tick alone, to show how the time divides.
 #include "Form1.h"
 
@@ -175,13 +175,16 @@ void pasoArrastre(benchmark::State& estado, bool pintar) {
         // The mouse moves up and down a column, so every box changes.
         f.g.xRaton = 30.0f;
         f.g.yRaton = static_cast<Single>(-30 + (paso++ % 120));
-        f.Timer1_Timer();
         if (pintar) {
-            // The tick's handler returns to the event loop, which paints.
+            // The tick runs from a timer event and the window paints from the
+            // event loop, as in the program.
             pintado.visto = false;
+            QTimer::singleShot(0, &f, &Form1::Timer1_Timer);
             while (!pintado.visto) {
                 QCoreApplication::processEvents();
             }
+        } else {
+            f.Timer1_Timer();
         }
     }
     f.removeEventFilter(&pintado);
