@@ -1,4 +1,5 @@
-// The presentation's share of one drag step at n = 50 with both views on:
+// The presentation's share of one drag step at n = 50 with both views on
+// (the median of several runs, printed with its target):
 // the panels, the bars, the ANOVA table, the fitted line, the bands, the
 // prediction panel and marks, and the dragged point's list row (erased and
 // printed again). The engine runs between iterations, outside the timing.
@@ -66,8 +67,9 @@ void PasoArrastre(benchmark::State& estado) {
         m.mostrarGrafPred();
         m.imprimirPunto(g.puntoSel, colorFilaElegida);
     }
+    estado.SetLabel("objetivo: ≤ 50 us");
 }
-BENCHMARK(PasoArrastre)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PasoArrastre)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void ListaCompleta(benchmark::State& estado) {
     Escenario e;

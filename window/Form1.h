@@ -307,7 +307,7 @@ private:
     Herramienta herramienta_ = Herramienta::Sube;
     Referencias referencias_;
     Integer puntosDeLaHerramienta_ = 0; ///< nPuntos at the press: a new sample ends the tool
-    std::chrono::steady_clock::time_point proximoPaso_;
+    std::chrono::steady_clock::time_point proximoPaso_; ///< when the next step is due
     long pasosHerramienta_ = 0;
     QTimer* relojHerramienta_ = nullptr;
     std::unique_ptr<Calculos> calculos_;

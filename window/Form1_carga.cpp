@@ -120,11 +120,11 @@ void Form1::conectarEventos() {
                 [this, k](int b, int s, float x, float y) { Image1_MouseUp(k, b, s, x, y); });
     }
 
-    // The held tool polls the clock; a precise 1 ms timer keeps the pacing
-    // at 0.01 s without a nested event loop.
+    // The held tool's next step: armed for its due time after each step; a
+    // precise timer keeps the 0.01 s pacing to the millisecond.
     relojHerramienta_ = new QTimer(this);
     relojHerramienta_->setTimerType(Qt::PreciseTimer);
-    relojHerramienta_->setInterval(1);
+    relojHerramienta_->setSingleShot(true);
     connect(relojHerramienta_, &QTimer::timeout, this, &Form1::pasoDeHerramienta);
     conectarTeclado();
     nombrarControles();

@@ -1,11 +1,14 @@
 // Form1's cloud tools: the ten icons of the tool row, each repeating its step
 // over every point while its button is held, at most once per 0.01 s, until
-// the release or the tool's limit.
+// the release or the tool's limit. Between steps the program sleeps on a
+// single-shot timer armed for the next step's due time.
 #include "Form1.h"
 
 #include "Grafico.h"
 
 #include <QTimer>
+
+#include <algorithm>
 
 namespace rectaviva {
 
@@ -13,6 +16,9 @@ namespace {
 
 // A tool makes at most one step per 0.01 s.
 constexpr auto kPasoHerramienta = std::chrono::milliseconds(10);
+// How far behind its due times a tool may fall and still catch up: five
+// steps, a few milliseconds of work, and no visible jump.
+constexpr auto kRetrasoMaximo = 5 * kPasoHerramienta;
 
 // Places each moved point's marker on the plot.
 class MarcadoresDelPlano : public ColocarMarcador {
@@ -39,11 +45,9 @@ void Form1::Image1_MouseDown(Integer Index, int, int, float, float) {
     proximoPaso_ = std::chrono::steady_clock::now();
     g.arrastrando = -1;
     herramientaActiva_ = true;
-    // The first step happens at the press, before a release can be seen.
+    // The first step happens at the press, before a release can be seen;
+    // it arms the timer for the next one.
     pasoDeHerramienta();
-    if (herramientaActiva_) {
-        relojHerramienta_->start();
-    }
 }
 
 void Form1::Image1_MouseUp(Integer, int, int, float, float) {
@@ -71,7 +75,14 @@ void Form1::pasoDeHerramienta() {
         programarReloj(ahora);
         return;
     }
-    proximoPaso_ = ahora + kPasoHerramienta;
+    // Step k is due k periods after the press, whenever step k - 1 ran, so
+    // the lateness of a timer or of a busy machine does not add up: a late
+    // step is followed sooner. After a longer stall the count starts again
+    // from now instead of catching up in a burst.
+    proximoPaso_ += kPasoHerramienta;
+    if (ahora - proximoPaso_ > kRetrasoMaximo) {
+        proximoPaso_ = ahora + kPasoHerramienta;
+    }
     MarcadoresDelPlano marcadores(Shape1, g);
     for (Integer k = 1; k <= g.nPuntos; ++k) {
         bool okX = true;
@@ -88,17 +99,17 @@ void Form1::pasoDeHerramienta() {
     }
     ++pasosHerramienta_;
     serieHerramienta();
-    programarReloj(std::chrono::steady_clock::now());
+    if (herramientaActiva_) {
+        programarReloj(std::chrono::steady_clock::now());
+    }
 }
 
-// Sleeps until about a millisecond before the next step is due, then polls
-// at every pass of the event loop: a timer's own lateness would otherwise
-// add to every 0.01 s period and slow the tool below a hundred steps a second.
+// Arms the single-shot timer for the moment the next step is due, rounded
+// up to a whole millisecond so that it does not fire before it; the process
+// sleeps until then.
 void Form1::programarReloj(std::chrono::steady_clock::time_point ahora) {
-    using std::chrono::milliseconds;
-    const auto falta = std::chrono::duration_cast<milliseconds>(proximoPaso_ - ahora);
-    relojHerramienta_->setInterval(falta > milliseconds(2) ? static_cast<int>(falta.count()) - 1
-                                                           : 0);
+    const auto falta = std::chrono::ceil<std::chrono::milliseconds>(proximoPaso_ - ahora);
+    relojHerramienta_->start(std::max(falta, std::chrono::milliseconds(0)));
 }
 
 } // namespace rectaviva

@@ -1,10 +1,9 @@
 // Starts the window. Without a display to show it on, the program says so in
 // one line and ends with a failure status instead of aborting.
 #include "Form1.h"
+#include "salir_tras_pintar.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,24 +29,6 @@ void mensajeDeArranque(QtMsgType tipo, const QMessageLogContext&, const QString&
     }
 }
 
-// Ends the program once the window has painted for the first time. The
-// start-up benchmark sets RECTAVIVA_SALIR_TRAS_MOSTRAR to time a whole start
-// and read its peak memory; nothing else uses it.
-class SalirTrasPintar : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint) {
-            objeto->removeEventFilter(this);
-            // Queued, so that the paint under way reaches the screen first.
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -63,7 +44,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rectaviva.Rectaviva"));
     rectaviva::Form1 ventana;
     if (qEnvironmentVariableIsSet("RECTAVIVA_SALIR_TRAS_MOSTRAR")) {
-        ventana.installEventFilter(new SalirTrasPintar(&app));
+        ventana.installEventFilter(new rectaviva::SalirTrasPintar(&app));
     }
     ventana.show();
     return app.exec();

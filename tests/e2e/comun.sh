@@ -274,6 +274,35 @@ e2e_plano() {
     e2e_caja "$1" $E2E_FONDO_PLANO 0 0 520 768
 }
 
+# The centre "x y" of tool icon k (0..9) in the yellow strip under the plot,
+# whose icons are 16 px apart; nothing when the strip is not seen.
+e2e_herramienta() {
+    local img="$1" k="$2" plano tira
+    plano=$(e2e_plano "$img")
+    [ -n "$plano" ] || return 0
+    # shellcheck disable=SC2086
+    set -- $plano
+    tira=$(e2e_caja "$img" 255 255 0 "$1" $(($4 + 1)) $(($3 - $1 + 1)) 40)
+    [ -n "$tira" ] || return 0
+    # shellcheck disable=SC2086
+    set -- $tira
+    echo $(($1 + 1 + k * 16 + 8)) $((($2 + $4) / 2))
+}
+
+# The box "x0 y0 x1 y1" around every marker, blue (in use) and grey
+# (deleted), inside a rectangle of the screen (the plot). Its sides follow
+# the outermost points, whatever markers overlap on the way.
+e2e_nube() {
+    local img="$1" x="$2" y="$3" w="$4" h="$5"
+    { e2e_grupos "$img" 0 0 220 "$x" "$y" "$w" "$h"; e2e_grupos "$img" 180 180 180 "$x" "$y" "$w" "$h"; } |
+        awk '$3 >= 8 {
+            if (!n || $4 < x0) x0 = $4; if (!n || $6 > x1) x1 = $6
+            if (!n || $5 < y0) y0 = $5; if (!n || $7 > y1) y1 = $7
+            n++
+        }
+        END { print x0, y0, x1, y1 }'
+}
+
 # Clicks entry $1 (1 "Generar", 2 "Ver") of the menu bar: the $1-th run of
 # dark text pixels in the bar, runs more than 8 pixels apart.
 e2e_menu() {

@@ -240,26 +240,13 @@ read -r d _ _ < <(cercano "$grises" "$bx" "$by")
 read -r d _ _ < <(cercano "$grises" "$ex" "$ey")
 [ "$d" -ge 8 ] || e2e_error "Eliminar borró el punto que estaba bajo el menú ($ex,$ey), no el elegido"
 
-# --- Hold "Sube los puntos" (the fifth icon of the yellow strip under the
-# plot, 16 px apart) for a second: every marker rises by the same amount.
-# shellcheck disable=SC2086
-tira=$(e2e_caja "$img" $AMARILLO "$px0" $((py1 + 1)) "$pw" 40)
-[ -n "$tira" ] || e2e_fallo "no se ve la tira de herramientas"
-# shellcheck disable=SC2086
-set -- $tira
-hx=$(($1 + 1 + 4 * 16 + 8))
-hy=$((($2 + $4) / 2))
-# The box around every marker, blue and grey: "x0 y0 x1 y1". Its sides
-# follow the outermost points, whatever markers overlap on the way.
+# --- Hold "Sube los puntos" (the fifth icon of the tool strip) for a
+# second: every marker rises by the same amount.
+herramienta=$(e2e_herramienta "$img" 4)
+[ -n "$herramienta" ] || e2e_fallo "no se ve la tira de herramientas"
+read -r hx hy <<<"$herramienta"
 nube() {
-    # shellcheck disable=SC2086
-    { e2e_grupos "$1" $AZUL "$px0" "$py0" "$pw" "$ph"; e2e_grupos "$1" $GRIS "$px0" "$py0" "$pw" "$ph"; } |
-        awk '$3 >= 8 {
-            if (!n || $4 < x0) x0 = $4; if (!n || $6 > x1) x1 = $6
-            if (!n || $5 < y0) y0 = $5; if (!n || $7 > y1) y1 = $7
-            n++
-        }
-        END { print x0, y0, x1, y1 }'
+    e2e_nube "$1" "$px0" "$py0" "$pw" "$ph"
 }
 read -r ax0 ay0 ax1 ay1 < <(nube "$img")
 xdotool mousemove "$hx" "$hy" mousedown 1

@@ -1,7 +1,11 @@
 // The ten cloud tools through the window (issue 6): one step of each at a
 // quick click, each limit reached by holding the button while the event
-// loop runs, the pacing, and a new sample ending a held tool.
+// loop runs, the pacing, and a new sample ending a held tool. Last, the
+// partial repaints of a drag and a held tool leave no stale pixel.
 #include "ayudas_acciones.h"
+
+#include <QBackingStore>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -415,5 +419,100 @@ INSTANTIATE_TEST_SUITE_P(Casos, ContraerDesdeFuera,
                                            CasoFuera{"ALaIzquierda", -90, 95, 2},
                                            CasoFuera{"EnDiagonal", 140, 140, 8}),
                          [](const auto& info) { return std::string(info.param.nombre); });
+
+// The window as the screen shows it: the backing store, where each paint
+// redraws only the region that was updated, once the event loop has run the
+// paints still pending.
+QImage enPantalla(Form1& f) {
+    esperar(30);
+    QPaintDevice* d = f.backingStore()->paintDevice();
+    return d->devType() == QInternal::Image ? static_cast<QImage*>(d)->copy() : QImage();
+}
+
+// Which views are on beside the prediction and the bands.
+enum class Vistas { Diseno, ResiduosEInfluencia, MiRecta };
+
+// The screens file of this suite adds screens at ratios 2 and 1.25 beside
+// the usual one; the window moves to the screen of the ratio under test.
+class RepintadoParcial : public ::testing::TestWithParam<std::tuple<double, Vistas>> {};
+
+TEST_P(RepintadoParcial, IgualaAlRepintadoCompleto) {
+    const auto [razon, vistas] = GetParam();
+    const auto pantallas = QGuiApplication::screens();
+    const auto pantalla = std::find_if(pantallas.begin(), pantallas.end(), [r = razon](QScreen* s) {
+        return s->devicePixelRatio() == r;
+    });
+    ASSERT_NE(pantalla, pantallas.end()) << "no screen at ratio " << razon;
+    Form1 f;
+    f.move((*pantalla)->geometry().topLeft());
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    ASSERT_EQ(f.devicePixelRatioF(), razon);
+    // A nearly flat cloud: the fitted line, the bands and the marks then
+    // cover thin strips, so that a zone cut short leaves visible pixels.
+    muestraConPuntos(f, {{0, 32}, {10, 36}, {20, 31}, {30, 35}, {25, 33}, {5, 34}});
+    f.mnuPr->accion()->trigger();
+    f.mnuBan->accion()->trigger();
+    if (vistas == Vistas::ResiduosEInfluencia) {
+        // Segments, squares, rings (2 px) and, during the drag, the dashed line.
+        f.mnuRes->accion()->trigger();
+        f.Check1->setValue(true);
+        f.Check1_Click();
+        f.mnuInf->accion()->trigger();
+    } else if (vistas == Vistas::MiRecta) {
+        // The own line's squares, then a handle dragged and the answer shown.
+        f.mnuMia->accion()->trigger();
+        f.Check2->setValue(true);
+        f.Check2_Click();
+        const Shape& asa = f.Shape8(1);
+        const QPointF centro(asa.Left() + asa.Width() / 2, asa.Top() - asa.Height() / 2);
+        presionar(f, 1, centro);
+        f.Picture1_MouseMove(1, 0, static_cast<float>(centro.x()), 80.0f);
+        esperar(80);
+        soltar(f, 1, {centro.x(), 80});
+        f.Label7_Click(6);
+    }
+    // A drag over several ticks of its timer, each painted before the next.
+    presionar(f, 1, esquina(f, 2));
+    for (const QPointF p : {QPointF(50, 34), QPointF(-30, 35), QPointF(90, 33)}) {
+        f.Picture1_MouseMove(1, 0, static_cast<float>(p.x()), static_cast<float>(p.y()));
+        esperar(80);
+    }
+    soltar(f, 1, {90, 33});
+    // A held tool, a quick click that changes only some rows, and a smaller
+    // sample, whose list loses rows.
+    f.Image1_MouseDown(1, 1, 0, 10, 10);
+    esperar(80);
+    f.Image1_MouseUp(1, 1, 0, 10, 10);
+    clicRapido(f, 0);
+    escribir(f.Text2(10), "4");
+    const QImage parcial = enPantalla(f);
+    ASSERT_FALSE(parcial.isNull());
+    // update() repaints a widget but not its opaque children: all of them.
+    for (QWidget* w : f.findChildren<QWidget*>()) {
+        w->update();
+    }
+    const QImage completa = enPantalla(f);
+    int distintos = 0;
+    for (int y = 0; y < parcial.height(); ++y) {
+        for (int x = 0; x < parcial.width(); ++x) {
+            distintos += parcial.pixel(x, y) != completa.pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(distintos, 0) << "stale pixels at ratio " << razon;
+}
+
+std::string nombreRepintado(const ::testing::TestParamInfo<std::tuple<double, Vistas>>& info) {
+    static const char* const vistas[] = {"Diseno", "ResiduosEInfluencia", "MiRecta"};
+    return "x" + std::to_string(int(std::get<0>(info.param) * 100)) +
+           vistas[static_cast<int>(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(Razones, RepintadoParcial,
+                         ::testing::Combine(::testing::Values(1.0, 1.25, 2.0),
+                                            ::testing::Values(Vistas::Diseno,
+                                                              Vistas::ResiduosEInfluencia,
+                                                              Vistas::MiRecta)),
+                         nombreRepintado);
 
 } // namespace

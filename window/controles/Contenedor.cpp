@@ -2,19 +2,22 @@
 // background, the printed rows and the light items.
 #include "Contenedor.h"
 
+#include "Foco.h"
 #include <QHelpEvent>
 #include <QToolTip>
-#include "Foco.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <optional>
 
 namespace rectaviva {
 
@@ -126,6 +129,10 @@ void ampliar(QWidget& ventana, double factor) {
         if (auto* u = dynamic_cast<Ubicacion*>(w)) {
             u->reubicar();
         }
+        // The pens widen with the zoom even where the size stays.
+        if (auto* c = qobject_cast<Contenedor*>(w)) {
+            c->recalcularZonas();
+        }
         w->update();
     }
 }
@@ -140,15 +147,18 @@ Contenedor::Contenedor(QWidget* padre) : QWidget(padre), fondo_(palette().color(
 Contenedor::~Contenedor() = default;
 
 void Contenedor::setBackColor(const QColor& c) {
-    fondo_ = c;
-    update();
+    if (c != fondo_) {
+        fondo_ = c;
+        update();
+    }
 }
 
 Shape* Contenedor::agregarShape(const QString& nombre) {
     auto s = std::make_unique<Shape>(*this, nombre);
     Shape* r = s.get();
     elementos_.push_back(std::move(s));
-    update();
+    r->recalcularZona();
+    update(r->zona());
     return r;
 }
 
@@ -156,34 +166,47 @@ Line* Contenedor::agregarLine(const QString& nombre) {
     auto l = std::make_unique<Line>(*this, nombre);
     Line* r = l.get();
     elementos_.push_back(std::move(l));
-    update();
+    r->recalcularZona();
+    update(r->zona());
     return r;
 }
 
 void Contenedor::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    p.setClipRect(e->rect());
-    p.fillRect(rect(), fondo_);
-    pintarFondo(p);
+    const QRegion& region = e->region();
+    pintarFondo(p, region);
     p.setRenderHint(QPainter::Antialiasing);
     const Escala esc = escala();
+    const QRect limites = region.boundingRect();
     for (const auto& el : elementos_) {
-        if (el->Visible()) {
-            p.save();
+        // An item outside the repainted region would only be clipped away.
+        // Each item sets the pen and brush it uses.
+        if (limites.intersects(el->zona()) && region.intersects(el->zona())) {
             el->pintar(p, esc);
-            p.restore();
         }
     }
     pintarMarcoFoco(*this, p);
 }
 
+void Contenedor::pintarFondo(QPainter& p, const QRegion& region) {
+    p.fillRect(region.boundingRect(), fondo_);
+}
+
 void Contenedor::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    // The whole surface repaints after a resize; a user scale moves the items.
+    recalcularZonas();
     // A user scale stretches with the surface, so the children move with it.
     for (QObject* hijo : children()) {
         if (auto* u = dynamic_cast<Ubicacion*>(hijo)) {
             u->reubicar();
         }
+    }
+}
+
+void Contenedor::recalcularZonas() {
+    for (auto& el : elementos_) {
+        el->recalcularZona();
     }
 }
 
@@ -193,6 +216,7 @@ void Contenedor::cambiarEscala(const Escala& vieja, const Escala& nueva) {
     }
     for (auto& el : elementos_) {
         el->remapear(vieja, nueva);
+        el->recalcularZona();
     }
     for (QObject* hijo : children()) {
         if (auto* u = dynamic_cast<Ubicacion*>(hijo)) {
@@ -218,6 +242,16 @@ Frame::Frame(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicaci
 PictureBox::PictureBox(QWidget* padre, const QString& nombre) : Contenedor(padre), Ubicacion(this) {
     setObjectName(nombre);
     setMouseTracking(true);
+    sinFormas(*this);
+}
+
+void PictureBox::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) {
+        sinFormas(*this);
+        // A painter may print labels in the surface's font.
+        fondoGuardado_ = QPixmap();
+    }
+    Contenedor::changeEvent(e);
 }
 
 PictureBox::~PictureBox() = default;
@@ -264,33 +298,91 @@ double PictureBox::ScaleHeight() const {
     return usuario_ ? scaleHeight_ : pixelesATwips(height());
 }
 
-void PictureBox::Print(const QString& texto) {
-    const Escala e = escala();
-    const QPointF posicion = e.aPixeles({currentX_, currentY_});
-    // Two prints meant for the same place may differ by rounding only; any
-    // row within half a pixel is the same row.
-    auto mismo = std::find_if(renglones_.begin(), renglones_.end(), [&](const Renglon& r) {
+namespace {
+
+// Takes out of `filas` the row printed at `posicion`. Two prints meant for
+// the same place may differ by rounding only; any row within half a pixel is
+// the same row. Where the order of `filas` does not matter, the row trades
+// places with the last one first, which saves moving the rest.
+std::optional<PictureBox::Renglon> sacarRenglon(std::vector<PictureBox::Renglon>& filas,
+                                                const QPointF& posicion, bool enOrden) {
+    auto mismo = std::find_if(filas.begin(), filas.end(), [&](const PictureBox::Renglon& r) {
         return std::abs(r.posicion.x() - posicion.x()) < 0.5 &&
                std::abs(r.posicion.y() - posicion.y()) < 0.5;
     });
-    if (mismo != renglones_.end()) {
-        renglones_.erase(mismo);
+    if (mismo == filas.end()) {
+        return std::nullopt;
+    }
+    if (!enOrden) {
+        std::swap(*mismo, filas.back());
+        mismo = filas.end() - 1;
+    }
+    PictureBox::Renglon r = std::move(*mismo);
+    filas.erase(mismo);
+    return r;
+}
+
+bool mismoRenglon(const PictureBox::Renglon& a, const PictureBox::Renglon& b) {
+    return a.posicion == b.posicion && a.texto == b.texto && a.color == b.color &&
+           a.fuente == b.fuente;
+}
+
+} // namespace
+
+QRect PictureBox::zonaRenglon(const QPointF& posicion, double alto) {
+    // From a little left of the row's start to far right, whatever the text's
+    // width (measuring it would cost as much as drawing it), and a quarter of
+    // a line above and below for accents and descenders; update() cuts it to
+    // the surface. Bounded so that a row printed far off cannot overflow an int.
+    const QRectF banda(posicion.x() - alto, posicion.y() - alto / 4, 1e6, alto * 1.5);
+    return banda.intersected(QRectF(-1e6, -1e6, 2e6, 2e6)).toAlignedRect();
+}
+
+void PictureBox::Print(const QString& texto) {
+    const Escala e = escala();
+    const QPointF posicion = e.aPixeles({currentX_, currentY_});
+    const double alto = QFontMetricsF(font()).height();
+    std::optional<Renglon> antes = sacarRenglon(renglones_, posicion, true);
+    if (!antes) {
+        antes = sacarRenglon(borrados_, posicion, false);
     }
     // Text in the background colour is invisible: it only erases.
     if (tinta_ != BackColor()) {
-        renglones_.push_back({posicion, texto, tinta_, font()});
+        Renglon nuevo{posicion, texto, tinta_, font(), zonaRenglon(posicion, alto)};
+        if (antes && mismoRenglon(*antes, nuevo)) {
+            antes.reset();
+        } else {
+            update(nuevo.zona);
+        }
+        renglones_.push_back(std::move(nuevo));
     }
-    const QPointF siguiente = e.desdePixeles(posicion + QPointF(0, QFontMetricsF(font()).height()));
+    if (antes) {
+        update(antes->zona);
+    }
+    const QPointF siguiente = e.desdePixeles(posicion + QPointF(0, alto));
     currentX_ = ScaleLeft();
     currentY_ = siguiente.y();
-    update();
 }
 
 void PictureBox::Cls() {
+    borrados_.insert(borrados_.end(), std::make_move_iterator(renglones_.begin()),
+                     std::make_move_iterator(renglones_.end()));
     renglones_.clear();
     currentX_ = ScaleLeft();
     currentY_ = ScaleTop();
-    update();
+    // Queued ahead of the repaint, which Qt posts at a lower priority.
+    if (!borrados_.empty() && !borradoPendiente_) {
+        borradoPendiente_ = true;
+        QMetaObject::invokeMethod(this, &PictureBox::terminarBorrado, Qt::QueuedConnection);
+    }
+}
+
+void PictureBox::terminarBorrado() {
+    borradoPendiente_ = false;
+    for (const Renglon& r : borrados_) {
+        update(r.zona);
+    }
+    borrados_.clear();
 }
 
 double PictureBox::TextHeight(const QString& texto) const {
@@ -306,6 +398,7 @@ void PictureBox::setPicture(const QString& rutaSvg) {
         dibujo_ = std::make_unique<QSvgRenderer>(rutaSvg);
         dibujo_->setAspectRatioMode(Qt::KeepAspectRatio);
     }
+    fondoGuardado_ = QPixmap();
     update();
 }
 
@@ -330,10 +423,11 @@ bool PictureBox::event(QEvent* e) {
 
 void PictureBox::setPintorFondo(std::function<void(QPainter&, const QRectF&)> pintor) {
     pintorFondo_ = std::move(pintor);
+    fondoGuardado_ = QPixmap();
     update();
 }
 
-void PictureBox::pintarFondo(QPainter& p) {
+void PictureBox::pintarDibujo(QPainter& p) {
     const QRectF area(rect());
     if (dibujo_ && dibujo_->isValid()) {
         // Fitted to the surface, aligned at its top.
@@ -346,14 +440,58 @@ void PictureBox::pintarFondo(QPainter& p) {
         pintorFondo_(p, area);
         p.restore();
     }
+}
+
+const QPixmap& PictureBox::imagenFondo(double razon) {
+    if (fondoGuardado_.isNull() || fondoGuardado_.devicePixelRatio() != razon ||
+        tamGuardado_ != size() || colorGuardado_ != BackColor()) {
+        fondoGuardado_ = QPixmap((QSizeF(size()) * razon).toSize());
+        fondoGuardado_.setDevicePixelRatio(razon);
+        fondoGuardado_.fill(BackColor());
+        tamGuardado_ = size();
+        colorGuardado_ = BackColor();
+        QPainter p(&fondoGuardado_);
+        pintarDibujo(p);
+    }
+    return fondoGuardado_;
+}
+
+void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
+    if (borradoPendiente_) {
+        // A repaint forced before the queued erase: erase the rows now.
+        terminarBorrado();
+    }
+    // The ratio of the device really painted on: the backing store, or the
+    // image that QWidget::render draws into.
+    const QPaintDevice* destino = p.paintEngine() ? p.paintEngine()->paintDevice() : p.device();
+    const double razon = destino->devicePixelRatioF();
+    // At a whole ratio the copy gives the very pixels that painting gives; at
+    // a fractional one the surface may begin between two device pixels, so
+    // it is painted afresh.
+    if ((dibujo_ || pintorFondo_) && !size().isEmpty() && razon == std::round(razon)) {
+        p.drawPixmap(QPointF(0, 0), imagenFondo(razon));
+    } else {
+        Contenedor::pintarFondo(p, region);
+        pintarDibujo(p);
+    }
     p.save();
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const Renglon& r : renglones_) {
-        p.setFont(r.fuente);
-        p.setPen(r.color);
-        p.drawText(r.posicion + QPointF(0, QFontMetricsF(r.fuente).ascent()), r.texto);
+        if (region.intersects(r.zona)) {
+            p.setFont(r.fuente);
+            p.setPen(r.color);
+            p.drawText(r.posicion + QPointF(0, QFontMetricsF(r.fuente).ascent()), r.texto);
+        }
     }
     p.restore();
+}
+
+void sinFormas(QWidget& w) {
+    if (!(w.font().styleStrategy() & QFont::PreferNoShaping)) {
+        QFont f = w.font();
+        f.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() | QFont::PreferNoShaping));
+        w.setFont(f);
+    }
 }
 
 int codigoBoton(Qt::MouseButton b) {

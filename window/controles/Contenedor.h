@@ -1,6 +1,7 @@
 // Surfaces that hold other controls: the plain panel (Frame), the drawing
 // surface with a user scale, printed text and mouse events (PictureBox), and
-// their common base, which also paints the container's light items.
+// their common base, which also paints the container's light items. A paint
+// draws only the items and rows that meet the region being repainted.
 #pragma once
 
 #include "Elementos.h"
@@ -8,6 +9,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -84,12 +87,16 @@ public:
     Shape* agregarShape(const QString& nombre);
     Line* agregarLine(const QString& nombre);
     const std::vector<std::unique_ptr<ElementoLigero>>& elementos() const { return elementos_; }
+    // Works out again where every item paints, after a change that moves
+    // their pixels without a setter (a resize, a new scale, a new zoom).
+    void recalcularZonas();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    // Drawn over the background colour and under the light items.
-    virtual void pintarFondo(QPainter&) {}
+    // Paints the background of `region` (logical pixels), under the light
+    // items: the background colour unless a subclass paints more.
+    virtual void pintarFondo(QPainter& p, const QRegion& region);
     // Moves items and child widgets so that nothing shifts on the screen.
     void cambiarEscala(const Escala& vieja, const Escala& nueva);
 
@@ -147,9 +154,12 @@ public:
     // Prints `texto` with its top-left corner at the current position, in
     // ForeColor and the surface's font, replacing a row printed at the same
     // place. Printing in the background colour removes that row. Afterwards
-    // the position moves to the start of the next line.
+    // the position moves to the start of the next line. Only a row whose
+    // text, colour or font changed is repainted.
     void Print(const QString& texto);
     // Removes all printed text; the position goes to the top-left corner.
+    // The removed rows are erased from the screen before the next paint,
+    // except those printed again unchanged by then.
     void Cls();
     // Height of a text in the surface's units.
     double TextHeight(const QString& texto) const;
@@ -160,6 +170,7 @@ public:
         QString texto;
         QColor color;
         QFont fuente;
+        QRect zona; ///< every pixel its glyphs may touch, antialiasing included
     };
     const std::vector<Renglon>& renglones() const { return renglones_; }
 
@@ -185,7 +196,8 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
-    void pintarFondo(QPainter& p) override;
+    void pintarFondo(QPainter& p, const QRegion& region) override;
+    void changeEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -196,16 +208,35 @@ protected:
 
 private:
     void fijarUsuario(double l, double t, double w, double h);
+    static QRect zonaRenglon(const QPointF& posicion, double alto);
+    void terminarBorrado();
+    void pintarDibujo(QPainter& p);
+    const QPixmap& imagenFondo(double razon);
 
     bool usuario_ = false;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1; ///< user scale
     double currentX_ = 0, currentY_ = 0;                                     ///< surface units
     QColor tinta_{0, 0, 0};
     std::vector<Renglon> renglones_;
+    // Rows removed by Cls and not yet erased from the screen: a row printed
+    // again unchanged before the next paint is taken back without a repaint.
+    std::vector<Renglon> borrados_;
+    bool borradoPendiente_ = false;
     std::unique_ptr<QSvgRenderer> dibujo_;
     std::function<void(QPainter&, const QRectF&)> pintorFondo_;
     std::function<QString(double, double)> textoAyuda_;
+    // The background colour, picture and painter drawn once for the
+    // surface's size and a whole pixel ratio, and reused by later paints.
+    QPixmap fondoGuardado_;
+    QSize tamGuardado_; ///< logical pixels
+    QColor colorGuardado_;
 };
+
+// Keeps QFont::PreferNoShaping in the widget's font, whatever font it is
+// given: the Latin text of the window never needs OpenType shaping, and text
+// laid out without it costs about half as much. Called at construction and
+// at every FontChange.
+void sinFormas(QWidget& w);
 
 // Button and modifier codes of a Qt mouse event.
 int codigoBoton(Qt::MouseButton b);

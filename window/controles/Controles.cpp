@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QSvgRenderer>
@@ -46,13 +47,17 @@ Label::Label(QWidget* padre, const QString& nombre)
 }
 
 void Label::setBackColor(const QColor& c) {
-    fondo_ = c;
-    aplicarColores();
+    if (c != fondo_) {
+        fondo_ = c;
+        aplicarColores();
+    }
 }
 
 void Label::setForeColor(const QColor& c) {
-    tinta_ = c;
-    aplicarColores();
+    if (c != tinta_) {
+        tinta_ = c;
+        aplicarColores();
+    }
 }
 
 void Label::setTransparente(bool t) {
@@ -61,6 +66,31 @@ void Label::setTransparente(bool t) {
 
 void Label::aplicarColores() {
     colorearPaleta(*this, QPalette::Window, fondo_, QPalette::WindowText, tinta_);
+}
+
+// A repaint that misses the text (the edge of a neighbour that overlaps the
+// label) needs only the background, which Qt has already filled; laying the
+// text out, the costly part, is skipped.
+void Label::paintEvent(QPaintEvent* e) {
+    if (e->region().intersects(zonaTexto())) {
+        QLabel::paintEvent(e);
+    }
+}
+
+QRect Label::zonaTexto() {
+    if (text() != textoMedido_ || size() != tamMedido_ || font() != fuenteMedida_ ||
+        alignment() != alineacionMedida_) {
+        textoMedido_ = text();
+        tamMedido_ = size();
+        fuenteMedida_ = font();
+        alineacionMedida_ = alignment();
+        const int banderas = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+        // Two pixels for glyphs that overhang their advance.
+        zonaTexto_ = fontMetrics()
+                         .boundingRect(contentsRect(), banderas, textoMedido_)
+                         .adjusted(-2, -2, 2, 2);
+    }
+    return zonaTexto_;
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {
@@ -138,6 +168,14 @@ TextBox::TextBox(QWidget* padre, const QString& nombre)
     setTextMargins(0, 0, 0, 0);
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
     aplicarColores();
+    sinFormas(*this);
+}
+
+void TextBox::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) {
+        sinFormas(*this);
+    }
+    QLineEdit::changeEvent(e);
 }
 
 void TextBox::setText(const QString& t) {
@@ -147,13 +185,17 @@ void TextBox::setText(const QString& t) {
 }
 
 void TextBox::setBackColor(const QColor& c) {
-    fondo_ = c;
-    aplicarColores();
+    if (c != fondo_) {
+        fondo_ = c;
+        aplicarColores();
+    }
 }
 
 void TextBox::setForeColor(const QColor& c) {
-    tinta_ = c;
-    aplicarColores();
+    if (c != tinta_) {
+        tinta_ = c;
+        aplicarColores();
+    }
 }
 
 void TextBox::setLocked(bool l) {
@@ -219,13 +261,17 @@ QString ListBox::List(int i) const {
 }
 
 void ListBox::setBackColor(const QColor& c) {
-    fondo_ = c;
-    aplicarColores();
+    if (c != fondo_) {
+        fondo_ = c;
+        aplicarColores();
+    }
 }
 
 void ListBox::setForeColor(const QColor& c) {
-    tinta_ = c;
-    aplicarColores();
+    if (c != tinta_) {
+        tinta_ = c;
+        aplicarColores();
+    }
 }
 
 void ListBox::aplicarColores() {

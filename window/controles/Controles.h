@@ -22,14 +22,20 @@ class QSvgRenderer;
 namespace rectaviva {
 
 // Static text. Disabled, it is drawn greyed and gives no Click. With a
-// transparent back style the container (and its items) show through.
+// transparent back style the container (and its items) show through. Like
+// every control here, a caption or colour set to what it already is
+// repaints nothing.
 class Label : public QLabel, public Ubicacion {
     Q_OBJECT
 public:
     Label(QWidget* padre, const QString& nombre);
 
     QString Caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
+    void setCaption(const QString& c) {
+        if (c != text()) {
+            setText(c);
+        }
+    }
     QColor BackColor() const { return fondo_; }
     QColor ForeColor() const { return tinta_; }
     void setBackColor(const QColor& c);
@@ -41,22 +47,33 @@ signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void aplicarColores();
+    QRect zonaTexto();
     QColor fondo_;
     QColor tinta_;
     bool presionado_ = false;
+    // Where the text lies, and what it was measured for.
+    QRect zonaTexto_;
+    QString textoMedido_;
+    QSize tamMedido_;
+    QFont fuenteMedida_;
+    Qt::Alignment alineacionMedida_;
 };
 
 // One line of centred text. Every key that produces a character (Enter 13,
 // Backspace 8, Escape 27, printable characters by their code) is announced by
 // KeyPress before it reaches the text; setting KeyAscii to 0 there drops the
 // key, another value replaces it. Change follows every change of the text,
-// typed or set by the program; setting the same text again is no change.
-// A read-only box still announces its keys but accepts no typing.
+// typed or set by the program; setting the same text again is no change
+// and repaints nothing. A read-only box still announces its keys but accepts
+// no typing. Its text is laid out without OpenType shaping, whatever font it
+// is given: the numbers it shows never need it, and a new value then costs
+// about half as much.
 class TextBox : public QLineEdit, public Ubicacion {
     Q_OBJECT
 public:
@@ -79,6 +96,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void aplicarColores();

@@ -12,62 +12,98 @@
 
 namespace rectaviva {
 
+namespace {
+
+// Logical pixels added around an item's geometry. Antialiasing touches only
+// pixels that the geometry crosses, which the outward rounding to whole
+// pixels keeps; the margin covers Qt's rounding of a logical rectangle to
+// device pixels at a fractional ratio (1.25, 1.5), up to half a device pixel.
+constexpr double margenSuavizado = 1.0;
+
+} // namespace
+
 void ElementoLigero::setVisible(bool v) {
-    if (visible_ != v) {
-        visible_ = v;
-        repintar();
+    fijar(visible_, v);
+}
+
+void ElementoLigero::recalcularZona() {
+    zona_ = QRect();
+    if (visible_) {
+        // Cut in floating point first: a far-away end must not overflow an int.
+        const QRectF area = QRectF(contenedor_.rect()).adjusted(-1, -1, 1, 1);
+        zona_ = zonaDibujo(contenedor_.escala()).intersected(area).toAlignedRect();
     }
 }
 
 void ElementoLigero::repintar() {
-    contenedor_.update();
+    const QRect antes = zona_;
+    recalcularZona();
+    // Overlapping zones go as one rectangle: fewer, larger rectangles cost
+    // Qt less to merge and to clip to than many small ones.
+    if (antes.intersects(zona_)) {
+        contenedor_.update(antes.united(zona_));
+    } else {
+        contenedor_.update(antes);
+        contenedor_.update(zona_);
+    }
 }
 
 void Shape::setLeft(double v) {
-    left_ = v;
-    repintar();
+    fijar(left_, v);
 }
 void Shape::setTop(double v) {
-    top_ = v;
-    repintar();
+    fijar(top_, v);
 }
 void Shape::setWidth(double v) {
-    width_ = std::max(0.0, v);
-    repintar();
+    fijar(width_, std::max(0.0, v));
 }
 void Shape::setHeight(double v) {
-    height_ = std::max(0.0, v);
-    repintar();
+    fijar(height_, std::max(0.0, v));
 }
 void Shape::Move(double left, double top, double width, double height) {
-    left_ = left;
-    top_ = top;
-    width_ = std::max(0.0, width);
-    height_ = std::max(0.0, height);
-    repintar();
+    fijar(std::tie(left_, top_, width_, height_),
+          std::tuple(left, top, std::max(0.0, width), std::max(0.0, height)));
 }
 void Shape::setForma(Forma f) {
-    forma_ = f;
-    repintar();
+    fijar(forma_, f);
 }
 void Shape::setFillColor(const QColor& c) {
-    fill_ = c;
-    repintar();
+    fijar(fill_, c);
 }
 void Shape::setBorderColor(const QColor& c) {
-    borde_ = c;
-    repintar();
+    fijar(borde_, c);
 }
 
-void Shape::pintar(QPainter& p, const Escala& e) const {
+bool Shape::rectangulo(const Escala& e, QRectF& r) const {
     if (!std::isfinite(left_) || !std::isfinite(top_)) {
-        return;
+        return false;
     }
     const QPointF esquina = e.aPixeles({left_, top_});
-    QRectF r(esquina, QSizeF(e.anchoAPixeles(width_), e.altoAPixeles(height_)));
+    r = QRectF(esquina, QSizeF(e.anchoAPixeles(width_), e.altoAPixeles(height_)));
     // A scale whose x grows leftwards puts Left on the right edge.
     if (e.pixelesPorUnidadX() < 0) {
         r.moveRight(esquina.x());
+    }
+    return true;
+}
+
+QRectF Shape::zonaDibujo(const Escala& e) const {
+    QRectF r;
+    if (!rectangulo(e, r)) {
+        return {};
+    }
+    // The border is centred on the extent shrunk by half its width, so an
+    // extent narrower or lower than the border is drawn past its edges.
+    const double h = ancho_ * ampliacion() / 2;
+    const QRectF trazo = r.adjusted(h, h, -h, -h).normalized().adjusted(-h, -h, h, h);
+    const double m = margenSuavizado;
+    return r.united(trazo).adjusted(-m, -m, m, m);
+}
+
+void Shape::pintar(QPainter& p, const Escala& e) const {
+    QRectF r;
+    if (!rectangulo(e, r)) {
+        return;
     }
     p.setBrush(fill_);
     // The 1-pixel border (zoomed like every pen) lies inside the item's
@@ -104,44 +140,32 @@ void Shape::remapear(const Escala& vieja, const Escala& nueva) {
 }
 
 void Line::setX1(double v) {
-    x1_ = v;
-    repintar();
+    fijar(x1_, v);
 }
 void Line::setY1(double v) {
-    y1_ = v;
-    repintar();
+    fijar(y1_, v);
 }
 void Line::setX2(double v) {
-    x2_ = v;
-    repintar();
+    fijar(x2_, v);
 }
 void Line::setY2(double v) {
-    y2_ = v;
-    repintar();
+    fijar(y2_, v);
 }
 void Line::setExtremos(double x1, double y1, double x2, double y2) {
-    x1_ = x1;
-    y1_ = y1;
-    x2_ = x2;
-    y2_ = y2;
-    repintar();
+    fijar(std::tie(x1_, y1_, x2_, y2_), std::tuple(x1, y1, x2, y2));
 }
 void Line::setBorderColor(const QColor& c) {
-    color_ = c;
-    repintar();
+    fijar(color_, c);
 }
 void Shape::setBorderWidth(int pixeles) {
-    ancho_ = std::max(1, pixeles);
-    repintar();
+    fijar(ancho_, std::max(1, pixeles));
 }
 
 void Line::setBorderWidth(int pixeles) {
-    ancho_ = std::max(1, pixeles);
-    repintar();
+    fijar(ancho_, std::max(1, pixeles));
 }
 void Line::setBorderStyle(Trazo t) {
-    trazo_ = t;
-    repintar();
+    fijar(trazo_, t);
 }
 
 namespace {
@@ -180,21 +204,37 @@ bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
 
 } // namespace
 
-void Line::pintar(QPainter& p, const Escala& e) const {
+bool Line::tramo(const Escala& e, QPointF& a, QPointF& b) const {
     if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) || !std::isfinite(y2_)) {
-        return;
+        return false;
     }
-    QPointF a = e.aPixeles({x1_, y1_});
-    QPointF b = e.aPixeles({x2_, y2_});
+    a = e.aPixeles({x1_, y1_});
+    b = e.aPixeles({x2_, y2_});
     const double ancho = ancho_ * ampliacion();
-    const QRectF area = QRectF(p.window()).adjusted(-ancho, -ancho, ancho, ancho);
-    if (!recortar(a, b, area)) {
+    const QRectF area = QRectF(contenedor().rect()).adjusted(-ancho, -ancho, ancho, ancho);
+    return recortar(a, b, area);
+}
+
+void Line::pintar(QPainter& p, const Escala& e) const {
+    QPointF a, b;
+    if (!tramo(e, a, b)) {
         return;
     }
+    const double ancho = ancho_ * ampliacion();
     // Dashes are flat-capped so that the gaps stay as long as the dashes.
     p.setPen(trazo_ == Trazo::Guiones ? QPen(color_, ancho, Qt::DashLine, Qt::FlatCap)
                                       : QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(a, b);
+}
+
+QRectF Line::zonaDibujo(const Escala& e) const {
+    QPointF a, b;
+    if (!tramo(e, a, b)) {
+        return {};
+    }
+    // The pen reaches half its width past the segment, round caps included.
+    const double m = ancho_ * ampliacion() / 2 + margenSuavizado;
+    return QRectF(a, b).normalized().adjusted(-m, -m, m, m);
 }
 
 void Line::remapear(const Escala& vieja, const Escala& nueva) {

@@ -1,13 +1,16 @@
 // Light items: shapes and lines that belong to a container and are painted by
 // it, not native widgets. Their geometry is kept in the container's units;
-// every setter changes the item and asks the container to repaint, so moving
-// dozens of them at each drag step costs one paint.
+// a setter that changes the item asks the container to repaint the item's
+// old and new places only, so moving dozens of them at each drag step costs
+// one paint of the parts that changed.
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <Qt>
 
+#include <tuple>
 #include <utility>
 
 class QPainter;
@@ -32,20 +35,48 @@ public:
     bool Visible() const { return visible_; }
     void setVisible(bool v);
 
-    // Paints the item in logical pixels of its container.
+    // Paints the item in logical pixels of its container, with the pen and
+    // brush it sets itself.
     virtual void pintar(QPainter& p, const Escala& e) const = 0;
     // Re-expresses the geometry after the container's scale changed, so the
     // item stays where it was on the screen.
     virtual void remapear(const Escala& vieja, const Escala& nueva) = 0;
 
+    // The logical pixels of the container that painting the item may touch,
+    // pen and antialiasing included, cut to the container; empty when the
+    // item is hidden or paints nothing. Kept from the last change.
+    const QRect& zona() const { return zona_; }
+    // Works the zone out again; the container calls it when its size or
+    // scale changed, which moves the item's pixels without a setter.
+    void recalcularZona();
+
 protected:
     ElementoLigero(Contenedor& c, QString nombre) : contenedor_(c), nombre_(std::move(nombre)) {}
-    void repintar();
+
+    // Where the item paints, before the visibility and the container's edges.
+    virtual QRectF zonaDibujo(const Escala& e) const = 0;
+    const Contenedor& contenedor() const { return contenedor_; }
+
+    // Gives the fields (a std::tie) their new values and repaints the item's
+    // old and new zones; values equal to the current ones repaint nothing.
+    template <typename Campos, typename Valores> void fijar(Campos campos, const Valores& valores) {
+        if (campos == valores) {
+            return;
+        }
+        campos = valores;
+        repintar();
+    }
+    template <typename T> void fijar(T& campo, const T& valor) {
+        fijar(std::tie(campo), std::tuple<T>(valor));
+    }
 
 private:
+    void repintar();
+
     Contenedor& contenedor_;
     QString nombre_;
     bool visible_ = true;
+    QRect zona_; ///< logical pixels of the container
 };
 
 // A filled rectangle, circle or triangle (pointing up or down, its base on
@@ -80,7 +111,13 @@ public:
     void pintar(QPainter& p, const Escala& e) const override;
     void remapear(const Escala& vieja, const Escala& nueva) override;
 
+protected:
+    QRectF zonaDibujo(const Escala& e) const override;
+
 private:
+    // The item's extent in logical pixels; false when it cannot be placed.
+    bool rectangulo(const Escala& e, QRectF& r) const;
+
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0; ///< container units
     int ancho_ = 1;                                      ///< border, logical pixels
     Forma forma_ = Forma::Rectangulo;
@@ -119,7 +156,14 @@ public:
     void pintar(QPainter& p, const Escala& e) const override;
     void remapear(const Escala& vieja, const Escala& nueva) override;
 
+protected:
+    QRectF zonaDibujo(const Escala& e) const override;
+
 private:
+    // The drawn part of the segment in logical pixels, cut to the container;
+    // false when nothing of it is drawn.
+    bool tramo(const Escala& e, QPointF& a, QPointF& b) const;
+
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0; ///< container units
     QColor color_{0, 0, 0};
     int ancho_ = 1; ///< logical pixels
