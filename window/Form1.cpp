@@ -103,13 +103,17 @@ void Form1::componerPlano() {
 
     // Segments first, markers last: a marker is never hidden under a line.
     Line3 = linea(*Picture1, QStringLiteral("Line3"), 0, 0, 7185, 6765, RGB(255, 0, 0), 3);
+    // The bands are curves drawn as segments end to end: square ends join
+    // them as round ones would, at a fraction of the cost.
     for (int k = 0; k <= 41; ++k) {
         Line12.agregar(k,
                        linea(*Picture1, nombre("Line12", k), 0, 0, 120, 120, RGB(0, 192, 192), 2));
+        Line12(k).setExtremo(Line::Extremo::Cuadrado);
     }
     for (int k = 0; k <= 50; ++k) {
         Line13.agregar(k,
                        linea(*Picture1, nombre("Line13", k), 0, 0, 120, 120, RGB(255, 0, 255), 2));
+        Line13(k).setExtremo(Line::Extremo::Cuadrado);
     }
     // Elements 40 to 50 are never placed by any operation; they stay hidden
     // rather than show a stray segment in the corner of the plot.

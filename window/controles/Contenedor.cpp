@@ -189,7 +189,7 @@ void Contenedor::paintEvent(QPaintEvent* e) {
 }
 
 void Contenedor::pintarFondo(QPainter& p, const QRegion& region) {
-    p.fillRect(region.boundingRect(), fondo_);
+    rellenar(p, QRectF(region.boundingRect()), fondo_);
 }
 
 void Contenedor::resizeEvent(QResizeEvent* e) {
@@ -469,7 +469,19 @@ void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
     // a fractional one the surface may begin between two device pixels, so
     // it is painted afresh.
     if ((dibujo_ || pintorFondo_) && !size().isEmpty() && razon == std::round(razon)) {
-        p.drawPixmap(QPointF(0, 0), imagenFondo(razon));
+        // Clipped to a region of many rectangles, one copy of the whole
+        // picture costs Qt several times the copies of each rectangle.
+        // Bands of few rows, which Qt copies without its worker threads.
+        const QPixmap& fondo = imagenFondo(razon);
+        const int alto = std::max(1, static_cast<int>(filasPorFranja / razon));
+        for (const QRect& r : region) {
+            for (int y = r.top(); y <= r.bottom(); y += alto) {
+                const QRect franja(r.left(), y, r.width(), std::min(alto, r.bottom() + 1 - y));
+                p.drawPixmap(
+                    QRectF(franja), fondo,
+                    QRectF(QPointF(franja.topLeft()) * razon, QSizeF(franja.size()) * razon));
+            }
+        }
     } else {
         Contenedor::pintarFondo(p, region);
         pintarDibujo(p);

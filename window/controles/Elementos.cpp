@@ -6,9 +6,12 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 namespace rectaviva {
 
@@ -100,35 +103,168 @@ QRectF Shape::zonaDibujo(const Escala& e) const {
     return r.united(trazo).adjusted(-m, -m, m, m);
 }
 
+QRectF Shape::interior(const QRectF& r) const {
+    const double h = ancho_ * ampliacion() / 2;
+    return r.adjusted(h, h, -h, -h);
+}
+
+void Shape::dibujar(QPainter& p, const QRectF& r) const {
+    p.setBrush(fill_);
+    // The border (zoomed like every pen) lies inside the item's extent, as
+    // a filled shape's does.
+    p.setPen(QPen(borde_, ancho_ * ampliacion()));
+    const QRectF i = interior(r);
+    switch (forma_) {
+    case Forma::Circulo: {
+        const double d = std::min(i.width(), i.height());
+        p.drawEllipse(QRectF(i.center() - QPointF(d / 2, d / 2), QSizeF(d, d)));
+        break;
+    }
+    case Forma::TrianguloArriba:
+        p.drawPolygon(
+            QPolygonF({i.bottomLeft(), i.bottomRight(), QPointF(i.center().x(), i.top())}));
+        break;
+    case Forma::TrianguloAbajo:
+        p.drawPolygon(QPolygonF({i.topLeft(), i.topRight(), QPointF(i.center().x(), i.bottom())}));
+        break;
+    case Forma::Rectangulo:
+        p.drawRect(i);
+        break;
+    }
+}
+
 void Shape::pintar(QPainter& p, const Escala& e) const {
     QRectF r;
     if (!rectangulo(e, r)) {
         return;
     }
-    p.setBrush(fill_);
-    // The 1-pixel border (zoomed like every pen) lies inside the item's
-    // extent, as a filled shape's does.
+    if (forma_ != Forma::Rectangulo) {
+        if (!pintarCopia(p, r)) {
+            dibujar(p, r);
+        }
+        return;
+    }
+    // Qt fills a rectangle by a fast path but strokes its border as a
+    // general shape, as slow as an antialiased fill of many rows.
     const double borde = ancho_ * ampliacion();
-    p.setPen(QPen(borde_, borde));
-    const QRectF interior = r.adjusted(borde / 2, borde / 2, -borde / 2, -borde / 2);
-    switch (forma_) {
-    case Forma::Circulo: {
-        const double d = std::min(interior.width(), interior.height());
-        p.drawEllipse(QRectF(interior.center() - QPointF(d / 2, d / 2), QSizeF(d, d)));
-        break;
+    const QRectF i = interior(r);
+    if (fill_.alpha() == 255) {
+        // With an opaque inside, the rectangle is its border's outer extent
+        // in the border colour with the inside over it.
+        const QRectF fuera = i.normalized().adjusted(-borde / 2, -borde / 2, borde / 2, borde / 2);
+        rellenar(p, fuera, borde_);
+        const QRectF dentro = fuera.adjusted(borde, borde, -borde, -borde);
+        if (dentro.width() > 0 && dentro.height() > 0) {
+            rellenar(p, dentro, fill_);
+        }
+    } else {
+        // A see-through inside is filled first and the border drawn over it.
+        rellenar(p, i, fill_);
+        p.setPen(QPen(borde_, borde));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(i);
     }
-    case Forma::TrianguloArriba:
-        p.drawPolygon(QPolygonF({interior.bottomLeft(), interior.bottomRight(),
-                                 QPointF(interior.center().x(), interior.top())}));
-        break;
-    case Forma::TrianguloAbajo:
-        p.drawPolygon(QPolygonF({interior.topLeft(), interior.topRight(),
-                                 QPointF(interior.center().x(), interior.bottom())}));
-        break;
-    case Forma::Rectangulo:
-        p.drawRect(interior);
-        break;
+}
+
+bool transformacionEntera(const QTransform& t) {
+    const auto entero = [](double v) { return v == std::round(v); };
+    return t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() >= 1 &&
+           entero(t.m11()) && entero(t.dx()) && entero(t.dy());
+}
+
+namespace {
+
+// Cuts [a, b) at the whole numbers after a and before b, and the whole part
+// into pieces of at most `maximo`: each piece is whole or lies within one unit.
+std::vector<std::pair<double, double>> cortes(double a, double b, int maximo) {
+    std::vector<std::pair<double, double>> t;
+    const double ia = std::ceil(a);
+    const double ib = std::floor(b);
+    if (ia > ib) {
+        t.emplace_back(a, b); // within one unit
+        return t;
     }
+    if (a < ia) {
+        t.emplace_back(a, ia);
+    }
+    for (double v = ia; v < ib; v += maximo) {
+        t.emplace_back(v, std::min(ib, v + maximo));
+    }
+    if (ib < b) {
+        t.emplace_back(ib, b);
+    }
+    return t;
+}
+
+bool entero(double v) {
+    return v == std::round(v);
+}
+
+} // namespace
+
+void rellenar(QPainter& p, const QRectF& r, const QColor& c) {
+    const QTransform t = p.deviceTransform();
+    const QRectF d = t.mapRect(r.normalized());
+    if (!transformacionEntera(t) || !std::isfinite(d.width()) || !std::isfinite(d.height()) ||
+        d.width() > 1e5 || d.height() > 1e5) {
+        p.fillRect(r, c);
+        return;
+    }
+    const QTransform inversa = t.inverted();
+    const bool suavizado = p.testRenderHint(QPainter::Antialiasing);
+    // Every device pixel lies in one piece, and a piece covers it as r does.
+    for (const auto& [y0, y1] : cortes(d.top(), d.bottom(), filasPorFranja)) {
+        for (const auto& [x0, x1] : cortes(d.left(), d.right(), std::numeric_limits<int>::max())) {
+            const bool entera = entero(x0) && entero(x1) && entero(y0) && entero(y1);
+            p.setRenderHint(QPainter::Antialiasing, suavizado && !entera);
+            p.fillRect(inversa.mapRect(QRectF(QPointF(x0, y0), QPointF(x1, y1))), c);
+        }
+    }
+    p.setRenderHint(QPainter::Antialiasing, suavizado);
+}
+
+bool Shape::pintarCopia(QPainter& p, const QRectF& r) const {
+    // Antialiased curves cost Qt several microseconds each; a marker is
+    // painted once into a small image and copied from there while it stays
+    // at the same place within a device pixel.
+    const QTransform t = p.deviceTransform();
+    const double razon = t.m11();
+    if (!transformacionEntera(t)) {
+        return false;
+    }
+    const double h = ancho_ * ampliacion() / 2;
+    const QRectF extension = r.united(interior(r).normalized().adjusted(-h, -h, h, h));
+    const QRectF d = t.mapRect(extension);
+    const QPoint origen(static_cast<int>(std::floor(d.left())) - 1,
+                        static_cast<int>(std::floor(d.top())) - 1);
+    const QSize tam(static_cast<int>(std::ceil(d.right())) + 1 - origen.x(),
+                    static_cast<int>(std::ceil(d.bottom())) + 1 - origen.y());
+    if (tam.width() > 256 || tam.height() > 256) {
+        return false;
+    }
+    // The copy depends on the extent's place within a device pixel, not on
+    // which pixel: a marker moved by whole pixels keeps its copy.
+    const QRectF dispositivo = t.mapRect(r).translated(-QPointF(origen));
+    Copia& c = copia_;
+    if (c.imagen.isNull() || c.dispositivo != dispositivo || c.fill != fill_ || c.borde != borde_ ||
+        c.ancho != 2 * h || c.forma != forma_ || c.imagen.size() != tam) {
+        c.imagen = QImage(tam, QImage::Format_ARGB32_Premultiplied);
+        c.imagen.fill(Qt::transparent);
+        QPainter q(&c.imagen);
+        q.setRenderHint(QPainter::Antialiasing);
+        q.setTransform(QTransform(razon, 0, 0, razon, t.dx() - origen.x(), t.dy() - origen.y()));
+        dibujar(q, r);
+        q.end();
+        c.imagen.setDevicePixelRatio(razon);
+        c.dispositivo = dispositivo;
+        c.fill = fill_;
+        c.borde = borde_;
+        c.ancho = 2 * h;
+        c.forma = forma_;
+    }
+    // Logical coordinates that the transform takes to whole device pixels.
+    p.drawImage(QPointF((origen.x() - t.dx()) / razon, (origen.y() - t.dy()) / razon), c.imagen);
+    return true;
 }
 
 void Shape::remapear(const Escala& vieja, const Escala& nueva) {
@@ -166,6 +302,9 @@ void Line::setBorderWidth(int pixeles) {
 }
 void Line::setBorderStyle(Trazo t) {
     fijar(trazo_, t);
+}
+void Line::setExtremo(Extremo x) {
+    fijar(extremo_, x);
 }
 
 namespace {
@@ -221,9 +360,21 @@ void Line::pintar(QPainter& p, const Escala& e) const {
         return;
     }
     const double ancho = ancho_ * ampliacion();
+    // Qt draws a segment with flat or square ends by a fast path, and one
+    // with round ends as a general shape, up to ten times slower for a long
+    // slanted line. Round ends off the surface are not seen: such a segment
+    // (a line across the plot) is drawn with flat ends.
+    const QRectF alcance =
+        QRectF(contenedor().rect()).adjusted(-ancho / 2, -ancho / 2, ancho / 2, ancho / 2);
+    Qt::PenCapStyle remate = Qt::RoundCap;
+    if (extremo_ == Extremo::Cuadrado) {
+        remate = Qt::SquareCap;
+    } else if (!alcance.contains(a) && !alcance.contains(b)) {
+        remate = Qt::FlatCap;
+    }
     // Dashes are flat-capped so that the gaps stay as long as the dashes.
     p.setPen(trazo_ == Trazo::Guiones ? QPen(color_, ancho, Qt::DashLine, Qt::FlatCap)
-                                      : QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
+                                      : QPen(color_, ancho, Qt::SolidLine, remate));
     p.drawLine(a, b);
 }
 
@@ -232,8 +383,11 @@ QRectF Line::zonaDibujo(const Escala& e) const {
     if (!tramo(e, a, b)) {
         return {};
     }
-    // The pen reaches half its width past the segment, round caps included.
-    const double m = ancho_ * ampliacion() / 2 + margenSuavizado;
+    // The pen reaches half its width past the segment, round ends included;
+    // a square end's corners reach that times the square root of 2.
+    const double m =
+        ancho_ * ampliacion() / 2 * (extremo_ == Extremo::Cuadrado ? std::sqrt(2.0) : 1.0) +
+        margenSuavizado;
     return QRectF(a, b).normalized().adjusted(-m, -m, m, m);
 }
 

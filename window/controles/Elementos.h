@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <Qt>
@@ -14,6 +15,7 @@
 #include <utility>
 
 class QPainter;
+class QTransform;
 
 namespace rectaviva {
 
@@ -117,12 +119,30 @@ protected:
 private:
     // The item's extent in logical pixels; false when it cannot be placed.
     bool rectangulo(const Escala& e, QRectF& r) const;
+    // Where the border is stroked: the extent shrunk by half the border,
+    // put right way round when the extent is narrower than the border.
+    QRectF interior(const QRectF& r) const;
+    void dibujar(QPainter& p, const QRectF& r) const;
+    // Draws a circle or triangle from a copy painted at the same place
+    // within a device pixel; false where the painter's transform is not a
+    // whole-pixel one, so that a copy would not give the same pixels.
+    bool pintarCopia(QPainter& p, const QRectF& r) const;
 
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0; ///< container units
     int ancho_ = 1;                                      ///< border, logical pixels
     Forma forma_ = Forma::Rectangulo;
     QColor fill_{0, 0, 0};
     QColor borde_{0, 0, 0};
+
+    // The last copy painted and what it was painted from.
+    struct Copia {
+        QImage imagen;
+        QRectF dispositivo; ///< the extent in device pixels
+        QColor fill, borde;
+        double ancho = 0;
+        Forma forma = Forma::Rectangulo;
+    };
+    mutable Copia copia_;
 };
 
 // A straight segment from (X1, Y1) to (X2, Y2) in the container's units.
@@ -133,6 +153,9 @@ private:
 class Line : public ElementoLigero {
 public:
     enum class Trazo { Continuo, Guiones };
+    // The ends of a solid line: round, or square for the segments of a
+    // curve drawn end to end, whose joints then cost a quarter as much.
+    enum class Extremo { Redondo, Cuadrado };
 
     Line(Contenedor& c, QString nombre) : ElementoLigero(c, std::move(nombre)) {}
 
@@ -152,6 +175,8 @@ public:
     void setBorderWidth(int pixeles);
     Trazo BorderStyle() const { return trazo_; }
     void setBorderStyle(Trazo t);
+    Extremo extremo() const { return extremo_; }
+    void setExtremo(Extremo x);
 
     void pintar(QPainter& p, const Escala& e) const override;
     void remapear(const Escala& vieja, const Escala& nueva) override;
@@ -168,6 +193,22 @@ private:
     QColor color_{0, 0, 0};
     int ancho_ = 1; ///< logical pixels
     Trazo trazo_ = Trazo::Continuo;
+    Extremo extremo_ = Extremo::Redondo;
 };
+
+// Whether a painter's transform takes logical pixels to device pixels by a
+// whole-number scale and a whole-pixel shift, so that a rectangle of whole
+// device pixels can be named exactly in logical pixels.
+bool transformacionEntera(const QTransform& t);
+
+// Qt hands a fill of more device rows than this to its worker threads,
+// which costs the small pieces of a window far more than it saves.
+constexpr int filasPorFranja = 64;
+
+// Fills r (logical pixels) as QPainter::fillRect does with antialiasing, in
+// pieces that Qt fills quickly: the device pixels that r covers wholly
+// without antialiasing, the partly covered rows and columns around them
+// with it, each piece at most filasPorFranja rows high.
+void rellenar(QPainter& p, const QRectF& r, const QColor& c);
 
 } // namespace rectaviva
