@@ -210,7 +210,10 @@ double radioAnillo(Single cook) {
     if (std::isnan(cook)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    return std::min(tope, std::sqrt(base * base + porD * std::max(0.0, D(cook))));
+    // In half pixels: a ring keeps its size, and its painted copy, while
+    // its distance barely moves.
+    const double r = std::min(tope, std::sqrt(base * base + porD * std::max(0.0, D(cook))));
+    return std::round(2 * r) / 2;
 }
 
 int nivelInfluencia(Single cook, Integer n) {

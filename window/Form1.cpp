@@ -135,6 +135,9 @@ void Form1::componerPlano() {
     }
     for (int k = 1; k <= 50; ++k) {
         Line* l = linea(*Picture1, nombre("Line15", k), 0, 0, 0, 0, colorResiduo, 2);
+        // Its ends lie under the marker and the fitted line: square ones look
+        // the same and cost less.
+        l->setExtremo(Line::Extremo::Cuadrado);
         l->setVisible(false);
         Line15.agregar(k, l);
     }

@@ -173,6 +173,7 @@ Line* Contenedor::agregarLine(const QString& nombre) {
 
 void Contenedor::paintEvent(QPaintEvent* e) {
     QPainter p(this);
+    marcada_ = QRect();
     const QRegion& region = e->region();
     pintarFondo(p, region);
     p.setRenderHint(QPainter::Antialiasing);
@@ -202,6 +203,14 @@ void Contenedor::resizeEvent(QResizeEvent* e) {
             u->reubicar();
         }
     }
+}
+
+void Contenedor::marcarZona(const QRect& zona) {
+    if (zona.isEmpty() || marcada_.contains(zona)) {
+        return;
+    }
+    marcada_ |= zona;
+    update(marcada_);
 }
 
 void Contenedor::recalcularZonas() {

@@ -90,6 +90,11 @@ public:
     // Works out again where every item paints, after a change that moves
     // their pixels without a setter (a resize, a new scale, a new zoom).
     void recalcularZonas();
+    // Marks a zone of an item (logical pixels) for the next paint. The
+    // zones of one paint are painted as the one rectangle around them:
+    // Qt clips to one rectangle several times faster than to many, and the
+    // items that this adds are cheap to paint.
+    void marcarZona(const QRect& zona);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -103,6 +108,7 @@ protected:
 private:
     QColor fondo_;
     std::vector<std::unique_ptr<ElementoLigero>> elementos_;
+    QRect marcada_; ///< the zones marked since the last paint
 };
 
 // A plain panel in twips. Its caption is kept but never shown.

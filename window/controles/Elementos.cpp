@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <vector>
 
 namespace rectaviva {
@@ -41,14 +42,7 @@ void ElementoLigero::recalcularZona() {
 void ElementoLigero::repintar() {
     const QRect antes = zona_;
     recalcularZona();
-    // Overlapping zones go as one rectangle: fewer, larger rectangles cost
-    // Qt less to merge and to clip to than many small ones.
-    if (antes.intersects(zona_)) {
-        contenedor_.update(antes.united(zona_));
-    } else {
-        contenedor_.update(antes);
-        contenedor_.update(zona_);
-    }
+    contenedor_.marcarZona(antes.united(zona_));
 }
 
 void Shape::setLeft(double v) {
@@ -157,12 +151,33 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
         if (dentro.width() > 0 && dentro.height() > 0) {
             rellenar(p, dentro, fill_);
         }
-    } else {
-        // A see-through inside is filled first and the border drawn over it.
+    } else if (transformacionEntera(p.deviceTransform())) {
+        // A see-through inside is filled first and the border put over it,
+        // on whole device pixels: four strips that meet without a seam.
         rellenar(p, i, fill_);
-        p.setPen(QPen(borde_, borde));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(i);
+        const QTransform t = p.deviceTransform();
+        const QRectF d =
+            t.mapRect(i.normalized().adjusted(-borde / 2, -borde / 2, borde / 2, borde / 2));
+        const auto redondo = [](double v) { return static_cast<int>(std::lround(v)); };
+        const int x0 = redondo(d.left()), x1 = redondo(d.right());
+        const int y0 = redondo(d.top()), y1 = redondo(d.bottom());
+        const int b = std::max(1, redondo(borde * t.m11()));
+        const int yt = std::min(y1, y0 + b), yb = std::max(yt, y1 - b);
+        const QTransform inversa = t.inverted();
+        const bool suavizado = p.testRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        for (const QRect& f :
+             {QRect(QPoint(x0, y0), QPoint(x1 - 1, yt - 1)),
+              QRect(QPoint(x0, yb), QPoint(x1 - 1, y1 - 1)),
+              QRect(QPoint(x0, yt), QPoint(std::min(x1, x0 + b) - 1, yb - 1)),
+              QRect(QPoint(std::max(x0 + b, x1 - b), yt), QPoint(x1 - 1, yb - 1))}) {
+            if (!f.isEmpty()) {
+                rellenar(p, inversa.mapRect(QRectF(f)), borde_);
+            }
+        }
+        p.setRenderHint(QPainter::Antialiasing, suavizado);
+    } else {
+        dibujar(p, r);
     }
 }
 
@@ -223,47 +238,75 @@ void rellenar(QPainter& p, const QRectF& r, const QColor& c) {
     p.setRenderHint(QPainter::Antialiasing, suavizado);
 }
 
+namespace {
+
+// A copy of a circle or triangle: its extent's size and place within a
+// device pixel (in eighths of a pixel), colours, border, form and ratio.
+using ClaveCopia = std::tuple<double, double, int, int, QRgb, QRgb, double, int, double>;
+
+// The copies painted so far, shared by every item: markers alike in all
+// but their place reuse one copy. Emptied when it grows past its bound.
+std::map<ClaveCopia, QImage>& copias() {
+    static std::map<ClaveCopia, QImage> c;
+    return c;
+}
+
+constexpr int octavos = 8;
+constexpr std::size_t maximoCopias = 4096;
+
+} // namespace
+
 bool Shape::pintarCopia(QPainter& p, const QRectF& r) const {
-    // Antialiased curves cost Qt several microseconds each; a marker is
-    // painted once into a small image and copied from there while it stays
-    // at the same place within a device pixel.
+    // Antialiased curves cost Qt several microseconds each; a copy costs a
+    // tenth of that. The extent is placed to an eighth of a device pixel,
+    // closer than the eye or the antialiasing can tell.
     const QTransform t = p.deviceTransform();
-    const double razon = t.m11();
     if (!transformacionEntera(t)) {
         return false;
     }
-    const double h = ancho_ * ampliacion() / 2;
-    const QRectF extension = r.united(interior(r).normalized().adjusted(-h, -h, h, h));
-    const QRectF d = t.mapRect(extension);
-    const QPoint origen(static_cast<int>(std::floor(d.left())) - 1,
-                        static_cast<int>(std::floor(d.top())) - 1);
-    const QSize tam(static_cast<int>(std::ceil(d.right())) + 1 - origen.x(),
-                    static_cast<int>(std::ceil(d.bottom())) + 1 - origen.y());
-    if (tam.width() > 256 || tam.height() > 256) {
+    const double razon = t.m11();
+    const QRectF d = t.mapRect(r);
+    const double h = ancho_ * ampliacion() / 2 * razon;
+    if (d.width() + 2 * h > 254 || d.height() + 2 * h > 254) {
         return false;
     }
-    // The copy depends on the extent's place within a device pixel, not on
-    // which pixel: a marker moved by whole pixels keeps its copy.
-    const QRectF dispositivo = t.mapRect(r).translated(-QPointF(origen));
-    Copia& c = copia_;
-    if (c.imagen.isNull() || c.dispositivo != dispositivo || c.fill != fill_ || c.borde != borde_ ||
-        c.ancho != 2 * h || c.forma != forma_ || c.imagen.size() != tam) {
-        c.imagen = QImage(tam, QImage::Format_ARGB32_Premultiplied);
-        c.imagen.fill(Qt::transparent);
-        QPainter q(&c.imagen);
+    const QPointF en(std::round(d.left() * octavos) / octavos,
+                     std::round(d.top() * octavos) / octavos);
+    // The copy reaches a pixel past the border, which may overhang a
+    // narrow extent by half its width.
+    const QPoint origen(static_cast<int>(std::floor(en.x() - h)) - 1,
+                        static_cast<int>(std::floor(en.y() - h)) - 1);
+    const QPointF fase = en - QPointF(origen);
+    const ClaveCopia clave{d.width(),
+                           d.height(),
+                           static_cast<int>(std::lround(fase.x() * octavos)),
+                           static_cast<int>(std::lround(fase.y() * octavos)),
+                           fill_.rgba(),
+                           borde_.rgba(),
+                           2 * h,
+                           static_cast<int>(forma_),
+                           razon};
+    auto& todas = copias();
+    auto hallada = todas.find(clave);
+    if (hallada == todas.end()) {
+        if (todas.size() >= maximoCopias) {
+            todas.clear();
+        }
+        const QSize tam(static_cast<int>(std::ceil(fase.x() + d.width() + h)) + 1,
+                        static_cast<int>(std::ceil(fase.y() + d.height() + h)) + 1);
+        QImage imagen(tam, QImage::Format_ARGB32_Premultiplied);
+        imagen.fill(Qt::transparent);
+        QPainter q(&imagen);
         q.setRenderHint(QPainter::Antialiasing);
-        q.setTransform(QTransform(razon, 0, 0, razon, t.dx() - origen.x(), t.dy() - origen.y()));
-        dibujar(q, r);
+        q.scale(razon, razon);
+        dibujar(q, QRectF(fase / razon, r.size()));
         q.end();
-        c.imagen.setDevicePixelRatio(razon);
-        c.dispositivo = dispositivo;
-        c.fill = fill_;
-        c.borde = borde_;
-        c.ancho = 2 * h;
-        c.forma = forma_;
+        imagen.setDevicePixelRatio(razon);
+        hallada = todas.emplace(clave, std::move(imagen)).first;
     }
     // Logical coordinates that the transform takes to whole device pixels.
-    p.drawImage(QPointF((origen.x() - t.dx()) / razon, (origen.y() - t.dy()) / razon), c.imagen);
+    p.drawImage(QPointF((origen.x() - t.dx()) / razon, (origen.y() - t.dy()) / razon),
+                hallada->second);
     return true;
 }
 
@@ -360,22 +403,40 @@ void Line::pintar(QPainter& p, const Escala& e) const {
         return;
     }
     const double ancho = ancho_ * ampliacion();
-    // Qt draws a segment with flat or square ends by a fast path, and one
-    // with round ends as a general shape, up to ten times slower for a long
-    // slanted line. Round ends off the surface are not seen: such a segment
-    // (a line across the plot) is drawn with flat ends.
+    if (trazo_ == Trazo::Guiones) {
+        // Dashes are flat-capped so that the gaps stay as long as the dashes.
+        p.setPen(QPen(color_, ancho, Qt::DashLine, Qt::FlatCap));
+        p.drawLine(a, b);
+        return;
+    }
+    if (extremo_ == Extremo::Cuadrado) {
+        p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(a, b);
+        return;
+    }
+    // Qt draws a segment with flat ends by a fast path, and one with round
+    // ends as a general shape, up to ten times slower for a long slanted
+    // line. A long segment is drawn flat, with a disc at each end that lies
+    // on the surface: the same shape, its edges blended once more at most.
     const QRectF alcance =
         QRectF(contenedor().rect()).adjusted(-ancho / 2, -ancho / 2, ancho / 2, ancho / 2);
-    Qt::PenCapStyle remate = Qt::RoundCap;
-    if (extremo_ == Extremo::Cuadrado) {
-        remate = Qt::SquareCap;
-    } else if (!alcance.contains(a) && !alcance.contains(b)) {
-        remate = Qt::FlatCap;
+    const bool vistoA = alcance.contains(a);
+    const bool vistoB = alcance.contains(b);
+    const double largo = std::hypot(b.x() - a.x(), b.y() - a.y());
+    if ((vistoA || vistoB) && largo < 8 * ancho) {
+        p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(a, b);
+        return;
     }
-    // Dashes are flat-capped so that the gaps stay as long as the dashes.
-    p.setPen(trazo_ == Trazo::Guiones ? QPen(color_, ancho, Qt::DashLine, Qt::FlatCap)
-                                      : QPen(color_, ancho, Qt::SolidLine, remate));
+    p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(a, b);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color_);
+    for (const auto& [extremo, visto] : {std::pair{a, vistoA}, std::pair{b, vistoB}}) {
+        if (visto) {
+            p.drawEllipse(extremo, ancho / 2, ancho / 2);
+        }
+    }
 }
 
 QRectF Line::zonaDibujo(const Escala& e) const {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QRect>
 #include <QString>
 #include <Qt>
@@ -125,7 +124,7 @@ private:
     void dibujar(QPainter& p, const QRectF& r) const;
     // Draws a circle or triangle from a copy painted at the same place
     // within a device pixel; false where the painter's transform is not a
-    // whole-pixel one, so that a copy would not give the same pixels.
+    // whole-pixel one or the item is too large for a copy to pay.
     bool pintarCopia(QPainter& p, const QRectF& r) const;
 
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0; ///< container units
@@ -133,16 +132,6 @@ private:
     Forma forma_ = Forma::Rectangulo;
     QColor fill_{0, 0, 0};
     QColor borde_{0, 0, 0};
-
-    // The last copy painted and what it was painted from.
-    struct Copia {
-        QImage imagen;
-        QRectF dispositivo; ///< the extent in device pixels
-        QColor fill, borde;
-        double ancho = 0;
-        Forma forma = Forma::Rectangulo;
-    };
-    mutable Copia copia_;
 };
 
 // A straight segment from (X1, Y1) to (X2, Y2) in the container's units.
