@@ -214,6 +214,7 @@ public:
     long pasosHerramienta() const { return pasosHerramienta_; }
 
 protected:
+    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void Form_Load();
     void ajustarPantalla();
@@ -310,6 +311,11 @@ private:
     std::chrono::steady_clock::time_point proximoPaso_; ///< when the next step is due
     long pasosHerramienta_ = 0;
     QTimer* relojHerramienta_ = nullptr;
+    // While a tool is held the window paints at most once per refresh of
+    // its screen: the steps keep their pace, the frames that the screen
+    // could not show are not painted.
+    std::chrono::steady_clock::time_point ultimoPintado_;
+    QTimer* relojPintado_ = nullptr;
     std::unique_ptr<Calculos> calculos_;
     std::unique_ptr<Tablas> tablas_;
     std::unique_ptr<Pantalla> pantalla_;

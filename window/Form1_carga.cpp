@@ -126,6 +126,12 @@ void Form1::conectarEventos() {
     relojHerramienta_->setTimerType(Qt::PreciseTimer);
     relojHerramienta_->setSingleShot(true);
     connect(relojHerramienta_, &QTimer::timeout, this, &Form1::pasoDeHerramienta);
+    relojPintado_ = new QTimer(this);
+    relojPintado_->setTimerType(Qt::PreciseTimer);
+    relojPintado_->setSingleShot(true);
+    connect(relojPintado_, &QTimer::timeout, this, [this] {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    });
     conectarTeclado();
     nombrarControles();
 }

@@ -6,6 +6,9 @@
 
 #include "Grafico.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -102,6 +105,26 @@ void Form1::pasoDeHerramienta() {
     if (herramientaActiva_) {
         programarReloj(std::chrono::steady_clock::now());
     }
+}
+
+bool Form1::event(QEvent* e) {
+    if (e->type() == QEvent::UpdateRequest) {
+        const auto ahora = std::chrono::steady_clock::now();
+        const double hz = screen() && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;
+        const auto periodo = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+            std::chrono::duration<double>(1.0 / hz));
+        if (herramientaActiva_ && ahora - ultimoPintado_ < periodo) {
+            // Qt sends no other request until this one is handled: the paint
+            // is only put off, with everything marked until then.
+            if (!relojPintado_->isActive()) {
+                relojPintado_->start(
+                    std::chrono::ceil<std::chrono::milliseconds>(ultimoPintado_ + periodo - ahora));
+            }
+            return true;
+        }
+        ultimoPintado_ = ahora;
+    }
+    return QMainWindow::event(e);
 }
 
 // Arms the single-shot timer for the moment the next step is due, rounded

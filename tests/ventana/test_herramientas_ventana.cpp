@@ -312,9 +312,28 @@ INSTANTIATE_TEST_SUITE_P(Contracciones, LimiteDeContraccion,
                          ::testing::Values(herramientas[0], herramientas[2], herramientas[8]),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
+// Counts the paints of a widget.
+class Pinturas : public QObject {
+public:
+    int n = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        n += e->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// Steps at most every 0.01 s, the plot painted at most once per refresh of
+// the screen, and nothing after the release.
 TEST(Ritmo, ComoMuchoUnPasoCadaCentesima) {
     Form1 f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     muestraConPuntos(f, {{6, 10}, {10, 20}, {16, 22}, {5, 25}, {12, 26}});
+    esperar(20);
+    Pinturas pinturas;
+    f.Picture1->installEventFilter(&pinturas);
     const long pasos = f.pasosHerramienta();
     const auto inicio = std::chrono::steady_clock::now();
     f.Image1_MouseDown(4, 1, 0, 10, 10);
@@ -326,6 +345,8 @@ TEST(Ritmo, ComoMuchoUnPasoCadaCentesima) {
     const long hechos = f.pasosHerramienta() - pasos;
     EXPECT_GE(hechos, 2);
     EXPECT_LE(hechos, static_cast<long>(ms / 10) + 1);
+    EXPECT_GE(pinturas.n, 2);
+    EXPECT_LE(pinturas.n, static_cast<int>(ms * f.screen()->refreshRate() / 1000) + 1);
     EXPECT_FALSE(f.herramientaActiva());
     const float y = f.g.yObs(1);
     esperar(40);
