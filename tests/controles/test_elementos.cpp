@@ -2,10 +2,12 @@
 #include "controles.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 using namespace rectaviva;
@@ -111,6 +113,114 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLinea{"sinPendienteFinita", -40, nan, 100, nan, {-1, -1}},
         CasoLinea{"infinita", -40, -inf, 100, inf, {-1, -1}},
         CasoLinea{"todaFuera", -40, 200, 100, 300, {-1, -1}}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// Circles, rectangles and long lines are painted by faster means than Qt's
+// plain drawing of the same figure (copies, fills in pieces, flat ends with
+// discs); at ratios 1 and 2 they must cover the same pixels, differing by
+// antialiasing only. Plot units are pixels: x + 40 across, 100 - y down.
+struct CasoDibujo {
+    const char* nombre;
+    std::function<void(PictureBox&)> poner;
+    std::function<void(QPainter&)> plano; ///< Qt's plain drawing, logical pixels
+    int tolerancia; ///< a copy placed to an eighth of a pixel, ends blended twice
+};
+
+void PrintTo(const CasoDibujo& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
+class DibujoRapido : public ::testing::TestWithParam<CasoDibujo> {};
+
+TEST_P(DibujoRapido, CubreLoQueElDibujoDeQt) {
+    Plano p;
+    GetParam().poner(p.pic);
+    for (qreal dpr : {1.0, 2.0}) {
+        QImage ref((QSizeF(p.pic.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        ref.setDevicePixelRatio(dpr);
+        ref.fill(fondo);
+        QPainter q(&ref);
+        q.setRenderHint(QPainter::Antialiasing);
+        GetParam().plano(q);
+        q.end();
+        EXPECT_LE(diferenciaMaxima(captura(p.pic, dpr), ref), GetParam().tolerancia)
+            << "ratio " << dpr;
+    }
+}
+
+Shape& figura(PictureBox& pic, Shape::Forma f, double l, double t, double w, double h,
+              const QColor& relleno, int borde) {
+    Shape& s = *pic.agregarShape("s");
+    s.setForma(f);
+    s.Move(l, t, w, h);
+    s.setFillColor(relleno);
+    s.setBorderColor(RGB(0, 0, 220));
+    s.setBorderWidth(borde);
+    return s;
+}
+
+void recta(PictureBox& pic, double x1, double y1, double x2, double y2, int ancho) {
+    Line& l = *pic.agregarLine("l");
+    l.setExtremos(x1, y1, x2, y2);
+    l.setBorderColor(RGB(255, 0, 0));
+    l.setBorderWidth(ancho);
+}
+
+void plana(QPainter& q, const QColor& relleno, int borde) {
+    q.setPen(QPen(QColor(0, 0, 220), borde));
+    q.setBrush(relleno);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, DibujoRapido,
+    ::testing::Values(
+        CasoDibujo{"marcador",
+                   [](PictureBox& pic) {
+                       figura(pic, Shape::Forma::Circulo, 10.3, 50.6, 9.2, 9.2, RGB(0, 0, 220), 1);
+                   },
+                   [](QPainter& q) {
+                       plana(q, QColor(0, 0, 220), 1);
+                       q.drawEllipse(QRectF(50.8, 49.9, 8.2, 8.2));
+                   },
+                   32},
+        CasoDibujo{"anillo",
+                   [](PictureBox& pic) {
+                       figura(pic, Shape::Forma::Circulo, -20.45, 20.3, 21, 21, QColor(0, 0, 0, 0),
+                              2);
+                   },
+                   [](QPainter& q) {
+                       plana(q, QColor(0, 0, 0, 0), 2);
+                       q.drawEllipse(QRectF(20.55, 80.7, 19, 19));
+                   },
+                   32},
+        CasoDibujo{
+            "barra",
+            [](PictureBox& pic) {
+                figura(pic, Shape::Forma::Rectangulo, -30.4, 80.7, 60.3, 9.5, RGB(0, 0, 220), 1);
+            },
+            [](QPainter& q) { q.fillRect(QRectF(9.6, 19.3, 60.3, 9.5), QColor(0, 0, 220)); }, 2},
+        CasoDibujo{"barraVacia",
+                   [](PictureBox& pic) {
+                       figura(pic, Shape::Forma::Rectangulo, 5.6, 30.2, 0, 9.5, RGB(0, 0, 220), 1);
+                   },
+                   // The border of an extent narrower than itself is drawn whole.
+                   [](QPainter& q) {
+                       q.fillRect(QRectF(QPointF(44.6, 69.8), QPointF(46.6, 79.3)),
+                                  QColor(0, 0, 220));
+                   },
+                   2},
+        CasoDibujo{"rectaDeBordeABorde", [](PictureBox& pic) { recta(pic, -40, -10, 100, 60, 3); },
+                   [](QPainter& q) {
+                       q.setPen(QPen(QColor(255, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+                       q.drawLine(QPointF(0, 110), QPointF(140, 40));
+                   },
+                   24},
+        CasoDibujo{"rectaLarga", [](PictureBox& pic) { recta(pic, -35.5, 90, 95.2, -30, 2); },
+                   [](QPainter& q) {
+                       q.setPen(QPen(QColor(255, 0, 0), 2, Qt::SolidLine, Qt::RoundCap));
+                       q.drawLine(QPointF(4.5, 10), QPointF(135.2, 130));
+                   },
+                   24}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(Elementos, CambioDeEscalaLosDejaEnSuSitio) {
