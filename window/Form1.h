@@ -282,6 +282,8 @@ private:
     void empezarMiRecta();
     // The own line after its handles moved: its fit, its sum, its display.
     void serieMiRecta();
+    void vistasTrasAjuste();
+    void mostrarVistas();
     void moverAsa();
     // Colours point k's marker, and its residual segment with it.
     void colorearPunto(Integer k, const QColor& c);

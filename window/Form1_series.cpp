@@ -40,6 +40,24 @@
 
 namespace rectaviva {
 
+// The views beyond the design right after each fit: the residuals, the
+// influence and the own line's sum, each doing nothing while its view is off.
+void Form1::vistasTrasAjuste() {
+    Calculos& c = *g.oCalculos;
+    c.residuos();
+    c.influencia();
+    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
+}
+
+// Their displays, last in each series: the own line's hides the fitted line
+// and covers the boxes that the calls before it filled.
+void Form1::mostrarVistas() {
+    mostrar& m = *g.oMostrar;
+    m.mostrarResiduos();
+    m.mostrarInfluencia(puntoIzquierdo_);
+    m.mostrarMiRecta();
+}
+
 // The start shared by the full refresh and by delete/restore: the fit, the
 // line, the panels, the intervals and the analysis of variance.
 void Form1::serieAjusteYTablas() {
@@ -47,18 +65,14 @@ void Form1::serieAjusteYTablas() {
     mostrar& m = *g.oMostrar;
     c.sumas();
     c.Calcula();
-    c.residuos();
-    c.influencia();
-    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
+    vistasTrasAjuste();
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     c.Intervalos(g.nivelConf);
     m.mostrarInt();
     c.Anova();
     m.mostrarAnova();
-    m.mostrarResiduos();
-    m.mostrarInfluencia(puntoIzquierdo_);
-    m.mostrarMiRecta();
+    mostrarVistas();
 }
 
 // The full refresh, after a new sample.
@@ -82,9 +96,7 @@ void Form1::serieListaYAjuste() {
     m.listarPuntos(g.nPuntos, g.xObs, g.yObs);
     c.sumas();
     c.Calcula();
-    c.residuos();
-    c.influencia();
-    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
+    vistasTrasAjuste();
     trazarRecta(*Line3, g, g.intercepto, g.pendiente);
     m.Mostrar();
     m.Barras();
@@ -102,9 +114,7 @@ void Form1::serieAnovaYVistas() {
     c.prediccion();
     m.mostrarPred();
     m.mostrarGrafPred();
-    m.mostrarResiduos();
-    m.mostrarInfluencia(puntoIzquierdo_);
-    m.mostrarMiRecta();
+    mostrarVistas();
 }
 
 void Form1::serieTamano() {
@@ -152,9 +162,7 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     m.mostrarBandas();
     m.mostrarPred();
     m.mostrarGrafPred();
-    m.mostrarResiduos();
-    m.mostrarInfluencia(puntoIzquierdo_);
-    m.mostrarMiRecta();
+    mostrarVistas();
 }
 
 // The own line after its handles moved: its intercept and slope from the

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <map>
 #include <optional>
 
 namespace rectaviva {
@@ -401,12 +402,8 @@ double PictureBox::TextHeight(const QString& texto) const {
 }
 
 void PictureBox::setPicture(const QString& rutaSvg) {
-    if (rutaSvg.isEmpty()) {
-        dibujo_.reset();
-    } else {
-        dibujo_ = std::make_unique<QSvgRenderer>(rutaSvg);
-        dibujo_->setAspectRatioMode(Qt::KeepAspectRatio);
-    }
+    rutaDibujo_ = rutaSvg;
+    dibujo_.reset();
     fondoGuardado_ = QPixmap();
     update();
 }
@@ -438,6 +435,9 @@ void PictureBox::setPintorFondo(std::function<void(QPainter&, const QRectF&)> pi
 
 void PictureBox::pintarDibujo(QPainter& p) {
     const QRectF area(rect());
+    if (!rutaDibujo_.isEmpty() && !dibujo_) {
+        dibujo_ = dibujoSvg(rutaDibujo_);
+    }
     if (dibujo_ && dibujo_->isValid()) {
         // Fitted to the surface, aligned at its top.
         QSizeF tam = dibujo_->defaultSize();
@@ -477,7 +477,8 @@ void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
     // At a whole ratio the copy gives the very pixels that painting gives; at
     // a fractional one the surface may begin between two device pixels, so
     // it is painted afresh.
-    if ((dibujo_ || pintorFondo_) && !size().isEmpty() && razon == std::round(razon)) {
+    if ((!rutaDibujo_.isEmpty() || pintorFondo_) && !size().isEmpty() &&
+        razon == std::round(razon)) {
         // Clipped to a region of many rectangles, one copy of the whole
         // picture costs Qt several times the copies of each rectangle.
         // Bands of few rows, which Qt copies without its worker threads.
@@ -505,6 +506,16 @@ void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
         }
     }
     p.restore();
+}
+
+std::shared_ptr<QSvgRenderer> dibujoSvg(const QString& ruta) {
+    static std::map<QString, std::weak_ptr<QSvgRenderer>> leidos;
+    std::shared_ptr<QSvgRenderer> r = leidos[ruta].lock();
+    if (!r) {
+        r = std::make_shared<QSvgRenderer>(ruta);
+        leidos[ruta] = r;
+    }
+    return r;
 }
 
 void sinFormas(QWidget& w) {

@@ -228,7 +228,10 @@ private:
     // again unchanged before the next paint is taken back without a repaint.
     std::vector<Renglon> borrados_;
     bool borradoPendiente_ = false;
-    std::unique_ptr<QSvgRenderer> dibujo_;
+    // The picture's path; it is read at the first paint that shows it, so a
+    // sheet that is never opened costs nothing at start-up.
+    QString rutaDibujo_;
+    std::shared_ptr<QSvgRenderer> dibujo_;
     std::function<void(QPainter&, const QRectF&)> pintorFondo_;
     std::function<QString(double, double)> textoAyuda_;
     // The background colour, picture and painter drawn once for the
@@ -237,6 +240,10 @@ private:
     QSize tamGuardado_; ///< logical pixels
     QColor colorGuardado_;
 };
+
+// The renderer of an SVG file or resource, read at its first use and shared
+// by every control that shows it (the help icons all show one picture).
+std::shared_ptr<QSvgRenderer> dibujoSvg(const QString& ruta);
 
 // Keeps QFont::PreferNoShaping in the widget's font, whatever font it is
 // given: the Latin text of the window never needs OpenType shaping, and text

@@ -359,7 +359,7 @@ Image::Image(QWidget* padre, const QString& nombre) : QWidget(padre), Ubicacion(
 Image::~Image() = default;
 
 void Image::setPicture(const QString& rutaSvg) {
-    dibujo_ = std::make_unique<QSvgRenderer>(rutaSvg);
+    dibujo_ = dibujoSvg(rutaSvg);
     update();
 }
 

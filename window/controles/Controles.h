@@ -179,7 +179,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    std::unique_ptr<QSvgRenderer> dibujo_;
+    std::shared_ptr<QSvgRenderer> dibujo_;
 };
 
 // A periodic tick. Enabling (re)starts the interval; disabling stops it.
