@@ -240,7 +240,10 @@ void PasoArrastreConVistas(benchmark::State& estado) {
     }
     ticks(estado, f, 30.0f, true);
 }
-BENCHMARK(PasoArrastreConVistas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PasoArrastreConVistas)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void PasoArrastreSinPintar(benchmark::State& estado) {
     pasoArrastre(estado, false);
@@ -282,6 +285,8 @@ BENCHMARK(PasoArrastreMiRecta)
     ->Args({1, 1})
     ->Args({0, 0})
     ->Args({1, 0})
-    ->Unit(benchmark::kMicrosecond);
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

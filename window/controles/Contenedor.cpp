@@ -191,7 +191,9 @@ void Contenedor::paintEvent(QPaintEvent* e) {
 }
 
 void Contenedor::pintarFondo(QPainter& p, const QRegion& region) {
-    rellenar(p, QRectF(region.boundingRect()), fondo_);
+    for (const QRect& r : region) {
+        rellenar(p, QRectF(r), fondo_);
+    }
 }
 
 void Contenedor::resizeEvent(QResizeEvent* e) {

@@ -4,6 +4,7 @@
 #include "Contenedor.h"
 #include "Escala.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <QTransform>
@@ -189,26 +190,25 @@ bool transformacionEntera(const QTransform& t) {
 
 namespace {
 
-// Cuts [a, b) at the whole numbers after a and before b, and the whole part
-// into pieces of at most `maximo`: each piece is whole or lies within one unit.
-std::vector<std::pair<double, double>> cortes(double a, double b, int maximo) {
-    std::vector<std::pair<double, double>> t;
+// Calls pieza(desde, hasta) for the pieces of [a, b) cut at the whole
+// numbers after a and before b, the whole part in pieces of at most
+// `maximo`: each piece is whole or lies within one unit.
+template <typename F> void cortes(double a, double b, double maximo, F&& pieza) {
     const double ia = std::ceil(a);
     const double ib = std::floor(b);
     if (ia > ib) {
-        t.emplace_back(a, b); // within one unit
-        return t;
+        pieza(a, b); // within one unit
+        return;
     }
     if (a < ia) {
-        t.emplace_back(a, ia);
+        pieza(a, ia);
     }
     for (double v = ia; v < ib; v += maximo) {
-        t.emplace_back(v, std::min(ib, v + maximo));
+        pieza(v, std::min(ib, v + maximo));
     }
     if (ib < b) {
-        t.emplace_back(ib, b);
+        pieza(ib, b);
     }
-    return t;
 }
 
 bool entero(double v) {
@@ -219,21 +219,41 @@ bool entero(double v) {
 
 void rellenar(QPainter& p, const QRectF& r, const QColor& c) {
     const QTransform t = p.deviceTransform();
-    const QRectF d = t.mapRect(r.normalized());
-    if (!transformacionEntera(t) || !std::isfinite(d.width()) || !std::isfinite(d.height()) ||
-        d.width() > 1e5 || d.height() > 1e5) {
+    QRectF d = t.mapRect(r.normalized());
+    if (!transformacionEntera(t) || !std::isfinite(d.width()) || !std::isfinite(d.height())) {
+        p.fillRect(r, c);
+        return;
+    }
+    // Only the pixels being repainted (whole device pixels) are filled.
+    if (const QPaintEngine* motor = p.paintEngine(); motor && !motor->systemClip().isEmpty()) {
+        d = d.intersected(QRectF(motor->systemClip().boundingRect()));
+    }
+    if (d.isEmpty()) {
+        return;
+    }
+    if (d.width() > 1e5 || d.height() > 1e5) {
         p.fillRect(r, c);
         return;
     }
     const QTransform inversa = t.inverted();
     const bool suavizado = p.testRenderHint(QPainter::Antialiasing);
     // Every device pixel lies in one piece, and a piece covers it as r does.
-    for (const auto& [y0, y1] : cortes(d.top(), d.bottom(), filasPorFranja)) {
-        for (const auto& [x0, x1] : cortes(d.left(), d.right(), std::numeric_limits<int>::max())) {
-            const bool entera = entero(x0) && entero(x1) && entero(y0) && entero(y1);
-            p.setRenderHint(QPainter::Antialiasing, suavizado && !entera);
-            p.fillRect(inversa.mapRect(QRectF(QPointF(x0, y0), QPointF(x1, y1))), c);
+    // The pieces do not overlap: the whole ones go first, without
+    // antialiasing, then the others with it, if it is on.
+    for (const bool enteras : {true, false}) {
+        if (!enteras && !suavizado) {
+            break;
         }
+        p.setRenderHint(QPainter::Antialiasing, !enteras);
+        cortes(d.top(), d.bottom(), filasPorFranja, [&](double y0, double y1) {
+            cortes(d.left(), d.right(), std::numeric_limits<double>::infinity(),
+                   [&](double x0, double x1) {
+                       const bool entera = entero(x0) && entero(x1) && entero(y0) && entero(y1);
+                       if (entera == enteras || !suavizado) {
+                           p.fillRect(inversa.mapRect(QRectF(QPointF(x0, y0), QPointF(x1, y1))), c);
+                       }
+                   });
+        });
     }
     p.setRenderHint(QPainter::Antialiasing, suavizado);
 }
