@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace rectaviva {
 
@@ -97,7 +98,9 @@ void mostrar::mostrarResiduos() {
 
     // The decomposition: SCTot cut into SCReg and SCErr, in the bar's frame.
     const Shape& marco = r.Shape7(2);
-    const double parte = D(g_.SCReg) / D(g_.SCTot);
+    // No division when the y in use are all equal (SCTot 0): the bar is empty.
+    const double total = D(g_.SCTot);
+    const double parte = total > 0 ? D(g_.SCReg) / total : std::numeric_limits<double>::quiet_NaN();
     const bool partida = std::isfinite(parte) && parte >= 0 && parte <= 1;
     const double anchoReg = partida ? marco.Width() * parte : 0;
     r.Shape7(0).Move(marco.Left(), marco.Top(), anchoReg, marco.Height());
