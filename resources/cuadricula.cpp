@@ -35,118 +35,136 @@ void rotular(QPainter& p, const QRectF& caja, const QString& texto) {
     p.drawText(base, texto);
 }
 
+// A grid's field: x from minimo to maximo across `destino`, y from `arriba`
+// at the top edge to `abajo` at the bottom. It fills the field, clipped to
+// it, and draws lines one or more device pixels wide and labels over it;
+// the painter is given back as it came.
+class Campo {
+public:
+    Campo(QPainter& p, const QRectF& destino, double arriba, double abajo)
+        : p_(p), d_(destino), arriba_(arriba), escalaX_(destino.width() / (maximo - minimo)),
+          escalaY_(destino.height() / (arriba - abajo)),
+          dpr_(p.device() != nullptr ? p.device()->devicePixelRatioF() : 1.0),
+          fino_(std::max(1, static_cast<int>(std::lround(dpr_)))) {
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing, false);
+        p_.setClipRect(d_);
+        p_.fillRect(d_, colorCampoCuadricula);
+    }
+    ~Campo() { p_.restore(); }
+    Campo(const Campo&) = delete;
+    Campo& operator=(const Campo&) = delete;
+
+    double aX(double x) const { return d_.left() + (x - minimo) * escalaX_; }
+    double aY(double y) const { return d_.top() + (arriba_ - y) * escalaY_; }
+    // One logical pixel, whatever the ratio: the width of the grid lines.
+    int fino() const { return fino_; }
+
+    void vertical(double x, int ancho, const QColor& color) {
+        p_.fillRect(QRectF(alinear(aX(x), dpr_, ancho), d_.top(), ancho / dpr_, d_.height()),
+                    color);
+    }
+    void horizontal(double y, int ancho, const QColor& color) {
+        p_.fillRect(QRectF(d_.left(), alinear(aY(y), dpr_, ancho), d_.width(), ancho / dpr_),
+                    color);
+    }
+
+    // The labels' font, `pixeles` high, and their colour.
+    QFontMetricsF letra(int pixeles) {
+        QFont fuente;
+        fuente.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+        fuente.setPixelSize(pixeles);
+        p_.setFont(fuente);
+        p_.setPen(colorTextoCuadricula);
+        p_.setRenderHint(QPainter::TextAntialiasing, true);
+        return QFontMetricsF(fuente);
+    }
+
+private:
+    QPainter& p_;
+    const QRectF d_;
+    const double arriba_;
+    const double escalaX_, escalaY_; ///< logical pixels per plot unit
+    const double dpr_;
+    const int fino_;
+};
+
+// A label's text: negative values carry a true minus sign, as in the
+// explanation sheets.
+QString rotulo(double v) {
+    return QString::number(static_cast<int>(v)).replace(u'-', QChar(0x2212));
+}
+
 } // namespace
 
 void pintarCuadricula(QPainter& p, const QRectF& destino) {
     if (destino.width() <= 0 || destino.height() <= 0)
         return;
-    p.save();
-    const double dpr = p.device() != nullptr ? p.device()->devicePixelRatioF() : 1.0;
-    const double escalaX = destino.width() / (maximo - minimo);
-    const double escalaY = destino.height() / (maximo - minimo);
-    auto aX = [&](double x) { return destino.left() + (x - minimo) * escalaX; };
-    // invert the y-axis: -40 is at the bottom
-    auto aY = [&](double y) { return destino.top() + (maximo - y) * escalaY; };
-
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setClipRect(destino);
-    p.fillRect(destino, colorCampoCuadricula);
-
+    // -40 is at the bottom, 100 at the top.
+    Campo c(p, destino, maximo, minimo);
     // One logical pixel for the grid, two for the axes, whatever the ratio.
-    const int fino = std::max(1, static_cast<int>(std::lround(dpr)));
+    const int fino = c.fino();
     const int grueso = 2 * fino;
-    auto vertical = [&](double x, int ancho, const QColor& color) {
-        p.fillRect(QRectF(alinear(aX(x), dpr, ancho), destino.top(), ancho / dpr, destino.height()),
-                   color);
-    };
-    auto horizontal = [&](double y, int ancho, const QColor& color) {
-        p.fillRect(QRectF(destino.left(), alinear(aY(y), dpr, ancho), destino.width(), ancho / dpr),
-                   color);
-    };
     for (double v = minimo; v <= maximo; v += paso) {
         if (v == 0.0)
             continue;
-        vertical(v, fino, colorLineaCuadricula);
-        horizontal(v, fino, colorLineaCuadricula);
+        c.vertical(v, fino, colorLineaCuadricula);
+        c.horizontal(v, fino, colorLineaCuadricula);
     }
-    vertical(0.0, grueso, colorEjeCuadricula);
-    horizontal(0.0, grueso, colorEjeCuadricula);
+    c.vertical(0.0, grueso, colorEjeCuadricula);
+    c.horizontal(0.0, grueso, colorEjeCuadricula);
 
     // Labels: about 11 px high on a 450 px plot, never unreadably small.
-    QFont fuente;
-    fuente.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    fuente.setPixelSize(std::max(9, static_cast<int>(std::lround(destino.height() / 40.0))));
-    p.setFont(fuente);
-    p.setPen(colorTextoCuadricula);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFontMetricsF medidas(fuente);
+    const QFontMetricsF medidas =
+        c.letra(std::max(9, static_cast<int>(std::lround(destino.height() / 40.0))));
     const double alto = medidas.height();
     const double margen = 3.0; // logical pixels between an axis and its labels
-    const double ejeX = aX(0.0);
-    const double ejeY = aY(0.0);
+    const double ejeX = c.aX(0.0);
+    const double ejeY = c.aY(0.0);
 
     for (double v = minimo; v <= maximo; v += rotulos) {
         if (v == 0.0)
             continue;
-        // Negative labels carry a true minus sign, as in the explanation sheets.
-        const QString texto = QString::number(static_cast<int>(v)).replace(u'-', QChar(0x2212));
+        const QString texto = rotulo(v);
         const double ancho = medidas.horizontalAdvance(texto);
         // Under the x axis, centred on its line but kept inside the plot.
         double izquierda =
-            std::clamp(aX(v) - ancho / 2, destino.left() + 1, destino.right() - ancho - 1);
+            std::clamp(c.aX(v) - ancho / 2, destino.left() + 1, destino.right() - ancho - 1);
         rotular(p, QRectF(izquierda, ejeY + margen, ancho, alto), texto);
         // Left of the y axis, centred on its line but kept inside the plot.
         double arriba =
-            std::clamp(aY(v) - alto / 2, destino.top() + 1, destino.bottom() - alto - 1);
+            std::clamp(c.aY(v) - alto / 2, destino.top() + 1, destino.bottom() - alto - 1);
         rotular(p, QRectF(ejeX - margen - ancho, arriba, ancho, alto), texto);
     }
     // The origin is labelled once, in the corner below and left of it.
     const double anchoCero = medidas.horizontalAdvance(QStringLiteral("0"));
     rotular(p, QRectF(ejeX - margen - anchoCero, ejeY + margen, anchoCero, alto),
             QStringLiteral("0"));
-    p.restore();
 }
 
 void pintarCuadriculaResiduos(QPainter& p, const QRectF& destino) {
     if (destino.width() <= 0 || destino.height() <= 0)
         return;
-    p.save();
-    const double dpr = p.device() != nullptr ? p.device()->devicePixelRatioF() : 1.0;
-    const double escalaX = destino.width() / (maximo - minimo);
-    const double escalaY = destino.height() / (2 * residuoMaximo);
-    auto aX = [&](double x) { return destino.left() + (x - minimo) * escalaX; };
-    // invert the y-axis: -70 is at the bottom
-    auto aY = [&](double y) { return destino.top() + (residuoMaximo - y) * escalaY; };
-
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setClipRect(destino);
-    p.fillRect(destino, colorCampoCuadricula);
-    const int fino = std::max(1, static_cast<int>(std::lround(dpr)));
+    // -70 is at the bottom, 70 at the top.
+    Campo c(p, destino, residuoMaximo, -residuoMaximo);
+    const int fino = c.fino();
     // The same verticals as the plot above, so each residual sits under its point.
     for (double v = minimo; v <= maximo; v += paso) {
-        p.fillRect(QRectF(alinear(aX(v), dpr, fino), destino.top(), fino / dpr, destino.height()),
-                   v == 0.0 ? colorEjeCuadricula : colorLineaCuadricula);
+        c.vertical(v, fino, v == 0.0 ? colorEjeCuadricula : colorLineaCuadricula);
     }
     for (double v = -residuoMaximo / 2; v <= residuoMaximo / 2; v += residuoMaximo / 2) {
-        const int ancho = v == 0.0 ? 2 * fino : fino;
-        p.fillRect(QRectF(destino.left(), alinear(aY(v), dpr, ancho), destino.width(), ancho / dpr),
-                   v == 0.0 ? colorEjeCuadricula : colorLineaCuadricula);
+        c.horizontal(v, v == 0.0 ? 2 * fino : fino,
+                     v == 0.0 ? colorEjeCuadricula : colorLineaCuadricula);
     }
 
-    QFont fuente;
-    fuente.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     // 9 px on the plot's 479 px width, growing with it (the zoomed window).
-    fuente.setPixelSize(std::max(9, static_cast<int>(std::lround(destino.width() / 53.0))));
-    p.setFont(fuente);
-    p.setPen(colorTextoCuadricula);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFontMetricsF medidas(fuente);
+    const QFontMetricsF medidas =
+        c.letra(std::max(9, static_cast<int>(std::lround(destino.width() / 53.0))));
     for (double v = -residuoMaximo / 2; v <= residuoMaximo / 2; v += residuoMaximo / 2) {
-        const QString texto = QString::number(static_cast<int>(v)).replace(u'-', QChar(0x2212));
+        const QString texto = rotulo(v);
         const double ancho = medidas.horizontalAdvance(texto);
-        const double arriba = std::clamp(aY(v) - medidas.height() / 2, destino.top() + 1,
+        const double arriba = std::clamp(c.aY(v) - medidas.height() / 2, destino.top() + 1,
                                          destino.bottom() - medidas.height() - 1);
-        rotular(p, QRectF(aX(0.0) - 3.0 - ancho, arriba, ancho, medidas.height()), texto);
+        rotular(p, QRectF(c.aX(0.0) - 3.0 - ancho, arriba, ancho, medidas.height()), texto);
     }
-    p.restore();
 }

@@ -274,7 +274,6 @@ private:
     void nuevaMuestraEmpieza();
     void terminarHerramienta();
     void pasoDeHerramienta();
-    void programarReloj(std::chrono::steady_clock::time_point ahora);
     bool puntoValido(Integer k) const;
     void dejarResiduos();
     void dejarMiRecta();

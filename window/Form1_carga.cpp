@@ -93,13 +93,17 @@ void Form1::conectarEventos() {
                     [this, k, tecla](int& a) { (this->*tecla)(k, a); });
         }
     };
+    // A click on any element of an array, with the element's index.
+    const auto conectarClicks = [this](auto& matriz, auto senal, void (Form1::*clic)(Integer)) {
+        for (int i = matriz.LBound(); i <= matriz.UBound(); ++i) {
+            const Integer k = static_cast<Integer>(i);
+            connect(&matriz(i), senal, this, [this, k, clic] { (this->*clic)(k); });
+        }
+    };
     conectarCajas(Text1, &Form1::Text1_Change, &Form1::Text1_KeyPress);
     conectarCajas(Text2, &Form1::Text2_Change, &Form1::Text2_KeyPress);
     conectarCajas(Text4, &Form1::Text4_Change, &Form1::Text4_KeyPress);
-    for (int i = Image2.LBound(); i <= Image2.UBound(); ++i) {
-        const Integer k = static_cast<Integer>(i);
-        connect(&Image2(i), &Image::Click, this, [this, k] { Image2_Click(k); });
-    }
+    conectarClicks(Image2, &Image::Click, &Form1::Image2_Click);
 
     connect(Picture1, &PictureBox::MouseDown, this, &Form1::Picture1_MouseDown);
     connect(Picture1, &PictureBox::MouseMove, this, &Form1::Picture1_MouseMove);
@@ -108,10 +112,7 @@ void Form1::conectarEventos() {
     connect(Picture2, &PictureBox::MouseUp, this, &Form1::Picture2_MouseUp);
     connect(Timer1, &Timer::Tick, this, &Form1::Timer1_Timer);
 
-    for (int i = Label5.LBound(); i <= Label5.UBound(); ++i) {
-        const Integer k = static_cast<Integer>(i);
-        connect(&Label5(i), &Label::Click, this, [this, k] { Label5_Click(k); });
-    }
+    conectarClicks(Label5, &Label::Click, &Form1::Label5_Click);
     for (int i = Image1.LBound(); i <= Image1.UBound(); ++i) {
         const Integer k = static_cast<Integer>(i);
         connect(&Image1(i), &Image::MouseDown, this,
@@ -120,16 +121,17 @@ void Form1::conectarEventos() {
                 [this, k](int b, int s, float x, float y) { Image1_MouseUp(k, b, s, x, y); });
     }
 
-    // The held tool's next step: armed for its due time after each step; a
-    // precise timer keeps the 0.01 s pacing to the millisecond.
-    relojHerramienta_ = new QTimer(this);
-    relojHerramienta_->setTimerType(Qt::PreciseTimer);
-    relojHerramienta_->setSingleShot(true);
-    connect(relojHerramienta_, &QTimer::timeout, this, &Form1::pasoDeHerramienta);
-    relojPintado_ = new QTimer(this);
-    relojPintado_->setTimerType(Qt::PreciseTimer);
-    relojPintado_->setSingleShot(true);
-    connect(relojPintado_, &QTimer::timeout, this, [this] {
+    // The held tool's next step and a put-off paint: armed for their due
+    // time; a precise timer keeps the 0.01 s pacing to the millisecond.
+    const auto relojPreciso = [this](auto alVencer) {
+        auto* reloj = new QTimer(this);
+        reloj->setTimerType(Qt::PreciseTimer);
+        reloj->setSingleShot(true);
+        connect(reloj, &QTimer::timeout, this, alVencer);
+        return reloj;
+    };
+    relojHerramienta_ = relojPreciso([this] { pasoDeHerramienta(); });
+    relojPintado_ = relojPreciso([this] {
         QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
     });
     conectarTeclado();

@@ -35,6 +35,15 @@ private:
     const Globales& g_;
 };
 
+// Arms a single-shot timer for the moment `cuando`, rounded up to a whole
+// millisecond so that it does not fire before it; the process sleeps until
+// then.
+void armar(QTimer& reloj, std::chrono::steady_clock::time_point cuando,
+           std::chrono::steady_clock::time_point ahora) {
+    const auto falta = std::chrono::ceil<std::chrono::milliseconds>(cuando - ahora);
+    reloj.start(std::max(falta, std::chrono::milliseconds(0)));
+}
+
 } // namespace
 
 void Form1::Image1_MouseDown(Integer Index, int, int, float, float) {
@@ -75,7 +84,7 @@ void Form1::pasoDeHerramienta() {
     }
     const auto ahora = std::chrono::steady_clock::now();
     if (ahora < proximoPaso_) {
-        programarReloj(ahora);
+        armar(*relojHerramienta_, proximoPaso_, ahora);
         return;
     }
     // Step k is due k periods after the press, whenever step k - 1 ran, so
@@ -103,7 +112,7 @@ void Form1::pasoDeHerramienta() {
     ++pasosHerramienta_;
     serieHerramienta();
     if (herramientaActiva_) {
-        programarReloj(std::chrono::steady_clock::now());
+        armar(*relojHerramienta_, proximoPaso_, std::chrono::steady_clock::now());
     }
 }
 
@@ -117,22 +126,13 @@ bool Form1::event(QEvent* e) {
             // Qt sends no other request until this one is handled: the paint
             // is only put off, with everything marked until then.
             if (!relojPintado_->isActive()) {
-                relojPintado_->start(
-                    std::chrono::ceil<std::chrono::milliseconds>(ultimoPintado_ + periodo - ahora));
+                armar(*relojPintado_, ultimoPintado_ + periodo, ahora);
             }
             return true;
         }
         ultimoPintado_ = ahora;
     }
     return QMainWindow::event(e);
-}
-
-// Arms the single-shot timer for the moment the next step is due, rounded
-// up to a whole millisecond so that it does not fire before it; the process
-// sleeps until then.
-void Form1::programarReloj(std::chrono::steady_clock::time_point ahora) {
-    const auto falta = std::chrono::ceil<std::chrono::milliseconds>(proximoPaso_ - ahora);
-    relojHerramienta_->start(std::max(falta, std::chrono::milliseconds(0)));
 }
 
 } // namespace rectaviva

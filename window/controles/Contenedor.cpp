@@ -3,16 +3,15 @@
 #include "Contenedor.h"
 
 #include "Foco.h"
-#include <QHelpEvent>
-#include <QToolTip>
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QMouseEvent>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -472,18 +471,14 @@ void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
         // A repaint forced before the queued erase: erase the rows now.
         terminarBorrado();
     }
-    // The ratio of the device really painted on: the backing store, or the
-    // image that QWidget::render draws into.
-    const QPaintDevice* destino = p.paintEngine() ? p.paintEngine()->paintDevice() : p.device();
-    const double razon = destino->devicePixelRatioF();
     // At a whole ratio the copy gives the very pixels that painting gives; at
     // a fractional one the surface may begin between two device pixels, so
     // it is painted afresh.
-    if ((!rutaDibujo_.isEmpty() || pintorFondo_) && !size().isEmpty() &&
-        razon == std::round(razon)) {
-        // Clipped to a region of many rectangles, one copy of the whole
-        // picture costs Qt several times the copies of each rectangle.
-        // Bands of few rows, which Qt copies without its worker threads.
+    const QTransform t = p.deviceTransform();
+    if ((!rutaDibujo_.isEmpty() || pintorFondo_) && !size().isEmpty() && transformacionEntera(t)) {
+        // Each rectangle of the region in bands of few rows: Qt copies them
+        // without its worker threads, and clips each to one rectangle.
+        const double razon = t.m11();
         const QPixmap& fondo = imagenFondo(razon);
         const int alto = std::max(1, static_cast<int>(filasPorFranja / razon));
         for (const QRect& r : region) {

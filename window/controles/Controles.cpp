@@ -28,6 +28,16 @@ namespace {
 // Greyed text of a disabled control, whatever its own colours.
 const QColor grisInactivo(128, 128, 128);
 
+// Gives a field its new value; false when it already held it, so that the
+// caller repaints nothing.
+template <typename T> bool cambiar(T& campo, const T& valor) {
+    if (campo == valor) {
+        return false;
+    }
+    campo = valor;
+    return true;
+}
+
 // The style of the text boxes: the application's, except that a box's
 // sunken panel, drawn with rounded antialiased edges at every repaint, is
 // drawn once per size, state and palette and copied from there. A box whose
@@ -61,15 +71,8 @@ public:
             imagen.fill(Qt::transparent);
             QPainter q(&imagen);
             q.setRenderHints(p->renderHints());
-            if (marco) {
-                QStyleOptionFrame copia(*marco);
-                copia.rect.moveTo(0, 0);
-                QProxyStyle::drawPrimitive(e, &copia, &q, w);
-            } else {
-                QStyleOption copia(*o);
-                copia.rect.moveTo(0, 0);
-                QProxyStyle::drawPrimitive(e, &copia, &q, w);
-            }
+            q.translate(-o->rect.topLeft());
+            QProxyStyle::drawPrimitive(e, o, &q, w);
             q.end();
             hallado = paneles_.emplace(clave, std::move(imagen)).first;
         }
@@ -118,15 +121,13 @@ Label::Label(QWidget* padre, const QString& nombre)
 }
 
 void Label::setBackColor(const QColor& c) {
-    if (c != fondo_) {
-        fondo_ = c;
+    if (cambiar(fondo_, c)) {
         aplicarColores();
     }
 }
 
 void Label::setForeColor(const QColor& c) {
-    if (c != tinta_) {
-        tinta_ = c;
+    if (cambiar(tinta_, c)) {
         aplicarColores();
     }
 }
@@ -257,15 +258,13 @@ void TextBox::setText(const QString& t) {
 }
 
 void TextBox::setBackColor(const QColor& c) {
-    if (c != fondo_) {
-        fondo_ = c;
+    if (cambiar(fondo_, c)) {
         aplicarColores();
     }
 }
 
 void TextBox::setForeColor(const QColor& c) {
-    if (c != tinta_) {
-        tinta_ = c;
+    if (cambiar(tinta_, c)) {
         aplicarColores();
     }
 }
@@ -333,15 +332,13 @@ QString ListBox::List(int i) const {
 }
 
 void ListBox::setBackColor(const QColor& c) {
-    if (c != fondo_) {
-        fondo_ = c;
+    if (cambiar(fondo_, c)) {
         aplicarColores();
     }
 }
 
 void ListBox::setForeColor(const QColor& c) {
-    if (c != tinta_) {
-        tinta_ = c;
+    if (cambiar(tinta_, c)) {
         aplicarColores();
     }
 }

@@ -90,17 +90,18 @@ QRectF Shape::zonaDibujo(const Escala& e) const {
     if (!rectangulo(e, r)) {
         return {};
     }
-    // The border is centred on the extent shrunk by half its width, so an
-    // extent narrower or lower than the border is drawn past its edges.
-    const double h = ancho_ * ampliacion() / 2;
-    const QRectF trazo = r.adjusted(h, h, -h, -h).normalized().adjusted(-h, -h, h, h);
     const double m = margenSuavizado;
-    return r.united(trazo).adjusted(-m, -m, m, m);
+    return r.united(exterior(r)).adjusted(-m, -m, m, m);
 }
 
 QRectF Shape::interior(const QRectF& r) const {
     const double h = ancho_ * ampliacion() / 2;
     return r.adjusted(h, h, -h, -h);
+}
+
+QRectF Shape::exterior(const QRectF& r) const {
+    const double h = ancho_ * ampliacion() / 2;
+    return interior(r).normalized().adjusted(-h, -h, h, h);
 }
 
 void Shape::dibujar(QPainter& p, const QRectF& r) const {
@@ -146,7 +147,7 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
     if (fill_.alpha() == 255) {
         // With an opaque inside, the rectangle is its border's outer extent
         // in the border colour with the inside over it.
-        const QRectF fuera = i.normalized().adjusted(-borde / 2, -borde / 2, borde / 2, borde / 2);
+        const QRectF fuera = exterior(r);
         rellenar(p, fuera, borde_);
         const QRectF dentro = fuera.adjusted(borde, borde, -borde, -borde);
         if (dentro.width() > 0 && dentro.height() > 0) {
@@ -157,8 +158,7 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
         // on whole device pixels: four strips that meet without a seam.
         rellenar(p, i, fill_);
         const QTransform t = p.deviceTransform();
-        const QRectF d =
-            t.mapRect(i.normalized().adjusted(-borde / 2, -borde / 2, borde / 2, borde / 2));
+        const QRectF d = t.mapRect(exterior(r));
         const auto redondo = [](double v) { return static_cast<int>(std::lround(v)); };
         const int x0 = redondo(d.left()), x1 = redondo(d.right());
         const int y0 = redondo(d.top()), y1 = redondo(d.bottom());
@@ -182,8 +182,15 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
     }
 }
 
+namespace {
+
+bool entero(double v) {
+    return v == std::round(v);
+}
+
+} // namespace
+
 bool transformacionEntera(const QTransform& t) {
-    const auto entero = [](double v) { return v == std::round(v); };
     return t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() >= 1 &&
            entero(t.m11()) && entero(t.dx()) && entero(t.dy());
 }
@@ -211,10 +218,6 @@ template <typename F> void cortes(double a, double b, double maximo, F&& pieza) 
     }
 }
 
-bool entero(double v) {
-    return v == std::round(v);
-}
-
 } // namespace
 
 void rellenar(QPainter& p, const QRectF& r, const QColor& c) {
@@ -225,8 +228,10 @@ void rellenar(QPainter& p, const QRectF& r, const QColor& c) {
         return;
     }
     // Only the pixels being repainted (whole device pixels) are filled.
-    if (const QPaintEngine* motor = p.paintEngine(); motor && !motor->systemClip().isEmpty()) {
-        d = d.intersected(QRectF(motor->systemClip().boundingRect()));
+    if (const QPaintEngine* motor = p.paintEngine()) {
+        if (const QRegion sistema = motor->systemClip(); !sistema.isEmpty()) {
+            d = d.intersected(QRectF(sistema.boundingRect()));
+        }
     }
     if (d.isEmpty()) {
         return;
@@ -423,38 +428,32 @@ void Line::pintar(QPainter& p, const Escala& e) const {
         return;
     }
     const double ancho = ancho_ * ampliacion();
-    if (trazo_ == Trazo::Guiones) {
-        // Dashes are flat-capped so that the gaps stay as long as the dashes.
-        p.setPen(QPen(color_, ancho, Qt::DashLine, Qt::FlatCap));
-        p.drawLine(a, b);
-        return;
-    }
-    if (extremo_ == Extremo::Cuadrado) {
-        p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::SquareCap));
-        p.drawLine(a, b);
-        return;
-    }
-    // Qt draws a segment with flat ends by a fast path, and one with round
-    // ends as a general shape, up to ten times slower for a long slanted
-    // line. A long segment is drawn flat, with a disc at each end that lies
-    // on the surface: the same shape, its edges blended once more at most.
+    // Qt draws a segment with flat or square ends by a fast path, and one
+    // with round ends as a general shape, up to ten times slower for a long
+    // slanted line. A long segment is drawn flat, with a disc at each end
+    // that lies on the surface: the same shape, its edges blended once more
+    // at most. Dashes are flat so that the gaps stay as long as the dashes.
     const QRectF alcance =
         QRectF(contenedor().rect()).adjusted(-ancho / 2, -ancho / 2, ancho / 2, ancho / 2);
-    const bool vistoA = alcance.contains(a);
-    const bool vistoB = alcance.contains(b);
-    const double largo = std::hypot(b.x() - a.x(), b.y() - a.y());
-    if ((vistoA || vistoB) && largo < 8 * ancho) {
-        p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(a, b);
-        return;
+    const bool redondo = trazo_ == Trazo::Continuo && extremo_ == Extremo::Redondo;
+    const bool discoA = redondo && alcance.contains(a);
+    const bool discoB = redondo && alcance.contains(b);
+    const bool corto = std::hypot(b.x() - a.x(), b.y() - a.y()) < 8 * ancho;
+    Qt::PenCapStyle remate = Qt::FlatCap;
+    if (trazo_ == Trazo::Continuo && extremo_ == Extremo::Cuadrado) {
+        remate = Qt::SquareCap;
+    } else if ((discoA || discoB) && corto) {
+        remate = Qt::RoundCap;
     }
-    p.setPen(QPen(color_, ancho, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(color_, ancho, trazo_ == Trazo::Guiones ? Qt::DashLine : Qt::SolidLine, remate));
     p.drawLine(a, b);
-    p.setPen(Qt::NoPen);
-    p.setBrush(color_);
-    for (const auto& [extremo, visto] : {std::pair{a, vistoA}, std::pair{b, vistoB}}) {
-        if (visto) {
-            p.drawEllipse(extremo, ancho / 2, ancho / 2);
+    if (remate == Qt::FlatCap && (discoA || discoB)) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(color_);
+        for (const auto& [extremo, disco] : {std::pair{a, discoA}, std::pair{b, discoB}}) {
+            if (disco) {
+                p.drawEllipse(extremo, ancho / 2, ancho / 2);
+            }
         }
     }
 }

@@ -1,8 +1,8 @@
 // Light items: shapes and lines that belong to a container and are painted by
 // it, not native widgets. Their geometry is kept in the container's units;
-// a setter that changes the item asks the container to repaint the item's
-// old and new places only, so moving dozens of them at each drag step costs
-// one paint of the parts that changed.
+// a setter that changes the item marks the item's old and new places in the
+// container, so moving dozens of them at each drag step costs one paint of
+// the part that changed.
 #pragma once
 
 #include <QColor>
@@ -118,9 +118,11 @@ protected:
 private:
     // The item's extent in logical pixels; false when it cannot be placed.
     bool rectangulo(const Escala& e, QRectF& r) const;
-    // Where the border is stroked: the extent shrunk by half the border,
-    // put right way round when the extent is narrower than the border.
+    // Where the border is stroked: the extent shrunk by half the border.
     QRectF interior(const QRectF& r) const;
+    // The border's outer edge: the extent itself, or more when the extent is
+    // narrower or lower than the border, which is then drawn past its edges.
+    QRectF exterior(const QRectF& r) const;
     void dibujar(QPainter& p, const QRectF& r) const;
     // Draws a circle or triangle from a copy painted at the same place
     // within a device pixel; false where the painter's transform is not a
