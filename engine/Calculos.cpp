@@ -3,7 +3,8 @@
 // formula reads the stored, rounded field. The sums are float accumulators.
 //
 // A centred sum of squares or the error sum that the float sums cannot tell
-// from zero is computed precisely from the points instead (enRuido), and a
+// from zero is computed precisely from the points instead (enRuido), an
+// error sum exactly 0 when the points lie exactly on one line, and a
 // precise 0 marks a degenerate sample: when all points in use share one
 // abscissa the slope and everything that depends on it are undefined (NaN);
 // when they share one ordinate the correlation, R² and the slope's test are
@@ -12,9 +13,8 @@
 #include "Calculos.h"
 
 #include "Tablas.h"
-#include "redondeo.h"
+#include "comun.h"
 
-#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -23,75 +23,12 @@ namespace rectaviva {
 
 namespace {
 
-constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+using interno::enRuido;
+using interno::hayMuestra;
+using interno::kNaN;
+using interno::Momentos;
+using interno::momentosPrecisos;
 constexpr float kInfinito = std::numeric_limits<float>::infinity();
-
-bool hayMuestra(const Globales& g) {
-    return g.nActivos >= minActivos && g.nActivos <= maxPuntos;
-}
-
-// Whether a value formed by subtracting float running sums lies within their
-// rounding. Each of the n additions into a float sum may round by half a
-// unit in the last place of its running total, so a sum of n terms can be
-// off by n/2 units of FLT_EPSILON times the size of its terms; centring and
-// the products after it add as much again. `escala` is that size, in the
-// units of the value: Σx² for Sxx, Σy² for Syy, and Σy² + b²·Σx² for
-// SCErr = Syy − b²·Sxx. On samples drawn as the program draws them, near and
-// far from a line, the largest error seen was 0.6·n of these units; the
-// bound 2·n leaves room for the drift of the incremental sums during a drag.
-// A value at or below the bound, negative values included, says nothing
-// reliable about the sample, not even its sign.
-bool enRuido(double valor, double escala, double n) {
-    return !(valor > 2.0 * n * static_cast<double>(FLT_EPSILON) * escala);
-}
-
-// The centred sums of the points in use other than point `excluido` (0: all
-// of them), computed precisely: two passes in double, the means first, then the
-// sum of squared residuals from the double-precision fit (0 when all x are
-// equal, where no fit exists). Run only when a value from the float sums
-// lies within its rounding, so the usual drag step stays constant-time.
-struct Momentos {
-    double mediaX = 0, mediaY = 0, Sxx = 0, Syy = 0, Sxy = 0, SCErr = 0;
-};
-
-Momentos momentosPrecisos(const Globales& g, Integer excluido) {
-    const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
-    const auto enUso = [&](Integer k) { return g.activo(k) == 1 && k != excluido; };
-    Momentos m;
-    double n = 0;
-    for (Integer k = 1; k <= ultimo; ++k) {
-        if (enUso(k)) {
-            m.mediaX += D(g.xObs(k));
-            m.mediaY += D(g.yObs(k));
-            ++n;
-        }
-    }
-    if (n == 0) {
-        return m;
-    }
-    m.mediaX /= n;
-    m.mediaY /= n;
-    for (Integer k = 1; k <= ultimo; ++k) {
-        if (enUso(k)) {
-            const double dx = D(g.xObs(k)) - m.mediaX;
-            const double dy = D(g.yObs(k)) - m.mediaY;
-            m.Sxx += dx * dx;
-            m.Syy += dy * dy;
-            m.Sxy += dx * dy;
-        }
-    }
-    if (m.Sxx > 0) {
-        const double b = m.Sxy / m.Sxx;
-        const double a = m.mediaY - b * m.mediaX;
-        for (Integer k = 1; k <= ultimo; ++k) {
-            if (enUso(k)) {
-                const double e = D(g.yObs(k)) - (a + b * D(g.xObs(k)));
-                m.SCErr += e * e;
-            }
-        }
-    }
-    return m;
-}
 
 } // namespace
 
@@ -192,7 +129,14 @@ void Calculos::Calcula() {
     g.SCReg = S((D(g.Sxy) * D(g.Sxy)) / D(g.Sxx));
     const double sce = D(g.Syy) - D(g.SCReg);
     const double escalaSCErr = D(g.sumaY2) + D(g.pendiente) * D(g.pendiente) * D(g.sumaX2);
-    g.SCErr = S(enRuido(sce, escalaSCErr, n) ? exacto().SCErr : sce);
+    // Within that rounding, points exactly on one line have no error at all
+    // (the precise residuals would be rounding alone), and the others have
+    // the precise sum of their squared residuals.
+    if (enRuido(sce, escalaSCErr, n)) {
+        g.SCErr = interno::colineales(g) ? 0.0f : S(exacto().SCErr);
+    } else {
+        g.SCErr = S(sce);
+    }
     g.varError = S(D(g.SCErr) / nMenos2);
     g.eeIntercepto = S(((D(g.mediaX) * D(g.mediaX)) / D(g.Sxx) + 1.0 / n) * D(g.varError));
     g.eeIntercepto = S(std::sqrt(D(g.eeIntercepto)));
@@ -340,119 +284,6 @@ void Calculos::prediccion() {
     g.banda(1, 21) = S(D(g.yPred) + D(w.wI));
     g.banda(2, 21) = S(D(g.yPred) - D(w.wM));
     g.banda(3, 21) = S(D(g.yPred) + D(w.wM));
-}
-
-namespace {
-
-// The residual of point k from the current fit, evaluated in double and
-// rounded to float; NaN when the sample has no fit.
-float residuoDe(const Globales& g, Integer k) {
-    return S(D(g.yObs(k)) - (D(g.intercepto) + D(g.pendiente) * D(g.xObs(k))));
-}
-
-// The means and centred sums of the points in use other than point k (in
-// use), from the five sums less its terms: constant work. An Sxx within the
-// rounding of the sums comes from the precise pass over those points.
-struct SinPunto {
-    double mediaX, mediaY, Sxx, Sxy;
-};
-
-SinPunto sinPunto(const Globales& g, Integer k) {
-    const double n = g.nActivos;
-    const double m = n - 1;
-    const double x = g.xObs(k);
-    const double y = g.yObs(k);
-    const double sx = D(g.sumaX) - x;
-    const double sy = D(g.sumaY) - y;
-    const double sxx = (D(g.sumaX2) - x * x) - sx * sx / m;
-    if (enRuido(sxx, D(g.sumaX2), n)) {
-        const Momentos p = momentosPrecisos(g, k);
-        return {p.mediaX, p.mediaY, p.Sxx, p.Sxy};
-    }
-    return {sx / m, sy / m, sxx, (D(g.sumaXY) - x * y) - sx * sy / m};
-}
-
-} // namespace
-
-void Calculos::residuos() {
-    Globales& g = g_;
-    // The influence view reads the residuals too (its tooltip shows them).
-    if ((g.residuosActivos != 1 && g.influenciaActiva != 1) || !hayMuestra(g)) {
-        return;
-    }
-    double suma = 0;
-    double cuadrados = 0;
-    for (Integer k = 1; k <= maxPuntos; ++k) {
-        g.residuo(k) = k <= g.nPuntos ? residuoDe(g, k) : kNaN;
-        if (k <= g.nPuntos && g.activo(k) == 1) {
-            suma += D(g.residuo(k));
-            cuadrados += D(g.residuo(k)) * D(g.residuo(k));
-        }
-    }
-    g.sumaResiduos = S(suma);
-    g.sumaCuadradosResiduos = S(cuadrados);
-}
-
-void Calculos::influencia() {
-    Globales& g = g_;
-    if (g.influenciaActiva != 1 || !hayMuestra(g)) {
-        return;
-    }
-    const double n = g.nActivos;
-    const double s = std::sqrt(D(g.varError));
-    for (Integer k = 1; k <= maxPuntos; ++k) {
-        float h = kNaN, r = kNaN, cook = kNaN;
-        if (k <= g.nPuntos && g.activo(k) == 1 && g.Sxx > 0.0f) {
-            const double d = D(g.xObs(k)) - D(g.mediaX);
-            // h is exactly 1 when the other points share one abscissa: the
-            // line passes through this point whatever its ordinate.
-            h = sinPunto(g, k).Sxx > 0 ? S(1.0 / n + d * d / D(g.Sxx)) : 1.0f;
-            const double unoMenosH = 1.0 - D(h);
-            if (s > 0 && unoMenosH > 0) {
-                r = S(D(residuoDe(g, k)) / (s * std::sqrt(unoMenosH)));
-                cook = S(D(r) * D(r) * D(h) / (2.0 * unoMenosH));
-            }
-        }
-        g.apalancamiento(k) = h;
-        g.residuoEstandarizado(k) = r;
-        g.distanciaCook(k) = cook;
-    }
-}
-
-void Calculos::ajusteSin(const Integer& k) {
-    Globales& g = g_;
-    if (!hayMuestra(g) || k < 1 || k > g.nPuntos || k > maxPuntos) {
-        return;
-    }
-    if (g.activo(k) != 1) {
-        g.aSin = g.intercepto;
-        g.bSin = g.pendiente;
-        return;
-    }
-    const SinPunto resto = sinPunto(g, k);
-    if (!(resto.Sxx > 0)) {
-        g.aSin = g.bSin = kNaN;
-        return;
-    }
-    g.bSin = S(resto.Sxy / resto.Sxx);
-    g.aSin = S(resto.mediaY - D(g.bSin) * resto.mediaX);
-}
-
-void Calculos::sumaCuadradosRecta(const Single& a, const Single& b) {
-    Globales& g = g_;
-    if (!hayMuestra(g)) {
-        return;
-    }
-    const double n = g.nActivos;
-    const double A = a;
-    const double B = b;
-    // Σ(y − a − b·x)² expanded over the five sums.
-    const double sc = D(g.sumaY2) - 2.0 * A * D(g.sumaY) - 2.0 * B * D(g.sumaXY) + n * A * A +
-                      2.0 * A * B * D(g.sumaX) + B * B * D(g.sumaX2);
-    // The expansion subtracts sums far larger than a small result, so for a
-    // line through or next to every point it can come out a rounding below
-    // 0; a sum of squares is never negative, so that rounding reads as 0.
-    g.scMiRecta = sc < 0 ? 0.0f : S(sc);
 }
 
 } // namespace rectaviva

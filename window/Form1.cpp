@@ -25,7 +25,14 @@ Form1::Form1(QWidget* padre) : QMainWindow(padre) {
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // Destroying the window moves the keyboard focus, and a control that
+    // loses it tells its handler: no signal of a child may reach this window
+    // once its destruction has begun.
+    for (QObject* hijo : findChildren<QObject*>()) {
+        QObject::disconnect(hijo, nullptr, this, nullptr);
+    }
+}
 
 void Form1::componer() {
     Cliente = new Contenedor(this);

@@ -274,6 +274,11 @@ private:
     void nuevaMuestraEmpieza();
     void terminarHerramienta();
     void pasoDeHerramienta();
+    // Before a grab: the sums again over the listed points when a tool's
+    // limit left them behind, so that an update for one moved point (a drag,
+    // a key move) or a reading of them (a line's sum of squares) starts
+    // from the sample the list shows.
+    void ponerSumasAlDia();
     bool puntoValido(Integer k) const;
     void dejarResiduos();
     void dejarMiRecta();
@@ -311,6 +316,7 @@ private:
     Integer puntosDeLaHerramienta_ = 0; ///< nPuntos at the press: a new sample ends the tool
     std::chrono::steady_clock::time_point proximoPaso_; ///< when the next step is due
     long pasosHerramienta_ = 0;
+    bool sumasAtrasadas_ = false; ///< a tool stopped at its limit after moving points
     QTimer* relojHerramienta_ = nullptr;
     // While a tool is held the window paints at most once per refresh of
     // its screen: the steps keep their pace, the frames that the screen

@@ -96,18 +96,15 @@ void Form1::pasoDeHerramienta() {
         proximoPaso_ = ahora + kPasoHerramienta;
     }
     MarcadoresDelPlano marcadores(Shape1, g);
-    for (Integer k = 1; k <= g.nPuntos; ++k) {
-        bool okX = true;
-        bool okY = true;
-        pasoHerramienta(g, herramienta_, k, referencias_, okX, okY, marcadores);
-        if (!okX || !okY) {
-            // A limit ends the tool and this step's results are not
-            // refreshed; the points moved so far keep their new coordinates,
-            // so the list is, that each row still reads its own point.
-            terminarHerramienta();
-            g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
-            return;
-        }
+    if (!pasoNube(g, herramienta_, referencias_, marcadores)) {
+        // A limit ends the tool and this step's results are not refreshed;
+        // the points moved so far keep their new coordinates, so the list is,
+        // that each row still reads its own point. The sums now lag behind
+        // the points: the next grab brings them up to date.
+        terminarHerramienta();
+        g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
+        sumasAtrasadas_ = true;
+        return;
     }
     ++pasosHerramienta_;
     serieHerramienta();

@@ -22,6 +22,13 @@ bool Form1::puntoValido(Integer k) const {
     return k >= 1 && k <= g.nPuntos && k <= maxPuntos;
 }
 
+void Form1::ponerSumasAlDia() {
+    if (sumasAtrasadas_) {
+        sumasAtrasadas_ = false;
+        g.oCalculos->sumas();
+    }
+}
+
 void Form1::colorearPunto(Integer k, const QColor& c) {
     colorearMarcador(Shape1(k), c);
     g.oMostrar->colorearResiduo(k);
@@ -34,6 +41,7 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
     if (!existeMuestra()) {
         return;
     }
+    ponerSumasAlDia();
     // Hit test: a box of 0.15 layout units either side of each marker's
     // top-left corner; the lowest point number wins.
     const Integer k = puntoBajoRaton(Shape1, g, X, Y);

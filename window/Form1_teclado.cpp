@@ -199,6 +199,7 @@ void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
         elegirEnOrden(k == Qt::Key_Home ? 1 : k == Qt::Key_End ? -1 : sentido(k), extremo);
     } else if (esAccion(k) && eleccionValida()) {
         tomado_ = true;
+        ponerSumasAlDia();
         elegido_.conjunto->tomar(elegido_.i);
     } else if (k == Qt::Key_Delete || k == Qt::Key_Insert) {
         eliminarElegido(k == Qt::Key_Delete ? 0 : 1);

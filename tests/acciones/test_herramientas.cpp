@@ -2,8 +2,12 @@
 // (escalaX 12.8, escalaY 11.52 twips per layout unit).
 #include "herramientas.h"
 
+#include "Calculos.h"
+#include "Tablas.h"
+
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -42,18 +46,7 @@ struct Nube {
         g->nActivos = g->nPuntos;
     }
 
-    // One step over every point, as the window runs it; false when a limit
-    // ended the step (the remaining points are then not moved).
-    bool paso(Herramienta h, const Referencias& ref) {
-        for (Integer k = 1; k <= g->nPuntos; ++k) {
-            bool okX = true, okY = true;
-            pasoHerramienta(*g, h, k, ref, okX, okY, marcas);
-            if (!okX || !okY) {
-                return false;
-            }
-        }
-        return true;
-    }
+    bool paso(Herramienta h, const Referencias& ref) { return pasoNube(*g, h, ref, marcas); }
 };
 
 TEST(Herramientas, ReferenciasSonLosPrimerosMaximos) {
@@ -199,6 +192,65 @@ TEST(Herramientas, LosPuntosEliminadosSeMuevenConLaNube) {
     n.g->nActivos = 2;
     ASSERT_TRUE(n.paso(Herramienta::Sube, buscarReferencias(*n.g)));
     EXPECT_FLOAT_EQ(n.g->yObs(2), static_cast<float>(20 + 0.02 * 11.52));
+}
+
+// Whether the points lie exactly on one line, from their float coordinates
+// written as integers over the smallest power of two among them.
+bool colinealExacto(const Globales& g) {
+    int menor = INT_MAX, mayor = INT_MIN;
+    for (Integer k = 1; k <= g.nPuntos; ++k) {
+        for (float v : {g.xObs(k), g.yObs(k)}) {
+            int e = 0;
+            std::frexp(v, &e);
+            if (v != 0) {
+                menor = std::min(menor, e - 24);
+                mayor = std::max(mayor, e);
+            }
+        }
+    }
+    EXPECT_LE(mayor - menor, 50) << "the integers must stay exact in double";
+    const auto entero = [&](float v) { return static_cast<__int128>(std::ldexp(v, -menor)); };
+    const __int128 x0 = entero(g.xObs(1)), y0 = entero(g.yObs(1));
+    const __int128 dx = entero(g.xObs(2)) - x0, dy = entero(g.yObs(2)) - y0;
+    for (Integer k = 3; k <= g.nPuntos; ++k) {
+        if (dx * (entero(g.yObs(k)) - y0) != dy * (entero(g.xObs(k)) - x0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A collinear cloud moved by the tools: each step rounds the coordinates to
+// float, which may take the points off their line or leave them on it. The
+// fit has no error at all exactly when they still lie on one line.
+TEST(Herramientas, UnaNubeColinealMovidaTieneErrorCeroSoloSobreUnaRecta) {
+    int sobre = 0, fuera = 0;
+    const std::vector<std::pair<float, float>> recta{{-38, -25}, {-20, -13}, {-2, -1},
+                                                     {16, 11},   {31, 21},   {52, 35}};
+    // Abscissae of one binade move left by the same float amount: the cloud
+    // keeps its line for a few steps.
+    const std::vector<std::pair<float, float>> binade{{33, 67}, {40, 81}, {47, 95}, {61, 123}};
+    for (const auto& [h, puntos] :
+         {std::pair{Herramienta::Contrae, recta}, std::pair{Herramienta::Sube, recta},
+          std::pair{Herramienta::ExpandeHorizontal, recta},
+          std::pair{Herramienta::Izquierda, binade}}) {
+        Nube n(puntos);
+        Calculos c(*n.g);
+        Tablas t(*n.g);
+        n.g->oTablas = &t;
+        t.tablaT(n.g->valoresT);
+        n.g->nivelConf = 95;
+        const Referencias ref = buscarReferencias(*n.g);
+        for (int paso = 0; paso < 30 && n.paso(h, ref); ++paso) {
+            c.sumas();
+            c.Calcula();
+            const bool enRecta = colinealExacto(*n.g);
+            EXPECT_EQ(n.g->SCErr == 0, enRecta) << static_cast<int>(h) << " step " << paso;
+            ++(enRecta ? sobre : fuera);
+        }
+    }
+    EXPECT_GT(sobre, 0);
+    EXPECT_GT(fuera, 0);
 }
 
 } // namespace

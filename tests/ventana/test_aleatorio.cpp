@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -44,6 +45,7 @@ public:
         auto azar = std::make_unique<Semilla>(semilla ^ 0x5bd1e995u);
         azar_ = azar.get();
         f_.setGenerador(std::move(azar));
+        QObject::connect(f_.Timer1, &Timer::Tick, [this] { notarPaso(); });
     }
 
     // Plays one event; returns false once a check has failed.
@@ -51,6 +53,7 @@ public:
         indice_ = i;
         const long tomadasAntes = azar_->tomadas();
         refresco_ = false;
+        incremental_ = false;
         const int eleccion = uniforme(0, 99);
         if (eleccion < 4) {
             describir("Generar");
@@ -103,7 +106,7 @@ public:
         std::printf("[ aleatorio ] checked after every event: 3 <= nActivos <= nPuntos <= 50 "
                     "(%ld events with a sample), nActivos = points in use, no nan/inf in %ld "
                     "boxes and list rows, markers 1..nPuntos within the plot (%ld marker checks); "
-                    "sums = from-scratch sums after %ld full refreshes; every list row read back "
+                    "sums = from-scratch sums after %ld refits; every list row read back "
                     "after %ld events\n",
                     conMuestra_, textosRevisados_, marcadoresRevisados_, refrescosRevisados_,
                     filasRevisadas_);
@@ -169,6 +172,7 @@ private:
             f_.Picture1_MouseMove(1, 0, static_cast<float>(q.x()), static_cast<float>(q.y()));
             if (uniforme(0, 4) != 0) {
                 f_.Timer1_Timer();
+                notarPaso();
             }
         }
         soltar(f_, 1, q);
@@ -185,6 +189,18 @@ private:
         esperar(65); // one tick of the 60 ms timer
         soltar(f_, 1, q);
         ++arrastres_;
+    }
+
+    // A drag step of a point in use updates the sums for that point: each
+    // update may round each sum once more, by up to 2^-24 of its size then.
+    void notarPaso() {
+        const Globales& g = f_.g;
+        if (g.arrastrando == -1 && g.puntoSel >= 1 && g.puntoSel <= g.nPuntos &&
+            g.activo(g.puntoSel) == 1) {
+            incremental_ = true;
+            ++pasosIncrementales_;
+            mayorMagnitud_ = std::max(mayorMagnitud_, sumasDesdeCero(g).absolutas);
+        }
     }
 
     void presionEnCualquierLugar(int boton = 1) {
@@ -376,10 +392,16 @@ private:
                 }
             }
         }
-        if (hayMuestra_ && refresco_) {
+        if (refresco_) {
+            pasosIncrementales_ = 0;
+            mayorMagnitud_ = 0;
+        }
+        // After every event that refits, incrementally or from scratch.
+        if (hayMuestra_ && (refresco_ || incremental_)) {
             ++refrescosRevisados_;
             const Sumas s = sumasDesdeCero(g);
-            const double tol = toleranciaSumas(s);
+            mayorMagnitud_ = std::max(mayorMagnitud_, s.absolutas);
+            const double tol = toleranciaSumas(s) + pasosIncrementales_ * 0x1p-24 * mayorMagnitud_;
             const double pares[5][2] = {{g.sumaX, s.x},
                                         {g.sumaY, s.y},
                                         {g.sumaX2, s.x2},
@@ -449,6 +471,9 @@ private:
     Semilla* azar_ = nullptr;
     long indice_ = 0;
     bool refresco_ = false;
+    bool incremental_ = false;    ///< a drag step refitted from the sums updated for one point
+    long pasosIncrementales_ = 0; ///< such steps since the last refit from scratch
+    double mayorMagnitud_ = 0;    ///< the largest size of the sums' terms since then
     bool hayMuestra_ = false;
     std::deque<std::string> registro_;
     long muestras_ = 0, arrastres_ = 0, ordenes_ = 0, herramientas_ = 0, entradas_ = 0, menus_ = 0;

@@ -312,6 +312,41 @@ INSTANTIATE_TEST_SUITE_P(Contracciones, LimiteDeContraccion,
                          ::testing::Values(herramientas[0], herramientas[2], herramientas[8]),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
+// A contraction stopped at its limit moved points in its last step without
+// a refit; a drag that follows shows the fit of the points the list shows,
+// the fit that recomputing everything from them gives.
+TEST(LimiteDeContraccion, UnArrastreDespuesAjustaLaNubeListada) {
+    Form1 f;
+    muestraConPuntos(f, {{6, 10}, {10, 20}, {16, 22}, {5, 25}, {12, 26}});
+    sostenerHastaElLimite(f, 0);
+    presionar(f, 1, esquina(f, 4));
+    ASSERT_EQ(f.g.arrastrando, -1);
+    f.Picture1_MouseMove(1, 0, 40, 60);
+    f.Timer1_Timer();
+    soltar(f, 1, {40, 60});
+    const auto leer = [&f] {
+        std::vector<std::string> textos;
+        for (const TextBox* t : f.findChildren<TextBox*>()) {
+            textos.push_back(t->Text().toStdString());
+        }
+        return std::pair(std::vector<double>{f.g.mediaX, f.g.mediaY, f.g.Sxx, f.g.Syy, f.g.Sxy,
+                                             f.g.SCErr, f.g.R2, f.g.intercepto, f.g.pendiente},
+                         textos);
+    };
+    const auto trasArrastre = leer();
+    f.g.oCalculos->sumas();
+    f.g.oCalculos->Calcula();
+    f.g.oCalculos->Anova();
+    f.g.oMostrar->Mostrar();
+    f.g.oMostrar->mostrarAnova();
+    const auto desdeCero = leer();
+    for (std::size_t i = 0; i < desdeCero.first.size(); ++i) {
+        const double v = desdeCero.first[i];
+        EXPECT_NEAR(trasArrastre.first[i], v, 1e-5 * (1 + std::abs(v))) << i;
+    }
+    EXPECT_EQ(trasArrastre.second, desdeCero.second);
+}
+
 // Counts the paints of a widget.
 class Pinturas : public QObject {
 public:

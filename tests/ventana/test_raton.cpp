@@ -697,6 +697,25 @@ TEST(Teclado, LasAsasDeMiRecta) {
     EXPECT_EQ(f.asideros().size(), 1u);
 }
 
+// Closing the window while a control wired to it has the keyboard focus:
+// the destruction moves the focus, and the control's signal must not reach
+// the window being destroyed (the sanitizer tree stops at such a call).
+TEST(Teclado, CerrarConElFocoEnUnControl) {
+    for (const char* nombre : {"Picture1", "Picture2", "Image1_0"}) {
+        auto f = std::make_unique<Form1>();
+        generarSembrado(*f, 3);
+        f->show();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        QWidget* w = f->findChild<QWidget*>(QString::fromLatin1(nombre));
+        ASSERT_NE(w, nullptr) << nombre;
+        w->setFocus();
+        ASSERT_TRUE(w->hasFocus()) << nombre;
+        f->close();
+        f.reset();
+    }
+}
+
 // By x the points run 4, 8, 1, 6, 2, 5, 3, 7.
 INSTANTIATE_TEST_SUITE_P(
     Casos, Teclado,

@@ -1,3 +1,4 @@
+// The cloud tools' steps and limits.
 #include "herramientas.h"
 
 #include "redondeo.h"
@@ -121,6 +122,18 @@ void pasoHerramienta(Globales& g, Herramienta h, Integer k, const Referencias& r
         okX = mover(g, Eje::X, Accion::Expande, k, ref, marcador) && okX;
         break;
     }
+}
+
+bool pasoNube(Globales& g, Herramienta h, const Referencias& ref, ColocarMarcador& marcador) {
+    for (Integer k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
+        bool okX = true;
+        bool okY = true;
+        pasoHerramienta(g, h, k, ref, okX, okY, marcador);
+        if (!okX || !okY) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace rectaviva

@@ -1,6 +1,6 @@
 // The ten cloud tools: one step of a tool on one point, with the tool's
-// limit. The window repeats the step over every point while the button is
-// held; the points whose markers must move are reported through
+// limit, and the step over the whole cloud that the window repeats while the
+// button is held; the points whose markers must move are reported through
 // ColocarMarcador.
 #pragma once
 
@@ -44,5 +44,10 @@ Referencias buscarReferencias(const Globales& g);
 // coordinate's marker stays where it was, otherwise the marker follows.
 void pasoHerramienta(Globales& g, Herramienta h, Integer k, const Referencias& ref, bool& okX,
                      bool& okY, ColocarMarcador& marcador);
+
+// One step of tool `h` over points 1..nPuntos in order. The point at which a
+// limit is reached ends the step: it keeps its new coordinate, the points
+// after it are not moved, and the result is false.
+bool pasoNube(Globales& g, Herramienta h, const Referencias& ref, ColocarMarcador& marcador);
 
 } // namespace rectaviva

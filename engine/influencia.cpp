@@ -1,0 +1,85 @@
+// The influence view's engine operations: leverage, standardised residual
+// and Cook's distance of each point in use, and the fit without one point.
+#include "Calculos.h"
+#include "comun.h"
+
+#include <cmath>
+
+namespace rectaviva {
+
+using interno::hayMuestra;
+using interno::kNaN;
+using interno::residuoDe;
+
+namespace {
+
+// The means and centred sums of the points in use other than point k (in
+// use), from the five sums less its terms: constant work. An Sxx within the
+// rounding of the sums comes from the precise pass over those points.
+struct SinPunto {
+    double mediaX, mediaY, Sxx, Sxy;
+};
+
+SinPunto sinPunto(const Globales& g, Integer k) {
+    const double n = g.nActivos;
+    const double m = n - 1;
+    const double x = g.xObs(k);
+    const double y = g.yObs(k);
+    const double sx = D(g.sumaX) - x;
+    const double sy = D(g.sumaY) - y;
+    const double sxx = (D(g.sumaX2) - x * x) - sx * sx / m;
+    if (interno::enRuido(sxx, D(g.sumaX2), n)) {
+        const interno::Momentos p = interno::momentosPrecisos(g, k);
+        return {p.mediaX, p.mediaY, p.Sxx, p.Sxy};
+    }
+    return {sx / m, sy / m, sxx, (D(g.sumaXY) - x * y) - sx * sy / m};
+}
+
+} // namespace
+
+void Calculos::influencia() {
+    Globales& g = g_;
+    if (g.influenciaActiva != 1 || !hayMuestra(g)) {
+        return;
+    }
+    const double n = g.nActivos;
+    const double s = std::sqrt(D(g.varError));
+    for (Integer k = 1; k <= maxPuntos; ++k) {
+        float h = kNaN, r = kNaN, cook = kNaN;
+        if (k <= g.nPuntos && g.activo(k) == 1 && g.Sxx > 0.0f) {
+            const double d = D(g.xObs(k)) - D(g.mediaX);
+            // h is exactly 1 when the other points share one abscissa: the
+            // line passes through this point whatever its ordinate.
+            h = sinPunto(g, k).Sxx > 0 ? S(1.0 / n + d * d / D(g.Sxx)) : 1.0f;
+            const double unoMenosH = 1.0 - D(h);
+            if (s > 0 && unoMenosH > 0) {
+                r = S(D(residuoDe(g, k)) / (s * std::sqrt(unoMenosH)));
+                cook = S(D(r) * D(r) * D(h) / (2.0 * unoMenosH));
+            }
+        }
+        g.apalancamiento(k) = h;
+        g.residuoEstandarizado(k) = r;
+        g.distanciaCook(k) = cook;
+    }
+}
+
+void Calculos::ajusteSin(const Integer& k) {
+    Globales& g = g_;
+    if (!hayMuestra(g) || k < 1 || k > g.nPuntos || k > maxPuntos) {
+        return;
+    }
+    if (g.activo(k) != 1) {
+        g.aSin = g.intercepto;
+        g.bSin = g.pendiente;
+        return;
+    }
+    const SinPunto resto = sinPunto(g, k);
+    if (!(resto.Sxx > 0)) {
+        g.aSin = g.bSin = kNaN;
+        return;
+    }
+    g.bSin = S(resto.Sxy / resto.Sxx);
+    g.aSin = S(resto.mediaY - D(g.bSin) * resto.mediaX);
+}
+
+} // namespace rectaviva
