@@ -711,7 +711,6 @@ TEST(Teclado, CerrarConElFocoEnUnControl) {
         ASSERT_NE(w, nullptr) << nombre;
         w->setFocus();
         ASSERT_TRUE(w->hasFocus()) << nombre;
-        f->close();
         f.reset();
     }
 }

@@ -1,25 +1,18 @@
-// Labels, text boxes, list boxes, images, timers and menu entries.
+// Labels, check boxes, list boxes, images, timers and menu entries.
 #include "Controles.h"
 
-#include "Elementos.h"
 #include "Foco.h"
+#include "Svg.h"
 
-#include <QApplication>
-#include <QImage>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPointer>
-#include <QProxyStyle>
 #include <QSignalBlocker>
-#include <QStyleOptionFrame>
 #include <QSvgRenderer>
 
-#include <map>
-#include <tuple>
+#include <stdexcept>
 
 namespace rectaviva {
 
@@ -28,70 +21,7 @@ namespace {
 // Greyed text of a disabled control, whatever its own colours.
 const QColor grisInactivo(128, 128, 128);
 
-// Gives a field its new value; false when it already held it, so that the
-// caller repaints nothing.
-template <typename T> bool cambiar(T& campo, const T& valor) {
-    if (campo == valor) {
-        return false;
-    }
-    campo = valor;
-    return true;
-}
-
-// The style of the text boxes: the application's, except that a box's
-// sunken panel, drawn with rounded antialiased edges at every repaint, is
-// drawn once per size, state and palette and copied from there. A box whose
-// text changes at each step of a drag then repaints at half the cost.
-class EstiloCaja : public QProxyStyle {
-public:
-    void drawPrimitive(PrimitiveElement e, const QStyleOption* o, QPainter* p,
-                       const QWidget* w) const override {
-        const QTransform t = p->deviceTransform();
-        if (e != PE_PanelLineEdit || !transformacionEntera(t) || o->rect.width() > 1024 ||
-            o->rect.height() > 256) {
-            QProxyStyle::drawPrimitive(e, o, p, w);
-            return;
-        }
-        const auto* marco = qstyleoption_cast<const QStyleOptionFrame*>(o);
-        const Clave clave{o->rect.width(),
-                          o->rect.height(),
-                          static_cast<int>(o->state),
-                          o->palette.cacheKey(),
-                          marco ? marco->lineWidth : -1,
-                          t.m11()};
-        auto hallado = paneles_.find(clave);
-        if (hallado == paneles_.end()) {
-            if (paneles_.size() >= 512) {
-                paneles_.clear();
-            }
-            const double razon = t.m11();
-            QImage imagen(o->rect.size() * static_cast<int>(razon),
-                          QImage::Format_ARGB32_Premultiplied);
-            imagen.setDevicePixelRatio(razon);
-            imagen.fill(Qt::transparent);
-            QPainter q(&imagen);
-            q.setRenderHints(p->renderHints());
-            q.translate(-o->rect.topLeft());
-            QProxyStyle::drawPrimitive(e, o, &q, w);
-            q.end();
-            hallado = paneles_.emplace(clave, std::move(imagen)).first;
-        }
-        p->drawImage(o->rect.topLeft(), hallado->second);
-    }
-
-private:
-    using Clave = std::tuple<int, int, int, qint64, int, double>;
-    mutable std::map<Clave, QImage> paneles_;
-};
-
-QStyle* estiloCaja() {
-    static QPointer<EstiloCaja> estilo;
-    if (!estilo) {
-        estilo = new EstiloCaja;
-        estilo->setParent(qApp);
-    }
-    return estilo;
-}
+} // namespace
 
 void colorearPaleta(QWidget& w, QPalette::ColorRole fondo, const QColor& cFondo,
                     QPalette::ColorRole tinta, const QColor& cTinta) {
@@ -103,13 +33,10 @@ void colorearPaleta(QWidget& w, QPalette::ColorRole fondo, const QColor& cFondo,
     w.setPalette(p);
 }
 
-} // namespace
-
 // ---- Label ----
 
 Label::Label(QWidget* padre, const QString& nombre)
-    : QLabel(padre), Ubicacion(this), fondo_(palette().color(QPalette::Window)),
-      tinta_(palette().color(QPalette::WindowText)) {
+    : QLabel(padre), Ubicacion(this), Colores(static_cast<QWidget&>(*this)) {
     setObjectName(nombre);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -120,24 +47,8 @@ Label::Label(QWidget* padre, const QString& nombre)
     aplicarColores();
 }
 
-void Label::setBackColor(const QColor& c) {
-    if (cambiar(fondo_, c)) {
-        aplicarColores();
-    }
-}
-
-void Label::setForeColor(const QColor& c) {
-    if (cambiar(tinta_, c)) {
-        aplicarColores();
-    }
-}
-
 void Label::setTransparente(bool t) {
     setAutoFillBackground(!t);
-}
-
-void Label::aplicarColores() {
-    colorearPaleta(*this, QPalette::Window, fondo_, QPalette::WindowText, tinta_);
 }
 
 // A repaint that misses the text (the edge of a neighbour that overlaps the
@@ -182,7 +93,7 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
     }
 }
 
-// ---- TextBox ----
+// ---- CheckBox ----
 
 CheckBox::CheckBox(QWidget* padre, const QString& nombre) : QCheckBox(padre), Ubicacion(this) {
     setObjectName(nombre);
@@ -208,113 +119,10 @@ void CheckBox::setBackColor(const QColor& c) {
     setPalette(p);
 }
 
-int codigoTecla(const QKeyEvent& e) {
-    switch (e.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Delete:
-        return -1;
-    default:
-        break;
-    }
-    const QString t = e.text();
-    if (t.isEmpty() || t.at(0).unicode() == 127) {
-        return -1;
-    }
-    return t.at(0).unicode();
-}
-
-TextBox::TextBox(QWidget* padre, const QString& nombre)
-    : QLineEdit(padre), Ubicacion(this), fondo_(palette().color(QPalette::Base)),
-      tinta_(palette().color(QPalette::Text)) {
-    setObjectName(nombre);
-    setAlignment(Qt::AlignCenter);
-    // The boxes are small; the text needs all of their height.
-    setTextMargins(0, 0, 0, 0);
-    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
-    setStyle(estiloCaja());
-    aplicarColores();
-    sinFormas(*this);
-}
-
-void TextBox::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::FontChange) {
-        sinFormas(*this);
-    }
-    QLineEdit::changeEvent(e);
-}
-
-void TextBox::setText(const QString& t) {
-    if (t != text()) {
-        QLineEdit::setText(t);
-    }
-}
-
-void TextBox::setBackColor(const QColor& c) {
-    if (cambiar(fondo_, c)) {
-        aplicarColores();
-    }
-}
-
-void TextBox::setForeColor(const QColor& c) {
-    if (cambiar(tinta_, c)) {
-        aplicarColores();
-    }
-}
-
-void TextBox::setLocked(bool l) {
-    setReadOnly(l);
-    setFocusPolicy(l ? Qt::ClickFocus : Qt::StrongFocus);
-}
-
-void TextBox::paintEvent(QPaintEvent* e) {
-    QLineEdit::paintEvent(e);
-    QPainter p(this);
-    pintarMarcoFoco(*this, p);
-}
-
-void TextBox::aplicarColores() {
-    colorearPaleta(*this, QPalette::Base, fondo_, QPalette::Text, tinta_);
-}
-
-void TextBox::keyPressEvent(QKeyEvent* e) {
-    const int codigo = codigoTecla(*e);
-    if (codigo < 0) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    int KeyAscii = codigo;
-    emit KeyPress(KeyAscii);
-    if (KeyAscii == 0) {
-        e->accept();
-        return;
-    }
-    if (KeyAscii != codigo) {
-        // The handler replaced the key: the box receives the new character.
-        const QString caracter(QChar(static_cast<char16_t>(KeyAscii)));
-        const int tecla = KeyAscii == 13  ? Qt::Key_Return
-                          : KeyAscii == 8 ? Qt::Key_Backspace
-                                          : Qt::Key_unknown;
-        QKeyEvent otra(e->type(), tecla, Qt::NoModifier, caracter);
-        QLineEdit::keyPressEvent(&otra);
-        e->setAccepted(otra.isAccepted());
-        return;
-    }
-    QLineEdit::keyPressEvent(e);
-}
-
 // ---- ListBox ----
 
 ListBox::ListBox(QWidget* padre, const QString& nombre)
-    : QListWidget(padre), Ubicacion(this), fondo_(palette().color(QPalette::Base)),
-      tinta_(palette().color(QPalette::Text)) {
+    : QListWidget(padre), Ubicacion(this), Colores(static_cast<QWidget&>(*this)) {
     setObjectName(nombre);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
@@ -329,22 +137,6 @@ void ListBox::AddItem(const QString& fila) {
 QString ListBox::List(int i) const {
     const QListWidgetItem* it = item(i);
     return it ? it->text() : QString();
-}
-
-void ListBox::setBackColor(const QColor& c) {
-    if (cambiar(fondo_, c)) {
-        aplicarColores();
-    }
-}
-
-void ListBox::setForeColor(const QColor& c) {
-    if (cambiar(tinta_, c)) {
-        aplicarColores();
-    }
-}
-
-void ListBox::aplicarColores() {
-    colorearPaleta(*this, QPalette::Base, fondo_, QPalette::Text, tinta_);
 }
 
 // ---- Image ----
@@ -392,15 +184,13 @@ void Image::focusOutEvent(QFocusEvent*) {
 }
 
 void Image::mousePressEvent(QMouseEvent* e) {
-    const QPointF t = e->position() * twipsPorPixel();
-    emit MouseDown(codigoBoton(e->button()), codigoShift(e->modifiers()), static_cast<float>(t.x()),
-                   static_cast<float>(t.y()));
+    const Raton r = traducirRaton(*e, e->position() * twipsPorPixel());
+    emit MouseDown(r.Button, r.Shift, r.X, r.Y);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* e) {
-    const QPointF t = e->position() * twipsPorPixel();
-    emit MouseUp(codigoBoton(e->button()), codigoShift(e->modifiers()), static_cast<float>(t.x()),
-                 static_cast<float>(t.y()));
+    const Raton r = traducirRaton(*e, e->position() * twipsPorPixel());
+    emit MouseUp(r.Button, r.Shift, r.X, r.Y);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
         emit Click();
     }

@@ -1,9 +1,10 @@
-// The simple controls of the window: Label, TextBox, ListBox, Image, Timer
-// and menu entries. Each is a thin layer over a Qt widget that adds the
+// The simple controls of the window: Label, TextBox, ListBox, CheckBox,
+// Image, Timer and menu entries. Each is a thin layer over a Qt widget that adds the
 // placement in container units and the events the window's handlers expect.
 #pragma once
 
 #include "Contenedor.h"
+#include "Eventos.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,11 +22,50 @@ class QSvgRenderer;
 
 namespace rectaviva {
 
+// Gives w's palette the two colours under the two roles in every colour
+// group; a disabled control's text is greyed whatever its own colour.
+void colorearPaleta(QWidget& w, QPalette::ColorRole fondo, const QColor& cFondo,
+                    QPalette::ColorRole tinta, const QColor& cTinta);
+
+// The back and fore colours of a control, kept in its palette under the
+// roles it paints them with; a colour set to what it already is changes
+// nothing and repaints nothing. The control applies them once it is set up.
+template <QPalette::ColorRole RolFondo, QPalette::ColorRole RolTinta> class Colores {
+public:
+    QColor BackColor() const { return fondo_; }
+    QColor ForeColor() const { return tinta_; }
+    void setBackColor(const QColor& c) {
+        if (c != fondo_) {
+            fondo_ = c;
+            aplicarColores();
+        }
+    }
+    void setForeColor(const QColor& c) {
+        if (c != tinta_) {
+            tinta_ = c;
+            aplicarColores();
+        }
+    }
+
+protected:
+    explicit Colores(QWidget& w)
+        : w_(w), fondo_(w.palette().color(RolFondo)), tinta_(w.palette().color(RolTinta)) {}
+    ~Colores() = default;
+    void aplicarColores() { colorearPaleta(w_, RolFondo, fondo_, RolTinta, tinta_); }
+
+private:
+    QWidget& w_;
+    QColor fondo_;
+    QColor tinta_;
+};
+
 // Static text. Disabled, it is drawn greyed and gives no Click. With a
 // transparent back style the container (and its items) show through. Like
 // every control here, a caption or colour set to what it already is
 // repaints nothing.
-class Label : public QLabel, public Ubicacion {
+class Label : public QLabel,
+              public Ubicacion,
+              public Colores<QPalette::Window, QPalette::WindowText> {
     Q_OBJECT
 public:
     Label(QWidget* padre, const QString& nombre);
@@ -36,10 +76,6 @@ public:
             setText(c);
         }
     }
-    QColor BackColor() const { return fondo_; }
-    QColor ForeColor() const { return tinta_; }
-    void setBackColor(const QColor& c);
-    void setForeColor(const QColor& c);
     bool transparente() const { return !autoFillBackground(); }
     void setTransparente(bool t);
 
@@ -52,10 +88,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    void aplicarColores();
     QRect zonaTexto();
-    QColor fondo_;
-    QColor tinta_;
     bool presionado_ = false;
     // Where the text lies, and what it was measured for.
     QRect zonaTexto_;
@@ -74,7 +107,7 @@ private:
 // no typing. Its text is laid out without OpenType shaping, whatever font it
 // is given: the numbers it shows never need it, and a new value then costs
 // about half as much.
-class TextBox : public QLineEdit, public Ubicacion {
+class TextBox : public QLineEdit, public Ubicacion, public Colores<QPalette::Base, QPalette::Text> {
     Q_OBJECT
 public:
     TextBox(QWidget* padre, const QString& nombre);
@@ -84,10 +117,6 @@ public:
     bool Locked() const { return isReadOnly(); }
     // A locked box still takes the focus from a click, but Tab passes it by.
     void setLocked(bool l);
-    QColor BackColor() const { return fondo_; }
-    QColor ForeColor() const { return tinta_; }
-    void setBackColor(const QColor& c);
-    void setForeColor(const QColor& c);
 
 signals:
     void KeyPress(int& KeyAscii);
@@ -97,20 +126,13 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
-
-private:
-    void aplicarColores();
-    QColor fondo_;
-    QColor tinta_;
 };
-
-// The character code that a key event announces, or -1 for a key that
-// produces no character (arrows, Delete, function keys).
-int codigoTecla(const QKeyEvent& e);
 
 // A list of text rows, appended at the end. Used as a text panel: rows are
 // not selectable.
-class ListBox : public QListWidget, public Ubicacion {
+class ListBox : public QListWidget,
+                public Ubicacion,
+                public Colores<QPalette::Base, QPalette::Text> {
     Q_OBJECT
 public:
     ListBox(QWidget* padre, const QString& nombre);
@@ -119,15 +141,6 @@ public:
     void Clear() { clear(); }
     int ListCount() const { return count(); }
     QString List(int i) const;
-    QColor BackColor() const { return fondo_; }
-    QColor ForeColor() const { return tinta_; }
-    void setBackColor(const QColor& c);
-    void setForeColor(const QColor& c);
-
-private:
-    void aplicarColores();
-    QColor fondo_;
-    QColor tinta_;
 };
 
 // A box to tick, with its caption to the right. Click follows every change

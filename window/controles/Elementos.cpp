@@ -1,8 +1,10 @@
-// Light items: geometry kept in container units, painted in logical pixels.
+// Light items and shapes: geometry kept in container units, painted in
+// logical pixels, circles and triangles from shared copies.
 #include "Elementos.h"
 
 #include "Contenedor.h"
 #include "Escala.h"
+#include "Relleno.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -16,16 +18,6 @@
 #include <vector>
 
 namespace rectaviva {
-
-namespace {
-
-// Logical pixels added around an item's geometry. Antialiasing touches only
-// pixels that the geometry crosses, which the outward rounding to whole
-// pixels keeps; the margin covers Qt's rounding of a logical rectangle to
-// device pixels at a fractional ratio (1.25, 1.5), up to half a device pixel.
-constexpr double margenSuavizado = 1.0;
-
-} // namespace
 
 void ElementoLigero::setVisible(bool v) {
     fijar(visible_, v);
@@ -46,21 +38,10 @@ void ElementoLigero::repintar() {
     contenedor_.marcarZona(antes.united(zona_));
 }
 
-void Shape::setLeft(double v) {
-    fijar(left_, v);
-}
-void Shape::setTop(double v) {
-    fijar(top_, v);
-}
-void Shape::setWidth(double v) {
-    fijar(width_, std::max(0.0, v));
-}
-void Shape::setHeight(double v) {
-    fijar(height_, std::max(0.0, v));
-}
-void Shape::Move(double left, double top, double width, double height) {
-    fijar(std::tie(left_, top_, width_, height_),
-          std::tuple(left, top, std::max(0.0, width), std::max(0.0, height)));
+void Shape::lugarCambiado(bool distinto) {
+    if (distinto) {
+        repintar();
+    }
 }
 void Shape::setForma(Forma f) {
     fijar(forma_, f);
@@ -71,13 +52,16 @@ void Shape::setFillColor(const QColor& c) {
 void Shape::setBorderColor(const QColor& c) {
     fijar(borde_, c);
 }
+void Shape::setBorderWidth(int pixeles) {
+    fijar(ancho_, std::max(1, pixeles));
+}
 
 bool Shape::rectangulo(const Escala& e, QRectF& r) const {
-    if (!std::isfinite(left_) || !std::isfinite(top_)) {
+    if (!std::isfinite(Left()) || !std::isfinite(Top())) {
         return false;
     }
-    const QPointF esquina = e.aPixeles({left_, top_});
-    r = QRectF(esquina, QSizeF(e.anchoAPixeles(width_), e.altoAPixeles(height_)));
+    const QPointF esquina = e.aPixeles({Left(), Top()});
+    r = QRectF(esquina, QSizeF(e.anchoAPixeles(Width()), e.altoAPixeles(Height())));
     // A scale whose x grows leftwards puts Left on the right edge.
     if (e.pixelesPorUnidadX() < 0) {
         r.moveRight(esquina.x());
@@ -184,87 +168,6 @@ void Shape::pintar(QPainter& p, const Escala& e) const {
 
 namespace {
 
-bool entero(double v) {
-    return v == std::round(v);
-}
-
-} // namespace
-
-bool transformacionEntera(const QTransform& t) {
-    return t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() >= 1 &&
-           entero(t.m11()) && entero(t.dx()) && entero(t.dy());
-}
-
-namespace {
-
-// Calls pieza(desde, hasta) for the pieces of [a, b) cut at the whole
-// numbers after a and before b, the whole part in pieces of at most
-// `maximo`: each piece is whole or lies within one unit.
-template <typename F> void cortes(double a, double b, double maximo, F&& pieza) {
-    const double ia = std::ceil(a);
-    const double ib = std::floor(b);
-    if (ia > ib) {
-        pieza(a, b); // within one unit
-        return;
-    }
-    if (a < ia) {
-        pieza(a, ia);
-    }
-    for (double v = ia; v < ib; v += maximo) {
-        pieza(v, std::min(ib, v + maximo));
-    }
-    if (ib < b) {
-        pieza(ib, b);
-    }
-}
-
-} // namespace
-
-void rellenar(QPainter& p, const QRectF& r, const QColor& c) {
-    const QTransform t = p.deviceTransform();
-    QRectF d = t.mapRect(r.normalized());
-    if (!transformacionEntera(t) || !std::isfinite(d.width()) || !std::isfinite(d.height())) {
-        p.fillRect(r, c);
-        return;
-    }
-    // Only the pixels being repainted (whole device pixels) are filled.
-    if (const QPaintEngine* motor = p.paintEngine()) {
-        if (const QRegion sistema = motor->systemClip(); !sistema.isEmpty()) {
-            d = d.intersected(QRectF(sistema.boundingRect()));
-        }
-    }
-    if (d.isEmpty()) {
-        return;
-    }
-    if (d.width() > 1e5 || d.height() > 1e5) {
-        p.fillRect(r, c);
-        return;
-    }
-    const QTransform inversa = t.inverted();
-    const bool suavizado = p.testRenderHint(QPainter::Antialiasing);
-    // Every device pixel lies in one piece, and a piece covers it as r does.
-    // The pieces do not overlap: the whole ones go first, without
-    // antialiasing, then the others with it, if it is on.
-    for (const bool enteras : {true, false}) {
-        if (!enteras && !suavizado) {
-            break;
-        }
-        p.setRenderHint(QPainter::Antialiasing, !enteras);
-        cortes(d.top(), d.bottom(), filasPorFranja, [&](double y0, double y1) {
-            cortes(d.left(), d.right(), std::numeric_limits<double>::infinity(),
-                   [&](double x0, double x1) {
-                       const bool entera = entero(x0) && entero(x1) && entero(y0) && entero(y1);
-                       if (entera == enteras || !suavizado) {
-                           p.fillRect(inversa.mapRect(QRectF(QPointF(x0, y0), QPointF(x1, y1))), c);
-                       }
-                   });
-        });
-    }
-    p.setRenderHint(QPainter::Antialiasing, suavizado);
-}
-
-namespace {
-
 // A copy of a circle or triangle: its extent's size and place within a
 // device pixel (in eighths of a pixel), colours, border, form and ratio.
 using ClaveCopia = std::tuple<double, double, int, int, QRgb, QRgb, double, int, double>;
@@ -336,148 +239,7 @@ bool Shape::pintarCopia(QPainter& p, const QRectF& r) const {
 }
 
 void Shape::remapear(const Escala& vieja, const Escala& nueva) {
-    const QPointF esquina = nueva.desdePixeles(vieja.aPixeles({left_, top_}));
-    left_ = esquina.x();
-    top_ = esquina.y();
-    width_ = nueva.anchoDesdePixeles(vieja.anchoAPixeles(width_));
-    height_ = nueva.altoDesdePixeles(vieja.altoAPixeles(height_));
-}
-
-void Line::setX1(double v) {
-    fijar(x1_, v);
-}
-void Line::setY1(double v) {
-    fijar(y1_, v);
-}
-void Line::setX2(double v) {
-    fijar(x2_, v);
-}
-void Line::setY2(double v) {
-    fijar(y2_, v);
-}
-void Line::setExtremos(double x1, double y1, double x2, double y2) {
-    fijar(std::tie(x1_, y1_, x2_, y2_), std::tuple(x1, y1, x2, y2));
-}
-void Line::setBorderColor(const QColor& c) {
-    fijar(color_, c);
-}
-void Shape::setBorderWidth(int pixeles) {
-    fijar(ancho_, std::max(1, pixeles));
-}
-
-void Line::setBorderWidth(int pixeles) {
-    fijar(ancho_, std::max(1, pixeles));
-}
-void Line::setBorderStyle(Trazo t) {
-    fijar(trazo_, t);
-}
-void Line::setExtremo(Extremo x) {
-    fijar(extremo_, x);
-}
-
-namespace {
-
-// Cuts the segment a-b to the rectangle r (Liang-Barsky). Returns false when
-// nothing of it lies inside. Keeps far-away ends, such as a steep fitted
-// line's, from reaching the painter as huge coordinates.
-bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) {
-                return false;
-            }
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-        if (t0 > t1) {
-            return false;
-        }
-    }
-    const QPointF inicio = a;
-    a = inicio + QPointF(dx * t0, dy * t0);
-    b = inicio + QPointF(dx * t1, dy * t1);
-    return true;
-}
-
-} // namespace
-
-bool Line::tramo(const Escala& e, QPointF& a, QPointF& b) const {
-    if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) || !std::isfinite(y2_)) {
-        return false;
-    }
-    a = e.aPixeles({x1_, y1_});
-    b = e.aPixeles({x2_, y2_});
-    const double ancho = ancho_ * ampliacion();
-    const QRectF area = QRectF(contenedor().rect()).adjusted(-ancho, -ancho, ancho, ancho);
-    return recortar(a, b, area);
-}
-
-void Line::pintar(QPainter& p, const Escala& e) const {
-    QPointF a, b;
-    if (!tramo(e, a, b)) {
-        return;
-    }
-    const double ancho = ancho_ * ampliacion();
-    // Qt draws a segment with flat or square ends by a fast path, and one
-    // with round ends as a general shape, up to ten times slower for a long
-    // slanted line. A long segment is drawn flat, with a disc at each end
-    // that lies on the surface: the same shape, its edges blended once more
-    // at most. Dashes are flat so that the gaps stay as long as the dashes.
-    const QRectF alcance =
-        QRectF(contenedor().rect()).adjusted(-ancho / 2, -ancho / 2, ancho / 2, ancho / 2);
-    const bool redondo = trazo_ == Trazo::Continuo && extremo_ == Extremo::Redondo;
-    const bool discoA = redondo && alcance.contains(a);
-    const bool discoB = redondo && alcance.contains(b);
-    const bool corto = std::hypot(b.x() - a.x(), b.y() - a.y()) < 8 * ancho;
-    Qt::PenCapStyle remate = Qt::FlatCap;
-    if (trazo_ == Trazo::Continuo && extremo_ == Extremo::Cuadrado) {
-        remate = Qt::SquareCap;
-    } else if ((discoA || discoB) && corto) {
-        remate = Qt::RoundCap;
-    }
-    p.setPen(QPen(color_, ancho, trazo_ == Trazo::Guiones ? Qt::DashLine : Qt::SolidLine, remate));
-    p.drawLine(a, b);
-    if (remate == Qt::FlatCap && (discoA || discoB)) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(color_);
-        for (const auto& [extremo, disco] : {std::pair{a, discoA}, std::pair{b, discoB}}) {
-            if (disco) {
-                p.drawEllipse(extremo, ancho / 2, ancho / 2);
-            }
-        }
-    }
-}
-
-QRectF Line::zonaDibujo(const Escala& e) const {
-    QPointF a, b;
-    if (!tramo(e, a, b)) {
-        return {};
-    }
-    // The pen reaches half its width past the segment, round ends included;
-    // a square end's corners reach that times the square root of 2.
-    const double m =
-        ancho_ * ampliacion() / 2 * (extremo_ == Extremo::Cuadrado ? std::sqrt(2.0) : 1.0) +
-        margenSuavizado;
-    return QRectF(a, b).normalized().adjusted(-m, -m, m, m);
-}
-
-void Line::remapear(const Escala& vieja, const Escala& nueva) {
-    const QPointF a = nueva.desdePixeles(vieja.aPixeles({x1_, y1_}));
-    const QPointF b = nueva.desdePixeles(vieja.aPixeles({x2_, y2_}));
-    x1_ = a.x();
-    y1_ = a.y();
-    x2_ = b.x();
-    y2_ = b.y();
+    Lugar::remapear(vieja, nueva);
 }
 
 } // namespace rectaviva

@@ -5,6 +5,8 @@
 // the part that changed.
 #pragma once
 
+#include "Lugar.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -14,7 +16,6 @@
 #include <utility>
 
 class QPainter;
-class QTransform;
 
 namespace rectaviva {
 
@@ -54,6 +55,13 @@ public:
 protected:
     ElementoLigero(Contenedor& c, QString nombre) : contenedor_(c), nombre_(std::move(nombre)) {}
 
+    // Logical pixels added around an item's geometry. Antialiasing touches
+    // only pixels that the geometry crosses, which the outward rounding to
+    // whole pixels keeps; the margin covers Qt's rounding of a logical
+    // rectangle to device pixels at a fractional ratio (1.25, 1.5), up to
+    // half a device pixel.
+    static constexpr double margenSuavizado = 1.0;
+
     // Where the item paints, before the visibility and the container's edges.
     virtual QRectF zonaDibujo(const Escala& e) const = 0;
     const Contenedor& contenedor() const { return contenedor_; }
@@ -71,9 +79,10 @@ protected:
         fijar(std::tie(campo), std::tuple<T>(valor));
     }
 
-private:
+    // Works the zone out again and marks the old and new zones for repainting.
     void repintar();
 
+private:
     Contenedor& contenedor_;
     QString nombre_;
     bool visible_ = true;
@@ -84,21 +93,11 @@ private:
 // the extent's bottom or top edge). Left/Top are its top-left corner and
 // Width/Height its extent, in the container's units; with a scale whose y
 // grows upwards, Top is the larger y of the item.
-class Shape : public ElementoLigero {
+class Shape : public ElementoLigero, public Lugar {
 public:
     enum class Forma { Rectangulo, Circulo, TrianguloArriba, TrianguloAbajo };
 
     Shape(Contenedor& c, QString nombre) : ElementoLigero(c, std::move(nombre)) {}
-
-    double Left() const { return left_; }
-    double Top() const { return top_; }
-    double Width() const { return width_; }
-    double Height() const { return height_; }
-    void setLeft(double v);
-    void setTop(double v);
-    void setWidth(double v);  ///< a negative width is stored as 0
-    void setHeight(double v); ///< a negative height is stored as 0
-    void Move(double left, double top, double width, double height);
 
     Forma forma() const { return forma_; }
     void setForma(Forma f);
@@ -114,6 +113,7 @@ public:
 
 protected:
     QRectF zonaDibujo(const Escala& e) const override;
+    void lugarCambiado(bool distinto) override;
 
 private:
     // The item's extent in logical pixels; false when it cannot be placed.
@@ -129,8 +129,7 @@ private:
     // whole-pixel one or the item is too large for a copy to pay.
     bool pintarCopia(QPainter& p, const QRectF& r) const;
 
-    double left_ = 0, top_ = 0, width_ = 0, height_ = 0; ///< container units
-    int ancho_ = 1;                                      ///< border, logical pixels
+    int ancho_ = 1; ///< border, logical pixels
     Forma forma_ = Forma::Rectangulo;
     QColor fill_{0, 0, 0};
     QColor borde_{0, 0, 0};
@@ -186,20 +185,5 @@ private:
     Trazo trazo_ = Trazo::Continuo;
     Extremo extremo_ = Extremo::Redondo;
 };
-
-// Whether a painter's transform takes logical pixels to device pixels by a
-// whole-number scale and a whole-pixel shift, so that a rectangle of whole
-// device pixels can be named exactly in logical pixels.
-bool transformacionEntera(const QTransform& t);
-
-// Qt hands a fill of more device rows than this to its worker threads,
-// which costs the small pieces of a window far more than it saves.
-constexpr int filasPorFranja = 64;
-
-// Fills r (logical pixels) as QPainter::fillRect does with antialiasing, in
-// pieces that Qt fills quickly: the device pixels that r covers wholly
-// without antialiasing, the partly covered rows and columns around them
-// with it, each piece at most filasPorFranja rows high.
-void rellenar(QPainter& p, const QRectF& r, const QColor& c);
 
 } // namespace rectaviva

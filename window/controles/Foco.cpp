@@ -1,7 +1,9 @@
+// The focus frame shown to keyboard users only.
 #include "Foco.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPen>
 #include <QWidget>

@@ -1,8 +1,7 @@
 // Keyboard focus for the painted controls: a focus frame that only keyboard
-// users see, and the key and focus events a control hands to its handlers.
+// users see.
 #pragma once
 
-#include <QKeyEvent>
 #include <QObject>
 
 class QPainter;
@@ -29,20 +28,5 @@ private:
 // Draws the focus frame on `w` when it has the focus and the frame is shown:
 // a 2-pixel white line under black dashes, visible on any background.
 void pintarMarcoFoco(QWidget& w, QPainter& p);
-
-int codigoShift(Qt::KeyboardModifiers m);
-
-// Hands a key event to `emitir(KeyCode, Shift)`; the handler zeroes KeyCode
-// to keep the key, which is otherwise passed on to the parent. Auto-repeated
-// releases are dropped: a held key gives one release, at the end.
-template <class Emitir> void anunciarTecla(QKeyEvent& e, bool soltada, Emitir emitir) {
-    if (soltada && e.isAutoRepeat()) {
-        e.accept();
-        return;
-    }
-    int KeyCode = e.key();
-    emitir(KeyCode, codigoShift(e.modifiers()));
-    e.setAccepted(KeyCode == 0);
-}
 
 } // namespace rectaviva

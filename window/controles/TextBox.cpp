@@ -1,0 +1,142 @@
+// The text box, and the style that draws its sunken panel once per size.
+#include "Controles.h"
+
+#include "Ampliacion.h"
+#include "Foco.h"
+#include "Relleno.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionFrame>
+
+#include <map>
+#include <tuple>
+
+namespace rectaviva {
+
+namespace {
+
+// The style of the text boxes: the application's, except that a box's
+// sunken panel, drawn with rounded antialiased edges at every repaint, is
+// drawn once per size, state and palette and copied from there. A box whose
+// text changes at each step of a drag then repaints at half the cost.
+class EstiloCaja : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement e, const QStyleOption* o, QPainter* p,
+                       const QWidget* w) const override {
+        const QTransform t = p->deviceTransform();
+        if (e != PE_PanelLineEdit || !transformacionEntera(t) || o->rect.width() > 1024 ||
+            o->rect.height() > 256) {
+            QProxyStyle::drawPrimitive(e, o, p, w);
+            return;
+        }
+        const auto* marco = qstyleoption_cast<const QStyleOptionFrame*>(o);
+        const Clave clave{o->rect.width(),
+                          o->rect.height(),
+                          static_cast<int>(o->state),
+                          o->palette.cacheKey(),
+                          marco ? marco->lineWidth : -1,
+                          t.m11()};
+        auto hallado = paneles_.find(clave);
+        if (hallado == paneles_.end()) {
+            if (paneles_.size() >= 512) {
+                paneles_.clear();
+            }
+            const double razon = t.m11();
+            QImage imagen(o->rect.size() * static_cast<int>(razon),
+                          QImage::Format_ARGB32_Premultiplied);
+            imagen.setDevicePixelRatio(razon);
+            imagen.fill(Qt::transparent);
+            QPainter q(&imagen);
+            q.setRenderHints(p->renderHints());
+            q.translate(-o->rect.topLeft());
+            QProxyStyle::drawPrimitive(e, o, &q, w);
+            q.end();
+            hallado = paneles_.emplace(clave, std::move(imagen)).first;
+        }
+        p->drawImage(o->rect.topLeft(), hallado->second);
+    }
+
+private:
+    using Clave = std::tuple<int, int, int, qint64, int, double>;
+    mutable std::map<Clave, QImage> paneles_;
+};
+
+QStyle* estiloCaja() {
+    static QPointer<EstiloCaja> estilo;
+    if (!estilo) {
+        estilo = new EstiloCaja;
+        estilo->setParent(qApp);
+    }
+    return estilo;
+}
+
+} // namespace
+
+TextBox::TextBox(QWidget* padre, const QString& nombre)
+    : QLineEdit(padre), Ubicacion(this), Colores(static_cast<QWidget&>(*this)) {
+    setObjectName(nombre);
+    setAlignment(Qt::AlignCenter);
+    // The boxes are small; the text needs all of their height.
+    setTextMargins(0, 0, 0, 0);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+    setStyle(estiloCaja());
+    aplicarColores();
+    sinFormas(*this);
+}
+
+void TextBox::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) {
+        sinFormas(*this);
+    }
+    QLineEdit::changeEvent(e);
+}
+
+void TextBox::setText(const QString& t) {
+    if (t != text()) {
+        QLineEdit::setText(t);
+    }
+}
+
+void TextBox::setLocked(bool l) {
+    setReadOnly(l);
+    setFocusPolicy(l ? Qt::ClickFocus : Qt::StrongFocus);
+}
+
+void TextBox::paintEvent(QPaintEvent* e) {
+    QLineEdit::paintEvent(e);
+    QPainter p(this);
+    pintarMarcoFoco(*this, p);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e) {
+    const int codigo = codigoTecla(*e);
+    if (codigo < 0) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    int KeyAscii = codigo;
+    emit KeyPress(KeyAscii);
+    if (KeyAscii == 0) {
+        e->accept();
+        return;
+    }
+    if (KeyAscii != codigo) {
+        // The handler replaced the key: the box receives the new character.
+        const QString caracter(QChar(static_cast<char16_t>(KeyAscii)));
+        const int tecla = KeyAscii == 13  ? Qt::Key_Return
+                          : KeyAscii == 8 ? Qt::Key_Backspace
+                                          : Qt::Key_unknown;
+        QKeyEvent otra(e->type(), tecla, Qt::NoModifier, caracter);
+        QLineEdit::keyPressEvent(&otra);
+        e->setAccepted(otra.isAccepted());
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+} // namespace rectaviva
