@@ -11,12 +11,6 @@ namespace rectaviva {
 
 namespace {
 
-struct EscalaBarra {
-    Single valor;
-    Single desplazamiento;
-    Single factor; ///< twips per unit
-};
-
 Single acotarAncho(Single w, Single anchoMaximo) {
     // An undefined statistic leaves its bar empty rather than of unknown size.
     if (std::isnan(w)) {
@@ -34,59 +28,32 @@ Single acotarAncho(Single w, Single anchoMaximo) {
 } // namespace
 
 std::array<Single, numBarras> anchosBarras(const Globales& g, Single anchoMaximo) {
-    // Shift and factor of each bar, in the order of Shape2(0..22). Each scale
-    // puts the values a classroom sample usually gives within the largest width.
-    const std::array<EscalaBarra, numBarras> escalas{{
-        {g.intercepto, 45, 12.3f},
-        {g.pendiente, 3, 225},
-        {g.eeIntercepto, 0, 48},
-        {g.eePendiente, 0, 700},
-        {g.lsIntercepto - g.liIntercepto, 0, 4.8f},
-        {g.lsPendiente - g.liPendiente, 0, 100},
-        {g.tIntercepto, 0, 300},
-        {g.tPendiente, 0, 300},
-        {g.pIntercepto, 0, 2000},
-        {g.pPendiente, 0, 2000},
-        {g.varError, 0, 0.4f},
-        {g.R2, 0, 15},
-        {g.mediaX, 20, 14.2f},
-        {g.mediaY, 40, 10},
-        {g.varX, 0, 1.2f},
-        {g.varY, 0, 0.45f},
-        {g.desvX, 0, 50},
-        {g.desvY, 0, 27},
-        {g.correlacion, 1, 675},
-        {g.Sxx, 0, 0.08f},
-        {g.Syy, 0, 0.08f},
-        {g.Sxy, 10000, 0.05f},
-        {g.pAnova, 0, 2000},
-    }};
     std::array<Single, numBarras> anchos{};
-    for (int i = 0; i < numBarras; ++i) {
-        const EscalaBarra& e = escalas[static_cast<std::size_t>(i)];
-        const Single bruto = (e.valor + e.desplazamiento) * e.factor;
-        anchos[static_cast<std::size_t>(i)] = acotarAncho(bruto, anchoMaximo);
+    for (const FilaCaja& f : filasCajas()) {
+        const BarraCaja& b = f.barra;
+        if (b.indice < 0) {
+            continue;
+        }
+        const Single v = b.medida ? b.medida(g) : f.valor(g);
+        const Single bruto = (v + b.desplazamiento) * b.factor;
+        anchos[static_cast<std::size_t>(b.indice)] = acotarAncho(bruto, anchoMaximo);
     }
     return anchos;
 }
 
-namespace {
-
-// A lower limit at `origen` sits under the box's left edge; one further left
-// (or undefined) keeps the bar at that edge.
-Single desplazamiento(Single limite, Single origen, Single factor) {
-    const Single d = (limite + origen) * factor;
+Single desplazamientoBarra(const FilaCaja& f, const Globales& g) {
+    // A lower limit at `origen` sits under the box's left edge; one further
+    // left (or undefined) keeps the bar at that edge.
+    const Single d = (f.valor(g) + f.barra.origen) * f.barra.factorOrigen;
     return d > 0 ? d : 0;
 }
 
-} // namespace
-
 Single desplazamientoIntervaloA(const Globales& g) {
-    return desplazamiento(g.liIntercepto, 130, 4.8f);
+    return desplazamientoBarra(*filaCaja(Cajas::Text1, 5), g);
 }
 
 Single desplazamientoIntervaloB(const Globales& g) {
-    return desplazamiento(g.liPendiente, 12, 40);
+    return desplazamientoBarra(*filaCaja(Cajas::Text1, 7), g);
 }
 
 namespace {
@@ -202,25 +169,6 @@ MarcaResiduo marcaResiduo(const Globales& g, Single x, Single e, Single w, Singl
         m.esquina.top = std::clamp(S(D(e) + D(h) / 2), S(D(h) - D(limite)), limite);
     }
     return m;
-}
-
-double radioAnillo(Single cook) {
-    // 7 px at D = 0 (the marker is 9 px across), 14 px at D = 1, 28 px at most.
-    constexpr double base = 7, porD = 147, tope = 28;
-    if (std::isnan(cook)) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    // In half pixels: a ring keeps its size, and its painted copy, while
-    // its distance barely moves.
-    const double r = std::min(tope, std::sqrt(base * base + porD * std::max(0.0, D(cook))));
-    return std::round(2 * r) / 2;
-}
-
-int nivelInfluencia(Single cook, Integer n) {
-    if (cook > 1) {
-        return 2;
-    }
-    return D(cook) > 4.0 / n ? 1 : 0;
 }
 
 Recta rectaPorAsas(const Globales& g) {

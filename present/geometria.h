@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Globales.h"
+#include "cajas.h"
 
 #include <array>
 
@@ -13,13 +14,16 @@ namespace rectaviva {
 // Number of value bars, Shape2(0..22).
 inline constexpr int numBarras = 23;
 
-// Width of each bar in twips after the clamps: 0 for a negative or undefined
-// raw width, anchoMaximo (twips) for one past it.
+// Width of each bar in twips, by the scales of the table of boxes, after the
+// clamps: 0 for a negative or undefined raw width, anchoMaximo (twips) for
+// one past it.
 std::array<Single, numBarras> anchosBarras(const Globales& g, Single anchoMaximo);
 
-// Twips from the left edge of Text1(5) to the start of the intercept
-// interval's bar, and from Text1(7) to the slope interval's; 0 when the lower
-// limit lies left of the scale's origin or is undefined.
+// Twips from the left edge of row f's box to the start of its bar: 0 for a
+// bar that starts at the edge, and when the lower limit lies left of the
+// scale's origin or is undefined. The interval bars of the intercept
+// (under Text1(5)) and of the slope (under Text1(7)):
+Single desplazamientoBarra(const FilaCaja& f, const Globales& g);
 Single desplazamientoIntervaloA(const Globales& g);
 Single desplazamientoIntervaloB(const Globales& g);
 
@@ -98,14 +102,5 @@ struct MarcaResiduo {
     bool visible = false;
 };
 MarcaResiduo marcaResiduo(const Globales& g, Single x, Single e, Single w, Single h, Single limite);
-
-// The radius, in pixels, of the influence ring of a point whose Cook's
-// distance is D: its disc's area grows in proportion to D from a ring just
-// around the marker, up to a cap that keeps the plot readable. NaN: none.
-double radioAnillo(Single cook);
-
-// How much a point pulls the line by Cook's distance: 0 up to 4/n (plain),
-// 1 up to 1 (worth a look), 2 beyond 1 (strong).
-int nivelInfluencia(Single cook, Integer n);
 
 } // namespace rectaviva

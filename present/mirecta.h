@@ -1,9 +1,10 @@
-// The controls of the student's own line ("Mi recta"): the line and its two
-// handles over the scatter plot, the dashed line of standard deviations, and
-// the panel under the plot. The window fills one and hands it to `mostrar`.
+// The drawing of the student's own line ("Mi recta"): the line and its two
+// handles over the scatter plot, its squares, the dashed line of standard
+// deviations, and the panel under the plot that compares it with the
+// least-squares line, which stays hidden until the answer is shown.
 #pragma once
 
-#include "controles.h"
+#include "mostrar.h"
 
 namespace rectaviva {
 
@@ -26,6 +27,26 @@ enum TextoMiRecta : int {
     efectoRegresion = 5,
     mostrarMinimos = 6,
     probarOtraVez = 7,
+};
+
+class PresentacionMiRecta {
+public:
+    PresentacionMiRecta(Globales& g, mostrar& m, PantallaMiRecta& p) : g_(g), m_(m), p_(p) {}
+
+    // While the mode is on: the student's line, its handles, its squares
+    // when "Cuadrados" is ticked, its equation and sum of squares. Before the
+    // answer is shown the fitted line and the boxes that give it away are
+    // hidden; after, they are back, with the line of standard deviations,
+    // SCErr and the comparison beside them.
+    void mostrarMiRecta();
+    // Hides what the mode added and shows the fitted line, its boxes and
+    // bars exactly as the last series left them (the mode turned off).
+    void dejarMiRecta();
+
+private:
+    Globales& g_;
+    mostrar& m_;
+    PantallaMiRecta& p_;
 };
 
 } // namespace rectaviva

@@ -1,9 +1,11 @@
-// The presentation's operations, each in the order its boxes and elements
-// are filled.
+// The presentation's operations: the point list, the boxes of the result
+// panels and their bars from the table of boxes, the band and prediction
+// graphics, and the pieces the views draw with.
 #include "mostrar.h"
 
 #include "Grafico.h"
 #include "geometria.h"
+#include "redondeo.h"
 
 #include <QLocale>
 
@@ -19,6 +21,9 @@ const std::string textoRaya = "    " + std::string(36, '-');
 
 // Greatest bar width, in layout units across.
 constexpr Single unidadesBarraMaxima = 77;
+
+// What a box that gives the fitted line away shows while the line is hidden.
+const QString textoOculto = QStringLiteral("?");
 
 // Sets the ends of a hidden or shown element; one that cannot be drawn hides.
 void moverSegmento(Line& l, const Segmento& s) {
@@ -97,100 +102,111 @@ void mostrar::ponerValor(TextBox& t, Single v, Formato f) {
     poner(t, formatear(v, f, punto_));
 }
 
-void mostrar::llenarIntervalos() {
-    Matriz<TextBox>& T = p_.Text1;
-    ponerValor(T(2), g_.varError, Formato::DosDecimales);
-    ponerValor(T(3), g_.eeIntercepto, Formato::DosDecimales);
-    ponerValor(T(4), g_.eePendiente, Formato::DosDecimales);
-    // Limits far from zero drop a decimal so that they fit their narrow
-    // boxes; the lower limit of a on its negative side, the others on their
-    // positive side. Each box's format depends on its own value only.
-    ponerValor(T(5), g_.liIntercepto,
-               g_.liIntercepto <= -10 ? Formato::UnDecimal : Formato::DosDecimales);
-    ponerValor(T(6), g_.lsIntercepto,
-               g_.lsIntercepto > 99 ? Formato::UnDecimal : Formato::DosDecimales);
-    ponerValor(T(7), g_.liPendiente,
-               g_.liPendiente > 99 ? Formato::UnDecimal : Formato::DosDecimales);
-    ponerValor(T(8), g_.lsPendiente,
-               g_.lsPendiente > 99 ? Formato::UnDecimal : Formato::DosDecimales);
-    ponerValor(T(9), g_.nivelConf, Formato::Entero);
-    ponerCoeficientes();
+TextBox& mostrar::caja(const FilaCaja& f) const {
+    switch (f.arreglo) {
+    case Cajas::Text1:
+        return p_.Text1(f.indice);
+    case Cajas::Text2:
+        return p_.Text2(f.indice);
+    case Cajas::Text3:
+        return p_.Text3(f.indice);
+    case Cajas::Text4:
+        break;
+    }
+    return p_.Text4(f.indice);
 }
 
-void mostrar::ponerCoeficientes() {
-    ponerValor(p_.Text1(0), g_.intercepto, Formato::DosDecimales);
-    ponerValor(p_.Text1(1), g_.pendiente, Formato::DosDecimales);
+void mostrar::ponerCaja(const FilaCaja& f) {
+    if (rectaOculta_ && f.delata) {
+        caja(f).setText(textoOculto);
+    } else {
+        poner(caja(f), textoCaja(f, g_, punto_));
+    }
 }
 
-void mostrar::ponerAjuste() {
-    ponerValor(p_.Text1(14), g_.R2, Formato::Entero);
-    ponerValor(p_.Text2(6), g_.correlacion, Formato::DosDecimales);
-}
-
-void mostrar::ponerRecta() {
-    ponerCoeficientes();
-    ponerAjuste();
+void mostrar::llenar(Grupo grupo) {
+    for (const FilaCaja& f : filasCajas()) {
+        if (f.grupo == grupo) {
+            ponerCaja(f);
+        }
+    }
 }
 
 void mostrar::Mostrar() {
-    llenarIntervalos();
-    Matriz<TextBox>& T1 = p_.Text1;
-    poner(T1(10), formatearEstadistico(g_.tIntercepto, punto_));
-    poner(T1(11), formatearEstadistico(g_.tPendiente, punto_));
-    ponerValor(T1(12), g_.pIntercepto, Formato::DosDecimales);
-    ponerValor(T1(13), g_.pPendiente, Formato::DosDecimales);
-    ponerAjuste();
-
-    Matriz<TextBox>& T2 = p_.Text2;
-    ponerValor(T2(0), g_.mediaX, Formato::DosDecimales);
-    ponerValor(T2(1), g_.mediaY, Formato::DosDecimales);
-    ponerValor(T2(2), g_.varX, Formato::DosDecimales);
-    ponerValor(T2(3), g_.varY, Formato::DosDecimales);
-    ponerValor(T2(4), g_.desvX, Formato::DosDecimales);
-    ponerValor(T2(5), g_.desvY, Formato::DosDecimales);
-    ponerValor(T2(7), g_.Sxx, Formato::UnDecimal);
-    ponerValor(T2(8), g_.Syy, Formato::UnDecimal);
-    ponerValor(T2(9), g_.Sxy, Formato::UnDecimal);
-    ponerValor(T2(10), g_.nActivos, Formato::EnteroEspacio);
-
-    ponerValor(p_.Text4(0), g_.nivelPred, Formato::Entero);
-    ponerValor(p_.Text4(1), g_.xPred, Formato::UnDecimal);
+    llenar(Grupo::Intervalos);
+    llenar(Grupo::Ajuste);
 }
 
 void mostrar::mostrarInt() {
-    llenarIntervalos();
+    llenar(Grupo::Intervalos);
 }
 
 void mostrar::mostrarAnova() {
-    Matriz<TextBox>& T = p_.Text3;
-    ponerValor(T(0), g_.SCReg, Formato::UnDecimal);
-    ponerValor(T(1), g_.SCErr, Formato::UnDecimal);
-    ponerValor(T(2), g_.SCTot, Formato::UnDecimal);
-    poner(T(3), std::to_string(g_.glReg));
-    poner(T(4), std::to_string(g_.glErr));
-    poner(T(5), std::to_string(g_.glTot));
-    ponerValor(T(6), g_.CMReg, Formato::UnDecimal);
-    ponerValor(T(7), g_.CMErr, Formato::DosDecimales);
-    poner(T(8), formatearEstadistico(g_.valorF, punto_));
-    ponerValor(T(9), g_.pAnova, Formato::DosDecimales);
+    llenar(Grupo::Anova);
+}
+
+void mostrar::mostrarPred() {
+    llenar(Grupo::Prediccion);
 }
 
 void mostrar::Barras() {
     const auto anchos = anchosBarras(g_, unidadesBarraMaxima * g_.escalaX);
-    p_.Shape2(4).setLeft(p_.Text1(5).Left() + desplazamientoIntervaloA(g_));
-    p_.Shape2(5).setLeft(p_.Text1(7).Left() + desplazamientoIntervaloB(g_));
-    for (int i = 0; i < numBarras; ++i) {
-        p_.Shape2(i).setWidth(anchos[static_cast<std::size_t>(i)]);
+    for (const FilaCaja& f : filasCajas()) {
+        if (f.barra.indice < 0) {
+            continue;
+        }
+        Shape& barra = p_.Shape2(f.barra.indice);
+        if (f.barra.factorOrigen != 0) {
+            barra.setLeft(caja(f).Left() + desplazamientoBarra(f, g_));
+        }
+        barra.setWidth(anchos[static_cast<std::size_t>(f.barra.indice)]);
     }
 }
 
-void mostrar::mostrarPred() {
-    Matriz<TextBox>& T = p_.Text4;
-    ponerValor(T(2), g_.banda(0, 21), Formato::DosDecimales);
-    ponerValor(T(3), g_.banda(1, 21), Formato::DosDecimales);
-    ponerValor(T(4), g_.banda(2, 21), Formato::DosDecimales);
-    ponerValor(T(5), g_.banda(3, 21), Formato::DosDecimales);
-    ponerValor(T(6), g_.yPred, Formato::DosDecimales);
+void mostrar::trazarRecta() {
+    if (!rectaOculta_) {
+        rectaviva::trazarRecta(p_.Line3, g_, g_.intercepto, g_.pendiente);
+    }
+}
+
+void mostrar::ocultarRecta(bool ocultar) {
+    if (ocultar == rectaOculta_) {
+        return;
+    }
+    rectaOculta_ = ocultar;
+    for (const FilaCaja& f : filasCajas()) {
+        if (f.delata) {
+            ponerCaja(f);
+            if (f.barra.indice >= 0) {
+                p_.Shape2(f.barra.indice).setVisible(!ocultar);
+            }
+        }
+    }
+    if (ocultar) {
+        p_.Line3.setVisible(false);
+    } else {
+        trazarRecta();
+    }
+}
+
+Segmento mostrar::segmentoDelPunto(Integer k, Single a, Single b) const {
+    const Shape& m = p_.Shape1(k);
+    return segmentoResiduo(S(m.Left() + m.Width() / 2), S(m.Top() - m.Height() / 2), a, b);
+}
+
+void mostrar::ponerCuadrado(Integer k, const Segmento& s, bool ver) {
+    if (cuadrados_ == nullptr) {
+        return;
+    }
+    const Escala plano = p_.Picture1.escala();
+    const Rectangulo r =
+        ver ? cuadradoResiduo(g_, s, plano.pixelesPorUnidadX(), -plano.pixelesPorUnidadY())
+            : Rectangulo{};
+    Shape& c = (*cuadrados_)(k);
+    if (r.visible) {
+        c.Move(r.left, r.top, r.width, r.height);
+    }
+    c.setVisible(r.visible);
 }
 
 void mostrar::mostrarGrafPred() {

@@ -1,15 +1,15 @@
 // The presentation: the point list, the result panels, the value bars, and
-// the prediction and band graphics. It reads the shared state and writes only
-// into the controls of its Pantalla (and the shared row string and index).
+// the prediction and band graphics, and what the views beyond the design
+// draw with. It reads the shared state and writes only into the controls of
+// its Pantalla (and the shared row string and index) and the squares.
 #pragma once
 
 #include "Globales.h"
 #include "Pantalla.h"
+#include "cajas.h"
 #include "colores.h"
 #include "formatos.h"
 #include "geometria.h"
-#include "mirecta.h"
-#include "residuos.h"
 
 #include <QColor>
 #include <QString>
@@ -74,61 +74,40 @@ public:
     // Hides both prediction marks (the prediction view turned off).
     void ocultarGrafPred();
 
-    // The residual view's controls; until they are given the view shows nothing.
-    void setResiduos(PantallaResiduos* r) { r_ = r; }
-    // While the residual view is on: a segment from each marker in use to the
-    // fitted line (and its square when "Cuadrados" is ticked), the residual
-    // plot, the decomposition of the variation and the two sums. A sample
-    // without a fit hides the graphics and shows "—".
-    void mostrarResiduos();
-    // Hides the segments and squares (the view turned off).
-    void ocultarResiduos();
-    // The segment of point k takes the picked colour while its marker does.
-    void colorearResiduo(Integer k);
+    // --- For the views beyond the design.
 
-    // The influence view's controls; until they are given it shows nothing.
-    void setInfluencia(PantallaInfluencia* i) { i_ = i; }
-    // While the influence view is on: a ring around each marker in use by its
-    // Cook's distance, and, for point k dragged with the left button (0 for
-    // none), the dashed fit without it (aSin, bSin) across the plot.
-    void mostrarInfluencia(Integer k);
-    // Hides the rings and the dashed line (the view turned off).
-    void ocultarInfluencia();
-    // "Punto k: x = …, y = …, residuo = …, …" for the tooltip of point k.
-    QString textoInfluencia(Integer k) const;
-    // The controls of the student's own line; until they are given it shows nothing.
-    void setMiRecta(PantallaMiRecta* q) { q_ = q; }
-    // While "Mi recta" is on: the student's line, its handles, its squares
-    // when "Cuadrados" is ticked, its equation and sum of squares. Before the
-    // answer is shown the fitted line, its value bars and the boxes that give
-    // it away (intercept, slope, R², correlation) are hidden or show "?"; after,
-    // they are restored and the line of standard deviations, SCErr and the
-    // comparison join them.
-    void mostrarMiRecta();
-    // Hides what the mode added and restores the fitted line, its boxes and
-    // bars exactly as the last series left them (the mode turned off).
-    void dejarMiRecta();
-
-private:
-    void poner(TextBox& t, const std::string& texto);
+    // The controls of the design that the presentation writes into.
+    Pantalla& pantalla() const { return p_; }
+    // The value in format f with the host's decimal point.
+    std::string texto(Single v, Formato f) const { return formatear(v, f, punto_); }
     void ponerValor(TextBox& t, Single v, Formato f);
-    void llenarIntervalos();
-    // The boxes that give the fitted line away: intercept and slope (filled
-    // with the intervals), R² and correlation (with the other statistics).
-    void ponerCoeficientes();
-    void ponerAjuste();
-    void ponerRecta();
-    void verRecta(bool ver);
-    // Point k's residual segment from the line a + b·x, from its marker's centre.
+    // The squares drawn on segments from the points to a line, Shape5(1..50)
+    // of the plot, which the views that draw squares share; until they are
+    // given no square is drawn.
+    void setCuadrados(Matriz<Shape>* s) { cuadrados_ = s; }
+    // Point k's segment to the line a + b·x, from its marker's centre.
     Segmento segmentoDelPunto(Integer k, Single a, Single b) const;
     // Shows the square on segment s as Shape5(k), or hides it.
     void ponerCuadrado(Integer k, const Segmento& s, bool ver);
+    // The fitted line Line3 from the fit, unless the line is hidden.
+    void trazarRecta();
+    // Hides the fitted line, or shows it again: while hidden, Line3 and the
+    // bars of the boxes that give it away are hidden and those boxes read
+    // "?", whatever operation fills them; shown again, they show the record.
+    void ocultarRecta(bool ocultar);
+    bool rectaOculta() const { return rectaOculta_; }
+
+private:
+    void poner(TextBox& t, const std::string& texto);
+    TextBox& caja(const FilaCaja& f) const;
+    // Fills the boxes of one group of the table.
+    void llenar(Grupo grupo);
+    void ponerCaja(const FilaCaja& f);
 
     Globales& g_;
     Pantalla& p_;
-    PantallaResiduos* r_ = nullptr;
-    PantallaInfluencia* i_ = nullptr;
-    PantallaMiRecta* q_ = nullptr;
+    Matriz<Shape>* cuadrados_ = nullptr;
+    bool rectaOculta_ = false;
     std::string punto_; ///< the host's decimal point, UTF-8
 };
 

@@ -1,15 +1,14 @@
-// The controls of the residual and influence views. The residual view's: the segments and squares
-// over the scatter plot and the panel under it (residual plot, decomposition of the variation, the
-// two sums). The window fills one and hands it to `mostrar`.
+// The residual view's drawing: a segment from each marker in use to the
+// fitted line (and its square), the residual plot under the plot, the
+// decomposition of the variation and the residual sums.
 #pragma once
 
-#include "controles.h"
+#include "mostrar.h"
 
 namespace rectaviva {
 
 struct PantallaResiduos {
     Matriz<Line>& Line15;   ///< residual segments in Picture1, 1..50
-    Matriz<Shape>& Shape5;  ///< squares of the residuals in Picture1, 1..50
     PictureBox& Picture4;   ///< residual plot: x -40..100 under the plot's grid, y -70..70
     Matriz<Shape>& Shape6;  ///< residual markers in Picture4, 1..50
     Matriz<Shape>& Shape7;  ///< decomposition bar: 0 SCReg, 1 SCErr, 2 its frame (twips)
@@ -17,11 +16,23 @@ struct PantallaResiduos {
     CheckBox& Check1;       ///< "Cuadrados"
 };
 
-// The controls of the influence view: a ring around each marker in use and
-// the dashed line of the fit without the point being dragged.
-struct PantallaInfluencia {
-    Matriz<Shape>& Shape9; ///< rings in Picture1, 1..50
-    Line& Line18;          ///< the fit without the dragged point, dashed
+class PresentacionResiduos {
+public:
+    PresentacionResiduos(Globales& g, mostrar& m, PantallaResiduos& p) : g_(g), m_(m), p_(p) {}
+
+    // While the view is on: the segments (and the squares when "Cuadrados"
+    // is ticked), the residual plot, the decomposition and the two sums. A
+    // sample without a fit hides the graphics and shows "—".
+    void mostrarResiduos();
+    // Hides the segments and squares (the view turned off).
+    void ocultarResiduos();
+    // The segment of point k takes the picked colour while its marker does.
+    void colorearResiduo(Integer k);
+
+private:
+    Globales& g_;
+    mostrar& m_;
+    PantallaResiduos& p_;
 };
 
 } // namespace rectaviva

@@ -5,6 +5,7 @@
 #include "Form1.h"
 
 #include "Grafico.h"
+#include "colores.h"
 #include "composicion.h"
 #include "cuadricula.h"
 
@@ -21,6 +22,7 @@ Form1::Form1(QWidget* padre) : QMainWindow(padre) {
     fijarAmpliacion(1.0);
     setFont(fuente(9));
     instalarAccesibilidad();
+    vistas_ = Vistas::crear(*this);
     componer();
     Form_Load();
 }
@@ -43,14 +45,13 @@ void Form1::componer() {
 
     Picture2 = new PictureBox(Cliente, QStringLiteral("Picture2"));
     Picture2->Move(480, 1920, 1935, 10215);
-    Picture2->setBackColor(RGB(192, 64, 0));
+    Picture2->setBackColor(colorLista);
     // The point list has one row per unit of 54 over its height; a smaller
     // type than the panels' keeps each row inside its unit.
     Picture2->setFont(fuente(7));
 
     Frame1 = new Frame(Cliente, QStringLiteral("Frame1"));
     Frame1->Move(10080, 1920, 5415, 5175);
-    Frame1->setBackColor(RGB(255, 255, 255));
     componerFrame1();
     Frame2 = new Frame(Cliente, QStringLiteral("Frame2"));
     Frame2->Move(10560, 8520, 5055, 4815);
@@ -63,15 +64,19 @@ void Form1::componer() {
     componerFrame5();
     Frame4 = new Frame(Cliente, QStringLiteral("Frame4"));
     Frame4->Move(10200, 1000, 2415, 255);
-    Frame4->setBackColor(RGB(255, 255, 0));
+    Frame4->setBackColor(colorHerramientas);
     componerFrame4();
 
-    Frame7 = new Frame(Cliente, QStringLiteral("Frame7"));
-    Frame7->Move(3000, 10200, 6975, 2775);
-    componerFrame7();
-    Frame8 = new Frame(Cliente, QStringLiteral("Frame8"));
-    Frame8->Move(3000, 10200, 6975, 2775);
-    componerFrame8();
+    // The analysis of variance and the prediction share the slot under the
+    // plot with the views' panels; leaving the prediction turns its view off.
+    ranura_.agregar(*Frame3, nullptr);
+    ranura_.agregar(*Frame5, [this] {
+        g.prediccionActiva = 0;
+        g.oMostrar->ocultarGrafPred();
+    });
+    for (const auto& v : vistas_) {
+        v->componerPanel();
+    }
 
     componerLaminas();
     componerListas();
@@ -87,10 +92,9 @@ void Form1::componerMenus() {
     mnuAv = new Menu(*mnuVe, QStringLiteral("mnuAv"), QStringLiteral("Análisis de varianza"));
     mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), QStringLiteral("Predicción"));
     mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), QStringLiteral("Bandas de confianza 95%"));
-    mnuRes = new Menu(*mnuVe, QStringLiteral("mnuRes"), QStringLiteral("Residuos"));
-    mnuInf = new Menu(*mnuVe, QStringLiteral("mnuInf"), QStringLiteral("Influencia"));
-    mnuInf->setCheckable(true);
-    mnuMia = new Menu(*mnuVe, QStringLiteral("mnuMia"), QStringLiteral("Mi recta"));
+    for (const auto& v : vistas_) {
+        v->componerMenu(*mnuVe);
+    }
     mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
     mnuAmp->setCheckable(true);
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
@@ -105,101 +109,62 @@ void Form1::componerMenus() {
 void Form1::componerPlano() {
     Picture1 = new PictureBox(Cliente, QStringLiteral("Picture1"));
     Picture1->Move(1920, 1080, 7185, 6765);
-    Picture1->setBackColor(RGB(255, 128, 0));
     Picture1->setPintorFondo(pintarCuadricula);
 
     // Segments first, markers last: a marker is never hidden under a line.
-    Line3 = linea(*Picture1, QStringLiteral("Line3"), 0, 0, 7185, 6765, RGB(255, 0, 0), 3);
+    Line3 = linea(*Picture1, QStringLiteral("Line3"), 0, 0, 7185, 6765, colorRecta, 3);
     // The bands are curves drawn as segments end to end: square ends join
     // them as round ones would, at a fraction of the cost.
     for (int k = 0; k <= 41; ++k) {
         Line12.agregar(k,
-                       linea(*Picture1, nombre("Line12", k), 0, 0, 120, 120, RGB(0, 192, 192), 2));
+                       linea(*Picture1, nombre("Line12", k), 0, 0, 120, 120, colorObservacion, 2));
         Line12(k).setExtremo(Line::Extremo::Cuadrado);
     }
     for (int k = 0; k <= 50; ++k) {
-        Line13.agregar(k,
-                       linea(*Picture1, nombre("Line13", k), 0, 0, 120, 120, RGB(255, 0, 255), 2));
+        Line13.agregar(
+            k, linea(*Picture1, nombre("Line13", k), 0, 0, 120, 120, colorMediaRespuesta, 2));
         Line13(k).setExtremo(Line::Extremo::Cuadrado);
     }
-    // Elements 40 to 50 are never placed by any operation; they stay hidden
-    // rather than show a stray segment in the corner of the plot.
-    for (int k = 40; k <= 50; ++k) {
-        Line13(k).setVisible(false);
-    }
-    for (int k = 40; k <= 41; ++k) {
-        Line12(k).setVisible(false);
-    }
-    Line14.agregar(0, linea(*Picture1, nombre("Line14", 0), 0, 0, 0, 600, RGB(0, 192, 192), 3));
-    Line14.agregar(1, linea(*Picture1, nombre("Line14", 1), 0, 0, 0, 600, RGB(255, 0, 255), 5));
-    // The residual view's squares and segments, hidden until it is on.
-    for (int k = 1; k <= 50; ++k) {
+    Line14.agregar(0, linea(*Picture1, nombre("Line14", 0), 0, 0, 0, 600, colorObservacion, 3));
+    Line14.agregar(1, linea(*Picture1, nombre("Line14", 1), 0, 0, 0, 600, colorMediaRespuesta, 5));
+    // The squares that views draw on the segments from the points to a
+    // line, hidden until one is on; then each view's items under the markers.
+    for (int k = 1; k <= maxPuntos; ++k) {
         Shape* c = Picture1->agregarShape(nombre("Shape5", k));
         c->setFillColor(colorCuadrado);
         c->setBorderColor(colorResiduo);
         c->setVisible(false);
         Shape5.agregar(k, c);
     }
-    for (int k = 1; k <= 50; ++k) {
-        Line* l = linea(*Picture1, nombre("Line15", k), 0, 0, 0, 0, colorResiduo, 2);
-        // Its ends lie under the marker and the fitted line: square ones look
-        // the same and cost less.
-        l->setExtremo(Line::Extremo::Cuadrado);
-        l->setVisible(false);
-        Line15.agregar(k, l);
+    for (const auto& v : vistas_) {
+        v->componerPlano(Capa::BajoMarcadores);
     }
-    // The influence view's rings and the dashed fit without a point.
-    for (int k = 1; k <= 50; ++k) {
-        Shape* a = Picture1->agregarShape(nombre("Shape9", k));
-        a->setForma(Shape::Forma::Circulo);
-        a->setFillColor(colorHueco);
-        a->setBorderWidth(2);
-        a->setVisible(false);
-        Shape9.agregar(k, a);
-    }
-    Line18 = linea(*Picture1, QStringLiteral("Line18"), 0, 0, 0, 0, colorSinPunto, 2);
-    Line18->setBorderStyle(Line::Trazo::Guiones);
-    Line18->setVisible(false);
-    // The student's own line and the line of standard deviations, hidden
-    // until "Mi recta" is on.
-    Line16 = linea(*Picture1, QStringLiteral("Line16"), 0, 0, 0, 0, colorMiRecta, 3);
-    Line16->setVisible(false);
-    Line17 = linea(*Picture1, QStringLiteral("Line17"), 0, 0, 0, 0, colorDesviaciones, 2);
-    Line17->setBorderStyle(Line::Trazo::Guiones);
-    Line17->setVisible(false);
     for (int k = 0; k <= 51; ++k) {
         Shape* s = Picture1->agregarShape(nombre("Shape1", k));
         s->setForma(Shape::Forma::Circulo);
         s->Move(120, 120, 135, 135);
-        s->setFillColor(RGB(0, 0, 255));
-        s->setBorderColor(RGB(0, 0, 255));
+        colorearMarcador(*s, colorPuntoActivo);
         s->setVisible(false);
         Shape1.agregar(k, s);
     }
-
-    // The own line's handles lie above the markers, which still take a press first.
-    for (int k = 0; k <= 1; ++k) {
-        Shape* s = Picture1->agregarShape(nombre("Shape8", k));
-        s->setForma(Shape::Forma::Circulo);
-        s->setFillColor(colorMiRecta);
-        s->setBorderColor(RGB(0, 0, 0));
-        s->setVisible(false);
-        Shape8.agregar(k, s);
+    for (const auto& v : vistas_) {
+        v->componerPlano(Capa::SobreMarcadores);
     }
 
     ayuda(Picture1, Image2, 0, 120, 120);
-    // The influence sheet's icon shows beside it while that view is on.
-    ayuda(Picture1, Image2, 9, 420, 120)->setVisible(false);
+    for (const auto& v : vistas_) {
+        v->componerPlano(Capa::Controles);
+    }
 
     Frame6 = new Frame(Picture1, QStringLiteral("Frame6"));
     Frame6->Move(3600, 720, 1215, 495);
-    Frame6->setBackColor(RGB(255, 255, 0));
+    Frame6->setBackColor(colorHerramientas);
     crearLabels(Frame6, Label5, "Label5",
                 {{"Eliminar", 120, 0, 1575, 255, izq, 9, false},
                  {"Recuperar", 120, 240, 1575, 255, izq, 9, false}});
     for (Label* l : Label5) {
-        l->setForeColor(RGB(0, 0, 255));
-        l->setBackColor(RGB(255, 255, 0));
+        l->setForeColor(colorEnlace);
+        l->setBackColor(colorHerramientas);
     }
 }
 
@@ -261,8 +226,8 @@ void Form1::componerFrame2() {
                  {"Sxx                       Syy   ", 240, 3960, 2535, 375, izq, 9.75, false},
                  {" Sxy  ", 2280, 4440, 495, 255, izq, 9.75, false},
                  {"Tamaño muestral", 960, 480, 1815, 255, der, 9.75, false}});
-    Label3(0).setForeColor(RGB(0, 0, 0));
-    Label3(6).setForeColor(RGB(128, 0, 0));
+    Label3(0).setForeColor(colorRotulo);
+    Label3(6).setForeColor(colorRotuloAuxiliar);
     // The names of the sums lie partly over the value bars of the boxes above.
     Label3(7).setTransparente(true);
     Label3(8).setTransparente(true);

@@ -1,7 +1,8 @@
 // The program's single window: its controls as the window description lists
-// them, its layout for the screen, its start-up and the menu commands that
-// need no sample. Form1 owns the shared state record and the three service
-// objects; the handlers of the other actions are added on top of this class.
+// them (and, as bases, the controls of each view beyond the design), its
+// layout for the screen, its start-up and the menu commands that need no
+// sample. Form1 owns the shared state record, the three service objects and
+// the views; the handlers of the other actions are added on top of this class.
 #pragma once
 
 #include "Calculos.h"
@@ -13,6 +14,8 @@
 #include "herramientas.h"
 #include "mostrar.h"
 #include "muestreo.h"
+#include "ranura.h"
+#include "vistas.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -33,7 +36,7 @@ struct LugarLista {
 // Registers once the accessibility of the plot, the point list and the icons.
 void instalarAccesibilidad();
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public Vistas::Controles {
     Q_OBJECT
 public:
     // Builds every control and runs Form_Load; the caller shows the window.
@@ -62,8 +65,6 @@ public:
     Frame* Frame4 = nullptr;
     Frame* Frame5 = nullptr;
     Frame* Frame6 = nullptr;
-    Frame* Frame7 = nullptr; ///< the residual panel, in the place of Frame3 and Frame5
-    Frame* Frame8 = nullptr; ///< the panel of the student's own line, in the same place
     ListBox* List3 = nullptr;
     ListBox* List5 = nullptr;
     ListBox* List6 = nullptr;
@@ -76,13 +77,7 @@ public:
     Matriz<Line> Line13;
     Matriz<Line> Line14;
     Matriz<Label> Label5;
-    Matriz<Line> Line15{1, 50};  ///< residual segments
-    Matriz<Shape> Shape5{1, 50}; ///< squares of the residuals
-    Matriz<Shape> Shape9{1, 50}; ///< influence rings
-    Line* Line18 = nullptr;      ///< the fit without the dragged point, dashed
-    Line* Line16 = nullptr;      ///< the student's own line
-    Line* Line17 = nullptr;      ///< the line of standard deviations, dashed
-    Matriz<Shape> Shape8;        ///< the own line's handles, 0 left and 1 right
+    Matriz<Shape> Shape5{1, 50}; ///< squares on the segments from points to a line, for the views
 
     // The result panels.
     Matriz<Label> Label1;
@@ -107,22 +102,9 @@ public:
     Line* Line11 = nullptr;
     Matriz<Line> Line8;
 
-    // The residual panel.
-    PictureBox* Picture4 = nullptr; ///< residual plot
-    Matriz<Shape> Shape6{1, 50};    ///< residual markers
-    Matriz<Shape> Shape7;           ///< decomposition bar: SCReg, SCErr, frame
-    Matriz<Label> Label6;
-    Matriz<TextBox> Text5;
-    CheckBox* Check1 = nullptr; ///< "Cuadrados"
-
-    // The panel of the student's own line.
-    Matriz<Label> Label7;
-    Matriz<TextBox> Text6;
-    CheckBox* Check2 = nullptr; ///< "Cuadrados" of the own line
-
     // Tool icons and help icons.
     Matriz<Image> Image1;
-    Matriz<Image> Image2{0, 10}; ///< spread over the plot and the panels
+    Matriz<Image> Image2{0, Vistas::ultimaLamina}; ///< spread over the plot and the panels
 
     // Menus.
     Menu* mnuGene = nullptr;
@@ -130,13 +112,15 @@ public:
     Menu* mnuAv = nullptr;
     Menu* mnuPr = nullptr;
     Menu* mnuBan = nullptr;
-    Menu* mnuRes = nullptr;
-    Menu* mnuInf = nullptr; ///< checkable: the influence view
-    Menu* mnuMia = nullptr;
     Menu* mnuAmp = nullptr; ///< checkable: the window drawn larger to fill the screen
     Menu* mnuDesc = nullptr;
     Menu* mnuAcer = nullptr;
     Menu* mnuSali = nullptr;
+
+    // The slot under the plot and the drawing, for the views.
+    Ranura& ranura() { return ranura_; }
+    // A sample exists with enough points in use for a fit.
+    bool existeMuestra() const;
 
     // Menu commands that work with or without a sample.
     void mnuDesc_Click();
@@ -156,14 +140,6 @@ public:
     void mnuAv_Click();
     void mnuPr_Click();
     void mnuBan_Click();
-    void mnuRes_Click();
-    void mnuInf_Click();
-    void Check1_Click();
-    // "Mi recta": the student guesses a line, then compares it with the
-    // least-squares line (Label7(6)) and may try again (Label7(7)).
-    void mnuMia_Click();
-    void Check2_Click();
-    void Label7_Click(Integer Index);
     void Image2_Click(Integer Index);
     // "Ampliar a la pantalla": the whole window drawn factorAmpliacion()
     // times larger while checked, at its design size while not.
@@ -232,8 +208,6 @@ protected:
     static double altoPantallaTwips();
 
     // The sample and its series.
-    // A sample exists with enough points in use for a fit.
-    bool existeMuestra() const;
     void generarMuestra();
     void generarPuntos(const Integer& n);
     void mostrarPaneles();
@@ -251,10 +225,7 @@ protected:
 
 private:
     friend class PuntosDelPlano;
-    friend class AsasMiRecta;
     std::unique_ptr<Asideros> crearPuntos();
-    std::unique_ptr<Asideros> crearAsas();
-    std::unique_ptr<Asideros> asas_; ///< the handles of "Mi recta", for the keyboard
     struct Eleccion {
         Asideros* conjunto = nullptr;
         int i = -1;
@@ -280,16 +251,13 @@ private:
     // from the sample the list shows.
     void ponerSumasAlDia();
     bool puntoValido(Integer k) const;
-    void dejarResiduos();
-    void dejarMiRecta();
-    // A new guess: the own line horizontal through the mean of y, the answer hidden.
-    void empezarMiRecta();
-    // The own line after its handles moved: its fit, its sum, its display.
-    void serieMiRecta();
+    // The views at the two points of each series that refits: right after
+    // the fit, and last.
     void vistasTrasAjuste();
     void mostrarVistas();
-    void moverAsa();
-    // Colours point k's marker, and its residual segment with it.
+    // The view holding something of its own on the plot, or none.
+    Vista* vistaQueSostiene() const;
+    // Colours point k's marker; the views follow.
     void colorearPunto(Integer k, const QColor& c);
 
     void componer();
@@ -300,8 +268,6 @@ private:
     void componerFrame3();
     void componerFrame5();
     void componerFrame4();
-    void componerFrame7();
-    void componerFrame8();
     void componerLaminas();
     void componerListas();
 
@@ -326,11 +292,9 @@ private:
     std::unique_ptr<Calculos> calculos_;
     std::unique_ptr<Tablas> tablas_;
     std::unique_ptr<Pantalla> pantalla_;
-    std::unique_ptr<PantallaResiduos> pantallaResiduos_;
-    std::unique_ptr<PantallaInfluencia> pantallaInfluencia_;
-    Integer puntoIzquierdo_ = 0; ///< the point held with the left button, 0 for none
-    std::unique_ptr<PantallaMiRecta> pantallaMiRecta_;
     std::unique_ptr<mostrar> mostrar_;
+    Ranura ranura_;
+    std::vector<std::unique_ptr<Vista>> vistas_; ///< in the order they draw
 
     // The keyboard's choice on the plot and the list, and the held tool.
     std::unique_ptr<Asideros> puntos_;

@@ -1,7 +1,8 @@
-// What a screen reader finds in the window: a Spanish name for every control,
-// the tool and help icons as buttons, and the plot and the point list as
-// lists of the points (the plot also of any view's handles), kept up to date
-// from the shared state each time they are asked.
+// What a screen reader finds in the window: a Spanish name for every control
+// of the design (each view names its own), the tool and help icons as
+// buttons, and the plot and the point list as lists of the points (the plot
+// also of any view's handles), kept up to date from the shared state each
+// time they are asked.
 #include "Form1.h"
 
 #include <QAccessible>
@@ -206,8 +207,9 @@ QAccessibleInterface* fabricaAccesible(const QString&, QObject* o) {
     return nullptr;
 }
 
-// What each help icon explains, and so what its sheet shows.
-constexpr std::array<const char*, 11> temas{
+// What each help icon of the design explains, and so what its sheet shows;
+// the views name their own.
+constexpr std::array<const char*, 8> temas{
     "del gráfico",
     "de los estadísticos de las variables",
     "de los cálculos auxiliares",
@@ -215,17 +217,7 @@ constexpr std::array<const char*, 11> temas{
     "de la prueba de hipótesis",
     "de la varianza del error y del coeficiente de determinación",
     "del análisis de varianza",
-    "de la predicción",
-    "de los residuos",
-    "de la influencia",
-    "de mi recta"};
-
-void nombrar(Matriz<TextBox>& cajas, std::initializer_list<const char*> nombres) {
-    int k = cajas.LBound();
-    for (const char* n : nombres) {
-        cajas(k++).setAccessibleName(QString::fromUtf8(n));
-    }
-}
+    "de la predicción"};
 
 } // namespace
 
@@ -238,33 +230,11 @@ void instalarAccesibilidad() {
 }
 
 void Form1::nombrarControles() {
-    nombrar(Text1,
-            {"Intercepto a, estimador puntual", "Pendiente b, estimador puntual",
-             "Varianza del error", "Intercepto a, error estándar", "Pendiente b, error estándar",
-             "Intercepto a, límite inferior del intervalo de confianza",
-             "Intercepto a, límite superior del intervalo de confianza",
-             "Pendiente b, límite inferior del intervalo de confianza",
-             "Pendiente b, límite superior del intervalo de confianza", "Nivel de confianza, en %",
-             "Intercepto a, estadístico de prueba", "Pendiente b, estadístico de prueba",
-             "Intercepto a, valor-p", "Pendiente b, valor-p",
-             "Coeficiente de determinación, en %"});
-    nombrar(Text2, {"Promedio de X", "Promedio de Y", "Varianza de X", "Varianza de Y",
-                    "Desviación estándar de X", "Desviación estándar de Y",
-                    "Correlación entre X e Y", "Sxx", "Syy", "Sxy", "Tamaño muestral"});
-    nombrar(Text3, {"Suma de cuadrados de la regresión", "Suma de cuadrados del error",
-                    "Suma de cuadrados total", "Grados de libertad de la regresión",
-                    "Grados de libertad del error", "Grados de libertad total",
-                    "Cuadrado medio de la regresión", "Cuadrado medio del error", "Cuociente F",
-                    "Valor-p del análisis de varianza"});
-    nombrar(Text4,
-            {"Nivel de la predicción, en %", "Predicción en x",
-             "Predicción de una observación, límite inferior",
-             "Predicción de una observación, límite superior", "Respuesta media, límite inferior",
-             "Respuesta media, límite superior", "Predicción puntual"});
-    nombrar(Text5, {"SCReg", "SCErr", "SCTot", "R², en %", "Suma de residuos",
-                    "Suma de cuadrados de residuos"});
-    nombrar(Text6, {"Suma de cuadrados de mi recta", "Suma de cuadrados de la recta de mínimos "
-                                                     "cuadrados"});
+    const Matriz<TextBox>* arreglos[] = {&Text1, &Text2, &Text3, &Text4};
+    for (const FilaCaja& f : filasCajas()) {
+        (*arreglos[static_cast<int>(f.arreglo)])(f.indice).setAccessibleName(
+            QString::fromUtf8(f.nombre));
+    }
     for (TextBox* t : {&Text1(9), &Text2(10)}) {
         t->setAccessibleDescription(t->toolTip());
     }
@@ -272,23 +242,27 @@ void Form1::nombrarControles() {
         i->setAccessibleName(i->toolTip());
         i->setAccessibleDescription(QStringLiteral("Mantenga pulsada la barra espaciadora"));
     }
-    for (int k = Image2.LBound(); k <= Image2.UBound(); ++k) {
-        const QString tema = QString::fromUtf8(temas.at(static_cast<std::size_t>(k)));
-        Image2(k).setAccessibleName(QStringLiteral("Explicación ") + tema);
-        Picture3(k).setAccessibleName(QStringLiteral("Fórmulas ") + tema);
+    const auto nombrarLamina = [this](int k, const char* tema) {
+        const QString t = QString::fromUtf8(tema);
+        Image2(k).setAccessibleName(QStringLiteral("Explicación ") + t);
+        Picture3(k).setAccessibleName(QStringLiteral("Fórmulas ") + t);
+    };
+    for (int k = 0; k < static_cast<int>(temas.size()); ++k) {
+        nombrarLamina(k, temas[static_cast<std::size_t>(k)]);
+    }
+    for (const auto& v : vistas_) {
+        nombrarLamina(v->lamina().indice, v->lamina().tema);
+        v->nombrarControles();
     }
     Picture1->setAccessibleName(QStringLiteral("Gráfico de dispersión"));
     Picture2->setAccessibleName(QStringLiteral("Lista de puntos"));
-    Picture4->setAccessibleName(QStringLiteral("Gráfico de residuos"));
-    const std::array<std::pair<QWidget*, const char*>, 10> paneles{{
+    const std::array<std::pair<QWidget*, const char*>, 8> paneles{{
         {Frame1, "Estimación de parámetros"},
         {Frame2, "Estadísticos de las variables"},
         {Frame3, "Análisis de varianza"},
         {Frame4, "Herramientas"},
         {Frame5, "Predicción"},
         {Frame6, "Eliminar o recuperar"},
-        {Frame7, "Residuos"},
-        {Frame8, "Mi recta"},
         {List6, "Descripción"},
         {List3, "Acerca de"},
     }};

@@ -1,6 +1,7 @@
-// Form1's start-up: the load handler, the wiring of every control's events
-// to its handler, the resolution warning, and the description, credits and
-// exit commands.
+// Form1's start-up: the load handler, the wiring of the design's controls to
+// their handlers (the views wire their own as they compose them, the
+// keyboard's in Form1_teclado.cpp), the resolution warning, and the
+// description, credits and exit commands.
 #include "Form1.h"
 
 #include <QApplication>
@@ -38,15 +39,11 @@ void Form1::Form_Load() {
         std::make_unique<Pantalla>(Pantalla{Text1, Text2, Text3, Text4, Shape1, Shape2, *Line3,
                                             Line12, Line13, Line14, *Picture1, *Picture2});
     mostrar_ = std::make_unique<mostrar>(g, *pantalla_);
-    pantallaResiduos_ = std::make_unique<PantallaResiduos>(
-        PantallaResiduos{Line15, Shape5, *Picture4, Shape6, Shape7, Text5, *Check1});
-    mostrar_->setResiduos(pantallaResiduos_.get());
-    pantallaInfluencia_ = std::make_unique<PantallaInfluencia>(PantallaInfluencia{Shape9, *Line18});
-    mostrar_->setInfluencia(pantallaInfluencia_.get());
-    pantallaMiRecta_ = std::make_unique<PantallaMiRecta>(
-        PantallaMiRecta{*Line16, *Line17, Shape8, Label7, Text6, *Check2});
-    mostrar_->setMiRecta(pantallaMiRecta_.get());
+    mostrar_->setCuadrados(&Shape5);
     g.oMostrar = mostrar_.get();
+    for (const auto& v : vistas_) {
+        v->cargar(*mostrar_);
+    }
 
     g.oTablas->tablaT(g.valoresT);
     g.oCalculos->PuntosPrediccion();
@@ -60,9 +57,9 @@ void Form1::Form_Load() {
     mnuAv->setEnabled(false);
     mnuPr->setEnabled(false);
     mnuBan->setEnabled(false);
-    mnuRes->setEnabled(false);
-    mnuInf->setEnabled(false);
-    mnuMia->setEnabled(false);
+    for (const auto& v : vistas_) {
+        v->menu().setEnabled(false);
+    }
     conectarEventos();
 }
 
@@ -73,15 +70,6 @@ void Form1::conectarEventos() {
     connect(mnuAv, &Menu::Click, this, &Form1::mnuAv_Click);
     connect(mnuPr, &Menu::Click, this, &Form1::mnuPr_Click);
     connect(mnuBan, &Menu::Click, this, &Form1::mnuBan_Click);
-    connect(mnuRes, &Menu::Click, this, &Form1::mnuRes_Click);
-    connect(mnuInf, &Menu::Click, this, &Form1::mnuInf_Click);
-    connect(Check1, &CheckBox::Click, this, &Form1::Check1_Click);
-    connect(mnuMia, &Menu::Click, this, &Form1::mnuMia_Click);
-    connect(Check2, &CheckBox::Click, this, &Form1::Check2_Click);
-    for (int i : {mostrarMinimos, probarOtraVez}) {
-        const Integer k = static_cast<Integer>(i);
-        connect(&Label7(i), &Label::Click, this, [this, k] { Label7_Click(k); });
-    }
 
     // The entry boxes: each array's Change and KeyPress with the box's index.
     const auto conectarCajas = [this](Matriz<TextBox>& cajas, void (Form1::*cambio)(Integer),

@@ -1,10 +1,11 @@
 // Form1's cloud tools: the ten icons of the tool row, each repeating its step
-// over every point while its button is held, at most once per 0.01 s, until
-// the release or the tool's limit. Between steps the program sleeps on a
-// single-shot timer armed for the next step's due time.
+// over every point while its button (or Space) is held, at most once per
+// 0.01 s, until the release or the tool's limit. Between steps the program
+// sleeps on a single-shot timer armed for the next step's due time.
 #include "Form1.h"
 
 #include "Grafico.h"
+#include "teclas.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -130,6 +131,57 @@ bool Form1::event(QEvent* e) {
         ultimoPintado_ = ahora;
     }
     return QMainWindow::event(e);
+}
+
+// The tool row: one Tab stop whose arrows move the focus from tool to tool;
+// a held Space is a held button.
+
+void Form1::elegirHerramienta(int k) {
+    if (!Image1.contiene(k)) {
+        return;
+    }
+    soltarHerramientaTecla();
+    Image1(k).setFocusPolicy(Qt::TabFocus);
+    Image1(k).setFocus(Qt::OtherFocusReason);
+    for (int j = Image1.LBound(); j <= Image1.UBound(); ++j) {
+        if (j != k) {
+            Image1(j).setFocusPolicy(Qt::NoFocus);
+        }
+    }
+}
+
+void Form1::Image1_KeyDown(Integer Index, int& KeyCode, int) {
+    const int k = KeyCode;
+    if (k == Qt::Key_Space) {
+        // A held key repeats its press: the tool is already working.
+        if (herramientaTecla_ < 0) {
+            herramientaTecla_ = Index;
+            Image1_MouseDown(Index, PictureBox::Izquierdo, 0, 0, 0);
+        }
+    } else if (teclas::esFlecha(k)) {
+        elegirHerramienta(Index + teclas::sentido(k));
+    } else if (k == Qt::Key_Home || k == Qt::Key_End) {
+        elegirHerramienta(k == Qt::Key_Home ? Image1.LBound() : Image1.UBound());
+    } else {
+        return;
+    }
+    KeyCode = 0;
+}
+
+void Form1::Image1_KeyUp(Integer, int& KeyCode, int) {
+    if (KeyCode == Qt::Key_Space) {
+        KeyCode = 0;
+        soltarHerramientaTecla();
+    }
+}
+
+void Form1::soltarHerramientaTecla() {
+    if (herramientaTecla_ < 0) {
+        return;
+    }
+    const Integer k = herramientaTecla_;
+    herramientaTecla_ = -1;
+    Image1_MouseUp(k, PictureBox::Izquierdo, 0, 0, 0);
 }
 
 } // namespace rectaviva

@@ -1,12 +1,10 @@
 // Form1's sample and settings: generation, the size entry, the level and
-// prediction entries, the view menu and the explanation sheets.
+// prediction entries, the design's view menu and the explanation sheets.
 #include "Form1.h"
 
 #include "Grafico.h"
 #include "lectura.h"
 #include "redondeo.h"
-
-#include <algorithm>
 
 namespace rectaviva {
 
@@ -60,8 +58,9 @@ void Form1::nuevaMuestraEmpieza() {
     terminarHerramienta();
     Timer1->setEnabled(false);
     g.arrastrando = 0;
-    puntoIzquierdo_ = 0;
-    g.asaTomada = 0;
+    for (const auto& v : vistas_) {
+        v->nuevaMuestraEmpieza();
+    }
     Frame6->setVisible(false);
     olvidarEleccion();
 }
@@ -75,16 +74,18 @@ void Form1::mnuGene_Click() {
     g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
     mostrarPaneles();
     serieGenerar();
-    empezarMiRecta();
+    for (const auto& v : vistas_) {
+        v->nuevaMuestra();
+    }
     g.nivelConfEditado = 0;
     g.tamanoEditado = 0;
     // The views can act once a sample exists.
     mnuAv->setEnabled(true);
     mnuPr->setEnabled(true);
     mnuBan->setEnabled(true);
-    mnuRes->setEnabled(true);
-    mnuInf->setEnabled(true);
-    mnuMia->setEnabled(true);
+    for (const auto& v : vistas_) {
+        v->menu().setEnabled(true);
+    }
     anunciar();
 }
 
@@ -110,7 +111,9 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
         ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
         g.listaSinResaltar = 1;
         serieTamano();
-        empezarMiRecta();
+        for (const auto& v : vistas_) {
+            v->nuevaMuestra();
+        }
         anunciar();
     }
     g.tamanoEditado = 0;
@@ -132,7 +135,6 @@ void Form1::Text1_KeyPress(Integer, int& KeyAscii) {
         if (existeMuestra()) {
             g.oCalculos->Intervalos(g.nivelConf);
             g.oMostrar->mostrarInt();
-            g.oMostrar->mostrarMiRecta();
         }
     }
     g.nivelConfEditado = 0;
@@ -173,42 +175,14 @@ void Form1::Text4_KeyPress(Integer, int& KeyAscii) {
 // ---------------------------------------------------------------------------
 // The view menu and the explanation sheets.
 
-// The residual view ends when another panel takes its place.
-void Form1::dejarResiduos() {
-    Frame7->setVisible(false);
-    if (g.residuosActivos == 1) {
-        g.residuosActivos = 0;
-        g.oMostrar->ocultarResiduos();
-    }
-}
-
-// The own line's mode ends when another panel takes its place, leaving the
-// fitted line and its boxes as though it had never been on.
-void Form1::dejarMiRecta() {
-    Frame8->setVisible(false);
-    if (g.miRectaActiva == 1) {
-        quitarAsideros(*asas_);
-        g.miRectaActiva = 0;
-        g.miRectaRevelada = 0;
-        g.asaTomada = 0;
-        g.oMostrar->dejarMiRecta();
-    }
-}
-
+// Each panel of the slot under the plot ends the others' views; leaving the
+// prediction panel turns the prediction view off.
 void Form1::mnuAv_Click() {
-    dejarResiduos();
-    dejarMiRecta();
-    Frame3->setVisible(true);
-    Frame5->setVisible(false);
-    g.prediccionActiva = 0;
-    g.oMostrar->ocultarGrafPred();
+    ranura_.mostrar(*Frame3);
 }
 
 void Form1::mnuPr_Click() {
-    dejarResiduos();
-    dejarMiRecta();
-    Frame5->setVisible(true);
-    Frame3->setVisible(false);
+    ranura_.mostrar(*Frame5);
     g.prediccionActiva = 1;
     if (existeMuestra()) {
         g.oCalculos->prediccion();
@@ -228,97 +202,6 @@ void Form1::mnuBan_Click() {
     if (existeMuestra()) {
         g.oCalculos->bandas();
         g.oMostrar->mostrarBandas();
-    }
-}
-
-// Like "Análisis de varianza", the residual panel turns the prediction view
-// off; its segments join the plot.
-void Form1::mnuRes_Click() {
-    dejarMiRecta();
-    Frame7->setVisible(true);
-    Frame3->setVisible(false);
-    Frame5->setVisible(false);
-    g.prediccionActiva = 0;
-    g.oMostrar->ocultarGrafPred();
-    g.residuosActivos = 1;
-    if (existeMuestra()) {
-        g.oCalculos->residuos();
-        g.oMostrar->mostrarResiduos();
-    }
-}
-
-// A toggle, independent of the panel under the plot: rings by Cook's
-// distance, the dashed fit without a dragged point, and the tooltips.
-void Form1::mnuInf_Click() {
-    const bool activa = g.influenciaActiva != 1;
-    g.influenciaActiva = activa ? 1 : 0;
-    mnuInf->accion()->setChecked(activa);
-    Image2(9).setVisible(activa);
-    if (!activa) {
-        g.oMostrar->ocultarInfluencia();
-        Picture1->setTextoAyuda(nullptr);
-        Picture3(9).setVisible(false);
-        return;
-    }
-    Picture1->setTextoAyuda([this](double x, double y) {
-        const Integer k = puntoBajoRaton(Shape1, g, static_cast<Single>(x), static_cast<Single>(y));
-        return k == 0 ? QString() : g.oMostrar->textoInfluencia(k);
-    });
-    if (existeMuestra()) {
-        g.oCalculos->residuos();
-        g.oCalculos->influencia();
-        g.oMostrar->mostrarInfluencia(puntoIzquierdo_);
-    }
-}
-
-void Form1::Check1_Click() {
-    if (existeMuestra()) {
-        g.oMostrar->mostrarResiduos();
-    }
-}
-
-// Like "Residuos", the own line's panel turns the prediction view off.
-void Form1::mnuMia_Click() {
-    dejarResiduos();
-    Frame8->setVisible(true);
-    Frame3->setVisible(false);
-    Frame5->setVisible(false);
-    g.prediccionActiva = 0;
-    g.oMostrar->ocultarGrafPred();
-    if (g.miRectaActiva != 1) {
-        g.miRectaActiva = 1;
-        agregarAsideros(*asas_);
-        empezarMiRecta();
-    }
-}
-
-void Form1::empezarMiRecta() {
-    if (g.miRectaActiva != 1 || !existeMuestra()) {
-        return;
-    }
-    g.miRectaRevelada = 0;
-    g.asaTomada = 0;
-    const Single y = std::clamp(g.mediaY, static_cast<Single>(g.yMin), static_cast<Single>(g.yMax));
-    g.yAsa(0) = y;
-    g.yAsa(1) = y;
-    serieMiRecta();
-}
-
-void Form1::Check2_Click() {
-    if (existeMuestra()) {
-        g.oMostrar->mostrarMiRecta();
-    }
-}
-
-void Form1::Label7_Click(Integer Index) {
-    if (g.miRectaActiva != 1 || !existeMuestra()) {
-        return;
-    }
-    if (Index == mostrarMinimos) {
-        g.miRectaRevelada = 1;
-        g.oMostrar->mostrarMiRecta();
-    } else {
-        empezarMiRecta();
     }
 }
 

@@ -7,8 +7,6 @@
 
 #include "redondeo.h"
 
-#include <algorithm>
-
 namespace rectaviva {
 
 namespace {
@@ -31,7 +29,18 @@ void Form1::ponerSumasAlDia() {
 
 void Form1::colorearPunto(Integer k, const QColor& c) {
     colorearMarcador(Shape1(k), c);
-    g.oMostrar->colorearResiduo(k);
+    for (const auto& v : vistas_) {
+        v->puntoColoreado(k);
+    }
+}
+
+Vista* Form1::vistaQueSostiene() const {
+    for (const auto& v : vistas_) {
+        if (v->sostiene()) {
+            return v.get();
+        }
+    }
+    return nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -45,15 +54,17 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
     // Hit test: a box of 0.15 layout units either side of each marker's
     // top-left corner; the lowest point number wins.
     const Integer k = puntoBajoRaton(Shape1, g, X, Y);
-    // A press that picks no point may take a handle of the own line; it
-    // moves through the same timer as a point.
-    const Integer asa = k == 0 && Button == kIzquierdo ? asaBajoRaton(Shape8, X, Y) : 0;
-    if (asa != 0) {
-        g.asaTomada = asa;
-        g.xRaton = X;
-        g.yRaton = Y;
-        Timer1->setEnabled(true);
-        return;
+    // A press that picks no point may take something of a view's (a handle
+    // of the own line); it moves through the same timer as a point.
+    if (k == 0 && Button == kIzquierdo) {
+        for (const auto& v : vistas_) {
+            if (v->tomarEnPlano(X, Y)) {
+                g.xRaton = X;
+                g.yRaton = Y;
+                Timer1->setEnabled(true);
+                return;
+            }
+        }
     }
     if (k != 0) {
         g.puntoSel = k;
@@ -70,10 +81,9 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
         }
         Timer1->setEnabled(true);
         colorearPunto(g.puntoSel, colorElegido);
-        // The influence view shows the fit without the held point at once.
-        puntoIzquierdo_ = g.puntoSel;
-        g.oCalculos->ajusteSin(puntoIzquierdo_);
-        g.oMostrar->mostrarInfluencia(puntoIzquierdo_);
+        for (const auto& v : vistas_) {
+            v->puntoTomado(g.puntoSel);
+        }
         return;
     }
 
@@ -106,7 +116,7 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
 }
 
 void Form1::Picture1_MouseMove(int Button, int, float X, float Y) {
-    if (Button == kIzquierdo && (g.arrastrando == -1 || g.asaTomada != 0)) {
+    if (Button == kIzquierdo && (g.arrastrando == -1 || vistaQueSostiene() != nullptr)) {
         g.xRaton = X;
         g.yRaton = Y;
     }
@@ -116,8 +126,8 @@ void Form1::Picture1_MouseMove(int Button, int, float X, float Y) {
 // every move event: a move only stores the position, and the recomputation
 // and redraw run at most once per tick.
 void Form1::Timer1_Timer() {
-    if (g.asaTomada != 0) {
-        moverAsa();
+    if (Vista* v = vistaQueSostiene()) {
+        v->pasoDeArrastre();
         return;
     }
     // The sample may have changed under a drag (a new sample by keyboard).
@@ -152,27 +162,16 @@ void Form1::refrescarPuntoMovido(Integer idx, const Single& Xold, const Single& 
     if (g.activo(idx) == 1) {
         serieArrastre(idx, Xold, Yold);
     } else {
-        // The fit stands; only the deleted point's own residual moves.
-        g.oCalculos->residuos();
-        g.oMostrar->mostrarResiduos();
+        // The fit stands; only what the views show of the deleted point moves.
+        vistasTrasAjuste();
+        mostrarVistas();
     }
-}
-
-// One drag step of a handle: that end of the own line goes to the mouse's
-// height, kept inside the plot; the other end stays.
-void Form1::moverAsa() {
-    if (g.miRectaActiva != 1 || !existeMuestra()) {
-        g.asaTomada = 0;
-        Timer1->setEnabled(false);
-        return;
-    }
-    g.yAsa(g.asaTomada - 1) =
-        std::clamp(g.yRaton, static_cast<Single>(g.yMin), static_cast<Single>(g.yMax));
-    serieMiRecta();
 }
 
 void Form1::Picture1_MouseUp(int Button, int, float, float) {
-    g.asaTomada = 0;
+    for (const auto& v : vistas_) {
+        v->soltarEnPlano();
+    }
     if (Button == kIzquierdo) {
         if (g.listaSinResaltar == 0 && puntoValido(g.puntoSel)) {
             colorearPunto(g.puntoSel, colorNormal(g, g.puntoSel));
@@ -181,9 +180,8 @@ void Form1::Picture1_MouseUp(int Button, int, float, float) {
             anunciar();
         }
         Timer1->setEnabled(false);
-        if (puntoIzquierdo_ != 0) {
-            puntoIzquierdo_ = 0;
-            g.oMostrar->mostrarInfluencia(puntoIzquierdo_);
+        for (const auto& v : vistas_) {
+            v->puntoTomado(0);
         }
     }
     g.arrastrando = 0;

@@ -15,20 +15,13 @@
 // | Text4_KeyPress (prediction) | prediccion, bandas, mostrarPred             |
 // | mnuPr_Click                 | prediccion, mostrarPred, mostrarGrafPred    |
 // | mnuBan_Click                | bandas, mostrarBandas                       |
-// | mnuRes_Click                | residuos, mostrarResiduos                   |
-// | Check1_Click (Cuadrados)    | mostrarResiduos                             |
-// | mnuInf_Click                | residuos, influencia, mostrarInfluencia     |
-// | mnuMia_Click, a handle step | serieMiRecta                                |
-// | Check2_Click, Label7_Click  | mostrarMiRecta                              |
 // | Picture2_MouseUp            | listarPuntos                                |
 //
-// The residual and influence views plug in like the bands: `residuos` and
-// `influencia` right after each fit, `mostrarResiduos` and
-// `mostrarInfluencia` once the analysis of variance is known, all doing
-// nothing while their view is off. The student's own line plugs in the same
-// way: its sum of squares (`sumaCuadradosRecta`, constant work) right after
-// each fit, and `mostrarMiRecta` last, since while the answer is hidden it
-// hides the fitted line and covers the boxes that the calls before it filled.
+// Every series that refits runs the views twice (vistasTrasAjuste right after
+// the fit, mostrarVistas once the analysis of variance is known), and so
+// does the drag step of a deleted point, whose fit stands. A view's own
+// commands (its menu entry, its check box, a handle's drag) run its own
+// operations; a view that is off does nothing in either.
 //
 // Calls that repeat on purpose: Calcula already ends with the intervals at
 // nivelConf, and Mostrar already fills the interval boxes, so the explicit
@@ -36,26 +29,18 @@
 // and the drag step leave them out, the others keep them.
 #include "Form1.h"
 
-#include "Grafico.h"
-
 namespace rectaviva {
 
-// The views beyond the design right after each fit: the residuals, the
-// influence and the own line's sum, each doing nothing while its view is off.
 void Form1::vistasTrasAjuste() {
-    Calculos& c = *g.oCalculos;
-    c.residuos();
-    c.influencia();
-    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
+    for (const auto& v : vistas_) {
+        v->trasAjuste();
+    }
 }
 
-// Their displays, last in each series: the own line's hides the fitted line
-// and covers the boxes that the calls before it filled.
 void Form1::mostrarVistas() {
-    mostrar& m = *g.oMostrar;
-    m.mostrarResiduos();
-    m.mostrarInfluencia(puntoIzquierdo_);
-    m.mostrarMiRecta();
+    for (const auto& v : vistas_) {
+        v->mostrarVista();
+    }
 }
 
 // The start shared by the full refresh and by delete/restore: the fit, the
@@ -66,7 +51,7 @@ void Form1::serieAjusteYTablas() {
     c.sumas();
     c.Calcula();
     vistasTrasAjuste();
-    trazarRecta(*Line3, g, g.intercepto, g.pendiente);
+    m.trazarRecta();
     m.Mostrar();
     c.Intervalos(g.nivelConf);
     m.mostrarInt();
@@ -97,7 +82,7 @@ void Form1::serieListaYAjuste() {
     c.sumas();
     c.Calcula();
     vistasTrasAjuste();
-    trazarRecta(*Line3, g, g.intercepto, g.pendiente);
+    m.trazarRecta();
     m.Mostrar();
     m.Barras();
 }
@@ -148,31 +133,18 @@ void Form1::serieArrastre(const Integer& idx, const Single& Xold, const Single& 
     mostrar& m = *g.oMostrar;
     c.resumas(idx, Xold, Yold);
     c.Calcula();
-    c.residuos();
-    c.influencia();
-    c.ajusteSin(idx);
-    c.sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
+    vistasTrasAjuste();
     m.Mostrar();
     m.Barras();
     c.Anova();
     m.mostrarAnova();
-    trazarRecta(*Line3, g, g.intercepto, g.pendiente);
+    m.trazarRecta();
     c.prediccion();
     c.bandas();
     m.mostrarBandas();
     m.mostrarPred();
     m.mostrarGrafPred();
     mostrarVistas();
-}
-
-// The own line after its handles moved: its intercept and slope from the
-// handles, its sum of squares, its display. The fit stands.
-void Form1::serieMiRecta() {
-    const Recta r = rectaPorAsas(g);
-    g.aMiRecta = r.a;
-    g.bMiRecta = r.b;
-    g.oCalculos->sumaCuadradosRecta(g.aMiRecta, g.bMiRecta);
-    g.oMostrar->mostrarMiRecta();
 }
 
 } // namespace rectaviva

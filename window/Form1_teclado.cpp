@@ -1,11 +1,13 @@
 // Form1 from the keyboard: the points chosen, grabbed, moved, deleted and
-// restored on the plot and in the list, the tool row, the help icons,
-// Escape, F10 and the announcements a screen reader speaks after a change.
+// restored on the plot and in the list, the help icons, Escape, F10 and the
+// announcements a screen reader speaks after a change (the tool row's keys
+// are with the tools).
 #include "Form1.h"
 
 #include "Grafico.h"
 #include "colores.h"
 #include "formatos.h"
+#include "teclas.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -18,18 +20,9 @@ namespace rectaviva {
 
 namespace {
 
-bool esFlecha(int k) {
-    return k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
-}
-
-// Left and Down go back, Right and Up forward.
-int sentido(int k) {
-    return k == Qt::Key_Left || k == Qt::Key_Down ? -1 : 1;
-}
-
-bool esAccion(int k) {
-    return k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter;
-}
+using teclas::esAccion;
+using teclas::esFlecha;
+using teclas::sentido;
 
 constexpr int kShift = 1;
 
@@ -37,7 +30,6 @@ constexpr int kShift = 1;
 
 void Form1::conectarTeclado() {
     puntos_ = crearPuntos();
-    asas_ = crearAsas();
     asideros_.insert(asideros_.begin(), puntos_.get());
 
     connect(Picture1, &PictureBox::KeyDown, this, &Form1::Picture1_KeyDown);
@@ -61,7 +53,7 @@ void Form1::conectarTeclado() {
     }
 
     // Tab order: the plot, the list, the tool row (one stop), the entries,
-    // the residual view's check box, the help icons.
+    // the views' controls, the help icons.
     Picture1->setFocusPolicy(Qt::TabFocus);
     Picture2->setFocusPolicy(Qt::TabFocus);
     std::vector<QWidget*> orden{Picture1, Picture2};
@@ -71,7 +63,11 @@ void Form1::conectarTeclado() {
     for (TextBox* t : {&Text2(10), &Text1(9), &Text4(0), &Text4(1), &Text4(6)}) {
         orden.push_back(t);
     }
-    orden.push_back(Check1);
+    for (const auto& v : vistas_) {
+        for (QWidget* w : v->ordenDeTab()) {
+            orden.push_back(w);
+        }
+    }
     for (Image* i : Image2) {
         orden.push_back(i);
     }
@@ -248,56 +244,7 @@ void Form1::eliminarElegido(Integer Index) {
 }
 
 // ---------------------------------------------------------------------------
-// The tool row: one Tab stop whose arrows move the focus from tool to tool;
-// a held Space is a held button.
-
-void Form1::elegirHerramienta(int k) {
-    if (!Image1.contiene(k)) {
-        return;
-    }
-    soltarHerramientaTecla();
-    Image1(k).setFocusPolicy(Qt::TabFocus);
-    Image1(k).setFocus(Qt::OtherFocusReason);
-    for (int j = Image1.LBound(); j <= Image1.UBound(); ++j) {
-        if (j != k) {
-            Image1(j).setFocusPolicy(Qt::NoFocus);
-        }
-    }
-}
-
-void Form1::Image1_KeyDown(Integer Index, int& KeyCode, int) {
-    const int k = KeyCode;
-    if (k == Qt::Key_Space) {
-        // A held key repeats its press: the tool is already working.
-        if (herramientaTecla_ < 0) {
-            herramientaTecla_ = Index;
-            Image1_MouseDown(Index, PictureBox::Izquierdo, 0, 0, 0);
-        }
-    } else if (esFlecha(k)) {
-        elegirHerramienta(Index + sentido(k));
-    } else if (k == Qt::Key_Home || k == Qt::Key_End) {
-        elegirHerramienta(k == Qt::Key_Home ? Image1.LBound() : Image1.UBound());
-    } else {
-        return;
-    }
-    KeyCode = 0;
-}
-
-void Form1::Image1_KeyUp(Integer, int& KeyCode, int) {
-    if (KeyCode == Qt::Key_Space) {
-        KeyCode = 0;
-        soltarHerramientaTecla();
-    }
-}
-
-void Form1::soltarHerramientaTecla() {
-    if (herramientaTecla_ < 0) {
-        return;
-    }
-    const Integer k = herramientaTecla_;
-    herramientaTecla_ = -1;
-    Image1_MouseUp(k, PictureBox::Izquierdo, 0, 0, 0);
-}
+// The help icons.
 
 void Form1::Image2_KeyDown(Integer Index, int& KeyCode, int) {
     if (esAccion(KeyCode)) {

@@ -1,6 +1,8 @@
 // The builders of Form1's composition.
 #include "composicion.h"
 
+#include "colores.h"
+
 #include <QFontDatabase>
 
 namespace rectaviva {
@@ -56,8 +58,8 @@ Line* linea(Contenedor& c, const QString& n, double x1, double y1, double x2, do
 void barra(Contenedor& c, Matriz<Shape>& m, int k) {
     Shape* s = c.agregarShape(nombre("Shape2", k));
     s->Move(0, 0, 855, 135);
-    s->setFillColor(RGB(0, 0, 255));
-    s->setBorderColor(RGB(0, 0, 255));
+    s->setFillColor(colorBarra);
+    s->setBorderColor(colorBarra);
     m.agregar(k, s);
 }
 
@@ -67,6 +69,19 @@ Image* ayuda(QWidget* padre, Matriz<Image>& m, int k, double left, double top) {
     i->Move(left, top, 270, 405);
     m.agregar(k, i);
     return i;
+}
+
+void colorearPanel(Frame& panel, const QColor& fondo) {
+    panel.setBackColor(fondo);
+    for (Label* l : panel.findChildren<Label*>(Qt::FindDirectChildrenOnly)) {
+        l->setBackColor(fondo);
+    }
+    for (CheckBox* c : panel.findChildren<CheckBox*>(Qt::FindDirectChildrenOnly)) {
+        c->setBackColor(fondo);
+    }
+    for (TextBox* t : panel.findChildren<TextBox*>(Qt::FindDirectChildrenOnly)) {
+        t->setBackColor(colorSalida);
+    }
 }
 
 } // namespace rectaviva

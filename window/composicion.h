@@ -46,6 +46,9 @@ Line* linea(Contenedor& c, const QString& n, double x1, double y1, double x2, do
 // A value bar under a result box (placed by the layout), 135 twips high.
 void barra(Contenedor& c, Matriz<Shape>& m, int k);
 Image* ayuda(QWidget* padre, Matriz<Image>& m, int k, double left, double top);
+// A panel of output boxes in one colour: the panel, its labels and check
+// boxes in `fondo`, its text boxes in the colour of an output box.
+void colorearPanel(Frame& panel, const QColor& fondo);
 
 // The colour of the rules that divide the panels.
 inline const QColor rojoLinea(192, 0, 0);

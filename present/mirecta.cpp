@@ -1,8 +1,8 @@
 // The student's own line: the line with its handles and squares over the
-// plot, the panel that compares it with the least-squares line, and the
-// fitted line's boxes hidden until the answer is shown.
+// plot, and the panel that compares it with the least-squares line.
+#include "mirecta.h"
+
 #include "Grafico.h"
-#include "mostrar.h"
 #include "redondeo.h"
 
 #include <algorithm>
@@ -16,37 +16,18 @@ namespace {
 // A handle's diameter, in pixels of the plot.
 constexpr double pixelesAsa = 12;
 
-// What a box of the fitted line shows while the student guesses.
-const QString textoOculto = QStringLiteral("?");
-
 } // namespace
 
-void mostrar::verRecta(bool ver) {
-    // The value bars under intercept, slope, R² and correlation.
-    for (int k : {0, 1, 11, 18}) {
-        p_.Shape2(k).setVisible(ver);
-    }
-    if (ver) {
-        ponerRecta();
-        trazarRecta(p_.Line3, g_, g_.intercepto, g_.pendiente);
+void PresentacionMiRecta::mostrarMiRecta() {
+    if (g_.miRectaActiva != 1) {
         return;
     }
-    for (TextBox* t : {&p_.Text1(0), &p_.Text1(1), &p_.Text1(14), &p_.Text2(6)}) {
-        t->setText(textoOculto);
-    }
-    p_.Line3.setVisible(false);
-}
-
-void mostrar::mostrarMiRecta() {
-    if (q_ == nullptr || g_.miRectaActiva != 1) {
-        return;
-    }
-    PantallaMiRecta& q = *q_;
+    PantallaMiRecta& q = p_;
     const Single a = g_.aMiRecta;
     const Single b = g_.bMiRecta;
     trazarRecta(q.Line16, g_, a, b);
 
-    const Escala e = p_.Picture1.escala();
+    const Escala e = m_.pantalla().Picture1.escala();
     const Single w = S(e.anchoDesdePixeles(pixelesAsa));
     const Single h = S(e.altoDesdePixeles(pixelesAsa));
     const std::array<Single, 2> xAsa{xAsaIzquierda, xAsaDerecha};
@@ -58,20 +39,19 @@ void mostrar::mostrarMiRecta() {
     const bool cuadrados = q.Check2.Value();
     for (int k = 1; k <= maxPuntos; ++k) {
         const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1;
-        ponerCuadrado(static_cast<Integer>(k),
-                      enUso ? segmentoDelPunto(static_cast<Integer>(k), a, b) : Segmento{},
-                      cuadrados);
+        m_.ponerCuadrado(static_cast<Integer>(k),
+                         enUso ? m_.segmentoDelPunto(static_cast<Integer>(k), a, b) : Segmento{},
+                         cuadrados);
     }
 
     const std::string signo = b < 0 ? " \u2212 " : " + ";
     q.Label7(ecuacionMiRecta)
-        .setCaption(
-            QString::fromStdString("ŷ = " + formatear(a, Formato::DosDecimales, punto_) + signo +
-                                   formatear(std::fabs(b), Formato::DosDecimales, punto_) + " x"));
-    ponerValor(q.Text6(0), g_.scMiRecta, Formato::UnDecimal);
+        .setCaption(QString::fromStdString("ŷ = " + m_.texto(a, Formato::DosDecimales) + signo +
+                                           m_.texto(std::fabs(b), Formato::DosDecimales) + " x"));
+    m_.ponerValor(q.Text6(0), g_.scMiRecta, Formato::UnDecimal);
 
     const bool revelada = g_.miRectaRevelada == 1;
-    verRecta(revelada);
+    m_.ocultarRecta(!revelada);
     q.Label7(mostrarMinimos).setVisible(!revelada);
     q.Label7(probarOtraVez).setVisible(revelada);
     for (int k : {sumaMinima, comparacionMiRecta}) {
@@ -84,7 +64,7 @@ void mostrar::mostrarMiRecta() {
         return;
     }
     ponerSegmento(q.Line17, rectaDesviaciones(g_));
-    ponerValor(q.Text6(1), g_.SCErr, Formato::UnDecimal);
+    m_.ponerValor(q.Text6(1), g_.SCErr, Formato::UnDecimal);
     const bool hayRecta = std::isfinite(g_.pendiente);
     q.Label7(efectoRegresion).setVisible(hayRecta);
     std::string frase;
@@ -100,29 +80,26 @@ void mostrar::mostrarMiRecta() {
     } else {
         // The own sum can only be larger; a rounding below reads as 0 %.
         const Single x = S(std::max(0.0, 100.0 * (D(g_.scMiRecta) / D(g_.SCErr) - 1.0)));
-        frase = "Tu recta deja un " + formatear(x, Formato::UnDecimal, punto_) +
+        frase = "Tu recta deja un " + m_.texto(x, Formato::UnDecimal) +
                 " % más de error que la de mínimos cuadrados.";
     }
     q.Label7(comparacionMiRecta).setCaption(QString::fromStdString(frase));
 }
 
-void mostrar::dejarMiRecta() {
-    if (q_ == nullptr) {
-        return;
-    }
-    q_->Line16.setVisible(false);
-    q_->Line17.setVisible(false);
+void PresentacionMiRecta::dejarMiRecta() {
+    p_.Line16.setVisible(false);
+    p_.Line17.setVisible(false);
     for (int i = 0; i <= 1; ++i) {
-        q_->Shape8(i).setVisible(false);
+        p_.Shape8(i).setVisible(false);
     }
     for (int k = 1; k <= maxPuntos; ++k) {
-        ponerCuadrado(static_cast<Integer>(k), Segmento{}, false);
+        m_.ponerCuadrado(static_cast<Integer>(k), Segmento{}, false);
     }
     // The panel's boxes empty, as they were before the mode was first on.
-    for (TextBox* t : q_->Text6) {
+    for (TextBox* t : p_.Text6) {
         t->setText(QString());
     }
-    verRecta(true);
+    m_.ocultarRecta(false);
 }
 
 } // namespace rectaviva

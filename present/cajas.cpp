@@ -1,0 +1,239 @@
+// The table of result boxes.
+#include "cajas.h"
+
+#include <array>
+
+namespace rectaviva {
+
+namespace {
+
+template <auto Campo> Single campo(const Globales& g) {
+    return static_cast<Single>(g.*Campo);
+}
+
+// A limit of the prediction at xPred: 0, 1 one observation; 2, 3 mean response.
+template <int Fila> Single enXPred(const Globales& g) {
+    return g.banda(Fila, 21);
+}
+
+// The widths of the coefficients' intervals, in float like every bar.
+Single anchoIntervaloA(const Globales& g) {
+    return g.lsIntercepto - g.liIntercepto;
+}
+Single anchoIntervaloB(const Globales& g) {
+    return g.lsPendiente - g.liPendiente;
+}
+
+using G = Globales;
+constexpr auto T1 = Cajas::Text1;
+constexpr auto T2 = Cajas::Text2;
+constexpr auto T3 = Cajas::Text3;
+constexpr auto T4 = Cajas::Text4;
+constexpr auto Ent = Formato::Entero;
+constexpr auto Un = Formato::UnDecimal;
+constexpr auto Dos = Formato::DosDecimales;
+constexpr auto Tres = Formato::TresDecimales;
+constexpr auto Fija = Lectura::Fija;
+constexpr auto Est = Lectura::Estadistico;
+constexpr auto Int = Grupo::Intervalos;
+constexpr auto Aju = Grupo::Ajuste;
+constexpr auto Ano = Grupo::Anova;
+constexpr auto Pre = Grupo::Prediccion;
+
+// Each bar's shift and factor put the values a classroom sample usually
+// gives within the largest width.
+constexpr std::array<FilaCaja, 43> filas{{
+    {T1,
+     0,
+     campo<&G::intercepto>,
+     Dos,
+     Fija,
+     Int,
+     "Intercepto a, estimador puntual",
+     true,
+     {0, 45, 12.3f}},
+    {T1,
+     1,
+     campo<&G::pendiente>,
+     Dos,
+     Fija,
+     Int,
+     "Pendiente b, estimador puntual",
+     true,
+     {1, 3, 225}},
+    {T1, 2, campo<&G::varError>, Dos, Fija, Int, "Varianza del error", false, {10, 0, 0.4f}},
+    {T1,
+     3,
+     campo<&G::eeIntercepto>,
+     Dos,
+     Fija,
+     Int,
+     "Intercepto a, error estándar",
+     false,
+     {2, 0, 48}},
+    {T1,
+     4,
+     campo<&G::eePendiente>,
+     Dos,
+     Fija,
+     Int,
+     "Pendiente b, error estándar",
+     false,
+     {3, 0, 700}},
+    // Limits far from zero drop a decimal so that they fit their narrow
+    // boxes: the lower limit of a on its negative side, the others on their
+    // positive side.
+    {T1,
+     5,
+     campo<&G::liIntercepto>,
+     Dos,
+     Lectura::EstrechaBajo,
+     Int,
+     "Intercepto a, límite inferior del intervalo de confianza",
+     true,
+     {4, 0, 4.8f, anchoIntervaloA, 130, 4.8f}},
+    {T1,
+     6,
+     campo<&G::lsIntercepto>,
+     Dos,
+     Lectura::EstrechaSobre,
+     Int,
+     "Intercepto a, límite superior del intervalo de confianza",
+     true,
+     {}},
+    {T1,
+     7,
+     campo<&G::liPendiente>,
+     Dos,
+     Lectura::EstrechaSobre,
+     Int,
+     "Pendiente b, límite inferior del intervalo de confianza",
+     true,
+     {5, 0, 100, anchoIntervaloB, 12, 40}},
+    {T1,
+     8,
+     campo<&G::lsPendiente>,
+     Dos,
+     Lectura::EstrechaSobre,
+     Int,
+     "Pendiente b, límite superior del intervalo de confianza",
+     true,
+     {}},
+    {T1, 9, campo<&G::nivelConf>, Ent, Fija, Int, "Nivel de confianza, en %", false, {}},
+    {T1,
+     10,
+     campo<&G::tIntercepto>,
+     Tres,
+     Est,
+     Aju,
+     "Intercepto a, estadístico de prueba",
+     true,
+     {6, 0, 300}},
+    {T1,
+     11,
+     campo<&G::tPendiente>,
+     Tres,
+     Est,
+     Aju,
+     "Pendiente b, estadístico de prueba",
+     true,
+     {7, 0, 300}},
+    {T1, 12, campo<&G::pIntercepto>, Dos, Fija, Aju, "Intercepto a, valor-p", false, {8, 0, 2000}},
+    {T1, 13, campo<&G::pPendiente>, Dos, Fija, Aju, "Pendiente b, valor-p", false, {9, 0, 2000}},
+    {T1,
+     14,
+     campo<&G::R2>,
+     Ent,
+     Fija,
+     Aju,
+     "Coeficiente de determinación, en %",
+     true,
+     {11, 0, 15}},
+
+    {T2, 0, campo<&G::mediaX>, Dos, Fija, Aju, "Promedio de X", false, {12, 20, 14.2f}},
+    {T2, 1, campo<&G::mediaY>, Dos, Fija, Aju, "Promedio de Y", false, {13, 40, 10}},
+    {T2, 2, campo<&G::varX>, Dos, Fija, Aju, "Varianza de X", false, {14, 0, 1.2f}},
+    {T2, 3, campo<&G::varY>, Dos, Fija, Aju, "Varianza de Y", false, {15, 0, 0.45f}},
+    {T2, 4, campo<&G::desvX>, Dos, Fija, Aju, "Desviación estándar de X", false, {16, 0, 50}},
+    {T2, 5, campo<&G::desvY>, Dos, Fija, Aju, "Desviación estándar de Y", false, {17, 0, 27}},
+    {T2, 6, campo<&G::correlacion>, Dos, Fija, Aju, "Correlación entre X e Y", true, {18, 1, 675}},
+    {T2, 7, campo<&G::Sxx>, Un, Fija, Aju, "Sxx", false, {19, 0, 0.08f}},
+    {T2, 8, campo<&G::Syy>, Un, Fija, Aju, "Syy", false, {20, 0, 0.08f}},
+    {T2, 9, campo<&G::Sxy>, Un, Fija, Aju, "Sxy", false, {21, 10000, 0.05f}},
+    {T2, 10, campo<&G::nActivos>, Formato::EnteroEspacio, Fija, Aju, "Tamaño muestral", false, {}},
+
+    {T3, 0, campo<&G::SCReg>, Un, Fija, Ano, "Suma de cuadrados de la regresión", false, {}},
+    {T3, 1, campo<&G::SCErr>, Un, Fija, Ano, "Suma de cuadrados del error", false, {}},
+    {T3, 2, campo<&G::SCTot>, Un, Fija, Ano, "Suma de cuadrados total", false, {}},
+    {T3, 3, campo<&G::glReg>, Ent, Fija, Ano, "Grados de libertad de la regresión", false, {}},
+    {T3, 4, campo<&G::glErr>, Ent, Fija, Ano, "Grados de libertad del error", false, {}},
+    {T3, 5, campo<&G::glTot>, Ent, Fija, Ano, "Grados de libertad total", false, {}},
+    {T3, 6, campo<&G::CMReg>, Un, Fija, Ano, "Cuadrado medio de la regresión", false, {}},
+    {T3, 7, campo<&G::CMErr>, Dos, Fija, Ano, "Cuadrado medio del error", false, {}},
+    {T3, 8, campo<&G::valorF>, Tres, Est, Ano, "Cuociente F", false, {}},
+    {T3,
+     9,
+     campo<&G::pAnova>,
+     Dos,
+     Fija,
+     Ano,
+     "Valor-p del análisis de varianza",
+     false,
+     {22, 0, 2000}},
+
+    {T4, 0, campo<&G::nivelPred>, Ent, Fija, Aju, "Nivel de la predicción, en %", false, {}},
+    {T4, 1, campo<&G::xPred>, Un, Fija, Aju, "Predicción en x", false, {}},
+    {T4,
+     2,
+     enXPred<0>,
+     Dos,
+     Fija,
+     Pre,
+     "Predicción de una observación, límite inferior",
+     false,
+     {}},
+    {T4,
+     3,
+     enXPred<1>,
+     Dos,
+     Fija,
+     Pre,
+     "Predicción de una observación, límite superior",
+     false,
+     {}},
+    {T4, 4, enXPred<2>, Dos, Fija, Pre, "Respuesta media, límite inferior", false, {}},
+    {T4, 5, enXPred<3>, Dos, Fija, Pre, "Respuesta media, límite superior", false, {}},
+    {T4, 6, campo<&G::yPred>, Dos, Fija, Pre, "Predicción puntual", false, {}},
+}};
+
+} // namespace
+
+std::span<const FilaCaja> filasCajas() {
+    return filas;
+}
+
+const FilaCaja* filaCaja(Cajas arreglo, int indice) {
+    for (const FilaCaja& f : filas) {
+        if (f.arreglo == arreglo && f.indice == indice) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal) {
+    const Single v = f.valor(g);
+    switch (f.lectura) {
+    case Lectura::Estadistico:
+        return formatearEstadistico(v, puntoDecimal);
+    case Lectura::EstrechaBajo:
+        return formatear(v, v <= -10 ? Formato::UnDecimal : f.formato, puntoDecimal);
+    case Lectura::EstrechaSobre:
+        return formatear(v, v > 99 ? Formato::UnDecimal : f.formato, puntoDecimal);
+    case Lectura::Fija:
+        break;
+    }
+    return formatear(v, f.formato, puntoDecimal);
+}
+
+} // namespace rectaviva

@@ -1,0 +1,70 @@
+// The result boxes of the design's panels, one row each: which box it is,
+// what it shows and in which format, which operation fills it, what a
+// screen reader calls it, whether it gives the fitted line away, and the
+// value bar under it. Every loop that fills, names, places or hides the
+// boxes and their bars reads this table; none names a box by its index.
+#pragma once
+
+#include "Globales.h"
+#include "formatos.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace rectaviva {
+
+// The arrays of result boxes (Text1 to Text4 of the window).
+enum class Cajas { Text1, Text2, Text3, Text4 };
+
+// Which operation of the presentation fills a box: Mostrar fills the
+// estimates and the rest of the fit, mostrarInt the part that depends on the
+// confidence level (the estimates, which read as their interval's centre,
+// with it), mostrarAnova and mostrarPred their panels.
+enum class Grupo { Intervalos, Ajuste, Anova, Prediccion };
+
+// How a box reads its value.
+enum class Lectura {
+    Fija,          ///< in the row's format
+    Estadistico,   ///< a t or F statistic (formatearEstadistico)
+    EstrechaBajo,  ///< one decimal at or below -10 (a narrow box), else the row's format
+    EstrechaSobre, ///< one decimal above 99, else the row's format
+};
+
+using Valor = Single (*)(const Globales&);
+
+// The value bar Shape2(indice) under a box: (v + desplazamiento)·factor
+// twips wide, v the box's value or what `medida` gives, clamped to the bar's
+// room; an interval's bar starts (v + origen)·factorOrigen twips right of the
+// box's left edge when that is positive.
+struct BarraCaja {
+    int indice = -1; ///< -1: no bar
+    Single desplazamiento = 0;
+    Single factor = 0; ///< twips per unit
+    Valor medida = nullptr;
+    Single origen = 0;
+    Single factorOrigen = 0; ///< 0: the bar starts at the box's edge
+};
+
+struct FilaCaja {
+    Cajas arreglo;
+    int indice;
+    Valor valor;
+    Formato formato;
+    Lectura lectura;
+    Grupo grupo;
+    const char* nombre; ///< accessible name, UTF-8
+    bool delata;        ///< gives the fitted line away: "?" while the student guesses it
+    BarraCaja barra;
+};
+
+// The rows, in the order of the boxes.
+std::span<const FilaCaja> filasCajas();
+
+// The row of box `indice` of `arreglo`; nullptr for a box outside the table.
+const FilaCaja* filaCaja(Cajas arreglo, int indice);
+
+// The text that the row's box shows for the state g.
+std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal);
+
+} // namespace rectaviva

@@ -1,0 +1,42 @@
+// The slot under the plot.
+#include "ranura.h"
+
+#include "Contenedor.h"
+
+namespace rectaviva {
+
+void Ranura::agregar(Frame& panel, std::function<void()> alDejar) {
+    paneles_.emplace_back(&panel, std::move(alDejar));
+}
+
+void Ranura::mostrar(Frame& panel) {
+    for (auto& [otro, alDejar] : paneles_) {
+        if (otro != &panel) {
+            otro->setVisible(false);
+            if (alDejar) {
+                alDejar();
+            }
+        }
+    }
+    panel.setVisible(true);
+}
+
+void Ranura::alinear(const Frame& modelo) {
+    for (const auto& [panel, alDejar] : paneles_) {
+        if (panel != &modelo) {
+            panel->setTop(modelo.Top());
+            panel->setLeft(modelo.Left());
+            panel->setWidth(modelo.Width());
+        }
+    }
+}
+
+std::vector<Frame*> Ranura::paneles() const {
+    std::vector<Frame*> r;
+    for (const auto& [panel, alDejar] : paneles_) {
+        r.push_back(panel);
+    }
+    return r;
+}
+
+} // namespace rectaviva
