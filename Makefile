@@ -1,14 +1,17 @@
 # Entry points: `make` builds into build/, `make run` starts the program,
-# `make test` runs every test (normal and sanitizer builds), `make bench`
-# runs the benchmarks, `make package` builds the Debian package in build/.
-# Each installs what is missing first.
+# `make test` checks the format and runs every test (normal and sanitizer
+# builds), `make bench` runs the benchmarks, `make package` builds the Debian
+# package in build/. Each installs what is missing first. The build has no
+# warnings, and both trees keep it so: a warning is an error.
 
 BUILD   := build
 SAN     := build-san
 JOBS    ?= $(shell nproc)
 GEN     := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+STRICT  := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+FUENTES  = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find engine tables present window resources tests bench -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps build build-san run test test-normal test-san bench package format clean
+.PHONY: all deps build build-san run test test-normal test-san format-check bench package format clean
 
 all: build
 
@@ -16,10 +19,10 @@ deps:
 	@./scripts/instalar-dependencias
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) $(GEN) $(STRICT) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 $(SAN)/CMakeCache.txt: | deps
-	cmake -S . -B $(SAN) $(GEN) -DCMAKE_BUILD_TYPE=Debug -DRECTAVIVA_SANITIZE=ON -DRECTAVIVA_BENCH=OFF
+	cmake -S . -B $(SAN) $(GEN) $(STRICT) -DCMAKE_BUILD_TYPE=Debug -DRECTAVIVA_SANITIZE=ON -DRECTAVIVA_BENCH=OFF
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -36,7 +39,11 @@ test-normal: build
 test-san: build-san
 	cd $(SAN) && ctest --output-on-failure -j $(JOBS)
 
-test: test-normal test-san
+test: format-check test-normal test-san
+
+# Every source file as .clang-format has it.
+format-check: deps
+	clang-format --dry-run --Werror $(FUENTES)
 
 bench: build
 	./scripts/correr-benchmarks $(BUILD)
@@ -47,7 +54,7 @@ package: deps $(BUILD)/CMakeCache.txt
 	cd $(BUILD) && cpack
 
 format:
-	clang-format -i $$(git ls-files '*.cpp' '*.h')
+	clang-format -i $(FUENTES)
 
 clean:
 	rm -rf $(BUILD) $(SAN)

@@ -1,8 +1,9 @@
 // The regression engine: sums, least-squares fit, coefficient tests and
-// intervals, analysis of variance, prediction and confidence bands. Every
-// operation reads its inputs from the shared state and leaves its results
-// there; the window calls them in a fixed order (sums, Calcula, Anova,
-// bandas, prediccion).
+// intervals, analysis of variance, prediction and confidence bands, and the
+// operations of the views beyond the design. Every operation reads its
+// inputs from the shared state and leaves its results there; the window
+// calls them in dependency order (the sums, Calcula, Anova, then bandas and
+// prediccion, which read only what those leave and not each other).
 #pragma once
 
 #include "Globales.h"

@@ -77,7 +77,8 @@ public:
     Matriz<Line> Line13;
     Matriz<Line> Line14;
     Matriz<Label> Label5;
-    Matriz<Shape> Shape5{1, 50}; ///< squares on the segments from points to a line, for the views
+    Matriz<Shape> Shape5{
+        1, maxPuntos}; ///< squares on the segments from points to a line, for the views
 
     // The result panels.
     Matriz<Label> Label1;

@@ -39,9 +39,9 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(mensajeDeArranque);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
-    // The installed desktop entry's id, so that the desktop matches the
-    // window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rectaviva.Rectaviva"));
+    // The installed desktop entry's id (the build's RECTAVIVA_ID), so that
+    // the desktop matches the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(RECTAVIVA_ID));
     rectaviva::Form1 ventana;
     if (qEnvironmentVariableIsSet("RECTAVIVA_SALIR_TRAS_MOSTRAR")) {
         ventana.installEventFilter(new rectaviva::SalirTrasPintar(&app));

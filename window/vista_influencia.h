@@ -12,9 +12,9 @@ namespace rectaviva {
 class VistaInfluencia;
 
 struct ControlesInfluencia {
-    Menu* mnuInf = nullptr;      ///< checkable
-    Matriz<Shape> Shape9{1, 50}; ///< influence rings
-    Line* Line18 = nullptr;      ///< the fit without the dragged point, dashed
+    Menu* mnuInf = nullptr;             ///< checkable
+    Matriz<Shape> Shape9{1, maxPuntos}; ///< influence rings
+    Line* Line18 = nullptr;             ///< the fit without the dragged point, dashed
 
     // "Punto k: x = …, y = …, residuo = …, …", the tooltip of point k.
     QString textoInfluencia(Integer k) const;

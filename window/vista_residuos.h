@@ -13,11 +13,11 @@ class VistaResiduos;
 
 struct ControlesResiduos {
     Menu* mnuRes = nullptr;
-    Frame* Frame7 = nullptr;        ///< the residual panel, in the place of Frame3 and Frame5
-    Matriz<Line> Line15{1, 50};     ///< residual segments on the plot
-    PictureBox* Picture4 = nullptr; ///< residual plot
-    Matriz<Shape> Shape6{1, 50};    ///< residual markers
-    Matriz<Shape> Shape7;           ///< decomposition bar: SCReg, SCErr, frame
+    Frame* Frame7 = nullptr;            ///< the residual panel, in the place of Frame3 and Frame5
+    Matriz<Line> Line15{1, maxPuntos};  ///< residual segments on the plot
+    PictureBox* Picture4 = nullptr;     ///< residual plot
+    Matriz<Shape> Shape6{1, maxPuntos}; ///< residual markers
+    Matriz<Shape> Shape7;               ///< decomposition bar: SCReg, SCErr, frame
     Matriz<Label> Label6;
     Matriz<TextBox> Text5;
     CheckBox* Check1 = nullptr; ///< "Cuadrados"

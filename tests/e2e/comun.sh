@@ -37,13 +37,17 @@ e2e_terminar() {
 }
 
 # Skips the test (CTest SKIP_RETURN_CODE) when a tool the script needs is
-# missing; scripts/instalar-dependencias installs all of them.
+# missing; scripts/instalar-dependencias installs all of them, so under CI
+# (CI=true) a missing tool fails the test instead.
 e2e_requiere() {
     local falta=""
     for herramienta in "$@"; do
         command -v "$herramienta" >/dev/null 2>&1 || falta="$falta $herramienta"
     done
     if [ -n "$falta" ]; then
+        if [ "${CI:-}" = true ]; then
+            e2e_fallo "faltan$falta (scripts/instalar-dependencias los instala)"
+        fi
         echo "SKIP: faltan$falta (scripts/instalar-dependencias los instala)"
         exit "$E2E_OMITIR"
     fi

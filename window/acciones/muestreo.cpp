@@ -27,7 +27,7 @@ void generarMuestra(Globales& g, Generador& azar) {
 }
 
 void generarPuntos(Globales& g, Generador& azar, Integer n) {
-    if (n < 1 || n > 50) {
+    if (n < 1 || n > maxPuntos) {
         return;
     }
     // The line: slope in (-2, 4], intercept |m|·(0.5 + r), never negative.
