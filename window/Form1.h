@@ -217,11 +217,13 @@ protected:
     void verLamina(Integer k);
     void serieAjusteYTablas();
     void serieGenerar();
-    void serieListaYAjuste();
-    void serieAnovaYVistas();
+    void ajusteDeLaNube();
+    void mostrarLaNube();
     void serieTamano();
     void serieEliminar();
     void serieHerramienta();
+    // The display of the tools' last step, if it has not been shown.
+    void mostrarNubePendiente();
     void serieArrastre(const Integer& idx, const Single& Xold, const Single& Yold);
 
 private:
@@ -284,6 +286,7 @@ private:
     std::chrono::steady_clock::time_point proximoPaso_; ///< when the next step is due
     long pasosHerramienta_ = 0;
     bool sumasAtrasadas_ = false; ///< a tool stopped at its limit after moving points
+    bool nubePorMostrar_ = false; ///< a tool's step refitted and waits for the next paint
     QTimer* relojHerramienta_ = nullptr;
     // While a tool is held the window paints at most once per refresh of
     // its screen: the steps keep their pace, the frames that the screen

@@ -9,7 +9,7 @@
 // | mnuGene_Click (Generar)     | serieGenerar                                |
 // | Text2_KeyPress (size entry) | serieTamano                                 |
 // | Label5_Click (delete/undo)  | serieEliminar                               |
-// | pasoDeHerramienta (tools)   | serieHerramienta                            |
+// | pasoDeHerramienta (tools)   | serieHerramienta, its display at the paint  |
 // | Timer1_Timer → moverPunto   | serieArrastre                               |
 // | Text1_KeyPress (level)      | Intervalos, mostrarInt                      |
 // | Text4_KeyPress (prediction) | prediccion, bandas, mostrarPred             |
@@ -73,40 +73,40 @@ void Form1::serieGenerar() {
     m.mostrarBandas();
 }
 
-// The start shared by the size entry and the cloud tools: the list, the fit,
-// the line, the panels and the bars.
-void Form1::serieListaYAjuste() {
+// The engine's part shared by the size entry and the cloud tools: the sums,
+// the fit, the views, the analysis of variance, the bands and the prediction.
+void Form1::ajusteDeLaNube() {
     Calculos& c = *g.oCalculos;
-    mostrar& m = *g.oMostrar;
-    m.listarPuntos(g.nPuntos, g.xObs, g.yObs);
     c.sumas();
     c.Calcula();
     vistasTrasAjuste();
+    c.Anova();
+    c.bandas();
+    c.prediccion();
+}
+
+// What shows it: the list, the line, the panels and the bars, the analysis of
+// variance, the bands, the prediction and the views. Each call reads only
+// the record and the markers, so it may run once after several of the
+// tools' steps and show the same as after each.
+void Form1::mostrarLaNube() {
+    mostrar& m = *g.oMostrar;
+    m.listarPuntos(g.nPuntos, g.xObs, g.yObs);
     m.trazarRecta();
     m.Mostrar();
     m.Barras();
-}
-
-// The end shared by the size entry and the cloud tools: the analysis of
-// variance, then the bands and the prediction.
-void Form1::serieAnovaYVistas() {
-    Calculos& c = *g.oCalculos;
-    mostrar& m = *g.oMostrar;
-    c.Anova();
     m.mostrarAnova();
-    c.bandas();
     m.mostrarBandas();
-    c.prediccion();
     m.mostrarPred();
     m.mostrarGrafPred();
     mostrarVistas();
 }
 
 void Form1::serieTamano() {
-    serieListaYAjuste();
+    ajusteDeLaNube();
     g.oCalculos->Intervalos(g.nivelConf);
+    mostrarLaNube();
     g.oMostrar->mostrarInt();
-    serieAnovaYVistas();
 }
 
 void Form1::serieEliminar() {
@@ -121,9 +121,19 @@ void Form1::serieEliminar() {
     m.mostrarPred();
 }
 
+// A held tool's step refits at once, for the next step reads the means; what
+// shows the fit waits for the window's next paint (Form1::event), so that
+// the steps a screen refresh cannot show are not drawn.
 void Form1::serieHerramienta() {
-    serieListaYAjuste();
-    serieAnovaYVistas();
+    ajusteDeLaNube();
+    nubePorMostrar_ = true;
+}
+
+void Form1::mostrarNubePendiente() {
+    if (nubePorMostrar_) {
+        nubePorMostrar_ = false;
+        mostrarLaNube();
+    }
 }
 
 // One drag step of a point in use: the sums are updated for that one point

@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace rectaviva {
 
 Contenedor::Contenedor(QWidget* padre) : QWidget(padre), fondo_(palette().color(QPalette::Window)) {
@@ -43,7 +45,7 @@ Line* Contenedor::agregarLine(const QString& nombre) {
 
 void Contenedor::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    marcada_ = QRect();
+    marcadas_.clear();
     const QRegion& region = e->region();
     pintarFondo(p, region);
     p.setRenderHint(QPainter::Antialiasing);
@@ -78,11 +80,37 @@ void Contenedor::resizeEvent(QResizeEvent* e) {
 }
 
 void Contenedor::marcarZona(const QRect& zona) {
-    if (zona.isEmpty() || marcada_.contains(zona)) {
+    if (zona.isEmpty()) {
         return;
     }
-    marcada_ |= zona;
-    update(marcada_);
+    for (const QRect& r : marcadas_) {
+        if (r.contains(zona)) {
+            return;
+        }
+    }
+    // A zone that touches a marked rectangle joins it, and so on, so that the
+    // rectangles stay apart; past the cap it joins the one it enlarges least.
+    QRect nueva = zona;
+    for (auto toca = marcadas_.begin(); toca != marcadas_.end();) {
+        if (toca->adjusted(-1, -1, 1, 1).intersects(nueva)) {
+            nueva |= *toca;
+            marcadas_.erase(toca);
+            toca = marcadas_.begin();
+        } else {
+            ++toca;
+        }
+    }
+    if (marcadas_.size() >= kZonasPorPintado) {
+        const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+        const auto crece = [&](const QRect& r) { return area(r | nueva) - area(r); };
+        const auto menor =
+            std::min_element(marcadas_.begin(), marcadas_.end(),
+                             [&](const QRect& a, const QRect& b) { return crece(a) < crece(b); });
+        nueva |= *menor;
+        marcadas_.erase(menor);
+    }
+    marcadas_.push_back(nueva);
+    update(nueva);
 }
 
 void Contenedor::recalcularZonas() {

@@ -38,9 +38,10 @@ public:
     // their pixels without a setter (a resize, a new scale, a new zoom).
     void recalcularZonas();
     // Marks a zone of an item (logical pixels) for the next paint. The
-    // zones of one paint are painted as the one rectangle around them:
-    // Qt clips to one rectangle several times faster than to many, and the
-    // items that this adds are cheap to paint.
+    // zones of one paint are painted as a few rectangles around them (zones
+    // that touch share one): Qt clips to a few rectangles several times
+    // faster than to many, the items this adds are cheap to paint, and the
+    // child widgets outside them (labels, boxes) are not painted again.
     void marcarZona(const QRect& zona);
 
 protected:
@@ -55,7 +56,9 @@ protected:
 private:
     QColor fondo_;
     std::vector<std::unique_ptr<ElementoLigero>> elementos_;
-    QRect marcada_; ///< the zones marked since the last paint
+    // At most this many rectangles are marked between two paints.
+    static constexpr std::size_t kZonasPorPintado = 6;
+    std::vector<QRect> marcadas_; ///< the zones marked since the last paint
 };
 
 // A plain panel in twips. Its caption is kept but never shown.
