@@ -79,20 +79,7 @@ medir "muestra del diseño" x 2 3
 # 50 points, drawn again until the cloud is tall enough that two seconds of
 # vertical contraction stay short of the tool's limit.
 for intento in $(seq 10); do
-    img=$(e2e_captura "tamano$intento")
-    # shellcheck disable=SC2086
-    entrada=$(e2e_grupos "$img" 255 120 120 $((px1 + 1)) 0 $((1024 - px1 - 1)) 768 |
-        awk '$3 >= 100' | sort -n -k5 | head -n1)
-    [ -n "$entrada" ] || e2e_fallo "no se ve la entrada del tamaño muestral"
-    # shellcheck disable=SC2086
-    set -- $entrada
-    xdotool mousemove "$1" "$2" click 1
-    sleep 0.2
-    xdotool key ctrl+a
-    xdotool type --delay 40 "50"
-    xdotool key Return
-    sleep 0.2
-    e2e_esperar_quieto
+    e2e_tamano "$(e2e_captura "tamano$intento")" 50 $((px1 + 1))
     [ "$(extension "$(e2e_captura "cincuenta$intento")" y)" -ge 250 ] && break
 done
 e2e_menu 2 && xdotool key Down Down Return && e2e_esperar_quieto     # "Predicción"

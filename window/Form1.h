@@ -20,10 +20,12 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace rectaviva {
@@ -287,6 +289,19 @@ private:
     long pasosHerramienta_ = 0;
     bool sumasAtrasadas_ = false; ///< a tool stopped at its limit after moving points
     bool nubePorMostrar_ = false; ///< a tool's step refitted and waits for the next paint
+    // The places that a tool's steps gave the markers since the last paint,
+    // by point (0..50); a point not moved has none.
+    class MarcadoresPendientes : public ColocarMarcador {
+    public:
+        void x(Integer k, float v) override;
+        void y(Integer k, float v) override;
+        // Places the markers and forgets the places.
+        void colocar(Matriz<Shape>& marcadores, const Globales& g);
+
+    private:
+        std::array<std::optional<float>, maxPuntos + 1> x_, y_;
+    };
+    MarcadoresPendientes marcadores_;
     QTimer* relojHerramienta_ = nullptr;
     // While a tool is held the window paints at most once per refresh of
     // its screen: the steps keep their pace, the frames that the screen

@@ -24,21 +24,11 @@ constexpr auto kPasoHerramienta = std::chrono::milliseconds(10);
 // steps, a few milliseconds of work, and no visible jump.
 constexpr auto kRetrasoMaximo = 5 * kPasoHerramienta;
 // While a tool is held the window paints at most this often: the cloud moves
-// by half a percent a step, and 30 pictures a second show it moving smoothly
-// at half the cost of a 60 Hz screen's every refresh.
-constexpr double kCuadrosPorSegundo = 30;
+// by half a percent a step, and 25 pictures a second (film's rate) show it
+// moving smoothly at less than half the cost of a 60 Hz screen's every
+// refresh.
+constexpr double kCuadrosPorSegundo = 25;
 
-// Places each moved point's marker on the plot.
-class MarcadoresDelPlano : public ColocarMarcador {
-public:
-    MarcadoresDelPlano(Matriz<Shape>& s, const Globales& g) : s_(s), g_(g) {}
-    void x(Integer k, float x) override { colocarTrasPasoX(s_(k), g_, x); }
-    void y(Integer k, float y) override { colocarTrasPasoY(s_(k), g_, y); }
-
-private:
-    Matriz<Shape>& s_;
-    const Globales& g_;
-};
 
 // Arms a single-shot timer for the moment `cuando`, rounded up to a whole
 // millisecond so that it does not fire before it; the process sleeps until
@@ -75,6 +65,29 @@ void Form1::Image1_MouseUp(Integer, int, int, float, float) {
     }
 }
 
+void Form1::MarcadoresPendientes::x(Integer k, float v) {
+    x_[static_cast<std::size_t>(k)] = v;
+}
+
+void Form1::MarcadoresPendientes::y(Integer k, float v) {
+    y_[static_cast<std::size_t>(k)] = v;
+}
+
+// A marker's place is a function of its point's coordinate alone: the last
+// one given is the place of all the steps since the last paint.
+void Form1::MarcadoresPendientes::colocar(Matriz<Shape>& marcadores, const Globales& g) {
+    for (std::size_t k = 0; k < x_.size(); ++k) {
+        if (x_[k]) {
+            colocarTrasPasoX(marcadores(static_cast<int>(k)), g, *x_[k]);
+            x_[k].reset();
+        }
+        if (y_[k]) {
+            colocarTrasPasoY(marcadores(static_cast<int>(k)), g, *y_[k]);
+            y_[k].reset();
+        }
+    }
+}
+
 void Form1::terminarHerramienta() {
     herramientaActiva_ = false;
     if (relojHerramienta_) {
@@ -106,8 +119,7 @@ void Form1::pasoDeHerramienta() {
     if (ahora - proximoPaso_ > kRetrasoMaximo) {
         proximoPaso_ = ahora + kPasoHerramienta;
     }
-    MarcadoresDelPlano marcadores(Shape1, g);
-    if (!pasoNube(g, herramienta_, referencias_, marcadores)) {
+    if (!pasoNube(g, herramienta_, referencias_, marcadores_)) {
         // A limit ends the tool and this step's results are not refreshed;
         // the points moved so far keep their new coordinates, so the list is,
         // that each row still reads its own point. The sums now lag behind

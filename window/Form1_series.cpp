@@ -29,6 +29,9 @@
 // and the drag step leave them out, the others keep them.
 #include "Form1.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 namespace rectaviva {
 
 void Form1::vistasTrasAjuste() {
@@ -121,15 +124,20 @@ void Form1::serieEliminar() {
     m.mostrarPred();
 }
 
-// A held tool's step refits at once, for the next step reads the means; what
-// shows the fit waits for the window's next paint (Form1::event), so that
-// the steps a screen refresh cannot show are not drawn.
+// A held tool's step refits at once, for the next step reads the means; its
+// markers and what shows the fit wait for the window's next paint
+// (Form1::event), so that the steps a paint cannot show are not drawn.
 void Form1::serieHerramienta() {
     ajusteDeLaNube();
-    nubePorMostrar_ = true;
+    if (!nubePorMostrar_) {
+        // Nothing has been marked for repainting yet: ask for the paint.
+        nubePorMostrar_ = true;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    }
 }
 
 void Form1::mostrarNubePendiente() {
+    marcadores_.colocar(Shape1, g);
     if (nubePorMostrar_) {
         nubePorMostrar_ = false;
         mostrarLaNube();

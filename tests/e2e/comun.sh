@@ -327,3 +327,21 @@ e2e_menu() {
 }
 
 e2e_generar() { e2e_menu 1; }
+
+# Types the size $2 into the size entry, the topmost pink box of screenshot
+# $1 right of x = $3, and presses Enter.
+e2e_tamano() {
+    local entrada
+    entrada=$(e2e_grupos "$1" 255 120 120 "$3" 0 $((1024 - $3)) 768 |
+        awk '$3 >= 100' | sort -n -k5 | head -n1)
+    [ -n "$entrada" ] || e2e_fallo "no se ve la entrada del tamaño muestral"
+    # shellcheck disable=SC2086
+    set -- $entrada "$2"
+    xdotool mousemove "$1" "$2" click 1
+    sleep 0.2
+    xdotool key ctrl+a
+    xdotool type --delay 40 "$8"
+    xdotool key Return
+    sleep 0.2
+    e2e_esperar_quieto
+}

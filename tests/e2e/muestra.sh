@@ -24,7 +24,6 @@ e2e_iniciar_programa "$PROGRAMA"
 AZUL="0 0 220"
 ROJO_RECTA="230 0 0"
 FONDO_LISTA="192 64 0"
-ROSA_ENTRADA="255 120 120"
 FRAME1="200 100 0"
 FRAME2="180 120 0"
 FRAME3="220 150 0"
@@ -91,19 +90,7 @@ e2e_ok "la lista muestra $filas filas, una cada $paso px"
 
 # --- The size entry: click it, replace its text by 30, Enter.
 # Text2(10) is the topmost pink box right of the list.
-# shellcheck disable=SC2086
-entrada=$(e2e_grupos "$img" $ROSA_ENTRADA $((lx + lw)) 0 $((1024 - lx - lw)) 768 |
-    awk '$3 >= 100' | sort -n -k5 | head -n1)
-[ -n "$entrada" ] || e2e_fallo "no se ve la entrada del tamaño muestral"
-# shellcheck disable=SC2086
-set -- $entrada
-xdotool mousemove "$1" "$2" click 1
-sleep 0.2
-xdotool key ctrl+a
-xdotool type --delay 40 "30"
-xdotool key Return
-sleep 0.2
-e2e_esperar_quieto
+e2e_tamano "$img" 30 $((lx + lw))
 e2e_programa_vivo "tras el tamaño 30"
 img=$(e2e_captura treinta)
 
