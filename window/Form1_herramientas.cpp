@@ -29,7 +29,6 @@ constexpr auto kRetrasoMaximo = 5 * kPasoHerramienta;
 // refresh.
 constexpr double kCuadrosPorSegundo = 25;
 
-
 // Arms a single-shot timer for the moment `cuando`, rounded up to a whole
 // millisecond so that it does not fire before it; the process sleeps until
 // then.
