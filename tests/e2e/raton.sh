@@ -312,8 +312,9 @@ e2e_esperar_quieto
 img=$(e2e_captura residuo_movido)
 # The marker where the drag left it (the plot's edge may have stopped it).
 read -r _ nx ny < <(cercano "$(marcadores "$img")" "$1" $(($2 - 40)))
-# A point that lands on the red line has a segment hidden under its marker.
-rojo_y=$(e2e_grupos "$img" 230 0 0 $((nx - 1)) "$py0" 3 "$ph" | awk 'NR == 1 { print int($2) }')
+# A point that lands on the red line has a segment hidden under its marker;
+# the line is looked for just right of the marker, which covers it at nx.
+rojo_y=$(e2e_grupos "$img" 230 0 0 $((nx + 6)) "$py0" 3 "$ph" | awk 'NR == 1 { print int($2) }')
 # shellcheck disable=SC2086
 e2e_grupos "$img" $VIOLETA "$px0" "$py0" "$pw" "$ph" |
     awk -v x="$nx" -v y="$ny" '$3 >= 3 && ($1 - x) ^ 2 < 16 && $5 <= y + 8 && $7 >= y - 8 { n++ }
