@@ -64,6 +64,22 @@ std::span<const FilaCaja> filasCajas();
 // The row of box `indice` of `arreglo`; nullptr for a box outside the table.
 const FilaCaja* filaCaja(Cajas arreglo, int indice);
 
+// The box of row f among the arrays Text1..Text4 of `controles` (the
+// window, or the presentation's Pantalla).
+template <class Controles> auto& cajaDeFila(Controles& controles, const FilaCaja& f) {
+    switch (f.arreglo) {
+    case Cajas::Text1:
+        return controles.Text1(f.indice);
+    case Cajas::Text2:
+        return controles.Text2(f.indice);
+    case Cajas::Text3:
+        return controles.Text3(f.indice);
+    case Cajas::Text4:
+        break;
+    }
+    return controles.Text4(f.indice);
+}
+
 // The text that the row's box shows for the state g.
 std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal);
 

@@ -102,25 +102,11 @@ void mostrar::ponerValor(TextBox& t, Single v, Formato f) {
     poner(t, formatear(v, f, punto_));
 }
 
-TextBox& mostrar::caja(const FilaCaja& f) const {
-    switch (f.arreglo) {
-    case Cajas::Text1:
-        return p_.Text1(f.indice);
-    case Cajas::Text2:
-        return p_.Text2(f.indice);
-    case Cajas::Text3:
-        return p_.Text3(f.indice);
-    case Cajas::Text4:
-        break;
-    }
-    return p_.Text4(f.indice);
-}
-
 void mostrar::ponerCaja(const FilaCaja& f) {
     if (rectaOculta_ && f.delata) {
-        caja(f).setText(textoOculto);
+        cajaDeFila(p_, f).setText(textoOculto);
     } else {
-        poner(caja(f), textoCaja(f, g_, punto_));
+        poner(cajaDeFila(p_, f), textoCaja(f, g_, punto_));
     }
 }
 
@@ -157,7 +143,7 @@ void mostrar::Barras() {
         }
         Shape& barra = p_.Shape2(f.barra.indice);
         if (f.barra.factorOrigen != 0) {
-            barra.setLeft(caja(f).Left() + desplazamientoBarra(f, g_));
+            barra.setLeft(cajaDeFila(p_, f).Left() + desplazamientoBarra(f, g_));
         }
         barra.setWidth(anchos[static_cast<std::size_t>(f.barra.indice)]);
     }

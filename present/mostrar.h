@@ -95,11 +95,9 @@ public:
     // bars of the boxes that give it away are hidden and those boxes read
     // "?", whatever operation fills them; shown again, they show the record.
     void ocultarRecta(bool ocultar);
-    bool rectaOculta() const { return rectaOculta_; }
 
 private:
     void poner(TextBox& t, const std::string& texto);
-    TextBox& caja(const FilaCaja& f) const;
     // Fills the boxes of one group of the table.
     void llenar(Grupo grupo);
     void ponerCaja(const FilaCaja& f);

@@ -226,6 +226,7 @@ protected:
     void serieHerramienta();
     // The display of the tools' last step, if it has not been shown.
     void mostrarNubePendiente();
+    void pedirPintado();
     void serieArrastre(const Integer& idx, const Single& Xold, const Single& Yold);
 
 private:

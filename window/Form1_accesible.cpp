@@ -230,10 +230,8 @@ void instalarAccesibilidad() {
 }
 
 void Form1::nombrarControles() {
-    const Matriz<TextBox>* arreglos[] = {&Text1, &Text2, &Text3, &Text4};
     for (const FilaCaja& f : filasCajas()) {
-        (*arreglos[static_cast<int>(f.arreglo)])(f.indice).setAccessibleName(
-            QString::fromUtf8(f.nombre));
+        cajaDeFila(*this, f).setAccessibleName(QString::fromUtf8(f.nombre));
     }
     for (TextBox* t : {&Text1(9), &Text2(10)}) {
         t->setAccessibleDescription(t->toolTip());

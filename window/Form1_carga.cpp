@@ -119,9 +119,7 @@ void Form1::conectarEventos() {
         return reloj;
     };
     relojHerramienta_ = relojPreciso([this] { pasoDeHerramienta(); });
-    relojPintado_ = relojPreciso([this] {
-        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
-    });
+    relojPintado_ = relojPreciso([this] { pedirPintado(); });
     conectarTeclado();
     nombrarControles();
 }

@@ -82,11 +82,9 @@ void Form1::ajustarPantalla() {
     Label5(1).setEnabled(false);
 
     // Each value bar directly under its box.
-    const Matriz<TextBox>* arreglos[] = {&Text1, &Text2, &Text3, &Text4};
     for (const FilaCaja& f : filasCajas()) {
         if (f.barra.indice >= 0) {
-            ubicarDebajo((*arreglos[static_cast<int>(f.arreglo)])(f.indice),
-                         Shape2(f.barra.indice));
+            ubicarDebajo(cajaDeFila(*this, f), Shape2(f.barra.indice));
         }
     }
 

@@ -96,8 +96,14 @@ void Form1::terminarHerramienta() {
     // A paint put off while the tool was held happens now.
     if (relojPintado_ && relojPintado_->isActive()) {
         relojPintado_->stop();
-        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+        pedirPintado();
     }
+}
+
+// The request that Qt sends when something is marked for repainting, sent
+// by the window itself: for a paint it put off, or a display that waits.
+void Form1::pedirPintado() {
+    QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
 }
 
 void Form1::pasoDeHerramienta() {

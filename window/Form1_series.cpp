@@ -29,9 +29,6 @@
 // and the drag step leave them out, the others keep them.
 #include "Form1.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-
 namespace rectaviva {
 
 void Form1::vistasTrasAjuste() {
@@ -132,7 +129,7 @@ void Form1::serieHerramienta() {
     if (!nubePorMostrar_) {
         // Nothing has been marked for repainting yet: ask for the paint.
         nubePorMostrar_ = true;
-        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+        pedirPintado();
     }
 }
 

@@ -31,12 +31,4 @@ void Ranura::alinear(const Frame& modelo) {
     }
 }
 
-std::vector<Frame*> Ranura::paneles() const {
-    std::vector<Frame*> r;
-    for (const auto& [panel, alDejar] : paneles_) {
-        r.push_back(panel);
-    }
-    return r;
-}
-
 } // namespace rectaviva

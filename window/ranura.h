@@ -20,8 +20,6 @@ public:
     void mostrar(Frame& panel);
     // Gives every panel the top, left edge and width of `modelo`.
     void alinear(const Frame& modelo);
-    // Every panel, in the order added.
-    std::vector<Frame*> paneles() const;
 
 private:
     std::vector<std::pair<Frame*, std::function<void()>>> paneles_;
