@@ -16,7 +16,8 @@
 //   the same on a fast machine and a slow one.
 // - PasoArrastre: one tick of the drag timer with a new mouse position
 //   (the point moved, the fit recomputed, the panels redrawn), from its timer
-//   event until the event loop has painted what changed.
+//   event until the event loop has painted what changed; valores_exactos:1
+//   with "Valores p exactos" on.
 // - PasoArrastreConVistas: the same with the residuals, their squares and
 //   the influence view on as well.
 // - PasoArrastreSinPintar: the tick alone, to show how the time divides.
@@ -326,11 +327,14 @@ void ticks(benchmark::State& estado, Form1& f, float x, bool pintar) {
     estado.SetLabel(pintar ? "objetivo: ≤ 1 ms" : "");
 }
 
-void pasoArrastre(benchmark::State& estado, bool pintar) {
+void pasoArrastre(benchmark::State& estado, bool pintar, bool exactos = false) {
     Form1 f;
     f.show();
     QCoreApplication::processEvents();
-    if (!empezarArrastre(f)) {
+    if (exactos) {
+        f.mnuExa->accion()->trigger();
+    }
+    if (!empezarArrastre(f) || f.g.valoresExactos != (exactos ? 1 : 0)) {
         estado.SkipWithError("no se pudo tomar el punto 25");
         return;
     }
@@ -338,9 +342,15 @@ void pasoArrastre(benchmark::State& estado, bool pintar) {
 }
 
 void PasoArrastre(benchmark::State& estado) {
-    pasoArrastre(estado, true);
+    pasoArrastre(estado, true, estado.range(0) != 0);
 }
-BENCHMARK(PasoArrastre)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(PasoArrastre)
+    ->ArgName("valores_exactos")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The drag tick with every view on: prediction, bands, residuals with their
 // squares and influence (its dashed line follows the dragged point).

@@ -1,5 +1,6 @@
 // The engine's cost at n = 50 with both views on: the full chain after a
-// change of the whole sample, and the chain of one drag step.
+// change of the whole sample, and the chain of one drag step, with the
+// table's look-ups (valores_exactos:0) or the exact t distribution (1).
 #include "motor_prueba.h"
 
 #include <benchmark/benchmark.h>
@@ -27,6 +28,7 @@ void llenar(Motor& m) {
 void CadenaCompleta(benchmark::State& estado) {
     Motor m;
     llenar(m);
+    m.g.valoresExactos = static_cast<rectaviva::Byte>(estado.range(0));
     for (auto _ : estado) {
         m.calculos.sumas();
         m.calculos.Calcula();
@@ -36,11 +38,12 @@ void CadenaCompleta(benchmark::State& estado) {
         benchmark::DoNotOptimize(m.g.banda(3, 21));
     }
 }
-BENCHMARK(CadenaCompleta);
+BENCHMARK(CadenaCompleta)->ArgName("valores_exactos")->Arg(0)->Arg(1);
 
 void PasoDeArrastre(benchmark::State& estado) {
     Motor m;
     llenar(m);
+    m.g.valoresExactos = static_cast<rectaviva::Byte>(estado.range(0));
     m.calculos.sumas();
     const Integer k = 17;
     float paso = 1.0f;
@@ -57,7 +60,7 @@ void PasoDeArrastre(benchmark::State& estado) {
         benchmark::DoNotOptimize(m.g.banda(3, 21));
     }
 }
-BENCHMARK(PasoDeArrastre);
+BENCHMARK(PasoDeArrastre)->ArgName("valores_exactos")->Arg(0)->Arg(1);
 
 } // namespace
 

@@ -118,7 +118,7 @@ void Calculos::Calcula() {
         g.pendiente = g.intercepto = kNaN;
         g.SCReg = g.SCErr = g.varError = kNaN;
         g.eeIntercepto = g.eePendiente = kNaN;
-        g.tIntercepto = g.pIntercepto = g.tPendiente = g.pPendiente = kNaN;
+        Pruebas();
         g.R2 = kNaN;
         Intervalos(g.nivelConf);
         return;
@@ -143,7 +143,19 @@ void Calculos::Calcula() {
     g.eePendiente = S(D(g.varError) / D(g.Sxx));
     g.eePendiente = S(std::sqrt(D(g.eePendiente)));
 
-    const Byte gl = static_cast<Byte>(nMenos2);
+    Pruebas();
+
+    g.R2 = yConstante ? kNaN : S((D(g.SCReg) * 100.0) / D(g.Syy));
+
+    Intervalos(g.nivelConf);
+}
+
+void Calculos::Pruebas() {
+    Globales& g = g_;
+    if (!hayMuestra(g)) {
+        return;
+    }
+    const Byte gl = static_cast<Byte>(g.nActivos - 2);
     if (g.eeIntercepto > 0.0f) {
         g.tIntercepto = S(D(g.intercepto) / D(g.eeIntercepto));
     } else if (g.eeIntercepto == 0.0f && g.intercepto != 0.0f) {
@@ -156,7 +168,9 @@ void Calculos::Calcula() {
     }
     g_.oTablas->pValorT(g.tIntercepto, g.pIntercepto, gl, g.valoresT, g.probT);
 
-    if (yConstante) {
+    if (std::isnan(g.pendiente)) {
+        g.tPendiente = kNaN;
+    } else if (g.Syy == 0.0f) {
         // A horizontal cloud gives no test of the slope: 0 over 0.
         g.tPendiente = kNaN;
     } else if (g.eePendiente > 0.0f) {
@@ -168,10 +182,6 @@ void Calculos::Calcula() {
         g.tPendiente = kNaN;
     }
     g_.oTablas->pValorT(g.tPendiente, g.pPendiente, gl, g.valoresT, g.probT);
-
-    g.R2 = yConstante ? kNaN : S((D(g.SCReg) * 100.0) / D(g.Syy));
-
-    Intervalos(g.nivelConf);
 }
 
 void Calculos::Intervalos(const Single& conf) {

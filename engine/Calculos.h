@@ -22,6 +22,9 @@ public:
     // Means, centred sums, variances, correlation, the fit, its standard
     // errors, t tests, R² and finally the coefficient intervals.
     void Calcula();
+    // The t tests of a = 0 and b = 0 from the estimates and standard errors
+    // that Calcula left: the statistics and their two-sided p-values.
+    void Pruebas();
     // The intervals of intercept and slope at the level conf (percent, 65..99).
     void Intervalos(const Single& conf);
     // The analysis-of-variance table and its F test.

@@ -132,6 +132,7 @@ struct Globales {
     Byte miRectaActiva = 0;    ///< 1 while the student guesses a line ("Mi recta")
     Byte miRectaRevelada = 0;  ///< 1 once the least-squares line is shown beside it
     Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted
+    Byte valoresExactos = 0;   ///< 1: quantiles and p-values of the exact t distribution
 
     // Plot range in user units, set by the layout.
     Integer xMin = 0, xMax = 0, yMin = 0, yMax = 0;

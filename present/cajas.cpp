@@ -35,6 +35,7 @@ constexpr auto Dos = Formato::DosDecimales;
 constexpr auto Tres = Formato::TresDecimales;
 constexpr auto Fija = Lectura::Fija;
 constexpr auto Est = Lectura::Estadistico;
+constexpr auto ValP = Lectura::ValorP;
 constexpr auto Int = Grupo::Intervalos;
 constexpr auto Aju = Grupo::Ajuste;
 constexpr auto Ano = Grupo::Anova;
@@ -138,8 +139,8 @@ constexpr std::array<FilaCaja, 43> filas{{
      "Pendiente b, estadístico de prueba",
      true,
      {7, 0, 300}},
-    {T1, 12, campo<&G::pIntercepto>, Dos, Fija, Aju, "Intercepto a, valor-p", false, {8, 0, 2000}},
-    {T1, 13, campo<&G::pPendiente>, Dos, Fija, Aju, "Pendiente b, valor-p", false, {9, 0, 2000}},
+    {T1, 12, campo<&G::pIntercepto>, Dos, ValP, Aju, "Intercepto a, valor-p", false, {8, 0, 2000}},
+    {T1, 13, campo<&G::pPendiente>, Dos, ValP, Aju, "Pendiente b, valor-p", false, {9, 0, 2000}},
     {T1,
      14,
      campo<&G::R2>,
@@ -175,7 +176,7 @@ constexpr std::array<FilaCaja, 43> filas{{
      9,
      campo<&G::pAnova>,
      Dos,
-     Fija,
+     ValP,
      Ano,
      "Valor-p del análisis de varianza",
      false,
@@ -230,6 +231,11 @@ std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view pun
         return formatear(v, v <= -10 ? Formato::UnDecimal : f.formato, puntoDecimal);
     case Lectura::EstrechaSobre:
         return formatear(v, v > 99 ? Formato::UnDecimal : f.formato, puntoDecimal);
+    case Lectura::ValorP:
+        if (g.valoresExactos == 1) {
+            return formatearValorP(v, puntoDecimal);
+        }
+        break;
     case Lectura::Fija:
         break;
     }

@@ -29,6 +29,7 @@ enum class Lectura {
     Estadistico,   ///< a t or F statistic (formatearEstadistico)
     EstrechaBajo,  ///< one decimal at or below -10 (a narrow box), else the row's format
     EstrechaSobre, ///< one decimal above 99, else the row's format
+    ValorP,        ///< the row's format, or formatearValorP with valoresExactos on
 };
 
 using Valor = Single (*)(const Globales&);

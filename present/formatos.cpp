@@ -20,6 +20,8 @@ int decimalesDe(Formato f) {
         return 2;
     case Formato::TresDecimales:
         return 3;
+    case Formato::CuatroDecimales:
+        return 4;
     case Formato::Entero:
     case Formato::EnteroEspacio:
         break;
@@ -87,6 +89,17 @@ std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
 std::string formatearEstadistico(Single valor, std::string_view puntoDecimal) {
     const Single v = std::fabs(valor) > guarda ? std::copysign(guarda, valor) : valor;
     return formatear(v, Formato::TresDecimales, puntoDecimal);
+}
+
+std::string formatearValorP(Single valor, std::string_view puntoDecimal) {
+    constexpr Single menorMostrado = 0.0001f;
+    if (valor < menorMostrado) {
+        std::string texto("<0");
+        texto.append(puntoDecimal);
+        texto.append("0001");
+        return texto;
+    }
+    return formatear(valor, Formato::CuatroDecimales, puntoDecimal);
 }
 
 namespace {

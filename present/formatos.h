@@ -11,13 +11,15 @@
 
 namespace rectaviva {
 
-// The five display formats of the result boxes.
+// The display formats of the result boxes: the design's five, and the exact
+// p-values' four decimals.
 enum class Formato {
-    Entero,        ///< "0": whole number
-    UnDecimal,     ///< "0.0"
-    DosDecimales,  ///< "0.00"
-    TresDecimales, ///< "0.000"
-    EnteroEspacio, ///< "0 ": whole number followed by one space
+    Entero,          ///< "0": whole number
+    UnDecimal,       ///< "0.0"
+    DosDecimales,    ///< "0.00"
+    TresDecimales,   ///< "0.000"
+    EnteroEspacio,   ///< "0 ": whole number followed by one space
+    CuatroDecimales, ///< "0.0000"
 };
 
 // What a box or a list column shows for a value the sample leaves undefined.
@@ -36,6 +38,11 @@ std::string formatear(Single valor, Formato f, std::string_view puntoDecimal = "
 // (a collinear cloud the tools left a rounding off its line) reads like the
 // perfect fit it nearly is instead of overflowing its box.
 std::string formatearEstadistico(Single valor, std::string_view puntoDecimal = ".");
+
+// An exact p-value: four decimals from 0.0001 on, "<0.0001" below it (a
+// p-value is never 0: a perfect fit's too is only beyond every decimal
+// shown), textoIndefinido for NaN.
+std::string formatearValorP(Single valor, std::string_view puntoDecimal = ".");
 
 // One row of the point list: the point's number ksel and its coordinates
 // rounded to whole numbers, each right-aligned in its column. A coordinate

@@ -1,7 +1,11 @@
 // The Student t table and its two look-ups: linear interpolation between the
-// two columns that bracket the input, in the row of the degrees of freedom.
+// two columns that bracket the input, in the row of the degrees of freedom,
+// or, with valoresExactos on, the t distribution evaluated by Boost.Math.
 #include "Tablas.h"
 
+#include <boost/math/distributions/students_t.hpp>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -80,6 +84,29 @@ bool filaValida(Byte gl) {
     return gl >= 1 && gl <= kFilas;
 }
 
+// Double precision throughout, far more than a Single result keeps; an
+// argument without an answer gives a value (infinity, NaN), never an
+// exception.
+namespace bm = boost::math;
+using Politica = bm::policies::policy<bm::policies::promote_double<false>,
+                                      bm::policies::domain_error<bm::policies::ignore_error>,
+                                      bm::policies::overflow_error<bm::policies::ignore_error>>;
+using DistribucionT = bm::students_t_distribution<double, Politica>;
+
+// The quantile of t with gl degrees of freedom at the cumulative probability
+// p; p = 1 (a level of 100) is an unbounded interval.
+double cuantilExacto(double p, Byte gl) {
+    if (p >= 1.0) {
+        return std::numeric_limits<double>::infinity();
+    }
+    return bm::quantile(DistribucionT(gl), p);
+}
+
+// Twice the upper tail beyond |t|: 0 for an infinite statistic.
+double pValorExacto(double t, Byte gl) {
+    return 2.0 * bm::cdf(bm::complement(DistribucionT(gl), std::fabs(t)));
+}
+
 } // namespace
 
 void Tablas::tablaT(TablaT& T) {
@@ -107,6 +134,10 @@ void Tablas::cuantila(Single& cuant, const Single& conf, const Byte& gl, const T
         cuant = kNaN;
         return;
     }
+    if (g_.valoresExactos == 1) {
+        cuant = static_cast<float>(cuantilExacto(p, gl));
+        return;
+    }
     g_.indice = 7;
     for (int k = 1; k <= 7; ++k) {
         if (p < static_cast<double>(pr(k))) {
@@ -131,6 +162,10 @@ void Tablas::pValorT(const Single& cuantil, Single& pVal, const Byte& gl, const 
     // An undefined statistic has an undefined p-value.
     if (!filaValida(gl) || std::isnan(cuantil)) {
         pVal = kNaN;
+        return;
+    }
+    if (g_.valoresExactos == 1) {
+        pVal = static_cast<float>(std::min(1.0, pValorExacto(cuantil, gl)));
         return;
     }
     const float a = std::fabs(cuantil);

@@ -1,6 +1,6 @@
 // The Student t table and the two look-ups that turn it into critical values
-// and two-sided p-values by linear interpolation between its columns. No
-// distribution function is evaluated anywhere in the program.
+// and two-sided p-values by linear interpolation between its columns; with
+// valoresExactos on, the same two look-ups evaluate the t distribution itself.
 #pragma once
 
 #include "Globales.h"
@@ -14,11 +14,12 @@ public:
     // Writes probT in the shared state and the critical values into T.
     void tablaT(TablaT& T);
     // cuant := the two-sided critical value for the level conf (percent)
-    // with gl degrees of freedom. Leaves the bracket's lower column in indice.
+    // with gl degrees of freedom. From the table it leaves the bracket's
+    // lower column in indice; the exact value leaves indice alone.
     void cuantila(Single& cuant, const Single& conf, const Byte& gl, const TablaT& Dst,
                   const ProbabilidadesT& pr);
     // pVal := the two-sided p-value of the statistic cuantil with gl degrees
-    // of freedom. Leaves the bracket's lower column in indice.
+    // of freedom, and indice as cuantila leaves it.
     void pValorT(const Single& cuantil, Single& pVal, const Byte& gl, const TablaT& T,
                  const ProbabilidadesT& prob);
 

@@ -95,6 +95,12 @@ void Form1::componerMenus() {
     for (const auto& v : vistas_) {
         v->componerMenu(*mnuVe);
     }
+    mnuExa = new Menu(*mnuVe, QStringLiteral("mnuExa"), QStringLiteral("Valores p exactos"));
+    mnuExa->setCheckable(true);
+    mnuExa->accion()->setToolTip(QStringLiteral(
+        "Calcula los valores p y los cuantiles con la distribución t exacta en lugar de la tabla"));
+    // Only an entry given a tooltip of its own shows one.
+    mnuVe->desplegable()->setToolTipsVisible(true);
     mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
     mnuAmp->setCheckable(true);
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
@@ -103,6 +109,7 @@ void Form1::componerMenus() {
     connect(mnuDesc, &Menu::Click, this, &Form1::mnuDesc_Click);
     connect(mnuAcer, &Menu::Click, this, &Form1::mnuAcer_Click);
     connect(mnuSali, &Menu::Click, this, &Form1::mnuSali_Click);
+    connect(mnuExa, &Menu::Click, this, &Form1::mnuExa_Click);
     connect(mnuAmp, &Menu::Click, this, &Form1::mnuAmp_Click);
 }
 

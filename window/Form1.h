@@ -115,6 +115,7 @@ public:
     Menu* mnuAv = nullptr;
     Menu* mnuPr = nullptr;
     Menu* mnuBan = nullptr;
+    Menu* mnuExa = nullptr; ///< checkable: p-values and quantiles of the exact t distribution
     Menu* mnuAmp = nullptr; ///< checkable: the window drawn larger to fill the screen
     Menu* mnuDesc = nullptr;
     Menu* mnuAcer = nullptr;
@@ -143,6 +144,9 @@ public:
     void mnuAv_Click();
     void mnuPr_Click();
     void mnuBan_Click();
+    // "Valores p exactos": the tests, intervals, F test, bands and prediction
+    // from the exact t distribution while checked, from the table while not.
+    void mnuExa_Click();
     void Image2_Click(Integer Index);
     // "Ampliar a la pantalla": the whole window drawn factorAmpliacion()
     // times larger while checked, at its design size while not.
@@ -221,8 +225,10 @@ protected:
     void serieGenerar();
     void ajusteDeLaNube();
     void mostrarLaNube();
+    void mostrarResultados();
     void serieTamano();
     void serieEliminar();
+    void serieValoresExactos();
     void serieHerramienta();
     // The display of the tools' last step, if it has not been shown.
     void mostrarNubePendiente();

@@ -205,6 +205,13 @@ void Form1::mnuBan_Click() {
     }
 }
 
+void Form1::mnuExa_Click() {
+    g.valoresExactos = mnuExa->Checked() ? 1 : 0;
+    if (existeMuestra()) {
+        serieValoresExactos();
+    }
+}
+
 void Form1::Image2_Click(Integer Index) {
     verLamina(Index);
 }

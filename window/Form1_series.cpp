@@ -15,6 +15,7 @@
 // | Text4_KeyPress (prediction) | prediccion, bandas, mostrarPred             |
 // | mnuPr_Click                 | prediccion, mostrarPred, mostrarGrafPred    |
 // | mnuBan_Click                | bandas, mostrarBandas                       |
+// | mnuExa_Click                | serieValoresExactos                         |
 // | Picture2_MouseUp            | listarPuntos                                |
 //
 // Every series that refits runs the views twice (vistasTrasAjuste right after
@@ -93,6 +94,13 @@ void Form1::mostrarLaNube() {
     mostrar& m = *g.oMostrar;
     m.listarPuntos(g.nPuntos, g.xObs, g.yObs);
     m.trazarRecta();
+    mostrarResultados();
+}
+
+// The panels and the bars, the analysis of variance, the bands, the
+// prediction and the views, from the record.
+void Form1::mostrarResultados() {
+    mostrar& m = *g.oMostrar;
     m.Mostrar();
     m.Barras();
     m.mostrarAnova();
@@ -119,6 +127,19 @@ void Form1::serieEliminar() {
     c.prediccion();
     m.mostrarGrafPred();
     m.mostrarPred();
+}
+
+// Everything that reads a quantile or a p-value, from the fit as it stands:
+// the sums and the estimates are not computed again, so turning the exact
+// values off gives back every box as it was.
+void Form1::serieValoresExactos() {
+    Calculos& c = *g.oCalculos;
+    c.Pruebas();
+    c.Intervalos(g.nivelConf);
+    c.Anova();
+    c.bandas();
+    c.prediccion();
+    mostrarResultados();
 }
 
 // A held tool's step refits at once, for the next step reads the means; its

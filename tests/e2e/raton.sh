@@ -83,9 +83,22 @@ cercano() {
         END { if (NR) printf "%d %d %d\n", m, cx, cy; else print "9999 0 0" }'
 }
 
+# A capture named $1 in which some marker stands alone: a crowded sample
+# has none to drag by itself, so another is drawn, up to five times.
+captura_con_aislado() {
+    local img intento
+    for intento in 1 2 3 4 5; do
+        img=$(e2e_captura "$1-$intento")
+        [ -n "$(aislado "$(marcadores "$img")")" ] && break
+        e2e_generar >/dev/null
+    done
+    echo "$img"
+}
+
+img=$(captura_con_aislado generada)
 antes=$(marcadores "$img")
 origen=$(aislado "$antes")
-[ -n "$origen" ] || e2e_fallo "ningún marcador aislado que arrastrar (generar otra vez)"
+[ -n "$origen" ] || e2e_fallo "ningún marcador aislado que arrastrar en cinco muestras"
 # shellcheck disable=SC2086
 set -- $origen
 ox=$1 oy=$2
@@ -294,14 +307,14 @@ fi
 VIOLETA="102 0 153"
 e2e_menu 2 && xdotool key Down Down Down Down Return && xdotool mousemove 1000 750
 e2e_esperar_quieto
-img=$(e2e_captura residuos)
+img=$(captura_con_aislado residuos)
 # shellcheck disable=SC2086
 segmentos=$(e2e_grupos "$img" $VIOLETA "$px0" "$py0" "$pw" "$ph" | awk '$3 >= 3')
 [ "$(echo "$segmentos" | grep -c .)" -ge 3 ] || e2e_fallo "Residuos no dibujó los segmentos"
 echo "$segmentos" | awk '$6 - $4 > 4 { exit 1 }' || e2e_error "un segmento de residuo no es vertical"
 e2e_ok "Residuos dibujó $(echo "$segmentos" | grep -c .) segmentos verticales"
 origen=$(aislado "$(marcadores "$img")")
-[ -n "$origen" ] || e2e_fallo "ningún marcador aislado que arrastrar con Residuos"
+[ -n "$origen" ] || e2e_fallo "ningún marcador aislado que arrastrar con Residuos en cinco muestras"
 # shellcheck disable=SC2086
 set -- $origen
 llevar "$1" "$2" "$1" $(($2 - 40)) 5
@@ -350,14 +363,14 @@ xdotool mouseup 1
     e2e_error "la recta sin el punto no siguió el arrastre"
 e2e_ok "Influencia: la recta sin el punto aparece al tomarlo y sigue el arrastre"
 
-# --- "Mi recta" (Ver's entry just above "Ampliar a la pantalla"): the red line
+# --- "Mi recta" (Ver's sixth entry): the red line
 # gives way to the own line; dragging its right handle up changes the sum of
 # squares in the panel's one box; "Mostrar la recta de mínimos cuadrados"
 # brings the red line back with the comparison sentence.
 MI_RECTA="0 110 80"
 ROJO_RECTA="230 0 0"
 FONDO_PANEL="220 150 0"
-e2e_menu 2 && xdotool key Up Up Return && e2e_esperar_quieto
+e2e_menu 2 && xdotool key Down Down Down Down Down Down Return && e2e_esperar_quieto
 img=$(e2e_captura mirecta)
 [ "$(e2e_contar "$img" $ROJO_RECTA "$px0" "$py0" "$pw" "$ph")" -lt 20 ] ||
     e2e_error "con Mi recta la recta roja sigue a la vista"

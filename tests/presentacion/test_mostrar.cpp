@@ -9,6 +9,7 @@
 #include <functional>
 #include <limits>
 #include <ostream>
+#include <vector>
 
 namespace rectaviva {
 namespace {
@@ -99,6 +100,40 @@ TEST(Paneles, CadaCajaMuestraSuValorEnSuFormato) {
     EXPECT_EQ(e.Text3(3).Text(), "1");
     EXPECT_EQ(e.Text3(4).Text(), "5");
     EXPECT_EQ(e.Text3(5).Text(), "6");
+}
+
+// With the exact values on, the three p-value boxes take four decimals and
+// every other box reads as before; off again, all read as before.
+TEST(Paneles, ValoresExactosSoloCambianLosValoresP) {
+    Escenario e;
+    for (const Caja& c : cajas) {
+        c.campo(e.g) = c.valor;
+    }
+    e.g.pIntercepto = 0.00002f;
+    e.g.pPendiente = 0.4567f;
+    const auto textos = [&e] {
+        llenarPaneles(e);
+        std::vector<QString> t;
+        for (auto* panel : {&e.Text1, &e.Text2, &e.Text3, &e.Text4}) {
+            for (TextBox* caja : *panel) {
+                t.push_back(caja->Text());
+            }
+        }
+        return t;
+    };
+    const std::vector<QString> tabla = textos();
+    e.g.valoresExactos = 1;
+    const std::vector<QString> exactos = textos();
+    EXPECT_EQ(e.Text1(12).Text(), "<0.0001");
+    EXPECT_EQ(e.Text1(13).Text(), "0.4567");
+    EXPECT_EQ(e.Text3(9).Text(), "0.0001");
+    int distintas = 0;
+    for (std::size_t i = 0; i < tabla.size(); ++i) {
+        distintas += tabla[i] != exactos[i];
+    }
+    EXPECT_EQ(distintas, 3);
+    e.g.valoresExactos = 0;
+    EXPECT_EQ(textos(), tabla);
 }
 
 struct CasoLimite {

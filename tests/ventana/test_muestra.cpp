@@ -44,6 +44,7 @@ TEST(AntesDeLaMuestra, LasEntradasDeVerEstanDeshabilitadas) {
     EXPECT_FALSE(f.mnuAv->Enabled());
     EXPECT_FALSE(f.mnuPr->Enabled());
     EXPECT_FALSE(f.mnuBan->Enabled());
+    EXPECT_TRUE(f.mnuExa->Enabled() && !f.mnuExa->Checked());
     // A disabled entry gives no command: nothing is switched on or drawn.
     f.mnuBan->accion()->trigger();
     f.mnuPr->accion()->trigger();
@@ -616,6 +617,41 @@ TEST(MiRecta, AdivinarMostrarProbarYSalirDejaTodoComoAntes) {
     const auto despues = vista(f);
     EXPECT_EQ(despues.first, antes.first);
     EXPECT_TRUE(despues.second == antes.second) << "the window differs after leaving";
+}
+
+// "Valores p exactos" on a sample with the prediction and the bands at a
+// level between the table's columns: the p-values read four decimals, the
+// intervals, the bands and the prediction move; off again, every box and
+// every pixel is as the table gave them.
+TEST(Ver, ValoresExactosYVueltaALaTabla) {
+    Form1 f;
+    escribir(f.Text1(9), "93");
+    escribir(f.Text4(0), "93");
+    generarSembrado(f, 11);
+    f.mnuPr->accion()->trigger();
+    f.mnuBan->accion()->trigger();
+    ASSERT_EQ(f.g.nivelConf, 93);
+    ASSERT_EQ(f.g.nivelPred, 93);
+    const auto antes = vista(f);
+    const float li = f.g.liPendiente, banda = f.g.banda(0, 0), prediccion = f.g.banda(0, 21);
+
+    f.mnuExa->accion()->trigger();
+    ASSERT_EQ(f.g.valoresExactos, 1);
+    const std::string punto = QString(QLocale::system().decimalPoint()).toStdString();
+    for (auto [caja, p] :
+         {std::pair{&f.Text1(12), f.g.pIntercepto}, std::pair{&f.Text1(13), f.g.pPendiente},
+          std::pair{&f.Text3(9), f.g.pAnova}}) {
+        EXPECT_EQ(caja->Text().toStdString(), formatearValorP(p, punto));
+        EXPECT_EQ(caja->Text().size(), p < 0.0001f ? 7 : 6);
+    }
+    EXPECT_NE(f.g.liPendiente, li);
+    EXPECT_NE(f.g.banda(0, 0), banda);
+    EXPECT_NE(f.g.banda(0, 21), prediccion);
+
+    f.mnuExa->accion()->trigger();
+    const auto despues = vista(f);
+    EXPECT_EQ(despues.first, antes.first);
+    EXPECT_TRUE(despues.second == antes.second) << "the window differs with the table again";
 }
 
 struct CasoDegenerado {
