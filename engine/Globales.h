@@ -133,6 +133,7 @@ struct Globales {
     Byte miRectaRevelada = 0;  ///< 1 once the least-squares line is shown beside it
     Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted
     Byte valoresExactos = 0;   ///< 1: quantiles and p-values of the exact t distribution
+    Byte simulacionActiva = 0; ///< 1 while the simulation's panel is shown
 
     // Plot range in user units, set by the layout.
     Integer xMin = 0, xMax = 0, yMin = 0, yMax = 0;

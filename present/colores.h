@@ -32,6 +32,16 @@ inline const QColor colorAnilloFuerte{200, 0, 0};
 inline const QColor colorSinPunto{40, 40, 40};  ///< the dashed fit without the dragged point
 inline const QColor colorMiRecta{0, 110, 80};   ///< the student's own line and its handles
 inline const QColor colorDesviaciones{0, 0, 0}; ///< the dashed line of standard deviations
+// The simulation: the model's line, the simulated lines and points, the
+// histogram's bars and density, and the intervals that hit or miss.
+inline const QColor colorModelo{128, 0, 64};
+inline const QColor colorSimulada{60, 60, 150, 70};
+inline const QColor colorMuestraSimulada{60, 60, 150};
+inline const QColor colorFondoSimulacion{255, 255, 240};
+inline const QColor colorBarraSimulada{150, 170, 235};
+inline const QColor colorDensidad{0, 0, 0};
+inline const QColor colorIntervaloCubre{60, 60, 150};
+inline const QColor colorIntervaloFalla{220, 0, 0};
 
 // Surfaces and panels.
 inline const QColor colorPlano{255, 180, 0};           ///< the plot, under its grid

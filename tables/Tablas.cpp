@@ -3,7 +3,7 @@
 // or, with valoresExactos on, the t distribution evaluated by Boost.Math.
 #include "Tablas.h"
 
-#include <boost/math/distributions/students_t.hpp>
+#include "distribuciones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,14 +84,8 @@ bool filaValida(Byte gl) {
     return gl >= 1 && gl <= kFilas;
 }
 
-// Double precision throughout, far more than a Single result keeps; an
-// argument without an answer gives a value (infinity, NaN), never an
-// exception.
 namespace bm = boost::math;
-using Politica = bm::policies::policy<bm::policies::promote_double<false>,
-                                      bm::policies::domain_error<bm::policies::ignore_error>,
-                                      bm::policies::overflow_error<bm::policies::ignore_error>>;
-using DistribucionT = bm::students_t_distribution<double, Politica>;
+using DistribucionT = distribuciones::T;
 
 // The quantile of t with gl degrees of freedom at the cumulative probability
 // p; p = 1 (a level of 100) is an unbounded interval.

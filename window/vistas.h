@@ -7,9 +7,10 @@
 #include "vista_influencia.h"
 #include "vista_mirecta.h"
 #include "vista_residuos.h"
+#include "vista_simulacion.h"
 
 namespace rectaviva {
 
-using Vistas = ListaDeVistas<VistaResiduos, VistaInfluencia, VistaMiRecta>;
+using Vistas = ListaDeVistas<VistaResiduos, VistaInfluencia, VistaMiRecta, VistaSimulacion>;
 
 } // namespace rectaviva

@@ -43,12 +43,13 @@ INSTANTIATE_TEST_SUITE_P(Todos, Recurso,
                                            ":/laminas/lamina4.svg", ":/laminas/lamina5.svg",
                                            ":/laminas/lamina6.svg", ":/laminas/lamina7.svg",
                                            ":/laminas/lamina8.svg", ":/laminas/lamina9.svg",
-                                           ":/laminas/lamina10.svg", ":/iconos/herramienta0.svg",
-                                           ":/iconos/herramienta1.svg", ":/iconos/herramienta2.svg",
-                                           ":/iconos/herramienta3.svg", ":/iconos/herramienta4.svg",
-                                           ":/iconos/herramienta5.svg", ":/iconos/herramienta6.svg",
-                                           ":/iconos/herramienta7.svg", ":/iconos/herramienta8.svg",
-                                           ":/iconos/herramienta9.svg", ":/iconos/ayuda.svg"));
+                                           ":/laminas/lamina10.svg", ":/laminas/lamina11.svg",
+                                           ":/iconos/herramienta0.svg", ":/iconos/herramienta1.svg",
+                                           ":/iconos/herramienta2.svg", ":/iconos/herramienta3.svg",
+                                           ":/iconos/herramienta4.svg", ":/iconos/herramienta5.svg",
+                                           ":/iconos/herramienta6.svg", ":/iconos/herramienta7.svg",
+                                           ":/iconos/herramienta8.svg", ":/iconos/herramienta9.svg",
+                                           ":/iconos/ayuda.svg"));
 
 // ---------------------------------------------------------------- explanation sheets
 
@@ -122,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Lamina{5, 745, "Varianza estimada del error"},
                       Lamina{6, 840, "Análisis de varianza"}, Lamina{7, 840, "Predicción"},
                       Lamina{8, 840, "Residuos"}, Lamina{9, 840, "Influencia"},
-                      Lamina{10, 840, "Mi recta"}),
+                      Lamina{10, 840, "Mi recta"}, Lamina{11, 930, "Simulación"}),
     [](const auto& info) { return "lamina" + std::to_string(info.param.k); });
 
 // ---------------------------------------------------------------- icons

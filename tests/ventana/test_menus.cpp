@@ -22,8 +22,8 @@ TEST(Menus, Leyendas) {
         ver << a->text();
     }
     EXPECT_EQ(ver, (QStringList{"Análisis de varianza", "Predicción", "Bandas de confianza 95%",
-                                "Residuos", "Influencia", "Mi recta", "Valores p exactos",
-                                "Ampliar a la pantalla"}));
+                                "Residuos", "Influencia", "Mi recta", "Simulación",
+                                "Valores p exactos", "Ampliar a la pantalla"}));
 }
 
 struct CasoPanel {

@@ -95,28 +95,40 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
 
 // ---- CheckBox ----
 
-CheckBox::CheckBox(QWidget* padre, const QString& nombre) : QCheckBox(padre), Ubicacion(this) {
-    setObjectName(nombre);
-    setAutoFillBackground(true);
+CheckBox::CheckBox(QWidget* padre, const QString& nombre) : Marcable(padre, nombre) {
     connect(this, &QCheckBox::clicked, this, &CheckBox::Click);
 }
 
-void CheckBox::paintEvent(QPaintEvent* e) {
-    QCheckBox::paintEvent(e);
-    QPainter p(this);
-    pintarMarcoFoco(*this, p);
+// ---- CommandButton ----
+
+CommandButton::CommandButton(QWidget* padre, const QString& nombre, const QString& caption)
+    : QPushButton(caption, padre), Ubicacion(this) {
+    setObjectName(nombre);
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
-void CheckBox::setValue(bool v) {
-    const QSignalBlocker bloqueo(this);
-    setChecked(v);
+void CommandButton::setCaption(const QString& c) {
+    if (c != text()) {
+        setText(c);
+    }
 }
 
-void CheckBox::setBackColor(const QColor& c) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::Button, c);
-    setPalette(p);
+// Enter presses a focused button as Space does.
+void CommandButton::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+// ---- OptionButton ----
+
+OptionButton::OptionButton(QWidget* padre, const QString& nombre, const QString& caption)
+    : Marcable(padre, nombre) {
+    setText(caption);
+    connect(this, &QRadioButton::clicked, this, &OptionButton::Click);
 }
 
 // ---- ListBox ----

@@ -5,12 +5,17 @@
 
 #include "Contenedor.h"
 #include "Eventos.h"
+#include "Foco.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QWidget>
 
@@ -143,22 +148,71 @@ public:
     QString List(int i) const;
 };
 
-// A box to tick, with its caption to the right. Click follows every change
-// made by the user; setting the value from the program announces nothing.
-class CheckBox : public QCheckBox, public Ubicacion {
+// A button that holds a mark (a box to tick, a choice of a group), with its
+// caption to the right and the focus frame: Click (of the subclass) follows
+// every change made by the user; setting the value from the program
+// announces nothing.
+template <class Boton> class Marcable : public Boton, public Ubicacion {
+public:
+    Marcable(QWidget* padre, const QString& nombre) : Boton(padre), Ubicacion(this) {
+        this->setObjectName(nombre);
+        this->setAutoFillBackground(true);
+    }
+
+    bool Value() const { return this->isChecked(); }
+    void setValue(bool v) {
+        const QSignalBlocker bloqueo(this);
+        this->setChecked(v);
+    }
+    void setBackColor(const QColor& c) {
+        QPalette p = this->palette();
+        p.setColor(QPalette::Window, c);
+        p.setColor(QPalette::Button, c);
+        this->setPalette(p);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        Boton::paintEvent(e);
+        QPainter p(this);
+        pintarMarcoFoco(*this, p);
+    }
+};
+
+// A box to tick.
+class CheckBox : public Marcable<QCheckBox> {
     Q_OBJECT
 public:
     CheckBox(QWidget* padre, const QString& nombre);
 
-    bool Value() const { return isChecked(); }
-    void setValue(bool v);
-    void setBackColor(const QColor& c);
+signals:
+    void Click();
+};
+
+// A button with a caption; Click follows a press by the mouse, Space or Enter.
+class CommandButton : public QPushButton, public Ubicacion {
+    Q_OBJECT
+public:
+    CommandButton(QWidget* padre, const QString& nombre, const QString& caption);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& c);
 
 signals:
     void Click();
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+// One of a group of choices in one container.
+class OptionButton : public Marcable<QRadioButton> {
+    Q_OBJECT
+public:
+    OptionButton(QWidget* padre, const QString& nombre, const QString& caption);
+
+signals:
+    void Click();
 };
 
 // A small vector picture stretched over its extent, with a tooltip, a Click

@@ -1,0 +1,214 @@
+// The simulation of repeated samples. Each sample is fitted from its own
+// sums in double, with the x centred once for the whole model; what is kept
+// of it (a line, an interval, a histogram entry) is rounded to float.
+#include "simulador.h"
+
+#include "Tablas.h"
+#include "comun.h"
+#include "distribuciones.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rectaviva {
+
+namespace {
+
+namespace bm = boost::math;
+using interno::kNaN;
+
+constexpr double kInfinito = std::numeric_limits<double>::infinity();
+
+// The two-sided critical value of the boxes' look-up at a level.
+double critico(Globales& g, Single nivel, int gl) {
+    Single q = 0;
+    g.oTablas->cuantila(q, nivel, static_cast<Byte>(gl), g.valoresT, g.probT);
+    return D(q);
+}
+
+} // namespace
+
+double Simulador::Resumen::desviacion() const {
+    return n > 1 ? std::sqrt(m2 / static_cast<double>(n - 1)) : kNaN;
+}
+
+void Simulador::empezar(const Globales& g, double beta0, double beta1, double sigma) {
+    beta0_ = beta0;
+    beta1_ = beta1;
+    sigma_ = sigma;
+    x_.clear();
+    for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
+        if (g.activo(k) == 1) {
+            x_.push_back(D(g.xObs(k)));
+        }
+    }
+    const double n = static_cast<double>(x_.size());
+    mediaX_ = 0;
+    for (double x : x_) {
+        mediaX_ += x;
+    }
+    mediaX_ /= n;
+    sxx_ = 0;
+    for (double x : x_) {
+        sxx_ += (x - mediaX_) * (x - mediaX_);
+    }
+    valida_ = x_.size() >= static_cast<std::size_t>(minActivos) && sxx_ > 0 && sigma > 0;
+    nivelConf_ = g.nivelConf;
+    nivelPred_ = g.nivelPred;
+    xPred_ = g.xPred;
+    exactos_ = g.valoresExactos;
+
+    const double gl = n - 2;
+    const double eeB = sigma / std::sqrt(sxx_);
+    const double eeA = sigma * std::sqrt(1 / n + mediaX_ * mediaX_ / sxx_);
+    const double var = sigma * sigma;
+    const double tope = std::max(4.0, bm::quantile(distribuciones::T(gl), 0.975));
+    teoria_[indice(Estadistica::Pendiente)] = {beta1, eeB, beta1 - 4 * eeB, beta1 + 4 * eeB};
+    teoria_[indice(Estadistica::Intercepto)] = {beta0, eeA, beta0 - 4 * eeA, beta0 + 4 * eeA};
+    teoria_[indice(Estadistica::Varianza)] = {
+        var, var * std::sqrt(2 / gl), 0,
+        var * bm::quantile(distribuciones::ChiCuadrado(gl), 0.999) / gl};
+    teoria_[indice(Estadistica::T)] = {gl > 1 ? 0.0 : kNaN,
+                                       gl > 2 ? std::sqrt(gl / (gl - 2)) : kNaN, -tope, tope};
+    reiniciar();
+}
+
+void Simulador::reiniciar() {
+    muestras_ = 0;
+    for (auto& b : barras_) {
+        b.fill(0);
+    }
+    resumenes_.fill({});
+    rectas_.clear();
+    siguienteRecta_ = 0;
+    intervalos_.clear();
+    siguienteIntervalo_ = 0;
+    yUltima_.clear();
+    contados_ = cubren_ = predicciones_ = medias_ = rechazos_ = 0;
+}
+
+bool Simulador::mismasX(const Globales& g) const {
+    std::size_t i = 0;
+    for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
+        if (g.activo(k) == 1) {
+            if (i >= x_.size() || x_[i] != D(g.xObs(k))) {
+                return false;
+            }
+            ++i;
+        }
+    }
+    return i == x_.size();
+}
+
+double Simulador::densidad(Estadistica e, double v) const {
+    const Teoria& t = teoria(e);
+    const double gl = static_cast<double>(x_.size()) - 2;
+    switch (e) {
+    case Estadistica::Pendiente:
+    case Estadistica::Intercepto:
+        return bm::pdf(distribuciones::Normal(t.media, t.error), v);
+    case Estadistica::Varianza: {
+        // s² = σ²·X/gl with X chi-square on gl degrees of freedom.
+        if (v < 0) {
+            return 0;
+        }
+        const double escala = gl / (sigma_ * sigma_);
+        return bm::pdf(distribuciones::ChiCuadrado(gl), v * escala) * escala;
+    }
+    case Estadistica::T:
+        break;
+    }
+    return bm::pdf(distribuciones::T(gl), v);
+}
+
+void Simulador::anotar(Estadistica e, double v) {
+    const Teoria& t = teoria_[indice(e)];
+    const double f = (v - t.desde) / (t.hasta - t.desde) * kBarras;
+    if (f >= 0 && f < kBarras) {
+        ++barras_[indice(e)][static_cast<std::size_t>(f)];
+    }
+    Resumen& r = resumenes_[indice(e)];
+    ++r.n;
+    const double delta = v - r.media;
+    r.media += delta / static_cast<double>(r.n);
+    r.m2 += delta * (v - r.media);
+}
+
+void Simulador::agregar(Globales& g, std::int64_t m) {
+    if (!valida_ || m <= 0) {
+        return;
+    }
+    if (g.nivelConf != nivelConf_ || g.nivelPred != nivelPred_ || g.xPred != xPred_ ||
+        g.valoresExactos != exactos_) {
+        nivelConf_ = g.nivelConf;
+        nivelPred_ = g.nivelPred;
+        xPred_ = g.xPred;
+        exactos_ = g.valoresExactos;
+        contados_ = cubren_ = predicciones_ = medias_ = rechazos_ = 0;
+        intervalos_.clear();
+        siguienteIntervalo_ = 0;
+    }
+    const std::size_t n = x_.size();
+    const double nd = static_cast<double>(n);
+    const int gl = static_cast<int>(n) - 2;
+    const double qConf = critico(g, nivelConf_, gl);
+    const double qPred = critico(g, nivelPred_, gl);
+    const double d = D(xPred_) - mediaX_;
+    const double palancaPred = d * d / sxx_;
+    const double mediaPred = beta0_ + beta1_ * D(xPred_);
+
+    std::vector<double> y(n);
+    for (std::int64_t j = 0; j < m; ++j) {
+        double sy = 0, syy = 0, sxy = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const double yi = beta0_ + beta1_ * x_[i] + sigma_ * normal_(azar_);
+            y[i] = yi;
+            sy += yi;
+            syy += yi * yi;
+            sxy += (x_[i] - mediaX_) * yi;
+        }
+        const double mediaY = sy / nd;
+        const double b = sxy / sxx_;
+        const double a = mediaY - b * mediaX_;
+        const double scErr = std::max(0.0, (syy - nd * mediaY * mediaY) - b * sxy);
+        const double s2 = scErr / gl;
+        const double s = std::sqrt(s2);
+        const double eeB = std::sqrt(s2 / sxx_);
+        const double t = eeB > 0 ? (b - beta1_) / eeB : (b == beta1_ ? kNaN : kInfinito);
+
+        anotar(Estadistica::Pendiente, D(S(b)));
+        anotar(Estadistica::Intercepto, D(S(a)));
+        anotar(Estadistica::Varianza, D(S(s2)));
+        anotar(Estadistica::T, D(S(t)));
+
+        const Intervalo iv{S(b - qConf * eeB), S(b + qConf * eeB),
+                           D(S(b - qConf * eeB)) <= beta1_ && beta1_ <= D(S(b + qConf * eeB))};
+        const double yGorro = a + b * D(xPred_);
+        const double nueva = mediaPred + sigma_ * normal_(azar_);
+        const double wI = qPred * s * std::sqrt(1 + 1 / nd + palancaPred);
+        const double wM = qPred * s * std::sqrt(1 / nd + palancaPred);
+        ++contados_;
+        cubren_ += iv.cubre;
+        predicciones_ += std::fabs(nueva - yGorro) <= wI;
+        medias_ += std::fabs(mediaPred - yGorro) <= wM;
+        // |t| at or beyond the critical value: a p-value at or below 1 - level.
+        rechazos_ += eeB > 0 ? std::fabs(b / eeB) >= qConf : b != 0;
+
+        if (rectas_.size() < kLineas) {
+            rectas_.push_back({S(a), S(b)});
+        } else {
+            rectas_[siguienteRecta_] = {S(a), S(b)};
+            siguienteRecta_ = (siguienteRecta_ + 1) % kLineas;
+        }
+        if (intervalos_.size() < kIntervalos) {
+            intervalos_.push_back(iv);
+        } else {
+            intervalos_[siguienteIntervalo_] = iv;
+            siguienteIntervalo_ = (siguienteIntervalo_ + 1) % kIntervalos;
+        }
+    }
+    muestras_ += m;
+    yUltima_.assign(y.begin(), y.end());
+}
+
+} // namespace rectaviva

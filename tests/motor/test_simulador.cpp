@@ -1,0 +1,111 @@
+// Repeated samples from a chosen model, under a fixed seed: the shares of
+// intervals that hit and of tests that reject, and the mean and spread of
+// the slopes, against what the theory says.
+#include "motor_prueba.h"
+#include "simulador.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace rectaviva::prueba {
+namespace {
+
+// Twenty points at x = 0, 5, ..., 95 (Sxx = 16625), all in use.
+void modelo(Motor& m) {
+    std::vector<std::pair<float, float>> puntos;
+    for (int k = 0; k < 20; ++k) {
+        puntos.emplace_back(5.0f * static_cast<float>(k), 0.0f);
+    }
+    m.muestra(puntos);
+}
+
+constexpr std::int64_t kMuestras = 20000;
+
+// With N = 20000 samples a share near 0.95 has a standard deviation of
+// √(0.95·0.05/N) = 0.0015, so ±0.005 is more than three of them; the mean
+// of b has a standard error SE/√N, and the relative standard error of a
+// standard deviation is about 1/√(2N) = 0.5 %, so 3 % is six of them. The
+// seed fixes every draw: the checks cannot flicker, and a wrong formula
+// (a variance off by n/(n - 2), a quantile from the wrong row) fails them.
+struct CasoSimulacion {
+    const char* nombre;
+    double beta1;
+    float nivel;
+    Byte exactos;
+};
+
+class Simulaciones : public ::testing::TestWithParam<CasoSimulacion> {};
+
+TEST_P(Simulaciones, LaTeoriaSeCumple) {
+    const CasoSimulacion& c = GetParam();
+    Motor m;
+    modelo(m);
+    m.g.nivelConf = m.g.nivelPred = c.nivel;
+    m.g.valoresExactos = c.exactos;
+    m.g.xPred = 80;
+    Simulador s(20261209);
+    s.empezar(m.g, 5, c.beta1, 3);
+    ASSERT_TRUE(s.valida());
+    EXPECT_DOUBLE_EQ(s.sxx(), 16625);
+    s.agregar(m.g, kMuestras / 2);
+    s.agregar(m.g, kMuestras / 2);
+    ASSERT_EQ(s.contados(), kMuestras);
+    const double esperado = c.nivel / 100.0;
+    const auto parte = [](std::int64_t k) { return static_cast<double>(k) / kMuestras; };
+    EXPECT_NEAR(parte(s.cubren()), esperado, 0.005);
+    EXPECT_NEAR(parte(s.predicciones()), esperado, 0.005);
+    EXPECT_NEAR(parte(s.medias()), esperado, 0.005);
+    const double se = 3 / std::sqrt(16625.0);
+    const Simulador::Resumen& b = s.resumen(Estadistica::Pendiente);
+    EXPECT_NEAR(b.media, c.beta1, 4 * se / std::sqrt(double{kMuestras}));
+    EXPECT_NEAR(b.desviacion(), se, 0.03 * se);
+    EXPECT_NEAR(s.resumen(Estadistica::Varianza).media, 9, 0.03 * 9);
+    if (c.beta1 == 0) {
+        EXPECT_NEAR(parte(s.rechazos()), 1 - esperado, 0.005) << "type I error";
+    } else {
+        EXPECT_GT(parte(s.rechazos()), 0.99) << "power";
+    }
+    std::int64_t enBarras = 0;
+    for (std::int64_t k : s.barras(Estadistica::Pendiente)) {
+        enBarras += k;
+    }
+    EXPECT_GT(enBarras, kMuestras * 999 / 1000) << "the range holds ±4 standard errors";
+    EXPECT_EQ(s.rectas().size(), static_cast<std::size_t>(Simulador::kLineas));
+    EXPECT_EQ(s.intervalos().size(), static_cast<std::size_t>(Simulador::kIntervalos));
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, Simulaciones,
+                         ::testing::Values(CasoSimulacion{"tabla95", 0.5, 95, 0},
+                                           CasoSimulacion{"sinPendiente95", 0, 95, 0},
+                                           CasoSimulacion{"exacto93", 0.5, 93, 1},
+                                           CasoSimulacion{"exactoSinPendiente90", 0, 90, 1}),
+                         [](const auto& i) { return std::string(i.param.nombre); });
+
+// A new level starts the counts again and keeps the histograms; other x, or
+// x all equal, are told apart.
+TEST(Simulador, NivelesYAbscisas) {
+    Motor m;
+    modelo(m);
+    Simulador s(1);
+    s.empezar(m.g, 0, 1, 2);
+    s.agregar(m.g, 100);
+    m.g.nivelConf = 90;
+    s.agregar(m.g, 10);
+    EXPECT_EQ(s.contados(), 10);
+    EXPECT_EQ(s.muestras(), 110);
+    EXPECT_EQ(s.resumen(Estadistica::T).n, 110);
+    EXPECT_TRUE(s.mismasX(m.g));
+    m.g.yObs(3) = 40;
+    EXPECT_TRUE(s.mismasX(m.g)) << "only y changed";
+    m.g.xObs(3) = 41;
+    EXPECT_FALSE(s.mismasX(m.g));
+    m.muestra({{7, 1}, {7, 2}, {7, 3}});
+    s.empezar(m.g, 0, 1, 2);
+    EXPECT_FALSE(s.valida());
+    s.agregar(m.g, 10);
+    EXPECT_EQ(s.muestras(), 0);
+}
+
+} // namespace
+} // namespace rectaviva::prueba

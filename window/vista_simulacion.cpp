@@ -1,0 +1,378 @@
+// The simulation view: its menu entry, its items on the plot, its panel,
+// the model's entries, the buttons that draw samples and the names.
+#include "vista_simulacion.h"
+
+#include "Form1.h"
+#include "colores.h"
+#include "composicion.h"
+#include "lectura.h"
+#include "redondeo.h"
+
+#include <QAccessible>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+
+namespace rectaviva {
+
+namespace {
+
+// The model's ranges, a rule of the panel's own: the tooltip states it.
+struct Rango {
+    double minimo, maximo;
+};
+constexpr Rango kRangos[3] = {{-100, 100}, {-10, 10}, {0.01, 50}};
+
+// The fit's value rounded to two decimals, inside its range; 0 when the fit
+// leaves it undefined.
+double inicial(double v, const Rango& r) {
+    if (!std::isfinite(v)) {
+        v = 0;
+    }
+    return std::clamp(std::round(v * 100) / 100, r.minimo, r.maximo);
+}
+
+// The seed of the simulation: RECTAVIVA_SEMILLA when set (the tests fix it
+// so), else the clock.
+std::uint64_t semilla() {
+    if (const char* s = std::getenv("RECTAVIVA_SEMILLA"); s != nullptr && *s != '\0') {
+        return std::strtoull(s, nullptr, 10);
+    }
+    return static_cast<std::uint64_t>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+} // namespace
+
+void ControlesSimulacion::Command1_Click(Integer Index) {
+    vistaSimulacion_->alPulsar(Index);
+}
+
+void ControlesSimulacion::Option1_Click(Integer Index) {
+    vistaSimulacion_->alElegir(Index);
+}
+
+void ControlesSimulacion::Text7_KeyPress(Integer, int& KeyAscii) {
+    if (KeyAscii == 13) {
+        vistaSimulacion_->alEntrar();
+    }
+}
+
+void ControlesSimulacion::Timer2_Timer() {
+    vistaSimulacion_->alTic();
+}
+
+VistaSimulacion::VistaSimulacion(Form1& f)
+    : f_(f), g_(f.g), c_(f), sim_(std::make_unique<Simulador>(semilla())) {
+    c_.vistaSimulacion_ = this;
+}
+
+VistaSimulacion::~VistaSimulacion() = default;
+
+void VistaSimulacion::componerMenu(Menu& ver) {
+    c_.mnuSim = new Menu(ver, QStringLiteral("mnuSim"), QStringLiteral("Simulación"));
+    QObject::connect(c_.mnuSim, &Menu::Click, &f_, [this] { entrar(); });
+}
+
+// Under the markers: the model's line, the simulated lines and the
+// animated sample, so that the student's points stay on top.
+void VistaSimulacion::componerPlano(Capa capa) {
+    if (capa != Capa::BajoMarcadores) {
+        return;
+    }
+    PictureBox& plano = *f_.Picture1;
+    for (int k = 0; k < Simulador::kLineas; ++k) {
+        Line* l = linea(plano, nombre("Line20", k), 0, 0, 0, 0, colorSimulada, 1);
+        l->setVisible(false);
+        c_.Line20.agregar(k, l);
+    }
+    c_.Line21 = linea(plano, QStringLiteral("Line21"), 0, 0, 0, 0, colorMuestraSimulada, 2);
+    c_.Line21->setVisible(false);
+    for (int k = 1; k <= maxPuntos; ++k) {
+        Shape* s = plano.agregarShape(nombre("Shape10", k));
+        s->setForma(Shape::Forma::Circulo);
+        s->setFillColor(colorHueco);
+        s->setBorderColor(colorMuestraSimulada);
+        s->setBorderWidth(2);
+        s->setVisible(false);
+        c_.Shape10.agregar(k, s);
+    }
+    c_.Line19 = linea(plano, QStringLiteral("Line19"), 0, 0, 0, 0, colorModelo, 2);
+    c_.Line19->setBorderStyle(Line::Trazo::Guiones);
+    c_.Line19->setVisible(false);
+}
+
+// The model's entries, the statistic and the buttons on the left; the
+// histogram in the middle with its axis and summary under it; the strip of
+// intervals on the right; the counts across the bottom.
+void VistaSimulacion::componerPanel() {
+    Frame* panel = new Frame(f_.Cliente, QStringLiteral("Frame9"));
+    c_.Frame9 = panel;
+    panel->Move(3000, 10200, 6975, 3800);
+    crearLabels(panel, c_.Label8, "Label8",
+                {{"Simulación", 60, 30, 2220, 330, izq, 11.25, true},
+                 {"β₀", 60, 420, 360, 300, izq, 9, false},
+                 {"β₁", 60, 780, 360, 300, izq, 9, false},
+                 {"σ", 60, 1140, 360, 300, izq, 9, false},
+                 {"Distribución de b", 2340, 120, 2640, 255, cen, 8.25, true},
+                 {"Intervalos para β₁", 5040, 120, 1740, 255, izq, 8.25, true},
+                 {"", 2340, 1770, 900, 210, izq, 7.5, false},
+                 {"", 3210, 1770, 900, 210, cen, 7.5, false},
+                 {"", 4080, 1770, 900, 210, der, 7.5, false},
+                 {"", 2340, 1980, 4740, 240, izq, 8.25, false},
+                 {"", 2340, 2220, 4740, 240, izq, 8.25, false},
+                 {"", 2340, 2460, 4740, 240, izq, 8.25, false},
+                 {"", 60, 2760, 7020, 240, izq, 8.25, false},
+                 {"", 60, 3000, 7020, 240, izq, 8.25, false},
+                 {"", 60, 3240, 7020, 240, izq, 8.25, false},
+                 {"", 60, 3480, 7020, 240, izq, 8.25, false}});
+    crearCajas(panel, c_.Text7, "Text7", 9,
+               {{420, 390, 900, 300}, {420, 750, 900, 300}, {420, 1110, 900, 300}});
+    const QString regla = QStringLiteral(
+        "El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus "
+        "puntos. Entre −100 y 100 para β₀, entre −10 y 10 para β₁, σ mayor que 0 y hasta 50.");
+    for (TextBox* t : c_.Text7) {
+        t->setToolTip(regla);
+        t->setLocked(false);
+    }
+    for (int k = 0; k < 4; ++k) {
+        static constexpr const char* nombres[4] = {"b", "a", "s²", "t"};
+        auto* o = new OptionButton(panel, nombre("Option1", k), QString::fromUtf8(nombres[k]));
+        o->setFont(fuente(9));
+        o->Move(60 + 555.0 * k, 1500, 540, 300);
+        c_.Option1.agregar(k, o);
+        const Integer i = static_cast<Integer>(k);
+        QObject::connect(o, &OptionButton::Click, &f_, [this, i] { c_.Option1_Click(i); });
+    }
+    c_.Option1(0).setValue(true);
+    const char* rotulos[6] = {"1", "10", "100", "1000", "Animar", "Reiniciar"};
+    for (int k = 0; k < 6; ++k) {
+        auto* b = new CommandButton(panel, nombre("Command1", k), QString::fromUtf8(rotulos[k]));
+        b->setFont(fuente(8.25));
+        if (k < 4) {
+            b->Move(60 + 555.0 * k, 1860, 525, 345);
+        } else {
+            b->Move(60 + 1110.0 * (k - 4), 2280, 1080, 345);
+        }
+        c_.Command1.agregar(k, b);
+        const Integer i = static_cast<Integer>(k);
+        QObject::connect(b, &CommandButton::Click, &f_, [this, i] { c_.Command1_Click(i); });
+    }
+    c_.Picture5 = new PictureBox(panel, QStringLiteral("Picture5"));
+    c_.Picture5->Move(2340, 390, 2640, 1380);
+    for (int k = 0; k < Simulador::kBarras; ++k) {
+        Shape* s = c_.Picture5->agregarShape(nombre("Shape11", k));
+        s->setFillColor(colorBarraSimulada);
+        s->setBorderColor(colorIntervaloCubre);
+        s->setVisible(false);
+        c_.Shape11.agregar(k, s);
+    }
+    for (int k = 0; k < PresentacionSimulacion::kDensidad; ++k) {
+        Line* l = linea(*c_.Picture5, nombre("Line22", k), 0, 0, 0, 0, colorDensidad, 2);
+        l->setExtremo(Line::Extremo::Cuadrado);
+        l->setVisible(false);
+        c_.Line22.agregar(k, l);
+    }
+    c_.Line23 = linea(*c_.Picture5, QStringLiteral("Line23"), 0, 0, 0, 0, colorRecta, 3);
+    c_.Line23->setVisible(false);
+    c_.Picture6 = new PictureBox(panel, QStringLiteral("Picture6"));
+    c_.Picture6->Move(5040, 390, 2040, 1380);
+    for (int k = 0; k < Simulador::kIntervalos; ++k) {
+        Line* l = linea(*c_.Picture6, nombre("Line24", k), 0, 0, 0, 0, colorIntervaloCubre, 1);
+        l->setExtremo(Line::Extremo::Cuadrado);
+        l->setVisible(false);
+        c_.Line24.agregar(k, l);
+    }
+    c_.Line25 = linea(*c_.Picture6, QStringLiteral("Line25"), 0.5, 0, 0.5, 1, colorModelo, 2);
+    c_.Line25->setVisible(false);
+    ayuda(panel, f_.Image2, laminaDeVista.indice, 6840, 0);
+    c_.Timer2 = new Timer(&f_, QStringLiteral("Timer2"));
+    c_.Timer2->setInterval(200);
+    QObject::connect(c_.Timer2, &Timer::Tick, &f_, [this] { c_.Timer2_Timer(); });
+    for (int k = 0; k < 3; ++k) {
+        const Integer i = static_cast<Integer>(k);
+        QObject::connect(&c_.Text7(k), &TextBox::KeyPress, &f_,
+                         [this, i](int& a) { c_.Text7_KeyPress(i, a); });
+    }
+    // Like every panel of the slot but the prediction's, it turns the
+    // prediction view off; leaving it ends the view.
+    f_.ranura().agregar(*panel, [this] { dejar(); });
+}
+
+void VistaSimulacion::cargar(mostrar& m) {
+    pantalla_ = std::make_unique<PantallaSimulacion>(PantallaSimulacion{
+        *c_.Line19, c_.Line20, *c_.Line21, c_.Shape10, *c_.Picture5, c_.Shape11, c_.Line22,
+        *c_.Line23, *c_.Picture6, c_.Line24, *c_.Line25, c_.Label8});
+    dibujo_ = std::make_unique<PresentacionSimulacion>(g_, m, *pantalla_);
+}
+
+void VistaSimulacion::ajustar() {
+    colorearPanel(*c_.Frame9, colorPanelInferior);
+    for (TextBox* t : c_.Text7) {
+        t->setBackColor(colorEntrada);
+    }
+    for (OptionButton* o : c_.Option1) {
+        o->setBackColor(colorPanelInferior);
+    }
+    for (PictureBox* p : {c_.Picture5, c_.Picture6}) {
+        p->setBackColor(colorFondoSimulacion);
+        p->Scale(0, 0, 1, 1);
+    }
+    c_.Frame9->setVisible(false);
+}
+
+void VistaSimulacion::entrar() {
+    f_.ranura().mostrar(*c_.Frame9);
+    if (g_.simulacionActiva == 1) {
+        return;
+    }
+    g_.simulacionActiva = 1;
+    const double valores[3] = {D(g_.intercepto), D(g_.pendiente), std::sqrt(D(g_.varError))};
+    for (int k = 0; k < 3; ++k) {
+        const double v = inicial(valores[k], kRangos[k]);
+        c_.Text7(k).setText(QString::fromStdString(escribirNumero(S(v))));
+    }
+    sim_->empezar(g_, inicial(valores[0], kRangos[0]), inicial(valores[1], kRangos[1]),
+                  inicial(valores[2], kRangos[2]));
+    dibujar(false);
+}
+
+void VistaSimulacion::dejar() {
+    if (g_.simulacionActiva == 1) {
+        g_.simulacionActiva = 0;
+        animando(false);
+        dibujo_->ocultarSimulacion();
+    }
+}
+
+void VistaSimulacion::leerModelo() {
+    double v[3];
+    for (int k = 0; k < 3; ++k) {
+        v[k] = std::clamp(static_cast<double>(S(leerNumero(c_.Text7(k).Text().toStdString()))),
+                          kRangos[k].minimo, kRangos[k].maximo);
+        c_.Text7(k).setText(QString::fromStdString(escribirNumero(S(v[k]))));
+    }
+    if (S(v[0]) != S(sim_->beta0()) || S(v[1]) != S(sim_->beta1()) ||
+        S(v[2]) != S(sim_->sigma())) {
+        sim_->empezar(g_, D(S(v[0])), D(S(v[1])), D(S(v[2])));
+    }
+}
+
+// A new x (a drag, a tool, a deletion, a new sample) starts again with the
+// same model; a change of y alone keeps what was drawn.
+void VistaSimulacion::trasAjuste() {
+    if (!sim_->mismasX(g_)) {
+        sim_->empezar(g_, sim_->beta0(), sim_->beta1(), sim_->sigma());
+        redibujar_ = true;
+    }
+}
+
+void VistaSimulacion::mostrarVista() {
+    if (redibujar_) {
+        redibujar_ = false;
+        dibujar(false);
+    } else {
+        dibujo_->marcarPropio(*sim_, estadistica_);
+    }
+}
+
+void VistaSimulacion::dibujar(bool animada) {
+    if (g_.simulacionActiva != 1) {
+        return;
+    }
+    dibujo_->mostrarSimulacion(*sim_, estadistica_, animada);
+    for (CommandButton* b : c_.Command1) {
+        b->setEnabled(sim_->valida());
+    }
+}
+
+void VistaSimulacion::agregar(std::int64_t m, bool animada) {
+    if (g_.simulacionActiva != 1 || !f_.existeMuestra()) {
+        return;
+    }
+    sim_->agregar(g_, m);
+    dibujar(animada);
+    const QString resumen = dibujo_->resumen();
+    c_.Frame9->setAccessibleDescription(resumen);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent ev(c_.Frame9, QAccessible::Alert);
+        QAccessible::updateAccessibility(&ev);
+    }
+}
+
+void VistaSimulacion::animando(bool si) {
+    c_.Timer2->setEnabled(si);
+    c_.Command1(animar).setCaption(si ? QStringLiteral("Parar") : QStringLiteral("Animar"));
+    if (!si && g_.simulacionActiva == 1) {
+        dibujar(false);
+    }
+}
+
+void VistaSimulacion::alPulsar(Integer Index) {
+    if (g_.simulacionActiva != 1) {
+        return;
+    }
+    if (Index >= 0 && Index < 4) {
+        agregar(kTandas[Index], false);
+    } else if (Index == animar) {
+        animando(!c_.Timer2->Enabled());
+    } else if (Index == reiniciarSimulacion) {
+        sim_->reiniciar();
+        dibujar(c_.Timer2->Enabled());
+    }
+}
+
+void VistaSimulacion::alTic() {
+    agregar(1, true);
+}
+
+void VistaSimulacion::alElegir(Integer Index) {
+    estadistica_ = static_cast<Estadistica>(std::clamp<int>(Index, 0, kEstadisticas - 1));
+    dibujar(c_.Timer2->Enabled());
+}
+
+void VistaSimulacion::alEntrar() {
+    if (g_.simulacionActiva != 1) {
+        return;
+    }
+    leerModelo();
+    dibujar(c_.Timer2->Enabled());
+}
+
+void VistaSimulacion::nombrarControles() {
+    const char* nombres[3] = {"β₀ del modelo", "β₁ del modelo", "σ del modelo"};
+    for (int k = 0; k < 3; ++k) {
+        c_.Text7(k).setAccessibleName(QString::fromUtf8(nombres[k]));
+    }
+    const char* estadisticas[4] = {"Histograma de la pendiente b", "Histograma del intercepto a",
+                                   "Histograma de la varianza del error s²",
+                                   "Histograma del estadístico t"};
+    for (int k = 0; k < 4; ++k) {
+        c_.Option1(k).setAccessibleName(QString::fromUtf8(estadisticas[k]));
+    }
+    for (int k = 0; k < 4; ++k) {
+        c_.Command1(k).setAccessibleName(
+            QStringLiteral("Agregar %1 %2").arg(kTandas[k]).arg(k == 0 ? "muestra" : "muestras"));
+    }
+    c_.Picture5->setAccessibleName(QStringLiteral("Histograma"));
+    c_.Picture6->setAccessibleName(QStringLiteral("Últimos intervalos para β₁"));
+    c_.Frame9->setAccessibleName(QStringLiteral("Simulación"));
+}
+
+std::vector<QWidget*> VistaSimulacion::ordenDeTab() {
+    std::vector<QWidget*> v;
+    for (TextBox* t : c_.Text7) {
+        v.push_back(t);
+    }
+    for (OptionButton* o : c_.Option1) {
+        v.push_back(o);
+    }
+    for (CommandButton* b : c_.Command1) {
+        v.push_back(b);
+    }
+    return v;
+}
+
+} // namespace rectaviva
