@@ -21,6 +21,12 @@
 // - PasoArrastreConVistas: the same with the residuals, their squares and
 //   the influence view on as well.
 // - PasoArrastreSinPintar: the tick alone, to show how the time divides.
+// - PasoArrastreSimulacion: the drag tick with "Simulación" on and idle
+//   (a thousand samples drawn before the drag, which the first tick clears).
+// - TandaSimulacion: the button "1000" with 50 points, from the click until
+//   the event loop has painted the panel and the plot.
+// - AnimarSimulacion: "Animar" running for 2 s; cpu_por_ciento the share
+//   of a core that the window's thread spent.
 // - PasoArrastreMiRecta/asa/cuadrados: the drag tick and repaint with "Mi
 //   recta" on, for a handle of the own line (asa 0) or a point (asa 1), with
 //   its squares hidden (0) or shown (1).
@@ -416,6 +422,82 @@ BENCHMARK(PasoArrastreMiRecta)
     ->Args({1, 0})
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// "Simulación" on with the prediction and the bands, a thousand samples drawn.
+bool verSimulacion(Form1& f) {
+    f.mnuSim->accion()->trigger();
+    f.Command1(3).click();
+    QCoreApplication::processEvents();
+    return f.g.simulacionActiva == 1 && f.Line20(19).Visible();
+}
+
+void PasoArrastreSimulacion(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    if (!prepararNube(f, true) || !verSimulacion(f) || !tomarPunto(f)) {
+        estado.SkipWithError("no se pudo preparar la simulación");
+        return;
+    }
+    ticks(estado, f, 30.0f, true);
+}
+BENCHMARK(PasoArrastreSimulacion)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void TandaSimulacion(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    if (!prepararNube(f, true) || !verSimulacion(f)) {
+        estado.SkipWithError("no se pudo preparar la simulación");
+        return;
+    }
+    Pintado pintado;
+    f.installEventFilter(&pintado);
+    for (auto _ : estado) {
+        pintado.visto = false;
+        f.Command1(3).click();
+        while (!pintado.visto) {
+            QCoreApplication::processEvents();
+        }
+    }
+    f.removeEventFilter(&pintado);
+    estado.SetLabel("objetivo: ≤ 4 ms (las muestras, ≤ 2 ms, en MilMuestras)");
+}
+BENCHMARK(TandaSimulacion)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void AnimarSimulacion(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    if (!prepararNube(f, true) || !verSimulacion(f)) {
+        estado.SkipWithError("no se pudo preparar la simulación");
+        return;
+    }
+    double cpu = 0, segundos = 0;
+    for (auto _ : estado) {
+        const double c0 = cpuDelHilo();
+        const auto t0 = std::chrono::steady_clock::now();
+        f.Command1(animar).click();
+        esperar(2000);
+        f.Command1(animar).click();
+        cpu += cpuDelHilo() - c0;
+        segundos += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    estado.counters["cpu_por_ciento"] = 100 * cpu / segundos;
+    estado.SetLabel("objetivo: cpu_por_ciento ≤ 5");
+}
+BENCHMARK(AnimarSimulacion)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -2,6 +2,7 @@
 // change of the whole sample, and the chain of one drag step, with the
 // table's look-ups (valores_exactos:0) or the exact t distribution (1).
 #include "motor_prueba.h"
+#include "simulador.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,6 +62,22 @@ void PasoDeArrastre(benchmark::State& estado) {
     }
 }
 BENCHMARK(PasoDeArrastre)->ArgName("valores_exactos")->Arg(0)->Arg(1);
+
+// A thousand samples of the 50 points' x from a model, each with its fit,
+// slope interval, prediction intervals and test.
+void MilMuestras(benchmark::State& estado) {
+    Motor m;
+    llenar(m);
+    m.g.valoresExactos = static_cast<rectaviva::Byte>(estado.range(0));
+    rectaviva::Simulador s(1);
+    s.empezar(m.g, 10, 0.5, 20);
+    for (auto _ : estado) {
+        s.agregar(m.g, 1000);
+        benchmark::DoNotOptimize(s.cubren());
+    }
+    estado.SetLabel("objetivo: ≤ 2 ms");
+}
+BENCHMARK(MilMuestras)->ArgName("valores_exactos")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -82,9 +82,7 @@ public:
     // The last fitted lines and slope intervals, oldest first, and the
     // ordinates of the last sample (empty before the first).
     std::vector<Recta> rectas() const { return ultimos(rectas_, siguienteRecta_); }
-    std::vector<Intervalo> intervalos() const {
-        return ultimos(intervalos_, siguienteIntervalo_);
-    }
+    std::vector<Intervalo> intervalos() const { return ultimos(intervalos_, siguienteIntervalo_); }
     const std::vector<Single>& ultimaMuestra() const { return yUltima_; }
 
     // The counts since the levels last changed, and those levels.

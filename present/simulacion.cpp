@@ -129,11 +129,11 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
     const double escala = s.valida() && tope > 0 ? 0.92 / tope : 0;
     for (int k = 0; k < Simulador::kBarras; ++k) {
         Shape& b = p_.Shape11(k);
-        const double alto = static_cast<double>(barras[static_cast<std::size_t>(k)]) /
-                            (total * ancho) * escala;
+        const double alto =
+            static_cast<double>(barras[static_cast<std::size_t>(k)]) / (total * ancho) * escala;
         if (hay && alto > 0) {
-            b.Move(static_cast<double>(k) / Simulador::kBarras, 1 - alto,
-                   1.0 / Simulador::kBarras, alto);
+            b.Move(static_cast<double>(k) / Simulador::kBarras, 1 - alto, 1.0 / Simulador::kBarras,
+                   alto);
         }
         b.setVisible(hay && alto > 0);
     }
@@ -152,9 +152,11 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
     marcarPropio(s, e);
     const Formato f = Formato::DosDecimales;
     p_.Label8(tituloHistograma)
-        .setCaption(QStringLiteral("Distribución de %1").arg(QString::fromUtf8(nombreEstadistica(e))));
+        .setCaption(
+            QStringLiteral("Distribución de %1").arg(QString::fromUtf8(nombreEstadistica(e))));
     p_.Label8(ejeIzquierdo).setCaption(s.valida() ? enQt(numero(t.desde, f)) : QString());
-    p_.Label8(ejeCentro).setCaption(s.valida() ? enQt(numero((t.desde + t.hasta) / 2, f)) : QString());
+    p_.Label8(ejeCentro).setCaption(s.valida() ? enQt(numero((t.desde + t.hasta) / 2, f))
+                                               : QString());
     p_.Label8(ejeDerecho).setCaption(s.valida() ? enQt(numero(t.hasta, f)) : QString());
 }
 
@@ -196,22 +198,23 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
     const Simulador::Resumen& r = s.resumen(e);
     const Formato f = Formato::DosDecimales;
     const auto valor = [&](double v) {
-        return QString::fromStdString(std::isfinite(v) ? numero(v, f) : std::string(textoIndefinido));
+        return QString::fromStdString(std::isfinite(v) ? numero(v, f)
+                                                       : std::string(textoIndefinido));
     };
     const QString nombre = QString::fromUtf8(nombreEstadistica(e));
     if (!s.valida() || s.muestras() == 0) {
         p_.Label8(cuentaSimulada)
-            .setCaption(!s.valida()
-                            ? QStringLiteral("Con todas las x iguales no hay pendiente que simular.")
-                            : QStringLiteral("Ninguna muestra aún: 1, 10, 100 o 1000 las agregan."));
+            .setCaption(
+                !s.valida()
+                    ? QStringLiteral("Con todas las x iguales no hay pendiente que simular.")
+                    : QStringLiteral("Ninguna muestra aún: 1, 10, 100 o 1000 las agregan."));
         for (int k = mediaSimulada; k <= rechazosSimulados; ++k) {
             p_.Label8(k).setCaption(QString());
         }
         return;
     }
-    p_.Label8(cuentaSimulada).setCaption(QStringLiteral("%1 muestras de %2 puntos")
-                                             .arg(s.muestras())
-                                             .arg(s.n()));
+    p_.Label8(cuentaSimulada)
+        .setCaption(QStringLiteral("%1 muestras de %2 puntos").arg(s.muestras()).arg(s.n()));
     p_.Label8(mediaSimulada)
         .setCaption(QStringLiteral("Media de %1: %2 (teoría %3)")
                         .arg(nombre, valor(r.n > 0 ? r.media : std::nan("")), valor(t.media)));
@@ -227,11 +230,11 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
                         .arg(m)
                         .arg(conf));
     p_.Label8(prediccionesSimuladas)
-        .setCaption(
-            QStringLiteral("%1 de %2 observaciones nuevas en x = %3 en su intervalo (esperado %4 %)")
-                .arg(s.predicciones())
-                .arg(m)
-                .arg(enQt(numero(D(s.xPred()), Formato::UnDecimal)), pred));
+        .setCaption(QStringLiteral(
+                        "%1 de %2 observaciones nuevas en x = %3 en su intervalo (esperado %4 %)")
+                        .arg(s.predicciones())
+                        .arg(m)
+                        .arg(enQt(numero(D(s.xPred()), Formato::UnDecimal)), pred));
     p_.Label8(mediasSimuladas)
         .setCaption(QStringLiteral("%1 de %2 intervalos de la respuesta media la contienen "
                                    "(esperado %3 %)")

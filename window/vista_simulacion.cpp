@@ -40,8 +40,7 @@ std::uint64_t semilla() {
     if (const char* s = std::getenv("RECTAVIVA_SEMILLA"); s != nullptr && *s != '\0') {
         return std::strtoull(s, nullptr, 10);
     }
-    return static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 } // namespace
@@ -202,9 +201,9 @@ void VistaSimulacion::componerPanel() {
 }
 
 void VistaSimulacion::cargar(mostrar& m) {
-    pantalla_ = std::make_unique<PantallaSimulacion>(PantallaSimulacion{
-        *c_.Line19, c_.Line20, *c_.Line21, c_.Shape10, *c_.Picture5, c_.Shape11, c_.Line22,
-        *c_.Line23, *c_.Picture6, c_.Line24, *c_.Line25, c_.Label8});
+    pantalla_ = std::make_unique<PantallaSimulacion>(
+        PantallaSimulacion{*c_.Line19, c_.Line20, *c_.Line21, c_.Shape10, *c_.Picture5, c_.Shape11,
+                           c_.Line22, *c_.Line23, *c_.Picture6, c_.Line24, *c_.Line25, c_.Label8});
     dibujo_ = std::make_unique<PresentacionSimulacion>(g_, m, *pantalla_);
 }
 
@@ -254,8 +253,7 @@ void VistaSimulacion::leerModelo() {
                           kRangos[k].minimo, kRangos[k].maximo);
         c_.Text7(k).setText(QString::fromStdString(escribirNumero(S(v[k]))));
     }
-    if (S(v[0]) != S(sim_->beta0()) || S(v[1]) != S(sim_->beta1()) ||
-        S(v[2]) != S(sim_->sigma())) {
+    if (S(v[0]) != S(sim_->beta0()) || S(v[1]) != S(sim_->beta1()) || S(v[2]) != S(sim_->sigma())) {
         sim_->empezar(g_, D(S(v[0])), D(S(v[1])), D(S(v[2])));
     }
 }
@@ -263,16 +261,19 @@ void VistaSimulacion::leerModelo() {
 // A new x (a drag, a tool, a deletion, a new sample) starts again with the
 // same model; a change of y alone keeps what was drawn.
 void VistaSimulacion::trasAjuste() {
-    if (!sim_->mismasX(g_)) {
+    if (g_.simulacionActiva == 1 && !sim_->mismasX(g_)) {
         sim_->empezar(g_, sim_->beta0(), sim_->beta1(), sim_->sigma());
         redibujar_ = true;
     }
 }
 
 void VistaSimulacion::mostrarVista() {
+    if (g_.simulacionActiva != 1) {
+        return;
+    }
     if (redibujar_) {
         redibujar_ = false;
-        dibujar(false);
+        dibujar(c_.Timer2->Enabled());
     } else {
         dibujo_->marcarPropio(*sim_, estadistica_);
     }

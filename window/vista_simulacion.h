@@ -14,23 +14,23 @@ class VistaSimulacion;
 
 struct ControlesSimulacion {
     Menu* mnuSim = nullptr;
-    Frame* Frame9 = nullptr;      ///< the simulation's panel, in the slot
-    Line* Line19 = nullptr;       ///< the model's line on the plot, dashed
-    Matriz<Line> Line20;          ///< the last fitted lines on the plot
-    Line* Line21 = nullptr;       ///< the animated sample's line
-    Matriz<Shape> Shape10;        ///< the animated sample's points, hollow
+    Frame* Frame9 = nullptr;        ///< the simulation's panel, in the slot
+    Line* Line19 = nullptr;         ///< the model's line on the plot, dashed
+    Matriz<Line> Line20;            ///< the last fitted lines on the plot
+    Line* Line21 = nullptr;         ///< the animated sample's line
+    Matriz<Shape> Shape10;          ///< the animated sample's points, hollow
     PictureBox* Picture5 = nullptr; ///< the histogram
-    Matriz<Shape> Shape11;        ///< its bars
-    Matriz<Line> Line22;          ///< its density curve
-    Line* Line23 = nullptr;       ///< the student's own value on its axis
+    Matriz<Shape> Shape11;          ///< its bars
+    Matriz<Line> Line22;            ///< its density curve
+    Line* Line23 = nullptr;         ///< the student's own value on its axis
     PictureBox* Picture6 = nullptr; ///< the strip of intervals
-    Matriz<Line> Line24;          ///< the intervals
-    Line* Line25 = nullptr;       ///< the true slope across the strip
+    Matriz<Line> Line24;            ///< the intervals
+    Line* Line25 = nullptr;         ///< the true slope across the strip
     Matriz<Label> Label8;
-    Matriz<TextBox> Text7;        ///< β₀, β₁, σ
-    Matriz<OptionButton> Option1; ///< b, a, s², t
+    Matriz<TextBox> Text7;          ///< β₀, β₁, σ
+    Matriz<OptionButton> Option1;   ///< b, a, s², t
     Matriz<CommandButton> Command1; ///< 1, 10, 100, 1000, Animar/Parar, Reiniciar
-    Timer* Timer2 = nullptr;      ///< "Animar": one sample every 0.2 s
+    Timer* Timer2 = nullptr;        ///< "Animar": one sample every 0.2 s
 
     void Command1_Click(Integer Index);
     void Option1_Click(Integer Index);

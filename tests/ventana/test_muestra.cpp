@@ -654,6 +654,76 @@ TEST(Ver, ValoresExactosYVueltaALaTabla) {
     EXPECT_TRUE(despues.second == antes.second) << "the window differs with the table again";
 }
 
+// "Simulación" under a fixed seed: the model from the fit, a thousand
+// samples with their lines, histogram and strip (the misses red), the
+// entries clamped, Enter on a button, the animation's hollow sample, a new
+// x starting again; leaving gives the window back pixel for pixel.
+TEST(Ver, SimulacionMilMuestrasYSalida) {
+    setenv("RECTAVIVA_SEMILLA", "5", 1);
+    Form1 f;
+    unsetenv("RECTAVIVA_SEMILLA");
+    generarSembrado(f, 11);
+    f.mnuAv->accion()->trigger();
+    auto sinModelo = [](std::pair<std::map<std::string, std::string>, QImage> v) {
+        std::erase_if(v.first, [](const auto& c) { return c.first.starts_with("Text7"); });
+        return v;
+    };
+    const auto antes = sinModelo(vista(f));
+    f.mnuSim->accion()->trigger();
+    ASSERT_TRUE(f.Frame9->Visible() && !f.Frame3->Visible());
+    EXPECT_NEAR(f.Text7(1).Text().toDouble(), f.g.pendiente, 0.005);
+    f.Command1(3).click();
+    const QString n = QString::number(f.g.nActivos);
+    EXPECT_EQ(f.Label8(cuentaSimulada).Caption(), "1000 muestras de " + n + " puntos");
+    int rojas = 0, barras = 0;
+    for (Line* l : f.Line24) {
+        ASSERT_TRUE(l->Visible());
+        rojas += l->BorderColor() == colorIntervaloFalla;
+    }
+    for (Shape* s : f.Shape11) {
+        barras += s->Visible();
+    }
+    const int cubren = f.Label8(cubrenSimulados).Caption().section(' ', 0, 0).toInt();
+    EXPECT_NEAR(cubren, 950, 25);
+    EXPECT_LT(rojas, 10);
+    EXPECT_GT(barras, 15);
+    EXPECT_TRUE(f.Line19->Visible() && f.Line20(19).Visible() && !f.Line21->Visible());
+
+    escribir(f.Text7(1), "500");
+    EXPECT_EQ(f.Text7(1).Text(), "10");
+    EXPECT_TRUE(f.Label8(cuentaSimulada).Caption().startsWith("Ninguna"));
+    QTest::keyClick(&f.Command1(0), Qt::Key_Return);
+    EXPECT_EQ(f.Label8(cuentaSimulada).Caption(), "1 muestras de " + n + " puntos");
+    f.Option1(3).click();
+    EXPECT_EQ(f.Label8(tituloHistograma).Caption(), "Distribución de t");
+
+    f.Command1(animar).click();
+    EXPECT_EQ(f.Command1(animar).Caption(), "Parar");
+    f.Timer2_Timer();
+    EXPECT_TRUE(f.Line21->Visible());
+    f.Command1(animar).click();
+    EXPECT_FALSE(f.Line21->Visible() || f.Shape10(1).Visible());
+
+    f.Command1(2).click();
+    f.mnuAv->accion()->trigger();
+    const auto despues = sinModelo(vista(f));
+    EXPECT_EQ(despues.first, antes.first);
+    EXPECT_TRUE(despues.second == antes.second) << "the window differs after leaving";
+
+    // Back in, the model is the fit again; a point moved across gives new
+    // x, the same model, nothing drawn.
+    f.mnuSim->accion()->trigger();
+    const QString b1 = f.Text7(1).Text();
+    EXPECT_NE(b1, "10");
+    f.Command1(2).click();
+    presionar(f, 1, esquina(f, 1));
+    f.Picture1_MouseMove(1, 0, f.g.xObs(1) + 7, f.g.yObs(1));
+    f.Timer1_Timer();
+    soltar(f, 1, esquina(f, 1));
+    EXPECT_TRUE(f.Label8(cuentaSimulada).Caption().startsWith("Ninguna"));
+    EXPECT_EQ(f.Text7(1).Text(), b1);
+}
+
 struct CasoDegenerado {
     const char* nombre;
     std::vector<Punto> puntos;
