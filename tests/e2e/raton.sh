@@ -406,6 +406,41 @@ recta=$(e2e_contar "$img" $ROJO_RECTA "$px0" "$py0" "$pw" "$ph")
     e2e_error "tras Mostrar no se ve la frase que compara las dos rectas"
 e2e_ok "mi recta: el asa cambió la suma y Mostrar trajo la recta roja ($recta px)"
 
+# --- "Simulación" (Ver's seventh entry): the model's dashed line on the
+# plot; the button "1000" fills the histogram's bars and the strip of
+# intervals; "Animar" brings hollow points onto the plot.
+MODELO="128 0 64"
+BARRA_SIM="150 170 235"
+INTERVALO="60 60 150"
+FONDO_SIM="255 255 240"
+e2e_menu 2 && xdotool key Down Down Down Down Down Down Down Return && e2e_esperar_quieto
+img=$(e2e_captura simulacion)
+[ "$(e2e_contar "$img" $MODELO "$px0" "$py0" "$pw" "$ph")" -ge 40 ] ||
+    e2e_error "con Simulación no se ve la recta del modelo"
+panel=$(e2e_caja "$img" $FONDO_PANEL "$px0" $((py1 + 1)) "$pw" $((767 - py1)))
+[ -n "$panel" ] || e2e_fallo "no se ve el panel Simulación"
+read -r sx0 sy0 _ _ <<<"$panel"
+# The strip of intervals: 5040..7080 twips across, 390..1770 down.
+tira() { e2e_contar "$1" $FONDO_SIM $((sx0 + 337)) $((sy0 + 27)) 134 90; }
+vacia=$(tira "$img")
+# The button "1000" lies 1725..2250 twips across and 1860..2205 down the panel.
+xdotool mousemove $((sx0 + 132)) $((sy0 + 135)) click 1
+xdotool mousemove 1000 750
+e2e_esperar_quieto
+img=$(e2e_captura simulacion_mil)
+barras=$(e2e_contar "$img" $BARRA_SIM "$sx0" "$sy0" "$pw" 140)
+intervalos=$(($vacia - $(tira "$img")))
+[ "$barras" -ge 500 ] && [ "$intervalos" -ge 300 ] ||
+    e2e_error "tras 1000 no se ven las barras ($barras px) o los intervalos ($intervalos px)"
+xdotool mousemove $((sx0 + 36)) $((sy0 + 163)) click 1
+sleep 1
+img=$(e2e_captura simulacion_animada)
+xdotool mousemove $((sx0 + 36)) $((sy0 + 163)) click 1
+xdotool mousemove 1000 750
+[ "$(e2e_contar "$img" $INTERVALO "$px0" "$py0" "$pw" "$ph")" -ge 30 ] ||
+    e2e_error "Animar no mostró la muestra simulada en el gráfico"
+e2e_ok "Simulación: 1000 muestras dibujaron $barras px de barras y $intervalos px de intervalos"
+
 # --- The keyboard alone, on a new run: F10 and Enter choose "Generar", Tab
 # reaches the plot, Home chooses the leftmost point (green), Space grabs it,
 # Shift+Right twice moves it 10 units right, Space drops it, Delete takes it

@@ -291,15 +291,18 @@ private:
     }
 
     TextBox& algunaEntrada() {
-        switch (uniforme(0, 3)) {
+        const int k = uniforme(0, 6);
+        switch (k) {
         case 0:
             return f_.Text2(10);
         case 1:
             return f_.Text1(9);
         case 2:
             return f_.Text4(0);
-        default:
+        case 3:
             return f_.Text4(1);
+        default:
+            return f_.Text7(k - 4); // the simulation's model
         }
     }
 
@@ -342,7 +345,7 @@ private:
     }
 
     void menuVer() {
-        switch (uniforme(0, 3)) {
+        switch (uniforme(0, 5)) {
         case 0:
             describir("Analisis de varianza");
             f_.mnuAv->accion()->trigger();
@@ -355,6 +358,26 @@ private:
             describir("Bandas de confianza 95%");
             f_.mnuBan->accion()->trigger();
             break;
+        case 3:
+            describir("Valores p exactos");
+            f_.mnuExa->accion()->trigger();
+            break;
+        case 4: {
+            // The simulation's panel and one of its commands: a batch, the
+            // animation with one tick, a new start, or a statistic.
+            const int k = uniforme(0, 9);
+            describir("Simulacion, command " + std::to_string(k));
+            f_.mnuSim->accion()->trigger();
+            if (k < 6) {
+                f_.Command1(k).click();
+                if (k == animar) {
+                    f_.Timer2_Timer();
+                }
+            } else {
+                f_.Option1(k - 6).click();
+            }
+            break;
+        }
         default: {
             const int k = uniforme(0, 7);
             describir("sheet " + std::to_string(k));
