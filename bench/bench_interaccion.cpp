@@ -432,12 +432,24 @@ bool verSimulacion(Form1& f) {
     return f.g.simulacionActiva == 1 && f.Line20(19).Visible();
 }
 
-void PasoArrastreSimulacion(benchmark::State& estado) {
-    Form1 f;
+// The window shown with the 50 points and the simulation on.
+bool abrirSimulacion(Form1& f, benchmark::State& estado) {
     f.show();
     QCoreApplication::processEvents();
-    if (!prepararNube(f, true) || !verSimulacion(f) || !tomarPunto(f)) {
+    if (!prepararNube(f, true) || !verSimulacion(f)) {
         estado.SkipWithError("no se pudo preparar la simulación");
+        return false;
+    }
+    return true;
+}
+
+void PasoArrastreSimulacion(benchmark::State& estado) {
+    Form1 f;
+    if (!abrirSimulacion(f, estado)) {
+        return;
+    }
+    if (!tomarPunto(f)) {
+        estado.SkipWithError("no se pudo tomar el punto 25");
         return;
     }
     ticks(estado, f, 30.0f, true);
@@ -449,10 +461,7 @@ BENCHMARK(PasoArrastreSimulacion)
 
 void TandaSimulacion(benchmark::State& estado) {
     Form1 f;
-    f.show();
-    QCoreApplication::processEvents();
-    if (!prepararNube(f, true) || !verSimulacion(f)) {
-        estado.SkipWithError("no se pudo preparar la simulación");
+    if (!abrirSimulacion(f, estado)) {
         return;
     }
     Pintado pintado;
@@ -474,10 +483,7 @@ BENCHMARK(TandaSimulacion)
 
 void AnimarSimulacion(benchmark::State& estado) {
     Form1 f;
-    f.show();
-    QCoreApplication::processEvents();
-    if (!prepararNube(f, true) || !verSimulacion(f)) {
-        estado.SkipWithError("no se pudo preparar la simulación");
+    if (!abrirSimulacion(f, estado)) {
         return;
     }
     double cpu = 0, segundos = 0;

@@ -44,11 +44,13 @@ void Simulador::empezar(const Globales& g, double beta0, double beta1, double si
     }
     const double n = static_cast<double>(x_.size());
     mediaX_ = 0;
+    sxx_ = 0;
     for (double x : x_) {
         mediaX_ += x;
     }
-    mediaX_ /= n;
-    sxx_ = 0;
+    if (!x_.empty()) {
+        mediaX_ /= n;
+    }
     for (double x : x_) {
         sxx_ += (x - mediaX_) * (x - mediaX_);
     }
@@ -57,6 +59,13 @@ void Simulador::empezar(const Globales& g, double beta0, double beta1, double si
     nivelPred_ = g.nivelPred;
     xPred_ = g.xPred;
     exactos_ = g.valoresExactos;
+    reiniciar();
+    if (!valida_) {
+        // Too few points, or all x equal: nothing to simulate and no theory.
+        const double nan = kNaN;
+        teoria_.fill({nan, nan, nan, nan});
+        return;
+    }
 
     const double gl = n - 2;
     const double eeB = sigma / std::sqrt(sxx_);
@@ -70,7 +79,6 @@ void Simulador::empezar(const Globales& g, double beta0, double beta1, double si
         var * bm::quantile(distribuciones::ChiCuadrado(gl), 0.999) / gl};
     teoria_[indice(Estadistica::T)] = {gl > 1 ? 0.0 : kNaN,
                                        gl > 2 ? std::sqrt(gl / (gl - 2)) : kNaN, -tope, tope};
-    reiniciar();
 }
 
 void Simulador::reiniciar() {

@@ -7,10 +7,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace rectaviva {
 
 namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The strip spans the true slope ± 5 standard errors of b: an interval at
 // 99 % reaches about ± 2.6 of them on each side of b.
@@ -119,7 +122,7 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
     // Bars as densities (count over samples and width), so that their area
     // is the share of samples and the curve lies over them.
     double tope = 0;
-    for (int k = 0; k <= kDensidad; ++k) {
+    for (int k = 0; s.valida() && k <= kDensidad; ++k) {
         tope = std::max(tope, s.densidad(e, t.desde + (t.hasta - t.desde) * k / kDensidad));
     }
     const double total = static_cast<double>(std::max<std::int64_t>(s.muestras(), 1));
@@ -141,9 +144,9 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
         Line& l = p_.Line22(k);
         const double x0 = static_cast<double>(k) / kDensidad;
         const double x1 = static_cast<double>(k + 1) / kDensidad;
-        const double d0 = s.densidad(e, t.desde + (t.hasta - t.desde) * x0);
-        const double d1 = s.densidad(e, t.desde + (t.hasta - t.desde) * x1);
-        const bool ver = s.valida() && std::isfinite(d0) && std::isfinite(d1);
+        const double d0 = s.valida() ? s.densidad(e, t.desde + (t.hasta - t.desde) * x0) : kNaN;
+        const double d1 = s.valida() ? s.densidad(e, t.desde + (t.hasta - t.desde) * x1) : kNaN;
+        const bool ver = std::isfinite(d0) && std::isfinite(d1);
         if (ver) {
             l.setExtremos(x0, 1 - std::min(d0 * escala, 1.0), x1, 1 - std::min(d1 * escala, 1.0));
         }

@@ -43,6 +43,18 @@ std::uint64_t semilla() {
     return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
+// n hidden segments with square ends (pieces of a curve, or short marks),
+// elements 0..n - 1 of m.
+void segmentos(Contenedor& c, Matriz<Line>& m, const char* base, int n, const QColor& color,
+               int ancho) {
+    for (int k = 0; k < n; ++k) {
+        Line* l = linea(c, nombre(base, k), 0, 0, 0, 0, color, ancho);
+        l->setExtremo(Line::Extremo::Cuadrado);
+        l->setVisible(false);
+        m.agregar(k, l);
+    }
+}
+
 } // namespace
 
 void ControlesSimulacion::Command1_Click(Integer Index) {
@@ -168,22 +180,13 @@ void VistaSimulacion::componerPanel() {
         s->setVisible(false);
         c_.Shape11.agregar(k, s);
     }
-    for (int k = 0; k < PresentacionSimulacion::kDensidad; ++k) {
-        Line* l = linea(*c_.Picture5, nombre("Line22", k), 0, 0, 0, 0, colorDensidad, 2);
-        l->setExtremo(Line::Extremo::Cuadrado);
-        l->setVisible(false);
-        c_.Line22.agregar(k, l);
-    }
+    segmentos(*c_.Picture5, c_.Line22, "Line22", PresentacionSimulacion::kDensidad, colorDensidad,
+              2);
     c_.Line23 = linea(*c_.Picture5, QStringLiteral("Line23"), 0, 0, 0, 0, colorRecta, 3);
     c_.Line23->setVisible(false);
     c_.Picture6 = new PictureBox(panel, QStringLiteral("Picture6"));
     c_.Picture6->Move(5040, 390, 2040, 1380);
-    for (int k = 0; k < Simulador::kIntervalos; ++k) {
-        Line* l = linea(*c_.Picture6, nombre("Line24", k), 0, 0, 0, 0, colorIntervaloCubre, 1);
-        l->setExtremo(Line::Extremo::Cuadrado);
-        l->setVisible(false);
-        c_.Line24.agregar(k, l);
-    }
+    segmentos(*c_.Picture6, c_.Line24, "Line24", Simulador::kIntervalos, colorIntervaloCubre, 1);
     c_.Line25 = linea(*c_.Picture6, QStringLiteral("Line25"), 0.5, 0, 0.5, 1, colorModelo, 2);
     c_.Line25->setVisible(false);
     ayuda(panel, f_.Image2, laminaDeVista.indice, 6840, 0);

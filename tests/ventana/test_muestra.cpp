@@ -720,6 +720,11 @@ TEST(Ver, SimulacionMilMuestrasYSalida) {
     soltar(f, 1, esquina(f, 1));
     EXPECT_TRUE(f.Label8(cuentaSimulada).Caption().startsWith("Ninguna"));
     EXPECT_EQ(f.Text7(1).Text(), b1);
+    // All x equal: no slope to simulate, and no button to press.
+    muestraConPuntos(f, {{10, 12}, {10, 20}, {10, 30}});
+    EXPECT_EQ(f.Label8(cuentaSimulada).Caption(),
+              "Con todas las x iguales no hay pendiente que simular.");
+    EXPECT_FALSE(f.Command1(3).isEnabled() || f.Line19->Visible());
 }
 
 struct CasoDegenerado {
