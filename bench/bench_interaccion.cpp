@@ -23,8 +23,9 @@
 // - PasoArrastreSinPintar: the tick alone, to show how the time divides.
 // - PasoArrastreSimulacion: the drag tick with "Simulación" on and idle
 //   (a thousand samples drawn before the drag, which the first tick clears).
-// - TandaSimulacion: the button "1000" with 50 points, from the click until
-//   the event loop has painted the panel and the plot.
+// - TandaSimulacion/modo: the button "1000" with 50 points, from the click
+//   until the event loop has painted the panel and the plot; modo 0 the
+//   model's samples, 1 the shuffles, 2 the bootstrap.
 // - AnimarSimulacion: "Animar" running for 2 s; cpu_por_ciento the share
 //   of a core that the window's thread spent.
 // - PasoArrastreMiRecta/asa/cuadrados: the drag tick and repaint with "Mi
@@ -464,6 +465,7 @@ void TandaSimulacion(benchmark::State& estado) {
     if (!abrirSimulacion(f, estado)) {
         return;
     }
+    f.Option2(static_cast<int>(estado.range(0))).click();
     Pintado pintado;
     f.installEventFilter(&pintado);
     for (auto _ : estado) {
@@ -477,6 +479,10 @@ void TandaSimulacion(benchmark::State& estado) {
     estado.SetLabel("objetivo: ≤ 4 ms (las muestras, ≤ 2 ms, en MilMuestras)");
 }
 BENCHMARK(TandaSimulacion)
+    ->ArgName("modo")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -32,33 +32,48 @@ double Simulador::Resumen::desviacion() const {
     return n > 1 ? std::sqrt(m2 / static_cast<double>(n - 1)) : kNaN;
 }
 
-void Simulador::empezar(const Globales& g, double beta0, double beta1, double sigma) {
-    beta0_ = beta0;
-    beta1_ = beta1;
-    sigma_ = sigma;
+void Simulador::tomarPuntos(const Globales& g) {
     x_.clear();
+    y_.clear();
     for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
         if (g.activo(k) == 1) {
             x_.push_back(D(g.xObs(k)));
+            y_.push_back(D(g.yObs(k)));
         }
     }
-    const double n = static_cast<double>(x_.size());
-    mediaX_ = 0;
-    sxx_ = 0;
-    for (double x : x_) {
-        mediaX_ += x;
+    mediaX_ = mediaY_ = sxx_ = 0;
+    double sxy = 0;
+    for (std::size_t i = 0; i < x_.size(); ++i) {
+        mediaX_ += x_[i];
+        mediaY_ += y_[i];
     }
     if (!x_.empty()) {
-        mediaX_ /= n;
+        mediaX_ /= static_cast<double>(x_.size());
+        mediaY_ /= static_cast<double>(x_.size());
     }
-    for (double x : x_) {
-        sxx_ += (x - mediaX_) * (x - mediaX_);
+    for (std::size_t i = 0; i < x_.size(); ++i) {
+        sxx_ += (x_[i] - mediaX_) * (x_[i] - mediaX_);
+        sxy += (x_[i] - mediaX_) * y_[i];
     }
-    valida_ = x_.size() >= static_cast<std::size_t>(minActivos) && sxx_ > 0 && sigma > 0;
+    bPropia_ = sxx_ > 0 ? sxy / sxx_ : kNaN;
+}
+
+void Simulador::tomarNiveles(const Globales& g) {
     nivelConf_ = g.nivelConf;
     nivelPred_ = g.nivelPred;
     xPred_ = g.xPred;
     exactos_ = g.valoresExactos;
+}
+
+void Simulador::empezar(const Globales& g, double beta0, double beta1, double sigma) {
+    modo_ = Modo::Modelo;
+    beta0_ = beta0;
+    beta1_ = beta1;
+    sigma_ = sigma;
+    tomarPuntos(g);
+    const double n = static_cast<double>(x_.size());
+    valida_ = x_.size() >= static_cast<std::size_t>(minActivos) && sxx_ > 0 && sigma > 0;
+    tomarNiveles(g);
     reiniciar();
     if (!valida_) {
         // Too few points, or all x equal: nothing to simulate and no theory.
@@ -93,6 +108,90 @@ void Simulador::reiniciar() {
     siguienteIntervalo_ = 0;
     yUltima_.clear();
     contados_ = cubren_ = predicciones_ = medias_ = rechazos_ = 0;
+    xUltima_.clear();
+    valores_.clear();
+    extremos_ = sinPendiente_ = 0;
+}
+
+void Simulador::empezarRemuestreo(const Globales& g, Modo modo) {
+    modo_ = modo;
+    tomarPuntos(g);
+    tomarNiveles(g);
+    reiniciar();
+    valida_ = x_.size() >= static_cast<std::size_t>(minActivos) && sxx_ > 0;
+    const double nan = kNaN;
+    teoria_.fill({nan, nan, nan, nan});
+    if (!valida_) {
+        return;
+    }
+    // The histogram's range: a shuffled slope has mean 0 and variance
+    // Syy/((n - 1)·Sxx), and the student's b must show on the axis; a
+    // resampled slope varies about b by about its standard error.
+    const double n = static_cast<double>(x_.size());
+    double syy = 0;
+    for (double y : y_) {
+        syy += (y - mediaY_) * (y - mediaY_);
+    }
+    const double b = bPropia_;
+    const double minimo = 1e-3 * std::max(1.0, std::fabs(b));
+    if (modo == Modo::Barajar) {
+        const double de = std::sqrt(syy / ((n - 1) * sxx_));
+        const double ancho = std::max({4 * de, 1.1 * std::fabs(b), minimo});
+        teoria_[indice(Estadistica::Pendiente)] = {0, de, -ancho, ancho};
+    } else {
+        const double ee = std::sqrt(std::max(0.0, syy - b * b * sxx_) / (n - 2) / sxx_);
+        const double ancho = std::max(5 * ee, minimo);
+        teoria_[indice(Estadistica::Pendiente)] = {b, ee, b - ancho, b + ancho};
+    }
+}
+
+bool Simulador::mismaMuestra(const Globales& g) const {
+    std::size_t i = 0;
+    for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
+        if (g.activo(k) == 1) {
+            if (i >= x_.size() || x_[i] != D(g.xObs(k)) || y_[i] != D(g.yObs(k))) {
+                return false;
+            }
+            ++i;
+        }
+    }
+    return i == x_.size();
+}
+
+double Simulador::valorPAleatorio() const {
+    return static_cast<double>(extremos_ + 1) / static_cast<double>(muestras_ + 1);
+}
+
+std::pair<double, double> Simulador::percentil(Single nivel) const {
+    if (valores_.size() < 2) {
+        return {kNaN, kNaN};
+    }
+    // Linear interpolation between order statistics, at (M - 1)·p.
+    const double alfa = 1 - D(nivel) / 100;
+    std::vector<Single> v = valores_;
+    const auto cuantil = [&v](double p) {
+        const double h = static_cast<double>(v.size() - 1) * p;
+        const auto i = static_cast<std::size_t>(h);
+        std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(i), v.end());
+        const double bajo = D(v[i]);
+        if (i + 1 >= v.size()) {
+            return bajo;
+        }
+        const double alto =
+            D(*std::min_element(v.begin() + static_cast<std::ptrdiff_t>(i) + 1, v.end()));
+        return bajo + (h - static_cast<double>(i)) * (alto - bajo);
+    };
+    const double li = cuantil(alfa / 2);
+    return {li, cuantil(1 - alfa / 2)};
+}
+
+void Simulador::guardarRecta(double a, double b) {
+    if (rectas_.size() < kLineas) {
+        rectas_.push_back({S(a), S(b)});
+    } else {
+        rectas_[siguienteRecta_] = {S(a), S(b)};
+        siguienteRecta_ = (siguienteRecta_ + 1) % kLineas;
+    }
 }
 
 bool Simulador::mismasX(const Globales& g) const {
@@ -146,6 +245,18 @@ void Simulador::agregar(Globales& g, std::int64_t m) {
     if (!valida_ || m <= 0) {
         return;
     }
+    if (modo_ == Modo::Barajar) {
+        agregarBarajadas(m);
+        return;
+    }
+    if (modo_ == Modo::Bootstrap) {
+        agregarRemuestras(m);
+        return;
+    }
+    agregarModelo(g, m);
+}
+
+void Simulador::agregarModelo(Globales& g, std::int64_t m) {
     if (g.nivelConf != nivelConf_ || g.nivelPred != nivelPred_ || g.xPred != xPred_ ||
         g.valoresExactos != exactos_) {
         nivelConf_ = g.nivelConf;
@@ -202,12 +313,7 @@ void Simulador::agregar(Globales& g, std::int64_t m) {
         // |t| at or beyond the critical value: a p-value at or below 1 - level.
         rechazos_ += eeB > 0 ? std::fabs(b / eeB) >= qConf : b != 0;
 
-        if (rectas_.size() < kLineas) {
-            rectas_.push_back({S(a), S(b)});
-        } else {
-            rectas_[siguienteRecta_] = {S(a), S(b)};
-            siguienteRecta_ = (siguienteRecta_ + 1) % kLineas;
-        }
+        guardarRecta(a, b);
         if (intervalos_.size() < kIntervalos) {
             intervalos_.push_back(iv);
         } else {
@@ -217,6 +323,76 @@ void Simulador::agregar(Globales& g, std::int64_t m) {
     }
     muestras_ += m;
     yUltima_.assign(y.begin(), y.end());
+    xUltima_.assign(x_.begin(), x_.end());
+}
+
+// Each shuffle keeps x̄, ȳ and Sxx: only Σ(x - x̄)·y* changes.
+void Simulador::agregarBarajadas(std::int64_t m) {
+    std::vector<double> y = y_;
+    const double limite = std::fabs(bPropia_) * (1 - 1e-9);
+    for (std::int64_t j = 0; j < m; ++j) {
+        std::shuffle(y.begin(), y.end(), azar_);
+        double sxy = 0;
+        for (std::size_t i = 0; i < y.size(); ++i) {
+            sxy += (x_[i] - mediaX_) * y[i];
+        }
+        const double b = sxy / sxx_;
+        anotar(Estadistica::Pendiente, D(S(b)));
+        extremos_ += std::fabs(b) >= limite;
+        guardarRecta(mediaY_ - b * mediaX_, b);
+    }
+    muestras_ += m;
+    yUltima_.assign(y.begin(), y.end());
+    xUltima_.assign(x_.begin(), x_.end());
+}
+
+// n of the points with replacement; a resample whose x are all equal has no
+// slope and is only counted.
+void Simulador::agregarRemuestras(std::int64_t m) {
+    const std::size_t n = x_.size();
+    const double nd = static_cast<double>(n);
+    std::uniform_int_distribution<std::size_t> cual(0, n - 1);
+    std::vector<std::size_t> elegidos(n);
+    for (std::int64_t j = 0; j < m; ++j) {
+        double sx = 0, sy = 0;
+        bool iguales = true;
+        for (std::size_t i = 0; i < n; ++i) {
+            elegidos[i] = cual(azar_);
+            sx += x_[elegidos[i]];
+            sy += y_[elegidos[i]];
+            iguales = iguales && x_[elegidos[i]] == x_[elegidos[0]];
+        }
+        if (iguales) {
+            ++sinPendiente_;
+            continue;
+        }
+        const double mx = sx / nd, my = sy / nd;
+        double sxx = 0, sxy = 0;
+        for (std::size_t i : elegidos) {
+            sxx += (x_[i] - mx) * (x_[i] - mx);
+            sxy += (x_[i] - mx) * y_[i];
+        }
+        const double b = sxy / sxx;
+        anotar(Estadistica::Pendiente, D(S(b)));
+        guardarRecta(my - b * mx, b);
+        ++muestras_;
+        // A uniform sample of at most kReserva of all the b* (reservoir
+        // sampling) keeps the percentiles' cost bounded however many
+        // resamples are drawn.
+        if (valores_.size() < kReserva) {
+            valores_.push_back(S(b));
+        } else if (const auto i =
+                       std::uniform_int_distribution<std::int64_t>(0, muestras_ - 1)(azar_);
+                   i < kReserva) {
+            valores_[static_cast<std::size_t>(i)] = S(b);
+        }
+    }
+    xUltima_.clear();
+    yUltima_.clear();
+    for (std::size_t i : elegidos) {
+        xUltima_.push_back(S(x_[i]));
+        yUltima_.push_back(S(y_[i]));
+    }
 }
 
 } // namespace rectaviva

@@ -1,5 +1,7 @@
 // Repeated samples from a model the student chooses, y = β₀ + β₁·x + ε with
-// ε normal (mean 0, standard deviation σ), at the x of the points in use:
+// ε normal (mean 0, standard deviation σ), at the x of the points in use
+// (or, in the resampling modes, the student's own points shuffled or drawn
+// with replacement: see Modo):
 // each sample's fit, its slope interval at nivelConf, its prediction
 // intervals at xPred and nivelPred and its t test of β₁ = 0, with the same
 // quantiles as the boxes (the table, or the exact distribution). What it
@@ -13,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace rectaviva {
@@ -21,11 +24,18 @@ namespace rectaviva {
 enum class Estadistica : Byte { Pendiente, Intercepto, Varianza, T };
 inline constexpr int kEstadisticas = 4;
 
+// Where the samples come from: the model; the student's y shuffled over
+// their x (a randomization test of no relation); or n of the student's
+// points drawn with replacement (the bootstrap). The resampling modes keep
+// only the slope b*.
+enum class Modo : Byte { Modelo, Barajar, Bootstrap };
+
 class Simulador {
 public:
-    static constexpr int kBarras = 40;     ///< bars of each histogram
-    static constexpr int kLineas = 20;     ///< fitted lines kept for the plot
-    static constexpr int kIntervalos = 50; ///< slope intervals kept for the strip
+    static constexpr int kBarras = 40;              ///< bars of each histogram
+    static constexpr int kLineas = 20;              ///< fitted lines kept for the plot
+    static constexpr int kIntervalos = 50;          ///< slope intervals kept for the strip
+    static constexpr std::int64_t kReserva = 50000; ///< bootstrap slopes kept for percentiles
 
     // What the theory says of one statistic: its mean and standard error
     // (NaN where they do not exist) and the histogram's range.
@@ -52,11 +62,18 @@ public:
     // everything drawn. The sample must have a slope (its x not all equal):
     // valida() tells.
     void empezar(const Globales& g, double beta0, double beta1, double sigma);
-    // Clears what was drawn, keeping the model and the x.
+    // The student's points in use, shuffled or resampled (modo Barajar or
+    // Bootstrap), with g's levels; clears everything drawn. The model is kept
+    // for a return to it. Valid when the points have a slope.
+    void empezarRemuestreo(const Globales& g, Modo modo);
+    // Clears what was drawn, keeping the model and the points.
     void reiniciar();
     bool valida() const { return valida_; }
-    // Whether g's points in use still have the x of the model.
+    Modo modo() const { return modo_; }
+    // Whether g's points in use still have the x (and, resampling, the y)
+    // that the samples were drawn from.
     bool mismasX(const Globales& g) const;
+    bool mismaMuestra(const Globales& g) const;
 
     // m more samples. The levels, xPred and the look-up in use are read from
     // g; when one of them differs from the last batch's, the interval counts
@@ -84,6 +101,17 @@ public:
     std::vector<Recta> rectas() const { return ultimos(rectas_, siguienteRecta_); }
     std::vector<Intervalo> intervalos() const { return ultimos(intervalos_, siguienteIntervalo_); }
     const std::vector<Single>& ultimaMuestra() const { return yUltima_; }
+    const std::vector<Single>& ultimaX() const { return xUltima_; }
+
+    // Resampling: the student's slope b, how many b* lie as far from 0
+    // (|b*| ≥ |b|), the randomization p-value (count + 1)/(M + 1), the
+    // resamples without a slope (all x equal, left out) and the percentile
+    // interval of the b* at a level (NaN before two of them exist).
+    double propia() const { return bPropia_; }
+    std::int64_t extremos() const { return extremos_; }
+    double valorPAleatorio() const;
+    std::int64_t sinPendiente() const { return sinPendiente_; }
+    std::pair<double, double> percentil(Single nivel) const;
 
     // The counts since the levels last changed, and those levels.
     std::int64_t contados() const { return contados_; }
@@ -103,14 +131,22 @@ private:
         return r;
     }
     void anotar(Estadistica e, double v);
+    void guardarRecta(double a, double b);
+    // The points in use into x_ (and y_), their means and Sxx.
+    void tomarPuntos(const Globales& g);
+    void tomarNiveles(const Globales& g);
+    void agregarModelo(Globales& g, std::int64_t m);
+    void agregarBarajadas(std::int64_t m);
+    void agregarRemuestras(std::int64_t m);
 
     std::mt19937_64 azar_;
     std::normal_distribution<double> normal_;
 
     bool valida_ = false;
+    Modo modo_ = Modo::Modelo;
     double beta0_ = 0, beta1_ = 0, sigma_ = 1;
-    std::vector<double> x_;
-    double mediaX_ = 0, sxx_ = 0;
+    std::vector<double> x_, y_;
+    double mediaX_ = 0, mediaY_ = 0, sxx_ = 0, bPropia_ = 0;
     std::array<Teoria, kEstadisticas> teoria_{};
 
     std::int64_t muestras_ = 0;
@@ -120,7 +156,9 @@ private:
     std::size_t siguienteRecta_ = 0;
     std::vector<Intervalo> intervalos_;
     std::size_t siguienteIntervalo_ = 0;
-    std::vector<Single> yUltima_;
+    std::vector<Single> yUltima_, xUltima_;
+    std::vector<Single> valores_; ///< the bootstrap's b*, all or a uniform kReserva of them
+    std::int64_t extremos_ = 0, sinPendiente_ = 0;
 
     std::int64_t contados_ = 0, cubren_ = 0, predicciones_ = 0, medias_ = 0, rechazos_ = 0;
     Single nivelConf_ = 0, nivelPred_ = 0, xPred_ = 0;

@@ -77,7 +77,11 @@ void PresentacionSimulacion::mostrarSimulacion(const Simulador& s, Estadistica e
     if (!s.valida()) {
         ocultarSimulacion();
     } else {
-        trazarRecta(p_.Line19, g_, S(s.beta0()), S(s.beta1()));
+        if (s.modo() == Modo::Modelo) {
+            trazarRecta(p_.Line19, g_, S(s.beta0()), S(s.beta1()));
+        } else {
+            p_.Line19.setVisible(false);
+        }
         const std::vector<Simulador::Recta> rectas = s.rectas();
         for (int k = 0; k < Simulador::kLineas; ++k) {
             Line& l = p_.Line20(k);
@@ -90,7 +94,8 @@ void PresentacionSimulacion::mostrarSimulacion(const Simulador& s, Estadistica e
         }
         // The animated sample: its points at the model's x, hollow, and its line.
         const std::vector<Single>& y = s.ultimaMuestra();
-        const bool ver = animada && !rectas.empty() && y.size() == s.x().size();
+        const std::vector<Single>& x = s.ultimaX();
+        const bool ver = animada && !rectas.empty() && !y.empty() && y.size() == x.size();
         if (ver) {
             trazarRecta(p_.Line21, g_, rectas.back().a, rectas.back().b);
         } else {
@@ -103,7 +108,7 @@ void PresentacionSimulacion::mostrarSimulacion(const Simulador& s, Estadistica e
             const bool dentro = ver && i < y.size() && y[i] >= g_.yMin && y[i] <= g_.yMax;
             if (dentro) {
                 // Placed by the markers' own rule, at their size.
-                const Esquina c = esquinaMarcador(S(s.x()[i]), y[i]);
+                const Esquina c = esquinaMarcador(x[i], y[i]);
                 m.Move(c.left, c.top, modelo.Width(), modelo.Height());
             }
             m.setVisible(dentro);
@@ -122,7 +127,7 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
     // Bars as densities (count over samples and width), so that their area
     // is the share of samples and the curve lies over them.
     double tope = 0;
-    for (int k = 0; s.valida() && k <= kDensidad; ++k) {
+    for (int k = 0; s.valida() && s.modo() == Modo::Modelo && k <= kDensidad; ++k) {
         tope = std::max(tope, s.densidad(e, t.desde + (t.hasta - t.desde) * k / kDensidad));
     }
     const double total = static_cast<double>(std::max<std::int64_t>(s.muestras(), 1));
@@ -146,7 +151,7 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
         const double x1 = static_cast<double>(k + 1) / kDensidad;
         const double d0 = s.valida() ? s.densidad(e, t.desde + (t.hasta - t.desde) * x0) : kNaN;
         const double d1 = s.valida() ? s.densidad(e, t.desde + (t.hasta - t.desde) * x1) : kNaN;
-        const bool ver = std::isfinite(d0) && std::isfinite(d1);
+        const bool ver = s.modo() == Modo::Modelo && std::isfinite(d0) && std::isfinite(d1);
         if (ver) {
             l.setExtremos(x0, 1 - std::min(d0 * escala, 1.0), x1, 1 - std::min(d1 * escala, 1.0));
         }
@@ -155,8 +160,9 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
     marcarPropio(s, e);
     const Formato f = Formato::DosDecimales;
     p_.Label8(tituloHistograma)
-        .setCaption(
-            QStringLiteral("Distribución de %1").arg(QString::fromUtf8(nombreEstadistica(e))));
+        .setCaption(QStringLiteral("Distribución de %1")
+                        .arg(s.modo() == Modo::Modelo ? QString::fromUtf8(nombreEstadistica(e))
+                                                      : QStringLiteral("b*")));
     p_.Label8(ejeIzquierdo).setCaption(s.valida() ? enQt(numero(t.desde, f)) : QString());
     p_.Label8(ejeCentro).setCaption(s.valida() ? enQt(numero((t.desde + t.hasta) / 2, f))
                                                : QString());
@@ -183,7 +189,7 @@ void PresentacionSimulacion::mostrarIntervalos(const Simulador& s) {
         Line& l = p_.Line24(k);
         // The newest at the bottom: row k from the top holds interval n - 50 + k.
         const int i = k - (Simulador::kIntervalos - n);
-        const bool ver = s.valida() && i >= 0;
+        const bool ver = s.valida() && s.modo() == Modo::Modelo && i >= 0;
         if (ver) {
             const Simulador::Intervalo& v = iv[static_cast<std::size_t>(i)];
             const double y = (k + 0.5) / Simulador::kIntervalos;
@@ -193,7 +199,7 @@ void PresentacionSimulacion::mostrarIntervalos(const Simulador& s) {
         }
         l.setVisible(ver);
     }
-    p_.Line25.setVisible(s.valida());
+    p_.Line25.setVisible(s.valida() && s.modo() == Modo::Modelo);
 }
 
 void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
@@ -205,15 +211,19 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
                                                        : std::string(textoIndefinido));
     };
     const QString nombre = QString::fromUtf8(nombreEstadistica(e));
-    if (!s.valida() || s.muestras() == 0) {
+    if (!s.valida() || (s.muestras() == 0 && s.sinPendiente() == 0)) {
         p_.Label8(cuentaSimulada)
             .setCaption(
                 !s.valida()
                     ? QStringLiteral("Con todas las x iguales no hay pendiente que simular.")
-                    : QStringLiteral("Ninguna muestra aún: 1, 10, 100 o 1000 las agregan."));
+                    : QStringLiteral("Ninguna muestra aún: pulsa 1, 10, 100 o 1000."));
         for (int k = mediaSimulada; k <= rechazosSimulados; ++k) {
             p_.Label8(k).setCaption(QString());
         }
+        return;
+    }
+    if (s.modo() != Modo::Modelo) {
+        mostrarRemuestreo(s);
         return;
     }
     p_.Label8(cuentaSimulada)
@@ -257,6 +267,55 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
                         : QStringLiteral("La prueba rechaza β₁ = 0 en el %1 %: es su potencia "
                                          "(al %2 %)")
                               .arg(parte, alfa));
+}
+
+// The resampling modes: what the shuffles or the resamples give beside what
+// the boxes say of the same sample (the t test's p-value, the t interval).
+void PresentacionSimulacion::mostrarRemuestreo(const Simulador& s) {
+    const Simulador::Resumen& r = s.resumen(Estadistica::Pendiente);
+    const Formato f = Formato::DosDecimales;
+    const bool barajar = s.modo() == Modo::Barajar;
+    const auto valor = [&](double v) {
+        return std::isfinite(v) ? enQt(numero(v, f))
+                                : QString::fromUtf8(textoIndefinido.data(), textoIndefinido.size());
+    };
+    p_.Label8(cuentaSimulada)
+        .setCaption(QStringLiteral("%1 %2 de %3 puntos")
+                        .arg(s.muestras())
+                        .arg(barajar ? QStringLiteral("barajadas") : QStringLiteral("remuestras"))
+                        .arg(s.n()));
+    p_.Label8(mediaSimulada)
+        .setCaption(QStringLiteral("Media de b*: %1; b de la muestra: %2")
+                        .arg(valor(r.n > 0 ? r.media : kNaN), valor(s.propia())));
+    p_.Label8(desviacionSimulada)
+        .setCaption(QStringLiteral("Desv. estándar de b*: %1").arg(valor(r.desviacion())));
+    const Pantalla& cajas = m_.pantalla();
+    if (barajar) {
+        p_.Label8(cubrenSimulados)
+            .setCaption(QStringLiteral("|b*| ≥ |b| en %1 de %2 barajadas: valor p %3")
+                            .arg(s.extremos())
+                            .arg(s.muestras())
+                            .arg(enQt(m_.texto(S(s.valorPAleatorio()), Formato::CuatroDecimales))));
+        p_.Label8(prediccionesSimuladas)
+            .setCaption(QStringLiteral("Valor p de la prueba t de la pendiente: %1")
+                            .arg(cajas.Text1(13).Text().trimmed()));
+        p_.Label8(mediasSimuladas).setCaption(QString());
+    } else {
+        const auto [li, ls] = s.percentil(s.nivelConf());
+        p_.Label8(cubrenSimulados)
+            .setCaption(
+                QStringLiteral("Intervalo percentil al %1 %: %2 a %3")
+                    .arg(enQt(numero(D(s.nivelConf()), Formato::Entero)), valor(li), valor(ls)));
+        p_.Label8(prediccionesSimuladas)
+            .setCaption(QStringLiteral("Intervalo t al %1 %: %2 a %3")
+                            .arg(cajas.Text1(9).Text().trimmed(), cajas.Text1(7).Text().trimmed(),
+                                 cajas.Text1(8).Text().trimmed()));
+        p_.Label8(mediasSimuladas)
+            .setCaption(s.sinPendiente() > 0
+                            ? QStringLiteral("%1 remuestras sin pendiente").arg(s.sinPendiente())
+                            : QString());
+    }
+    p_.Label8(rechazosSimulados).setCaption(QString());
 }
 
 QString PresentacionSimulacion::resumen() const {

@@ -59,6 +59,7 @@ private:
     void mostrarHistograma(const Simulador& s, Estadistica e);
     void mostrarIntervalos(const Simulador& s);
     void mostrarCuentas(const Simulador& s, Estadistica e);
+    void mostrarRemuestreo(const Simulador& s);
     std::string numero(double v, Formato f) const;
 
     Globales& g_;

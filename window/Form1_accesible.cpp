@@ -249,7 +249,9 @@ void Form1::nombrarControles() {
         nombrarLamina(k, temas[static_cast<std::size_t>(k)]);
     }
     for (const auto& v : vistas_) {
-        nombrarLamina(v->lamina().indice, v->lamina().tema);
+        for (const Lamina& l : v->laminas()) {
+            nombrarLamina(l.indice, l.tema);
+        }
         v->nombrarControles();
     }
     Picture1->setAccessibleName(QStringLiteral("Gráfico de dispersión"));

@@ -168,7 +168,9 @@ void Form1::distribuir() {
                      laminas[static_cast<std::size_t>(k)].second);
     }
     for (const auto& v : vistas_) {
-        ubicarLamina(v->lamina().indice, alLado, v->lamina().alto);
+        for (const Lamina& l : v->laminas()) {
+            ubicarLamina(l.indice, alLado, l.alto);
+        }
     }
 }
 

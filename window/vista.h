@@ -57,9 +57,11 @@ public:
     virtual void ajustar() {}
     virtual void distribuir() {}
 
-    // Its menu entry, usable once a sample exists, and its sheet.
+    // Its menu entry, usable once a sample exists, and its sheet (with a
+    // second one, those it opens).
     virtual Menu& menu() const = 0;
     virtual Lamina lamina() const = 0;
+    virtual std::vector<Lamina> laminas() const { return {lamina()}; }
 
     // --- The series that refit: right after each fit, and with the rest.
     virtual void trasAjuste() {}
@@ -94,8 +96,16 @@ public:
 // creates one of each, in this order.
 template <class... V> struct ListaDeVistas {
     struct Controles : V::Controles... {};
-    // The highest sheet index among the design's (0..7) and the views'.
-    static constexpr int ultimaLamina = std::max({7, V::laminaDeVista.indice...});
+    // The highest sheet index among the design's (0..7) and the views'
+    // (a view with a second sheet has it as laminaSegunda).
+    template <class W> static constexpr int ultimaDe() {
+        if constexpr (requires { W::laminaSegunda; }) {
+            return std::max(W::laminaDeVista.indice, W::laminaSegunda.indice);
+        } else {
+            return W::laminaDeVista.indice;
+        }
+    }
+    static constexpr int ultimaLamina = std::max({7, ultimaDe<V>()...});
     static std::vector<std::unique_ptr<Vista>> crear(Form1& f) {
         std::vector<std::unique_ptr<Vista>> v;
         (v.push_back(std::make_unique<V>(f)), ...);

@@ -9,6 +9,7 @@
 #include "redondeo.h"
 
 #include <QAccessible>
+#include <QButtonGroup>
 
 #include <algorithm>
 #include <chrono>
@@ -63,6 +64,10 @@ void ControlesSimulacion::Command1_Click(Integer Index) {
 
 void ControlesSimulacion::Option1_Click(Integer Index) {
     vistaSimulacion_->alElegir(Index);
+}
+
+void ControlesSimulacion::Option2_Click(Integer Index) {
+    vistaSimulacion_->alModo(Index);
 }
 
 void ControlesSimulacion::Text7_KeyPress(Integer, int& KeyAscii) {
@@ -127,20 +132,20 @@ void VistaSimulacion::componerPanel() {
                  {"β₀", 60, 420, 360, 300, izq, 9, false},
                  {"β₁", 60, 780, 360, 300, izq, 9, false},
                  {"σ", 60, 1140, 360, 300, izq, 9, false},
-                 {"Distribución de b", 2340, 120, 2640, 255, cen, 8.25, true},
+                 {"Distribución de b", 2700, 120, 2280, 255, cen, 8.25, true},
                  {"Intervalos para β₁", 5040, 120, 1740, 255, izq, 8.25, true},
-                 {"", 2340, 1770, 900, 210, izq, 7.5, false},
-                 {"", 3210, 1770, 900, 210, cen, 7.5, false},
-                 {"", 4080, 1770, 900, 210, der, 7.5, false},
-                 {"", 2340, 1980, 4740, 240, izq, 8.25, false},
-                 {"", 2340, 2220, 4740, 240, izq, 8.25, false},
-                 {"", 2340, 2460, 4740, 240, izq, 8.25, false},
+                 {"", 2700, 1770, 760, 210, izq, 7.5, false},
+                 {"", 3460, 1770, 760, 210, cen, 7.5, false},
+                 {"", 4220, 1770, 760, 210, der, 7.5, false},
+                 {"", 2700, 1980, 4380, 240, izq, 8.25, false},
+                 {"", 2700, 2220, 4380, 240, izq, 8.25, false},
+                 {"", 2700, 2460, 4380, 240, izq, 8.25, false},
                  {"", 60, 2760, 7020, 240, izq, 8.25, false},
                  {"", 60, 3000, 7020, 240, izq, 8.25, false},
                  {"", 60, 3240, 7020, 240, izq, 8.25, false},
                  {"", 60, 3480, 7020, 240, izq, 8.25, false}});
     crearCajas(panel, c_.Text7, "Text7", 9,
-               {{420, 390, 900, 300}, {420, 750, 900, 300}, {420, 1110, 900, 300}});
+               {{420, 390, 720, 300}, {420, 750, 720, 300}, {420, 1110, 720, 300}});
     const QString regla = QStringLiteral(
         "El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus "
         "puntos. Entre −100 y 100 para β₀, entre −10 y 10 para β₁, σ mayor que 0 y hasta 50.");
@@ -148,16 +153,32 @@ void VistaSimulacion::componerPanel() {
         t->setToolTip(regla);
         t->setLocked(false);
     }
+    // Two groups of choices in one panel: the statistic, and where the
+    // samples come from (beside the model's entries).
+    auto* estadisticas = new QButtonGroup(panel);
     for (int k = 0; k < 4; ++k) {
         static constexpr const char* nombres[4] = {"b", "a", "s²", "t"};
         auto* o = new OptionButton(panel, nombre("Option1", k), QString::fromUtf8(nombres[k]));
         o->setFont(fuente(9));
         o->Move(60 + 555.0 * k, 1500, 540, 300);
         c_.Option1.agregar(k, o);
+        estadisticas->addButton(o);
         const Integer i = static_cast<Integer>(k);
         QObject::connect(o, &OptionButton::Click, &f_, [this, i] { c_.Option1_Click(i); });
     }
     c_.Option1(0).setValue(true);
+    auto* modos = new QButtonGroup(panel);
+    for (int k = 0; k < 3; ++k) {
+        static constexpr const char* nombres[3] = {"Modelo", "Barajar", "Bootstrap"};
+        auto* o = new OptionButton(panel, nombre("Option2", k), QString::fromUtf8(nombres[k]));
+        o->setFont(fuente(8.25));
+        o->Move(1230, 390 + 360.0 * k, 1410, 300);
+        c_.Option2.agregar(k, o);
+        modos->addButton(o);
+        const Integer i = static_cast<Integer>(k);
+        QObject::connect(o, &OptionButton::Click, &f_, [this, i] { c_.Option2_Click(i); });
+    }
+    c_.Option2(0).setValue(true);
     const char* rotulos[6] = {"1", "10", "100", "1000", "Animar", "Reiniciar"};
     for (int k = 0; k < 6; ++k) {
         auto* b = new CommandButton(panel, nombre("Command1", k), QString::fromUtf8(rotulos[k]));
@@ -172,7 +193,7 @@ void VistaSimulacion::componerPanel() {
         QObject::connect(b, &CommandButton::Click, &f_, [this, i] { c_.Command1_Click(i); });
     }
     c_.Picture5 = new PictureBox(panel, QStringLiteral("Picture5"));
-    c_.Picture5->Move(2340, 390, 2640, 1380);
+    c_.Picture5->Move(2700, 390, 2280, 1380);
     for (int k = 0; k < Simulador::kBarras; ++k) {
         Shape* s = c_.Picture5->agregarShape(nombre("Shape11", k));
         s->setFillColor(colorBarraSimulada);
@@ -189,7 +210,9 @@ void VistaSimulacion::componerPanel() {
     segmentos(*c_.Picture6, c_.Line24, "Line24", Simulador::kIntervalos, colorIntervaloCubre, 1);
     c_.Line25 = linea(*c_.Picture6, QStringLiteral("Line25"), 0.5, 0, 0.5, 1, colorModelo, 2);
     c_.Line25->setVisible(false);
+    // The sheet of the model, or of the resampling modes, beside the title.
     ayuda(panel, f_.Image2, laminaDeVista.indice, 6840, 0);
+    ayuda(panel, f_.Image2, laminaSegunda.indice, 6840, 0)->setVisible(false);
     c_.Timer2 = new Timer(&f_, QStringLiteral("Timer2"));
     c_.Timer2->setInterval(200);
     QObject::connect(c_.Timer2, &Timer::Tick, &f_, [this] { c_.Timer2_Timer(); });
@@ -215,8 +238,10 @@ void VistaSimulacion::ajustar() {
     for (TextBox* t : c_.Text7) {
         t->setBackColor(colorEntrada);
     }
-    for (OptionButton* o : c_.Option1) {
-        o->setBackColor(colorPanelInferior);
+    for (const Matriz<OptionButton>* grupo : {&c_.Option1, &c_.Option2}) {
+        for (OptionButton* o : *grupo) {
+            o->setBackColor(colorPanelInferior);
+        }
     }
     for (PictureBox* p : {c_.Picture5, c_.Picture6}) {
         p->setBackColor(colorFondoSimulacion);
@@ -238,7 +263,31 @@ void VistaSimulacion::entrar() {
     }
     sim_->empezar(g_, inicial(valores[0], kRangos[0]), inicial(valores[1], kRangos[1]),
                   inicial(valores[2], kRangos[2]));
+    empezarDeNuevo();
     dibujar(false);
+}
+
+void VistaSimulacion::empezarDeNuevo() {
+    const bool modelo = modo_ == Modo::Modelo;
+    if (modelo) {
+        sim_->empezar(g_, sim_->beta0(), sim_->beta1(), sim_->sigma());
+    } else {
+        sim_->empezarRemuestreo(g_, modo_);
+        estadistica_ = Estadistica::Pendiente;
+        c_.Option1(0).setValue(true);
+    }
+    // What only the model has: its entries, the other statistics, the strip
+    // of intervals and its sheet.
+    for (TextBox* t : c_.Text7) {
+        t->setEnabled(modelo);
+    }
+    for (OptionButton* o : c_.Option1) {
+        o->setEnabled(modelo);
+    }
+    c_.Picture6->setVisible(modelo);
+    c_.Label8(5).setVisible(modelo);
+    f_.Image2(laminaDeVista.indice).setVisible(modelo);
+    f_.Image2(laminaSegunda.indice).setVisible(!modelo);
 }
 
 void VistaSimulacion::dejar() {
@@ -263,9 +312,14 @@ void VistaSimulacion::leerModelo() {
 
 // A new x (a drag, a tool, a deletion, a new sample) starts again with the
 // same model; a change of y alone keeps what was drawn.
+// The model's samples depend on the x only; the resampling modes on the
+// whole sample, so that any change starts them again.
 void VistaSimulacion::trasAjuste() {
-    if (g_.simulacionActiva == 1 && !sim_->mismasX(g_)) {
-        sim_->empezar(g_, sim_->beta0(), sim_->beta1(), sim_->sigma());
+    if (g_.simulacionActiva != 1) {
+        return;
+    }
+    if (modo_ == Modo::Modelo ? !sim_->mismasX(g_) : !sim_->mismaMuestra(g_)) {
+        empezarDeNuevo();
         redibujar_ = true;
     }
 }
@@ -337,8 +391,16 @@ void VistaSimulacion::alElegir(Integer Index) {
     dibujar(c_.Timer2->Enabled());
 }
 
+void VistaSimulacion::alModo(Integer Index) {
+    modo_ = static_cast<Modo>(std::clamp<int>(Index, 0, 2));
+    if (g_.simulacionActiva == 1) {
+        empezarDeNuevo();
+        dibujar(c_.Timer2->Enabled());
+    }
+}
+
 void VistaSimulacion::alEntrar() {
-    if (g_.simulacionActiva != 1) {
+    if (g_.simulacionActiva != 1 || modo_ != Modo::Modelo) {
         return;
     }
     leerModelo();
@@ -360,6 +422,11 @@ void VistaSimulacion::nombrarControles() {
         c_.Command1(k).setAccessibleName(
             QStringLiteral("Agregar %1 %2").arg(kTandas[k]).arg(k == 0 ? "muestra" : "muestras"));
     }
+    const char* modos[3] = {"Muestras del modelo", "Barajar las y sobre las x",
+                            "Remuestrear los puntos con reposición"};
+    for (int k = 0; k < 3; ++k) {
+        c_.Option2(k).setAccessibleName(QString::fromUtf8(modos[k]));
+    }
     c_.Picture5->setAccessibleName(QStringLiteral("Histograma"));
     c_.Picture6->setAccessibleName(QStringLiteral("Últimos intervalos para β₁"));
     c_.Frame9->setAccessibleName(QStringLiteral("Simulación"));
@@ -369,6 +436,9 @@ std::vector<QWidget*> VistaSimulacion::ordenDeTab() {
     std::vector<QWidget*> v;
     for (TextBox* t : c_.Text7) {
         v.push_back(t);
+    }
+    for (OptionButton* o : c_.Option2) {
+        v.push_back(o);
     }
     for (OptionButton* o : c_.Option1) {
         v.push_back(o);

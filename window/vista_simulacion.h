@@ -29,11 +29,13 @@ struct ControlesSimulacion {
     Matriz<Label> Label8;
     Matriz<TextBox> Text7;          ///< β₀, β₁, σ
     Matriz<OptionButton> Option1;   ///< b, a, s², t
+    Matriz<OptionButton> Option2;   ///< where the samples come from: Modelo, Barajar, Bootstrap
     Matriz<CommandButton> Command1; ///< 1, 10, 100, 1000, Animar/Parar, Reiniciar
     Timer* Timer2 = nullptr;        ///< "Animar": one sample every 0.2 s
 
     void Command1_Click(Integer Index);
     void Option1_Click(Integer Index);
+    void Option2_Click(Integer Index);
     void Text7_KeyPress(Integer Index, int& KeyAscii);
     void Timer2_Timer();
 
@@ -49,6 +51,7 @@ class VistaSimulacion : public Vista {
 public:
     using Controles = ControlesSimulacion;
     static constexpr Lamina laminaDeVista{11, "de la simulación", 930};
+    static constexpr Lamina laminaSegunda{12, "del remuestreo", 930};
     // How many samples each of the first four buttons adds.
     static constexpr std::int64_t kTandas[4] = {1, 10, 100, 1000};
 
@@ -62,6 +65,7 @@ public:
     void ajustar() override;
     Menu& menu() const override { return *c_.mnuSim; }
     Lamina lamina() const override { return laminaDeVista; }
+    std::vector<Lamina> laminas() const override { return {laminaDeVista, laminaSegunda}; }
     void trasAjuste() override;
     void mostrarVista() override;
     void dejar() override;
@@ -70,6 +74,7 @@ public:
 
     void alPulsar(Integer Index);
     void alElegir(Integer Index);
+    void alModo(Integer Index);
     void alEntrar();
     void alTic();
     const Simulador& simulacion() const { return *sim_; }
@@ -82,12 +87,15 @@ private:
     void agregar(std::int64_t m, bool animada);
     void dibujar(bool animada);
     void animando(bool si);
+    // Starts again from the same source: the model, or the student's points.
+    void empezarDeNuevo();
 
     Form1& f_;
     Globales& g_;
     Controles& c_;
     std::unique_ptr<Simulador> sim_;
     Estadistica estadistica_ = Estadistica::Pendiente;
+    Modo modo_ = Modo::Modelo;
     bool redibujar_ = false; ///< the x changed: what was drawn is gone
     std::unique_ptr<PantallaSimulacion> pantalla_;
     std::unique_ptr<PresentacionSimulacion> dibujo_;

@@ -44,12 +44,12 @@ INSTANTIATE_TEST_SUITE_P(Todos, Recurso,
                                            ":/laminas/lamina6.svg", ":/laminas/lamina7.svg",
                                            ":/laminas/lamina8.svg", ":/laminas/lamina9.svg",
                                            ":/laminas/lamina10.svg", ":/laminas/lamina11.svg",
-                                           ":/iconos/herramienta0.svg", ":/iconos/herramienta1.svg",
-                                           ":/iconos/herramienta2.svg", ":/iconos/herramienta3.svg",
-                                           ":/iconos/herramienta4.svg", ":/iconos/herramienta5.svg",
-                                           ":/iconos/herramienta6.svg", ":/iconos/herramienta7.svg",
-                                           ":/iconos/herramienta8.svg", ":/iconos/herramienta9.svg",
-                                           ":/iconos/ayuda.svg"));
+                                           ":/laminas/lamina12.svg", ":/iconos/herramienta0.svg",
+                                           ":/iconos/herramienta1.svg", ":/iconos/herramienta2.svg",
+                                           ":/iconos/herramienta3.svg", ":/iconos/herramienta4.svg",
+                                           ":/iconos/herramienta5.svg", ":/iconos/herramienta6.svg",
+                                           ":/iconos/herramienta7.svg", ":/iconos/herramienta8.svg",
+                                           ":/iconos/herramienta9.svg", ":/iconos/ayuda.svg"));
 
 // ---------------------------------------------------------------- explanation sheets
 
@@ -114,16 +114,15 @@ TEST_P(LaminaExplicativa, SePintaSobreElFondoDeLaCaja) {
 
 INSTANTIATE_TEST_SUITE_P(
     Todas, LaminaExplicativa,
-    ::testing::Values(Lamina{0, 785, "Modelo de Regresión Lineal Simple"},
-                      Lamina{1, 665,
-                             "Promedios, varianzas, desviaciones estándar de las variables"},
-                      Lamina{2, 480, "Sumas de cuadrados y productos centrados"},
-                      Lamina{3, 835, "Estimadores mínimo cuadráticos de los parámetros"},
-                      Lamina{4, 835, "Pruebas de hipótesis para los parámetros α y β"},
-                      Lamina{5, 745, "Varianza estimada del error"},
-                      Lamina{6, 840, "Análisis de varianza"}, Lamina{7, 840, "Predicción"},
-                      Lamina{8, 840, "Residuos"}, Lamina{9, 840, "Influencia"},
-                      Lamina{10, 840, "Mi recta"}, Lamina{11, 930, "Simulación"}),
+    ::testing::Values(
+        Lamina{0, 785, "Modelo de Regresión Lineal Simple"},
+        Lamina{1, 665, "Promedios, varianzas, desviaciones estándar de las variables"},
+        Lamina{2, 480, "Sumas de cuadrados y productos centrados"},
+        Lamina{3, 835, "Estimadores mínimo cuadráticos de los parámetros"},
+        Lamina{4, 835, "Pruebas de hipótesis para los parámetros α y β"},
+        Lamina{5, 745, "Varianza estimada del error"}, Lamina{6, 840, "Análisis de varianza"},
+        Lamina{7, 840, "Predicción"}, Lamina{8, 840, "Residuos"}, Lamina{9, 840, "Influencia"},
+        Lamina{10, 840, "Mi recta"}, Lamina{11, 930, "Simulación"}, Lamina{12, 930, "Remuestreo"}),
     [](const auto& info) { return "lamina" + std::to_string(info.param.k); });
 
 // ---------------------------------------------------------------- icons

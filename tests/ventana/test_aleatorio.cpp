@@ -364,8 +364,8 @@ private:
             break;
         case 4: {
             // The simulation's panel and one of its commands: a batch, the
-            // animation with one tick, a new start, or a statistic.
-            const int k = uniforme(0, 9);
+            // animation with one tick, a new start, a statistic or a mode.
+            const int k = uniforme(0, 12);
             describir("Simulacion, command " + std::to_string(k));
             f_.mnuSim->accion()->trigger();
             if (k < 6) {
@@ -373,8 +373,10 @@ private:
                 if (k == animar) {
                     f_.Timer2_Timer();
                 }
-            } else {
+            } else if (k < 10) {
                 f_.Option1(k - 6).click();
+            } else {
+                f_.Option2(k - 10).click();
             }
             break;
         }

@@ -703,6 +703,16 @@ TEST(Ver, SimulacionMilMuestrasYSalida) {
     EXPECT_FALSE(f.Line21->Visible() || f.Shape10(1).Visible());
 
     f.Command1(2).click();
+    // The resampling modes: the shuffles' p-value beside the t test's, the
+    // bootstrap's interval beside the t interval; then back to the model.
+    f.Option2(1).click();
+    f.Command1(3).click();
+    EXPECT_TRUE(f.Label8(cubrenSimulados).Caption().contains("valor p"));
+    EXPECT_TRUE(f.Picture6->isHidden() && !f.Text7(0).isEnabled());
+    f.Option2(2).click();
+    f.Command1(2).click();
+    EXPECT_TRUE(f.Label8(cubrenSimulados).Caption().startsWith("Intervalo percentil al 95 %"));
+    f.Option2(0).click();
     f.mnuAv->accion()->trigger();
     const auto despues = sinModelo(vista(f));
     EXPECT_EQ(despues.first, antes.first);
