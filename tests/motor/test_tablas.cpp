@@ -109,14 +109,16 @@ TEST(PValor, EstadisticoIndefinidoDaPIndefinido) {
 
 TEST(PValor, FilaFueraDeLaTablaNoSeLee) {
     Motor m;
-    m.g.valoresExactos = 1;
-    for (int gl : {0, 51, 255}) {
-        float p = 0.5f;
-        m.tablas.pValorT(2.0f, p, static_cast<Byte>(gl), m.g.valoresT, m.g.probT);
-        EXPECT_TRUE(std::isnan(p)) << gl;
-        float c = 1.0f;
-        m.tablas.cuantila(c, 95.0f, static_cast<Byte>(gl), m.g.valoresT, m.g.probT);
-        EXPECT_TRUE(std::isnan(c)) << gl;
+    for (Byte modo : {0, 1}) {
+        m.g.valoresExactos = modo;
+        for (int gl : {0, 51, 255}) {
+            float p = 0.5f;
+            m.tablas.pValorT(2.0f, p, static_cast<Byte>(gl), m.g.valoresT, m.g.probT);
+            EXPECT_TRUE(std::isnan(p)) << gl;
+            float c = 1.0f;
+            m.tablas.cuantila(c, 95.0f, static_cast<Byte>(gl), m.g.valoresT, m.g.probT);
+            EXPECT_TRUE(std::isnan(c)) << gl;
+        }
     }
 }
 
