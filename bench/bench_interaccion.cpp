@@ -359,22 +359,30 @@ BENCHMARK(PasoArrastre)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// The drag tick with every view on: prediction, bands, residuals with their
-// squares and influence (its dashed line follows the dragged point).
-void PasoArrastreConVistas(benchmark::State& estado) {
+// The drag tick of point 25 with the prediction and the bands, once `ver`
+// has put on the views it measures.
+void arrastreConVistas(benchmark::State& estado, bool (*ver)(Form1&)) {
     Form1 f;
     f.show();
     QCoreApplication::processEvents();
-    if (!prepararNube(f, true)) {
+    if (!prepararNube(f, true) || !ver(f)) {
         estado.SkipWithError("no se pudo preparar la nube con las vistas");
         return;
     }
-    verResiduosEInfluencia(f);
     if (!tomarPunto(f)) {
         estado.SkipWithError("no se pudo tomar el punto 25");
         return;
     }
     ticks(estado, f, 30.0f, true);
+}
+
+// The drag tick with every view on: prediction, bands, residuals with their
+// squares and influence (its dashed line follows the dragged point).
+void PasoArrastreConVistas(benchmark::State& estado) {
+    arrastreConVistas(estado, [](Form1& f) {
+        verResiduosEInfluencia(f);
+        return true;
+    });
 }
 BENCHMARK(PasoArrastreConVistas)
     ->Unit(benchmark::kMicrosecond)
@@ -445,15 +453,7 @@ bool abrirSimulacion(Form1& f, benchmark::State& estado) {
 }
 
 void PasoArrastreSimulacion(benchmark::State& estado) {
-    Form1 f;
-    if (!abrirSimulacion(f, estado)) {
-        return;
-    }
-    if (!tomarPunto(f)) {
-        estado.SkipWithError("no se pudo tomar el punto 25");
-        return;
-    }
-    ticks(estado, f, 30.0f, true);
+    arrastreConVistas(estado, verSimulacion);
 }
 BENCHMARK(PasoArrastreSimulacion)
     ->Unit(benchmark::kMicrosecond)

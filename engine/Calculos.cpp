@@ -168,10 +168,8 @@ void Calculos::Pruebas() {
     }
     g_.oTablas->pValorT(g.tIntercepto, g.pIntercepto, gl, g.valoresT, g.probT);
 
-    if (std::isnan(g.pendiente)) {
-        g.tPendiente = kNaN;
-    } else if (g.Syy == 0.0f) {
-        // A horizontal cloud gives no test of the slope: 0 over 0.
+    if (std::isnan(g.pendiente) || g.Syy == 0.0f) {
+        // No slope (all x equal), or a horizontal cloud whose test is 0 over 0.
         g.tPendiente = kNaN;
     } else if (g.eePendiente > 0.0f) {
         g.tPendiente = S(D(g.pendiente) / D(g.eePendiente));

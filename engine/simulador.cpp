@@ -56,6 +56,9 @@ void Simulador::tomarPuntos(const Globales& g) {
         sxy += (x_[i] - mediaX_) * y_[i];
     }
     bPropia_ = sxx_ > 0 ? sxy / sxx_ : kNaN;
+    // New points: no theory until the mode that starts on them forms it.
+    const double nan = kNaN;
+    teoria_.fill({nan, nan, nan, nan});
 }
 
 void Simulador::tomarNiveles(const Globales& g) {
@@ -65,11 +68,15 @@ void Simulador::tomarNiveles(const Globales& g) {
     exactos_ = g.valoresExactos;
 }
 
-void Simulador::empezar(const Globales& g, double beta0, double beta1, double sigma) {
-    modo_ = Modo::Modelo;
+void Simulador::fijarModelo(double beta0, double beta1, double sigma) {
     beta0_ = beta0;
     beta1_ = beta1;
     sigma_ = sigma;
+}
+
+void Simulador::empezar(const Globales& g, double beta0, double beta1, double sigma) {
+    modo_ = Modo::Modelo;
+    fijarModelo(beta0, beta1, sigma);
     tomarPuntos(g);
     const double n = static_cast<double>(x_.size());
     valida_ = x_.size() >= static_cast<std::size_t>(minActivos) && sxx_ > 0 && sigma > 0;
@@ -77,8 +84,6 @@ void Simulador::empezar(const Globales& g, double beta0, double beta1, double si
     reiniciar();
     if (!valida_) {
         // Too few points, or all x equal: nothing to simulate and no theory.
-        const double nan = kNaN;
-        teoria_.fill({nan, nan, nan, nan});
         return;
     }
 
@@ -119,8 +124,6 @@ void Simulador::empezarRemuestreo(const Globales& g, Modo modo) {
     tomarNiveles(g);
     reiniciar();
     valida_ = x_.size() >= static_cast<std::size_t>(minActivos) && sxx_ > 0;
-    const double nan = kNaN;
-    teoria_.fill({nan, nan, nan, nan});
     if (!valida_) {
         return;
     }
@@ -145,11 +148,12 @@ void Simulador::empezarRemuestreo(const Globales& g, Modo modo) {
     }
 }
 
-bool Simulador::mismaMuestra(const Globales& g) const {
+bool Simulador::vigente(const Globales& g) const {
+    const bool conY = modo_ != Modo::Modelo;
     std::size_t i = 0;
     for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
         if (g.activo(k) == 1) {
-            if (i >= x_.size() || x_[i] != D(g.xObs(k)) || y_[i] != D(g.yObs(k))) {
+            if (i >= x_.size() || x_[i] != D(g.xObs(k)) || (conY && y_[i] != D(g.yObs(k)))) {
                 return false;
             }
             ++i;
@@ -185,26 +189,23 @@ std::pair<double, double> Simulador::percentil(Single nivel) const {
     return {li, cuantil(1 - alfa / 2)};
 }
 
-void Simulador::guardarRecta(double a, double b) {
-    if (rectas_.size() < kLineas) {
-        rectas_.push_back({S(a), S(b)});
+namespace {
+
+// v as a ring of at most `tope` elements: `sig` is the oldest once it is full.
+template <class T> void anillo(std::vector<T>& v, std::size_t& sig, int tope, const T& e) {
+    const auto n = static_cast<std::size_t>(tope);
+    if (v.size() < n) {
+        v.push_back(e);
     } else {
-        rectas_[siguienteRecta_] = {S(a), S(b)};
-        siguienteRecta_ = (siguienteRecta_ + 1) % kLineas;
+        v[sig] = e;
+        sig = (sig + 1) % n;
     }
 }
 
-bool Simulador::mismasX(const Globales& g) const {
-    std::size_t i = 0;
-    for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
-        if (g.activo(k) == 1) {
-            if (i >= x_.size() || x_[i] != D(g.xObs(k))) {
-                return false;
-            }
-            ++i;
-        }
-    }
-    return i == x_.size();
+} // namespace
+
+void Simulador::guardarRecta(double a, double b) {
+    anillo(rectas_, siguienteRecta_, kLineas, Recta{S(a), S(b)});
 }
 
 double Simulador::densidad(Estadistica e, double v) const {
@@ -259,10 +260,7 @@ void Simulador::agregar(Globales& g, std::int64_t m) {
 void Simulador::agregarModelo(Globales& g, std::int64_t m) {
     if (g.nivelConf != nivelConf_ || g.nivelPred != nivelPred_ || g.xPred != xPred_ ||
         g.valoresExactos != exactos_) {
-        nivelConf_ = g.nivelConf;
-        nivelPred_ = g.nivelPred;
-        xPred_ = g.xPred;
-        exactos_ = g.valoresExactos;
+        tomarNiveles(g);
         contados_ = cubren_ = predicciones_ = medias_ = rechazos_ = 0;
         intervalos_.clear();
         siguienteIntervalo_ = 0;
@@ -314,12 +312,7 @@ void Simulador::agregarModelo(Globales& g, std::int64_t m) {
         rechazos_ += eeB > 0 ? std::fabs(b / eeB) >= qConf : b != 0;
 
         guardarRecta(a, b);
-        if (intervalos_.size() < kIntervalos) {
-            intervalos_.push_back(iv);
-        } else {
-            intervalos_[siguienteIntervalo_] = iv;
-            siguienteIntervalo_ = (siguienteIntervalo_ + 1) % kIntervalos;
-        }
+        anillo(intervalos_, siguienteIntervalo_, kIntervalos, iv);
     }
     muestras_ += m;
     yUltima_.assign(y.begin(), y.end());

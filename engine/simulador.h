@@ -62,6 +62,8 @@ public:
     // everything drawn. The sample must have a slope (its x not all equal):
     // valida() tells.
     void empezar(const Globales& g, double beta0, double beta1, double sigma);
+    // The model alone, for the next start of the model mode.
+    void fijarModelo(double beta0, double beta1, double sigma);
     // The student's points in use, shuffled or resampled (modo Barajar or
     // Bootstrap), with g's levels; clears everything drawn. The model is kept
     // for a return to it. Valid when the points have a slope.
@@ -70,10 +72,9 @@ public:
     void reiniciar();
     bool valida() const { return valida_; }
     Modo modo() const { return modo_; }
-    // Whether g's points in use still have the x (and, resampling, the y)
-    // that the samples were drawn from.
-    bool mismasX(const Globales& g) const;
-    bool mismaMuestra(const Globales& g) const;
+    // Whether g's points in use still give what the samples were drawn
+    // from: their x for the model, the whole points for the resampling modes.
+    bool vigente(const Globales& g) const;
 
     // m more samples. The levels, xPred and the look-up in use are read from
     // g; when one of them differs from the last batch's, the interval counts
@@ -84,7 +85,6 @@ public:
     double beta1() const { return beta1_; }
     double sigma() const { return sigma_; }
     int n() const { return static_cast<int>(x_.size()); }
-    const std::vector<double>& x() const { return x_; }
     double sxx() const { return sxx_; }
     std::int64_t muestras() const { return muestras_; }
 

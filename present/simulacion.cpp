@@ -6,6 +6,7 @@
 #include "redondeo.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -92,7 +93,8 @@ void PresentacionSimulacion::mostrarSimulacion(const Simulador& s, Estadistica e
                 l.setVisible(false);
             }
         }
-        // The animated sample: its points at the model's x, hollow, and its line.
+        // The animated sample (the model's, a shuffle or a resample): its
+        // points hollow, and its line.
         const std::vector<Single>& y = s.ultimaMuestra();
         const std::vector<Single>& x = s.ultimaX();
         const bool ver = animada && !rectas.empty() && !y.empty() && y.size() == x.size();
@@ -124,11 +126,19 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
     const bool hay = s.valida() && s.muestras() > 0;
     const double ancho = (t.hasta - t.desde) / Simulador::kBarras;
     const auto& barras = s.barras(e);
-    // Bars as densities (count over samples and width), so that their area
-    // is the share of samples and the curve lies over them.
+    // The theoretical density at the ends of the curve's segments (the model
+    // only), and the bars as densities (count over samples and width), so
+    // that their area is the share of samples and the curve lies over them.
+    std::array<double, kDensidad + 1> curva;
     double tope = 0;
-    for (int k = 0; s.valida() && s.modo() == Modo::Modelo && k <= kDensidad; ++k) {
-        tope = std::max(tope, s.densidad(e, t.desde + (t.hasta - t.desde) * k / kDensidad));
+    for (int k = 0; k <= kDensidad; ++k) {
+        const double d = s.valida() && s.modo() == Modo::Modelo
+                             ? s.densidad(e, t.desde + (t.hasta - t.desde) * k / kDensidad)
+                             : kNaN;
+        curva[static_cast<std::size_t>(k)] = d;
+        if (std::isfinite(d)) {
+            tope = std::max(tope, d);
+        }
     }
     const double total = static_cast<double>(std::max<std::int64_t>(s.muestras(), 1));
     for (std::int64_t c : barras) {
@@ -149,9 +159,9 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
         Line& l = p_.Line22(k);
         const double x0 = static_cast<double>(k) / kDensidad;
         const double x1 = static_cast<double>(k + 1) / kDensidad;
-        const double d0 = s.valida() ? s.densidad(e, t.desde + (t.hasta - t.desde) * x0) : kNaN;
-        const double d1 = s.valida() ? s.densidad(e, t.desde + (t.hasta - t.desde) * x1) : kNaN;
-        const bool ver = s.modo() == Modo::Modelo && std::isfinite(d0) && std::isfinite(d1);
+        const double d0 = curva[static_cast<std::size_t>(k)];
+        const double d1 = curva[static_cast<std::size_t>(k + 1)];
+        const bool ver = std::isfinite(d0) && std::isfinite(d1);
         if (ver) {
             l.setExtremos(x0, 1 - std::min(d0 * escala, 1.0), x1, 1 - std::min(d1 * escala, 1.0));
         }

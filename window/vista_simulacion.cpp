@@ -261,8 +261,8 @@ void VistaSimulacion::entrar() {
         const double v = inicial(valores[k], kRangos[k]);
         c_.Text7(k).setText(QString::fromStdString(escribirNumero(S(v))));
     }
-    sim_->empezar(g_, inicial(valores[0], kRangos[0]), inicial(valores[1], kRangos[1]),
-                  inicial(valores[2], kRangos[2]));
+    sim_->fijarModelo(inicial(valores[0], kRangos[0]), inicial(valores[1], kRangos[1]),
+                      inicial(valores[2], kRangos[2]));
     empezarDeNuevo();
     dibujar(false);
 }
@@ -310,15 +310,13 @@ void VistaSimulacion::leerModelo() {
     }
 }
 
-// A new x (a drag, a tool, a deletion, a new sample) starts again with the
-// same model; a change of y alone keeps what was drawn.
-// The model's samples depend on the x only; the resampling modes on the
-// whole sample, so that any change starts them again.
+// A change of what the samples come from (new x for the model, any change
+// of the points for the resampling modes) starts again with the same model.
 void VistaSimulacion::trasAjuste() {
     if (g_.simulacionActiva != 1) {
         return;
     }
-    if (modo_ == Modo::Modelo ? !sim_->mismasX(g_) : !sim_->mismaMuestra(g_)) {
+    if (!sim_->vigente(g_)) {
         empezarDeNuevo();
         redibujar_ = true;
     }

@@ -96,11 +96,11 @@ TEST(Simulador, NivelesYAbscisas) {
     EXPECT_EQ(s.contados(), 10);
     EXPECT_EQ(s.muestras(), 110);
     EXPECT_EQ(s.resumen(Estadistica::T).n, 110);
-    EXPECT_TRUE(s.mismasX(m.g));
+    EXPECT_TRUE(s.vigente(m.g));
     m.g.yObs(3) = 40;
-    EXPECT_TRUE(s.mismasX(m.g)) << "only y changed";
+    EXPECT_TRUE(s.vigente(m.g)) << "only y changed";
     m.g.xObs(3) = 41;
-    EXPECT_FALSE(s.mismasX(m.g));
+    EXPECT_FALSE(s.vigente(m.g));
     m.muestra({{7, 1}, {7, 2}, {7, 3}});
     s.empezar(m.g, 0, 1, 2);
     EXPECT_FALSE(s.valida());
