@@ -50,10 +50,6 @@ inline constexpr Integer maxPuntos = RangoMuestra::hi;
 // its own sign. It lies beyond the t table's sentinel, so its p-value is 0.
 inline constexpr Single guarda = 100000.0f;
 
-// The abscissae of the two handles of the student's own line.
-inline constexpr Single xAsaIzquierda = -20.0f;
-inline constexpr Single xAsaDerecha = 80.0f;
-
 struct Globales {
     Globales() = default;
     Globales(const Globales&) = delete;
@@ -62,8 +58,8 @@ struct Globales {
     // The sample.
     Integer nPuntos = 0;         ///< points in the sample, 3..50 once a sample exists
     Integer nActivos = 0;        ///< points in use: the n of every formula
-    ArregloMuestra<Single> xObs; ///< abscissae, plot units
-    ArregloMuestra<Single> yObs; ///< ordinates, plot units
+    ArregloMuestra<Single> xObs; ///< abscissae, plot units (a data set's own units)
+    ArregloMuestra<Single> yObs; ///< ordinates, plot units (a data set's own units)
     ArregloMuestra<Byte> activo; ///< 1 = in use, 0 = deleted (kept in place)
     Integer indice = 0;          ///< shared loop and column index; meaningless between operations
 
@@ -117,8 +113,8 @@ struct Globales {
     Single aSin = 0, bSin = 0; ///< intercept and slope without the point given to ajusteSin
     Single scMiRecta = 0;      ///< sum of squared vertical deviations from a given line
 
-    // The student's own line: the ordinates of its handles at xAsaIzquierda
-    // (0) and xAsaDerecha (1), and the intercept and slope they give.
+    // The student's own line: the ordinates of its handles at xAsa(g, 0) and
+    // xAsa(g, 1), and the intercept and slope they give.
     Arreglo<Single, Rango<0, 1>> yAsa;
     Single aMiRecta = 0, bMiRecta = 0;
 
@@ -135,8 +131,17 @@ struct Globales {
     Byte valoresExactos = 0;   ///< 1: quantiles and p-values of the exact t distribution
     Byte simulacionActiva = 0; ///< 1 while the simulation's panel is shown
 
-    // Plot range in user units, set by the layout.
-    Integer xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    // Plot range in user units: -40..100 both ways, set by the layout for
+    // random samples; round numbers around a loaded data set.
+    Single xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+
+    // A loaded data set: its name and axis titles (UTF-8), the decimals the
+    // list shows and the decimals a drag rounds to (0 on the design's grid,
+    // negative for tens, hundreds…).
+    Byte datosCargados = 0; ///< 1 while the sample is a loaded data set
+    std::string nombreDatos, nombreX, nombreY;
+    Byte decimalesX = 0, decimalesY = 0;
+    Integer redondeoX = 0, redondeoY = 0;
 
     // Service objects, created and owned by the window.
     Calculos* oCalculos = nullptr;

@@ -1,12 +1,14 @@
 // Scale, markers and fitted line of the scatter plot.
 #include "Grafico.h"
 
+#include "escala.h"
 #include "geometria.h"
+#include "redondeo.h"
 
 namespace rectaviva {
 
-void fijarEscala(PictureBox& pic, const Integer& x1, const Integer& x2, const Integer& y1,
-                 const Integer& y2) {
+void fijarEscala(PictureBox& pic, const Single& x1, const Single& x2, const Single& y1,
+                 const Single& y2) {
     pic.Cls();
     pic.Scale(x1, y2, x2, y1);
 }
@@ -15,7 +17,7 @@ void ubicarPuntos(const Matriz<Shape>& Shape1, Globales& g, const Integer& n,
                   const ArregloMuestra<Single>& x, const ArregloMuestra<Single>& y) {
     for (g.indice = 1; g.indice <= n; ++g.indice) {
         Shape& s = Shape1(g.indice);
-        const Esquina e = esquinaMarcador(x(g.indice), y(g.indice));
+        const Esquina e = esquinaMarcador(g, x(g.indice), y(g.indice));
         colorearMarcador(s, colorPuntoActivo);
         s.setLeft(e.left);
         s.setTop(e.top);
@@ -27,8 +29,9 @@ void ubicarPuntos(const Matriz<Shape>& Shape1, Globales& g, const Integer& n,
 }
 
 Integer puntoBajoRaton(const Matriz<Shape>& Shape1, Globales& g, Single X, Single Y) {
-    const Single dx = static_cast<Single>(0.15 * g.escalaX);
-    const Single dy = static_cast<Single>(0.15 * g.escalaY);
+    // 0.15 layout units, taken as units of the design's grid.
+    const Single dx = S(0.15 * D(g.escalaX) * D(unidadX(g)));
+    const Single dy = S(0.15 * D(g.escalaY) * D(unidadY(g)));
     for (g.indice = 1; g.indice <= g.nPuntos; ++g.indice) {
         const Single L = static_cast<Single>(Shape1(g.indice).Left());
         const Single T = static_cast<Single>(Shape1(g.indice).Top());

@@ -12,11 +12,11 @@ namespace rectaviva {
 
 // Clears pic's printed output and gives it the user scale whose upper-left
 // corner is (x1, y2) and lower-right corner (x2, y1): y grows upwards.
-void fijarEscala(PictureBox& pic, const Integer& x1, const Integer& x2, const Integer& y1,
-                 const Integer& y2);
+void fijarEscala(PictureBox& pic, const Single& x1, const Single& x2, const Single& y1,
+                 const Single& y2);
 
-// Places and shows the markers of points 1..n (top-left corner one unit left
-// of and one unit above the point) in the colour of a point in use, and
+// Places and shows the markers of points 1..n (top-left corner one unit of
+// the design's grid left of and above the point) in the colour of a point in use, and
 // hides markers n + 1..50. Uses the shared index, which ends at 51.
 void ubicarPuntos(const Matriz<Shape>& Shape1, Globales& g, const Integer& n,
                   const ArregloMuestra<Single>& x, const ArregloMuestra<Single>& y);
@@ -29,7 +29,7 @@ void ponerSegmento(Line& l, const Segmento& s);
 void trazarRecta(Line& Line3, const Globales& g, const Single& a, const Single& b);
 
 // The first of points 1..nPuntos whose marker's top-left corner lies strictly
-// within 0.15 layout units of (X, Y), in plot units; 0 when none does. The
+// within 0.15 layout units (as units of the design's grid) of (X, Y); 0 when none does. The
 // loop runs on the shared index.
 Integer puntoBajoRaton(const Matriz<Shape>& Shape1, Globales& g, Single X, Single Y);
 

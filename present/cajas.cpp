@@ -222,8 +222,24 @@ const FilaCaja* filaCaja(Cajas arreglo, int indice) {
     return nullptr;
 }
 
+bool enUnidades(const FilaCaja& f) {
+    // The statistics without units (t, F, p, r, R², the levels and counts)
+    // read alike on any data; the others carry the data's units.
+    const bool sinUnidades = f.lectura == Lectura::Estadistico || f.lectura == Lectura::ValorP ||
+                             f.formato == Formato::Entero || f.formato == Formato::EnteroEspacio ||
+                             f.valor == campo<&G::correlacion>;
+    return !sinUnidades;
+}
+
 std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal) {
     const Single v = f.valor(g);
+    if (g.datosCargados == 1 && enUnidades(f)) {
+        // The interval limits' boxes are the narrow ones: five characters
+        // ("-10.0" in the design's formats), the others seven.
+        const bool estrecha =
+            f.lectura == Lectura::EstrechaBajo || f.lectura == Lectura::EstrechaSobre;
+        return formatearEnUnidades(v, f.formato, estrecha ? 5 : 7, puntoDecimal);
+    }
     switch (f.lectura) {
     case Lectura::Estadistico:
         return formatearEstadistico(v, puntoDecimal);

@@ -81,7 +81,12 @@ template <class Controles> auto& cajaDeFila(Controles& controles, const FilaCaja
     return controles.Text4(f.indice);
 }
 
-// The text that the row's box shows for the state g.
+// Whether the row's value carries the data's units (a mean, a sum, a
+// coefficient, a limit), unlike t, F, p, r, R², the levels and the counts.
+bool enUnidades(const FilaCaja& f);
+
+// The text that the row's box shows for the state g: on a data set, a value
+// in its units by formatearEnUnidades.
 std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal);
 
 } // namespace rectaviva

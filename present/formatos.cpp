@@ -4,6 +4,7 @@
 
 #include "redondeo.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -35,14 +36,11 @@ constexpr int decimalesExactos = 149;
 
 } // namespace
 
-std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
-    if (std::isnan(valor)) {
-        return std::string(textoIndefinido);
-    }
-    const double v = std::isinf(valor)
-                         ? std::copysign(static_cast<double>(guarda), static_cast<double>(valor))
-                         : static_cast<double>(valor);
-    const int dec = decimalesDe(f);
+namespace {
+
+// v with dec decimals (0..decimalesExactos), rounded half away from zero on
+// its exact value; a value that rounds to zero has no sign.
+std::string conDecimales(double v, int dec, std::string_view puntoDecimal) {
 
     // Largest float is below 10^39: 39 integer digits, the point, 149 decimals.
     std::array<char, 200> buf;
@@ -80,10 +78,81 @@ std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
         texto.append(puntoDecimal);
         texto.append(digitos, enteros, std::string::npos);
     }
+    return texto;
+}
+
+// Significant digits of a text written by conDecimales: its digits from the
+// first that is not 0.
+int significativas(std::string_view texto) {
+    int n = 0;
+    bool empezado = false;
+    for (const char c : texto) {
+        if (c >= '1' && c <= '9') {
+            empezado = true;
+        }
+        if (empezado && c >= '0' && c <= '9') {
+            ++n;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
+    if (std::isnan(valor)) {
+        return std::string(textoIndefinido);
+    }
+    const double v = std::isinf(valor)
+                         ? std::copysign(static_cast<double>(guarda), static_cast<double>(valor))
+                         : static_cast<double>(valor);
+    std::string texto = conDecimales(v, decimalesDe(f), puntoDecimal);
     if (f == Formato::EnteroEspacio) {
         texto.push_back(' ');
     }
     return texto;
+}
+
+std::string formatearDecimales(Single valor, int decimales, std::string_view puntoDecimal) {
+    if (!std::isfinite(valor)) {
+        return std::string(textoIndefinido);
+    }
+    return conDecimales(static_cast<double>(valor), std::clamp(decimales, 0, 9), puntoDecimal);
+}
+
+std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
+                                std::string_view puntoDecimal) {
+    std::string texto = formatear(valor, f, puntoDecimal);
+    if (!std::isfinite(valor) || valor == 0 ||
+        (significativas(texto) >= 3 && texto.size() <= anchoCaja)) {
+        return texto;
+    }
+    // Three significant digits: fixed while they fit, else scientific.
+    const double v = static_cast<double>(valor);
+    const int exponente = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    if (exponente >= -3 && exponente < 6) {
+        texto = conDecimales(v, std::max(0, 2 - exponente), puntoDecimal);
+        // 9.996 rounds up to 10.0: one decimal too many for three digits.
+        if (significativas(texto) > 3 && exponente < 2) {
+            texto = conDecimales(v, std::max(0, 1 - exponente), puntoDecimal);
+        }
+        if (texto.size() <= anchoCaja) {
+            return texto;
+        }
+    }
+    std::array<char, 32> buf;
+    const auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific, 2);
+    std::string cientifico(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    // "1.23e+05" as "1.23e5", "4.00e-04" as "4.00e-4", with the host's point.
+    const std::size_t e = cientifico.find('e');
+    std::string mantisa = cientifico.substr(0, e);
+    const int exp = std::stoi(cientifico.substr(e + 1));
+    const std::size_t punto = mantisa.find('.');
+    if (punto != std::string::npos) {
+        mantisa.replace(punto, 1, puntoDecimal);
+    }
+    return mantisa + "e" + std::to_string(exp);
 }
 
 std::string formatearEstadistico(Single valor, std::string_view puntoDecimal) {
@@ -146,6 +215,30 @@ void formarFila(Integer ksel, Single X, Single Y, std::string& stg) {
     stg.append(std::to_string(ksel));
     anadirColumna(stg, espaciosX(kx), kx);
     anadirColumna(stg, espaciosX(ky) + 2, ky);
+}
+
+int anchoTexto(std::string_view texto) {
+    int u = 0;
+    for (const char c : texto) {
+        // A continuation byte of UTF-8 adds nothing: "—" is one character.
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            u += c >= '0' && c <= '9' ? 2 : 1;
+        }
+    }
+    return u;
+}
+
+void formarFilaDatos(Integer ksel, const std::string& x, const std::string& y, int anchoX,
+                     int anchoY, std::string& stg) {
+    stg.clear();
+    stg.append(ksel <= 9 ? 4 : 2, ' ');
+    stg.append(2, ' ');
+    stg.append(std::to_string(ksel));
+    // Right-aligned by the widths of the font, as the design's rows are.
+    stg.append(static_cast<std::size_t>(std::max(1, anchoX - anchoTexto(x))), ' ');
+    stg.append(x);
+    stg.append(static_cast<std::size_t>(std::max(1, anchoY - anchoTexto(y))), ' ');
+    stg.append(y);
 }
 
 } // namespace rectaviva

@@ -33,6 +33,17 @@ inline constexpr std::string_view textoIndefinido = "\u2014";
 // sample, so a student sees "a very large t" in the box's own format.
 std::string formatear(Single valor, Formato f, std::string_view puntoDecimal = ".");
 
+// The value with `decimales` decimals (0..9), rounded half away from zero on
+// its exact value; textoIndefinido when it is not finite.
+std::string formatearDecimales(Single valor, int decimales, std::string_view puntoDecimal = ".");
+
+// A value in a data set's own units: in format f where that shows at least
+// three significant digits within the box's room of anchoCaja characters,
+// otherwise with three significant digits, fixed while they fit and
+// scientific ("4.56e-5") beyond; a value is never shown as 0 unless it is 0.
+std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
+                                std::string_view puntoDecimal = ".");
+
 // A t or F statistic, format "0.000": one whose size exceeds the guard value,
 // finite or not, shows as the guard with its own sign, so a near-perfect fit
 // (a collinear cloud the tools left a rounding off its line) reads like the
@@ -49,5 +60,16 @@ std::string formatearValorP(Single valor, std::string_view puntoDecimal = ".");
 // without a 16-bit value shows textoIndefinido with the spaces of a
 // one-digit number. The previous content of stg is replaced.
 void formarFila(Integer ksel, Single X, Single Y, std::string& stg);
+
+// The width of a text in a unit in which a digit is 2 wide and every other
+// character 1 (the list's font has these proportions).
+int anchoTexto(std::string_view texto);
+
+// One row of the point list of a data set: the number ksel and the
+// coordinates as written, each right-aligned so that its x part (spaces and
+// text) is anchoX units wide and its y part anchoY; at least one space
+// separates them.
+void formarFilaDatos(Integer ksel, const std::string& x, const std::string& y, int anchoX,
+                     int anchoY, std::string& stg);
 
 } // namespace rectaviva

@@ -1,6 +1,7 @@
 // Bar widths, line end points, band segments and marks from the shared state.
 #include "geometria.h"
 
+#include "escala.h"
 #include "redondeo.h"
 
 #include <algorithm>
@@ -67,7 +68,7 @@ Segmento segmento(Single x1, Single y1, Single x2, Single y2) {
 } // namespace
 
 Segmento rectaAjustada(const Globales& g, Single a, Single b) {
-    const auto ordenada = [&](Integer x) {
+    const auto ordenada = [&](Single x) {
         const double y = static_cast<double>(x) * static_cast<double>(b) + static_cast<double>(a);
         // A double beyond the float range has no float to round to; it stands
         // for an end that cannot be drawn, like an infinite one.
@@ -88,12 +89,12 @@ Segmento marcaPrediccion(const Globales& g, int fila) {
     return segmento(g.xPred, g.banda(fila, 21), g.xPred, g.banda(fila + 1, 21));
 }
 
-Esquina esquinaMarcador(Single x, Single y) {
-    return {x - 1, y + 1};
+Esquina esquinaMarcador(const Globales& g, Single x, Single y) {
+    return {x - unidadX(g), y + unidadY(g)};
 }
 
 Esquina esquinaArrastrada(const Globales& g, Single X, Single Y, Single w, Single h) {
-    const Esquina e = esquinaMarcador(X, Y);
+    const Esquina e = esquinaMarcador(g, X, Y);
     Esquina r;
     if (e.left < g.xMin) {
         r.left = g.xMin;
@@ -114,8 +115,8 @@ Esquina esquinaArrastrada(const Globales& g, Single X, Single Y, Single w, Singl
 }
 
 Single izquierdaTrasPaso(const Globales& g, Single x, Single w) {
-    const Single borde = esquinaMarcador(x, 0).left;
-    const double centro = D(borde) + 1.0;
+    const Single borde = esquinaMarcador(g, x, 0).left;
+    const double centro = D(borde) + D(unidadX(g));
     if (centro < g.xMin) {
         return g.xMin;
     }
@@ -126,8 +127,8 @@ Single izquierdaTrasPaso(const Globales& g, Single x, Single w) {
 }
 
 Single arribaTrasPaso(const Globales& g, Single y, Single h) {
-    const Single borde = esquinaMarcador(0, y).top;
-    const double centro = D(borde) - 1.0;
+    const Single borde = esquinaMarcador(g, 0, y).top;
+    const double centro = D(borde) - D(unidadY(g));
     if (centro > g.yMax) {
         return g.yMax;
     }
@@ -172,8 +173,8 @@ MarcaResiduo marcaResiduo(const Globales& g, Single x, Single e, Single w, Singl
 }
 
 Recta rectaPorAsas(const Globales& g) {
-    const Single b = S((D(g.yAsa(1)) - D(g.yAsa(0))) / (D(xAsaDerecha) - D(xAsaIzquierda)));
-    const Single a = S(D(g.yAsa(0)) - D(b) * D(xAsaIzquierda));
+    const Single b = S((D(g.yAsa(1)) - D(g.yAsa(0))) / (D(xAsa(g, 1)) - D(xAsa(g, 0))));
+    const Single a = S(D(g.yAsa(0)) - D(b) * D(xAsa(g, 0)));
     return {a, b};
 }
 

@@ -46,12 +46,13 @@ Segmento segmentoBanda(const Globales& g, int fila, int k);
 // (one observation), `fila` 2 spans banda(2,21)..banda(3,21) (mean response).
 Segmento marcaPrediccion(const Globales& g, int fila);
 
-// Top-left corner of a point's marker in plot units: one unit left of the
-// point and one unit above it. Every marker of the plot is placed by this rule.
+// Top-left corner of a point's marker in plot units: one unit of the
+// design's grid left of the point and one above it. Every marker of the plot
+// is placed by this rule.
 struct Esquina {
     Single left = 0, top = 0;
 };
-Esquina esquinaMarcador(Single x, Single y);
+Esquina esquinaMarcador(const Globales& g, Single x, Single y);
 
 // The corner of a dragged marker (w × h plot units) centred on the mouse at
 // (X, Y), clamped so that the whole marker stays inside the plot.
@@ -73,8 +74,8 @@ struct Recta {
     Single a = 0, b = 0;
 };
 
-// The student's line through its two handles, (xAsaIzquierda, yAsa(0)) and
-// (xAsaDerecha, yAsa(1)).
+// The student's line through its two handles, (xAsa(g, 0), yAsa(0)) and
+// (xAsa(g, 1), yAsa(1)).
 Recta rectaPorAsas(const Globales& g);
 
 // The line of standard deviations, through (mean x, mean y) with slope

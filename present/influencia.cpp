@@ -76,8 +76,9 @@ QString PresentacionInfluencia::textoInfluencia(Integer k) const {
     return QStringLiteral("Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, "
                           "apalancamiento = %6, distancia de Cook = %7")
         .arg(k)
-        .arg(f(g_.xObs(k), Formato::Entero), f(g_.yObs(k), Formato::Entero),
-             f(g_.residuo(k), Formato::DosDecimales),
+        .arg(QString::fromStdString(m_.textoCoordenada(g_.xObs(k), true)),
+             QString::fromStdString(m_.textoCoordenada(g_.yObs(k), false)),
+             QString::fromStdString(m_.textoEnUnidades(g_.residuo(k), Formato::DosDecimales)),
              f(g_.residuoEstandarizado(k), Formato::DosDecimales),
              f(g_.apalancamiento(k), Formato::TresDecimales),
              f(g_.distanciaCook(k), Formato::TresDecimales));

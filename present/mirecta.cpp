@@ -2,6 +2,8 @@
 // plot, and the panel that compares it with the least-squares line.
 #include "mirecta.h"
 
+#include "escala.h"
+
 #include "Grafico.h"
 #include "redondeo.h"
 
@@ -30,9 +32,9 @@ void PresentacionMiRecta::mostrarMiRecta() {
     const Escala e = m_.pantalla().Picture1.escala();
     const Single w = S(e.anchoDesdePixeles(pixelesAsa));
     const Single h = S(e.altoDesdePixeles(pixelesAsa));
-    const std::array<Single, 2> xAsa{xAsaIzquierda, xAsaDerecha};
+    const std::array<Single, 2> xAsas{xAsa(g_, 0), xAsa(g_, 1)};
     for (int i = 0; i <= 1; ++i) {
-        q.Shape8(i).Move(S(D(xAsa[static_cast<std::size_t>(i)]) - D(w) / 2),
+        q.Shape8(i).Move(S(D(xAsas[static_cast<std::size_t>(i)]) - D(w) / 2),
                          S(D(g_.yAsa(i)) + D(h) / 2), w, h);
         q.Shape8(i).setVisible(true);
     }
@@ -46,9 +48,10 @@ void PresentacionMiRecta::mostrarMiRecta() {
 
     const std::string signo = b < 0 ? " \u2212 " : " + ";
     q.Label7(ecuacionMiRecta)
-        .setCaption(QString::fromStdString("ŷ = " + m_.texto(a, Formato::DosDecimales) + signo +
-                                           m_.texto(std::fabs(b), Formato::DosDecimales) + " x"));
-    m_.ponerValor(q.Text6(0), g_.scMiRecta, Formato::UnDecimal);
+        .setCaption(
+            QString::fromStdString("ŷ = " + m_.textoEnUnidades(a, Formato::DosDecimales) + signo +
+                                   m_.textoEnUnidades(std::fabs(b), Formato::DosDecimales) + " x"));
+    m_.ponerEnUnidades(q.Text6(0), g_.scMiRecta, Formato::UnDecimal);
 
     const bool revelada = g_.miRectaRevelada == 1;
     m_.ocultarRecta(!revelada);
@@ -64,7 +67,7 @@ void PresentacionMiRecta::mostrarMiRecta() {
         return;
     }
     ponerSegmento(q.Line17, rectaDesviaciones(g_));
-    m_.ponerValor(q.Text6(1), g_.SCErr, Formato::UnDecimal);
+    m_.ponerEnUnidades(q.Text6(1), g_.SCErr, Formato::UnDecimal);
     const bool hayRecta = std::isfinite(g_.pendiente);
     q.Label7(efectoRegresion).setVisible(hayRecta);
     std::string frase;

@@ -11,7 +11,7 @@ namespace rectaviva {
 struct PantallaMiRecta {
     Line& Line16;           ///< the student's line in Picture1
     Line& Line17;           ///< the line of standard deviations in Picture1, dashed
-    Matriz<Shape>& Shape8;  ///< the handles in Picture1: 0 at xAsaIzquierda, 1 at xAsaDerecha
+    Matriz<Shape>& Shape8;  ///< the handles in Picture1: 0 at xAsa(g, 0), 1 at xAsa(g, 1)
     Matriz<Label>& Label7;  ///< panel texts; 1 equation, 4 comparison, 6 and 7 the commands
     Matriz<TextBox>& Text6; ///< 0 the student's sum of squares, 1 SCErr
     CheckBox& Check2;       ///< "Cuadrados"

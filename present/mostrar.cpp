@@ -9,6 +9,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -53,7 +54,21 @@ mostrar::mostrar(Globales& g, Pantalla& p, const QString& puntoDecimal)
 }
 
 void mostrar::formato(const Integer& ksel, const Single& X, const Single& Y, std::string& stg) {
-    formarFila(ksel, X, Y, stg);
+    if (g_.datosCargados != 1) {
+        formarFila(ksel, X, Y, stg);
+        return;
+    }
+    // A data set's coordinates with its decimals, in columns as wide as the
+    // plot's range needs and never narrower than the design's.
+    const auto ancho = [this](Single a, Single b, int d) {
+        return std::max(anchoTexto(formatearDecimales(a, d, punto_)),
+                        anchoTexto(formatearDecimales(b, d, punto_))) +
+               3;
+    };
+    formarFilaDatos(ksel, formatearDecimales(X, g_.decimalesX, punto_),
+                    formatearDecimales(Y, g_.decimalesY, punto_),
+                    std::max(13, ancho(g_.xMin, g_.xMax, g_.decimalesX)),
+                    std::max(15, ancho(g_.yMin, g_.yMax, g_.decimalesY) + 2), stg);
 }
 
 void mostrar::listarPuntos(const Integer& n, const ArregloMuestra<Single>& X,
@@ -92,6 +107,21 @@ void mostrar::imprimirPunto(const Integer& k, const QColor& c) {
     pic.setCurrentX(2.0 * g_.escalaX);
     pic.setCurrentY(k + 2);
     pic.Print(QString::fromStdString(g_.lineaLista));
+}
+
+std::string mostrar::textoEnUnidades(Single v, Formato f) const {
+    return g_.datosCargados == 1 ? formatearEnUnidades(v, f, 7, punto_) : texto(v, f);
+}
+
+std::string mostrar::textoCoordenada(Single v, bool enX) const {
+    if (g_.datosCargados != 1) {
+        return texto(v, Formato::Entero);
+    }
+    return formatearDecimales(v, enX ? g_.decimalesX : g_.decimalesY, punto_);
+}
+
+void mostrar::ponerEnUnidades(TextBox& t, Single v, Formato f) {
+    poner(t, textoEnUnidades(v, f));
 }
 
 void mostrar::poner(TextBox& t, const std::string& texto) {
@@ -136,14 +166,19 @@ void mostrar::mostrarPred() {
 }
 
 void mostrar::Barras() {
-    const auto anchos = anchosBarras(g_, unidadesBarraMaxima * g_.escalaX);
+    // A data set's bars are those of its cloud drawn on the design's grid.
+    if (g_.datosCargados == 1 && !imagen_) {
+        imagen_ = std::make_unique<ImagenEnDiseno>();
+    }
+    const Globales& g = g_.datosCargados == 1 ? imagen_->de(g_) : g_;
+    const auto anchos = anchosBarras(g, unidadesBarraMaxima * g_.escalaX);
     for (const FilaCaja& f : filasCajas()) {
         if (f.barra.indice < 0) {
             continue;
         }
         Shape& barra = p_.Shape2(f.barra.indice);
         if (f.barra.factorOrigen != 0) {
-            barra.setLeft(cajaDeFila(p_, f).Left() + desplazamientoBarra(f, g_));
+            barra.setLeft(cajaDeFila(p_, f).Left() + desplazamientoBarra(f, g));
         }
         barra.setWidth(anchos[static_cast<std::size_t>(f.barra.indice)]);
     }

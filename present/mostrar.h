@@ -8,12 +8,14 @@
 #include "Pantalla.h"
 #include "cajas.h"
 #include "colores.h"
+#include "escala.h"
 #include "formatos.h"
 #include "geometria.h"
 
 #include <QColor>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 namespace rectaviva {
@@ -81,6 +83,13 @@ public:
     // The value in format f with the host's decimal point.
     std::string texto(Single v, Formato f) const { return formatear(v, f, punto_); }
     void ponerValor(TextBox& t, Single v, Formato f);
+    // A value in the sample's units: in format f on random samples, by
+    // formatearEnUnidades on a data set.
+    std::string textoEnUnidades(Single v, Formato f) const;
+    // A coordinate as a point's name says it: a whole number on random
+    // samples, with the list's decimals on a data set.
+    std::string textoCoordenada(Single v, bool enX) const;
+    void ponerEnUnidades(TextBox& t, Single v, Formato f);
     // The squares drawn on segments from the points to a line, Shape5(1..50)
     // of the plot, which the views that draw squares share; until they are
     // given no square is drawn.
@@ -104,6 +113,8 @@ private:
 
     Globales& g_;
     Pantalla& p_;
+    std::unique_ptr<ImagenEnDiseno>
+        imagen_; ///< a data set's cloud on the design's grid, for the bars
     Matriz<Shape>* cuadrados_ = nullptr;
     bool rectaOculta_ = false;
     std::string punto_; ///< the host's decimal point, UTF-8

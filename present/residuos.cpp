@@ -2,6 +2,8 @@
 // the decomposition of the variation and the residual sums.
 #include "residuos.h"
 
+#include "escala.h"
+
 #include "cuadricula.h"
 #include "redondeo.h"
 
@@ -51,11 +53,12 @@ void PresentacionResiduos::mostrarResiduos() {
     const Escala e = r.Picture4.escala();
     const Single w = S(e.anchoDesdePixeles(pixelesMarca));
     const Single h = S(e.altoDesdePixeles(pixelesMarca));
+    const Single limite = S(residuoMaximo * D(unidadY(g_)));
     for (int k = 1; k <= maxPuntos; ++k) {
         Shape& s = r.Shape6(k);
-        const MarcaResiduo marca =
-            k <= g_.nPuntos ? marcaResiduo(g_, g_.xObs(k), g_.residuo(k), w, h, S(residuoMaximo))
-                            : MarcaResiduo{};
+        const MarcaResiduo marca = k <= g_.nPuntos
+                                       ? marcaResiduo(g_, g_.xObs(k), g_.residuo(k), w, h, limite)
+                                       : MarcaResiduo{};
         if (marca.visible) {
             s.Move(marca.esquina.left, marca.esquina.top, w, h);
             s.setForma(marca.fuera > 0   ? Shape::Forma::TrianguloArriba
@@ -78,12 +81,12 @@ void PresentacionResiduos::mostrarResiduos() {
     r.Shape7(0).Move(marco.Left(), marco.Top(), anchoReg, marco.Height());
     r.Shape7(1).Move(marco.Left() + anchoReg, marco.Top(), partida ? marco.Width() - anchoReg : 0,
                      marco.Height());
-    m_.ponerValor(r.Text5(0), g_.SCReg, Formato::UnDecimal);
-    m_.ponerValor(r.Text5(1), g_.SCErr, Formato::UnDecimal);
-    m_.ponerValor(r.Text5(2), g_.SCTot, Formato::UnDecimal);
+    m_.ponerEnUnidades(r.Text5(0), g_.SCReg, Formato::UnDecimal);
+    m_.ponerEnUnidades(r.Text5(1), g_.SCErr, Formato::UnDecimal);
+    m_.ponerEnUnidades(r.Text5(2), g_.SCTot, Formato::UnDecimal);
     m_.ponerValor(r.Text5(3), g_.R2, Formato::Entero);
-    m_.ponerValor(r.Text5(4), g_.sumaResiduos, Formato::DosDecimales);
-    m_.ponerValor(r.Text5(5), g_.sumaCuadradosResiduos, Formato::UnDecimal);
+    m_.ponerEnUnidades(r.Text5(4), g_.sumaResiduos, Formato::DosDecimales);
+    m_.ponerEnUnidades(r.Text5(5), g_.sumaCuadradosResiduos, Formato::UnDecimal);
 }
 
 } // namespace rectaviva

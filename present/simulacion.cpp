@@ -60,7 +60,7 @@ double valorPropio(const Globales& g, Estadistica e, double beta1) {
 }
 
 std::string PresentacionSimulacion::numero(double v, Formato f) const {
-    return m_.texto(S(v), f);
+    return m_.textoEnUnidades(S(v), f);
 }
 
 void PresentacionSimulacion::ocultarSimulacion() {
@@ -110,7 +110,7 @@ void PresentacionSimulacion::mostrarSimulacion(const Simulador& s, Estadistica e
             const bool dentro = ver && i < y.size() && y[i] >= g_.yMin && y[i] <= g_.yMax;
             if (dentro) {
                 // Placed by the markers' own rule, at their size.
-                const Esquina c = esquinaMarcador(x[i], y[i]);
+                const Esquina c = esquinaMarcador(g_, x[i], y[i]);
                 m.Move(c.left, c.top, modelo.Width(), modelo.Height());
             }
             m.setVisible(dentro);

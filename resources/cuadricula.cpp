@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -12,10 +13,7 @@
 
 namespace {
 
-constexpr double minimo = -40.0; // plot units at the left and bottom edges
-constexpr double maximo = 100.0; // plot units at the right and top edges
-constexpr double paso = 5.0;     // plot units between grid lines
-constexpr double rotulos = 20.0; // plot units between labels
+const EjeCuadricula ejeDelDiseno{};
 
 // Left (or top) edge, in logical pixels, of a line `anchoDisp` device pixels
 // wide centred as near as possible on `centro`.
@@ -35,14 +33,16 @@ void rotular(QPainter& p, const QRectF& caja, const QString& texto) {
     p.drawText(base, texto);
 }
 
-// A grid's field: x from minimo to maximo across `destino`, y from `arriba`
-// at the top edge to `abajo` at the bottom. It fills the field, clipped to
-// it, and draws lines one or more device pixels wide and labels over it;
-// the painter is given back as it came.
+// A grid's field: x from `izquierda` to `derecha` across `destino`, y from
+// `arriba` at the top edge to `abajo` at the bottom. It fills the field,
+// clipped to it, and draws lines one or more device pixels wide and labels
+// over it; the painter is given back as it came.
 class Campo {
 public:
-    Campo(QPainter& p, const QRectF& destino, double arriba, double abajo)
-        : p_(p), d_(destino), arriba_(arriba), escalaX_(destino.width() / (maximo - minimo)),
+    Campo(QPainter& p, const QRectF& destino, double izquierda, double derecha, double arriba,
+          double abajo)
+        : p_(p), d_(destino), izquierda_(izquierda), arriba_(arriba),
+          escalaX_(destino.width() / (derecha - izquierda)),
           escalaY_(destino.height() / (arriba - abajo)),
           dpr_(p.device() != nullptr ? p.device()->devicePixelRatioF() : 1.0),
           fino_(std::max(1, static_cast<int>(std::lround(dpr_)))) {
@@ -55,7 +55,7 @@ public:
     Campo(const Campo&) = delete;
     Campo& operator=(const Campo&) = delete;
 
-    double aX(double x) const { return d_.left() + (x - minimo) * escalaX_; }
+    double aX(double x) const { return d_.left() + (x - izquierda_) * escalaX_; }
     double aY(double y) const { return d_.top() + (arriba_ - y) * escalaY_; }
     // One logical pixel, whatever the ratio: the width of the grid lines.
     int fino() const { return fino_; }
@@ -83,6 +83,7 @@ public:
 private:
     QPainter& p_;
     const QRectF d_;
+    const double izquierda_;
     const double arriba_;
     const double escalaX_, escalaY_; ///< logical pixels per plot unit
     const double dpr_;
@@ -90,81 +91,152 @@ private:
 };
 
 // A label's text: negative values carry a true minus sign, as in the
-// explanation sheets.
-QString rotulo(double v) {
-    return QString::number(static_cast<int>(v)).replace(u'-', QChar(0x2212));
+// explanation sheets; decimals with the host's decimal point.
+QString rotulo(double v, int decimales) {
+    QString texto = QString::number(v, 'f', decimales).replace(u'-', QChar(0x2212));
+    if (decimales > 0) {
+        texto.replace(u'.', QLocale::system().decimalPoint());
+    }
+    return texto;
+}
+
+// The values of an axis at multiples of `paso`, from its minimum to its
+// maximum; each is a whole multiple, so 0 is exactly 0.
+template <class F> void multiplos(const EjeCuadricula& e, double paso, F&& f) {
+    const long desde = std::lround(std::ceil(e.minimo / paso - 1e-9));
+    const long hasta = std::lround(std::floor(e.maximo / paso + 1e-9));
+    for (long k = desde; k <= hasta; ++k) {
+        f(static_cast<double>(k) * paso);
+    }
+}
+
+// Where an axis line crosses the other axis: at 0, or at the edge nearer to
+// 0 when the range leaves 0 out.
+double cruce(const EjeCuadricula& e) {
+    return std::clamp(0.0, e.minimo, e.maximo);
 }
 
 } // namespace
 
 void pintarCuadricula(QPainter& p, const QRectF& destino) {
+    pintarCuadriculaDe(p, destino, ejeDelDiseno, ejeDelDiseno);
+}
+
+void pintarCuadriculaDe(QPainter& p, const QRectF& destino, const EjeCuadricula& ex,
+                        const EjeCuadricula& ey) {
     if (destino.width() <= 0 || destino.height() <= 0)
         return;
-    // -40 is at the bottom, 100 at the top.
-    Campo c(p, destino, maximo, minimo);
+    // y grows upwards: its minimum is at the bottom, its maximum at the top.
+    Campo c(p, destino, ex.minimo, ex.maximo, ey.maximo, ey.minimo);
     // One logical pixel for the grid, two for the axes, whatever the ratio.
     const int fino = c.fino();
     const int grueso = 2 * fino;
-    for (double v = minimo; v <= maximo; v += paso) {
-        if (v == 0.0)
-            continue;
-        c.vertical(v, fino, colorLineaCuadricula);
-        c.horizontal(v, fino, colorLineaCuadricula);
-    }
-    c.vertical(0.0, grueso, colorEjeCuadricula);
-    c.horizontal(0.0, grueso, colorEjeCuadricula);
+    const double x0 = cruce(ex);
+    const double y0 = cruce(ey);
+    multiplos(ex, ex.lineas, [&](double v) {
+        if (v != x0)
+            c.vertical(v, fino, colorLineaCuadricula);
+    });
+    multiplos(ey, ey.lineas, [&](double v) {
+        if (v != y0)
+            c.horizontal(v, fino, colorLineaCuadricula);
+    });
+    c.vertical(x0, grueso, colorEjeCuadricula);
+    c.horizontal(y0, grueso, colorEjeCuadricula);
 
     // Labels: about 11 px high on a 450 px plot, never unreadably small.
     const QFontMetricsF medidas =
         c.letra(std::max(9, static_cast<int>(std::lround(destino.height() / 40.0))));
     const double alto = medidas.height();
     const double margen = 3.0; // logical pixels between an axis and its labels
-    const double ejeX = c.aX(0.0);
-    const double ejeY = c.aY(0.0);
-
-    for (double v = minimo; v <= maximo; v += rotulos) {
-        if (v == 0.0)
-            continue;
-        const QString texto = rotulo(v);
+    const double ejeX = c.aX(x0);
+    const double ejeY = c.aY(y0);
+    // The origin, when it is in sight, is labelled once in its corner.
+    const bool origen = x0 == 0.0 && y0 == 0.0;
+    // Under the x axis and left of the y axis, each kept inside the plot.
+    const double arribaX = std::min(ejeY + margen, destino.bottom() - alto - 1);
+    multiplos(ex, ex.paso, [&](double v) {
+        if (origen && v == 0.0)
+            return;
+        const QString texto = rotulo(v, ex.decimales);
         const double ancho = medidas.horizontalAdvance(texto);
-        // Under the x axis, centred on its line but kept inside the plot.
-        double izquierda =
+        const double izquierda =
             std::clamp(c.aX(v) - ancho / 2, destino.left() + 1, destino.right() - ancho - 1);
-        rotular(p, QRectF(izquierda, ejeY + margen, ancho, alto), texto);
-        // Left of the y axis, centred on its line but kept inside the plot.
-        double arriba =
+        rotular(p, QRectF(izquierda, arribaX, ancho, alto), texto);
+    });
+    // The plot's top-left corner holds its help icon: an axis along the left
+    // edge leaves its top label out.
+    const bool ejeYAlBorde = x0 == ex.minimo && x0 != 0.0;
+    multiplos(ey, ey.paso, [&](double v) {
+        if ((origen && v == 0.0) || (ejeYAlBorde && v >= ey.maximo))
+            return;
+        const QString texto = rotulo(v, ey.decimales);
+        const double ancho = medidas.horizontalAdvance(texto);
+        const double arriba =
             std::clamp(c.aY(v) - alto / 2, destino.top() + 1, destino.bottom() - alto - 1);
-        rotular(p, QRectF(ejeX - margen - ancho, arriba, ancho, alto), texto);
+        rotular(p, QRectF(std::max(ejeX - margen - ancho, destino.left() + 1), arriba, ancho, alto),
+                texto);
+    });
+    if (origen) {
+        const double anchoCero = medidas.horizontalAdvance(QStringLiteral("0"));
+        rotular(p, QRectF(ejeX - margen - anchoCero, ejeY + margen, anchoCero, alto),
+                QStringLiteral("0"));
     }
-    // The origin is labelled once, in the corner below and left of it.
-    const double anchoCero = medidas.horizontalAdvance(QStringLiteral("0"));
-    rotular(p, QRectF(ejeX - margen - anchoCero, ejeY + margen, anchoCero, alto),
-            QStringLiteral("0"));
+    // The axes' titles: x at the right end above its axis, y at the top
+    // right of its axis.
+    // An x axis along the bottom edge has its labels above it: the title
+    // goes above them.
+    if (!ex.titulo.isEmpty()) {
+        const double ancho = medidas.horizontalAdvance(ex.titulo);
+        const double sobre = arribaX < ejeY ? arribaX - 1 : ejeY - margen;
+        const double arriba = std::max(sobre - alto, destino.top() + 1);
+        rotular(p, QRectF(destino.right() - ancho - 4, arriba, ancho, alto), ex.titulo);
+    }
+    // Clear of the help icon in the corner.
+    if (!ey.titulo.isEmpty()) {
+        const double ancho = medidas.horizontalAdvance(ey.titulo);
+        const double izquierda =
+            std::min(std::max(ejeX + margen + 2, destino.left() + 0.08 * destino.width()),
+                     destino.right() - ancho - 1);
+        rotular(p, QRectF(izquierda, destino.top() + 2, ancho, alto), ey.titulo);
+    }
 }
 
 void pintarCuadriculaResiduos(QPainter& p, const QRectF& destino) {
+    pintarCuadriculaResiduosDe(p, destino, ejeDelDiseno, residuoMaximo, 0);
+}
+
+void pintarCuadriculaResiduosDe(QPainter& p, const QRectF& destino, const EjeCuadricula& ex,
+                                double maximo, int decimales) {
     if (destino.width() <= 0 || destino.height() <= 0)
         return;
-    // -70 is at the bottom, 70 at the top.
-    Campo c(p, destino, residuoMaximo, -residuoMaximo);
+    // -maximo is at the bottom, maximo at the top.
+    Campo c(p, destino, ex.minimo, ex.maximo, maximo, -maximo);
     const int fino = c.fino();
     // The same verticals as the plot above, so each residual sits under its point.
-    for (double v = minimo; v <= maximo; v += paso) {
-        c.vertical(v, fino, v == 0.0 ? colorEjeCuadricula : colorLineaCuadricula);
-    }
-    for (double v = -residuoMaximo / 2; v <= residuoMaximo / 2; v += residuoMaximo / 2) {
-        c.horizontal(v, v == 0.0 ? 2 * fino : fino,
-                     v == 0.0 ? colorEjeCuadricula : colorLineaCuadricula);
+    const double x0 = cruce(ex);
+    multiplos(ex, ex.lineas, [&](double v) {
+        c.vertical(v, fino, v == x0 ? colorEjeCuadricula : colorLineaCuadricula);
+    });
+    if (x0 != 0.0)
+        c.vertical(x0, fino, colorEjeCuadricula);
+    for (int i = -1; i <= 1; ++i) {
+        c.horizontal(i * maximo / 2, i == 0 ? 2 * fino : fino,
+                     i == 0 ? colorEjeCuadricula : colorLineaCuadricula);
     }
 
     // 9 px on the plot's 479 px width, growing with it (the zoomed window).
     const QFontMetricsF medidas =
         c.letra(std::max(9, static_cast<int>(std::lround(destino.width() / 53.0))));
-    for (double v = -residuoMaximo / 2; v <= residuoMaximo / 2; v += residuoMaximo / 2) {
-        const QString texto = rotulo(v);
+    for (int i = -1; i <= 1; ++i) {
+        const double v = i * maximo / 2;
+        const QString texto = rotulo(v, decimales);
         const double ancho = medidas.horizontalAdvance(texto);
         const double arriba = std::clamp(c.aY(v) - medidas.height() / 2, destino.top() + 1,
                                          destino.bottom() - medidas.height() - 1);
-        rotular(p, QRectF(c.aX(0.0) - 3.0 - ancho, arriba, ancho, medidas.height()), texto);
+        rotular(p,
+                QRectF(std::max(c.aX(x0) - 3.0 - ancho, destino.left() + 1), arriba, ancho,
+                       medidas.height()),
+                texto);
     }
 }

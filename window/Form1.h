@@ -11,6 +11,9 @@
 #include "Tablas.h"
 #include "asideros.h"
 #include "controles.h"
+#include "cuadricula.h"
+#include "datos.h"
+#include "escala.h"
 #include "herramientas.h"
 #include "mostrar.h"
 #include "muestreo.h"
@@ -23,9 +26,11 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace rectaviva {
@@ -117,6 +122,12 @@ public:
     Menu* mnuBan = nullptr;
     Menu* mnuExa = nullptr; ///< checkable: p-values and quantiles of the exact t distribution
     Menu* mnuAmp = nullptr; ///< checkable: the window drawn larger to fill the screen
+    Menu* mnuDat = nullptr; ///< "Datos", after "Ver"
+    Menu* mnuCon = nullptr; ///< its submenu of example sets
+    std::vector<Menu*> mnuConjunto; ///< one entry per example set
+    Menu* mnuPeg = nullptr;
+    Menu* mnuAbr = nullptr;
+    Menu* mnuGua = nullptr; ///< enabled while a sample exists
     Menu* mnuDesc = nullptr;
     Menu* mnuAcer = nullptr;
     Menu* mnuSali = nullptr;
@@ -139,6 +150,28 @@ public:
     void Text1_KeyPress(Integer Index, int& KeyAscii);
     void Text4_Change(Integer Index);
     void Text4_KeyPress(Integer Index, int& KeyAscii);
+
+    // The menu "Datos": example set i, a table pasted or opened through the
+    // dialog, the sample saved. abrirArchivo serves the command line too;
+    // pedirDatos takes a table's bytes through the dialog into the sample.
+    void mnuCon_Click(int i);
+    void mnuPeg_Click();
+    void mnuAbr_Click();
+    void mnuGua_Click();
+    bool abrirArchivo(const QString& ruta);
+    bool pedirDatos(std::string_view bytes, const QString& origen);
+    bool guardarDatos(const QString& ruta, Separador s, MarcaDecimal d);
+    // A data set as the sample, on a plot of its range, refreshed in full.
+    void cargarDatos(const MuestraDatos& d);
+    // How the dialog is confirmed and a message shown: modal by default; a
+    // test hands in its own.
+    void setConfirmarDatos(std::function<bool(class DialogoDatos&)> f) {
+        confirmarDatos_ = std::move(f);
+    }
+    void setAvisar(std::function<void(const QString&)> f) { avisar_ = std::move(f); }
+    // The axes of the loaded data set.
+    const EjeCuadricula& ejeDatosX() const { return ejeDatosX_; }
+    const EjeCuadricula& ejeDatosY() const { return ejeDatosY_; }
 
     // The view menu and the explanation sheets.
     void mnuAv_Click();
@@ -274,6 +307,15 @@ private:
 
     void componer();
     void componerMenus();
+    void componerMenuDatos();
+    // The shown part of a new sample, generated or loaded: markers, list,
+    // panels, the full refresh, the views and the menus.
+    void mostrarMuestraNueva();
+    // After a change of the plot's range: the band abscissae, the grid and
+    // the prediction's entry.
+    void rangoCambiado();
+    // Before a random sample: the design's grid again if a data set was on.
+    void volverAlDisenoSiHaceFalta();
     void componerPlano();
     void componerFrame1();
     void componerFrame2();
@@ -329,6 +371,13 @@ private:
     bool tomado_ = false;
     Integer herramientaTecla_ = -1; ///< the tool whose Space is held, or -1
     QString anuncio_;
+
+    // Real data: the axes of the loaded set, the prediction's abscissa on
+    // the design's grid to return to, and how the dialog and messages show.
+    EjeCuadricula ejeDatosX_, ejeDatosY_;
+    Single xPredDiseno_ = 0;
+    std::function<bool(class DialogoDatos&)> confirmarDatos_;
+    std::function<void(const QString&)> avisar_;
 };
 
 } // namespace rectaviva

@@ -88,8 +88,8 @@ public:
     QString valor(int i) const override {
         const Integer k = punto(i);
         return QStringLiteral("x %1, y %2")
-            .arg(QString::fromStdString(formatear(g_.xObs(k), Formato::Entero)),
-                 QString::fromStdString(formatear(g_.yObs(k), Formato::Entero)));
+            .arg(QString::fromStdString(g_.oMostrar->textoCoordenada(g_.xObs(k), true)),
+                 QString::fromStdString(g_.oMostrar->textoCoordenada(g_.yObs(k), false)));
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "Form1.h"
 
 #include "Grafico.h"
+#include "escala.h"
 #include "lectura.h"
 #include "redondeo.h"
 
@@ -67,8 +68,16 @@ void Form1::nuevaMuestraEmpieza() {
 
 void Form1::mnuGene_Click() {
     nuevaMuestraEmpieza();
+    volverAlDisenoSiHaceFalta();
     fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);
     generarMuestra();
+    mostrarMuestraNueva();
+}
+
+void Form1::mostrarMuestraNueva() {
+    if (g.datosCargados == 1) {
+        fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);
+    }
     ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
     g.listaSinResaltar = 1;
     g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
@@ -86,6 +95,7 @@ void Form1::mnuGene_Click() {
     for (const auto& v : vistas_) {
         v->menu().setEnabled(true);
     }
+    mnuGua->setEnabled(true);
     anunciar();
 }
 
@@ -104,6 +114,7 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
     // Sizes outside 3..50, infinities included, are refused silently.
     if (v >= minActivos && v <= maxPuntos && existeMuestra()) {
         nuevaMuestraEmpieza();
+        volverAlDisenoSiHaceFalta();
         g.nPuntos = static_cast<Integer>(v);
         g.nActivos = g.nPuntos;
         Picture2->setForeColor(colorFilaActiva);
@@ -155,7 +166,10 @@ void Form1::Text4_KeyPress(Integer, int& KeyAscii) {
             g.nivelPred = acotar(leerNumero(Text4(0).Text().toStdString()), 65, 99);
         }
         if (g.xPredEditado == 1) {
-            g.xPred = acotar(leerNumero(Text4(1).Text().toStdString()), -35, 135);
+            // 5 and 175 units of the design's grid from the plot's left edge.
+            const double u = D(unidadX(g));
+            g.xPred = acotar(leerNumero(Text4(1).Text().toStdString()), D(g.xMin) + 5 * u,
+                             D(g.xMin) + 175 * u);
         }
         Text4(0).setText(QString::fromStdString(escribirNumero(g.nivelPred)));
         Text4(1).setText(QString::fromStdString(escribirNumero(g.xPred)));

@@ -4,6 +4,7 @@
 #include "Form1.h"
 
 #include "Grafico.h"
+#include "escala.h"
 
 #include "redondeo.h"
 
@@ -104,8 +105,11 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
     // the right edge of the plot.
     const Single H = static_cast<Single>(Frame6->Height());
     const Single W = static_cast<Single>(Frame6->Width());
-    Frame6->setTop((Y + 5.0f) - g.yMin > H ? Y + 5.0f : Y + H);
-    Frame6->setLeft(g.xMax - X - 5.0f > W ? X + 5.0f : X - W);
+    // 5 units of the design's grid from the spot, in any plot range.
+    const Single dy = 5.0f * unidadY(g);
+    const Single dx = 5.0f * unidadX(g);
+    Frame6->setTop((Y + dy) - g.yMin > H ? Y + dy : Y + H);
+    Frame6->setLeft(g.xMax - X - dx > W ? X + dx : X - W);
     if (g.activo(g.puntoSel) == 1) {
         Label5(0).setEnabled(g.nActivos > minActivos);
         Label5(1).setEnabled(false);
@@ -140,7 +144,7 @@ void Form1::Timer1_Timer() {
 }
 
 // One drag step: the marker follows the mouse, kept inside the plot, the
-// stored coordinates become the mouse's as whole numbers, and a point in use
+// stored coordinates become the mouse's, rounded, and a point in use
 // refits through its series.
 void Form1::moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Single& Xold,
                        Single& Yold) {
@@ -150,9 +154,10 @@ void Form1::moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Si
     arrastrarMarcador(Shape1(idx), g, X, Y);
     Xold = g.xObs(idx);
     Yold = g.yObs(idx);
-    // The stored coordinates follow the mouse, not the clamped marker.
-    g.xObs(idx) = redondearPar(X);
-    g.yObs(idx) = redondearPar(Y);
+    // The stored coordinates follow the mouse, not the clamped marker, as
+    // whole numbers (a data set's: at the decimals of its drag).
+    g.xObs(idx) = redondearA(X, g.redondeoX);
+    g.yObs(idx) = redondearA(Y, g.redondeoY);
     refrescarPuntoMovido(idx, Xold, Yold);
 }
 

@@ -6,7 +6,9 @@
 
 #include "Grafico.h"
 #include "colores.h"
+#include "escala.h"
 #include "formatos.h"
+#include "redondeo.h"
 #include "teclas.h"
 
 #include <QAccessible>
@@ -15,6 +17,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cmath>
 
 namespace rectaviva {
 
@@ -178,7 +181,12 @@ void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
         const Single paso = (Shift & kShift) != 0 ? 5.0f : 1.0f;
         if (esFlecha(k)) {
             const bool enX = k == Qt::Key_Left || k == Qt::Key_Right;
-            const Single d = paso * static_cast<Single>(sentido(k));
+            // A unit of the design's grid, and never less than what a drag
+            // rounds to, so that every press moves the point.
+            const Single unidad = enX ? unidadX(g) : unidadY(g);
+            const Single minimo =
+                S(std::pow(10.0, -static_cast<double>(enX ? g.redondeoX : g.redondeoY)));
+            const Single d = paso * std::max(unidad, minimo) * static_cast<Single>(sentido(k));
             elegido_.conjunto->mover(elegido_.i, enX ? d : 0.0f, enX ? 0.0f : d);
         } else if (esAccion(k) || k == Qt::Key_Escape) {
             tomado_ = false;

@@ -1,9 +1,11 @@
-// Starts the window. Without a display to show it on, the program says so in
-// one line and ends with a failure status instead of aborting.
+// Starts the window, and opens the data file named on the command line, if
+// any. Without a display to show it on, the program says so in one line and
+// ends with a failure status instead of aborting.
 #include "Form1.h"
 #include "salir_tras_pintar.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,5 +49,11 @@ int main(int argc, char** argv) {
         ventana.installEventFilter(new rectaviva::SalirTrasPintar(&app));
     }
     ventana.show();
+    // A file named on the command line is opened as "Abrir datos…" opens it.
+    const QStringList argumentos = QCoreApplication::arguments();
+    if (argumentos.size() > 1) {
+        const QString ruta = argumentos.at(1);
+        QTimer::singleShot(0, &ventana, [&ventana, ruta] { ventana.abrirArchivo(ruta); });
+    }
     return app.exec();
 }

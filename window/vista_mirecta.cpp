@@ -7,6 +7,7 @@
 #include "Grafico.h"
 #include "colores.h"
 #include "composicion.h"
+#include "escala.h"
 #include "redondeo.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ public:
     AsasMiRecta(Globales& g, ControlesMiRecta& c, VistaMiRecta& v) : g_(g), c_(c), v_(v) {}
 
     int cantidad() const override { return g_.miRectaActiva == 1 ? 2 : 0; }
-    Single x(int i) const override { return i == 0 ? xAsaIzquierda : xAsaDerecha; }
+    Single x(int i) const override { return xAsa(g_, i); }
     QRectF zona(int i) const override {
         const Shape& s = c_.Shape8(i);
         return {s.Left(), s.Top(), s.Width(), s.Height()};

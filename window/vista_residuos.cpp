@@ -6,8 +6,11 @@
 #include "colores.h"
 #include "composicion.h"
 #include "cuadricula.h"
+#include "escala.h"
+#include "redondeo.h"
 
 #include <array>
+#include <cmath>
 
 namespace rectaviva {
 
@@ -101,6 +104,30 @@ void VistaResiduos::ajustar() {
     colorearPanel(*c_.Frame7, colorPanelInferior);
     c_.Frame7->setVisible(false);
     c_.Picture4->Scale(g_.xMin, residuoMaximo, g_.xMax, -residuoMaximo);
+}
+
+// The residual plot follows the plot's range: the same verticals, and
+// residuals within the same share of the y range as on the design's grid.
+void VistaResiduos::nuevaMuestra() {
+    const double maximo = residuoMaximo * D(unidadY(g_));
+    c_.Picture4->Scale(g_.xMin, maximo, g_.xMax, -maximo);
+    if (g_.datosCargados != 1) {
+        if (conDatos_) {
+            conDatos_ = false;
+            c_.Picture4->setPintorFondo(pintarCuadriculaResiduos);
+        }
+        return;
+    }
+    conDatos_ = true;
+    EjeCuadricula x = f_.ejeDatosX();
+    x.titulo.clear();
+    // The labels at half the range, with one decimal more when they need it.
+    const int dy = f_.ejeDatosY().decimales;
+    const double medio = maximo / 2 * std::pow(10.0, dy);
+    const int decimales = dy + (std::fabs(medio - std::round(medio)) > 1e-6 ? 1 : 0);
+    c_.Picture4->setPintorFondo([x, maximo, decimales](QPainter& p, const QRectF& r) {
+        pintarCuadriculaResiduosDe(p, r, x, maximo, decimales);
+    });
 }
 
 // The residual plot spans the plot's width, so each residual sits under its point.

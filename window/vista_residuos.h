@@ -42,6 +42,7 @@ public:
     void componerPanel() override;
     void cargar(mostrar& m) override;
     void ajustar() override;
+    void nuevaMuestra() override;
     void distribuir() override;
     Menu& menu() const override { return *c_.mnuRes; }
     Lamina lamina() const override { return laminaDeVista; }
@@ -62,6 +63,7 @@ private:
     Controles& c_;
     std::unique_ptr<PantallaResiduos> pantalla_;
     std::unique_ptr<PresentacionResiduos> dibujo_;
+    bool conDatos_ = false; ///< the background shows a data set's axes
 };
 
 } // namespace rectaviva

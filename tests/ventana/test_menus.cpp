@@ -16,7 +16,7 @@ TEST(Menus, Leyendas) {
     for (QAction* a : f.menuBar()->actions()) {
         barra << a->text();
     }
-    EXPECT_EQ(barra, (QStringList{"Generar", "Ver", "Descripción", "Acerca de", "Salir"}));
+    EXPECT_EQ(barra, (QStringList{"Generar", "Ver", "Datos", "Descripción", "Acerca de", "Salir"}));
     QStringList ver;
     for (QAction* a : f.mnuVe->desplegable()->actions()) {
         ver << a->text();
@@ -24,6 +24,13 @@ TEST(Menus, Leyendas) {
     EXPECT_EQ(ver, (QStringList{"Análisis de varianza", "Predicción", "Bandas de confianza 95%",
                                 "Residuos", "Influencia", "Mi recta", "Simulación",
                                 "Valores p exactos", "Ampliar a la pantalla"}));
+    QStringList datos;
+    for (QAction* a : f.mnuDat->desplegable()->actions()) {
+        datos << a->text();
+    }
+    EXPECT_EQ(datos, (QStringList{"Conjuntos de ejemplo", "Pegar datos…", "Abrir datos…",
+                                  "Guardar datos…"}));
+    EXPECT_FALSE(f.mnuGua->Enabled()) << "nothing to save before the first sample";
 }
 
 struct CasoPanel {

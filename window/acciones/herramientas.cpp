@@ -1,6 +1,7 @@
 // The cloud tools' steps and limits.
 #include "herramientas.h"
 
+#include "escala.h"
 #include "redondeo.h"
 
 namespace rectaviva {
@@ -11,20 +12,27 @@ constexpr float kContraccion = 0.995f;
 constexpr float kExpansion = 1.005f;
 // The weight of the mean: 1 - 0.995 and 1.005 - 1 in single precision.
 constexpr float kPesoMedia = 0.004999995f;
-// A contraction stops when the reference point is this close to the mean.
+// A contraction stops when the reference point is this close to the mean,
+// in units of the design's grid.
 constexpr float kLimiteContraccion = 5.0f;
 
 enum class Eje { X, Y };
+
+// The length of a unit of the design's grid along the axis: the steps,
+// margins and limits below keep their share of any plot range.
+double unidad(const Globales& g, Eje eje) {
+    return D(eje == Eje::Y ? unidadY(g) : unidadX(g));
+}
 
 // Moves and the expansions stop as soon as any point would come within the
 // margin (0.06 layout units) of an edge of the plot.
 bool dentro(const Globales& g, Eje eje, float v) {
     if (eje == Eje::Y) {
-        const double margen = 0.06 * D(g.escalaY);
-        return D(v) > g.yMin + margen && D(v) < g.yMax - margen;
+        const double margen = 0.06 * D(g.escalaY) * unidad(g, eje);
+        return D(v) > D(g.yMin) + margen && D(v) < D(g.yMax) - margen;
     }
-    const double margen = 0.06 * D(g.escalaX);
-    return D(v) > g.xMin + margen && D(v) < g.xMax - margen;
+    const double margen = 0.06 * D(g.escalaX) * unidad(g, eje);
+    return D(v) > D(g.xMin) + margen && D(v) < D(g.xMax) - margen;
 }
 
 void colocar(Eje eje, Integer k, float v, ColocarMarcador& marcador) {
@@ -42,13 +50,13 @@ bool mover(Globales& g, Eje eje, Accion accion, Integer k, const Referencias& re
            ColocarMarcador& marcador) {
     float& v = eje == Eje::Y ? g.yObs(k) : g.xObs(k);
     const float media = eje == Eje::Y ? g.mediaY : g.mediaX;
-    const double paso = 0.02 * D(eje == Eje::Y ? g.escalaY : g.escalaX);
+    const double paso = 0.02 * D(eje == Eje::Y ? g.escalaY : g.escalaX) * unidad(g, eje);
     bool ok = true;
     switch (accion) {
     case Accion::Contrae: {
         v = S(D(kContraccion) * D(v) + D(kPesoMedia) * D(media));
         const float ref_ = eje == Eje::Y ? g.yObs(ref.refY) : g.xObs(ref.refX);
-        ok = !(D(ref_) - D(media) < kLimiteContraccion);
+        ok = !(D(ref_) - D(media) < D(kLimiteContraccion) * unidad(g, eje));
         break;
     }
     case Accion::Expande:

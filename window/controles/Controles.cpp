@@ -248,15 +248,21 @@ Menu::Menu(QMenuBar& barra, const QString& nombre, const QString& caption, bool 
     accion_->setObjectName(nombre);
 }
 
-Menu::Menu(Menu& padre, const QString& nombre, const QString& caption) : QObject(&padre) {
+Menu::Menu(Menu& padre, const QString& nombre, const QString& caption, bool desplegable)
+    : QObject(&padre) {
     setObjectName(nombre);
-    accion_ = padre.menu_ ? padre.menu_->addAction(caption) : nullptr;
-    if (!accion_) {
+    if (!padre.menu_) {
         // Only a drop-down entry can hold entries; a caller error, not a user one.
         throw std::logic_error("menu entry under a command entry");
     }
+    if (desplegable) {
+        menu_ = padre.menu_->addMenu(caption);
+        accion_ = menu_->menuAction();
+    } else {
+        accion_ = padre.menu_->addAction(caption);
+        connect(accion_, &QAction::triggered, this, &Menu::Click);
+    }
     accion_->setObjectName(nombre);
-    connect(accion_, &QAction::triggered, this, &Menu::Click);
 }
 
 QString Menu::Caption() const {

@@ -277,8 +277,8 @@ class Menu : public QObject {
 public:
     // An entry of the menu bar.
     Menu(QMenuBar& barra, const QString& nombre, const QString& caption, bool desplegable);
-    // An entry under a drop-down entry.
-    Menu(Menu& padre, const QString& nombre, const QString& caption);
+    // An entry under a drop-down entry; with `desplegable`, a submenu.
+    Menu(Menu& padre, const QString& nombre, const QString& caption, bool desplegable = false);
 
     QString Caption() const;
     bool Enabled() const;

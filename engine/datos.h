@@ -1,0 +1,97 @@
+// Real data in and out: the bytes of an opened file or of the clipboard made
+// into text, the guess of how that text is laid out, its split into a table,
+// two of its columns read as a sample, and the sample written back as CSV so
+// that reading it again gives the very same floats.
+#pragma once
+
+#include "Globales.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rectaviva {
+
+enum class Separador { Tabulador, PuntoYComa, Coma, Espacios };
+enum class MarcaDecimal { Punto, Coma };
+
+// The bytes of a file or of the clipboard as UTF-8 text. A UTF-8 byte-order
+// mark is dropped; UTF-16 with its byte-order mark is converted; bytes that
+// are not valid UTF-8 are read as Latin-1, with 0x80..0x9F read as Windows
+// writes them (€, curly quotes, dashes). False, with the reason in `mensaje`,
+// for more than 1 MB or for bytes that are not text (NUL or any control
+// character other than tab, line feed, carriage return and form feed).
+bool aTexto(std::string_view bytes, std::string& texto, std::string& mensaje);
+
+struct OpcionesLectura {
+    Separador separador = Separador::Tabulador;
+    MarcaDecimal decimal = MarcaDecimal::Punto;
+    bool encabezado = false; ///< the first non-blank line names the columns
+};
+
+// The layout of a text, guessed. Separator: tab or ";" when it splits
+// (nearly) every non-blank line into the same number of fields; else "," when
+// it splits every line into the same number (two or more) of fields that are
+// numbers; else blanks. Decimal mark: the one that more fields can only be
+// read with; on a tie, a comma between digits decides for the comma unless
+// the separator is ",". Header: the first line has a field that is not a
+// number. `aviso` explains, in one line, a decimal mark chosen for a number
+// that reads both ways ("1,234"); it is empty otherwise.
+OpcionesLectura adivinar(std::string_view texto, std::string& aviso);
+
+// A text split into rows of fields. Blank lines are left out; each row keeps
+// its 1-based line number in the text for the messages.
+struct Tabla {
+    std::vector<std::string> nombres;            ///< the header's fields; empty without header
+    std::vector<std::vector<std::string>> filas; ///< the rows after the header
+    std::vector<int> lineas;                     ///< line number of each row
+    int columnas = 0;                            ///< the most fields of any row, header included
+};
+
+// Lines end in CRLF, CR or LF. A field in double quotes may hold the
+// separator, and "" in it stands for one quote. Fields are trimmed of blanks
+// (not inside quotes). Separador::Espacios splits at runs of blanks and tabs.
+Tabla partir(std::string_view texto, const OpcionesLectura& o);
+
+// A field read as a float with the given decimal mark, straight from the
+// decimal text (no double in between, so that the shortest text of a float
+// reads back as that same float). Accepts a leading sign, an exponent
+// ("1,5e3", "1.5E-3") and thousands separators in proper groups of three
+// ("1.234,5" with the comma, "1,234.5" or "1 234.5" with the point). Nothing
+// for anything else, and for infinities, NaN and values beyond the float range.
+std::optional<float> leerNumero(std::string_view campo, MarcaDecimal d);
+
+// The columns (0-based) whose non-empty fields are all numbers, at least one
+// of them: the choices to offer for x and y. A column named en_uso is not one.
+std::vector<int> columnasNumericas(const Tabla& t, MarcaDecimal d);
+
+// A sample read from two columns of a table.
+struct Datos {
+    std::vector<float> x, y;
+    std::vector<Byte> activo; ///< 1 in use, 0 deleted: from a column en_uso, else all 1
+    std::string nombreX, nombreY;
+    int omitidas = 0;                   ///< rows left out because a chosen field is empty
+    int decimalesX = 0, decimalesY = 0; ///< the most decimals written in the column, 0..6
+};
+
+// Columns colX and colY (0-based) of `t` as a sample. A row with either field
+// empty is left out and counted. False, with the reason in `mensaje` (naming
+// line and column of a bad field), when a field is not a finite number, when
+// the table has one column, holds no number, fewer than 3 or more than 50
+// complete rows, or marks fewer than 3 points in use. The names are the
+// header's, else "x" and "y".
+bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& datos,
+                  std::string& mensaje);
+
+// The sample as UTF-8 CSV: a header "nombreX<sep>nombreY<sep>en_uso" and one
+// row per point, with x and y in the shortest text that reads back as the same
+// float and the decimal point made a comma when chosen. Fields holding the
+// separator, a quote or blanks at either end are quoted (so, with the comma
+// as both separator and decimal mark, every number with decimals is);
+// Separador::Espacios writes one space. Line breaks in a name become spaces.
+std::string escribirCsv(const std::vector<float>& x, const std::vector<float>& y,
+                        const std::vector<Byte>& activo, const std::string& nombreX,
+                        const std::string& nombreY, Separador s, MarcaDecimal d);
+
+} // namespace rectaviva

@@ -1,0 +1,213 @@
+// The dialog of pasted and opened tables.
+#include "dialogo_datos.h"
+
+#include "formatos.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rectaviva {
+
+namespace {
+
+QString deUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& origen)
+    : QDialog(padre), texto_(std::move(texto)) {
+    setObjectName(QStringLiteral("DialogoDatos"));
+    setWindowTitle(QStringLiteral("Cargar datos: %1").arg(origen));
+
+    separador_ = new QComboBox(this);
+    separador_->setObjectName(QStringLiteral("cmbSeparador"));
+    separador_->addItems({QStringLiteral("Tabulador"), QStringLiteral("Punto y coma (;)"),
+                          QStringLiteral("Coma (,)"), QStringLiteral("Espacios")});
+    decimal_ = new QComboBox(this);
+    decimal_->setObjectName(QStringLiteral("cmbDecimal"));
+    decimal_->addItems({QStringLiteral("Punto (1.5)"), QStringLiteral("Coma (1,5)")});
+    encabezado_ = new QCheckBox(QStringLiteral("La primera fila tiene los nombres"), this);
+    encabezado_->setObjectName(QStringLiteral("chkEncabezado"));
+    columnaX_ = new QComboBox(this);
+    columnaX_->setObjectName(QStringLiteral("cmbColumnaX"));
+    columnaY_ = new QComboBox(this);
+    columnaY_->setObjectName(QStringLiteral("cmbColumnaY"));
+    aviso_ = new QLabel(this);
+    aviso_->setObjectName(QStringLiteral("lblAviso"));
+    aviso_->setWordWrap(true);
+    estado_ = new QLabel(this);
+    estado_->setObjectName(QStringLiteral("lblEstado"));
+    estado_->setWordWrap(true);
+    vista_ = new QTableWidget(this);
+    vista_->setObjectName(QStringLiteral("tblVista"));
+    vista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vista_->verticalHeader()->setVisible(false);
+    vista_->setMinimumHeight(220);
+    botones_ = new QDialogButtonBox(this);
+    cargar_ = botones_->addButton(QStringLiteral("Cargar"), QDialogButtonBox::AcceptRole);
+    cargar_->setObjectName(QStringLiteral("cmdCargar"));
+    cargar_->setDefault(true);
+    botones_->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    connect(botones_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(botones_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* formato = new QFormLayout;
+    formato->addRow(QStringLiteral("Separador de campos:"), separador_);
+    formato->addRow(QStringLiteral("Marca decimal:"), decimal_);
+    formato->addRow(QString(), encabezado_);
+    auto* columnas = new QHBoxLayout;
+    columnas->addWidget(new QLabel(QStringLiteral("x:"), this));
+    columnas->addWidget(columnaX_, 1);
+    columnas->addWidget(new QLabel(QStringLiteral("y:"), this));
+    columnas->addWidget(columnaY_, 1);
+    formato->addRow(QStringLiteral("Columnas:"), columnas);
+    auto* todo = new QVBoxLayout(this);
+    todo->addLayout(formato);
+    todo->addWidget(aviso_);
+    todo->addWidget(vista_, 1);
+    todo->addWidget(estado_);
+    todo->addWidget(botones_);
+
+    // The guess is shown as the choices' starting values, never applied unseen.
+    std::string aviso;
+    const OpcionesLectura o = adivinar(texto_, aviso);
+    llenando_ = true;
+    separador_->setCurrentIndex(static_cast<int>(o.separador));
+    decimal_->setCurrentIndex(o.decimal == MarcaDecimal::Coma ? 1 : 0);
+    encabezado_->setChecked(o.encabezado);
+    llenando_ = false;
+    QString dicho = QStringLiteral("Separador, marca decimal y nombres deducidos del texto; "
+                                   "cámbielos si no son los de sus datos.");
+    if (!aviso.empty()) {
+        dicho += QLatin1Char(' ') + deUtf8(aviso);
+    }
+    aviso_->setText(dicho);
+
+    const auto cambioDeForma = [this] {
+        if (!llenando_) {
+            ofrecerColumnas();
+            releer();
+        }
+    };
+    connect(separador_, &QComboBox::currentIndexChanged, this, cambioDeForma);
+    connect(decimal_, &QComboBox::currentIndexChanged, this, cambioDeForma);
+    connect(encabezado_, &QCheckBox::toggled, this, cambioDeForma);
+    const auto cambioDeColumna = [this] {
+        if (!llenando_) {
+            releer();
+        }
+    };
+    connect(columnaX_, &QComboBox::currentIndexChanged, this, cambioDeColumna);
+    connect(columnaY_, &QComboBox::currentIndexChanged, this, cambioDeColumna);
+    ofrecerColumnas();
+    releer();
+    resize(520, 480);
+}
+
+OpcionesLectura DialogoDatos::opciones() const {
+    OpcionesLectura o;
+    o.separador = static_cast<Separador>(separador_->currentIndex());
+    o.decimal = decimal_->currentIndex() == 1 ? MarcaDecimal::Coma : MarcaDecimal::Punto;
+    o.encabezado = encabezado_->isChecked();
+    return o;
+}
+
+void DialogoDatos::ofrecerColumnas() {
+    const OpcionesLectura o = opciones();
+    tabla_ = partir(texto_, o);
+    std::vector<int> numericas = columnasNumericas(tabla_, o.decimal);
+    // Without two columns of numbers the first two are offered, so that the
+    // refusal names the field that is not a number.
+    if (numericas.size() < 2) {
+        numericas.clear();
+        for (int c = 0; c < std::min(tabla_.columnas, 2); ++c) {
+            numericas.push_back(c);
+        }
+    }
+    llenando_ = true;
+    for (QComboBox* combo : {columnaX_, columnaY_}) {
+        combo->clear();
+        for (const int c : numericas) {
+            const auto i = static_cast<std::size_t>(c);
+            QString nombre = QStringLiteral("Columna %1").arg(c + 1);
+            if (i < tabla_.nombres.size() && !tabla_.nombres[i].empty()) {
+                nombre += QStringLiteral(": ") + deUtf8(tabla_.nombres[i]);
+            }
+            combo->addItem(nombre, c);
+        }
+    }
+    columnaY_->setCurrentIndex(std::min(1, columnaY_->count() - 1));
+    llenando_ = false;
+}
+
+void DialogoDatos::releer() {
+    const OpcionesLectura o = opciones();
+    tabla_ = partir(texto_, o);
+    const int cx = columnaX_->count() > 0 ? columnaX_->currentData().toInt() : 0;
+    const int cy = columnaY_->count() > 0 ? columnaY_->currentData().toInt() : 1;
+    Datos d;
+    std::string mensaje;
+    listo_ = false;
+    if (cx == cy && tabla_.columnas >= 2) {
+        mensaje = "Elija dos columnas distintas para x y para y.";
+    } else {
+        listo_ = leerColumnas(tabla_, cx, cy, o.decimal, d, mensaje);
+    }
+    vista_->clear();
+    vista_->setRowCount(0);
+    if (listo_) {
+        muestra_ = MuestraDatos{d.x,       d.y,       d.activo,     std::string(),
+                                d.nombreX, d.nombreY, d.decimalesX, d.decimalesY};
+        const std::string punto = QLocale::system().decimalPoint().toStdString();
+        vista_->setColumnCount(3);
+        vista_->setHorizontalHeaderLabels(
+            {QStringLiteral("k"), deUtf8(d.nombreX), deUtf8(d.nombreY)});
+        vista_->setRowCount(static_cast<int>(d.x.size()));
+        for (std::size_t i = 0; i < d.x.size(); ++i) {
+            const int fila = static_cast<int>(i);
+            const QStringList celdas{QString::number(fila + 1),
+                                     deUtf8(formatearDecimales(d.x[i], d.decimalesX, punto)),
+                                     deUtf8(formatearDecimales(d.y[i], d.decimalesY, punto))};
+            for (int c = 0; c < 3; ++c) {
+                auto* item = new QTableWidgetItem(celdas[c]);
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                if (!d.activo.empty() && d.activo[i] == 0) {
+                    item->setForeground(QColor(180, 180, 180));
+                }
+                vista_->setItem(fila, c, item);
+            }
+        }
+        vista_->resizeColumnsToContents();
+        QString texto = QStringLiteral("Se cargarán %1 puntos.").arg(d.x.size());
+        if (d.omitidas == 1) {
+            texto += QStringLiteral(" Una fila con un campo vacío se omite.");
+        } else if (d.omitidas > 1) {
+            texto += QStringLiteral(" %1 filas con un campo vacío se omiten.").arg(d.omitidas);
+        }
+        estado_->setStyleSheet(QString());
+        estado_->setText(texto);
+    } else {
+        estado_->setStyleSheet(QStringLiteral("color: rgb(190, 0, 0);"));
+        estado_->setText(deUtf8(mensaje));
+    }
+    cargar_->setEnabled(listo_);
+}
+
+QString DialogoDatos::estado() const {
+    return estado_->text();
+}
+
+} // namespace rectaviva

@@ -1,0 +1,59 @@
+// The dialog through which pasted and opened tables come in: the text's
+// separator, decimal mark and header as explicit choices (guessed from the
+// text, and said so), the two columns to use, a preview of the points that
+// will be loaded and, for a table that cannot be loaded, the reason with its
+// line and column. Nothing reaches the sample until "Cargar" is pressed.
+#pragma once
+
+#include "datos.h"
+#include "escala.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace rectaviva {
+
+class DialogoDatos : public QDialog {
+    Q_OBJECT
+public:
+    // `texto` is UTF-8; `origen` names where it came from (the title says it).
+    DialogoDatos(QWidget* padre, std::string texto, const QString& origen);
+
+    // The sample to load, valid while listo() is true.
+    bool listo() const { return listo_; }
+    const MuestraDatos& muestra() const { return muestra_; }
+    // What the dialog says about the table now: the count or the refusal.
+    QString estado() const;
+
+private:
+    // Splits and reads the text again with the options shown.
+    void releer();
+    // The columns offered for x and y after a change of the table's shape.
+    void ofrecerColumnas();
+    OpcionesLectura opciones() const;
+
+    std::string texto_;
+    Tabla tabla_;
+    MuestraDatos muestra_;
+    bool listo_ = false;
+    bool llenando_ = false; ///< set while the dialog fills its own choices
+
+    QComboBox* separador_ = nullptr;
+    QComboBox* decimal_ = nullptr;
+    QCheckBox* encabezado_ = nullptr;
+    QComboBox* columnaX_ = nullptr;
+    QComboBox* columnaY_ = nullptr;
+    QLabel* aviso_ = nullptr;
+    QLabel* estado_ = nullptr;
+    QTableWidget* vista_ = nullptr;
+    QDialogButtonBox* botones_ = nullptr;
+    QPushButton* cargar_ = nullptr;
+};
+
+} // namespace rectaviva
