@@ -151,12 +151,16 @@ void pintarCuadriculaDe(QPainter& p, const QRectF& destino, const EjeCuadricula&
     const double margen = 3.0; // logical pixels between an axis and its labels
     const double ejeX = c.aX(x0);
     const double ejeY = c.aY(y0);
-    // The origin, when it is in sight, is labelled once in its corner.
+    // The origin, when it is in sight, is labelled once in its corner; axes
+    // along the bottom and left edges would label their shared corner twice,
+    // so it is left to neither.
     const bool origen = x0 == 0.0 && y0 == 0.0;
+    const bool ejeYAlBorde = x0 == ex.minimo && x0 != 0.0;
+    const bool ejeXAlBorde = y0 == ey.minimo && y0 != 0.0;
     // Under the x axis and left of the y axis, each kept inside the plot.
     const double arribaX = std::min(ejeY + margen, destino.bottom() - alto - 1);
     multiplos(ex, ex.paso, [&](double v) {
-        if (origen && v == 0.0)
+        if ((origen && v == 0.0) || (ejeXAlBorde && ejeYAlBorde && v <= ex.minimo))
             return;
         const QString texto = rotulo(v, ex.decimales);
         const double ancho = medidas.horizontalAdvance(texto);
@@ -166,9 +170,9 @@ void pintarCuadriculaDe(QPainter& p, const QRectF& destino, const EjeCuadricula&
     });
     // The plot's top-left corner holds its help icon: an axis along the left
     // edge leaves its top label out.
-    const bool ejeYAlBorde = x0 == ex.minimo && x0 != 0.0;
     multiplos(ey, ey.paso, [&](double v) {
-        if ((origen && v == 0.0) || (ejeYAlBorde && v >= ey.maximo))
+        if ((origen && v == 0.0) || (ejeYAlBorde && v >= ey.maximo) ||
+            (ejeXAlBorde && ejeYAlBorde && v <= ey.minimo))
             return;
         const QString texto = rotulo(v, ey.decimales);
         const double ancho = medidas.horizontalAdvance(texto);

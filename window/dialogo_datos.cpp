@@ -55,6 +55,7 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& ori
     vista_->setObjectName(QStringLiteral("tblVista"));
     vista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vista_->verticalHeader()->setVisible(false);
+    vista_->horizontalHeader()->setStretchLastSection(true);
     vista_->setMinimumHeight(220);
     botones_ = new QDialogButtonBox(this);
     cargar_ = botones_->addButton(QStringLiteral("Cargar"), QDialogButtonBox::AcceptRole);

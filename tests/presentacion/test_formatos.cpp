@@ -179,5 +179,58 @@ TEST(FilaColumnas, LosNumerosTerminanAlineados) {
     }
 }
 
+// A data set's rows: whatever the widths of its numbers, the columns end
+// where the widths given put them.
+TEST(FilaColumnas, LasDeUnConjuntoTambien) {
+    for (const auto& [x, y] : {std::pair{"0.032", "170"}, {"2.000", "-1090"}, {"12.5", "—"}}) {
+        std::string stg;
+        formarFilaDatos(7, x, y, 13, 17, stg);
+        EXPECT_EQ(anchoTexto(stg), 8 + 13 + 17) << stg;
+    }
+}
+
+struct CasoUnidades {
+    const char* nombre;
+    Single valor;
+    Formato formato;
+    std::size_t ancho;
+    const char* texto;
+};
+
+void PrintTo(const CasoUnidades& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
+class EnUnidades : public testing::TestWithParam<CasoUnidades> {};
+
+TEST_P(EnUnidades, TresCifrasQueCaben) {
+    const auto& c = GetParam();
+    EXPECT_EQ(formatearEnUnidades(c.valor, c.formato, c.ancho), c.texto) << c.nombre;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, EnUnidades,
+    testing::Values(
+        CasoUnidades{"comoElDiseno", 3.0f, Formato::DosDecimales, 7, "3.00"},
+        CasoUnidades{"tercerDecimal", 0.5f, Formato::DosDecimales, 7, "0.500"},
+        CasoUnidades{"milesimas", 0.00123f, Formato::DosDecimales, 7, "0.00123"},
+        CasoUnidades{"cientifica", 0.0004f, Formato::DosDecimales, 7, "4.00e-4"},
+        CasoUnidades{"cientificaNegativa", -0.0004f, Formato::DosDecimales, 7, "-4.00e-4"},
+        CasoUnidades{"acarreoSinCuartaCifra", 0.009996f, Formato::DosDecimales, 7, "0.0100"},
+        CasoUnidades{"grandeSinDecimales", 54247.38f, Formato::DosDecimales, 7, "54247"},
+        CasoUnidades{"millones", 1985432.1f, Formato::UnDecimal, 7, "1.99e6"},
+        CasoUnidades{"cajaEstrecha", -213.84f, Formato::DosDecimales, 5, "-214"},
+        CasoUnidades{"cajaEstrechaCabe", 0.455f, Formato::DosDecimales, 5, "0.455"},
+        CasoUnidades{"ceroEsCero", 0.0f, Formato::DosDecimales, 7, "0.00"},
+        CasoUnidades{"indefinido", std::numeric_limits<Single>::quiet_NaN(), Formato::DosDecimales,
+                     7, "\u2014"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(EnUnidadesPunto, UsaElPuntoDelAnfitrion) {
+    EXPECT_EQ(formatearEnUnidades(0.5f, Formato::DosDecimales, 7, ","), "0,500");
+    EXPECT_EQ(formatearEnUnidades(0.0004f, Formato::DosDecimales, 7, ","), "4,00e-4");
+    EXPECT_EQ(formatearDecimales(0.0321f, 3, ","), "0,032");
+}
+
 } // namespace
 } // namespace rectaviva

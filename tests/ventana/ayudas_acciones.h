@@ -211,7 +211,8 @@ inline int filaAjena(Form1& f) {
     const Escala e = f.Picture2->escala();
     for (int k = 1; k <= f.g.nPuntos; ++k) {
         std::string esperada;
-        formarFila(static_cast<Integer>(k), f.g.xObs(k), f.g.yObs(k), esperada);
+        // The row as the list builds it for the sample: a data set's has its decimals.
+        f.g.oMostrar->formato(static_cast<Integer>(k), f.g.xObs(k), f.g.yObs(k), esperada);
         const auto& filas = f.Picture2->renglones();
         const bool bien = std::any_of(filas.begin(), filas.end(), [&](const auto& r) {
             return std::lround(e.desdePixeles(r.posicion).y()) == k + 2 &&

@@ -9,6 +9,7 @@
 // a function of the seed alone; how many steps a held tool makes in its
 // few milliseconds depends on the clock.
 #include "ayudas_acciones.h"
+#include "escala.h"
 
 #include <QTest>
 
@@ -345,7 +346,7 @@ private:
     }
 
     void menuVer() {
-        switch (uniforme(0, 5)) {
+        switch (uniforme(0, 6)) {
         case 0:
             describir("Analisis de varianza");
             f_.mnuAv->accion()->trigger();
@@ -378,6 +379,14 @@ private:
             } else {
                 f_.Option2(k - 10).click();
             }
+            break;
+        }
+        case 5: {
+            // A data set: the plot takes its range until the next Generar.
+            const int k = uniforme(0, static_cast<int>(f_.mnuConjunto.size()) - 1);
+            describir("example set " + std::to_string(k));
+            f_.mnuConjunto[static_cast<std::size_t>(k)]->accion()->trigger();
+            refresco_ = true;
             break;
         }
         default: {
@@ -474,11 +483,13 @@ private:
                 falla("marker " + std::to_string(k) + " shown beyond nPuntos");
                 return;
             }
-            // The corner sits at (x - 1, y + 1) for a point (x, y) of the
-            // plot: one unit is the most it may pass an edge.
+            // The corner sits one unit of the design's grid left of and above
+            // a point of the plot: that is the most it may pass an edge.
             const double L = m.Left();
             const double T = m.Top();
-            if (!(L >= g.xMin - 1 && L <= g.xMax && T >= g.yMin && T <= g.yMax + 1)) {
+            const double ux = unidadX(g);
+            const double uy = unidadY(g);
+            if (!(L >= g.xMin - ux && L <= g.xMax && T >= g.yMin && T <= g.yMax + uy)) {
                 falla("marker " + std::to_string(k) + " at (" + std::to_string(L) + ", " +
                       std::to_string(T) + ") lies off the plot; point (" +
                       std::to_string(g.xObs(k)) + ", " + std::to_string(g.yObs(k)) + ")");

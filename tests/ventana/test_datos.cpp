@@ -1,0 +1,175 @@
+// Real data through the window's handlers: the example sets on a plot of
+// their own range, "Generar" back on the design's grid pixel for pixel, a
+// pasted, refused, saved and reopened table, and the design's rules kept in
+// the data's units (a drag's rounding, the prediction's clamp, the bars).
+#include "ayudas_acciones.h"
+#include "conjuntos.h"
+#include "dialogo_datos.h"
+#include "escala.h"
+#include "redondeo.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <fstream>
+
+using namespace rectaviva;
+using namespace rectaviva::pruebas;
+
+namespace {
+
+QString caja(Form1& f, Cajas a, int i) {
+    return cajaDeFila(f, *filaCaja(a, i)).Text();
+}
+
+// Every box's text, in table order.
+QStringList cajas(Form1& f) {
+    QStringList t;
+    for (const FilaCaja& fila : filasCajas()) {
+        t << cajaDeFila(f, fila).Text();
+    }
+    return t;
+}
+
+// The window with its dialog accepted as it comes and its messages kept.
+struct Ventana {
+    Form1 f;
+    QStringList avisos;
+    QString estado; ///< what the dialog said last
+    Ventana() {
+        f.setAvisar([this](const QString& t) { avisos << t; });
+        f.setConfirmarDatos([this](DialogoDatos& d) {
+            estado = d.estado();
+            return true;
+        });
+    }
+};
+
+TEST(Datos, CadaConjuntoEnSuEscalaYAnscombeIgualEnLosCuatro) {
+    Ventana v;
+    Form1& f = v.f;
+    const auto& conjuntos = conjuntosEjemplo();
+    for (std::size_t i = 0; i < conjuntos.size(); ++i) {
+        f.mnuConjunto[i]->accion()->trigger();
+        const Globales& g = f.g;
+        ASSERT_EQ(g.nPuntos, static_cast<Integer>(conjuntos[i].x.size())) << i;
+        EXPECT_EQ(f.Picture2->renglones().size(), conjuntos[i].x.size() + 2) << i;
+        for (Integer k = 1; k <= g.nPuntos; ++k) {
+            EXPECT_TRUE(g.xMin < g.xObs(k) && g.xObs(k) < g.xMax) << i << " point " << k;
+            EXPECT_TRUE(g.yMin < g.yObs(k) && g.yObs(k) < g.yMax) << i << " point " << k;
+            EXPECT_FLOAT_EQ(f.Shape1(k).Left(), g.xObs(k) - unidadX(g)) << i;
+            EXPECT_FLOAT_EQ(f.Shape1(k).Top(), g.yObs(k) + unidadY(g)) << i;
+        }
+        EXPECT_TRUE(f.mnuGua->Enabled());
+        if (i < 4) {
+            EXPECT_EQ(caja(f, Cajas::Text1, 0), "3.00") << conjuntos[i].nombre;
+            EXPECT_EQ(caja(f, Cajas::Text1, 1), "0.500") << conjuntos[i].nombre;
+            EXPECT_EQ(caja(f, Cajas::Text2, 6), "0.82") << conjuntos[i].nombre;
+            EXPECT_EQ(caja(f, Cajas::Text1, 14), "67") << conjuntos[i].nombre;
+        }
+    }
+}
+
+TEST(Datos, GenerarYElTamanoVuelvenALaCuadriculaDelDiseno) {
+    for (const bool porTamano : {false, true}) {
+        Form1 solo;
+        Ventana v;
+        generarSembrado(solo, 11);
+        generarSembrado(v.f, 11);
+        v.f.mnuConjunto[5]->accion()->trigger();
+        EXPECT_NE(v.f.Picture1->grab().toImage(), solo.Picture1->grab().toImage());
+        // A new random sample from both, by the menu or by the size entry.
+        for (Form1* x : {&solo, &v.f}) {
+            if (porTamano) {
+                x->setGenerador(std::make_unique<Semilla>(12));
+                escribir(x->Text2(10), QStringLiteral("20"));
+            } else {
+                generarSembrado(*x, 12);
+            }
+        }
+        EXPECT_EQ(v.f.g.datosCargados, 0);
+        EXPECT_EQ(v.f.g.xMin, -40.0f);
+        EXPECT_EQ(v.f.g.yMax, 100.0f);
+        EXPECT_EQ(v.f.g.xPred, solo.g.xPred);
+        EXPECT_EQ(cajas(v.f), cajas(solo)) << porTamano;
+        EXPECT_EQ(v.f.Picture1->grab().toImage(), solo.Picture1->grab().toImage()) << porTamano;
+    }
+}
+
+TEST(Datos, PegarRechazarGuardarYVolverAAbrir) {
+    Ventana v;
+    Form1& f = v.f;
+    QApplication::clipboard()->setText(
+        "Temperatura\tVentas\r\n12,5\t230,1\r\n14,0\t251,4\r\n\r\n15,2\t\r\n18,1\t301,7\r\n");
+    f.mnuPeg_Click();
+    ASSERT_EQ(f.g.nPuntos, 3);
+    EXPECT_EQ(v.estado, "Se cargarán 3 puntos. Una fila con un campo vacío se omite.");
+    EXPECT_EQ(f.g.xObs(1), 12.5f);
+    EXPECT_EQ(f.g.yObs(3), 301.7f);
+    EXPECT_EQ(f.g.nombreX, "Temperatura");
+
+    // Refusals leave the sample as it was.
+    f.mnuConjunto[6]->accion()->trigger();
+    const std::vector<float> antes(&f.g.xObs(1), &f.g.xObs(1) + 24);
+    EXPECT_FALSE(f.pedirDatos("x;y\n1;2\n3;4\n5;12,5a\n", "tabla"));
+    EXPECT_EQ(v.estado, "línea 4, columna 2: «12,5a» no es un número");
+    EXPECT_FALSE(f.pedirDatos(std::string_view("1\t2\n\0\t4\n", 8), "binario"));
+    EXPECT_FALSE(f.abrirArchivo("/no/existe.csv"));
+    EXPECT_EQ(v.avisos.size(), 2);
+    EXPECT_EQ(std::vector<float>(&f.g.xObs(1), &f.g.xObs(1) + 24), antes);
+    EXPECT_EQ(f.g.nPuntos, 24);
+
+    // A dragged point and a deleted one, saved and read back bit for bit.
+    presionar(f, 1, esquina(f, 3));
+    f.Picture1_MouseMove(1, 0, 1.2345f, 456.7f);
+    f.Timer1_Timer();
+    soltar(f, 1, QPointF(1.2345, 456.7));
+    EXPECT_EQ(f.g.xObs(3), 1.23f) << "to the hundredth: a thousandth of the axis is finer";
+    EXPECT_EQ(f.g.yObs(3), 460.0f) << "to tens: a thousandth of 1600 km/s is 1.6";
+    f.g.puntoSel = 5;
+    f.Label5_Click(0);
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("hubble.csv");
+    ASSERT_TRUE(f.guardarDatos(ruta, Separador::PuntoYComa, MarcaDecimal::Coma));
+    EXPECT_FALSE(f.guardarDatos("/no/existe/x.csv", Separador::Coma, MarcaDecimal::Punto));
+    Ventana otra;
+    ASSERT_TRUE(otra.f.abrirArchivo(ruta));
+    ASSERT_EQ(otra.f.g.nPuntos, f.g.nPuntos);
+    for (Integer i = 1; i <= f.g.nPuntos; ++i) {
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(otra.f.g.xObs(i)),
+                  std::bit_cast<std::uint32_t>(f.g.xObs(i)));
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(otra.f.g.yObs(i)),
+                  std::bit_cast<std::uint32_t>(f.g.yObs(i)));
+        EXPECT_EQ(otra.f.g.activo(i), f.g.activo(i)) << i;
+    }
+    EXPECT_EQ(otra.f.g.activo(5), 0);
+    EXPECT_EQ(cajas(otra.f), cajas(f));
+}
+
+TEST(Datos, LasBarrasNoDependenDeLasUnidades) {
+    const ConjuntoEjemplo& mujeres = conjuntosEjemplo()[7];
+    std::vector<float> anchos[2];
+    for (const float escala : {1.0f, 10.0f}) {
+        Ventana v;
+        MuestraDatos d;
+        for (std::size_t i = 0; i < mujeres.x.size(); ++i) {
+            d.x.push_back(mujeres.x[i] * escala);
+            d.y.push_back(mujeres.y[i] * escala);
+        }
+        v.f.cargarDatos(d);
+        for (int b = 0; b <= 22; ++b) {
+            anchos[escala == 1.0f ? 0 : 1].push_back(static_cast<float>(v.f.Shape2(b).Width()));
+        }
+        // The prediction's entry reads the data's units and keeps the
+        // design's clamp at the same places of the range.
+        escribir(v.f.Text4(1), "1e6");
+        EXPECT_EQ(v.f.g.xPred, S(D(v.f.g.xMin) + 175 * D(unidadX(v.f.g))));
+    }
+    EXPECT_EQ(anchos[0], anchos[1]);
+}
+
+} // namespace
