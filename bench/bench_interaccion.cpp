@@ -32,6 +32,8 @@
 //   recta" on, for a handle of the own line (asa 0) or a point (asa 1), with
 //   its squares hidden (0) or shown (1).
 #include "Form1.h"
+#include "escala.h"
+#include "redondeo.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -312,9 +314,12 @@ void ticks(benchmark::State& estado, Form1& f, float x, bool pintar) {
     const double us = piso();
     int paso = 0;
     const auto t0 = std::chrono::steady_clock::now();
+    // The positions are in units of the design's grid from its lower edge,
+    // so that a data set's range is swept alike.
+    const Single xRaton = S(D(f.g.xMin) + (D(x) + 40) * D(unidadX(f.g)));
     for (auto _ : estado) {
-        f.g.xRaton = x;
-        f.g.yRaton = static_cast<Single>(-30 + (paso++ % 120));
+        f.g.xRaton = xRaton;
+        f.g.yRaton = S(D(f.g.yMin) + (10 + paso++ % 120) * D(unidadY(f.g)));
         if (pintar) {
             pintado.visto = false;
             QTimer::singleShot(0, &f, &Form1::Timer1_Timer);
@@ -385,6 +390,42 @@ void PasoArrastreConVistas(benchmark::State& estado) {
     });
 }
 BENCHMARK(PasoArrastreConVistas)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A data set of 50 points (the cars), prediction and bands on: loading it
+// with its first full refresh, painted; then the drag tick on it.
+void CargarDatos(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    QCoreApplication::processEvents();
+    if (!prepararNube(f, true)) {
+        estado.SkipWithError("no se pudo preparar la nube con las vistas");
+        return;
+    }
+    Pintado pintado;
+    f.installEventFilter(&pintado);
+    for (auto _ : estado) {
+        pintado.visto = false;
+        f.mnuConjunto[4]->accion()->trigger();
+        f.update();
+        while (!pintado.visto) {
+            QCoreApplication::processEvents();
+        }
+    }
+    f.removeEventFilter(&pintado);
+    estado.SetLabel(f.g.nPuntos == 50 ? "objetivo: ≤ 20 ms" : "no se cargó el conjunto");
+}
+BENCHMARK(CargarDatos)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void PasoArrastreDatos(benchmark::State& estado) {
+    arrastreConVistas(estado, [](Form1& f) {
+        f.mnuConjunto[4]->accion()->trigger();
+        return f.g.datosCargados == 1 && f.g.nPuntos == 50;
+    });
+}
+BENCHMARK(PasoArrastreDatos)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -32,19 +32,22 @@ EjeRedondo ejeRedondo(double lo, double hi) {
     const double a = lo - 0.08 * ancho;
     const double b = hi + 0.08 * ancho;
     // The design's grid has seven steps between labels: the finest round
-    // step that needs no more.
-    const double base = std::pow(10.0, std::floor(std::log10((b - a) / 7.0)));
+    // step that needs at most eight, so that the data fill most of the plot.
+    const double base = std::pow(10.0, std::floor(std::log10((b - a) / 8.0)));
     EjeRedondo e;
-    for (const double m : {1.0, 2.0, 5.0, 10.0}) {
+    // The span lies within 8 and 80 times `base`: a step of 20 times it
+    // always needs fewer than eight.
+    for (const double m : {1.0, 2.0, 5.0, 10.0, 20.0}) {
         const double paso = m * base;
-        const double desde = std::floor(a / paso);
-        const double hasta = std::ceil(b / paso);
-        if (hasta - desde <= 7.0) {
+        // Ends that are multiples of the step up to rounding stay on it.
+        const double desde = std::floor(a / paso + 1e-9);
+        const double hasta = std::ceil(b / paso - 1e-9);
+        if (hasta - desde <= 8.0) {
             e.paso = paso;
             e.minimo = desde * paso;
             e.maximo = hasta * paso;
             // A step of 2 splits in four, like the design's 20 in 5; 1 and 5 in five.
-            e.lineas = paso / (m == 2.0 ? 4.0 : 5.0);
+            e.lineas = paso / (m == 2.0 || m == 20.0 ? 4.0 : 5.0);
             e.decimales = std::max(0, static_cast<int>(-std::floor(std::log10(paso) + 1e-9)));
             break;
         }

@@ -35,7 +35,7 @@ struct EjeRedondo {
 };
 
 // The design's axis, and one that holds lo..hi with a margin of 8 % of their
-// span on each side in at most seven steps between labels. A span of zero
+// span on each side in at most eight steps between labels. A span of zero
 // (every value equal) takes a span of the value's size, or of 1 at 0.
 EjeRedondo ejeDiseno();
 EjeRedondo ejeRedondo(double lo, double hi);

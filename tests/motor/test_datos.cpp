@@ -2,13 +2,16 @@
 // example data sets fitted by the engine to their known answers.
 #include "conjuntos.h"
 #include "datos.h"
+#include "escala.h"
 #include "motor_prueba.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <ostream>
+#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -183,6 +186,59 @@ TEST(Conjuntos, LosAjustesConocidos) {
         } else if (nombre == "Galaxias de Hubble") {
             EXPECT_NEAR(m.g.pendiente, 454, 0.5);
         }
+    }
+}
+
+// The plot's range around data: round ends, a margin on both sides, at most
+// eight steps between labels, for known cases and for spans of every size.
+TEST(Escala, EjesRedondosConMargen) {
+    const struct {
+        double lo, hi, minimo, maximo, paso;
+    } conocidos[] = {{4, 14, 2, 16, 2},
+                     {1.5, 6.5, 1, 7, 1},
+                     {0.032, 2, -0.5, 2.5, 0.5},
+                     {5, 5, 4.6, 5.4, 0.1},
+                     {-220, 1090, -400, 1200, 200}};
+    for (const auto& c : conocidos) {
+        const EjeRedondo e = ejeRedondo(c.lo, c.hi);
+        EXPECT_DOUBLE_EQ(e.minimo, c.minimo) << c.lo << ".." << c.hi;
+        EXPECT_DOUBLE_EQ(e.maximo, c.maximo) << c.lo << ".." << c.hi;
+        EXPECT_DOUBLE_EQ(e.paso, c.paso) << c.lo << ".." << c.hi;
+    }
+    std::mt19937 azar(3);
+    std::uniform_real_distribution<double> exponente(-6, 6), u(-1, 1);
+    for (int i = 0; i < 20000; ++i) {
+        const double escala = std::pow(10.0, exponente(azar));
+        const double a = u(azar) * escala, b = a + std::fabs(u(azar)) * escala;
+        const EjeRedondo e = ejeRedondo(a, b);
+        const double margen = 0.079 * (b - a);
+        ASSERT_TRUE(e.minimo <= a - margen && e.maximo >= b + margen) << a << ".." << b;
+        ASSERT_LE((e.maximo - e.minimo) / e.paso, 8 + 1e-9) << a << ".." << b;
+    }
+}
+
+// A data set is refused whole, or loaded with a range, decimals and a drag
+// rounding no finer than a thousandth of its axis.
+TEST(Escala, CargarMuestra) {
+    Motor m;
+    MuestraDatos d{{0.032f, 0.5f, 2.0f}, {170, -130, 1090}, {}, "", "d", "v", 3, 0};
+    ASSERT_TRUE(cargarMuestra(m.g, d));
+    EXPECT_EQ(m.g.redondeoX, 2);
+    EXPECT_EQ(m.g.redondeoY, -1);
+    EXPECT_EQ(m.g.nActivos, 3);
+    EXPECT_EQ(redondearA(456.7f, -1), 460.0f);
+    EXPECT_EQ(redondearA(1.2345f, 2), 1.23f);
+    const std::function<void(MuestraDatos&)> estropear[] = {[](MuestraDatos& x) { x.x.pop_back(); },
+                                                            [](MuestraDatos& x) { x.y[1] = NAN; },
+                                                            [](MuestraDatos& x) {
+                                                                x.activo = {1, 0, 1};
+                                                            }};
+    for (const auto& f : estropear) {
+        MuestraDatos mala = d;
+        f(mala);
+        Motor otro;
+        EXPECT_FALSE(cargarMuestra(otro.g, mala));
+        EXPECT_EQ(otro.g.nPuntos, 0);
     }
 }
 
