@@ -124,6 +124,18 @@ void verResiduosEInfluencia(Form1& f) {
     f.mnuInf->accion()->trigger();
 }
 
+// The window shown with the cloud of 50 points, prediction and bands on;
+// false (and the benchmark skipped) when it could not be prepared.
+bool mostrarConNube(benchmark::State& estado, Form1& f) {
+    f.show();
+    QCoreApplication::processEvents();
+    if (!prepararNube(f, true)) {
+        estado.SkipWithError("no se pudo preparar la nube de 50 puntos con las dos vistas");
+        return false;
+    }
+    return true;
+}
+
 // CPU seconds that this thread has spent.
 double cpuDelHilo() {
     rusage r{};
@@ -134,10 +146,7 @@ double cpuDelHilo() {
 
 void HerramientaSostenida(benchmark::State& estado) {
     Form1 f;
-    f.show();
-    QCoreApplication::processEvents();
-    if (!prepararNube(f, true)) {
-        estado.SkipWithError("no se pudo preparar la nube de 50 puntos con las dos vistas");
+    if (!mostrarConNube(estado, f)) {
         return;
     }
     if (estado.range(1) != 0) {
@@ -304,6 +313,21 @@ protected:
     }
 };
 
+// Runs `accion` once per iteration and waits until the window has painted it.
+template <class F> void cadaVezPintado(benchmark::State& estado, Form1& f, F&& accion) {
+    Pintado pintado;
+    f.installEventFilter(&pintado);
+    for (auto _ : estado) {
+        pintado.visto = false;
+        accion();
+        f.update();
+        while (!pintado.visto) {
+            QCoreApplication::processEvents();
+        }
+    }
+    f.removeEventFilter(&pintado);
+}
+
 // Ticks of the drag timer with the mouse moving up and down the column x,
 // so that every box changes. With pintar each tick runs from a timer event
 // and the window paints from the event loop, as in the program.
@@ -398,23 +422,10 @@ BENCHMARK(PasoArrastreConVistas)
 // with its first full refresh, painted; then the drag tick on it.
 void CargarDatos(benchmark::State& estado) {
     Form1 f;
-    f.show();
-    QCoreApplication::processEvents();
-    if (!prepararNube(f, true)) {
-        estado.SkipWithError("no se pudo preparar la nube con las vistas");
+    if (!mostrarConNube(estado, f)) {
         return;
     }
-    Pintado pintado;
-    f.installEventFilter(&pintado);
-    for (auto _ : estado) {
-        pintado.visto = false;
-        f.mnuConjunto[4]->accion()->trigger();
-        f.update();
-        while (!pintado.visto) {
-            QCoreApplication::processEvents();
-        }
-    }
-    f.removeEventFilter(&pintado);
+    cadaVezPintado(estado, f, [&f] { f.mnuConjunto[4]->accion()->trigger(); });
     estado.SetLabel(f.g.nPuntos == 50 ? "objetivo: ≤ 20 ms" : "no se cargó el conjunto");
 }
 BENCHMARK(CargarDatos)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -427,6 +438,30 @@ void PasoArrastreDatos(benchmark::State& estado) {
 }
 BENCHMARK(PasoArrastreDatos)
     ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Undo and redo of a deletion at 50 points with every view on, each painted:
+// a step restores the sample and runs the full refresh.
+void DeshacerYRehacer(benchmark::State& estado) {
+    Form1 f;
+    if (!mostrarConNube(estado, f)) {
+        return;
+    }
+    verResiduosEInfluencia(f);
+    f.g.puntoSel = 7;
+    f.Label5_Click(0);
+    bool atras = true;
+    cadaVezPintado(estado, f, [&] {
+        (atras ? f.mnuDes : f.mnuReh)->accion()->trigger();
+        atras = !atras;
+    });
+    estado.SetLabel(f.pila().text(f.pila().count() - 1) == "eliminar el punto 7"
+                        ? "objetivo: ≤ 5 ms"
+                        : "no hubo un paso que deshacer");
+}
+BENCHMARK(DeshacerYRehacer)
+    ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 

@@ -525,8 +525,22 @@ OpcionesLectura adivinar(std::string_view texto, std::string& aviso) {
 Tabla partir(std::string_view texto, const OpcionesLectura& o) {
     Tabla t;
     bool encabezado = o.encabezado;
-    for (const Linea& l : lineasNoBlancas(texto)) {
-        auto campos = camposDe(l.texto, o.separador);
+    const std::vector<Linea> lineas = lineasNoBlancas(texto);
+    std::vector<std::vector<std::string>> todas;
+    std::size_t mas = 0;
+    for (const Linea& l : lineas) {
+        todas.push_back(camposDe(l.texto, o.separador));
+        mas = std::max(mas, todas.back().size());
+    }
+    // A spreadsheet's title lines above the header (one field where the
+    // table has more) are not the header.
+    std::size_t primera = 0;
+    while (encabezado && mas > 1 && primera + 1 < todas.size() && todas[primera].size() == 1) {
+        ++primera;
+    }
+    for (std::size_t i = primera; i < lineas.size(); ++i) {
+        const Linea& l = lineas[i];
+        auto campos = std::move(todas[i]);
         t.columnas = std::max(t.columnas, int(campos.size()));
         if (encabezado) {
             t.nombres = std::move(campos);

@@ -104,6 +104,7 @@ void Form1::componerMenus() {
     mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
     mnuAmp->setCheckable(true);
     componerMenuDatos();
+    componerMenuEditar();
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
     mnuAcer = new Menu(barra, QStringLiteral("mnuAcer"), QStringLiteral("Acerca de"), false);
     mnuSali = new Menu(barra, QStringLiteral("mnuSali"), QStringLiteral("Salir"), false);

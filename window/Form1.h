@@ -14,6 +14,7 @@
 #include "cuadricula.h"
 #include "datos.h"
 #include "escala.h"
+#include "estado.h"
 #include "herramientas.h"
 #include "mostrar.h"
 #include "muestreo.h"
@@ -22,6 +23,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <array>
 #include <chrono>
@@ -128,6 +130,12 @@ public:
     Menu* mnuPeg = nullptr;
     Menu* mnuAbr = nullptr;
     Menu* mnuGua = nullptr; ///< enabled while a sample exists
+    Menu* mnuEdi = nullptr; ///< "Editar", after "Datos"
+    Menu* mnuDes = nullptr; ///< "Deshacer «…»", the gesture it takes back
+    Menu* mnuReh = nullptr; ///< "Rehacer «…»"
+    Menu* mnuCop = nullptr; ///< "Copiar resultados"
+    Menu* mnuCgr = nullptr; ///< "Copiar gráfico"
+    Menu* mnuGgr = nullptr; ///< "Guardar gráfico…"
     Menu* mnuDesc = nullptr;
     Menu* mnuAcer = nullptr;
     Menu* mnuSali = nullptr;
@@ -162,7 +170,7 @@ public:
     bool pedirDatos(std::string_view bytes, const QString& origen);
     bool guardarDatos(const QString& ruta, Separador s, MarcaDecimal d);
     // A data set as the sample, on a plot of its range, refreshed in full.
-    void cargarDatos(const MuestraDatos& d);
+    void cargarDatos(const MuestraDatos& d, const QString& gesto = QString());
     // How the dialog is confirmed and a message shown: modal by default; a
     // test hands in its own.
     void setConfirmarDatos(std::function<bool(class DialogoDatos&)> f) {
@@ -172,6 +180,30 @@ public:
     // The axes of the loaded data set.
     const EjeCuadricula& ejeDatosX() const { return ejeDatosX_; }
     const EjeCuadricula& ejeDatosY() const { return ejeDatosY_; }
+
+    // The menu "Editar". The sample and the settings before or after a
+    // gesture, with the markers where they were and the data set's axes;
+    // restaurar shows one again through the full refresh.
+    struct Instantanea {
+        EstadoMuestra muestra;
+        std::array<QPointF, maxPuntos + 1> marcas{}; ///< markers' corners, plot units
+        EjeCuadricula ejeX, ejeY;
+        Single xPredDiseno = 0;
+    };
+    void mnuDes_Click();
+    void mnuReh_Click();
+    void mnuCop_Click();
+    void mnuCgr_Click();
+    void mnuGgr_Click();
+    QUndoStack& pila() { return *pila_; }
+    void restaurar(const Instantanea& s);
+    // Every box shown, panel by panel, then the points: tab-separated text
+    // or an HTML table.
+    QString textoResultados(bool html) const;
+    // The plot drawn at `escala` times its pixels; saved as SVG (vectors) or
+    // PNG by the file's extension.
+    QImage imagenGrafico(double escala);
+    bool guardarGrafico(const QString& ruta, double escala);
 
     // The view menu and the explanation sheets.
     void mnuAv_Click();
@@ -308,6 +340,23 @@ private:
     void componer();
     void componerMenus();
     void componerMenuDatos();
+    void componerMenuEditar();
+    // A gesture that changes the sample begins (its state is kept) and ends
+    // (one undo step if anything changed). A new gesture ends an open one.
+    Instantanea instantanea() const;
+    void empezarGesto(const QString& nombre);
+    void terminarGesto();
+    // A gesture of one handler call: begun here, ended when it goes.
+    class GestoBreve {
+    public:
+        GestoBreve(Form1& f, const QString& nombre) : f_(f) { f_.empezarGesto(nombre); }
+        ~GestoBreve() { f_.terminarGesto(); }
+        GestoBreve(const GestoBreve&) = delete;
+        GestoBreve& operator=(const GestoBreve&) = delete;
+
+    private:
+        Form1& f_;
+    };
     // The shown part of a new sample, generated or loaded: markers, list,
     // panels, the full refresh, the views and the menus.
     void mostrarMuestraNueva();
@@ -378,6 +427,11 @@ private:
     Single xPredDiseno_ = 0;
     std::function<bool(class DialogoDatos&)> confirmarDatos_;
     std::function<void(const QString&)> avisar_;
+
+    // Undo: the steps, and the gesture under way.
+    QUndoStack* pila_ = nullptr;
+    std::optional<Instantanea> gesto_;
+    QString nombreGesto_;
 };
 
 } // namespace rectaviva

@@ -40,6 +40,7 @@ public:
     // The press of a drag, without its timer: each arrow makes one step.
     void tomar(int i) override {
         const Integer k = punto(i);
+        f_.empezarGesto(QStringLiteral("mover el punto %1").arg(k));
         g_.puntoSel = k;
         g_.arrastrando = -1;
         g_.listaSinResaltar = 0;
@@ -74,6 +75,7 @@ public:
         g_.arrastrando = 0;
         g_.listaSinResaltar = 1;
         resaltar(i, true);
+        f_.terminarGesto();
     }
 
     QString nombre(int i) const override {

@@ -165,7 +165,9 @@ bool Form1::pedirDatos(std::string_view bytes, const QString& origen) {
     if (!confirmarDatos_(dialogo) || !dialogo.listo()) {
         return false;
     }
-    cargarDatos(dialogo.muestra());
+    cargarDatos(dialogo.muestra(), origen == QStringLiteral("portapapeles")
+                                       ? QStringLiteral("pegar los datos")
+                                       : QStringLiteral("cargar ") + origen);
     return true;
 }
 
@@ -215,8 +217,11 @@ bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
     return true;
 }
 
-void Form1::cargarDatos(const MuestraDatos& d) {
+void Form1::cargarDatos(const MuestraDatos& d, const QString& gesto) {
     nuevaMuestraEmpieza();
+    const GestoBreve paso(*this, !gesto.isEmpty()    ? gesto
+                                 : !d.nombre.empty() ? QStringLiteral("cargar ") + deUtf8(d.nombre)
+                                                     : QStringLiteral("cargar los datos"));
     const Single xPredAntes = g.xPred;
     const bool delDiseno = g.datosCargados != 1;
     if (!cargarMuestra(g, d)) {

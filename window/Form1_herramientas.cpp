@@ -45,6 +45,7 @@ void Form1::Image1_MouseDown(Integer Index, int, int, float, float) {
         return;
     }
     terminarHerramienta();
+    empezarGesto(Image1(Index).toolTip());
     herramienta_ = static_cast<Herramienta>(Index);
     referencias_ = buscarReferencias(g);
     puntosDeLaHerramienta_ = g.nPuntos;
@@ -88,11 +89,15 @@ void Form1::MarcadoresPendientes::colocar(Matriz<Shape>& marcadores, const Globa
 }
 
 void Form1::terminarHerramienta() {
+    const bool activa = herramientaActiva_;
     herramientaActiva_ = false;
     if (relojHerramienta_) {
         relojHerramienta_->stop();
     }
     mostrarNubePendiente();
+    if (activa) {
+        terminarGesto();
+    }
     // A paint put off while the tool was held happens now.
     if (relojPintado_ && relojPintado_->isActive()) {
         relojPintado_->stop();

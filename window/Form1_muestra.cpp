@@ -55,8 +55,10 @@ void Form1::generarPuntos(const Integer& n) {
 
 void Form1::nuevaMuestraEmpieza() {
     // A new sample ends whatever acted on the old one: a held tool, a drag
-    // of a point or a handle, an open pop-up for one of its points.
+    // of a point or a handle, an open pop-up for one of its points; each
+    // is one step to undo.
     terminarHerramienta();
+    terminarGesto();
     Timer1->setEnabled(false);
     g.arrastrando = 0;
     for (const auto& v : vistas_) {
@@ -68,6 +70,7 @@ void Form1::nuevaMuestraEmpieza() {
 
 void Form1::mnuGene_Click() {
     nuevaMuestraEmpieza();
+    const GestoBreve gesto(*this, QStringLiteral("Generar"));
     volverAlDisenoSiHaceFalta();
     fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);
     generarMuestra();
@@ -95,7 +98,9 @@ void Form1::mostrarMuestraNueva() {
     for (const auto& v : vistas_) {
         v->menu().setEnabled(true);
     }
-    mnuGua->setEnabled(true);
+    for (Menu* m : {mnuGua, mnuCop, mnuCgr, mnuGgr}) {
+        m->setEnabled(true);
+    }
     anunciar();
 }
 
@@ -114,6 +119,7 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
     // Sizes outside 3..50, infinities included, are refused silently.
     if (v >= minActivos && v <= maxPuntos && existeMuestra()) {
         nuevaMuestraEmpieza();
+        const GestoBreve gesto(*this, QStringLiteral("cambiar el tamaño a %1").arg(v));
         volverAlDisenoSiHaceFalta();
         g.nPuntos = static_cast<Integer>(v);
         g.nActivos = g.nPuntos;
@@ -140,6 +146,7 @@ void Form1::Text1_Change(Integer) {
 
 void Form1::Text1_KeyPress(Integer, int& KeyAscii) {
     if (KeyAscii == 13 && g.nivelConfEditado == 1) {
+        const GestoBreve gesto(*this, QStringLiteral("cambiar el nivel de confianza"));
         Frame6->setVisible(false);
         g.nivelConf = acotar(leerNumero(Text1(9).Text().toStdString()), 65, 99);
         Text1(9).setText(QString::fromStdString(escribirNumero(g.nivelConf)));
@@ -161,6 +168,9 @@ void Form1::Text4_Change(Integer Index) {
 
 void Form1::Text4_KeyPress(Integer, int& KeyAscii) {
     if (KeyAscii == 13) {
+        const GestoBreve gesto(*this, g.nivelPredEditado == 1
+                                          ? QStringLiteral("cambiar el nivel de predicción")
+                                          : QStringLiteral("cambiar la x de la predicción"));
         if (g.nivelPredEditado == 1) {
             Frame6->setVisible(false);
             g.nivelPred = acotar(leerNumero(Text4(0).Text().toStdString()), 65, 99);

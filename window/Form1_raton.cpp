@@ -80,6 +80,7 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
         if (g.arrastrando != -1 || !puntoValido(g.puntoSel)) {
             return;
         }
+        empezarGesto(QStringLiteral("mover el punto %1").arg(g.puntoSel));
         Timer1->setEnabled(true);
         colorearPunto(g.puntoSel, colorElegido);
         for (const auto& v : vistas_) {
@@ -188,6 +189,7 @@ void Form1::Picture1_MouseUp(int Button, int, float, float) {
         for (const auto& v : vistas_) {
             v->puntoTomado(0);
         }
+        terminarGesto();
     }
     g.arrastrando = 0;
 }
@@ -230,6 +232,10 @@ void Form1::Label5_Click(Integer Index) {
         return;
     }
     const Integer k = g.puntoSel;
+    const GestoBreve gesto(
+        *this, QStringLiteral("%1 el punto %2")
+                   .arg(Index == 0 ? QStringLiteral("eliminar") : QStringLiteral("recuperar"))
+                   .arg(k));
     // Each command acts only on a point in the state it fits, so a point is
     // never counted twice and fewer than three are never left in use.
     const bool recuperar = Index != 0 && g.activo(k) != 1;

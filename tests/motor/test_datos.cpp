@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
               {2, 3, 4.25f}, "a", "b", {0, 1, 2}),
         leido("ComaConPuntoDecimal", "a,b\n1.5,2\n2.5,3\n3.5,.25\n", {1.5f, 2.5f, 3.5f},
               {2, 3, 0.25f}, "a", "b", {0, 1, 2}),
+        leido("TituloSobreElEncabezado", "Ventas de marzo\nx;y\n1;2\n3;4\n5;6\n", {1, 3, 5},
+              {2, 4, 6}, "x", "y"),
         leido("Blancos", "  1 2\n3   4\n5\t 6  \n", {1, 3, 5}, {2, 4, 6}),
         leido("Comillas", "\"Peso; kg\";\"Dice \"\"hola\"\"\"\n1;2\n3;\"4\"\n5;6\n", {1, 3, 5},
               {2, 4, 6}, "Peso; kg", "Dice \"hola\""),

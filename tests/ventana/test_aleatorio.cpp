@@ -346,7 +346,7 @@ private:
     }
 
     void menuVer() {
-        switch (uniforme(0, 6)) {
+        switch (uniforme(0, 7)) {
         case 0:
             describir("Analisis de varianza");
             f_.mnuAv->accion()->trigger();
@@ -387,6 +387,15 @@ private:
             describir("example set " + std::to_string(k));
             f_.mnuConjunto[static_cast<std::size_t>(k)]->accion()->trigger();
             refresco_ = true;
+            break;
+        }
+        case 6: {
+            // Back or forward one step: the sample as a gesture found or left it.
+            const bool atras = uniforme(0, 2) > 0;
+            describir(atras ? "Deshacer" : "Rehacer");
+            const int paso = f_.pila().index();
+            (atras ? f_.mnuDes : f_.mnuReh)->accion()->trigger();
+            refresco_ = f_.pila().index() != paso; // a step taken refits from scratch
             break;
         }
         default: {

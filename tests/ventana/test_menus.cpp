@@ -16,7 +16,8 @@ TEST(Menus, Leyendas) {
     for (QAction* a : f.menuBar()->actions()) {
         barra << a->text();
     }
-    EXPECT_EQ(barra, (QStringList{"Generar", "Ver", "Datos", "Descripción", "Acerca de", "Salir"}));
+    EXPECT_EQ(barra, (QStringList{"Generar", "Ver", "Datos", "Editar", "Descripción", "Acerca de",
+                                  "Salir"}));
     QStringList ver;
     for (QAction* a : f.mnuVe->desplegable()->actions()) {
         ver << a->text();
@@ -31,6 +32,14 @@ TEST(Menus, Leyendas) {
     EXPECT_EQ(datos, (QStringList{"Conjuntos de ejemplo", "Pegar datos…", "Abrir datos…",
                                   "Guardar datos…"}));
     EXPECT_FALSE(f.mnuGua->Enabled()) << "nothing to save before the first sample";
+    QStringList editar;
+    for (QAction* a : f.mnuEdi->desplegable()->actions()) {
+        if (!a->isSeparator()) {
+            editar << a->text() + (a->isEnabled() ? "" : " (off)");
+        }
+    }
+    EXPECT_EQ(editar, (QStringList{"Deshacer (off)", "Rehacer (off)", "Copiar resultados (off)",
+                                   "Copiar gráfico (off)", "Guardar gráfico… (off)"}));
 }
 
 struct CasoPanel {

@@ -61,6 +61,17 @@ void Contenedor::paintEvent(QPaintEvent* e) {
     pintarMarcoFoco(*this, p);
 }
 
+void Contenedor::pintarEn(QPainter& p) {
+    pintarFondo(p, QRegion(rect()));
+    p.setRenderHint(QPainter::Antialiasing);
+    const Escala esc = escala();
+    for (const auto& el : elementos_) {
+        if (el->Visible()) {
+            el->pintar(p, esc);
+        }
+    }
+}
+
 void Contenedor::pintarFondo(QPainter& p, const QRegion& region) {
     for (const QRect& r : region) {
         rellenar(p, QRectF(r), fondo_);

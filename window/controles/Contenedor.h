@@ -43,6 +43,9 @@ public:
     // faster than to many, the items this adds are cheap to paint, and the
     // child widgets outside them (labels, boxes) are not painted again.
     void marcarZona(const QRect& zona);
+    // Paints the background and every light item, without the child widgets,
+    // on any device: an image at any ratio, or an SVG file as vectors.
+    void pintarEn(QPainter& p);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

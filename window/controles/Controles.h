@@ -128,6 +128,9 @@ signals:
     void Change();
 
 protected:
+    // A locked box with nothing selected leaves Ctrl+C to the window's own
+    // shortcut (its menu's copy of the results): it has nothing to copy.
+    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;

@@ -189,7 +189,7 @@ bool Shape::pintarCopia(QPainter& p, const QRectF& r) const {
     // tenth of that. The extent is placed to an eighth of a device pixel,
     // closer than the eye or the antialiasing can tell.
     const QTransform t = p.deviceTransform();
-    if (!transformacionEntera(t)) {
+    if (!transformacionEntera(t) || !pintaPixeles(p)) {
         return false;
     }
     const double razon = t.m11();

@@ -246,8 +246,11 @@ void PictureBox::pintarFondo(QPainter& p, const QRegion& region) {
     // At a whole ratio the copy gives the very pixels that painting gives; at
     // a fractional one the surface may begin between two device pixels, so
     // it is painted afresh.
+    // A vector device (an SVG file) gets the background as drawing, not as
+    // the cached raster.
     const QTransform t = p.deviceTransform();
-    if ((!rutaDibujo_.isEmpty() || pintorFondo_) && !size().isEmpty() && transformacionEntera(t)) {
+    if ((!rutaDibujo_.isEmpty() || pintorFondo_) && !size().isEmpty() && transformacionEntera(t) &&
+        pintaPixeles(p)) {
         // Each rectangle of the region in bands of few rows: Qt copies them
         // without its worker threads, and clips each to one rectangle.
         const double razon = t.m11();

@@ -21,6 +21,10 @@ bool entero(double v) {
 
 } // namespace
 
+bool pintaPixeles(QPainter& p) {
+    return p.paintEngine() != nullptr && p.paintEngine()->type() == QPaintEngine::Raster;
+}
+
 bool transformacionEntera(const QTransform& t) {
     return t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() >= 1 &&
            entero(t.m11()) && entero(t.dx()) && entero(t.dy());

@@ -14,6 +14,10 @@ namespace rectaviva {
 // device pixels can be named exactly in logical pixels.
 bool transformacionEntera(const QTransform& t);
 
+// Whether the painter draws on pixels (a widget, an image); a vector device
+// (an SVG file) gets drawings, never copies of cached pixels.
+bool pintaPixeles(QPainter& p);
+
 // Qt hands a fill of more device rows than this to its worker threads,
 // which costs the small pieces of a window far more than it saves.
 constexpr int filasPorFranja = 64;

@@ -89,6 +89,15 @@ TextBox::TextBox(QWidget* padre, const QString& nombre)
     sinFormas(*this);
 }
 
+bool TextBox::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride && isReadOnly() && !hasSelectedText() &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy)) {
+        e->ignore();
+        return true;
+    }
+    return QLineEdit::event(e);
+}
+
 void TextBox::changeEvent(QEvent* e) {
     if (e->type() == QEvent::FontChange) {
         sinFormas(*this);

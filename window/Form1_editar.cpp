@@ -1,0 +1,343 @@
+// Form1's menu "Editar": undo and redo of every change of the sample, one
+// step per finished gesture, on Qt's QUndoStack; the results copied as text
+// and as a table; the plot copied as an image or saved as PNG or SVG.
+#include "Form1.h"
+
+#include "Grafico.h"
+
+#include <QClipboard>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QUndoCommand>
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+
+namespace rectaviva {
+
+namespace {
+
+// One finished gesture: the state before and after it. Pushing it runs
+// redo, which finds the window already showing the state after.
+class CambioDeMuestra : public QUndoCommand {
+public:
+    CambioDeMuestra(Form1& f, Form1::Instantanea antes, Form1::Instantanea despues,
+                    const QString& nombre)
+        : QUndoCommand(nombre), f_(f), antes_(std::move(antes)), despues_(std::move(despues)) {}
+    void undo() override { f_.restaurar(antes_); }
+    void redo() override {
+        if (primera_) {
+            primera_ = false;
+            return;
+        }
+        f_.restaurar(despues_);
+    }
+
+private:
+    Form1& f_;
+    Form1::Instantanea antes_, despues_;
+    bool primera_ = true;
+};
+
+// The largest number of steps kept: older ones are dropped.
+constexpr int pasosGuardados = 100;
+
+QString conComillas(const QString& accion, const QString& gesto) {
+    return gesto.isEmpty() ? accion : QStringLiteral("%1 «%2»").arg(accion, gesto);
+}
+
+// A coordinate with all its digits (the shortest text that reads back as the
+// same float) and the boxes' decimal mark.
+QString numeroCompleto(Single v, const QString& punto) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return QString::fromLatin1(buf, static_cast<qsizetype>(r.ptr - buf))
+        .replace(QLatin1Char('.'), punto);
+}
+
+} // namespace
+
+void Form1::componerMenuEditar() {
+    QMenuBar& barra = *menuBar();
+    pila_ = new QUndoStack(this);
+    pila_->setUndoLimit(pasosGuardados);
+    mnuEdi = new Menu(barra, QStringLiteral("mnuEdi"), QStringLiteral("Editar"), true);
+    mnuDes = new Menu(*mnuEdi, QStringLiteral("mnuDes"), QStringLiteral("Deshacer"));
+    mnuReh = new Menu(*mnuEdi, QStringLiteral("mnuReh"), QStringLiteral("Rehacer"));
+    mnuEdi->desplegable()->addSeparator();
+    mnuCop = new Menu(*mnuEdi, QStringLiteral("mnuCop"), QStringLiteral("Copiar resultados"));
+    mnuCgr = new Menu(*mnuEdi, QStringLiteral("mnuCgr"), QStringLiteral("Copiar gráfico"));
+    mnuGgr = new Menu(*mnuEdi, QStringLiteral("mnuGgr"), QStringLiteral("Guardar gráfico…"));
+    mnuDes->accion()->setShortcut(QKeySequence::Undo);
+    mnuReh->accion()->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    mnuCop->accion()->setShortcut(QKeySequence::Copy);
+    for (Menu* m : {mnuDes, mnuReh, mnuCop, mnuCgr, mnuGgr}) {
+        m->setEnabled(false);
+    }
+    connect(pila_, &QUndoStack::undoTextChanged, this, [this](const QString& t) {
+        mnuDes->accion()->setText(conComillas(QStringLiteral("Deshacer"), t));
+    });
+    connect(pila_, &QUndoStack::redoTextChanged, this, [this](const QString& t) {
+        mnuReh->accion()->setText(conComillas(QStringLiteral("Rehacer"), t));
+    });
+    connect(pila_, &QUndoStack::canUndoChanged, mnuDes, &Menu::setEnabled);
+    connect(pila_, &QUndoStack::canRedoChanged, mnuReh, &Menu::setEnabled);
+    connect(mnuDes, &Menu::Click, this, &Form1::mnuDes_Click);
+    connect(mnuReh, &Menu::Click, this, &Form1::mnuReh_Click);
+    connect(mnuCop, &Menu::Click, this, &Form1::mnuCop_Click);
+    connect(mnuCgr, &Menu::Click, this, &Form1::mnuCgr_Click);
+    connect(mnuGgr, &Menu::Click, this, &Form1::mnuGgr_Click);
+}
+
+// ---------------------------------------------------------------------------
+// Gestures.
+
+Form1::Instantanea Form1::instantanea() const {
+    Instantanea s;
+    s.muestra = tomarEstado(g);
+    for (int k = 1; k <= maxPuntos; ++k) {
+        s.marcas[static_cast<std::size_t>(k)] = QPointF(Shape1(k).Left(), Shape1(k).Top());
+    }
+    s.ejeX = ejeDatosX_;
+    s.ejeY = ejeDatosY_;
+    s.xPredDiseno = xPredDiseno_;
+    return s;
+}
+
+void Form1::empezarGesto(const QString& nombre) {
+    terminarGesto();
+    // Before the first sample there is nothing to go back to.
+    if (g.nPuntos < minActivos) {
+        return;
+    }
+    gesto_ = instantanea();
+    nombreGesto_ = nombre;
+}
+
+void Form1::terminarGesto() {
+    if (!gesto_) {
+        return;
+    }
+    Instantanea antes = std::move(*gesto_);
+    gesto_.reset();
+    Instantanea despues = instantanea();
+    if (despues.muestra == antes.muestra && despues.marcas == antes.marcas) {
+        return;
+    }
+    pila_->push(new CambioDeMuestra(*this, std::move(antes), std::move(despues), nombreGesto_));
+}
+
+void Form1::restaurar(const Instantanea& s) {
+    // Whatever acts on the sample ends first, without a step of its own.
+    gesto_.reset();
+    terminarHerramienta();
+    Timer1->setEnabled(false);
+    g.arrastrando = 0;
+    tomado_ = false;
+    Frame6->setVisible(false);
+    const bool otroRango = s.muestra.xMin != g.xMin || s.muestra.xMax != g.xMax ||
+                           s.muestra.yMin != g.yMin || s.muestra.yMax != g.yMax ||
+                           s.muestra.datosCargados != g.datosCargados;
+    const bool otraMuestra = otroRango || s.muestra.nPuntos != g.nPuntos;
+    ponerEstado(g, s.muestra);
+    ejeDatosX_ = s.ejeX;
+    ejeDatosY_ = s.ejeY;
+    xPredDiseno_ = s.xPredDiseno;
+    if (otroRango) {
+        rangoCambiado();
+        fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);
+    }
+    // The markers where they were (a tool's limit may have left one off its
+    // point), in the colours of their points.
+    ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
+    for (Integer k = 1; k <= maxPuntos; ++k) {
+        const QPointF& m = s.marcas[static_cast<std::size_t>(k)];
+        if (Shape1(k).Left() != m.x()) {
+            Shape1(k).setLeft(m.x());
+        }
+        if (Shape1(k).Top() != m.y()) {
+            Shape1(k).setTop(m.y());
+        }
+        if (k <= g.nPuntos) {
+            colorearPunto(k, colorNormal(g, k));
+        }
+    }
+    g.listaSinResaltar = 1;
+    g.nivelConfEditado = g.nivelPredEditado = g.xPredEditado = g.tamanoEditado = 0;
+    g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
+    serieGenerar();
+    sumasAtrasadas_ = false; // the refresh summed the points afresh
+    if (otraMuestra) {
+        for (const auto& v : vistas_) {
+            v->nuevaMuestra();
+        }
+    }
+    anunciar();
+}
+
+void Form1::mnuDes_Click() {
+    terminarGesto();
+    if (pila_->canUndo()) {
+        pila_->undo();
+    }
+}
+
+void Form1::mnuReh_Click() {
+    terminarGesto();
+    if (pila_->canRedo()) {
+        pila_->redo();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The results and the plot, out.
+
+QString Form1::textoResultados(bool html) const {
+    const QString punto = QLocale::system().decimalPoint();
+    QString texto;
+    const auto fila = [&](const QStringList& campos, bool cabecera = false) {
+        if (html) {
+            const QString celda = cabecera ? QStringLiteral("th") : QStringLiteral("td");
+            texto += QStringLiteral("<tr>");
+            for (const QString& c : campos) {
+                texto += QStringLiteral("<%1>%2</%1>").arg(celda, c.toHtmlEscaped());
+            }
+            texto += QStringLiteral("</tr>\n");
+        } else {
+            texto += campos.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        }
+    };
+    if (html) {
+        texto += QStringLiteral("<table>\n");
+    }
+    // Panel by panel, each box in reading order: top to bottom, left to right.
+    std::map<const QWidget*, std::vector<const TextBox*>> paneles;
+    std::vector<const QWidget*> orden;
+    for (const TextBox* t : findChildren<TextBox*>()) {
+        const QWidget* panel = t->parentWidget();
+        if (!t->isVisibleTo(this) || t->accessibleName().isEmpty() || panel == nullptr) {
+            continue;
+        }
+        if (paneles[panel].empty()) {
+            orden.push_back(panel);
+        }
+        paneles[panel].push_back(t);
+    }
+    const auto arriba = [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    };
+    // The panels beside the plot first, top to bottom, then those under it.
+    const auto lugar = [this](const QWidget* w) {
+        const QPoint p = w->mapTo(this, QPoint());
+        return std::pair(p.x() < width() / 2, p.y());
+    };
+    std::sort(orden.begin(), orden.end(),
+              [&](const QWidget* a, const QWidget* b) { return lugar(a) < lugar(b); });
+    for (const QWidget* panel : orden) {
+        auto& cajas = paneles[panel];
+        std::sort(cajas.begin(), cajas.end(), arriba);
+        const QString titulo = panel->accessibleName();
+        fila({titulo.isEmpty() ? panel->objectName() : titulo}, true);
+        for (const TextBox* t : cajas) {
+            fila({t->accessibleName(), t->Text().trimmed()});
+        }
+    }
+    fila({QStringLiteral("Puntos")}, true);
+    fila({QStringLiteral("k"), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("en uso")},
+         true);
+    for (Integer k = 1; k <= g.nPuntos; ++k) {
+        fila({QString::number(k), numeroCompleto(g.xObs(k), punto),
+              numeroCompleto(g.yObs(k), punto),
+              g.activo(k) == 1 ? QStringLiteral("1") : QStringLiteral("0")});
+    }
+    if (html) {
+        texto += QStringLiteral("</table>\n");
+    }
+    return texto;
+}
+
+void Form1::mnuCop_Click() {
+    if (!existeMuestra()) {
+        return;
+    }
+    auto* mime = new QMimeData;
+    mime->setText(textoResultados(false));
+    mime->setHtml(textoResultados(true));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+QImage Form1::imagenGrafico(double escala) {
+    const QSize tam = Picture1->size();
+    QImage imagen((QSizeF(tam) * escala).toSize(), QImage::Format_ARGB32_Premultiplied);
+    imagen.setDevicePixelRatio(escala);
+    QPainter p(&imagen);
+    Picture1->pintarEn(p);
+    return imagen;
+}
+
+void Form1::mnuCgr_Click() {
+    if (existeMuestra()) {
+        QGuiApplication::clipboard()->setImage(imagenGrafico(2.0));
+    }
+}
+
+bool Form1::guardarGrafico(const QString& ruta, double escala) {
+    bool bien = false;
+    if (ruta.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        // Drawn as vectors: the grid, the markers and the lines stay sharp.
+        QSvgGenerator svg;
+        svg.setFileName(ruta);
+        svg.setSize(Picture1->size());
+        svg.setViewBox(QRect(QPoint(), Picture1->size()));
+        svg.setTitle(QStringLiteral("Rectaviva"));
+        QPainter p;
+        if (p.begin(&svg)) {
+            Picture1->pintarEn(p);
+            bien = p.end();
+        }
+        bien = bien && QFileInfo(ruta).size() > 0;
+    } else {
+        bien = imagenGrafico(escala).save(ruta, "PNG");
+    }
+    if (!bien) {
+        avisar_(QStringLiteral("No se pudo guardar «%1».").arg(QFileInfo(ruta).fileName()));
+    }
+    return bien;
+}
+
+void Form1::mnuGgr_Click() {
+    if (!existeMuestra()) {
+        return;
+    }
+    const QStringList filtros{QStringLiteral("Imagen PNG (*.png)"),
+                              QStringLiteral("Imagen PNG al doble de tamaño (*.png)"),
+                              QStringLiteral("Imagen PNG al cuádruple de tamaño (*.png)"),
+                              QStringLiteral("Dibujo SVG, nítido a cualquier tamaño (*.svg)")};
+    QString filtro = filtros.front();
+    const QString propuesto =
+        QStringLiteral("rectaviva-%1.png").arg(QDate::currentDate().toString(Qt::ISODate));
+    QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar gráfico"), propuesto,
+                                                filtros.join(QStringLiteral(";;")), &filtro);
+    if (ruta.isEmpty()) {
+        return;
+    }
+    const qsizetype i = std::max<qsizetype>(0, filtros.indexOf(filtro));
+    const QString extension = i == 3 ? QStringLiteral(".svg") : QStringLiteral(".png");
+    if (!ruta.endsWith(extension, Qt::CaseInsensitive)) {
+        ruta = QFileInfo(ruta).path() + QLatin1Char('/') + QFileInfo(ruta).completeBaseName() +
+               extension;
+    }
+    guardarGrafico(ruta, i == 1 ? 2.0 : i == 2 ? 4.0 : 1.0);
+}
+
+} // namespace rectaviva
