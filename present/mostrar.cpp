@@ -115,7 +115,10 @@ std::string mostrar::textoEnUnidades(Single v, Formato f) const {
 
 std::string mostrar::textoCoordenada(Single v, bool enX) const {
     if (g_.datosCargados != 1) {
-        return texto(v, Formato::Entero);
+        // Rounded as the list rounds it (halves to even), so that what a
+        // screen reader says is what the list shows.
+        const auto k = aInteger(v);
+        return k ? std::to_string(*k) : std::string(textoIndefinido);
     }
     return formatearDecimales(v, enX ? g_.decimalesX : g_.decimalesY, punto_);
 }

@@ -86,8 +86,9 @@ public:
     // A value in the sample's units: in format f on random samples, by
     // formatearEnUnidades on a data set.
     std::string textoEnUnidades(Single v, Formato f) const;
-    // A coordinate as a point's name says it: a whole number on random
-    // samples, with the list's decimals on a data set.
+    // A coordinate as a point's name says it and the list shows it: a whole
+    // number (halves to even) on random samples, with the list's decimals on
+    // a data set.
     std::string textoCoordenada(Single v, bool enX) const;
     void ponerEnUnidades(TextBox& t, Single v, Formato f);
     // The squares drawn on segments from the points to a line, Shape5(1..50)

@@ -663,9 +663,11 @@ TEST_P(Teclado, IgualQueConElRaton) {
                                .arg(contarActivos(b.g)));
     for (int k = 1; k <= 8; ++k) {
         QAccessibleInterface* c = p->child(k - 1);
-        const QString xy = QStringLiteral("x %1, y %2")
-                               .arg(std::lround(b.g.xObs(k)))
-                               .arg(std::lround(b.g.yObs(k)));
+        // What is said is what the list shows: the row's x and y.
+        std::string fila;
+        formarFila(static_cast<Integer>(k), b.g.xObs(k), b.g.yObs(k), fila);
+        const QStringList campos = QString::fromStdString(fila).split(' ', Qt::SkipEmptyParts);
+        const QString xy = QStringLiteral("x %1, y %2").arg(campos[1], campos[2]);
         EXPECT_EQ(c->role(), QAccessible::ListItem);
         EXPECT_EQ(c->text(QAccessible::Value), xy);
         EXPECT_EQ(c->text(QAccessible::Name),
@@ -673,6 +675,9 @@ TEST_P(Teclado, IgualQueConElRaton) {
                       .arg(k)
                       .arg(xy, b.g.activo(k) == 1 ? "en uso" : "eliminado"));
     }
+    // A half goes to the even neighbour, in the list and in what is said.
+    EXPECT_EQ(b.g.oMostrar->textoCoordenada(92.5f, false), "92");
+    EXPECT_EQ(b.g.oMostrar->textoCoordenada(-12.5f, true), "-12");
 }
 
 // The handles of "Mi recta" join the keyboard's choice in order of x: the left
