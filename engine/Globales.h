@@ -50,6 +50,17 @@ inline constexpr Integer maxPuntos = RangoMuestra::hi;
 // its own sign. It lies beyond the t table's sentinel, so its p-value is 0.
 inline constexpr Single guarda = 100000.0f;
 
+// An axis of round numbers: from `minimo` to `maximo` in steps of `paso`
+// (1, 2 or 5 times a power of ten) between labels, with thin lines every
+// `lineas` and labels written with `decimales` decimals. The default is the
+// design's axis, -40..100 with labels every 20 and lines every 5.
+struct EjeRedondo {
+    double minimo = -40, maximo = 100;
+    double paso = 20, lineas = 5;
+    int decimales = 0;
+    bool operator==(const EjeRedondo&) const = default;
+};
+
 struct Globales {
     Globales() = default;
     Globales(const Globales&) = delete;
@@ -140,6 +151,7 @@ struct Globales {
     // negative for tens, hundreds…).
     Byte datosCargados = 0; ///< 1 while the sample is a loaded data set
     std::string nombreDatos, nombreX, nombreY;
+    EjeRedondo ejeX, ejeY; ///< the round axes xMin..xMax and yMin..yMax came from
     Byte decimalesX = 0, decimalesY = 0;
     Integer redondeoX = 0, redondeoY = 0;
 

@@ -676,6 +676,15 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
     return true;
 }
 
+std::string textoExacto(float v, std::string_view punto) {
+    char buf[32];
+    std::string t(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+    if (const std::size_t i = t.find('.'); i != std::string::npos) {
+        t.replace(i, 1, punto);
+    }
+    return t;
+}
+
 std::string escribirCsv(const std::vector<float>& x, const std::vector<float>& y,
                         const std::vector<Byte>& activo, const std::string& nombreX,
                         const std::string& nombreY, Separador s, MarcaDecimal d) {
@@ -697,13 +706,7 @@ std::string escribirCsv(const std::vector<float>& x, const std::vector<float>& y
         return c + '"';
     };
     const auto numero = [&](float v) {
-        char buf[32];
-        const auto fin = std::to_chars(buf, buf + sizeof buf, v).ptr;
-        std::string t(buf, fin);
-        if (d == MarcaDecimal::Coma) {
-            std::replace(t.begin(), t.end(), '.', ',');
-        }
-        return campo(t);
+        return campo(textoExacto(v, d == MarcaDecimal::Coma ? "," : "."));
     };
     std::string r = campo(nombreX) + sep + campo(nombreY) + sep + "en_uso\n";
     const std::size_t n = std::min(x.size(), y.size());

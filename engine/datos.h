@@ -84,6 +84,10 @@ struct Datos {
 bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& datos,
                   std::string& mensaje);
 
+// The shortest text that reads back as the very float v, with `punto` in
+// place of the decimal point ("0.1", "1e-07", "123456.7").
+std::string textoExacto(float v, std::string_view punto = ".");
+
 // The sample as UTF-8 CSV: a header "nombreX<sep>nombreY<sep>en_uso" and one
 // row per point, with x and y in the shortest text that reads back as the same
 // float and the decimal point made a comma when chosen. Fields holding the

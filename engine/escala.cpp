@@ -110,6 +110,8 @@ bool cargarMuestra(Globales& g, const MuestraDatos& d) {
     const auto [yLo, yHi] = std::minmax_element(d.y.begin(), d.y.end());
     const EjeRedondo ex = ejeRedondo(*xLo, *xHi);
     const EjeRedondo ey = ejeRedondo(*yLo, *yHi);
+    g.ejeX = ex;
+    g.ejeY = ey;
     g.xMin = S(ex.minimo);
     g.xMax = S(ex.maximo);
     g.yMin = S(ey.minimo);
@@ -140,6 +142,7 @@ void volverAlDiseno(Globales& g) {
     g.yMin = minimoDiseno;
     g.yMax = maximoDiseno;
     g.datosCargados = 0;
+    g.ejeX = g.ejeY = ejeDiseno();
     g.nombreDatos.clear();
     g.nombreX.clear();
     g.nombreY.clear();

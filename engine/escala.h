@@ -25,15 +25,6 @@ inline constexpr double anchoDiseno = 140.0;
 Single unidadX(const Globales& g);
 Single unidadY(const Globales& g);
 
-// An axis of round numbers: from `minimo` to `maximo` in steps of `paso`
-// (1, 2 or 5 times a power of ten) between labels, with thin lines every
-// `lineas` and labels written with `decimales` decimals.
-struct EjeRedondo {
-    double minimo = minimoDiseno, maximo = maximoDiseno;
-    double paso = 20, lineas = 5;
-    int decimales = 0;
-};
-
 // The design's axis, and one that holds lo..hi with a margin of 8 % of their
 // span on each side in at most eight steps between labels. A span of zero
 // (every value equal) takes a span of the value's size, or of 1 at 0.

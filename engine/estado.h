@@ -18,6 +18,7 @@ struct EstadoMuestra {
     Single xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     Byte datosCargados = 0;
     std::string nombreDatos, nombreX, nombreY;
+    EjeRedondo ejeX, ejeY;
     Byte decimalesX = 0, decimalesY = 0;
     Integer redondeoX = 0, redondeoY = 0;
 
@@ -25,10 +26,10 @@ struct EstadoMuestra {
 };
 
 inline EstadoMuestra tomarEstado(const Globales& g) {
-    return {g.nPuntos,   g.nActivos,   g.xObs,          g.yObs,        g.activo,
-            g.nivelConf, g.nivelPred,  g.xPred,         g.xMin,        g.xMax,
-            g.yMin,      g.yMax,       g.datosCargados, g.nombreDatos, g.nombreX,
-            g.nombreY,   g.decimalesX, g.decimalesY,    g.redondeoX,   g.redondeoY};
+    return {g.nPuntos,       g.nActivos,    g.xObs,      g.yObs,     g.activo, g.nivelConf,
+            g.nivelPred,     g.xPred,       g.xMin,      g.xMax,     g.yMin,   g.yMax,
+            g.datosCargados, g.nombreDatos, g.nombreX,   g.nombreY,  g.ejeX,   g.ejeY,
+            g.decimalesX,    g.decimalesY,  g.redondeoX, g.redondeoY};
 }
 
 inline void ponerEstado(Globales& g, const EstadoMuestra& e) {
@@ -48,6 +49,8 @@ inline void ponerEstado(Globales& g, const EstadoMuestra& e) {
     g.nombreDatos = e.nombreDatos;
     g.nombreX = e.nombreX;
     g.nombreY = e.nombreY;
+    g.ejeX = e.ejeX;
+    g.ejeY = e.ejeY;
     g.decimalesX = e.decimalesX;
     g.decimalesY = e.decimalesY;
     g.redondeoX = e.redondeoX;

@@ -45,6 +45,9 @@ struct LugarLista {
 // Registers once the accessibility of the plot, the point list and the icons.
 void instalarAccesibilidad();
 
+// The grid's axis for a round axis of the sample, with its title (UTF-8).
+EjeCuadricula ejeCuadricula(const EjeRedondo& e, const std::string& titulo);
+
 class Form1 : public QMainWindow, public Vistas::Controles {
     Q_OBJECT
 public:
@@ -177,17 +180,13 @@ public:
         confirmarDatos_ = std::move(f);
     }
     void setAvisar(std::function<void(const QString&)> f) { avisar_ = std::move(f); }
-    // The axes of the loaded data set.
-    const EjeCuadricula& ejeDatosX() const { return ejeDatosX_; }
-    const EjeCuadricula& ejeDatosY() const { return ejeDatosY_; }
 
     // The menu "Editar". The sample and the settings before or after a
-    // gesture, with the markers where they were and the data set's axes;
+    // gesture, with the markers where they were;
     // restaurar shows one again through the full refresh.
     struct Instantanea {
         EstadoMuestra muestra;
         std::array<QPointF, maxPuntos + 1> marcas{}; ///< markers' corners, plot units
-        EjeCuadricula ejeX, ejeY;
         Single xPredDiseno = 0;
     };
     void mnuDes_Click();
@@ -421,9 +420,8 @@ private:
     Integer herramientaTecla_ = -1; ///< the tool whose Space is held, or -1
     QString anuncio_;
 
-    // Real data: the axes of the loaded set, the prediction's abscissa on
-    // the design's grid to return to, and how the dialog and messages show.
-    EjeCuadricula ejeDatosX_, ejeDatosY_;
+    // Real data: the prediction's abscissa on the design's grid to return
+    // to, and how the dialog and messages show.
     Single xPredDiseno_ = 0;
     std::function<bool(class DialogoDatos&)> confirmarDatos_;
     std::function<void(const QString&)> avisar_;

@@ -36,21 +36,6 @@ QString deUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// The grid axis of a data set's values: the round axis the sample's range
-// was taken from, with its title.
-EjeCuadricula ejeDe(const std::vector<Single>& v, const std::string& titulo) {
-    const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
-    const EjeRedondo e = ejeRedondo(*lo, *hi);
-    EjeCuadricula c;
-    c.minimo = e.minimo;
-    c.maximo = e.maximo;
-    c.paso = e.paso;
-    c.lineas = e.lineas;
-    c.decimales = e.decimales;
-    c.titulo = deUtf8(titulo);
-    return c;
-}
-
 // The save dialog's formats: separator and decimal mark, the first being
 // what a spreadsheet set to Spanish reads.
 struct FormatoGuardado {
@@ -69,6 +54,12 @@ constexpr FormatoGuardado formatosGuardado[] = {
 };
 
 } // namespace
+
+EjeCuadricula ejeCuadricula(const EjeRedondo& e, const std::string& titulo) {
+    return {e.minimo,    e.maximo,
+            e.paso,      e.lineas,
+            e.decimales, QString::fromUtf8(titulo.data(), static_cast<qsizetype>(titulo.size()))};
+}
 
 void Form1::componerMenuDatos() {
     QMenuBar& barra = *menuBar();
@@ -230,8 +221,6 @@ void Form1::cargarDatos(const MuestraDatos& d, const QString& gesto) {
     if (delDiseno) {
         xPredDiseno_ = xPredAntes;
     }
-    ejeDatosX_ = ejeDe(d.x, d.nombreX);
-    ejeDatosY_ = ejeDe(d.y, d.nombreY);
     rangoCambiado();
     mostrarMuestraNueva();
 }
@@ -249,8 +238,8 @@ void Form1::volverAlDisenoSiHaceFalta() {
 void Form1::rangoCambiado() {
     g.oCalculos->PuntosPrediccion();
     if (g.datosCargados == 1) {
-        const EjeCuadricula ex = ejeDatosX_;
-        const EjeCuadricula ey = ejeDatosY_;
+        const EjeCuadricula ex = ejeCuadricula(g.ejeX, g.nombreX);
+        const EjeCuadricula ey = ejeCuadricula(g.ejeY, g.nombreY);
         Picture1->setPintorFondo(
             [ex, ey](QPainter& p, const QRectF& r) { pintarCuadriculaDe(p, r, ex, ey); });
     } else {

@@ -19,7 +19,6 @@
 #include <QUndoCommand>
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 
 namespace rectaviva {
@@ -55,13 +54,9 @@ QString conComillas(const QString& accion, const QString& gesto) {
     return gesto.isEmpty() ? accion : QStringLiteral("%1 «%2»").arg(accion, gesto);
 }
 
-// A coordinate with all its digits (the shortest text that reads back as the
-// same float) and the boxes' decimal mark.
+// A coordinate with all its digits and the boxes' decimal mark.
 QString numeroCompleto(Single v, const QString& punto) {
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    return QString::fromLatin1(buf, static_cast<qsizetype>(r.ptr - buf))
-        .replace(QLatin1Char('.'), punto);
+    return QString::fromStdString(textoExacto(v, punto.toStdString()));
 }
 
 } // namespace
@@ -108,8 +103,6 @@ Form1::Instantanea Form1::instantanea() const {
     for (int k = 1; k <= maxPuntos; ++k) {
         s.marcas[static_cast<std::size_t>(k)] = QPointF(Shape1(k).Left(), Shape1(k).Top());
     }
-    s.ejeX = ejeDatosX_;
-    s.ejeY = ejeDatosY_;
     s.xPredDiseno = xPredDiseno_;
     return s;
 }
@@ -150,8 +143,6 @@ void Form1::restaurar(const Instantanea& s) {
                            s.muestra.datosCargados != g.datosCargados;
     const bool otraMuestra = otroRango || s.muestra.nPuntos != g.nPuntos;
     ponerEstado(g, s.muestra);
-    ejeDatosX_ = s.ejeX;
-    ejeDatosY_ = s.ejeY;
     xPredDiseno_ = s.xPredDiseno;
     if (otroRango) {
         rangoCambiado();

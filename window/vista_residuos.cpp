@@ -3,6 +3,7 @@
 
 #include "Calculos.h"
 #include "Form1.h"
+#include "Grafico.h"
 #include "colores.h"
 #include "composicion.h"
 #include "cuadricula.h"
@@ -119,10 +120,9 @@ void VistaResiduos::nuevaMuestra() {
         return;
     }
     conDatos_ = true;
-    EjeCuadricula x = f_.ejeDatosX();
-    x.titulo.clear();
+    const EjeCuadricula x = ejeCuadricula(g_.ejeX, std::string());
     // The labels at half the range, with one decimal more when they need it.
-    const int dy = f_.ejeDatosY().decimales;
+    const int dy = g_.ejeY.decimales;
     const double medio = maximo / 2 * std::pow(10.0, dy);
     const int decimales = dy + (std::fabs(medio - std::round(medio)) > 1e-6 ? 1 : 0);
     c_.Picture4->setPintorFondo([x, maximo, decimales](QPainter& p, const QRectF& r) {
