@@ -22,6 +22,7 @@
 #include "vistas.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -35,6 +36,8 @@
 #include <string_view>
 #include <vector>
 
+class QAccessibleEvent;
+
 namespace rectaviva {
 
 // Where a text panel opens, in layout units (V down, U across).
@@ -42,8 +45,15 @@ struct LugarLista {
     Single arriba, alto, izquierda, ancho;
 };
 
-// Registers once the accessibility of the plot, the point list and the icons.
+// Registers once the accessibility of the plot, the point list, the icons,
+// the sheets and text panels, and the filter of what reaches a screen reader.
 void instalarAccesibilidad();
+// For tests: `f` sees every accessibility event that passes the filter.
+void observarAccesibilidad(std::function<void(const QAccessibleEvent&)> f);
+// A control's accessible description, changed without telling a screen reader.
+void ponerDescripcionCallada(QWidget& w, const QString& d);
+// The text equivalent of sheet k, empty when it has none.
+QString textoDeLamina(int k);
 
 // The grid's axis for a round axis of the sample, with its title (UTF-8).
 EjeCuadricula ejeCuadricula(const EjeRedondo& e, const std::string& titulo);
@@ -253,8 +263,12 @@ public:
     Asideros* conjuntoElegido() const { return elegido_.conjunto; }
     int elegido() const { return elegido_.i; }
     bool tomado() const { return tomado_; }
-    // The summary last announced to a screen reader.
+    // The summary last announced to a screen reader, and the last thing said
+    // through the focused point or handle.
     const QString& anuncio() const { return anuncio_; }
+    const QString& avisoFoco() const { return avisoFoco_; }
+    // Says the summary again (Ctrl+R).
+    void leerResumen();
 
     // True while a cloud tool is held and working; steps it has made.
     bool herramientaActiva() const { return herramientaActiva_; }
@@ -315,9 +329,16 @@ private:
     void olvidarEleccion();
     void elegirEnOrden(int paso, bool extremo);
     void eliminarElegido(Integer Index);
-    void elegirHerramienta(int k);
     void soltarHerramientaTecla();
     void anunciar();
+    // What a screen reader is told: hablar says it once this turn's events
+    // are done, decir at once, through the object that has the focus.
+    void hablar(const QString& texto);
+    void decir(const QString& texto);
+    // Item i of set a as the plot's accessible child; its name changed.
+    int indiceAccesible(const Asideros* a, int i) const;
+    void avisarCambioDeNombre(const Asideros* a, int i);
+    QString avisoDeAgarre(const char* masculino, const char* femenino, bool conValor) const;
     void nuevaMuestraEmpieza();
     void terminarHerramienta();
     void pasoDeHerramienta();
@@ -419,6 +440,8 @@ private:
     bool tomado_ = false;
     Integer herramientaTecla_ = -1; ///< the tool whose Space is held, or -1
     QString anuncio_;
+    QString avisoFoco_;
+    QStringList porDecir_;
 
     // Real data: the prediction's abscissa on the design's grid to return
     // to, and how the dialog and messages show.

@@ -1,12 +1,18 @@
 // What a screen reader finds in the window: a Spanish name for every control
 // of the design (each view names its own), the tool and help icons as
-// buttons, and the plot and the point list as lists of the points (the plot
-// also of any view's handles), kept up to date from the shared state each
-// time they are asked.
+// buttons that can be pressed, the plot and the point list as lists of the
+// points (the plot also of any view's handles), kept up to date from the
+// shared state each time they are asked, and the sheets and text panels as
+// read-only texts. What the program says after a change goes through the
+// object the screen reader is on.
 #include "Form1.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QFile>
+#include <QHash>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
@@ -62,6 +68,7 @@ public:
 
     Form1* ventana() const { return qobject_cast<Form1*>(widget()->window()); }
     PictureBox* caja() const { return static_cast<PictureBox*>(widget()); }
+    bool plano() const { return plano_; }
     bool conFoco() const { return widget()->hasFocus(); }
 
     std::vector<std::pair<Asideros*, int>> items() const {
@@ -161,6 +168,13 @@ QString ItemAccesible::text(QAccessible::Text t) const {
         return a_->nombre(i_);
     case QAccessible::Value:
         return a_->valor(i_);
+    case QAccessible::Description: {
+        // What was last said while the focus was on it.
+        const Form1* f = lista_.ventana();
+        return f && lista_.conFoco() && f->conjuntoElegido() == a_ && f->elegido() == i_
+                   ? f->avisoFoco()
+                   : QString();
+    }
     default:
         return {};
     }
@@ -170,16 +184,24 @@ QRect ItemAccesible::rect() const {
     if (!isValid()) {
         return {};
     }
-    const QRectF z = a_->zona(i_);
-    if (z.isEmpty()) {
-        return {};
+    const PictureBox& caja = *lista_.caja();
+    const Escala e = caja.escala();
+    QRectF p;
+    if (lista_.plano()) {
+        const QRectF z = a_->zona(i_);
+        if (z.isEmpty()) {
+            return {};
+        }
+        // Top is the larger y of the extent: the scale's y grows upwards.
+        p = QRectF(e.aPixeles(z.topLeft()),
+                   e.aPixeles({z.left() + z.width(), z.top() - z.height()}))
+                .normalized();
+    } else {
+        // Point k's row of the list, the full width of it: rows k + 2 to k + 3.
+        const double fila = caja.ScaleTop() + i_ + 3;
+        p = QRectF(0, e.aPixeles({0, fila}).y(), caja.width(), e.altoAPixeles(1));
     }
-    // Top is the larger y of the extent: the scale's y grows upwards.
-    const Escala e = lista_.caja()->escala();
-    const QRectF p =
-        QRectF(e.aPixeles(z.topLeft()), e.aPixeles({z.left() + z.width(), z.top() - z.height()}))
-            .normalized();
-    return QRect(lista_.caja()->mapToGlobal(p.topLeft().toPoint()), p.size().toSize());
+    return QRect(caja.mapToGlobal(p.topLeft().toPoint()), p.size().toSize());
 }
 
 QAccessible::State ItemAccesible::state() const {
@@ -194,17 +216,157 @@ QAccessible::State ItemAccesible::state() const {
     return s;
 }
 
+// A tool or help icon: a button whose press action clicks it (a tool makes
+// one step, a help icon opens or closes its sheet).
+class BotonAccesible : public QAccessibleWidget {
+public:
+    explicit BotonAccesible(Image* i) : QAccessibleWidget(i, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& accion) override {
+        if (accion == pressAction()) {
+            static_cast<Image*>(widget())->pulsar();
+        } else {
+            QAccessibleWidget::doAction(accion);
+        }
+    }
+};
+
+// An explanation sheet or a text panel ("Descripción", "Acerca de") as a
+// read-only text: its words in its description, which a screen reader reads
+// when the focus comes to it, and through the text interface, line by line.
+// A sheet's text is laminas/lamina<k>.txt beside its picture; a panel's, its
+// rows that are not blank.
+class HojaAccesible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit HojaAccesible(QWidget* w) : QAccessibleWidget(w, QAccessible::Document) {}
+
+    QString contenido() const {
+        if (const auto* l = qobject_cast<const ListBox*>(widget())) {
+            QStringList filas;
+            for (int i = 0; i < l->ListCount(); ++i) {
+                const QString f = l->List(i).simplified();
+                if (!f.isEmpty()) {
+                    filas << f;
+                }
+            }
+            return filas.join(QLatin1Char('\n'));
+        }
+        return textoDeLamina(widget()->property("lamina").toInt());
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) {
+            const QString propia = QAccessibleWidget::text(t);
+            return propia.isEmpty() ? contenido() : propia;
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.multiLine = true;
+        s.editable = false;
+        return s;
+    }
+
+    // Read-only: no selection, the caret only where the reader puts it.
+    void selection(int, int* inicio, int* fin) const override { *inicio = *fin = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return cursor_; }
+    void setCursorPosition(int p) override { cursor_ = std::clamp(p, 0, characterCount()); }
+    QString text(int inicio, int fin) const override {
+        return contenido().mid(inicio, fin - inicio);
+    }
+    int characterCount() const override { return static_cast<int>(contenido().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* inicio, int* fin) const override {
+        *inicio = 0;
+        *fin = characterCount();
+        return {};
+    }
+
+private:
+    int cursor_ = 0;
+};
+
 QAccessibleInterface* fabricaAccesible(const QString&, QObject* o) {
     if (auto* p = qobject_cast<PictureBox*>(o)) {
         const QString n = p->objectName();
         if (n == QLatin1String("Picture1") || n == QLatin1String("Picture2")) {
             return new ListaAccesible(p, n == QLatin1String("Picture1"));
         }
+        if (p->property("lamina").isValid()) {
+            return new HojaAccesible(p);
+        }
+    }
+    if (auto* l = qobject_cast<ListBox*>(o); l && l->property("hoja").toBool()) {
+        return new HojaAccesible(l);
     }
     if (auto* i = qobject_cast<Image*>(o)) {
-        return new QAccessibleWidget(i, QAccessible::Button);
+        return new BotonAccesible(i);
     }
     return nullptr;
+}
+
+// While silenced, nothing reaches the screen reader: a description put in
+// and taken back around what is said.
+int silencio = 0;
+class Silencio {
+public:
+    Silencio() { ++silencio; }
+    ~Silencio() { --silencio; }
+    Silencio(const Silencio&) = delete;
+    Silencio& operator=(const Silencio&) = delete;
+};
+
+std::function<void(const QAccessibleEvent&)> observador;
+
+bool esDeTexto(QAccessible::Event t) {
+    switch (t) {
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+    case QAccessible::TextAttributeChanged:
+    case QAccessible::ValueChanged:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Passes on what a screen reader needs: of a read-only result box, only what
+// happens to the focused one, so that a refresh of fifty boxes does not
+// flood the bus and drown what is said after it.
+void filtrarAccesibilidad(QAccessibleEvent* e) {
+    if (silencio > 0) {
+        return;
+    }
+    if (const auto* t = qobject_cast<const TextBox*>(e->object());
+        t && t->isReadOnly() && !t->hasFocus() && esDeTexto(e->type())) {
+        return;
+    }
+    if (observador) {
+        observador(*e);
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(e);
+    QAccessible::installUpdateHandler(filtrarAccesibilidad);
 }
 
 // What each help icon of the design explains, and so what its sheet shows;
@@ -221,12 +383,98 @@ constexpr std::array<const char*, 8> temas{
 
 } // namespace
 
+QString textoDeLamina(int k) {
+    static QHash<int, QString> textos;
+    auto it = textos.find(k);
+    if (it == textos.end()) {
+        QFile f(QStringLiteral(":/laminas/lamina%1.txt").arg(k));
+        QString t;
+        if (f.open(QIODevice::ReadOnly)) {
+            t = QString::fromUtf8(f.readAll()).trimmed();
+        }
+        it = textos.insert(k, t);
+    }
+    return *it;
+}
+
 void instalarAccesibilidad() {
     static const bool instalada = [] {
         QAccessible::installFactory(fabricaAccesible);
+        QAccessible::installUpdateHandler(filtrarAccesibilidad);
         return true;
     }();
     (void)instalada;
+}
+
+void ponerDescripcionCallada(QWidget& w, const QString& d) {
+    const Silencio s;
+    w.setAccessibleDescription(d);
+}
+
+void observarAccesibilidad(std::function<void(const QAccessibleEvent&)> f) {
+    observador = std::move(f);
+}
+
+int Form1::indiceAccesible(const Asideros* a, int i) const {
+    int desde = 0;
+    for (const Asideros* b : asideros_) {
+        if (b == a) {
+            return desde + i;
+        }
+        desde += b->cantidad();
+    }
+    return -1;
+}
+
+void Form1::avisarCambioDeNombre(const Asideros* a, int i) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    const bool enLista = a == puntos_.get() && Picture2->hasFocus();
+    QAccessibleEvent ev(enLista ? Picture2 : Picture1, QAccessible::NameChanged);
+    ev.setChild(enLista ? i : indiceAccesible(a, i));
+    QAccessible::updateAccessibility(&ev);
+}
+
+// Said once when the events of this turn are done, so that a refresh, a
+// closing menu or a moving focus are over first and the screen reader is on
+// the object that will say it; what several steps of one turn say is said
+// in one message.
+void Form1::hablar(const QString& texto) {
+    if (porDecir_.isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            const QString t = porDecir_.join(QStringLiteral(". "));
+            porDecir_.clear();
+            decir(t);
+        });
+    }
+    porDecir_ << texto;
+}
+
+// Says `texto` through whatever has the focus, as a new description of it,
+// which Orca reads aloud for the object it is on: the chosen point or
+// handle, or the focused control, whose own description comes back
+// silently right after. With the focus nowhere, the window says it.
+void Form1::decir(const QString& texto) {
+    avisoFoco_ = texto;
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QWidget* w = QApplication::focusWidget();
+    if (!w || w->window() != this) {
+        w = this;
+    }
+    if ((w == Picture1 || w == Picture2) && eleccionValida()) {
+        QAccessibleEvent ev(w, QAccessible::DescriptionChanged);
+        ev.setChild(w == Picture2 ? elegido_.i : indiceAccesible(elegido_.conjunto, elegido_.i));
+        QAccessible::updateAccessibility(&ev);
+        return;
+    }
+    const QString propia = w->accessibleDescription();
+    ponerDescripcionCallada(*w, texto);
+    QAccessibleEvent ev(w, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&ev);
+    ponerDescripcionCallada(*w, propia);
 }
 
 void Form1::nombrarControles() {

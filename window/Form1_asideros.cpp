@@ -80,12 +80,14 @@ public:
 
     QString nombre(int i) const override {
         const Integer k = punto(i);
-        return QStringLiteral("Punto %1 de %2: %3, %4")
-            .arg(k)
+        return QStringLiteral("%1 de %2: %3, %4")
+            .arg(titulo(i))
             .arg(g_.nPuntos)
             .arg(valor(i),
                  g_.activo(k) == 1 ? QStringLiteral("en uso") : QStringLiteral("eliminado"));
     }
+
+    QString titulo(int i) const override { return QStringLiteral("Punto %1").arg(punto(i)); }
 
     QString valor(int i) const override {
         const Integer k = punto(i);

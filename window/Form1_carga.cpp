@@ -178,6 +178,8 @@ void Form1::alternarLista(ListBox& lista, const LugarLista& lugar,
     for (const char* fila : filas) {
         lista.AddItem(QString::fromUtf8(fila));
     }
+    // A screen reader reads the panel as soon as it opens.
+    lista.setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::mnuDesc_Click() {

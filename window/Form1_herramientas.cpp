@@ -169,39 +169,18 @@ bool Form1::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
-// The tool row: one Tab stop whose arrows move the focus from tool to tool;
-// a held Space is a held button.
-
-void Form1::elegirHerramienta(int k) {
-    if (!Image1.contiene(k)) {
-        return;
-    }
-    soltarHerramientaTecla();
-    Image1(k).setFocusPolicy(Qt::TabFocus);
-    Image1(k).setFocus(Qt::OtherFocusReason);
-    for (int j = Image1.LBound(); j <= Image1.UBound(); ++j) {
-        if (j != k) {
-            Image1(j).setFocusPolicy(Qt::NoFocus);
-        }
-    }
-}
+// The tool row is one Tab stop whose arrows move the focus from tool to tool
+// (a group of focus); a held Space is a held button.
 
 void Form1::Image1_KeyDown(Integer Index, int& KeyCode, int) {
-    const int k = KeyCode;
-    if (k == Qt::Key_Space) {
-        // A held key repeats its press: the tool is already working.
+    // A held key repeats its press: the tool is already working.
+    if (KeyCode == Qt::Key_Space) {
         if (herramientaTecla_ < 0) {
             herramientaTecla_ = Index;
             Image1_MouseDown(Index, PictureBox::Izquierdo, 0, 0, 0);
         }
-    } else if (teclas::esFlecha(k)) {
-        elegirHerramienta(Index + teclas::sentido(k));
-    } else if (k == Qt::Key_Home || k == Qt::Key_End) {
-        elegirHerramienta(k == Qt::Key_Home ? Image1.LBound() : Image1.UBound());
-    } else {
-        return;
+        KeyCode = 0;
     }
-    KeyCode = 0;
 }
 
 void Form1::Image1_KeyUp(Integer, int& KeyCode, int) {

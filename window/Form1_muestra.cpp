@@ -7,6 +7,8 @@
 #include "lectura.h"
 #include "redondeo.h"
 
+#include <QAccessible>
+
 namespace rectaviva {
 
 namespace {
@@ -244,15 +246,25 @@ void Form1::verLamina(Integer k) {
     if (!Picture3.contiene(k)) {
         return;
     }
-    if (!Picture3(k).Visible()) {
+    PictureBox& lamina = Picture3(k);
+    if (!lamina.Visible()) {
         for (int j = Picture3.LBound(); j <= Picture3.UBound(); ++j) {
             if (j != k) {
                 Picture3(j).setVisible(false);
             }
         }
-        Picture3(k).setVisible(true);
+        lamina.setVisible(true);
+        // From the keyboard or a screen reader the focus goes into the sheet,
+        // so that its text is read; a click leaves the focus where it was.
+        if (Image2(k).hasFocus() || QAccessible::isActive()) {
+            lamina.setFocus(Qt::OtherFocusReason);
+        }
     } else {
-        Picture3(k).setVisible(false);
+        const bool conFoco = lamina.hasFocus();
+        lamina.setVisible(false);
+        if (conFoco) {
+            Image2(k).setFocus(Qt::OtherFocusReason);
+        }
     }
 }
 

@@ -111,6 +111,10 @@ void Form1::componerLaminas() {
         p->Move(5880 + (11040 - 5880) * std::min(k, 7) / 7.0, 480, 615, 495);
         p->setBackColor(colorLamina);
         p->setPicture(QStringLiteral(":/laminas/lamina%1.svg").arg(k));
+        // Read by a screen reader as the text beside its picture; the focus
+        // goes into it when it opens.
+        p->setProperty("lamina", k);
+        p->setFocusPolicy(Qt::ClickFocus);
         Picture3.agregar(k, p);
     }
 }
@@ -124,6 +128,10 @@ void Form1::componerListas() {
     List3->Move(3480, 360, 855, 270);
     List3->setBackColor(colorTexto);
     List3->setFont(fuente(9.75));
+    for (ListBox* l : {List6, List3}) {
+        l->setProperty("hoja", true);
+        l->setFocusPolicy(Qt::ClickFocus);
+    }
     List5 = new ListBox(Cliente, QStringLiteral("List5"));
     List5->Move(3360, 720, 1695, 270);
     List5->setForeColor(colorAviso);

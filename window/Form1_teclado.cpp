@@ -46,8 +46,9 @@ void Form1::conectarTeclado() {
         connect(&Image1(i), &Image::KeyUp, this,
                 [this, k](int& c, int s) { Image1_KeyUp(k, c, s); });
         connect(&Image1(i), &Image::LostFocus, this, &Form1::soltarHerramientaTecla);
-        Image1(i).setFocusPolicy(i == 0 ? Qt::TabFocus : Qt::NoFocus);
     }
+    std::vector<QWidget*> herramientas(Image1.begin(), Image1.end());
+    new GrupoDeFoco(herramientas, Qt::TabFocus, Qt::NoFocus, this);
     for (int i = Image2.LBound(); i <= Image2.UBound(); ++i) {
         const Integer k = static_cast<Integer>(i);
         connect(&Image2(i), &Image::KeyDown, this,
@@ -56,7 +57,7 @@ void Form1::conectarTeclado() {
     }
 
     // Tab order: the plot, the list, the tool row (one stop), the entries,
-    // the views' controls, the help icons.
+    // the result panels (one stop each), the views' controls, the help icons.
     Picture1->setFocusPolicy(Qt::TabFocus);
     Picture2->setFocusPolicy(Qt::TabFocus);
     std::vector<QWidget*> orden{Picture1, Picture2};
@@ -65,6 +66,29 @@ void Form1::conectarTeclado() {
     }
     for (TextBox* t : {&Text2(10), &Text1(9), &Text4(0), &Text4(1), &Text4(6)}) {
         orden.push_back(t);
+    }
+    // Each result panel is one Tab stop; its arrows go box by box, in
+    // reading order. The panels come in the order they were made.
+    std::vector<std::vector<QWidget*>> paneles;
+    std::vector<QWidget*> marcos;
+    for (TextBox* t : Cliente->findChildren<TextBox*>()) {
+        if (!t->isReadOnly()) {
+            continue;
+        }
+        const auto it = std::find(marcos.begin(), marcos.end(), t->parentWidget());
+        if (it == marcos.end()) {
+            marcos.push_back(t->parentWidget());
+            paneles.push_back({t});
+        } else {
+            paneles[static_cast<std::size_t>(it - marcos.begin())].push_back(t);
+        }
+    }
+    for (std::vector<QWidget*>& panel : paneles) {
+        std::stable_sort(panel.begin(), panel.end(), [](const QWidget* a, const QWidget* b) {
+            return std::pair{a->y(), a->x()} < std::pair{b->y(), b->x()};
+        });
+        new GrupoDeFoco(panel, Qt::StrongFocus, Qt::ClickFocus, this);
+        orden.insert(orden.end(), panel.begin(), panel.end());
     }
     for (const auto& v : vistas_) {
         for (QWidget* w : v->ordenDeTab()) {
@@ -85,6 +109,8 @@ void Form1::conectarTeclado() {
         barra->setFocus(Qt::MenuBarFocusReason);
         barra->setActiveAction(barra->actions().value(0));
     });
+    auto* resumen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    connect(resumen, &QShortcut::activated, this, &Form1::leerResumen);
     FocoVisible::instalar();
 }
 
@@ -117,15 +143,26 @@ void Form1::elegir(Eleccion e) {
         elegido_.conjunto->resaltar(elegido_.i, false);
     }
     elegido_ = e;
+    avisoFoco_.clear();
     e.conjunto->resaltar(e.i, true);
     // A screen reader follows the chosen item as the focused child.
     if (QAccessible::isActive()) {
-        QAccessibleEvent ev(e.conjunto == puntos_.get() && Picture2->hasFocus() ? Picture2
-                                                                                : Picture1,
-                            QAccessible::Focus);
-        ev.setChild(e.i);
+        const bool enLista = e.conjunto == puntos_.get() && Picture2->hasFocus();
+        QAccessibleEvent ev(enLista ? Picture2 : Picture1, QAccessible::Focus);
+        ev.setChild(enLista ? e.i : indiceAccesible(e.conjunto, e.i));
         QAccessible::updateAccessibility(&ev);
     }
+}
+
+// "Punto 3 tomado", "Asa izquierda de mi recta soltada: y 40", as the item is.
+QString Form1::avisoDeAgarre(const char* masculino, const char* femenino, bool conValor) const {
+    const Asideros& a = *elegido_.conjunto;
+    QString t = a.titulo(elegido_.i) + QLatin1Char(' ') +
+                QString::fromUtf8(a.femenino() ? femenino : masculino);
+    if (conValor) {
+        t += QStringLiteral(": ") + a.valor(elegido_.i);
+    }
+    return t;
 }
 
 // Drops a grabbed item where it is and shows the choice as usual again.
@@ -138,6 +175,7 @@ void Form1::olvidarEleccion() {
     }
     if (tomado_) {
         tomado_ = false;
+        hablar(QStringLiteral("cancelado"));
         anunciar();
     }
     elegido_ = Eleccion{};
@@ -188,9 +226,14 @@ void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
                 S(std::pow(10.0, -static_cast<double>(enX ? g.redondeoX : g.redondeoY)));
             const Single d = paso * std::max(unidad, minimo) * static_cast<Single>(sentido(k));
             elegido_.conjunto->mover(elegido_.i, enX ? d : 0.0f, enX ? 0.0f : d);
+            // The item's name holds its new place, and a screen reader says it.
+            avisarCambioDeNombre(elegido_.conjunto, elegido_.i);
         } else if (esAccion(k) || k == Qt::Key_Escape) {
             tomado_ = false;
-            elegido_.conjunto->soltar(elegido_.i, k == Qt::Key_Escape);
+            const bool devolver = k == Qt::Key_Escape;
+            elegido_.conjunto->soltar(elegido_.i, devolver);
+            hablar(devolver ? QStringLiteral("cancelado")
+                            : avisoDeAgarre("soltado", "soltada", true));
             anunciar();
         } else if (k != Qt::Key_Home && k != Qt::Key_End) {
             return;
@@ -205,6 +248,7 @@ void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
         tomado_ = true;
         ponerSumasAlDia();
         elegido_.conjunto->tomar(elegido_.i);
+        hablar(avisoDeAgarre("tomado", "tomada", false));
     } else if (k == Qt::Key_Delete || k == Qt::Key_Insert) {
         eliminarElegido(k == Qt::Key_Delete ? 0 : 1);
     } else {
@@ -272,8 +316,13 @@ bool Form1::cerrarAbiertos() {
             alguno = true;
         }
     };
-    for (PictureBox* p : Picture3) {
-        cerrar(*p);
+    // A sheet closed from inside gives the focus back to its help icon.
+    for (int k = Picture3.LBound(); k <= Picture3.UBound(); ++k) {
+        const bool conFoco = Picture3(k).hasFocus();
+        cerrar(Picture3(k));
+        if (conFoco) {
+            Image2(k).setFocus(Qt::OtherFocusReason);
+        }
     }
     if (Frame6->Visible()) {
         cerrar(*Frame6);
@@ -295,8 +344,7 @@ void Form1::keyPressEvent(QKeyEvent* e) {
 }
 
 // "Pendiente 1,23; R² 67 %; 12 puntos en uso", with the numbers as their
-// boxes show them, in the plot's description, which a screen reader is told
-// has changed.
+// boxes show them: the plot's description, and said where the focus is.
 void Form1::anunciar() {
     if (!existeMuestra()) {
         return;
@@ -304,10 +352,13 @@ void Form1::anunciar() {
     anuncio_ = QStringLiteral("Pendiente %1; R² %2 %; %3 puntos en uso")
                    .arg(Text1(1).Text().trimmed(), Text1(14).Text().trimmed())
                    .arg(g.nActivos);
-    Picture1->setAccessibleDescription(anuncio_);
-    if (QAccessible::isActive()) {
-        QAccessibleEvent ev(Picture1, QAccessible::Alert);
-        QAccessible::updateAccessibility(&ev);
+    ponerDescripcionCallada(*Picture1, anuncio_);
+    hablar(anuncio_);
+}
+
+void Form1::leerResumen() {
+    if (existeMuestra()) {
+        decir(anuncio_);
     }
 }
 

@@ -28,9 +28,13 @@ public:
     virtual void tomar(int i) = 0;
     virtual void mover(int i, Single dx, Single dy) = 0;
     virtual void soltar(int i, bool devolver) = 0;
-    // What a screen reader says for it ("Punto 3 de 12: x 4, y 7, en uso").
+    // What a screen reader says for it: its name ("Punto 3 de 12: x 4, y 7,
+    // en uso"), its place ("x 4, y 7"), and how a grab and a drop of it are
+    // told ("Punto 3" with "tomado", "Asa izquierda de mi recta" with "tomada").
     virtual QString nombre(int i) const = 0;
     virtual QString valor(int i) const = 0;
+    virtual QString titulo(int i) const = 0;
+    virtual bool femenino() const { return false; }
 };
 
 } // namespace rectaviva

@@ -49,13 +49,16 @@ public:
             v_.serie();
         }
     }
-    QString nombre(int i) const override {
-        return (i == 0 ? QStringLiteral("Asa izquierda de mi recta: ")
-                       : QStringLiteral("Asa derecha de mi recta: ")) +
-               valor(i);
+    QString nombre(int i) const override { return titulo(i) + QStringLiteral(": ") + valor(i); }
+    QString titulo(int i) const override {
+        return i == 0 ? QStringLiteral("Asa izquierda de mi recta")
+                      : QStringLiteral("Asa derecha de mi recta");
     }
+    bool femenino() const override { return true; }
+    // Said as the list says a point's y.
     QString valor(int i) const override {
-        return QStringLiteral("y %1").arg(std::lround(g_.yAsa(i)));
+        return QStringLiteral("y %1").arg(
+            QString::fromStdString(g_.oMostrar->textoCoordenada(g_.yAsa(i), false)));
     }
 
 private:

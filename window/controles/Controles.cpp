@@ -208,6 +208,14 @@ void Image::mouseReleaseEvent(QMouseEvent* e) {
     }
 }
 
+void Image::pulsar() {
+    const float x = static_cast<float>(pixelesATwips(width() / 2.0));
+    const float y = static_cast<float>(pixelesATwips(height() / 2.0));
+    emit MouseDown(boton::izquierdo, 0, x, y);
+    emit MouseUp(boton::izquierdo, 0, x, y);
+    emit Click();
+}
+
 // ---- Timer ----
 
 Timer::Timer(QObject* padre, const QString& nombre) : QObject(padre) {

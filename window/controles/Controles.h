@@ -229,6 +229,9 @@ public:
 
     void setPicture(const QString& rutaSvg);
     bool tieneDibujo() const;
+    // A click of the left button in its middle, as a screen reader's press
+    // action makes it: MouseDown, MouseUp, Click.
+    void pulsar();
 
 signals:
     void Click();

@@ -8,6 +8,8 @@
 #include <QPen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace rectaviva {
 
 namespace {
@@ -47,6 +49,106 @@ bool FocoVisible::eventFilter(QObject* o, QEvent* e) {
         }
     } else if (e->type() == QEvent::MouseButtonPress) {
         cambiar(false);
+    }
+    return QObject::eventFilter(o, e);
+}
+
+GrupoDeFoco::GrupoDeFoco(std::vector<QWidget*> miembros, Qt::FocusPolicy parada,
+                         Qt::FocusPolicy resto, QObject* padre)
+    : QObject(padre), miembros_(std::move(miembros)), politicaParada_(parada), resto_(resto) {
+    for (QWidget* w : miembros_) {
+        w->installEventFilter(this);
+    }
+    if (!miembros_.empty()) {
+        hacerParada(miembros_.front());
+    }
+}
+
+int GrupoDeFoco::indice(const QObject* o) const {
+    const auto it = std::find(miembros_.begin(), miembros_.end(), o);
+    return it == miembros_.end() ? -1 : static_cast<int>(it - miembros_.begin());
+}
+
+void GrupoDeFoco::hacerParada(QWidget* w) {
+    parada_ = w;
+    for (QWidget* m : miembros_) {
+        m->setFocusPolicy(m == w ? politicaParada_ : resto_);
+    }
+}
+
+void GrupoDeFoco::enfocar(int i) {
+    const int n = static_cast<int>(miembros_.size());
+    const int desde = std::clamp(i, 0, n - 1);
+    // Member i, or the nearest shown one after it, or else before it.
+    for (int paso : {1, -1}) {
+        for (int j = desde; j >= 0 && j < n; j += paso) {
+            QWidget* m = miembros_[static_cast<std::size_t>(j)];
+            if (m->isVisible()) {
+                hacerParada(m);
+                m->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+    }
+}
+
+bool GrupoDeFoco::eventFilter(QObject* o, QEvent* e) {
+    const int i = indice(o);
+    if (i < 0) {
+        return QObject::eventFilter(o, e);
+    }
+    switch (e->type()) {
+    case QEvent::FocusIn:
+        hacerParada(miembros_[static_cast<std::size_t>(i)]);
+        break;
+    case QEvent::Hide:
+        // A hidden stop hands Tab to a shown member, if any is.
+        if (o == parada_) {
+            for (QWidget* m : miembros_) {
+                if (m != o && m->isVisible()) {
+                    hacerParada(m);
+                    break;
+                }
+            }
+        }
+        break;
+    case QEvent::KeyPress: {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (k->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+            break;
+        }
+        const int n = static_cast<int>(miembros_.size());
+        // The nearest shown member in the direction of the key; none: stay.
+        const auto siguiente = [&](int paso) {
+            for (int j = i + paso; j >= 0 && j < n; j += paso) {
+                if (miembros_[static_cast<std::size_t>(j)]->isVisible()) {
+                    return j;
+                }
+            }
+            return i;
+        };
+        switch (k->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            enfocar(siguiente(-1));
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            enfocar(siguiente(1));
+            break;
+        case Qt::Key_Home:
+            enfocar(0);
+            break;
+        case Qt::Key_End:
+            enfocar(n - 1);
+            break;
+        default:
+            return QObject::eventFilter(o, e);
+        }
+        return true;
+    }
+    default:
+        break;
     }
     return QObject::eventFilter(o, e);
 }

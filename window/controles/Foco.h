@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <vector>
+
 class QPainter;
 class QWidget;
 
@@ -23,6 +25,33 @@ protected:
 
 private:
     using QObject::QObject;
+};
+
+// Widgets that share one Tab stop: Tab comes to the one last visited (the
+// first at the start), and the arrows, Home and End move the focus among the
+// shown ones, stopping at the ends. The stop has the focus policy `parada`
+// (one with Tab), the others `resto`.
+class GrupoDeFoco : public QObject {
+    Q_OBJECT
+public:
+    GrupoDeFoco(std::vector<QWidget*> miembros, Qt::FocusPolicy parada, Qt::FocusPolicy resto,
+                QObject* padre);
+
+    const std::vector<QWidget*>& miembros() const { return miembros_; }
+    QWidget* parada() const { return parada_; }
+    // Moves the focus to member i (clamped to the shown ones).
+    void enfocar(int i);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void hacerParada(QWidget* w);
+    int indice(const QObject* o) const;
+
+    std::vector<QWidget*> miembros_;
+    Qt::FocusPolicy politicaParada_, resto_;
+    QWidget* parada_ = nullptr;
 };
 
 // Draws the focus frame on `w` when it has the focus and the frame is shown:
