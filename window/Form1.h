@@ -264,9 +264,9 @@ public:
     int elegido() const { return elegido_.i; }
     bool tomado() const { return tomado_; }
     // The summary last announced to a screen reader, and the last thing said
-    // through the focused point or handle.
+    // to it.
     const QString& anuncio() const { return anuncio_; }
-    const QString& avisoFoco() const { return avisoFoco_; }
+    const QString& dicho() const { return dicho_; }
     // Says the summary again (Ctrl+R).
     void leerResumen();
 
@@ -332,7 +332,7 @@ private:
     void soltarHerramientaTecla();
     void anunciar();
     // What a screen reader is told: hablar says it once this turn's events
-    // are done, decir at once, through the object that has the focus.
+    // are done, decir at once.
     void hablar(const QString& texto);
     void decir(const QString& texto);
     // Item i of set a as the plot's accessible child; its name changed.
@@ -440,7 +440,8 @@ private:
     bool tomado_ = false;
     Integer herramientaTecla_ = -1; ///< the tool whose Space is held, or -1
     QString anuncio_;
-    QString avisoFoco_;
+    QString dicho_;
+    QWidget* aviso_ = nullptr; ///< says what decir gives it, as a notification
     QStringList porDecir_;
 
     // Real data: the prediction's abscissa on the design's grid to return

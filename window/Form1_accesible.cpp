@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QHash>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -168,13 +171,6 @@ QString ItemAccesible::text(QAccessible::Text t) const {
         return a_->nombre(i_);
     case QAccessible::Value:
         return a_->valor(i_);
-    case QAccessible::Description: {
-        // What was last said while the focus was on it.
-        const Form1* f = lista_.ventana();
-        return f && lista_.conFoco() && f->conjuntoElegido() == a_ && f->elegido() == i_
-                   ? f->avisoFoco()
-                   : QString();
-    }
     default:
         return {};
     }
@@ -265,8 +261,7 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description) {
-            const QString propia = QAccessibleWidget::text(t);
-            return propia.isEmpty() ? contenido() : propia;
+            return contenido();
         }
         return QAccessibleWidget::text(t);
     }
@@ -303,7 +298,191 @@ private:
     int cursor_ = 0;
 };
 
+// A read-only result box: a label that takes the focus, read as its name and
+// what it shows ("Pendiente b, estimador puntual: 0.42"), the same text.
+class CajaAccesible : public QAccessibleWidget {
+public:
+    explicit CajaAccesible(TextBox* t) : QAccessibleWidget(t, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString valor = static_cast<const TextBox*>(widget())->Text().trimmed();
+        if (t == QAccessible::Name) {
+            const QString nombre = widget()->accessibleName();
+            return valor.isEmpty() ? nombre : nombre + QStringLiteral(": ") + valor;
+        }
+        return t == QAccessible::Value ? valor : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.editable = false;
+        return s;
+    }
+};
+
+// An entry of a drop-down menu. Qt 6.4 tells a screen reader only the
+// ticked mark of a checkable entry ("Influencia", "Ampliar a la pantalla"),
+// so such an entry is given as a check box, ticked or not, and the others
+// as menu items (a submenu's with it as child); the press action chooses it.
+class EntradaAccesible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    EntradaAccesible(QAction* a, QMenu* m) : accion_(a), menu_(m) {}
+
+    bool isValid() const override { return accion_ && menu_; }
+    QObject* object() const override { return accion_; }
+    QWindow* window() const override { return menu_ ? menu_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(menu_);
+    }
+    QAccessibleInterface* child(int i) const override {
+        return i == 0 && childCount() == 1 ? QAccessible::queryAccessibleInterface(accion_->menu())
+                                           : nullptr;
+    }
+    int childCount() const override { return isValid() && accion_->menu() ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        return childCount() == 1 && c->object() == accion_->menu() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (!isValid()) {
+            return {};
+        }
+        const QString nombre = accion_->text().remove(QLatin1Char('&'));
+        switch (t) {
+        case QAccessible::Name:
+            return nombre;
+        case QAccessible::Description:
+            return accion_->toolTip() == nombre ? QString() : accion_->toolTip();
+        case QAccessible::Accelerator:
+            return accion_->shortcut().toString(QKeySequence::NativeText);
+        default:
+            return {};
+        }
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid() || !menu_->isVisible()) {
+            return {};
+        }
+        const QRect r = menu_->actionGeometry(accion_);
+        return QRect(menu_->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override {
+        if (!isValid()) {
+            return QAccessible::NoRole;
+        }
+        return accion_->isSeparator()   ? QAccessible::Separator
+               : accion_->isCheckable() ? QAccessible::CheckBox
+                                        : QAccessible::MenuItem;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) {
+            s.invalid = true;
+            return s;
+        }
+        s.checkable = accion_->isCheckable();
+        s.checked = accion_->isChecked();
+        s.disabled = !accion_->isEnabled();
+        s.focusable = !accion_->isSeparator();
+        s.focused = menu_->isVisible() && menu_->activeAction() == accion_;
+        s.invisible = !accion_->isVisible() || !menu_->isVisible();
+        s.hasPopup = accion_->menu() != nullptr;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                 : nullptr;
+    }
+
+    QStringList actionNames() const override {
+        if (!isValid() || accion_->isSeparator()) {
+            return {};
+        }
+        return {accion_->menu()          ? showMenuAction()
+                : accion_->isCheckable() ? toggleAction()
+                                         : pressAction()};
+    }
+    void doAction(const QString& a) override {
+        if (!actionNames().contains(a) || !accion_->isEnabled()) {
+            return;
+        }
+        if (accion_->menu()) {
+            menu_->setActiveAction(accion_);
+            return;
+        }
+        // As a click on it: the open menus close, then it runs.
+        while (QWidget* abierto = QApplication::activePopupWidget()) {
+            abierto->close();
+        }
+        accion_->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QAction> accion_;
+    QPointer<QMenu> menu_;
+};
+
+// A drop-down menu whose entries are its actions, each an EntradaAccesible;
+// its parent is the entry that opens it.
+class MenuAccesible : public QAccessibleWidget {
+public:
+    explicit MenuAccesible(QMenu* m) : QAccessibleWidget(m, QAccessible::PopupMenu) {}
+
+    QMenu* menu() const { return static_cast<QMenu*>(widget()); }
+    QAccessibleInterface* parent() const override {
+        QAction* a = menu()->menuAction();
+        for (QObject* o : a->associatedObjects()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && w != menu() && (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w))) {
+                QAccessibleInterface* dueno = QAccessible::queryAccessibleInterface(w);
+                const int i = static_cast<int>(w->actions().indexOf(a));
+                if (dueno && i >= 0) {
+                    return dueno->child(i);
+                }
+            }
+        }
+        return QAccessibleWidget::parent();
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? menu()->title().remove(QLatin1Char('&'))
+                                      : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return static_cast<int>(menu()->actions().size()); }
+    QAccessibleInterface* child(int i) const override {
+        const auto acciones = menu()->actions();
+        return i >= 0 && i < acciones.size() ? QAccessible::queryAccessibleInterface(acciones[i])
+                                             : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        return static_cast<int>(menu()->actions().indexOf(qobject_cast<QAction*>(c->object())));
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAction* a = menu()->actionAt(menu()->mapFromGlobal(QPoint(x, y)));
+        return a ? QAccessible::queryAccessibleInterface(a) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        QAction* a = menu()->activeAction();
+        return a ? QAccessible::queryAccessibleInterface(a) : nullptr;
+    }
+};
+
 QAccessibleInterface* fabricaAccesible(const QString&, QObject* o) {
+    if (auto* m = qobject_cast<QMenu*>(o)) {
+        return new MenuAccesible(m);
+    }
+    // An action's entry in the first drop-down menu that shows it.
+    if (auto* a = qobject_cast<QAction*>(o)) {
+        for (QObject* w : a->associatedObjects()) {
+            if (auto* m = qobject_cast<QMenu*>(w); m && m->menuAction() != a) {
+                return new EntradaAccesible(a, m);
+            }
+        }
+    }
+    if (auto* t = qobject_cast<TextBox*>(o); t && t->isReadOnly()) {
+        return new CajaAccesible(t);
+    }
     if (auto* p = qobject_cast<PictureBox*>(o)) {
         const QString n = p->objectName();
         if (n == QLatin1String("Picture1") || n == QLatin1String("Picture2")) {
@@ -318,6 +497,9 @@ QAccessibleInterface* fabricaAccesible(const QString&, QObject* o) {
     }
     if (auto* i = qobject_cast<Image*>(o)) {
         return new BotonAccesible(i);
+    }
+    if (auto* w = qobject_cast<QWidget*>(o); w && w->objectName() == QLatin1String("Aviso")) {
+        return new QAccessibleWidget(w, QAccessible::Notification);
     }
     return nullptr;
 }
@@ -350,15 +532,15 @@ bool esDeTexto(QAccessible::Event t) {
     }
 }
 
-// Passes on what a screen reader needs: of a read-only result box, only what
-// happens to the focused one, so that a refresh of fifty boxes does not
-// flood the bus and drown what is said after it.
+// Passes on what a screen reader needs. A read-only result box is read by
+// its name, which holds its text, so the text events of fifty boxes in a
+// refresh stay off the bus.
 void filtrarAccesibilidad(QAccessibleEvent* e) {
     if (silencio > 0) {
         return;
     }
     if (const auto* t = qobject_cast<const TextBox*>(e->object());
-        t && t->isReadOnly() && !t->hasFocus() && esDeTexto(e->type())) {
+        t && t->isReadOnly() && esDeTexto(e->type())) {
         return;
     }
     if (observador) {
@@ -436,10 +618,9 @@ void Form1::avisarCambioDeNombre(const Asideros* a, int i) {
     QAccessible::updateAccessibility(&ev);
 }
 
-// Said once when the events of this turn are done, so that a refresh, a
-// closing menu or a moving focus are over first and the screen reader is on
-// the object that will say it; what several steps of one turn say is said
-// in one message.
+// Said once when the events of this turn are done, so that what a refresh,
+// a closing menu or a moving focus tell the screen reader comes first; what
+// several steps of one turn say is said in one message.
 void Form1::hablar(const QString& texto) {
     if (porDecir_.isEmpty()) {
         QTimer::singleShot(0, this, [this] {
@@ -451,30 +632,21 @@ void Form1::hablar(const QString& texto) {
     porDecir_ << texto;
 }
 
-// Says `texto` through whatever has the focus, as a new description of it,
-// which Orca reads aloud for the object it is on: the chosen point or
-// handle, or the focused control, whose own description comes back
-// silently right after. With the focus nowhere, the window says it.
+// Says `texto` as a notification: the hidden, empty widget `aviso_` is named
+// with it and shown, and Orca speaks a notification that appears wherever
+// the focus is. (Qt 6.4 sends a changed name or description with the object
+// in place of the text, so Orca cannot speak those.)
 void Form1::decir(const QString& texto) {
-    avisoFoco_ = texto;
+    dicho_ = texto;
     if (!QAccessible::isActive()) {
         return;
     }
-    QWidget* w = QApplication::focusWidget();
-    if (!w || w->window() != this) {
-        w = this;
+    {
+        const Silencio s;
+        aviso_->hide();
+        aviso_->setAccessibleName(texto);
     }
-    if ((w == Picture1 || w == Picture2) && eleccionValida()) {
-        QAccessibleEvent ev(w, QAccessible::DescriptionChanged);
-        ev.setChild(w == Picture2 ? elegido_.i : indiceAccesible(elegido_.conjunto, elegido_.i));
-        QAccessible::updateAccessibility(&ev);
-        return;
-    }
-    const QString propia = w->accessibleDescription();
-    ponerDescripcionCallada(*w, texto);
-    QAccessibleEvent ev(w, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&ev);
-    ponerDescripcionCallada(*w, propia);
+    aviso_->show();
 }
 
 void Form1::nombrarControles() {

@@ -109,6 +109,10 @@ void Form1::conectarTeclado() {
         barra->setFocus(Qt::MenuBarFocusReason);
         barra->setActiveAction(barra->actions().value(0));
     });
+    aviso_ = new QWidget(Cliente);
+    aviso_->setObjectName(QStringLiteral("Aviso"));
+    aviso_->setGeometry(0, 0, 0, 0);
+    aviso_->hide();
     auto* resumen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     connect(resumen, &QShortcut::activated, this, &Form1::leerResumen);
     FocoVisible::instalar();
@@ -143,7 +147,6 @@ void Form1::elegir(Eleccion e) {
         elegido_.conjunto->resaltar(elegido_.i, false);
     }
     elegido_ = e;
-    avisoFoco_.clear();
     e.conjunto->resaltar(e.i, true);
     // A screen reader follows the chosen item as the focused child.
     if (QAccessible::isActive()) {
@@ -228,6 +231,7 @@ void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
             elegido_.conjunto->mover(elegido_.i, enX ? d : 0.0f, enX ? 0.0f : d);
             // The item's name holds its new place, and a screen reader says it.
             avisarCambioDeNombre(elegido_.conjunto, elegido_.i);
+            hablar(elegido_.conjunto->valor(elegido_.i));
         } else if (esAccion(k) || k == Qt::Key_Escape) {
             tomado_ = false;
             const bool devolver = k == Qt::Key_Escape;

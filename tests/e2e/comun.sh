@@ -36,25 +36,47 @@ e2e_terminar() {
     exit 0
 }
 
-# Skips the test (CTest SKIP_RETURN_CODE) when a tool the script needs is
-# missing; scripts/instalar-dependencias installs all of them, so under CI
-# (CI=true) a missing tool fails the test instead.
+# Skips the test (CTest SKIP_RETURN_CODE) for the reason $1; under CI
+# (CI=true) it fails instead, since scripts/instalar-dependencias installs
+# everything the tests need.
+e2e_omitir() {
+    if [ "${CI:-}" = true ]; then
+        e2e_fallo "$1"
+    fi
+    echo "SKIP: $1"
+    exit "$E2E_OMITIR"
+}
+
+# Skips the test when a tool the script needs is missing.
 e2e_requiere() {
     local falta=""
     for herramienta in "$@"; do
         command -v "$herramienta" >/dev/null 2>&1 || falta="$falta $herramienta"
     done
     if [ -n "$falta" ]; then
-        if [ "${CI:-}" = true ]; then
-            e2e_fallo "faltan$falta (scripts/instalar-dependencias los instala)"
-        fi
-        echo "SKIP: faltan$falta (scripts/instalar-dependencias los instala)"
-        exit "$E2E_OMITIR"
+        e2e_omitir "faltan$falta (scripts/instalar-dependencias los instala)"
     fi
 }
 
-# Ends the program and its X server, so that they can start again.
+# Ends child process $1: asked to (TERM), then killed if after 5 s it has
+# not ended (a zombie has, and ps shows it as Z).
+e2e_acabar() {
+    kill "$1" 2>/dev/null
+    for _ in $(seq 50); do
+        case "$(ps -o stat= -p "$1")" in "" | Z*) break ;; esac
+        sleep 0.1
+    done
+    kill -9 "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+
+# Ends the helpers, the program and its X server, so that they can start
+# again.
 e2e_detener() {
+    for pid in ${E2E_PID_AYUDANTES:-}; do
+        e2e_acabar "$pid"
+    done
+    E2E_PID_AYUDANTES=""
     if [ -n "${E2E_PID_PROGRAMA:-}" ]; then
         kill "$E2E_PID_PROGRAMA" 2>/dev/null
         wait "$E2E_PID_PROGRAMA" 2>/dev/null
@@ -73,9 +95,10 @@ e2e_limpiar() {
     fi
 }
 
-# A working directory for screenshots; kept when the test fails.
+# A working directory for screenshots; kept when the test fails. Inside a
+# private session (lector.sh) it is the session's own.
 e2e_preparar() {
-    E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/rectaviva-e2e.XXXXXX")
+    E2E_DIR=${E2E_SESION:-$(mktemp -d "${TMPDIR:-/tmp}/rectaviva-e2e.XXXXXX")}
     trap e2e_limpiar EXIT
     trap 'exit 2' INT TERM
 }

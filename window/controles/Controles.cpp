@@ -4,6 +4,7 @@
 #include "Foco.h"
 #include "Svg.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -285,6 +286,17 @@ void Menu::setEnabled(bool e) {
 bool Menu::Visible() const {
     return accion_->isVisible();
 }
+void Menu::setCheckable(bool c) {
+    // A checkable entry has an accessible interface of its own: the old one
+    // goes, and the next question makes the right one.
+    if (c != accion_->isCheckable()) {
+        if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(accion_)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+        }
+    }
+    accion_->setCheckable(c);
+}
+
 void Menu::setVisible(bool v) {
     accion_->setVisible(v);
 }

@@ -131,6 +131,7 @@ protected:
     // A locked box with nothing selected leaves Ctrl+C to the window's own
     // shortcut (its menu's copy of the results): it has nothing to copy.
     bool event(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -293,7 +294,7 @@ public:
     void setVisible(bool v);
     // A checkable entry toggles its check mark each time it is chosen.
     bool Checked() const { return accion_->isChecked(); }
-    void setCheckable(bool c) { accion_->setCheckable(c); }
+    void setCheckable(bool c);
     QAction* accion() const { return accion_; }
     QMenu* desplegable() const { return menu_; }
 

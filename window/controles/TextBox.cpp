@@ -5,6 +5,7 @@
 #include "Foco.h"
 #include "Relleno.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -89,6 +90,14 @@ TextBox::TextBox(QWidget* padre, const QString& nombre)
     sinFormas(*this);
 }
 
+// A locked box reached by Tab shows its text as it was, without selecting it.
+void TextBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    if (isReadOnly()) {
+        deselect();
+    }
+}
+
 bool TextBox::event(QEvent* e) {
     if (e->type() == QEvent::ShortcutOverride && isReadOnly() && !hasSelectedText() &&
         static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy)) {
@@ -112,6 +121,13 @@ void TextBox::setText(const QString& t) {
 }
 
 void TextBox::setLocked(bool l) {
+    // A locked box and an entry have different accessible interfaces: the
+    // old one goes, and the next question makes the right one.
+    if (l != isReadOnly()) {
+        if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(this)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+        }
+    }
     setReadOnly(l);
     setFocusPolicy(l ? Qt::ClickFocus : Qt::StrongFocus);
 }
