@@ -75,6 +75,12 @@ def activar():
 
 def eventos():
     def al_llegar(ev):
+        # The object as it is now, not as the client's cache last saw it: a
+        # notification is renamed without an event before it shows.
+        try:
+            ev.source.clear_cache()
+        except Exception:
+            pass
         datos = ev.any_data
         if isinstance(datos, pyatspi.Accessible):
             # Qt sends the object itself, not the new text, with a change of
