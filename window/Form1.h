@@ -36,8 +36,6 @@
 #include <string_view>
 #include <vector>
 
-class QAccessibleEvent;
-
 namespace rectaviva {
 
 // Where a text panel opens, in layout units (V down, U across).
@@ -48,8 +46,6 @@ struct LugarLista {
 // Registers once the accessibility of the plot, the point list, the icons,
 // the sheets and text panels, and the filter of what reaches a screen reader.
 void instalarAccesibilidad();
-// For tests: `f` sees every accessibility event that passes the filter.
-void observarAccesibilidad(std::function<void(const QAccessibleEvent&)> f);
 // A control's accessible description, changed without telling a screen reader.
 void ponerDescripcionCallada(QWidget& w, const QString& d);
 // The text equivalent of sheet k, empty when it has none.

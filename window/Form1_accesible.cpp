@@ -515,8 +515,6 @@ public:
     Silencio& operator=(const Silencio&) = delete;
 };
 
-std::function<void(const QAccessibleEvent&)> observador;
-
 bool esDeTexto(QAccessible::Event t) {
     switch (t) {
     case QAccessible::TextInserted:
@@ -542,9 +540,6 @@ void filtrarAccesibilidad(QAccessibleEvent* e) {
     if (const auto* t = qobject_cast<const TextBox*>(e->object());
         t && t->isReadOnly() && esDeTexto(e->type())) {
         return;
-    }
-    if (observador) {
-        observador(*e);
     }
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(e);
@@ -591,10 +586,6 @@ void instalarAccesibilidad() {
 void ponerDescripcionCallada(QWidget& w, const QString& d) {
     const Silencio s;
     w.setAccessibleDescription(d);
-}
-
-void observarAccesibilidad(std::function<void(const QAccessibleEvent&)> f) {
-    observador = std::move(f);
 }
 
 int Form1::indiceAccesible(const Asideros* a, int i) const {

@@ -3,6 +3,8 @@
 // picture box underneath, which would pick whatever lies below the pop-up.
 #include "controles.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,6 +53,35 @@ TEST(RatonSobreControles, NiLaEtiquetaDeshabilitadaNiElPanelDejanPasarLaPresion)
     QTest::mouseClick(e.plano, Qt::LeftButton, {},
                       QPoint(e.plano->width() - 5, e.plano->height() - 5));
     EXPECT_EQ(e.presiones, 1);
+}
+
+// A group of focus is one Tab stop: the arrows go among its shown members
+// and stop at the ends, Home and End reach the first and last, and the
+// member reached is the stop.
+TEST(GrupoDeFoco, LasFlechasVanEntreLosVisibles) {
+    QWidget ventana;
+    std::vector<QWidget*> m;
+    for (int i = 0; i < 4; ++i) {
+        m.push_back(new QLineEdit(&ventana));
+    }
+    GrupoDeFoco grupo(m, Qt::StrongFocus, Qt::ClickFocus, &ventana);
+    m[2]->hide();
+    ventana.show();
+    ventana.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+    m[0]->setFocus();
+    const std::vector<std::pair<Qt::Key, int>> pasos{
+        {Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 3}, {Qt::Key_Right, 3},
+        {Qt::Key_Home, 0}, {Qt::Key_End, 3},   {Qt::Key_Up, 1}};
+    for (const auto& [tecla, destino] : pasos) {
+        QTest::keyClick(QApplication::focusWidget(), tecla);
+        EXPECT_TRUE(m[static_cast<std::size_t>(destino)]->hasFocus()) << destino;
+        EXPECT_EQ(grupo.parada(), m[static_cast<std::size_t>(destino)]);
+        for (std::size_t j = 0; j < m.size(); ++j) {
+            EXPECT_EQ(m[j]->focusPolicy(),
+                      static_cast<int>(j) == destino ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
 }
 
 } // namespace

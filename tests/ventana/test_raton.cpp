@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -574,6 +575,90 @@ TEST(OrdenDelMenu, NuncaMenosDeTres) {
         EXPECT_EQ(f.g.nActivos, contarActivos(f.g));
     }
     EXPECT_EQ(f.g.nActivos, 3);
+}
+
+// What a screen reader is told after each key on the plot, once the turn's
+// events are done: the grab, the new place, the drop or the cancel with the
+// summary. By x the points run 4, 8, 1, ...; with "Mi recta" its left
+// handle comes first. %1 is the item's y as the list shows it.
+TEST(Lector, LoQueSeDiceAlTomarMoverYSoltar) {
+    struct Caso {
+        std::vector<Qt::Key> teclas;
+        bool miRecta;
+        const char* dicho;
+        bool conResumen;
+    };
+    const std::vector<Caso> casos{
+        {{Qt::Key_Home, Qt::Key_Space}, false, "Punto 4 tomado", false},
+        {{Qt::Key_Home, Qt::Key_Space, Qt::Key_Up}, false, "x -15, y 11", false},
+        {{Qt::Key_Home, Qt::Key_Space, Qt::Key_Up, Qt::Key_Return},
+         false,
+         "Punto 4 soltado: x -15, y 11. ",
+         true},
+        {{Qt::Key_Home, Qt::Key_Space, Qt::Key_Up, Qt::Key_Escape}, false, "cancelado. ", true},
+        {{Qt::Key_Home, Qt::Key_Space, Qt::Key_Up}, true, "y %1", false},
+        {{Qt::Key_Home, Qt::Key_Space, Qt::Key_Space},
+         true,
+         "Asa izquierda de mi recta soltada: y %1. ",
+         true},
+    };
+    for (const Caso& c : casos) {
+        Form1 f;
+        muestraConPuntos(f, separados);
+        if (c.miRecta) {
+            f.mnuMia->accion()->trigger();
+        }
+        for (Qt::Key t : c.teclas) {
+            QTest::keyClick(f.Picture1, t);
+            QCoreApplication::processEvents();
+        }
+        QString esperado = QString::fromUtf8(c.dicho);
+        if (esperado.contains("%1")) {
+            esperado = esperado.arg(
+                QString::fromStdString(f.g.oMostrar->textoCoordenada(f.g.yAsa(0), false)));
+        }
+        EXPECT_EQ(f.dicho(), esperado + (c.conResumen ? f.anuncio() : QString())) << c.dicho;
+    }
+}
+
+// Each kind of control as a screen reader finds it. (What reaches the bus is
+// checked end to end: offscreen, no event is sent.)
+TEST(Lector, CadaControlSeLeeComoLoQueEs) {
+    Form1 f;
+    muestraConPuntos(f, separados);
+    QAccessible::setActive(true);
+    const auto de = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
+    QAccessibleInterface* caja = de(&f.Text1(1));
+    EXPECT_EQ(caja->role(), QAccessible::StaticText);
+    EXPECT_EQ(caja->text(QAccessible::Name),
+              f.Text1(1).accessibleName() + ": " + f.Text1(1).Text().trimmed());
+    EXPECT_TRUE(caja->state().readOnly && !caja->state().editable);
+    EXPECT_TRUE(de(&f.Text2(10))->state().editable && !de(&f.Text2(10))->state().readOnly);
+    for (int k = f.Picture3.LBound(); k <= f.Picture3.UBound(); ++k) {
+        QAccessibleInterface* hoja = de(&f.Picture3(k));
+        EXPECT_GT(textoDeLamina(k).size(), 200) << k;
+        EXPECT_EQ(hoja->text(QAccessible::Description), textoDeLamina(k)) << k;
+        EXPECT_EQ(hoja->textInterface()->characterCount(), textoDeLamina(k).size()) << k;
+    }
+    const QString pulsar = QAccessibleActionInterface::pressAction();
+    de(&f.Image2(3))->actionInterface()->doAction(pulsar);
+    EXPECT_TRUE(f.Picture3(3).Visible());
+    const long pasos = f.pasosHerramienta();
+    de(&f.Image1(4))->actionInterface()->doAction(pulsar);
+    EXPECT_EQ(f.pasosHerramienta(), pasos + 1);
+    QAccessibleInterface* exactos = de(f.mnuExa->accion());
+    EXPECT_EQ(exactos->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(exactos->state().checkable && !exactos->state().checked);
+    f.mnuExa->accion()->trigger();
+    EXPECT_TRUE(exactos->state().checked);
+    f.mnuDesc_Click();
+    EXPECT_TRUE(de(f.List6)->text(QAccessible::Description).startsWith("Tutorvia"));
+    const QRect fila = de(f.Picture2)->child(0)->rect();
+    const QRect lista(f.Picture2->mapToGlobal(QPoint()), f.Picture2->size());
+    EXPECT_EQ(fila.width(), lista.width());
+    EXPECT_TRUE(fila.height() > 0 && lista.contains(fila));
+
+    QAccessible::setActive(false);
 }
 
 } // namespace
