@@ -155,6 +155,7 @@ void Form1::Text1_KeyPress(Integer, int& KeyAscii) {
         if (existeMuestra()) {
             g.oCalculos->Intervalos(g.nivelConf);
             g.oMostrar->mostrarInt();
+            anunciar();
         }
     }
     g.nivelConfEditado = 0;
@@ -189,6 +190,7 @@ void Form1::Text4_KeyPress(Integer, int& KeyAscii) {
             g.oCalculos->prediccion();
             g.oCalculos->bandas();
             g.oMostrar->mostrarPred();
+            anunciar();
         }
     }
     // Every key moves the marks to the last computed prediction; whether they
