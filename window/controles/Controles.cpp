@@ -143,6 +143,12 @@ ListBox::ListBox(QWidget* padre, const QString& nombre)
     aplicarColores();
 }
 
+// A text panel has no current row, so the focus marks none.
+void ListBox::focusInEvent(QFocusEvent* e) {
+    QListWidget::focusInEvent(e);
+    selectionModel()->clearCurrentIndex();
+}
+
 void ListBox::AddItem(const QString& fila) {
     addItem(fila);
 }

@@ -150,6 +150,9 @@ public:
     void Clear() { clear(); }
     int ListCount() const { return count(); }
     QString List(int i) const;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
 };
 
 // A button that holds a mark (a box to tick, a choice of a group), with its
