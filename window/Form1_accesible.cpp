@@ -574,10 +574,23 @@ QString textoDeLamina(int k) {
     return *it;
 }
 
+// The filter stands between Qt and the screen reader only while one is
+// listening; without one, Qt's events cost what they did before.
+class ActivacionDelFiltro : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool activa) override {
+        QAccessible::installUpdateHandler(activa ? filtrarAccesibilidad : nullptr);
+    }
+};
+
 void instalarAccesibilidad() {
     static const bool instalada = [] {
         QAccessible::installFactory(fabricaAccesible);
-        QAccessible::installUpdateHandler(filtrarAccesibilidad);
+        static ActivacionDelFiltro activacion;
+        QAccessible::installActivationObserver(&activacion);
+        if (QAccessible::isActive()) {
+            activacion.accessibilityActiveChanged(true);
+        }
         return true;
     }();
     (void)instalada;
