@@ -37,12 +37,9 @@ e2e_terminar() {
 }
 
 # Skips the test (CTest SKIP_RETURN_CODE) for the reason $1; under CI
-# (CI=true) it fails instead, since scripts/instalar-dependencias installs
-# everything the tests need.
+# (CI=true), where scripts/instalar-dependencias installed everything, it fails.
 e2e_omitir() {
-    if [ "${CI:-}" = true ]; then
-        e2e_fallo "$1"
-    fi
+    [ "${CI:-}" = true ] && e2e_fallo "$1"
     echo "SKIP: $1"
     exit "$E2E_OMITIR"
 }
@@ -58,8 +55,8 @@ e2e_requiere() {
     fi
 }
 
-# Ends child process $1: asked to (TERM), then killed if after 5 s it has
-# not ended (a zombie has, and ps shows it as Z).
+# Ends child process $1: TERM, then KILL if after 5 s it has not ended (as
+# a child that ended, it stays a zombie, Z, until waited for).
 e2e_acabar() {
     kill "$1" 2>/dev/null
     for _ in $(seq 50); do

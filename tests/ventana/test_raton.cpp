@@ -621,43 +621,24 @@ TEST(Lector, LoQueSeDiceAlTomarMoverYSoltar) {
     }
 }
 
-// Each kind of control as a screen reader finds it. (What reaches the bus is
-// checked end to end: offscreen, no event is sent.)
-TEST(Lector, CadaControlSeLeeComoLoQueEs) {
+// A box reads as its name and what it shows, a sheet as its text, and the
+// icons' press action clicks them (the tree and the rest: end to end).
+TEST(Lector, CajasLaminasEIconos) {
     Form1 f;
     muestraConPuntos(f, separados);
     QAccessible::setActive(true);
     const auto de = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
-    QAccessibleInterface* caja = de(&f.Text1(1));
-    EXPECT_EQ(caja->role(), QAccessible::StaticText);
-    EXPECT_EQ(caja->text(QAccessible::Name),
+    EXPECT_EQ(de(&f.Text1(1))->text(QAccessible::Name),
               f.Text1(1).accessibleName() + ": " + f.Text1(1).Text().trimmed());
-    EXPECT_TRUE(caja->state().readOnly && !caja->state().editable);
-    EXPECT_TRUE(de(&f.Text2(10))->state().editable && !de(&f.Text2(10))->state().readOnly);
     for (int k = f.Picture3.LBound(); k <= f.Picture3.UBound(); ++k) {
-        QAccessibleInterface* hoja = de(&f.Picture3(k));
         EXPECT_GT(textoDeLamina(k).size(), 200) << k;
-        EXPECT_EQ(hoja->text(QAccessible::Description), textoDeLamina(k)) << k;
-        EXPECT_EQ(hoja->textInterface()->characterCount(), textoDeLamina(k).size()) << k;
+        EXPECT_EQ(de(&f.Picture3(k))->text(QAccessible::Description), textoDeLamina(k)) << k;
     }
-    const QString pulsar = QAccessibleActionInterface::pressAction();
-    de(&f.Image2(3))->actionInterface()->doAction(pulsar);
+    de(&f.Image2(3))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(f.Picture3(3).Visible());
     const long pasos = f.pasosHerramienta();
-    de(&f.Image1(4))->actionInterface()->doAction(pulsar);
+    de(&f.Image1(4))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(f.pasosHerramienta(), pasos + 1);
-    QAccessibleInterface* exactos = de(f.mnuExa->accion());
-    EXPECT_EQ(exactos->role(), QAccessible::CheckBox);
-    EXPECT_TRUE(exactos->state().checkable && !exactos->state().checked);
-    f.mnuExa->accion()->trigger();
-    EXPECT_TRUE(exactos->state().checked);
-    f.mnuDesc_Click();
-    EXPECT_TRUE(de(f.List6)->text(QAccessible::Description).startsWith("Tutorvia"));
-    const QRect fila = de(f.Picture2)->child(0)->rect();
-    const QRect lista(f.Picture2->mapToGlobal(QPoint()), f.Picture2->size());
-    EXPECT_EQ(fila.width(), lista.width());
-    EXPECT_TRUE(fila.height() > 0 && lista.contains(fila));
-
     QAccessible::setActive(false);
 }
 
