@@ -21,6 +21,7 @@
 #include "ranura.h"
 #include "vistas.h"
 
+#include <QAccessible>
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
@@ -295,6 +296,8 @@ protected:
     void moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Single& Xold,
                     Single& Yold);
     void verLamina(Integer k);
+    // Hides sheet k; from inside it, the focus goes back to its help icon.
+    void ocultarLamina(int k);
     void serieAjusteYTablas();
     void serieGenerar();
     void ajusteDeLaNube();
@@ -331,9 +334,10 @@ private:
     // are done, decir at once.
     void hablar(const QString& texto);
     void decir(const QString& texto);
-    // Item i of set a as the plot's accessible child; its name changed.
+    // Item i of set a as the plot's accessible child, and an event of it
+    // (its focus, its changed name) told to a screen reader.
     int indiceAccesible(const Asideros* a, int i) const;
-    void avisarCambioDeNombre(const Asideros* a, int i);
+    void avisarItem(const Asideros* a, int i, QAccessible::Event tipo);
     QString avisoDeAgarre(const char* masculino, const char* femenino, bool conValor) const;
     void nuevaMuestraEmpieza();
     void terminarHerramienta();

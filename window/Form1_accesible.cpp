@@ -269,7 +269,6 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
         s.multiLine = true;
-        s.editable = false;
         return s;
     }
 
@@ -315,7 +314,6 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
-        s.editable = false;
         return s;
     }
 };
@@ -612,12 +610,13 @@ int Form1::indiceAccesible(const Asideros* a, int i) const {
     return -1;
 }
 
-void Form1::avisarCambioDeNombre(const Asideros* a, int i) {
+// A point chosen from the list is the list's child, anything else the plot's.
+void Form1::avisarItem(const Asideros* a, int i, QAccessible::Event tipo) {
     if (!QAccessible::isActive()) {
         return;
     }
     const bool enLista = a == puntos_.get() && Picture2->hasFocus();
-    QAccessibleEvent ev(enLista ? Picture2 : Picture1, QAccessible::NameChanged);
+    QAccessibleEvent ev(enLista ? Picture2 : Picture1, tipo);
     ev.setChild(enLista ? i : indiceAccesible(a, i));
     QAccessible::updateAccessibility(&ev);
 }

@@ -262,11 +262,15 @@ void Form1::verLamina(Integer k) {
             lamina.setFocus(Qt::OtherFocusReason);
         }
     } else {
-        const bool conFoco = lamina.hasFocus();
-        lamina.setVisible(false);
-        if (conFoco) {
-            Image2(k).setFocus(Qt::OtherFocusReason);
-        }
+        ocultarLamina(k);
+    }
+}
+
+void Form1::ocultarLamina(int k) {
+    const bool conFoco = Picture3(k).hasFocus();
+    Picture3(k).setVisible(false);
+    if (conFoco) {
+        Image2(k).setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -149,12 +149,7 @@ void Form1::elegir(Eleccion e) {
     elegido_ = e;
     e.conjunto->resaltar(e.i, true);
     // A screen reader follows the chosen item as the focused child.
-    if (QAccessible::isActive()) {
-        const bool enLista = e.conjunto == puntos_.get() && Picture2->hasFocus();
-        QAccessibleEvent ev(enLista ? Picture2 : Picture1, QAccessible::Focus);
-        ev.setChild(enLista ? e.i : indiceAccesible(e.conjunto, e.i));
-        QAccessible::updateAccessibility(&ev);
-    }
+    avisarItem(e.conjunto, e.i, QAccessible::Focus);
 }
 
 // "Punto 3 tomado", "Asa izquierda de mi recta soltada: y 40", as the item is.
@@ -230,7 +225,7 @@ void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
             const Single d = paso * std::max(unidad, minimo) * static_cast<Single>(sentido(k));
             elegido_.conjunto->mover(elegido_.i, enX ? d : 0.0f, enX ? 0.0f : d);
             // The item's name holds its new place, and a screen reader says it.
-            avisarCambioDeNombre(elegido_.conjunto, elegido_.i);
+            avisarItem(elegido_.conjunto, elegido_.i, QAccessible::NameChanged);
             hablar(elegido_.conjunto->valor(elegido_.i));
         } else if (esAccion(k) || k == Qt::Key_Escape) {
             tomado_ = false;
@@ -320,12 +315,10 @@ bool Form1::cerrarAbiertos() {
             alguno = true;
         }
     };
-    // A sheet closed from inside gives the focus back to its help icon.
     for (int k = Picture3.LBound(); k <= Picture3.UBound(); ++k) {
-        const bool conFoco = Picture3(k).hasFocus();
-        cerrar(Picture3(k));
-        if (conFoco) {
-            Image2(k).setFocus(Qt::OtherFocusReason);
+        if (Picture3(k).isVisibleTo(Picture3(k).parentWidget())) {
+            ocultarLamina(k);
+            alguno = true;
         }
     }
     if (Frame6->Visible()) {
@@ -348,7 +341,7 @@ void Form1::keyPressEvent(QKeyEvent* e) {
 }
 
 // "Pendiente 1,23; R² 67 %; 12 puntos en uso", with the numbers as their
-// boxes show them: the plot's description, and said where the focus is.
+// boxes show them: the plot's description, and said to a screen reader.
 void Form1::anunciar() {
     if (!existeMuestra()) {
         return;

@@ -292,13 +292,16 @@ void Menu::setEnabled(bool e) {
 bool Menu::Visible() const {
     return accion_->isVisible();
 }
+void olvidarInterfazAccesible(QObject* o) {
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+    }
+}
+
 void Menu::setCheckable(bool c) {
-    // A checkable entry has an accessible interface of its own: the old one
-    // goes, and the next question makes the right one.
+    // A checkable entry has an accessible interface of its own.
     if (c != accion_->isCheckable()) {
-        if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(accion_)) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
-        }
+        olvidarInterfazAccesible(accion_);
     }
     accion_->setCheckable(c);
 }

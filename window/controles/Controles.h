@@ -280,6 +280,10 @@ private:
     bool habilitado_ = false;
 };
 
+// Drops the accessible interface Qt keeps for `o`, so that the next question
+// makes a new one: for a control whose kind of interface has changed.
+void olvidarInterfazAccesible(QObject* o);
+
 // An entry of the menu bar or of a drop-down menu. An entry of the bar with
 // entries under it opens them; one without them is a command.
 class Menu : public QObject {

@@ -121,12 +121,9 @@ void TextBox::setText(const QString& t) {
 }
 
 void TextBox::setLocked(bool l) {
-    // A locked box and an entry have different accessible interfaces: the
-    // old one goes, and the next question makes the right one.
+    // A locked box and an entry have different accessible interfaces.
     if (l != isReadOnly()) {
-        if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(this)) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
-        }
+        olvidarInterfazAccesible(this);
     }
     setReadOnly(l);
     setFocusPolicy(l ? Qt::ClickFocus : Qt::StrongFocus);
