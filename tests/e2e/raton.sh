@@ -442,9 +442,10 @@ xdotool mousemove 1000 750
 e2e_ok "Simulación: 1000 muestras dibujaron $barras px de barras y $intervalos px de intervalos"
 
 # --- The keyboard alone, on a new run: F10 and Enter choose "Generar", Tab
-# reaches the plot, Home chooses the leftmost point (green), Space grabs it,
-# Shift+Right twice moves it 10 units right, Space drops it, Delete takes it
-# out of the fit: grey once Tab has left the plot.
+# reaches the plot, Home chooses the leftmost point (green), Right the next
+# until one has room, Space grabs it, Shift+Right twice moves it 10 units
+# right, Space drops it, Delete takes it out of the fit: grey once Tab has
+# left the plot.
 kill "$E2E_PID_PROGRAMA" 2>/dev/null
 wait "$E2E_PID_PROGRAMA" 2>/dev/null
 e2e_iniciar_programa "$PROGRAMA"
@@ -466,11 +467,23 @@ for _ in 1 2 3; do
     [ -n "$(verde_en "$(e2e_captura teclas_elegido)")" ] && break
     teclas Tab
 done
-read -r kx ky < <(verde_en "$(e2e_captura teclas_elegido)")
-[ -n "${kx:-}" ] || e2e_fallo "con el teclado no se eligió ningún punto del gráfico"
+esperado=$(awk -v w="$pw" 'BEGIN { printf "%d", 10 / 140 * w + 0.5 }')
+# A marker drawn later covers the moved one where they meet, so Right
+# chooses the next point until one has a clear place 10 units to its right.
+despejado() {
+    [ "$2" -lt $((px1 - 12)) ] && marcadores "$1" | awk -v x="$2" -v y="$3" '
+        $4 <= x + 10 && $6 >= x - 10 && $5 <= y + 10 && $7 >= y - 10 { tapado = 1 }
+        END { exit tapado }'
+}
+for intento in $(seq 10); do
+    [ "$intento" -eq 1 ] || teclas Right
+    img=$(e2e_captura teclas_elegido)
+    read -r kx ky < <(verde_en "$img")
+    [ -n "${kx:-}" ] || e2e_fallo "con el teclado no se eligió ningún punto del gráfico"
+    despejado "$img" $((kx + esperado)) "$ky" && break
+done
 teclas space shift+Right shift+Right space
 read -r mx my < <(verde_en "$(e2e_captura teclas_movido)")
-esperado=$(awk -v w="$pw" 'BEGIN { printf "%d", 10 / 140 * w + 0.5 }')
 [ -n "${mx:-}" ] && [ $((mx - kx - esperado)) -ge -3 ] && [ $((mx - kx - esperado)) -le 3 ] &&
     [ $((my - ky)) -ge -2 ] && [ $((my - ky)) -le 2 ] ||
     e2e_fallo "el punto elegido no se movió $esperado px a la derecha ($kx,$ky -> ${mx:-?},${my:-?})"
