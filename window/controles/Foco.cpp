@@ -76,20 +76,14 @@ void GrupoDeFoco::hacerParada(QWidget* w) {
     }
 }
 
-void GrupoDeFoco::enfocar(int i) {
+int GrupoDeFoco::mostrado(int desde, int paso) const {
     const int n = static_cast<int>(miembros_.size());
-    const int desde = std::clamp(i, 0, n - 1);
-    // Member i, or the nearest shown one after it, or else before it.
-    for (int paso : {1, -1}) {
-        for (int j = desde; j >= 0 && j < n; j += paso) {
-            QWidget* m = miembros_[static_cast<std::size_t>(j)];
-            if (m->isVisible()) {
-                hacerParada(m);
-                m->setFocus(Qt::OtherFocusReason);
-                return;
-            }
+    for (int j = desde; j >= 0 && j < n; j += paso) {
+        if (miembros_[static_cast<std::size_t>(j)]->isVisible()) {
+            return j;
         }
     }
+    return -1;
 }
 
 bool GrupoDeFoco::eventFilter(QObject* o, QEvent* e) {
@@ -117,33 +111,31 @@ bool GrupoDeFoco::eventFilter(QObject* o, QEvent* e) {
         if (k->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
             break;
         }
-        const int n = static_cast<int>(miembros_.size());
         // The nearest shown member in the direction of the key; none: stay.
-        const auto siguiente = [&](int paso) {
-            for (int j = i + paso; j >= 0 && j < n; j += paso) {
-                if (miembros_[static_cast<std::size_t>(j)]->isVisible()) {
-                    return j;
-                }
-            }
-            return i;
-        };
+        const int n = static_cast<int>(miembros_.size());
+        int j = -1;
         switch (k->key()) {
         case Qt::Key_Left:
         case Qt::Key_Up:
-            enfocar(siguiente(-1));
+            j = mostrado(i - 1, -1);
             break;
         case Qt::Key_Right:
         case Qt::Key_Down:
-            enfocar(siguiente(1));
+            j = mostrado(i + 1, 1);
             break;
         case Qt::Key_Home:
-            enfocar(0);
+            j = mostrado(0, 1);
             break;
         case Qt::Key_End:
-            enfocar(n - 1);
+            j = mostrado(n - 1, -1);
             break;
         default:
             return QObject::eventFilter(o, e);
+        }
+        if (j >= 0) {
+            QWidget* m = miembros_[static_cast<std::size_t>(j)];
+            hacerParada(m);
+            m->setFocus(Qt::OtherFocusReason);
         }
         return true;
     }

@@ -39,8 +39,6 @@ public:
 
     const std::vector<QWidget*>& miembros() const { return miembros_; }
     QWidget* parada() const { return parada_; }
-    // Moves the focus to member i (clamped to the shown ones).
-    void enfocar(int i);
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -48,6 +46,8 @@ protected:
 private:
     void hacerParada(QWidget* w);
     int indice(const QObject* o) const;
+    // The first shown member from `desde` on in the direction `paso`, or -1.
+    int mostrado(int desde, int paso) const;
 
     std::vector<QWidget*> miembros_;
     Qt::FocusPolicy politicaParada_, resto_;
