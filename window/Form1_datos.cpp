@@ -56,9 +56,7 @@ constexpr FormatoGuardado formatosGuardado[] = {
 } // namespace
 
 EjeCuadricula ejeCuadricula(const EjeRedondo& e, const std::string& titulo) {
-    return {e.minimo,    e.maximo,
-            e.paso,      e.lineas,
-            e.decimales, QString::fromUtf8(titulo.data(), static_cast<qsizetype>(titulo.size()))};
+    return {e.minimo, e.maximo, e.paso, e.lineas, e.decimales, deUtf8(titulo)};
 }
 
 void Form1::componerMenuDatos() {
