@@ -9,7 +9,8 @@
 // abscissa the slope and everything that depends on it are undefined (NaN);
 // when they share one ordinate the correlation, R² and the slope's test are
 // undefined; a perfect fit on an oblique line is a valid result with zero
-// error variance and an infinite slope statistic.
+// error variance and an infinite slope statistic. A data set takes the
+// double-precision path of ajuste_datos.cpp instead.
 #include "Calculos.h"
 
 #include "Tablas.h"
@@ -74,6 +75,10 @@ void Calculos::resumas(const Integer& ksel, const Single& Xold, const Single& Yo
 void Calculos::Calcula() {
     Globales& g = g_;
     if (!hayMuestra(g)) {
+        return;
+    }
+    if (g.datosCargados == 1) {
+        calculaDatos();
         return;
     }
     const double n = g.nActivos;
@@ -155,6 +160,10 @@ void Calculos::Pruebas() {
     if (!hayMuestra(g)) {
         return;
     }
+    if (g.datosCargados == 1) {
+        pruebasDatos();
+        return;
+    }
     const Byte gl = static_cast<Byte>(g.nActivos - 2);
     if (g.eeIntercepto > 0.0f) {
         g.tIntercepto = S(D(g.intercepto) / D(g.eeIntercepto));
@@ -187,6 +196,10 @@ void Calculos::Intervalos(const Single& conf) {
     if (!hayMuestra(g)) {
         return;
     }
+    if (g.datosCargados == 1) {
+        intervalosDatos(conf);
+        return;
+    }
     const Byte gl = static_cast<Byte>(g.nActivos - 2);
     g_.oTablas->cuantila(g.cuantilT, conf, gl, g.valoresT, g.probT);
     const float wA = S(D(g.eeIntercepto) * D(g.cuantilT));
@@ -207,6 +220,11 @@ void Calculos::Anova() {
     g.glReg = 1;
     g.glErr = static_cast<Byte>(g.nActivos - 2);
     g.glTot = static_cast<Byte>(g.nActivos - 1);
+    g.CMReg = g.SCReg;
+    if (g.datosCargados == 1) {
+        anovaDatos();
+        return;
+    }
 
     if (std::isnan(g.SCReg) || std::isnan(g.varError) || g.Syy == 0.0f) {
         // The F test is the slope's test: undefined wherever that one is.
@@ -219,7 +237,6 @@ void Calculos::Anova() {
     } else {
         g.valorF = kNaN;
     }
-    g.CMReg = g.SCReg;
     const float t = S(std::sqrt(D(g.valorF)));
     g_.oTablas->pValorT(t, g.pAnova, g.glErr, g.valoresT, g.probT);
 }
@@ -267,6 +284,10 @@ void Calculos::bandas() {
     if (g.bandasActivas != 1 || !hayMuestra(g)) {
         return;
     }
+    if (g.datosCargados == 1) {
+        bandasDatos();
+        return;
+    }
     const float cs = factorPrediccion();
     for (int k = 0; k <= 20; ++k) {
         const double x = g.xBanda(k);
@@ -282,6 +303,10 @@ void Calculos::bandas() {
 void Calculos::prediccion() {
     Globales& g = g_;
     if (g.prediccionActiva != 1 || !hayMuestra(g)) {
+        return;
+    }
+    if (g.datosCargados == 1) {
+        prediccionDatos();
         return;
     }
     const float cs = factorPrediccion();

@@ -56,6 +56,22 @@ private:
     // intervals. Leaves that critical value in cuantilT.
     float factorPrediccion();
 
+    // The same operations on a data set (datosCargados = 1), in double from
+    // the values as read (ajuste_datos.cpp): Calcula fills `preciso` and
+    // rounds it into the fields; the others read `preciso`.
+    void calculaDatos();
+    void pruebasDatos();
+    void intervalosDatos(const Single& conf);
+    void anovaDatos();
+    void bandasDatos();
+    void prediccionDatos();
+    // The line at x and the half-widths of its two intervals at nivelPred,
+    // leaving that critical value in cuantilT.
+    struct AnchosDatos {
+        double y, wI, wM;
+    };
+    AnchosDatos anchosDatos(double x);
+
     Globales& g_;
 };
 

@@ -61,6 +61,18 @@ struct EjeRedondo {
     bool operator==(const EjeRedondo&) const = default;
 };
 
+// The fit of a data set in double precision, from the values as read (see
+// dato.h): every statistic of a data set is this fit rounded to float when
+// it is stored. Calcula sets it on a data set only.
+struct AjustePreciso {
+    double n = 0; ///< points in use
+    double mediaX = 0, mediaY = 0;
+    double Sxx = 0, Syy = 0, Sxy = 0; ///< centred sums; exactly 0 when all x (all y) are equal
+    double a = 0, b = 0;              ///< intercept and slope; NaN without a slope
+    double SCReg = 0, SCErr = 0; ///< SCErr exactly 0 on a line, within the rounding of the data
+    double varError = 0, eeA = 0, eeB = 0;
+};
+
 struct Globales {
     Globales() = default;
     Globales(const Globales&) = delete;
@@ -73,6 +85,10 @@ struct Globales {
     ArregloMuestra<Single> yObs; ///< ordinates, plot units (a data set's own units)
     ArregloMuestra<Byte> activo; ///< 1 = in use, 0 = deleted (kept in place)
     Integer indice = 0;          ///< shared loop and column index; meaningless between operations
+    // A data set's values as read, to the digit (a float holds about seven
+    // significant digits, a census count has nine): the value of point k
+    // while xObs(k) is still their float rounding, that is, until it moves.
+    ArregloMuestra<double> xDato, yDato;
 
     // Running sums over the points in use.
     Single sumaX = 0, sumaY = 0, sumaX2 = 0, sumaY2 = 0, sumaXY = 0;
@@ -90,6 +106,7 @@ struct Globales {
     Single tIntercepto = 0, tPendiente = 0;
     Single pIntercepto = 0, pPendiente = 0; ///< two-sided p-values, 0..1
     Single R2 = 0;                          ///< percent, 0..100
+    AjustePreciso preciso; ///< on a data set, the fit these fields were rounded from
 
     // Coefficient intervals at the level nivelConf.
     Single liIntercepto = 0, lsIntercepto = 0, liPendiente = 0, lsPendiente = 0;

@@ -1,6 +1,8 @@
 // The precise pass over the points in use and the exact collinearity test.
 #include "comun.h"
 
+#include "dato.h"
+
 #include <array>
 #include <cfloat>
 #include <cstddef>
@@ -18,8 +20,8 @@ Momentos momentosPrecisos(const Globales& g, Integer excluido) {
     double n = 0;
     for (Integer k = 1; k <= ultimo; ++k) {
         if (enUso(k)) {
-            m.mediaX += D(g.xObs(k));
-            m.mediaY += D(g.yObs(k));
+            m.mediaX += valorX(g, k);
+            m.mediaY += valorY(g, k);
             ++n;
         }
     }
@@ -30,8 +32,8 @@ Momentos momentosPrecisos(const Globales& g, Integer excluido) {
     m.mediaY /= n;
     for (Integer k = 1; k <= ultimo; ++k) {
         if (enUso(k)) {
-            const double dx = D(g.xObs(k)) - m.mediaX;
-            const double dy = D(g.yObs(k)) - m.mediaY;
+            const double dx = valorX(g, k) - m.mediaX;
+            const double dy = valorY(g, k) - m.mediaY;
             m.Sxx += dx * dx;
             m.Syy += dy * dy;
             m.Sxy += dx * dy;
@@ -42,7 +44,7 @@ Momentos momentosPrecisos(const Globales& g, Integer excluido) {
         const double a = m.mediaY - b * m.mediaX;
         for (Integer k = 1; k <= ultimo; ++k) {
             if (enUso(k)) {
-                const double e = D(g.yObs(k)) - (a + b * D(g.xObs(k)));
+                const double e = valorY(g, k) - (a + b * valorX(g, k));
                 m.SCErr += e * e;
             }
         }

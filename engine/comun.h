@@ -55,4 +55,10 @@ Momentos momentosPrecisos(const Globales& g, Integer excluido);
 // its sign is that of their exact sum, found by error-free additions.
 bool colineales(const Globales& g);
 
+// The fit of a data set's points in use other than point `excluido` (0: all
+// of them), in double from the values as read (ajuste_datos.cpp).
+AjustePreciso ajustePreciso(const Globales& g, Integer excluido);
+// The residual of point k from the data set's fit in `preciso`.
+double residuoPreciso(const Globales& g, Integer k);
+
 } // namespace rectaviva::interno

@@ -1,5 +1,5 @@
 // The numbers of the example data sets, as published. Each is written as a
-// float literal, which is the float nearest to its decimal text.
+// double literal, which is the double nearest to its decimal text.
 #include "conjuntos.h"
 
 namespace rectaviva {
@@ -8,7 +8,7 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
     static const char* const kAnscombe =
         "Anscombe, F. J. (1973). Graphs in statistical analysis. The American Statistician, "
         "27(1), 17–21.";
-    static const std::vector<float> kXAnscombe = {10, 8, 13, 9, 11, 14, 6, 4, 12, 7, 5};
+    static const std::vector<double> kXAnscombe = {10, 8, 13, 9, 11, 14, 6, 4, 12, 7, 5};
     static const std::vector<ConjuntoEjemplo> conjuntos = {
         {"Anscombe I",
          "Una nube de puntos alrededor de una recta: el caso en que la recta describe bien los "
@@ -17,14 +17,14 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
          "x",
          "y",
          kXAnscombe,
-         {8.04f, 6.95f, 7.58f, 8.81f, 8.33f, 9.96f, 7.24f, 4.26f, 10.84f, 4.82f, 5.68f}},
+         {8.04, 6.95, 7.58, 8.81, 8.33, 9.96, 7.24, 4.26, 10.84, 4.82, 5.68}},
         {"Anscombe II",
          "Los mismos estadísticos que los otros tres, pero los puntos siguen una curva.",
          kAnscombe,
          "x",
          "y",
          kXAnscombe,
-         {9.14f, 8.14f, 8.74f, 8.77f, 9.26f, 8.10f, 6.13f, 3.10f, 9.13f, 7.26f, 4.74f}},
+         {9.14, 8.14, 8.74, 8.77, 9.26, 8.10, 6.13, 3.10, 9.13, 7.26, 4.74}},
         {"Anscombe III",
          "Los mismos estadísticos, pero los puntos están en una recta salvo uno, que tira de "
          "ella.",
@@ -32,7 +32,7 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
          "x",
          "y",
          kXAnscombe,
-         {7.46f, 6.77f, 12.74f, 7.11f, 7.81f, 8.84f, 6.08f, 5.39f, 8.15f, 6.42f, 5.73f}},
+         {7.46, 6.77, 12.74, 7.11, 7.81, 8.84, 6.08, 5.39, 8.15, 6.42, 5.73}},
         {"Anscombe IV",
          "Los mismos estadísticos, pero todos los puntos tienen la misma x menos uno, que decide "
          "él solo la pendiente.",
@@ -40,7 +40,7 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
          "x",
          "y",
          {8, 8, 8, 8, 8, 8, 8, 19, 8, 8, 8},
-         {6.58f, 5.76f, 7.71f, 8.84f, 8.47f, 7.04f, 5.25f, 12.50f, 5.56f, 7.91f, 6.89f}},
+         {6.58, 5.76, 7.71, 8.84, 8.47, 7.04, 5.25, 12.50, 5.56, 7.91, 6.89}},
         {"Frenado de 50 coches",
          "La distancia que necesitaron 50 coches de los años veinte para detenerse, según la "
          "velocidad a la que iban.",
@@ -61,10 +61,10 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
          "235–243.",
          "Presión (pulgadas de mercurio)",
          "Punto de ebullición (°F)",
-         {20.79f, 20.79f, 22.40f, 22.67f, 23.15f, 23.35f, 23.89f, 23.99f, 24.02f, 24.01f, 25.14f,
-          26.57f, 28.49f, 27.76f, 29.04f, 29.88f, 30.06f},
-         {194.5f, 194.3f, 197.9f, 198.4f, 199.4f, 199.9f, 200.9f, 201.1f, 201.4f, 201.3f, 203.6f,
-          204.6f, 209.5f, 208.6f, 210.7f, 211.9f, 212.2f}},
+         {20.79, 20.79, 22.40, 22.67, 23.15, 23.35, 23.89, 23.99, 24.02, 24.01, 25.14, 26.57, 28.49,
+          27.76, 29.04, 29.88, 30.06},
+         {194.5, 194.3, 197.9, 198.4, 199.4, 199.9, 200.9, 201.1, 201.4, 201.3, 203.6, 204.6, 209.5,
+          208.6, 210.7, 211.9, 212.2}},
         {"Galaxias de Hubble",
          "La distancia de 24 galaxias y la velocidad con que se alejan: la pendiente es la "
          "constante de Hubble tal como él la midió.",
@@ -73,8 +73,8 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
          "168–173.",
          "Distancia (Mpc)",
          "Velocidad de alejamiento (km/s)",
-         {0.032f, 0.034f, 0.214f, 0.263f, 0.275f, 0.275f, 0.45f, 0.5f, 0.5f, 0.63f, 0.8f, 0.9f,
-          0.9f,   0.9f,   0.9f,   1.0f,   1.1f,   1.1f,   1.4f,  1.7f, 2.0f, 2.0f,  2.0f, 2.0f},
+         {0.032, 0.034, 0.214, 0.263, 0.275, 0.275, 0.45, 0.5, 0.5, 0.63, 0.8, 0.9,
+          0.9,   0.9,   0.9,   1.0,   1.1,   1.1,   1.4,  1.7, 2.0, 2.0,  2.0, 2.0},
          {170, 290, -130, -70, -185, -220, 200, 290, 270, 200, 300, -30,
           650, 150, 500,  920, 450,  500,  500, 960, 500, 850, 800, 1090}},
         {"Peso y estatura de 15 mujeres",

@@ -12,7 +12,7 @@ struct ConjuntoEjemplo {
     const char* fuente;      ///< the publication the numbers come from
     const char* nombreX;     ///< variable names, with their units
     const char* nombreY;
-    std::vector<float> x, y; ///< each the float nearest to the published decimal
+    std::vector<double> x, y; ///< each the double nearest to the published decimal
 };
 
 // All the sets, in menu order; built once.

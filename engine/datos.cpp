@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <map>
 #include <system_error>
@@ -185,8 +186,8 @@ enum class Estado { Numero, NoFinito, NoNumero };
 
 struct Lectura {
     Estado estado = Estado::NoNumero;
-    float valor = 0;
-    int decimales = 0; ///< decimals the value is written with, 0..6
+    double valor = 0;
+    int decimales = 0; ///< decimals the value is written with, 0..kMaxDecimales
 };
 
 // The length of a thousands separator at s[i]: the mark other than the decimal
@@ -208,7 +209,7 @@ std::size_t separadorMiles(std::string_view s, std::size_t i, char marcaMiles, b
 }
 
 // A field read as a number. The digits are rewritten as the plain text that
-// std::from_chars<float> reads (sign, digits, point, exponent), so the float
+// std::from_chars<double> reads (sign, digits, point, exponent), so the double
 // is rounded once, from the decimal value itself.
 Lectura analizar(std::string_view campo, MarcaDecimal d, bool milesConBlancos = true) {
     Lectura r;
@@ -281,7 +282,7 @@ Lectura analizar(std::string_view campo, MarcaDecimal d, bool milesConBlancos = 
         exp = std::min(exp * 10 + (c - '0'), 1000000L);
     }
     exp = expNegativo ? -exp : exp;
-    r.decimales = int(std::clamp(long(fraccion.size()) - exp, 0L, 6L));
+    r.decimales = int(std::clamp(long(fraccion.size()) - exp, 0L, long(kMaxDecimales)));
 
     std::string texto = negativo ? "-" : "";
     texto += entero.empty() ? "0" : entero;
@@ -303,7 +304,7 @@ Lectura analizar(std::string_view campo, MarcaDecimal d, bool milesConBlancos = 
         const long potencia = long(entero.size()) - 1 - long(p) + exp;
         if (p != std::string::npos && potencia < 0) {
             r.estado = Estado::Numero;
-            r.valor = negativo ? -0.0f : 0.0f;
+            r.valor = negativo ? -0.0 : 0.0;
         } else {
             r.estado = Estado::NoFinito;
         }
@@ -553,7 +554,7 @@ Tabla partir(std::string_view texto, const OpcionesLectura& o) {
     return t;
 }
 
-std::optional<float> leerNumero(std::string_view campo, MarcaDecimal d) {
+std::optional<double> leerNumero(std::string_view campo, MarcaDecimal d) {
     const Lectura l = analizar(campo, d);
     if (l.estado != Estado::Numero) {
         return std::nullopt;
@@ -639,6 +640,10 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
                                                                          : "no es un número");
                 return false;
             }
+            if (!(std::fabs(l[j].valor) <= kMayorValor)) {
+                mensaje = donde(k, c) + "pasa de 10¹⁵, el mayor valor que el programa lee";
+                return false;
+            }
         }
         Byte a = 1;
         if (enUso >= 0 && !campo(k, enUso).empty()) {
@@ -676,7 +681,9 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
     return true;
 }
 
-std::string textoExacto(float v, std::string_view punto) {
+namespace {
+
+template <class Real> std::string exacto(Real v, std::string_view punto) {
     char buf[32];
     std::string t(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
     if (const std::size_t i = t.find('.'); i != std::string::npos) {
@@ -685,7 +692,17 @@ std::string textoExacto(float v, std::string_view punto) {
     return t;
 }
 
-std::string escribirCsv(const std::vector<float>& x, const std::vector<float>& y,
+} // namespace
+
+std::string textoExacto(float v, std::string_view punto) {
+    return exacto(v, punto);
+}
+
+std::string textoExacto(double v, std::string_view punto) {
+    return exacto(v, punto);
+}
+
+std::string escribirCsv(const std::vector<std::string>& x, const std::vector<std::string>& y,
                         const std::vector<Byte>& activo, const std::string& nombreX,
                         const std::string& nombreY, Separador s, MarcaDecimal d) {
     const char sep = caracter(s);
@@ -705,8 +722,11 @@ std::string escribirCsv(const std::vector<float>& x, const std::vector<float>& y
         }
         return c + '"';
     };
-    const auto numero = [&](float v) {
-        return campo(textoExacto(v, d == MarcaDecimal::Coma ? "," : "."));
+    const auto numero = [&](std::string v) {
+        if (d == MarcaDecimal::Coma) {
+            std::replace(v.begin(), v.end(), '.', ',');
+        }
+        return campo(std::move(v));
     };
     std::string r = campo(nombreX) + sep + campo(nombreY) + sep + "en_uso\n";
     const std::size_t n = std::min(x.size(), y.size());

@@ -1,7 +1,7 @@
 // Real data in and out: the bytes of an opened file or of the clipboard made
 // into text, the guess of how that text is laid out, its split into a table,
 // two of its columns read as a sample, and the sample written back as CSV so
-// that reading it again gives the very same floats.
+// that reading it again gives the very same numbers.
 #pragma once
 
 #include "Globales.h"
@@ -12,6 +12,12 @@
 #include <vector>
 
 namespace rectaviva {
+
+// The largest size of a value the reader accepts: every sum of squares of 50
+// such values, and the plot's range around them, stay within a float.
+inline constexpr double kMayorValor = 1e15;
+// The most decimals a column is listed with.
+inline constexpr int kMaxDecimales = 9;
 
 enum class Separador { Tabulador, PuntoYComa, Coma, Espacios };
 enum class MarcaDecimal { Punto, Coma };
@@ -54,13 +60,13 @@ struct Tabla {
 // (not inside quotes). Separador::Espacios splits at runs of blanks and tabs.
 Tabla partir(std::string_view texto, const OpcionesLectura& o);
 
-// A field read as a float with the given decimal mark, straight from the
-// decimal text (no double in between, so that the shortest text of a float
-// reads back as that same float). Accepts a leading sign, an exponent
+// A field read as a number with the given decimal mark: the double nearest to
+// the decimal text, rounded once from it (so that the shortest text of a
+// double, or of a float, reads back as that same number). Accepts a leading sign, an exponent
 // ("1,5e3", "1.5E-3") and thousands separators in proper groups of three
 // ("1.234,5" with the comma, "1,234.5" or "1 234.5" with the point). Nothing
-// for anything else, and for infinities, NaN and values beyond the float range.
-std::optional<float> leerNumero(std::string_view campo, MarcaDecimal d);
+// for anything else, and for infinities, NaN and values beyond the double range.
+std::optional<double> leerNumero(std::string_view campo, MarcaDecimal d);
 
 // The columns (0-based) whose non-empty fields are all numbers, at least one
 // of them: the choices to offer for x and y. A column named en_uso is not one.
@@ -68,33 +74,35 @@ std::vector<int> columnasNumericas(const Tabla& t, MarcaDecimal d);
 
 // A sample read from two columns of a table.
 struct Datos {
-    std::vector<float> x, y;
+    std::vector<double> x, y; ///< the doubles nearest to the fields' decimal texts
     std::vector<Byte> activo; ///< 1 in use, 0 deleted: from a column en_uso, else all 1
     std::string nombreX, nombreY;
     int omitidas = 0;                   ///< rows left out because a chosen field is empty
-    int decimalesX = 0, decimalesY = 0; ///< the most decimals written in the column, 0..6
+    int decimalesX = 0, decimalesY = 0; ///< the most decimals written in the column, 0..9
 };
 
 // Columns colX and colY (0-based) of `t` as a sample. A row with either field
 // empty is left out and counted. False, with the reason in `mensaje` (naming
-// line and column of a bad field), when a field is not a finite number, when
+// line and column of a bad field), when a field is not a finite number or is
+// larger than kMayorValor in size, when
 // the table has one column, holds no number, fewer than 3 or more than 50
 // complete rows, or marks fewer than 3 points in use. The names are the
 // header's, else "x" and "y".
 bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& datos,
                   std::string& mensaje);
 
-// The shortest text that reads back as the very float v, with `punto` in
-// place of the decimal point ("0.1", "1e-07", "123456.7").
+// The shortest text that reads back as the very float (or double) v, with
+// `punto` in place of the decimal point ("0.1", "1e-07", "123456.7").
 std::string textoExacto(float v, std::string_view punto = ".");
+std::string textoExacto(double v, std::string_view punto = ".");
 
 // The sample as UTF-8 CSV: a header "nombreX<sep>nombreY<sep>en_uso" and one
-// row per point, with x and y in the shortest text that reads back as the same
-// float and the decimal point made a comma when chosen. Fields holding the
+// row per point, with x and y as given (each number's textoExacto, with a
+// point) and the decimal point made a comma when chosen. Fields holding the
 // separator, a quote or blanks at either end are quoted (so, with the comma
 // as both separator and decimal mark, every number with decimals is);
 // Separador::Espacios writes one space. Line breaks in a name become spaces.
-std::string escribirCsv(const std::vector<float>& x, const std::vector<float>& y,
+std::string escribirCsv(const std::vector<std::string>& x, const std::vector<std::string>& y,
                         const std::vector<Byte>& activo, const std::string& nombreX,
                         const std::string& nombreY, Separador s, MarcaDecimal d);
 

@@ -2,6 +2,8 @@
 // set, and the cloud's image on the design's grid.
 #include "escala.h"
 
+#include "dato.h"
+#include "datos.h"
 #include "redondeo.h"
 
 #include <algorithm>
@@ -63,9 +65,9 @@ Single redondearA(Single v, int decimales) {
     return S(redondearPar(D(v) * escala) / escala);
 }
 
-int decimalesDe(const std::vector<Single>& v) {
+int decimalesDe(const std::vector<double>& v) {
     int d = 0;
-    for (const Single x : v) {
+    for (const double x : v) {
         std::array<char, 64> buf;
         const auto r =
             std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed);
@@ -75,7 +77,7 @@ int decimalesDe(const std::vector<Single>& v) {
             d = std::max(d, static_cast<int>(texto.size() - punto - 1));
         }
     }
-    return std::min(d, 6);
+    return std::min(d, kMaxDecimales);
 }
 
 namespace {
@@ -84,8 +86,9 @@ namespace {
 // of the axis, so that a drag cannot store differences the plot cannot show.
 int decimalesArrastre(int decimalesDatos, Single minimo, Single maximo) {
     const double ancho = D(maximo) - D(minimo);
-    const int tope = static_cast<int>(std::floor(std::log10(1000.0 / ancho) + 1e-9));
-    return std::min(decimalesDatos, tope);
+    // Clamped before the conversion: a float range spans 10^-45..10^39.
+    const double tope = std::clamp(std::floor(std::log10(1000.0 / ancho) + 1e-9), -60.0, 60.0);
+    return std::min(decimalesDatos, static_cast<int>(tope));
 }
 
 } // namespace
@@ -98,7 +101,7 @@ bool cargarMuestra(Globales& g, const MuestraDatos& d) {
     }
     int enUso = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        if (!std::isfinite(d.x[i]) || !std::isfinite(d.y[i])) {
+        if (!(std::fabs(d.x[i]) <= kMayorValor && std::fabs(d.y[i]) <= kMayorValor)) {
             return false;
         }
         enUso += d.activo.empty() || d.activo[i] == 1 ? 1 : 0;
@@ -120,16 +123,18 @@ bool cargarMuestra(Globales& g, const MuestraDatos& d) {
     g.nActivos = static_cast<Integer>(enUso);
     for (std::size_t i = 0; i < n; ++i) {
         const auto k = static_cast<Integer>(i + 1);
-        g.xObs(k) = d.x[i];
-        g.yObs(k) = d.y[i];
+        g.xDato(k) = d.x[i];
+        g.yDato(k) = d.y[i];
+        g.xObs(k) = S(d.x[i]);
+        g.yObs(k) = S(d.y[i]);
         g.activo(k) = d.activo.empty() ? 1 : d.activo[i];
     }
     g.datosCargados = 1;
     g.nombreDatos = d.nombre;
     g.nombreX = d.nombreX;
     g.nombreY = d.nombreY;
-    g.decimalesX = static_cast<Byte>(std::clamp(d.decimalesX, 0, 6));
-    g.decimalesY = static_cast<Byte>(std::clamp(d.decimalesY, 0, 6));
+    g.decimalesX = static_cast<Byte>(std::clamp(d.decimalesX, 0, kMaxDecimales));
+    g.decimalesY = static_cast<Byte>(std::clamp(d.decimalesY, 0, kMaxDecimales));
     g.redondeoX = static_cast<Integer>(decimalesArrastre(d.decimalesX, g.xMin, g.xMax));
     g.redondeoY = static_cast<Integer>(decimalesArrastre(d.decimalesY, g.yMin, g.yMax));
     g.xPred = redondearA(S((D(*xLo) + D(*xHi)) / 2), g.redondeoX);
@@ -171,8 +176,8 @@ const Globales& ImagenEnDiseno::de(const Globales& g) {
     const double fx = anchoDiseno / (D(g.xMax) - D(g.xMin));
     const double fy = anchoDiseno / (D(g.yMax) - D(g.yMin));
     for (Integer k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
-        g_.xObs(k) = S(D(minimoDiseno) + (D(g.xObs(k)) - D(g.xMin)) * fx);
-        g_.yObs(k) = S(D(minimoDiseno) + (D(g.yObs(k)) - D(g.yMin)) * fy);
+        g_.xObs(k) = S(D(minimoDiseno) + (valorX(g, k) - D(g.xMin)) * fx);
+        g_.yObs(k) = S(D(minimoDiseno) + (valorY(g, k) - D(g.yMin)) * fy);
         g_.activo(k) = g.activo(k);
     }
     calculos_.sumas();

@@ -36,14 +36,14 @@ EjeRedondo ejeRedondo(double lo, double hi);
 Single redondearA(Single v, int decimales);
 
 // The decimals of the longest of the shortest texts that read back as the
-// values (0.5 has one, 12.25 two), at most 6: how a set of published
+// values (0.5 has one, 12.25 two), at most 9: how a set of published
 // numbers is written.
-int decimalesDe(const std::vector<Single>& v);
+int decimalesDe(const std::vector<double>& v);
 
 // A data set as the program loads it: the points, which are in use, the
 // axes' titles, and the decimals its numbers are written with.
 struct MuestraDatos {
-    std::vector<Single> x, y;
+    std::vector<double> x, y; ///< as read: kept to the digit beside their floats
     std::vector<Byte> activo; ///< empty: every point in use
     std::string nombre;       ///< the set's name, "" for a pasted table
     std::string nombreX = "x", nombreY = "y";
@@ -54,7 +54,8 @@ struct MuestraDatos {
 // range from the data, the list's decimals and the drag's (the data's, not
 // finer than a thousandth of the axis), and the prediction's abscissa at the
 // middle of the data. Refuses (false, nothing changed) anything but 3..50
-// points with at least 3 in use and every coordinate finite.
+// points with at least 3 in use and every coordinate at most kMayorValor in
+// size.
 bool cargarMuestra(Globales& g, const MuestraDatos& d);
 
 // The design's grid again, for a random sample: the range -40..100 and no

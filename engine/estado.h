@@ -12,6 +12,7 @@ namespace rectaviva {
 struct EstadoMuestra {
     Integer nPuntos = 0, nActivos = 0;
     ArregloMuestra<Single> xObs, yObs;
+    ArregloMuestra<double> xDato, yDato;
     ArregloMuestra<Byte> activo;
     Single nivelConf = 0, nivelPred = 0, xPred = 0;
     // The plot's range and the data set it belongs to.
@@ -26,10 +27,10 @@ struct EstadoMuestra {
 };
 
 inline EstadoMuestra tomarEstado(const Globales& g) {
-    return {g.nPuntos,       g.nActivos,    g.xObs,      g.yObs,     g.activo, g.nivelConf,
-            g.nivelPred,     g.xPred,       g.xMin,      g.xMax,     g.yMin,   g.yMax,
-            g.datosCargados, g.nombreDatos, g.nombreX,   g.nombreY,  g.ejeX,   g.ejeY,
-            g.decimalesX,    g.decimalesY,  g.redondeoX, g.redondeoY};
+    return {g.nPuntos, g.nActivos,  g.xObs,          g.yObs,        g.xDato,     g.yDato,
+            g.activo,  g.nivelConf, g.nivelPred,     g.xPred,       g.xMin,      g.xMax,
+            g.yMin,    g.yMax,      g.datosCargados, g.nombreDatos, g.nombreX,   g.nombreY,
+            g.ejeX,    g.ejeY,      g.decimalesX,    g.decimalesY,  g.redondeoX, g.redondeoY};
 }
 
 inline void ponerEstado(Globales& g, const EstadoMuestra& e) {
@@ -37,6 +38,8 @@ inline void ponerEstado(Globales& g, const EstadoMuestra& e) {
     g.nActivos = e.nActivos;
     g.xObs = e.xObs;
     g.yObs = e.yObs;
+    g.xDato = e.xDato;
+    g.yDato = e.yDato;
     g.activo = e.activo;
     g.nivelConf = e.nivelConf;
     g.nivelPred = e.nivelPred;

@@ -2,6 +2,7 @@
 // and Cook's distance of each point in use, and the fit without one point.
 #include "Calculos.h"
 #include "comun.h"
+#include "dato.h"
 
 #include <cmath>
 
@@ -37,9 +38,60 @@ SinPunto sinPunto(const Globales& g, Integer k) {
 
 } // namespace
 
+namespace {
+
+// Whether the points in use other than k share one abscissa: the x of the
+// points in use take at most two values, and k's only once.
+bool otrosEnUnaVertical(const Globales& g, Integer k) {
+    const double xk = valorX(g, k);
+    double otra = 0;
+    bool hayOtra = false;
+    for (Integer j = 1; j <= g.nPuntos && j <= maxPuntos; ++j) {
+        if (j == k || g.activo(j) != 1) {
+            continue;
+        }
+        const double x = valorX(g, j);
+        if (!hayOtra) {
+            otra = x, hayOtra = true;
+        } else if (x != otra) {
+            return false;
+        }
+    }
+    return hayOtra && otra != xk;
+}
+
+// A data set's influence, from its double-precision fit.
+void influenciaDatos(Globales& g) {
+    const AjustePreciso& p = g.preciso;
+    const double s = std::sqrt(p.varError);
+    for (Integer k = 1; k <= maxPuntos; ++k) {
+        float h = kNaN, r = kNaN, cook = kNaN;
+        if (k <= g.nPuntos && g.activo(k) == 1 && p.Sxx > 0) {
+            const double d = valorX(g, k) - p.mediaX;
+            const double hd = otrosEnUnaVertical(g, k) ? 1.0 : 1.0 / p.n + d * d / p.Sxx;
+            h = S(hd);
+            const double unoMenosH = 1.0 - hd;
+            if (s > 0 && unoMenosH > 0) {
+                const double rd = interno::residuoPreciso(g, k) / (s * std::sqrt(unoMenosH));
+                r = S(rd);
+                cook = S(rd * rd * hd / (2.0 * unoMenosH));
+            }
+        }
+        g.apalancamiento(k) = h;
+        g.residuoEstandarizado(k) = r;
+        g.distanciaCook(k) = cook;
+    }
+}
+
+} // namespace
+
 void Calculos::influencia() {
     Globales& g = g_;
     if (g.influenciaActiva != 1 || !hayMuestra(g)) {
+        return;
+    }
+    if (g.datosCargados == 1) {
+        influenciaDatos(g);
         return;
     }
     const double n = g.nActivos;
@@ -71,6 +123,12 @@ void Calculos::ajusteSin(const Integer& k) {
     if (g.activo(k) != 1) {
         g.aSin = g.intercepto;
         g.bSin = g.pendiente;
+        return;
+    }
+    if (g.datosCargados == 1) {
+        const AjustePreciso p = interno::ajustePreciso(g, k);
+        g.bSin = S(p.b);
+        g.aSin = S(p.a);
         return;
     }
     const SinPunto resto = sinPunto(g, k);

@@ -42,8 +42,8 @@ namespace {
 // its exact value; a value that rounds to zero has no sign.
 std::string conDecimales(double v, int dec, std::string_view puntoDecimal) {
 
-    // Largest float is below 10^39: 39 integer digits, the point, 149 decimals.
-    std::array<char, 200> buf;
+    // The largest double is below 10^309: 309 integer digits, the point, 149 decimals.
+    std::array<char, 480> buf;
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
                                    std::chars_format::fixed, decimalesExactos);
     const std::string_view exacto(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
@@ -114,10 +114,14 @@ std::string formatear(Single valor, Formato f, std::string_view puntoDecimal) {
 }
 
 std::string formatearDecimales(Single valor, int decimales, std::string_view puntoDecimal) {
+    return formatearDecimales(static_cast<double>(valor), decimales, puntoDecimal);
+}
+
+std::string formatearDecimales(double valor, int decimales, std::string_view puntoDecimal) {
     if (!std::isfinite(valor)) {
         return std::string(textoIndefinido);
     }
-    return conDecimales(static_cast<double>(valor), std::clamp(decimales, 0, 9), puntoDecimal);
+    return conDecimales(valor, std::clamp(decimales, 0, 9), puntoDecimal);
 }
 
 std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,

@@ -34,8 +34,10 @@ inline constexpr std::string_view textoIndefinido = "\u2014";
 std::string formatear(Single valor, Formato f, std::string_view puntoDecimal = ".");
 
 // The value with `decimales` decimals (0..9), rounded half away from zero on
-// its exact value; textoIndefinido when it is not finite.
+// its exact value; textoIndefinido when it is not finite. A double (a data
+// set's value as read) is rounded on its exact value to 149 decimals.
 std::string formatearDecimales(Single valor, int decimales, std::string_view puntoDecimal = ".");
+std::string formatearDecimales(double valor, int decimales, std::string_view puntoDecimal = ".");
 
 // A value in a data set's own units: in format f where that shows at least
 // three significant digits within the box's room of anchoCaja characters,

@@ -2,6 +2,7 @@
 // being dragged, and each point's values for its tooltip.
 #include "influencia.h"
 
+#include "dato.h"
 #include "redondeo.h"
 
 #include <algorithm>
@@ -76,8 +77,8 @@ QString PresentacionInfluencia::textoInfluencia(Integer k) const {
     return QStringLiteral("Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, "
                           "apalancamiento = %6, distancia de Cook = %7")
         .arg(k)
-        .arg(QString::fromStdString(m_.textoCoordenada(g_.xObs(k), true)),
-             QString::fromStdString(m_.textoCoordenada(g_.yObs(k), false)),
+        .arg(QString::fromStdString(m_.textoCoordenada(valorX(g_, k), true)),
+             QString::fromStdString(m_.textoCoordenada(valorY(g_, k), false)),
              QString::fromStdString(m_.textoEnUnidades(g_.residuo(k), Formato::DosDecimales)),
              f(g_.residuoEstandarizado(k), Formato::DosDecimales),
              f(g_.apalancamiento(k), Formato::TresDecimales),

@@ -4,6 +4,7 @@
 #include "mostrar.h"
 
 #include "Grafico.h"
+#include "dato.h"
 #include "geometria.h"
 #include "redondeo.h"
 
@@ -65,8 +66,12 @@ void mostrar::formato(const Integer& ksel, const Single& X, const Single& Y, std
                         anchoTexto(formatearDecimales(b, d, punto_))) +
                3;
     };
-    formarFilaDatos(ksel, formatearDecimales(X, g_.decimalesX, punto_),
-                    formatearDecimales(Y, g_.decimalesY, punto_),
+    // A point where it was loaded shows the number as read, to the digit.
+    const bool enSuSitio =
+        ksel >= 1 && ksel <= maxPuntos && X == g_.xObs(ksel) && Y == g_.yObs(ksel);
+    formarFilaDatos(ksel,
+                    formatearDecimales(enSuSitio ? valorX(g_, ksel) : D(X), g_.decimalesX, punto_),
+                    formatearDecimales(enSuSitio ? valorY(g_, ksel) : D(Y), g_.decimalesY, punto_),
                     std::max(13, ancho(g_.xMin, g_.xMax, g_.decimalesX)),
                     std::max(15, ancho(g_.yMin, g_.yMax, g_.decimalesY) + 2), stg);
 }
@@ -113,7 +118,7 @@ std::string mostrar::textoEnUnidades(Single v, Formato f) const {
     return g_.datosCargados == 1 ? formatearEnUnidades(v, f, 7, punto_) : texto(v, f);
 }
 
-std::string mostrar::textoCoordenada(Single v, bool enX) const {
+std::string mostrar::textoCoordenada(double v, bool enX) const {
     if (g_.datosCargados != 1) {
         // Rounded as the list rounds it (halves to even), so that what a
         // screen reader says is what the list shows.

@@ -88,8 +88,8 @@ public:
     std::string textoEnUnidades(Single v, Formato f) const;
     // A coordinate as a point's name says it and the list shows it: a whole
     // number (halves to even) on random samples, with the list's decimals on
-    // a data set.
-    std::string textoCoordenada(Single v, bool enX) const;
+    // a data set (give a point's value as read: valorX, valorY).
+    std::string textoCoordenada(double v, bool enX) const;
     void ponerEnUnidades(TextBox& t, Single v, Formato f);
     // The squares drawn on segments from the points to a line, Shape5(1..50)
     // of the plot, which the views that draw squares share; until they are

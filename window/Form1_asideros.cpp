@@ -6,6 +6,7 @@
 #include "Grafico.h"
 #include "asideros.h"
 #include "colores.h"
+#include "dato.h"
 #include "formatos.h"
 #include "redondeo.h"
 
@@ -92,8 +93,8 @@ public:
     QString valor(int i) const override {
         const Integer k = punto(i);
         return QStringLiteral("x %1, y %2")
-            .arg(QString::fromStdString(g_.oMostrar->textoCoordenada(g_.xObs(k), true)),
-                 QString::fromStdString(g_.oMostrar->textoCoordenada(g_.yObs(k), false)));
+            .arg(QString::fromStdString(g_.oMostrar->textoCoordenada(valorX(g_, k), true)),
+                 QString::fromStdString(g_.oMostrar->textoCoordenada(valorY(g_, k), false)));
     }
 
 private:

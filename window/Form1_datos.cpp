@@ -7,6 +7,7 @@
 #include "Grafico.h"
 #include "conjuntos.h"
 #include "cuadricula.h"
+#include "dato.h"
 #include "datos.h"
 #include "dialogo_datos.h"
 #include "escala.h"
@@ -183,11 +184,11 @@ void Form1::mnuGua_Click() {
 }
 
 bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
-    std::vector<float> x, y;
+    std::vector<std::string> x, y;
     std::vector<Byte> activo;
     for (Integer k = 1; k <= g.nPuntos; ++k) {
-        x.push_back(g.xObs(k));
-        y.push_back(g.yObs(k));
+        x.push_back(textoValor(g, k, true));
+        y.push_back(textoValor(g, k, false));
         activo.push_back(g.activo(k));
     }
     const std::string nx = g.datosCargados == 1 ? g.nombreX : "x";

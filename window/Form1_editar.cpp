@@ -4,6 +4,7 @@
 #include "Form1.h"
 
 #include "Grafico.h"
+#include "dato.h"
 
 #include <QClipboard>
 #include <QDate>
@@ -54,9 +55,9 @@ QString conComillas(const QString& accion, const QString& gesto) {
     return gesto.isEmpty() ? accion : QStringLiteral("%1 «%2»").arg(accion, gesto);
 }
 
-// A coordinate with all its digits and the boxes' decimal mark.
-QString numeroCompleto(Single v, const QString& punto) {
-    return QString::fromStdString(textoExacto(v, punto.toStdString()));
+// A coordinate with all its digits (a data set's as read) and the boxes' decimal mark.
+QString numeroCompleto(const Globales& g, Integer k, bool enX, const QString& punto) {
+    return QString::fromStdString(textoValor(g, k, enX, punto.toStdString()));
 }
 
 } // namespace
@@ -247,8 +248,8 @@ QString Form1::textoResultados(bool html) const {
     fila({QStringLiteral("k"), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("en uso")},
          true);
     for (Integer k = 1; k <= g.nPuntos; ++k) {
-        fila({QString::number(k), numeroCompleto(g.xObs(k), punto),
-              numeroCompleto(g.yObs(k), punto),
+        fila({QString::number(k), numeroCompleto(g, k, true, punto),
+              numeroCompleto(g, k, false, punto),
               g.activo(k) == 1 ? QStringLiteral("1") : QStringLiteral("0")});
     }
     if (html) {
