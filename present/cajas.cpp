@@ -2,6 +2,7 @@
 #include "cajas.h"
 
 #include <array>
+#include <cmath>
 
 namespace rectaviva {
 
@@ -242,6 +243,12 @@ std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view pun
     }
     switch (f.lectura) {
     case Lectura::Estadistico:
+        // A data set's statistic beyond the guard is a true value (a fit
+        // such as a calibration line's), shown in scientific notation; on the
+        // design's grid only a near-perfect fit of the tools gets there.
+        if (g.datosCargados == 1 && std::isfinite(v) && std::fabs(v) > guarda) {
+            return formatearEnUnidades(v, f.formato, 7, puntoDecimal);
+        }
         return formatearEstadistico(v, puntoDecimal);
     case Lectura::EstrechaBajo:
         return formatear(v, v <= -10 ? Formato::UnDecimal : f.formato, puntoDecimal);

@@ -91,9 +91,14 @@ private:
 };
 
 // A label's text: negative values carry a true minus sign, as in the
-// explanation sheets; decimals with the host's decimal point.
+// explanation sheets; decimals with the host's decimal point. A value that
+// rounds to zero (or is -0) is written without a sign.
 QString rotulo(double v, int decimales) {
-    QString texto = QString::number(v, 'f', decimales).replace(u'-', QChar(0x2212));
+    QString texto = QString::number(v, 'f', decimales);
+    if (std::none_of(texto.cbegin(), texto.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; })) {
+        texto.remove(u'-');
+    }
+    texto.replace(u'-', QChar(0x2212));
     if (decimales > 0) {
         texto.replace(u'.', QLocale::system().decimalPoint());
     }

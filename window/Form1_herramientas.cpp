@@ -130,10 +130,15 @@ void Form1::pasoDeHerramienta() {
         proximoPaso_ = ahora + kPasoHerramienta;
     }
     if (!pasoNube(g, herramienta_, referencias_, marcadores_)) {
-        // A limit ends the tool and this step's results are not refreshed;
-        // the points moved so far keep their new coordinates, so the list is,
-        // that each row still reads its own point. The sums now lag behind
-        // the points: the next grab brings them up to date.
+        // A limit ends the tool and, on the design's grid, this step's
+        // results are not refreshed; the points moved so far keep their new
+        // coordinates, so the list is, that each row still reads its own
+        // point. The sums now lag behind the points: the next grab brings
+        // them up to date. A data set's numbers are always those of its
+        // listed points, so there the step is refitted and shown.
+        if (g.datosCargados == 1) {
+            serieHerramienta();
+        }
         terminarHerramienta();
         g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
         sumasAtrasadas_ = true;

@@ -121,10 +121,15 @@ void VistaResiduos::nuevaMuestra() {
     }
     conDatos_ = true;
     const EjeCuadricula x = ejeCuadricula(g_.ejeX, std::string());
-    // The labels at half the range, with one decimal more when they need it.
+    // The labels at half the range, with up to three decimals more than the
+    // y axis when they need them to be written exactly.
     const int dy = g_.ejeY.decimales;
-    const double medio = maximo / 2 * std::pow(10.0, dy);
-    const int decimales = dy + (std::fabs(medio - std::round(medio)) > 1e-6 ? 1 : 0);
+    int decimales = dy;
+    for (double medio = maximo / 2 * std::pow(10.0, dy);
+         decimales < dy + 3 && std::fabs(medio - std::round(medio)) > 1e-6 * std::fabs(medio);
+         medio *= 10) {
+        ++decimales;
+    }
     c_.Picture4->setPintorFondo([x, maximo, decimales](QPainter& p, const QRectF& r) {
         pintarCuadriculaResiduosDe(p, r, x, maximo, decimales);
     });

@@ -1,0 +1,89 @@
+// The menu choices of the long random run, and its data sets by year.
+#include "eventos_aleatorios.h"
+
+#include <cmath>
+
+namespace rectaviva::pruebas {
+
+void EventosAleatorios::menuVer() {
+    switch (uniforme(0, 7)) {
+    case 0:
+        describir("Analisis de varianza");
+        f_.mnuAv->accion()->trigger();
+        break;
+    case 1:
+        describir("Prediccion");
+        f_.mnuPr->accion()->trigger();
+        break;
+    case 2:
+        describir("Bandas de confianza 95%");
+        f_.mnuBan->accion()->trigger();
+        break;
+    case 3:
+        describir("Valores p exactos");
+        f_.mnuExa->accion()->trigger();
+        break;
+    case 4: {
+        // The simulation's panel and one of its commands: a batch, the
+        // animation with one tick, a new start, a statistic or a mode.
+        const int k = uniforme(0, 12);
+        describir("Simulacion, command " + std::to_string(k));
+        f_.mnuSim->accion()->trigger();
+        if (k < 6) {
+            f_.Command1(k).click();
+            if (k == animar) {
+                f_.Timer2_Timer();
+            }
+        } else if (k < 10) {
+            f_.Option1(k - 6).click();
+        } else {
+            f_.Option2(k - 10).click();
+        }
+        break;
+    }
+    case 5: {
+        // A data set: the plot takes its range until the next Generar.
+        const int k = uniforme(0, static_cast<int>(f_.mnuConjunto.size()));
+        if (k == static_cast<int>(f_.mnuConjunto.size())) {
+            datosPorAno();
+            break;
+        }
+        describir("example set " + std::to_string(k));
+        f_.mnuConjunto[static_cast<std::size_t>(k)]->accion()->trigger();
+        refresco_ = true;
+        break;
+    }
+    case 6: {
+        // Back or forward one step: the sample as a gesture found or left it.
+        const bool atras = uniforme(0, 2) > 0;
+        describir(atras ? "Deshacer" : "Rehacer");
+        const int paso = f_.pila().index();
+        (atras ? f_.mnuDes : f_.mnuReh)->accion()->trigger();
+        refresco_ = f_.pila().index() != paso; // a step taken refits from scratch
+        break;
+    }
+    default: {
+        const int k = uniforme(0, 7);
+        describir("sheet " + std::to_string(k));
+        emit f_.Image2(k).Click();
+    }
+    }
+    ++menus_;
+}
+
+void EventosAleatorios::datosPorAno() {
+    MuestraDatos d;
+    const int n = uniforme(10, 50);
+    const double desde = uniforme(1900, 2000), nivel = std::pow(10.0, uniforme(-2, 8));
+    for (int k = 0; k < n; ++k) {
+        d.x.push_back(desde + k);
+        d.y.push_back(std::round(nivel * (1 + 0.02 * k + 0.01 * real(-1, 1)) * 100) / 100);
+    }
+    d.nombreX = "Año";
+    d.decimalesY = 2;
+    describir("data by year from " + std::to_string(desde) + ", " + std::to_string(n) + " points");
+    f_.cargarDatos(d);
+    refresco_ = true;
+}
+
+} // namespace rectaviva::pruebas
