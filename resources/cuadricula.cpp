@@ -95,7 +95,8 @@ private:
 // rounds to zero (or is -0) is written without a sign.
 QString rotulo(double v, int decimales) {
     QString texto = QString::number(v, 'f', decimales);
-    if (std::none_of(texto.cbegin(), texto.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; })) {
+    if (std::none_of(texto.cbegin(), texto.cend(),
+                     [](QChar c) { return c >= u'1' && c <= u'9'; })) {
         texto.remove(u'-');
     }
     texto.replace(u'-', QChar(0x2212));
