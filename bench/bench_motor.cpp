@@ -1,11 +1,14 @@
 // The engine's cost at n = 50 with both views on: the full chain after a
-// change of the whole sample, and the chain of one drag step, with the
-// table's look-ups (valores_exactos:0) or the exact t distribution (1).
+// change of the whole sample, and the chain of one drag step on the
+// design's grid and on a data set, with the table's look-ups
+// (valores_exactos:0) or the exact t distribution (1).
+#include "escala.h"
 #include "motor_prueba.h"
 #include "simulador.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -62,6 +65,39 @@ void PasoDeArrastre(benchmark::State& estado) {
     }
 }
 BENCHMARK(PasoDeArrastre)->ArgName("valores_exactos")->Arg(0)->Arg(1);
+
+// The same step on a data set of 50 values by year in their own units,
+// which every refit fits in double from the points as read.
+void PasoDeArrastreDatos(benchmark::State& estado) {
+    Motor m;
+    rectaviva::MuestraDatos d;
+    std::mt19937 azar(1);
+    std::uniform_real_distribution<double> ruido(-1, 1);
+    for (int k = 0; k < 50; ++k) {
+        d.x.push_back(1970 + k);
+        d.y.push_back(std::round((330 + 1.6 * k + ruido(azar)) * 100) / 100);
+    }
+    rectaviva::cargarMuestra(m.g, d);
+    m.g.valoresExactos = static_cast<rectaviva::Byte>(estado.range(0));
+    m.g.bandasActivas = 1;
+    m.g.prediccionActiva = 1;
+    m.calculos.sumas();
+    const Integer k = 17;
+    float paso = 0.5f;
+    for (auto _ : estado) {
+        const float xv = m.g.xObs(k), yv = m.g.yObs(k);
+        m.g.yObs(k) = yv + paso;
+        paso = -paso;
+        m.calculos.resumas(k, xv, yv);
+        m.calculos.Calcula();
+        m.calculos.Anova();
+        m.calculos.prediccion();
+        m.calculos.bandas();
+        benchmark::DoNotOptimize(m.g.banda(3, 21));
+    }
+    estado.SetLabel("objetivo: ≤ 2 µs");
+}
+BENCHMARK(PasoDeArrastreDatos)->ArgName("valores_exactos")->Arg(0)->Arg(1);
 
 // A thousand samples of the 50 points' x from a model, each with its fit,
 // slope interval, prediction intervals and test.

@@ -65,12 +65,14 @@ private:
     void anovaDatos();
     void bandasDatos();
     void prediccionDatos();
-    // The line at x and the half-widths of its two intervals at nivelPred,
-    // leaving that critical value in cuantilT.
+    // The critical value at nivelPred times s, in double; leaves that
+    // critical value in cuantilT.
+    double factorDatos();
+    // The line at x and the half-widths of its two intervals for that factor.
     struct AnchosDatos {
         double y, wI, wM;
     };
-    AnchosDatos anchosDatos(double x);
+    AnchosDatos anchosDatos(double x, double cs) const;
 
     Globales& g_;
 };

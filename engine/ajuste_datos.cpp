@@ -204,16 +204,19 @@ void Calculos::anovaDatos() {
     g_.oTablas->pValorT(t, g.pAnova, g.glErr, g.valoresT, g.probT);
 }
 
-Calculos::AnchosDatos Calculos::anchosDatos(double x) {
+double Calculos::factorDatos() {
     Globales& g = g_;
-    const AjustePreciso& p = g.preciso;
     const Byte gl = static_cast<Byte>(g.nActivos - 2);
     g_.oTablas->cuantila(g.cuantilT, g.nivelPred, gl, g.valoresT, g.probT);
+    return D(g.cuantilT) * std::sqrt(g.preciso.varError);
+}
+
+Calculos::AnchosDatos Calculos::anchosDatos(double x, double cs) const {
+    const AjustePreciso& p = g_.preciso;
     if (!(p.Sxx > 0)) {
         return {kNaNDoble, kNaNDoble, kNaNDoble};
     }
     const double d = x - p.mediaX;
-    const double cs = D(g.cuantilT) * std::sqrt(p.varError);
     const double palanca = d * d / p.Sxx;
     // The centred form of the line, like the residuals.
     return {p.mediaY + p.b * d, cs * std::sqrt(palanca + (1.0 / p.n + 1.0)),
@@ -222,8 +225,9 @@ Calculos::AnchosDatos Calculos::anchosDatos(double x) {
 
 void Calculos::bandasDatos() {
     Globales& g = g_;
+    const double cs = factorDatos();
     for (int k = 0; k <= 20; ++k) {
-        const AnchosDatos w = anchosDatos(D(g.xBanda(k)));
+        const AnchosDatos w = anchosDatos(D(g.xBanda(k)), cs);
         g.banda(0, k) = S(w.y - w.wI);
         g.banda(1, k) = S(w.y + w.wI);
         g.banda(2, k) = S(w.y - w.wM);
@@ -233,7 +237,7 @@ void Calculos::bandasDatos() {
 
 void Calculos::prediccionDatos() {
     Globales& g = g_;
-    const AnchosDatos w = anchosDatos(D(g.xPred));
+    const AnchosDatos w = anchosDatos(D(g.xPred), factorDatos());
     g.yPred = S(w.y);
     g.banda(0, 21) = S(w.y - w.wI);
     g.banda(1, 21) = S(w.y + w.wI);

@@ -89,7 +89,8 @@ private:
     // On a data set, after every event: the fit shown is the double-precision
     // fit of the points as the list shows them, computed from scratch.
     bool comprobarDatos(const Globales& g) {
-        double n = 0, mx = 0, my = 0, sxx = 0, syy = 0, sxy = 0;
+        double n = 0, mx = 0, my = 0, sxx = 0, syy = 0, sxy = 0, x0 = 0, y0 = 0;
+        bool xIguales = true, yIguales = true;
         for (int pasada = 0; pasada < 2; ++pasada) {
             for (Integer k = 1; k <= g.nPuntos; ++k) {
                 if (g.activo(k) != 1) {
@@ -97,6 +98,8 @@ private:
                 }
                 const double x = valorX(g, k), y = valorY(g, k);
                 if (pasada == 0) {
+                    x0 = n == 0 ? x : x0, y0 = n == 0 ? y : y0;
+                    xIguales = xIguales && x == x0, yIguales = yIguales && y == y0;
                     n += 1, mx += x, my += y;
                 } else {
                     sxx += (x - mx) * (x - mx), syy += (y - my) * (y - my);
@@ -105,7 +108,9 @@ private:
             }
             mx /= pasada == 0 ? n : 1, my /= pasada == 0 ? n : 1;
         }
-        if (!(sxx > 0 && syy > 0)) {
+        // Points on one vertical or one horizontal leave r and the slope's
+        // scale undefined (the boxes' own checks cover them).
+        if (xIguales || yIguales) {
             return true;
         }
         ++ajustesRevisados_;
@@ -120,8 +125,10 @@ private:
                                    {g.R2, 100 * sxy * sxy / (sxx * syy), 100}};
         for (const auto& p : pares) {
             if (!(std::fabs(p[0] - p[1]) <= 0x1p-22 * std::fabs(p[1]) + 1e-10 * p[2])) {
-                falla("on a data set the fit shows " + std::to_string(p[0]) +
-                      " where the points give " + std::to_string(p[1]));
+                std::ostringstream o;
+                o.precision(17);
+                o << "on a data set the fit shows " << p[0] << " where the points give " << p[1];
+                falla(o.str());
                 return false;
             }
         }
