@@ -243,10 +243,12 @@ std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view pun
     }
     switch (f.lectura) {
     case Lectura::Estadistico:
-        // A data set's statistic beyond the guard is a true value (a fit
-        // such as a calibration line's), shown in scientific notation; on the
-        // design's grid only a near-perfect fit of the tools gets there.
-        if (g.datosCargados == 1 && std::isfinite(v) && std::fabs(v) > guarda) {
+        // A data set's statistic, however large, is a true value (a
+        // calibration line's F is in the millions): it keeps to the box's
+        // room with three significant digits, scientific beyond. On the
+        // design's grid only a near-perfect fit of the tools gets past the
+        // guard.
+        if (g.datosCargados == 1 && std::isfinite(v)) {
             return formatearEnUnidades(v, f.formato, 7, puntoDecimal);
         }
         return formatearEstadistico(v, puntoDecimal);

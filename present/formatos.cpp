@@ -124,6 +124,42 @@ std::string formatearDecimales(double valor, int decimales, std::string_view pun
     return conDecimales(valor, std::clamp(decimales, 0, 9), puntoDecimal);
 }
 
+namespace {
+
+// v with `cifras` significant digits in fixed notation, for sizes from
+// 0.001 up to a million; nothing beyond them.
+std::optional<std::string> fijo(double v, int cifras, std::string_view puntoDecimal) {
+    const int exponente = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    if (exponente < -3 || exponente >= 6) {
+        return std::nullopt;
+    }
+    std::string texto = conDecimales(v, std::max(0, cifras - 1 - exponente), puntoDecimal);
+    // 9.996 rounds up to 10.0: one decimal too many for three digits.
+    if (significativas(texto) > cifras && exponente < cifras - 1) {
+        texto = conDecimales(v, std::max(0, cifras - 2 - exponente), puntoDecimal);
+    }
+    return texto;
+}
+
+// v with `cifras` significant digits in scientific notation: "1.23e5",
+// "4.00e-4", "-3e9", with the host's point.
+std::string cientifico(double v, int cifras, std::string_view puntoDecimal) {
+    std::array<char, 32> buf;
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
+                                   std::chars_format::scientific, cifras - 1);
+    const std::string texto(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    const std::size_t e = texto.find('e');
+    std::string mantisa = texto.substr(0, e);
+    const int exp = std::stoi(texto.substr(e + 1));
+    const std::size_t punto = mantisa.find('.');
+    if (punto != std::string::npos) {
+        mantisa.replace(punto, 1, puntoDecimal);
+    }
+    return mantisa + "e" + std::to_string(exp);
+}
+
+} // namespace
+
 std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
                                 std::string_view puntoDecimal) {
     std::string texto = formatear(valor, f, puntoDecimal);
@@ -131,32 +167,19 @@ std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
         (significativas(texto) >= 3 && texto.size() <= anchoCaja)) {
         return texto;
     }
-    // Three significant digits: fixed while they fit, else scientific.
+    // Three significant digits: fixed while they fit, else scientific. A
+    // scientific text that the box cannot show whole (a digit is twice as
+    // wide as a sign or a point) takes fewer digits, never a clipped text.
     const double v = static_cast<double>(valor);
-    const int exponente = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-    if (exponente >= -3 && exponente < 6) {
-        texto = conDecimales(v, std::max(0, 2 - exponente), puntoDecimal);
-        // 9.996 rounds up to 10.0: one decimal too many for three digits.
-        if (significativas(texto) > 3 && exponente < 2) {
-            texto = conDecimales(v, std::max(0, 1 - exponente), puntoDecimal);
+    for (int cifras = 3;; --cifras) {
+        if (const auto t = fijo(v, cifras, puntoDecimal); t && t->size() <= anchoCaja) {
+            return *t;
         }
-        if (texto.size() <= anchoCaja) {
-            return texto;
+        std::string c = cientifico(v, cifras, puntoDecimal);
+        if (cifras == 1 || anchoTexto(c) < 2 * static_cast<int>(anchoCaja)) {
+            return c;
         }
     }
-    std::array<char, 32> buf;
-    const auto res =
-        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific, 2);
-    std::string cientifico(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
-    // "1.23e+05" as "1.23e5", "4.00e-04" as "4.00e-4", with the host's point.
-    const std::size_t e = cientifico.find('e');
-    std::string mantisa = cientifico.substr(0, e);
-    const int exp = std::stoi(cientifico.substr(e + 1));
-    const std::size_t punto = mantisa.find('.');
-    if (punto != std::string::npos) {
-        mantisa.replace(punto, 1, puntoDecimal);
-    }
-    return mantisa + "e" + std::to_string(exp);
 }
 
 std::string formatearEstadistico(Single valor, std::string_view puntoDecimal) {

@@ -43,6 +43,9 @@ std::string formatearDecimales(double valor, int decimales, std::string_view pun
 // three significant digits within the box's room of anchoCaja characters,
 // otherwise with three significant digits, fixed while they fit and
 // scientific ("4.56e-5") beyond; a value is never shown as 0 unless it is 0.
+// Where the box cannot show a scientific text whole (counting a digit twice
+// as wide as a sign or a point, as anchoTexto does), two significant digits,
+// then one: fewer digits, each true, rather than a clipped number.
 std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
                                 std::string_view puntoDecimal = ".");
 

@@ -221,6 +221,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUnidades{"millones", 1985432.1f, Formato::UnDecimal, 7, "1.99e6"},
         CasoUnidades{"cajaEstrecha", -213.84f, Formato::DosDecimales, 5, "-214"},
         CasoUnidades{"cajaEstrechaCabe", 0.455f, Formato::DosDecimales, 5, "0.455"},
+        CasoUnidades{"cajaEstrechaDosCifras", -0.7347f, Formato::DosDecimales, 5, "-0.73"},
+        CasoUnidades{"cajaEstrechaCientifica", -3.47e9f, Formato::DosDecimales, 5, "-3.5e9"},
         CasoUnidades{"ceroEsCero", 0.0f, Formato::DosDecimales, 7, "0.00"},
         CasoUnidades{"indefinido", std::numeric_limits<Single>::quiet_NaN(), Formato::DosDecimales,
                      7, "\u2014"}),
