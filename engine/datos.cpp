@@ -683,9 +683,14 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
 
 namespace {
 
+// Fixed notation where it takes at most 18 characters ("35000000",
+// "0.0000001"), as a spreadsheet writes them; the shortest form beyond.
 template <class Real> std::string exacto(Real v, std::string_view punto) {
-    char buf[32];
-    std::string t(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+    char buf[400];
+    const auto fijo = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    std::string t(buf, fijo.ec == std::errc() && fijo.ptr - buf <= 18
+                           ? fijo.ptr
+                           : std::to_chars(buf, buf + sizeof buf, v).ptr);
     if (const std::size_t i = t.find('.'); i != std::string::npos) {
         t.replace(i, 1, punto);
     }

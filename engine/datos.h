@@ -92,7 +92,9 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
                   std::string& mensaje);
 
 // The shortest text that reads back as the very float (or double) v, with
-// `punto` in place of the decimal point ("0.1", "1e-07", "123456.7").
+// `punto` in place of the decimal point: in fixed notation where that takes
+// at most 18 characters ("0.1", "0.0000001", "35000000"), else the shortest
+// ("7.038531e-26").
 std::string textoExacto(float v, std::string_view punto = ".");
 std::string textoExacto(double v, std::string_view punto = ".");
 

@@ -16,6 +16,7 @@
 
 #include <bit>
 #include <fstream>
+#include <iterator>
 
 using namespace rectaviva;
 using namespace rectaviva::pruebas;
@@ -148,6 +149,30 @@ TEST(Datos, PegarRechazarGuardarYVolverAAbrir) {
     }
     EXPECT_EQ(otra.f.g.activo(5), 0);
     EXPECT_EQ(cajas(otra.f), cajas(f));
+}
+
+// Nine-digit counts, more than a float keeps: the list, the copied table,
+// the saved file and undo keep them as read; a point moved is where it went.
+TEST(Datos, UnCensoConservaSusCifras) {
+    Ventana v;
+    Form1& f = v.f;
+    ASSERT_TRUE(f.pedirDatos("Año;Población\n1840;17069453\n1850;23191876\n1860;31443321\n"
+                             "1870;38558371\n",
+                             "censo"));
+    EXPECT_TRUE(f.Picture2->renglones()[2].texto.endsWith(QStringLiteral(" 17069453")));
+    EXPECT_TRUE(f.textoResultados(false).contains(QStringLiteral("1\t1840\t17069453\t1")));
+    presionar(f, 1, esquina(f, 4));
+    f.Picture1_MouseMove(1, 0, 1866.0f, 35000000.0f);
+    f.Timer1_Timer();
+    soltar(f, 1, QPointF(1866, 35000000));
+    QTemporaryDir dir;
+    ASSERT_TRUE(f.guardarDatos(dir.filePath("c.csv"), Separador::PuntoYComa, MarcaDecimal::Coma));
+    std::ifstream archivo(dir.filePath("c.csv").toStdString());
+    const std::string csv((std::istreambuf_iterator<char>(archivo)), {});
+    EXPECT_EQ(csv, "Año;Población;en_uso\n1840;17069453;1\n1850;23191876;1\n1860;31443321;1\n"
+                   "1866;35000000;1\n");
+    f.mnuDes->accion()->trigger();
+    EXPECT_TRUE(f.Picture2->renglones()[5].texto.endsWith(QStringLiteral(" 38558371")));
 }
 
 TEST(Datos, LasBarrasNoDependenDeLasUnidades) {
