@@ -86,6 +86,11 @@ AjustePreciso ajustePreciso(const Globales& g, Integer excluido) {
     }
     p.b = p.Sxy / p.Sxx;
     p.a = p.mediaY - p.b * p.mediaX;
+    // An intercept within the rounding of the terms it is the difference of
+    // is 0 (a line through the origin written in decimals), not that rounding.
+    if (std::fabs(p.a) <= holgura(p.n) * (std::fabs(p.mediaY) + std::fabs(p.b * p.mediaX))) {
+        p.a = 0;
+    }
     p.SCReg = p.Sxy * p.Sxy / p.Sxx;
     // The residuals in their centred form, which never forms the intercept
     // (far larger than the data when x sits far from 0). A sum within their
@@ -117,7 +122,12 @@ AjustePreciso ajustePreciso(const Globales& g, Integer excluido) {
 
 double residuoPreciso(const Globales& g, Integer k) {
     const AjustePreciso& p = g.preciso;
-    return (valorY(g, k) - p.mediaY) - p.b * (valorX(g, k) - p.mediaX);
+    const double x = valorX(g, k), y = valorY(g, k);
+    const double e = (y - p.mediaY) - p.b * (x - p.mediaX);
+    // A point on the line within the rounding of its terms lies on it.
+    const double escala =
+        std::fabs(y) + std::fabs(p.mediaY) + std::fabs(p.b) * (std::fabs(x) + std::fabs(p.mediaX));
+    return std::fabs(e) <= holgura(p.n) * escala ? 0.0 : e;
 }
 
 } // namespace interno

@@ -178,7 +178,8 @@ TEST(DatosReales, CadaCajaEnMediaUnidadDeSuUltimaCifra) {
 }
 
 // The certified values of Norris, how its boxes read them and its residuals'
-// sum; the yearly values 2005-2020 have Sxx 340 exactly.
+// sum; the yearly values 2005-2020 have Sxx 340 exactly; decimals on a line
+// through the origin fit it exactly.
 TEST(DatosReales, NorrisYLosAnos) {
     const auto caja = [](const Globales& g, const char* nombre) {
         for (const FilaCaja& f : filasCajas()) {
@@ -208,6 +209,18 @@ TEST(DatosReales, NorrisYLosAnos) {
     ASSERT_TRUE(cargarMuestra(anos.g, d));
     anos.recalcular();
     EXPECT_EQ(caja(anos.g, "Sxx"), "340.0");
+    // A line through the origin written in decimals: no error, no intercept.
+    Motor recta;
+    d.x = {1, 2, 3, 4, 5}, d.y = {0.1, 0.2, 0.3, 0.4, 0.5};
+    ASSERT_TRUE(cargarMuestra(recta.g, d));
+    recta.g.residuosActivos = 1;
+    recta.recalcular();
+    recta.calculos.residuos();
+    EXPECT_EQ(caja(recta.g, "Intercepto a, estimador puntual"), "0.00");
+    EXPECT_EQ(caja(recta.g, "Suma de cuadrados del error"), "0.0");
+    EXPECT_EQ(caja(recta.g, "Pendiente b, estadístico de prueba"), "100000.000");
+    EXPECT_EQ(caja(recta.g, "Intercepto a, estadístico de prueba"), "\u2014");
+    EXPECT_EQ(recta.g.residuo(3), 0.0f);
 }
 
 } // namespace
