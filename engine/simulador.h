@@ -7,18 +7,29 @@
 // quantiles as the boxes (the table, or the exact distribution). What it
 // keeps: a histogram of each statistic over a range fixed by its theory, the
 // mean and standard deviation of each, the last fitted lines and intervals,
-// the last sample's ordinates, and the counts of intervals that hit.
+// the last sample's ordinates, the counts of intervals that hit, and what
+// the theory expects of those counts at the critical values they used.
 #pragma once
 
 #include "Globales.h"
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <utility>
 #include <vector>
 
 namespace rectaviva {
+
+// The share of t intervals with critical value q (gl degrees of freedom)
+// that contain what they estimate, P(|T| ≤ q): the slope's, the new
+// observation's and the mean response's alike, whichever look-up gave q.
+double coberturaT(double q, double gl);
+// The share of samples in which the two-sided t test with critical value q
+// rejects β₁ = 0 when its statistic has noncentrality delta (β₁·√Sxx/σ):
+// the type I error rate at delta 0, the test's power otherwise.
+double rechazoT(double q, double gl, double delta);
 
 // The statistics whose sampling distribution the histogram shows.
 enum class Estadistica : Byte { Pendiente, Intercepto, Varianza, T };
@@ -48,6 +59,11 @@ public:
     struct Intervalo {
         Single li, ls;
         bool cubre;
+    };
+    // The shares the counts should come to: intervals that contain β₁, new
+    // observations and mean responses in theirs, tests that reject β₁ = 0.
+    struct Esperado {
+        double cubren, predicciones, medias, rechazos;
     };
     // Running mean and spread of one statistic (Welford's update in double).
     struct Resumen {
@@ -122,6 +138,13 @@ public:
     Single nivelConf() const { return nivelConf_; }
     Single nivelPred() const { return nivelPred_; }
     Single xPred() const { return xPred_; }
+    // The critical values the counts' batches used, from the boxes' look-up
+    // at those levels (NaN before the first batch), and what the theory
+    // expects of the counts with them: the table's interpolated value covers
+    // a share of its own, not always the level.
+    Single criticoConf() const { return qConf_; }
+    Single criticoPred() const { return qPred_; }
+    Esperado esperado() const;
 
 private:
     static std::size_t indice(Estadistica e) { return static_cast<std::size_t>(e); }
@@ -162,6 +185,7 @@ private:
 
     std::int64_t contados_ = 0, cubren_ = 0, predicciones_ = 0, medias_ = 0, rechazos_ = 0;
     Single nivelConf_ = 0, nivelPred_ = 0, xPred_ = 0;
+    Single qConf_ = std::numeric_limits<Single>::quiet_NaN(), qPred_ = qConf_;
     Byte exactos_ = 0;
 };
 

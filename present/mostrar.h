@@ -82,6 +82,9 @@ public:
     Pantalla& pantalla() const { return p_; }
     // The value in format f with the host's decimal point.
     std::string texto(Single v, Formato f) const { return formatear(v, f, punto_); }
+    // A p-value as the exact p-values' boxes show it: four decimals,
+    // "<0.0001" below, with the host's decimal point.
+    std::string textoValorP(Single v) const { return formatearValorP(v, punto_); }
     void ponerValor(TextBox& t, Single v, Formato f);
     // A value in the sample's units: in format f on random samples, by
     // formatearEnUnidades on a data set.

@@ -1,7 +1,8 @@
 // The drawing of the simulation ("Simulación"): the model's true line, the
 // last fitted lines and the animated sample on the plot; in the panel, the
 // histogram of the chosen statistic with its theoretical density, the strip
-// of the last slope intervals, and the counts of what hit.
+// of the last slope intervals, and the counts of what hit beside what the
+// theory expects of them.
 #pragma once
 
 #include "mostrar.h"
@@ -37,6 +38,7 @@ enum TextoSimulacion : int {
     prediccionesSimuladas = 13,
     mediasSimuladas = 14,
     rechazosSimulados = 15,
+    notaTabla = 16, ///< what the table's interpolated critical value covers
 };
 
 class PresentacionSimulacion {
@@ -52,15 +54,25 @@ public:
     void ocultarSimulacion();
     // The student's own value of e, on the histogram's axis.
     void marcarPropio(const Simulador& s, Estadistica e);
-    // What a screen reader hears after a batch.
+    // The texts under the histogram and across the bottom: the counts and
+    // what the theory expects of them, or in the resampling modes what the
+    // boxes say of the same sample at its current level.
+    void mostrarCuentas(const Simulador& s, Estadistica e);
+    // What a screen reader hears after a batch: the panel's texts.
     QString resumen() const;
 
 private:
     void mostrarHistograma(const Simulador& s, Estadistica e);
     void mostrarIntervalos(const Simulador& s);
-    void mostrarCuentas(const Simulador& s, Estadistica e);
     void mostrarRemuestreo(const Simulador& s);
+    // The line that tells what the table's critical value covers, where it
+    // is not the level; empty with the exact quantiles.
+    QString notaDeLaTabla(const Simulador& s, const Simulador::Esperado& esperado) const;
     std::string numero(double v, Formato f) const;
+    // A share (0..1) as a percentage with one decimal; a level as its
+    // entry shows it, whole or with one decimal.
+    QString porcentaje(double parte) const;
+    QString nivel(Single v) const;
 
     Globales& g_;
     mostrar& m_;

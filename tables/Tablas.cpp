@@ -103,6 +103,13 @@ double pValorExacto(double t, Byte gl) {
 
 } // namespace
 
+Single pValorTExacto(Single t, Byte gl) {
+    if (!filaValida(gl) || std::isnan(t)) {
+        return kNaN;
+    }
+    return static_cast<float>(std::min(1.0, pValorExacto(t, gl)));
+}
+
 void Tablas::tablaT(TablaT& T) {
     for (int j = 0; j <= 7; ++j) {
         g_.probT(j) = kProbabilidades[j];
@@ -159,7 +166,7 @@ void Tablas::pValorT(const Single& cuantil, Single& pVal, const Byte& gl, const 
         return;
     }
     if (g_.valoresExactos == 1) {
-        pVal = static_cast<float>(std::min(1.0, pValorExacto(cuantil, gl)));
+        pVal = pValorTExacto(cuantil, gl);
         return;
     }
     const float a = std::fabs(cuantil);

@@ -27,4 +27,9 @@ private:
     Globales& g_;
 };
 
+// The two-sided p-value of the statistic t with gl degrees of freedom from
+// the t distribution itself, as pValorT gives it with valoresExactos on:
+// NaN for a NaN statistic or a row outside the table, 0 for an infinite one.
+Single pValorTExacto(Single t, Byte gl);
+
 } // namespace rectaviva

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <boost/math/distributions/chi_squared.hpp>
+#include <boost/math/distributions/non_central_t.hpp>
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 
@@ -16,5 +17,8 @@ using Politica = bm::policies::policy<bm::policies::promote_double<false>,
 using T = bm::students_t_distribution<double, Politica>;
 using Normal = bm::normal_distribution<double, Politica>;
 using ChiCuadrado = bm::chi_squared_distribution<double, Politica>;
+// The t statistic of a test whose null hypothesis is false: its noncentrality
+// is the true effect over the estimator's standard error.
+using TNoCentral = bm::non_central_t_distribution<double, Politica>;
 
 } // namespace rectaviva::distribuciones

@@ -43,6 +43,7 @@ void Form1::Form_Load() {
     g.oMostrar = mostrar_.get();
     for (const auto& v : vistas_) {
         v->cargar(*mostrar_);
+        v->setHablar([this](const QString& texto) { hablar(texto); });
     }
 
     g.oTablas->tablaT(g.valoresT);

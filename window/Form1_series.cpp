@@ -11,7 +11,7 @@
 // | Label5_Click (delete/undo)  | serieEliminar                               |
 // | pasoDeHerramienta (tools)   | serieHerramienta, its display at the paint  |
 // | Timer1_Timer → moverPunto   | serieArrastre                               |
-// | Text1_KeyPress (level)      | Intervalos, mostrarInt                      |
+// | Text1_KeyPress (level)      | Intervalos, mostrarInt, mostrarVistas       |
 // | Text4_KeyPress (prediction) | prediccion, bandas, mostrarPred             |
 // | mnuPr_Click                 | prediccion, mostrarPred, mostrarGrafPred    |
 // | mnuBan_Click                | bandas, mostrarBandas                       |

@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -90,6 +91,20 @@ public:
     virtual void nombrarControles() {}
     // Its widgets in the Tab order, after the entries.
     virtual std::vector<QWidget*> ordenDeTab() { return {}; }
+
+    // How it tells a screen reader what its own commands did: through the
+    // window's notification path, as the window tells a drop.
+    void setHablar(std::function<void(const QString&)> hablar) { hablar_ = std::move(hablar); }
+
+protected:
+    void hablar(const QString& texto) const {
+        if (hablar_) {
+            hablar_(texto);
+        }
+    }
+
+private:
+    std::function<void(const QString&)> hablar_;
 };
 
 // The list of views: the window carries their controls as its own and

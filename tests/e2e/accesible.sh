@@ -4,7 +4,7 @@
 # "Generar", the plot with its points; boxes, icons, list rows and checkable
 # entries as what they are; focus events onto the plot and a point; a grab
 # and a drop told as notifications, without a flood; "Descripción" taking
-# the focus into its text.
+# the focus into its text; "Barajar" and a batch through their actions.
 # Usage: accesible.sh path/to/rectaviva
 set -u
 . "$(dirname "$0")/comun.sh"
@@ -39,7 +39,7 @@ regla "cada fila de la lista está en la pantalla" \
      /^ *list [|] / { l = /Lista de puntos/ }'
 regla "los iconos de ayuda y de herramientas se pulsan" '/push button/ && $5 !~ /Press/'
 regla "las entradas que se marcan son casillas" \
-    '/check box [|] (Influencia|Valores p exactos|Ampliar a la pantalla) / { n++ } END { if (n != 3) print n }'
+    '/check box [|] (Bandas de confianza 95%|Influencia|Valores p exactos|Ampliar a la pantalla) / { n++ } END { if (n != 4) print n }'
 
 paso "Tab lleva al gráfico" Tab
 evento '^object:state-changed:focused \| 1 0 \| list \| Gráfico de dispersión \|'
@@ -54,4 +54,11 @@ evento 'showing \| 1 0 \| notification \| Punto [0-9]+ soltado: .*puntos en uso'
     e2e_error "el recálculo manda $(lineas_del_paso | wc -l) eventos"
 paso "Descripción abre su texto con el foco en él" F10 Left Left Left Return
 evento '^object:state-changed:focused \| 1 0 \| document frame \| Descripción \| Tutorvia'
+# "Barajar" chosen and a batch drawn through their actions, as a switch
+# does: the shuffles run, and their counts come as a notification.
+paso "Ver" F10 Right Down
+paso "Simulación" Down Down Down Down Down Return
+paso_accion "Barajar por su acción" "Barajar las y sobre las x" Toggle
+paso_accion "Agregar 1000 por su acción" "Agregar 1000 muestras" Press
+evento 'showing \| 1 0 \| notification \| 1000 barajadas de [0-9]+ puntos\. .*valor p'
 e2e_terminar

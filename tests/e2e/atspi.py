@@ -6,6 +6,9 @@
                          line, after a first line "listo"
   atspi.py arbol PID     waits (10 s at most) for process PID on the
                          registry and prints its tree, indented
+  atspi.py accion PID NOMBRE ACCION
+                         does the action ACCION ("Toggle", "Press") of the
+                         first object of process PID named NOMBRE
   atspi.py orca LOG DIR  runs Orca, its settings in DIR, its log in LOG
 An object's line is "role | name | description | states | actions | x,y wxh",
 an event's "type | detail1 detail2 | object's line". Needs Debian's
@@ -60,15 +63,16 @@ def eventos():
     return 0
 
 
-def arbol(pid):
-    def programa():
-        for app in pyatspi.Registry.getDesktop(0):
-            try:
-                if app is not None and app.get_process_id() == pid and app.childCount:
-                    return app
-            except GLib.Error:  # an application that has just gone away
-                pass
+def programa(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        try:
+            if app is not None and app.get_process_id() == pid and app.childCount:
+                return app
+        except GLib.Error:  # an application that has just gone away
+            pass
 
+
+def arbol(pid):
     def escribir(o, nivel):
         print("  " * nivel + linea(o))
         for i in range(o.childCount):
@@ -76,12 +80,24 @@ def arbol(pid):
                 escribir(o.getChildAtIndex(i), nivel + 1)
 
     limite = time.monotonic() + 10
-    while programa() is None:
+    while programa(pid) is None:
         if time.monotonic() > limite:
             return 1
         time.sleep(0.1)
-    escribir(programa(), 0)
+    escribir(programa(pid), 0)
     return 0
+
+
+def accion(pid, nombre, accion):
+    # As a switch or a voice command does it, without a key or the mouse.
+    o = pyatspi.findDescendant(programa(pid), lambda d: d is not None and d.name == nombre)
+    if o is None:
+        return 1
+    acc = o.queryAction()
+    for i in range(acc.nActions):
+        if acc.getName(i).lower() == accion.lower():
+            return 0 if acc.doAction(i) else 1
+    return 1
 
 
 def orca(registro, preferencias):
@@ -98,4 +114,5 @@ def orca(registro, preferencias):
 if __name__ == "__main__":
     orden, args = sys.argv[1], sys.argv[2:]
     sys.exit({"activar": activar, "eventos": eventos, "orca": orca,
-              "arbol": lambda pid: arbol(int(pid))}[orden](*args))
+              "arbol": lambda pid: arbol(int(pid)),
+              "accion": lambda pid, nombre, a: accion(int(pid), nombre, a)}[orden](*args))

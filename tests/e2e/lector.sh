@@ -63,6 +63,16 @@ paso() {
     E2E_PASO_NOMBRE="$1" E2E_PASO=$((E2E_PASO + 1)) E2E_DESDE=$(wc -l <"$E2E_FLUJO")
     shift
     xdotool key --delay 100 "$@"
+    fin_de_paso "$@"
+}
+# paso_accion "what it does" NAME ACTION: the same with the action ACTION of
+# the program's object named NAME, done through AT-SPI.
+paso_accion() {
+    E2E_PASO_NOMBRE="$1" E2E_PASO=$((E2E_PASO + 1)) E2E_DESDE=$(wc -l <"$E2E_FLUJO")
+    "${ATSPI[@]}" accion "$E2E_PID_PROGRAMA" "$2" "$3" || e2e_error "no se pudo hacer «$3» en «$2»"
+    fin_de_paso "$3 $2"
+}
+fin_de_paso() {
     local antes=-1 quieto=0
     for _ in $(seq 80); do
         [ "$(stat -c %s "$E2E_FLUJO")" = "$antes" ] && quieto=$((quieto + 1)) || quieto=0

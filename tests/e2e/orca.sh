@@ -3,7 +3,8 @@
 # settings and no synthesizer: what it would say is read from its log
 # ("SPEECH OUTPUT: '...'"). Keys only, as a blind student: "Generar" and the
 # summary; Tab to the plot, a point grabbed, moved three times and dropped,
-# each step said; Ctrl+R; a sheet read to its end; a panel box by box.
+# each step said; Ctrl+R; a sheet read to its end; a panel box by box; a
+# batch of the simulation and Ctrl+Z on its button.
 # Usage: orca.sh path/to/rectaviva
 set -u
 . "$(dirname "$0")/comun.sh"
@@ -68,6 +69,19 @@ caja=$(lineas_del_paso | grep -E "$CAJA")
 paso "Down lee la caja siguiente" Down
 dice "$CAJA"
 [ "$(lineas_del_paso | grep -E "$CAJA")" != "$caja" ] || e2e_error "Down no pasó de «$caja»"
+
+# "Simulación" from the menu and Tab to its button of 1000 samples: the
+# counts are said after the batch, and Ctrl+Z there says the summary.
+paso "Ver" F10 Right Down
+paso "Simulación" Down Down Down Down Down Return
+for _ in $(seq 30); do
+    paso "Tab hasta «Agregar 1000 muestras»" Tab
+    lineas_del_paso | grep -q '^Agregar 1000 muestras' && break
+done
+paso "Return agrega mil muestras" Return
+dice '^notification 1000 muestras de [0-9]+ puntos\. .*intervalos contienen β₁ \(esperado'
+paso "Ctrl+Z desde el botón" ctrl+z
+dice "^notification $RESUMEN"
 
 # An event that Orca could not handle is logged "ERROR: Could not process".
 ! grep -q ' - ERROR: Could not process' "$E2E_FLUJO" && e2e_ok "Orca procesó cada evento" ||

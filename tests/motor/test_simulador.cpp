@@ -83,6 +83,43 @@ INSTANTIATE_TEST_SUITE_P(Casos, Simulaciones,
                                            CasoSimulacion{"exactoSinPendiente90", 0, 90, 1}),
                          [](const auto& i) { return std::string(i.param.nombre); });
 
+// For every level the entry takes, with the table and with the exact
+// quantiles, the shares the counts come to are those the simulation states:
+// each within 4.5 binomial standard errors of its Monte Carlo count (the
+// seed fixes the draws). Six points (4 degrees of freedom, Sxx = 2800) make
+// the table's interpolation far from the exact quantile between its
+// columns; the prediction's level runs the other way, and odd levels have a
+// slope whose test has a power near one half.
+TEST(Simulador, LasProporcionesEsperadasSonLasQueSeCuentan) {
+    constexpr std::int64_t n = 20000;
+    const double delta = 2.0, sigma = 4.0;
+    Motor m;
+    m.muestra({{0, 0}, {10, 0}, {20, 0}, {40, 0}, {50, 0}, {60, 0}});
+    m.g.xPred = 55;
+    for (Byte exactos : {Byte{0}, Byte{1}}) {
+        for (int nivel = 65; nivel <= 99; ++nivel) {
+            m.g.valoresExactos = exactos;
+            m.g.nivelConf = static_cast<Single>(nivel);
+            m.g.nivelPred = static_cast<Single>(164 - nivel);
+            Simulador s(static_cast<std::uint64_t>(1000 * exactos + nivel));
+            s.empezar(m.g, 3, nivel % 2 == 1 ? delta * sigma / std::sqrt(2800.0) : 0, sigma);
+            s.agregar(m.g, n);
+            const Simulador::Esperado e = s.esperado();
+            const std::pair<std::int64_t, double> cuentas[] = {{s.cubren(), e.cubren},
+                                                               {s.predicciones(), e.predicciones},
+                                                               {s.medias(), e.medias},
+                                                               {s.rechazos(), e.rechazos}};
+            for (const auto& [cuenta, p] : cuentas) {
+                EXPECT_NEAR(static_cast<double>(cuenta) / n, p, 4.5 * std::sqrt(p * (1 - p) / n))
+                    << "level " << nivel << (exactos ? " exact" : " table") << ", share " << p;
+            }
+            // The exact quantile covers the level; the table's 70 % more than that.
+            EXPECT_TRUE(exactos == 1 ? std::fabs(e.cubren - nivel / 100.0) < 1e-6
+                                     : nivel != 70 || e.cubren - 0.70 > 0.02);
+        }
+    }
+}
+
 // A new level starts the counts again and keeps the histograms; other x, or
 // x all equal, are told apart.
 TEST(Simulador, NivelesYAbscisas) {

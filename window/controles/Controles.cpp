@@ -97,7 +97,7 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
 // ---- CheckBox ----
 
 CheckBox::CheckBox(QWidget* padre, const QString& nombre) : Marcable(padre, nombre) {
-    connect(this, &QCheckBox::clicked, this, &CheckBox::Click);
+    connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
 }
 
 // ---- CommandButton ----
@@ -129,7 +129,12 @@ void CommandButton::keyPressEvent(QKeyEvent* e) {
 OptionButton::OptionButton(QWidget* padre, const QString& nombre, const QString& caption)
     : Marcable(padre, nombre) {
     setText(caption);
-    connect(this, &QRadioButton::clicked, this, &OptionButton::Click);
+    // The choice left behind is told nothing: its group's new choice is.
+    connect(this, &QRadioButton::toggled, this, [this](bool elegido) {
+        if (elegido) {
+            emit Click();
+        }
+    });
 }
 
 // ---- ListBox ----

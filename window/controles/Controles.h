@@ -157,8 +157,9 @@ protected:
 
 // A button that holds a mark (a box to tick, a choice of a group), with its
 // caption to the right and the focus frame: Click (of the subclass) follows
-// every change made by the user; setting the value from the program
-// announces nothing.
+// every change of the mark that the program did not make, however it came
+// (the mouse, a key, a screen reader's toggle action, which changes the mark
+// without a click); setting the value from the program announces nothing.
 template <class Boton> class Marcable : public Boton, public Ubicacion {
 public:
     Marcable(QWidget* padre, const QString& nombre) : Boton(padre), Ubicacion(this) {
@@ -186,7 +187,7 @@ protected:
     }
 };
 
-// A box to tick.
+// A box to tick: Click follows each change of its mark.
 class CheckBox : public Marcable<QCheckBox> {
     Q_OBJECT
 public:
@@ -212,7 +213,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-// One of a group of choices in one container.
+// One of a group of choices in one container: Click follows its choice (a
+// press on the choice already made changes nothing and says nothing).
 class OptionButton : public Marcable<QRadioButton> {
     Q_OBJECT
 public:
