@@ -7,6 +7,7 @@
 
 #include "Tablas.h"
 #include "comun.h"
+#include "dato.h"
 #include "distribuciones.h"
 
 #include <algorithm>
@@ -53,13 +54,15 @@ double Simulador::Resumen::desviacion() const {
     return n > 1 ? std::sqrt(m2 / static_cast<double>(n - 1)) : kNaN;
 }
 
+// A data set's points are taken as read, so that its samples and b are those
+// of the numbers the boxes show.
 void Simulador::tomarPuntos(const Globales& g) {
     x_.clear();
     y_.clear();
     for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
         if (g.activo(k) == 1) {
-            x_.push_back(D(g.xObs(k)));
-            y_.push_back(D(g.yObs(k)));
+            x_.push_back(valorX(g, k));
+            y_.push_back(valorY(g, k));
         }
     }
     mediaX_ = mediaY_ = sxx_ = 0;
@@ -145,7 +148,7 @@ bool Simulador::vigente(const Globales& g) const {
     std::size_t i = 0;
     for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
         if (g.activo(k) == 1) {
-            if (i >= x_.size() || x_[i] != D(g.xObs(k)) || (conY && y_[i] != D(g.yObs(k)))) {
+            if (i >= x_.size() || x_[i] != valorX(g, k) || (conY && y_[i] != valorY(g, k))) {
                 return false;
             }
             ++i;
