@@ -92,7 +92,6 @@ void Form1::componerMenus() {
     mnuAv = new Menu(*mnuVe, QStringLiteral("mnuAv"), QStringLiteral("Análisis de varianza"));
     mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), QStringLiteral("Predicción"));
     mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), QStringLiteral("Bandas de confianza 95%"));
-    mnuBan->setCheckable(true);
     for (const auto& v : vistas_) {
         v->componerMenu(*mnuVe);
     }

@@ -220,16 +220,13 @@ void Form1::mnuPr_Click() {
     }
 }
 
-// A toggle whose mark shows whether the bands are on, whoever calls it.
 void Form1::mnuBan_Click() {
     if (g.bandasActivas == 1) {
         g.bandasActivas = 0;
-        mnuBan->accion()->setChecked(false);
         g.oMostrar->verBandas(false);
         return;
     }
     g.bandasActivas = 1;
-    mnuBan->accion()->setChecked(true);
     g.oMostrar->verBandas(true);
     if (existeMuestra()) {
         g.oCalculos->bandas();

@@ -39,7 +39,7 @@ regla "cada fila de la lista está en la pantalla" \
      /^ *list [|] / { l = /Lista de puntos/ }'
 regla "los iconos de ayuda y de herramientas se pulsan" '/push button/ && $5 !~ /Press/'
 regla "las entradas que se marcan son casillas" \
-    '/check box [|] (Bandas de confianza 95%|Influencia|Valores p exactos|Ampliar a la pantalla) / { n++ } END { if (n != 4) print n }'
+    '/check box [|] (Influencia|Valores p exactos|Ampliar a la pantalla) / { n++ } END { if (n != 3) print n }'
 
 paso "Tab lleva al gráfico" Tab
 evento '^object:state-changed:focused \| 1 0 \| list \| Gráfico de dispersión \|'

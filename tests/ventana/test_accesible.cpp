@@ -41,7 +41,6 @@ TEST(Accesible, CadaMarcaSigueASuAccion) {
     const std::vector<std::tuple<QObject*, Menu*, std::function<bool()>>> casos{
         {f.mnuInf->accion(), nullptr, [&] { return f.g.influenciaActiva == 1; }},
         {f.mnuExa->accion(), nullptr, [&] { return f.g.valoresExactos == 1; }},
-        {f.mnuBan->accion(), nullptr, [&] { return f.Line12(0).Visible(); }},
         {f.mnuAmp->accion(), nullptr, [] { return ampliacion() > 1; }},
         {f.Check1, f.mnuRes, [&] { return f.Shape5(1).Visible(); }},
         {f.Check2, f.mnuMia, [&] { return f.Shape5(1).Visible(); }},
