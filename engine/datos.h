@@ -39,11 +39,13 @@ struct OpcionesLectura {
 // The layout of a text, guessed. Separator: tab or ";" when it splits
 // (nearly) every non-blank line into the same number of fields; else "," when
 // it splits every line into the same number (two or more) of fields that are
-// numbers; else blanks. Decimal mark: the one that more fields can only be
-// read with; on a tie, a comma between digits decides for the comma unless
-// the separator is ",". Header: the first line has a field that is not a
-// number. `aviso` explains, in one line, a decimal mark chosen for a number
-// that reads both ways ("1,234"); it is empty otherwise.
+// numbers; else blanks. Decimal mark: the one that more fields of the data
+// can only be read with (a header that names a column with a word, and the
+// title lines above it, do not vote: a name "0,5" is no number of the data);
+// on a tie, a comma between digits decides for the comma unless the
+// separator is ",". Header: the first line has a field that is not a number. `aviso` explains, in
+// one line, a decimal mark chosen for a number that reads both ways ("1,234"); it is empty
+// otherwise.
 OpcionesLectura adivinar(std::string_view texto, std::string& aviso);
 
 // A text split into rows of fields. Blank lines are left out; each row keeps
@@ -58,11 +60,13 @@ struct Tabla {
 // Lines end in CRLF, CR or LF. A field in double quotes may hold the
 // separator, and "" in it stands for one quote. Fields are trimmed of blanks
 // (not inside quotes). Separador::Espacios splits at runs of blanks and tabs.
+// A name longer than 100 characters is cut to 99 and "…": it titles an axis.
 Tabla partir(std::string_view texto, const OpcionesLectura& o);
 
 // A field read as a number with the given decimal mark: the double nearest to
 // the decimal text, rounded once from it (so that the shortest text of a
-// double, or of a float, reads back as that same number). Accepts a leading sign, an exponent
+// double, or of a float, reads back as that same number), in time linear in
+// its length, whatever the number of digits. Accepts a leading sign, an exponent
 // ("1,5e3", "1.5E-3") and thousands separators in proper groups of three
 // ("1.234,5" with the comma, "1,234.5" or "1 234.5" with the point). Nothing
 // for anything else, and for infinities, NaN and values beyond the double range.
@@ -72,6 +76,11 @@ std::optional<double> leerNumero(std::string_view campo, MarcaDecimal d);
 // of them: the choices to offer for x and y. A column named en_uso is not one.
 std::vector<int> columnasNumericas(const Tabla& t, MarcaDecimal d);
 
+// The columns the dialog offers for x and y, the first two preselected: the
+// numeric ones, or, with fewer than two, the first two of the table, so that
+// the refusal names the field that is not a number.
+std::vector<int> columnasOfrecidas(const Tabla& t, MarcaDecimal d);
+
 // A sample read from two columns of a table.
 struct Datos {
     std::vector<double> x, y; ///< the doubles nearest to the fields' decimal texts
@@ -79,6 +88,10 @@ struct Datos {
     std::string nombreX, nombreY;
     int omitidas = 0;                   ///< rows left out because a chosen field is empty
     int decimalesX = 0, decimalesY = 0; ///< the most decimals written in the column, 0..9
+    // One line on the first number that the double read does not keep as
+    // written (more significant digits than a double holds, or too small),
+    // naming its line and column and what it is read as; empty when none.
+    std::string aviso;
 };
 
 // Columns colX and colY (0-based) of `t` as a sample. A row with either field
@@ -99,8 +112,9 @@ std::string textoExacto(double v, std::string_view punto = ".");
 // The sample as UTF-8 CSV: a header "nombreX<sep>nombreY<sep>en_uso" and one
 // row per point, with x and y as given (each number's textoExacto, with a
 // point) and the decimal point made a comma when chosen. Fields holding the
-// separator, a quote or blanks at either end are quoted (so, with the comma
-// as both separator and decimal mark, every number with decimals is);
+// separator, a quote, blanks at either end or a leading U+FEFF (taken for a
+// byte-order mark at the file's start) are quoted (so, with the comma as both
+// separator and decimal mark, every number with decimals is);
 // Separador::Espacios writes one space. Line breaks in a name become spaces.
 std::string escribirCsv(const std::vector<std::string>& x, const std::vector<std::string>& y,
                         const std::vector<Byte>& activo, const std::string& nombreX,

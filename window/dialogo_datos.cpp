@@ -129,15 +129,7 @@ OpcionesLectura DialogoDatos::opciones() const {
 void DialogoDatos::ofrecerColumnas() {
     const OpcionesLectura o = opciones();
     tabla_ = partir(texto_, o);
-    std::vector<int> numericas = columnasNumericas(tabla_, o.decimal);
-    // Without two columns of numbers the first two are offered, so that the
-    // refusal names the field that is not a number.
-    if (numericas.size() < 2) {
-        numericas.clear();
-        for (int c = 0; c < std::min(tabla_.columnas, 2); ++c) {
-            numericas.push_back(c);
-        }
-    }
+    const std::vector<int> numericas = columnasOfrecidas(tabla_, o.decimal);
     llenando_ = true;
     for (QComboBox* combo : {columnaX_, columnaY_}) {
         combo->clear();
@@ -155,8 +147,8 @@ void DialogoDatos::ofrecerColumnas() {
 }
 
 void DialogoDatos::releer() {
+    // The table is split again by ofrecerColumnas at each change of its shape.
     const OpcionesLectura o = opciones();
-    tabla_ = partir(texto_, o);
     const int cx = columnaX_->count() > 0 ? columnaX_->currentData().toInt() : 0;
     const int cy = columnaY_->count() > 0 ? columnaY_->currentData().toInt() : 1;
     Datos d;
@@ -197,6 +189,9 @@ void DialogoDatos::releer() {
             texto += QStringLiteral(" Una fila con un campo vacío se omite.");
         } else if (d.omitidas > 1) {
             texto += QStringLiteral(" %1 filas con un campo vacío se omiten.").arg(d.omitidas);
+        }
+        if (!d.aviso.empty()) {
+            texto += QLatin1Char(' ') + deUtf8(d.aviso);
         }
         estado_->setStyleSheet(QString());
         estado_->setText(texto);

@@ -32,7 +32,7 @@ public:
     QString estado() const;
 
 private:
-    // Splits and reads the text again with the options shown.
+    // Reads the chosen columns of the table (split by ofrecerColumnas) again.
     void releer();
     // The columns offered for x and y after a change of the table's shape.
     void ofrecerColumnas();
