@@ -90,14 +90,16 @@ struct Datos {
     int decimalesX = 0, decimalesY = 0; ///< the most decimals written in the column, 0..9
     // One line on the first number that the double read does not keep as
     // written (more significant digits than a double holds, or too small),
-    // naming its line and column and what it is read as; empty when none.
+    // naming its line and column and what it is read as, and counting the
+    // others; empty when none.
     std::string aviso;
 };
 
 // Columns colX and colY (0-based) of `t` as a sample. A row with either field
 // empty is left out and counted. False, with the reason in `mensaje` (naming
 // line and column of a bad field), when a field is not a finite number or is
-// larger than kMayorValor in size, when
+// larger than kMayorValor in size, when a column's values are too close
+// together to plot (rangoDibujable), when
 // the table has one column, holds no number, fewer than 3 or more than 50
 // complete rows, or marks fewer than 3 points in use. The names are the
 // header's, else "x" and "y".

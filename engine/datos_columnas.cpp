@@ -2,6 +2,7 @@
 // first, and two of them read as a sample, with the reason of a refusal and a
 // warning for a number the program cannot keep as written.
 #include "datos_privado.h"
+#include "escala.h"
 
 #include <cmath>
 
@@ -116,7 +117,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
             // nothing is rounded unsaid.
             if (!esExacta(l[j]) && redondeados++ == 0) {
                 const double v = l[j].valor;
-                r.aviso = donde(k, c) +
+                r.aviso = "L" + donde(k, c).substr(1) +
                           (v != 0 ? "tiene más cifras de las que el programa guarda"
                                   : "es más pequeño de lo que el programa guarda") +
                           "; se lee como " + textoExacto(v, d == MarcaDecimal::Coma ? "," : ".") +
@@ -153,6 +154,14 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
         mensaje = "Hacen falta al menos 3 puntos en uso; el archivo marca " +
                   std::to_string(activos) + ".";
         return false;
+    }
+    for (const auto* v : {&r.x, &r.y}) {
+        const auto [lo, hi] = std::minmax_element(v->begin(), v->end());
+        if (!rangoDibujable(*lo, *hi)) {
+            mensaje = "Los valores de la columna " + std::to_string((v == &r.x ? colX : colY) + 1) +
+                      " están demasiado juntos: el gráfico no puede separarlos.";
+            return false;
+        }
     }
     const auto nombre = [&](int c, const char* otro) {
         return c < int(t.nombres.size()) && !t.nombres[c].empty() ? t.nombres[c]
