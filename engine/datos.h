@@ -49,12 +49,33 @@ struct OpcionesLectura {
 OpcionesLectura adivinar(std::string_view texto, std::string& aviso);
 
 // A text split into rows of fields. Blank lines are left out; each row keeps
-// its 1-based line number in the text for the messages.
+// its 1-based line number in the text for the messages. The fields lie one
+// after another in one text, so that a million of them cost a few bytes
+// each: read them through the functions.
 struct Tabla {
-    std::vector<std::string> nombres;            ///< the header's fields; empty without header
-    std::vector<std::vector<std::string>> filas; ///< the rows after the header
-    std::vector<int> lineas;                     ///< line number of each row
-    int columnas = 0;                            ///< the most fields of any row, header included
+    std::vector<int> lineas; ///< line number of each row after the header
+    int columnas = 0;        ///< the most fields of any row, header included
+
+    std::size_t filas() const { return desde.size() - 2; }
+    std::size_t camposEn(std::size_t fila) const { return desde[fila + 2] - desde[fila + 1]; }
+    // Field c of a row after the header: "" beyond the row's end.
+    std::string_view campo(std::size_t fila, int c) const { return enRango(fila + 1, c); }
+    // The header's field c: "" without a header or beyond its end.
+    std::string_view nombre(int c) const { return enRango(0, c); }
+
+    std::string texto;                    ///< every field, one after another
+    std::vector<std::size_t> fin;         ///< where each field ends in `texto`
+    std::vector<std::size_t> desde{0, 0}; ///< first field of the header (0), of each row, and
+                                          ///< one past the last
+private:
+    std::string_view enRango(std::size_t fila, int c) const {
+        const std::size_t k = desde[fila] + std::size_t(c);
+        if (c < 0 || k >= desde[fila + 1]) {
+            return {};
+        }
+        const std::size_t inicio = k == 0 ? 0 : fin[k - 1];
+        return std::string_view(texto).substr(inicio, fin[k] - inicio);
+    }
 };
 
 // Lines end in CRLF, CR or LF. A field in double quotes may hold the

@@ -22,17 +22,18 @@ constexpr std::size_t kMaxCita = 40;
 std::vector<int> columnasNumericas(const Tabla& t, MarcaDecimal d) {
     const auto n = static_cast<std::size_t>(std::max(t.columnas, 0));
     std::vector<char> alguno(n, 0), todos(n, 1);
-    for (const auto& fila : t.filas) {
-        for (std::size_t c = 0; c < fila.size() && c < n; ++c) {
-            if (!fila[c].empty() && todos[c]) {
+    for (std::size_t k = 0; k < t.filas(); ++k) {
+        for (std::size_t c = 0; c < t.camposEn(k) && c < n; ++c) {
+            const std::string_view f = t.campo(k, int(c));
+            if (!f.empty() && todos[c]) {
                 alguno[c] = 1;
-                todos[c] = pareceNumero(fila[c], d);
+                todos[c] = pareceNumero(f, d);
             }
         }
     }
     std::vector<int> r;
     for (std::size_t c = 0; c < n; ++c) {
-        if (alguno[c] && todos[c] && !(c < t.nombres.size() && esEnUso(t.nombres[c]))) {
+        if (alguno[c] && todos[c] && !esEnUso(t.nombre(int(c)))) {
             r.push_back(int(c));
         }
     }
@@ -52,19 +53,17 @@ std::vector<int> columnasOfrecidas(const Tabla& t, MarcaDecimal d) {
 
 bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& datos,
                   std::string& mensaje) {
-    static const std::string vacio;
-    const auto campo = [&](std::size_t k, int c) -> const std::string& {
-        const auto& fila = t.filas[k];
-        return c >= 0 && c < int(fila.size()) ? fila[c] : vacio;
-    };
+    const auto campo = [&](std::size_t k, int c) { return t.campo(k, c); };
     const auto donde = [&](std::size_t k, int c) {
         return "línea " + std::to_string(t.lineas[k]) + ", columna " + std::to_string(c + 1) +
                ": «" + acortar(campo(k, c), kMaxCita) + "» ";
     };
-    const bool hayNumero = std::any_of(t.filas.begin(), t.filas.end(), [&](const auto& fila) {
-        return std::any_of(fila.begin(), fila.end(),
-                           [&](const std::string& f) { return pareceNumero(f, d); });
-    });
+    bool hayNumero = false;
+    for (std::size_t k = 0; k < t.filas() && !hayNumero; ++k) {
+        for (std::size_t c = 0; c < t.camposEn(k) && !hayNumero; ++c) {
+            hayNumero = pareceNumero(campo(k, int(c)), d);
+        }
+    }
     if (!hayNumero) {
         mensaje = "No hay números en el texto.";
         return false;
@@ -78,13 +77,13 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
         return false;
     }
     int enUso = -1;
-    for (int c = 0; c < int(t.nombres.size()); ++c) {
-        if (c != colX && c != colY && esEnUso(t.nombres[c])) {
+    for (int c = 0; c < t.columnas; ++c) {
+        if (c != colX && c != colY && esEnUso(t.nombre(c))) {
             enUso = c;
         }
     }
     std::size_t completas = 0;
-    for (std::size_t k = 0; k < t.filas.size(); ++k) {
+    for (std::size_t k = 0; k < t.filas(); ++k) {
         completas += !campo(k, colX).empty() && !campo(k, colY).empty();
     }
     if (completas > std::size_t(maxPuntos)) {
@@ -95,7 +94,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
 
     Datos r;
     int redondeados = 0;
-    for (std::size_t k = 0; k < t.filas.size(); ++k) {
+    for (std::size_t k = 0; k < t.filas(); ++k) {
         if (campo(k, colX).empty() || campo(k, colY).empty()) {
             ++r.omitidas;
             continue;
@@ -164,8 +163,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
         }
     }
     const auto nombre = [&](int c, const char* otro) {
-        return c < int(t.nombres.size()) && !t.nombres[c].empty() ? t.nombres[c]
-                                                                  : std::string(otro);
+        return std::string(t.nombre(c).empty() ? otro : t.nombre(c));
     };
     r.nombreX = nombre(colX, "x");
     r.nombreY = nombre(colY, "y");

@@ -3,12 +3,16 @@
 #include "datos_privado.h"
 
 #include <map>
+#include <numeric>
 
 namespace rectaviva {
 namespace lector {
 
 std::vector<Linea> lineasNoBlancas(std::string_view t) {
     std::vector<Linea> r;
+    r.reserve(
+        std::size_t(std::count(t.begin(), t.end(), '\n') + std::count(t.begin(), t.end(), '\r')) +
+        1);
     int numero = 1;
     std::size_t inicio = 0;
     for (std::size_t i = 0; i <= t.size(); ++i) {
@@ -137,6 +141,9 @@ OpcionesLectura adivinar(std::string_view texto, std::string& aviso) {
     std::vector<std::string> dudosos;
     for (std::size_t j = lineasSobreLosDatos(lineas, o.separador); j < lineas.size(); ++j) {
         cadaCampo(lineas[j].texto, o.separador, [&](std::string_view f) {
+            if (f.empty()) {
+                return;
+            }
             const Lectura c = analizar(f, MarcaDecimal::Coma);
             const Lectura p = analizar(f, MarcaDecimal::Punto);
             const bool conComa = c.estado == Estado::Numero;
@@ -179,32 +186,41 @@ OpcionesLectura adivinar(std::string_view texto, std::string& aviso) {
 
 Tabla partir(std::string_view texto, const OpcionesLectura& o) {
     Tabla t;
-    bool encabezado = o.encabezado;
     const std::vector<Linea> lineas = lineasNoBlancas(texto);
-    std::vector<std::vector<std::string>> todas;
-    std::size_t mas = 0;
+    std::vector<std::size_t> cuantos;
+    cuantos.reserve(lineas.size());
     for (const Linea& l : lineas) {
-        todas.push_back(camposDe(l.texto, o.separador));
-        mas = std::max(mas, todas.back().size());
+        cuantos.push_back(cadaCampo(l.texto, o.separador, [](std::string_view) {}));
     }
+    const std::size_t mas = cuantos.empty() ? 0 : *std::max_element(cuantos.begin(), cuantos.end());
     // A spreadsheet's title lines above the header (one field where the
     // table has more) are not the header.
     std::size_t primera = 0;
-    while (encabezado && mas > 1 && primera + 1 < todas.size() && todas[primera].size() == 1) {
+    while (o.encabezado && mas > 1 && primera + 1 < lineas.size() && cuantos[primera] == 1) {
         ++primera;
     }
+    t.texto.reserve(texto.size());
+    t.fin.reserve(std::accumulate(cuantos.begin() + std::ptrdiff_t(primera), cuantos.end(),
+                                  std::size_t{0}));
+    t.desde.reserve(lineas.size() + 2);
+    t.desde = {0};
+    if (!o.encabezado || lineas.empty()) {
+        t.desde.push_back(0);
+    }
     for (std::size_t i = primera; i < lineas.size(); ++i) {
-        const Linea& l = lineas[i];
-        auto campos = std::move(todas[i]);
-        t.columnas = std::max(t.columnas, int(campos.size()));
-        if (encabezado) {
-            for (const std::string& n : campos) {
-                t.nombres.push_back(acortar(n, kMaxNombre));
+        const bool nombres = o.encabezado && i == primera;
+        t.columnas = std::max(t.columnas, int(cuantos[i]));
+        cadaCampo(lineas[i].texto, o.separador, [&](std::string_view f) {
+            if (nombres) {
+                t.texto += acortar(f, kMaxNombre);
+            } else {
+                t.texto += f;
             }
-            encabezado = false;
-        } else {
-            t.filas.push_back(std::move(campos));
-            t.lineas.push_back(l.numero);
+            t.fin.push_back(t.texto.size());
+        });
+        t.desde.push_back(t.fin.size());
+        if (!nombres) {
+            t.lineas.push_back(lineas[i].numero);
         }
     }
     return t;

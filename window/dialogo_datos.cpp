@@ -134,10 +134,10 @@ void DialogoDatos::ofrecerColumnas() {
     for (QComboBox* combo : {columnaX_, columnaY_}) {
         combo->clear();
         for (const int c : numericas) {
-            const auto i = static_cast<std::size_t>(c);
             QString nombre = QStringLiteral("Columna %1").arg(c + 1);
-            if (i < tabla_.nombres.size() && !tabla_.nombres[i].empty()) {
-                nombre += QStringLiteral(": ") + deUtf8(tabla_.nombres[i]);
+            if (const std::string_view n = tabla_.nombre(c); !n.empty()) {
+                nombre += QStringLiteral(": ") +
+                          QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size()));
             }
             combo->addItem(nombre, c);
         }
