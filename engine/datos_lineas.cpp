@@ -200,8 +200,8 @@ Tabla partir(std::string_view texto, const OpcionesLectura& o) {
         ++primera;
     }
     t.texto.reserve(texto.size());
-    t.fin.reserve(std::accumulate(cuantos.begin() + std::ptrdiff_t(primera), cuantos.end(),
-                                  std::size_t{0}));
+    t.fin.reserve(
+        std::accumulate(cuantos.begin() + std::ptrdiff_t(primera), cuantos.end(), std::size_t{0}));
     t.desde.reserve(lineas.size() + 2);
     t.desde = {0};
     if (!o.encabezado || lineas.empty()) {

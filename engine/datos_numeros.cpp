@@ -49,6 +49,21 @@ void redondear(Lectura& r, bool negativo) {
         r.estado = Estado::NoFinito;
         return;
     }
+    // Up to 15 digits times a power of ten up to 10^22: both are doubles
+    // exactly, so one product or quotient is the value rounded once.
+    const long e10 = r.potencia - long(c.size()) + 1;
+    if (c.size() <= 15 && e10 >= -22 && e10 <= 22) {
+        static constexpr double kPotencias[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        double m = 0;
+        for (const char d : c) {
+            m = m * 10 + (d - '0');
+        }
+        m = e10 < 0 ? m / kPotencias[-e10] : m * kPotencias[e10];
+        r.valor = negativo ? -m : m;
+        return;
+    }
     std::array<char, kCifrasUtiles + 16> texto;
     char* p = texto.data();
     if (negativo) {
@@ -77,7 +92,7 @@ void redondear(Lectura& r, bool negativo) {
 
 // The digits are gathered once, each thousands group checked on the way; the
 // value is then rounded once from them (see redondear).
-Lectura analizar(std::string_view campo, MarcaDecimal d, bool milesConBlancos) {
+Lectura analizar(std::string_view campo, MarcaDecimal d, bool milesConBlancos, bool conValor) {
     Lectura r;
     const std::string_view s = recortar(campo);
     std::size_t i = 0;
@@ -150,6 +165,10 @@ Lectura analizar(std::string_view campo, MarcaDecimal d, bool milesConBlancos) {
         exp = expNegativo ? -exp : exp;
     }
     if (i != s.size()) {
+        return r;
+    }
+    if (!conValor) {
+        r.estado = Estado::Numero;
         return r;
     }
     r.decimales = int(std::clamp(long(fraccion) - exp, 0L, long(kMaxDecimales)));

@@ -77,11 +77,14 @@ struct Lectura {
 };
 
 // A field read as a number (see leerNumero). Blanks are taken as thousands
-// separators only when `milesConBlancos`.
-Lectura analizar(std::string_view campo, MarcaDecimal d, bool milesConBlancos = true);
+// separators only when `milesConBlancos`. Without `conValor` only its form is
+// read: a number, finite or not, is Numero and its value is not computed.
+Lectura analizar(std::string_view campo, MarcaDecimal d, bool milesConBlancos = true,
+                 bool conValor = true);
 
+// Whether a field is written as a number (an infinity included).
 inline bool pareceNumero(std::string_view campo, MarcaDecimal d, bool milesConBlancos = true) {
-    return analizar(campo, d, milesConBlancos).estado != Estado::NoNumero;
+    return analizar(campo, d, milesConBlancos, false).estado != Estado::NoNumero;
 }
 
 // Whether the double read is the very number written: its shortest text has

@@ -38,6 +38,8 @@ private:
     void ofrecerColumnas();
     OpcionesLectura opciones() const;
 
+    class Columnas;
+
     std::string texto_;
     Tabla tabla_;
     MuestraDatos muestra_;
@@ -47,6 +49,7 @@ private:
     QComboBox* separador_ = nullptr;
     QComboBox* decimal_ = nullptr;
     QCheckBox* encabezado_ = nullptr;
+    Columnas* columnas_ = nullptr;
     QComboBox* columnaX_ = nullptr;
     QComboBox* columnaY_ = nullptr;
     QLabel* aviso_ = nullptr;
