@@ -39,30 +39,55 @@ struct OpcionesLectura {
 // The layout of a text, guessed. Separator: tab or ";" when it splits
 // (nearly) every non-blank line into the same number of fields; else "," when
 // it splits every line into the same number (two or more) of fields that are
-// numbers; else blanks. Decimal mark: the one that more fields can only be
-// read with; on a tie, a comma between digits decides for the comma unless
-// the separator is ",". Header: the first line has a field that is not a
-// number. `aviso` explains, in one line, a decimal mark chosen for a number
-// that reads both ways ("1,234"); it is empty otherwise.
+// numbers; else blanks. Decimal mark: the one that more fields of the data
+// can only be read with (a header that names a column with a word, and the
+// title lines above it, do not vote: a name "0,5" is no number of the data);
+// on a tie, a comma between digits decides for the comma unless the
+// separator is ",". Header: the first line has a field that is not a number. `aviso` explains, in
+// one line, a decimal mark chosen for a number that reads both ways ("1,234"); it is empty
+// otherwise.
 OpcionesLectura adivinar(std::string_view texto, std::string& aviso);
 
 // A text split into rows of fields. Blank lines are left out; each row keeps
-// its 1-based line number in the text for the messages.
+// its 1-based line number in the text for the messages. The fields lie one
+// after another in one text, so that a million of them cost a few bytes
+// each: read them through the functions.
 struct Tabla {
-    std::vector<std::string> nombres;            ///< the header's fields; empty without header
-    std::vector<std::vector<std::string>> filas; ///< the rows after the header
-    std::vector<int> lineas;                     ///< line number of each row
-    int columnas = 0;                            ///< the most fields of any row, header included
+    std::vector<int> lineas; ///< line number of each row after the header
+    int columnas = 0;        ///< the most fields of any row, header included
+
+    std::size_t filas() const { return desde.size() - 2; }
+    std::size_t camposEn(std::size_t fila) const { return desde[fila + 2] - desde[fila + 1]; }
+    // Field c of a row after the header: "" beyond the row's end.
+    std::string_view campo(std::size_t fila, int c) const { return enRango(fila + 1, c); }
+    // The header's field c: "" without a header or beyond its end.
+    std::string_view nombre(int c) const { return enRango(0, c); }
+
+    std::string texto;                    ///< every field, one after another
+    std::vector<std::size_t> fin;         ///< where each field ends in `texto`
+    std::vector<std::size_t> desde{0, 0}; ///< first field of the header (0), of each row, and
+                                          ///< one past the last
+private:
+    std::string_view enRango(std::size_t fila, int c) const {
+        const std::size_t k = desde[fila] + std::size_t(c);
+        if (c < 0 || k >= desde[fila + 1]) {
+            return {};
+        }
+        const std::size_t inicio = k == 0 ? 0 : fin[k - 1];
+        return std::string_view(texto).substr(inicio, fin[k] - inicio);
+    }
 };
 
 // Lines end in CRLF, CR or LF. A field in double quotes may hold the
 // separator, and "" in it stands for one quote. Fields are trimmed of blanks
 // (not inside quotes). Separador::Espacios splits at runs of blanks and tabs.
+// A name longer than 100 characters is cut to 99 and "…": it titles an axis.
 Tabla partir(std::string_view texto, const OpcionesLectura& o);
 
 // A field read as a number with the given decimal mark: the double nearest to
 // the decimal text, rounded once from it (so that the shortest text of a
-// double, or of a float, reads back as that same number). Accepts a leading sign, an exponent
+// double, or of a float, reads back as that same number), in time linear in
+// its length, whatever the number of digits. Accepts a leading sign, an exponent
 // ("1,5e3", "1.5E-3") and thousands separators in proper groups of three
 // ("1.234,5" with the comma, "1,234.5" or "1 234.5" with the point). Nothing
 // for anything else, and for infinities, NaN and values beyond the double range.
@@ -72,6 +97,11 @@ std::optional<double> leerNumero(std::string_view campo, MarcaDecimal d);
 // of them: the choices to offer for x and y. A column named en_uso is not one.
 std::vector<int> columnasNumericas(const Tabla& t, MarcaDecimal d);
 
+// The columns the dialog offers for x and y, the first two preselected: the
+// numeric ones, or, with fewer than two, the first two of the table, so that
+// the refusal names the field that is not a number.
+std::vector<int> columnasOfrecidas(const Tabla& t, MarcaDecimal d);
+
 // A sample read from two columns of a table.
 struct Datos {
     std::vector<double> x, y; ///< the doubles nearest to the fields' decimal texts
@@ -79,12 +109,18 @@ struct Datos {
     std::string nombreX, nombreY;
     int omitidas = 0;                   ///< rows left out because a chosen field is empty
     int decimalesX = 0, decimalesY = 0; ///< the most decimals written in the column, 0..9
+    // One line on the first number that the double read does not keep as
+    // written (more significant digits than a double holds, or too small),
+    // naming its line and column and what it is read as, and counting the
+    // others; empty when none.
+    std::string aviso;
 };
 
 // Columns colX and colY (0-based) of `t` as a sample. A row with either field
 // empty is left out and counted. False, with the reason in `mensaje` (naming
 // line and column of a bad field), when a field is not a finite number or is
-// larger than kMayorValor in size, when
+// larger than kMayorValor in size, when a column's values are too close
+// together to plot (rangoDibujable), when
 // the table has one column, holds no number, fewer than 3 or more than 50
 // complete rows, or marks fewer than 3 points in use. The names are the
 // header's, else "x" and "y".
@@ -101,8 +137,9 @@ std::string textoExacto(double v, std::string_view punto = ".");
 // The sample as UTF-8 CSV: a header "nombreX<sep>nombreY<sep>en_uso" and one
 // row per point, with x and y as given (each number's textoExacto, with a
 // point) and the decimal point made a comma when chosen. Fields holding the
-// separator, a quote or blanks at either end are quoted (so, with the comma
-// as both separator and decimal mark, every number with decimals is);
+// separator, a quote, blanks at either end or a leading U+FEFF (taken for a
+// byte-order mark at the file's start) are quoted (so, with the comma as both
+// separator and decimal mark, every number with decimals is);
 // Separador::Espacios writes one space. Line breaks in a name become spaces.
 std::string escribirCsv(const std::vector<std::string>& x, const std::vector<std::string>& y,
                         const std::vector<Byte>& activo, const std::string& nombreX,

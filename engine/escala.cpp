@@ -10,6 +10,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 namespace rectaviva {
@@ -55,6 +56,15 @@ EjeRedondo ejeRedondo(double lo, double hi) {
         }
     }
     return e;
+}
+
+bool rangoDibujable(double lo, double hi) {
+    const EjeRedondo e = ejeRedondo(lo, hi);
+    const double a = D(S(e.minimo)), b = D(S(e.maximo));
+    const double paso =
+        std::max(std::max(std::fabs(a), std::fabs(b)) * D(std::numeric_limits<Single>::epsilon()),
+                 D(std::numeric_limits<Single>::denorm_min()));
+    return std::isfinite(a) && std::isfinite(b) && b - a >= anchoDiseno * paso;
 }
 
 Single redondearA(Single v, int decimales) {
@@ -111,6 +121,9 @@ bool cargarMuestra(Globales& g, const MuestraDatos& d) {
     }
     const auto [xLo, xHi] = std::minmax_element(d.x.begin(), d.x.end());
     const auto [yLo, yHi] = std::minmax_element(d.y.begin(), d.y.end());
+    if (!rangoDibujable(*xLo, *xHi) || !rangoDibujable(*yLo, *yHi)) {
+        return false;
+    }
     const EjeRedondo ex = ejeRedondo(*xLo, *xHi);
     const EjeRedondo ey = ejeRedondo(*yLo, *yHi);
     g.ejeX = ex;

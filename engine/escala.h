@@ -31,6 +31,12 @@ Single unidadY(const Globales& g);
 EjeRedondo ejeDiseno();
 EjeRedondo ejeRedondo(double lo, double hi);
 
+// Whether values lo..hi can be plotted: the round axis around them, in
+// floats, spans at least 140 steps of a float there, so that one unit of
+// the design's grid (a marker's offset, a hit box, a tool's step) is still
+// one. Values much closer together than their size cannot be told apart.
+bool rangoDibujable(double lo, double hi);
+
 // v rounded half to even at `decimales` decimals (negative: to tens,
 // hundreds…), as a drag stores a coordinate.
 Single redondearA(Single v, int decimales);
@@ -54,8 +60,8 @@ struct MuestraDatos {
 // range from the data, the list's decimals and the drag's (the data's, not
 // finer than a thousandth of the axis), and the prediction's abscissa at the
 // middle of the data. Refuses (false, nothing changed) anything but 3..50
-// points with at least 3 in use and every coordinate at most kMayorValor in
-// size.
+// points with at least 3 in use, every coordinate at most kMayorValor in
+// size, and ranges that rangoDibujable can plot.
 bool cargarMuestra(Globales& g, const MuestraDatos& d);
 
 // The design's grid again, for a random sample: the range -40..100 and no

@@ -3,6 +3,7 @@
 
 #include "formatos.h"
 
+#include <QAbstractListModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -21,11 +22,49 @@ namespace rectaviva {
 
 namespace {
 
-QString deUtf8(const std::string& s) {
+QString deUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 } // namespace
+
+// The columns offered, one list that both choices show: each row's text is
+// made when it is shown, so that a table of a hundred thousand columns fills
+// them at once.
+class DialogoDatos::Columnas : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+    void poner(const Tabla& t, std::vector<int> columnas) {
+        beginResetModel();
+        tabla_ = &t;
+        columnas_ = std::move(columnas);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& padre = {}) const override {
+        return padre.isValid() ? 0 : static_cast<int>(columnas_.size());
+    }
+    QVariant data(const QModelIndex& i, int rol) const override {
+        if (!i.isValid() || i.row() >= rowCount()) {
+            return {};
+        }
+        const int c = columnas_[static_cast<std::size_t>(i.row())];
+        if (rol == Qt::UserRole) {
+            return c;
+        }
+        if (rol != Qt::DisplayRole && rol != Qt::EditRole) {
+            return {};
+        }
+        QString nombre = QStringLiteral("Columna %1").arg(c + 1);
+        if (const std::string_view n = tabla_->nombre(c); !n.empty()) {
+            nombre += QStringLiteral(": ") + deUtf8(n);
+        }
+        return nombre;
+    }
+
+private:
+    const Tabla* tabla_ = nullptr;
+    std::vector<int> columnas_;
+};
 
 DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& origen)
     : QDialog(padre), texto_(std::move(texto)) {
@@ -41,10 +80,17 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& ori
     decimal_->addItems({QStringLiteral("Punto (1.5)"), QStringLiteral("Coma (1,5)")});
     encabezado_ = new QCheckBox(QStringLiteral("La primera fila tiene los nombres"), this);
     encabezado_->setObjectName(QStringLiteral("chkEncabezado"));
+    columnas_ = new Columnas(this);
     columnaX_ = new QComboBox(this);
     columnaX_->setObjectName(QStringLiteral("cmbColumnaX"));
     columnaY_ = new QComboBox(this);
     columnaY_->setObjectName(QStringLiteral("cmbColumnaY"));
+    for (QComboBox* combo : {columnaX_, columnaY_}) {
+        // Sized without measuring every column's name.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(16);
+        combo->setModel(columnas_);
+    }
     aviso_ = new QLabel(this);
     aviso_->setObjectName(QStringLiteral("lblAviso"));
     aviso_->setWordWrap(true);
@@ -129,34 +175,17 @@ OpcionesLectura DialogoDatos::opciones() const {
 void DialogoDatos::ofrecerColumnas() {
     const OpcionesLectura o = opciones();
     tabla_ = partir(texto_, o);
-    std::vector<int> numericas = columnasNumericas(tabla_, o.decimal);
-    // Without two columns of numbers the first two are offered, so that the
-    // refusal names the field that is not a number.
-    if (numericas.size() < 2) {
-        numericas.clear();
-        for (int c = 0; c < std::min(tabla_.columnas, 2); ++c) {
-            numericas.push_back(c);
-        }
-    }
+    const std::vector<int> numericas = columnasOfrecidas(tabla_, o.decimal);
     llenando_ = true;
-    for (QComboBox* combo : {columnaX_, columnaY_}) {
-        combo->clear();
-        for (const int c : numericas) {
-            const auto i = static_cast<std::size_t>(c);
-            QString nombre = QStringLiteral("Columna %1").arg(c + 1);
-            if (i < tabla_.nombres.size() && !tabla_.nombres[i].empty()) {
-                nombre += QStringLiteral(": ") + deUtf8(tabla_.nombres[i]);
-            }
-            combo->addItem(nombre, c);
-        }
-    }
+    columnas_->poner(tabla_, numericas);
+    columnaX_->setCurrentIndex(numericas.empty() ? -1 : 0);
     columnaY_->setCurrentIndex(std::min(1, columnaY_->count() - 1));
     llenando_ = false;
 }
 
 void DialogoDatos::releer() {
+    // The table is split again by ofrecerColumnas at each change of its shape.
     const OpcionesLectura o = opciones();
-    tabla_ = partir(texto_, o);
     const int cx = columnaX_->count() > 0 ? columnaX_->currentData().toInt() : 0;
     const int cy = columnaY_->count() > 0 ? columnaY_->currentData().toInt() : 1;
     Datos d;
@@ -197,6 +226,9 @@ void DialogoDatos::releer() {
             texto += QStringLiteral(" Una fila con un campo vacío se omite.");
         } else if (d.omitidas > 1) {
             texto += QStringLiteral(" %1 filas con un campo vacío se omiten.").arg(d.omitidas);
+        }
+        if (!d.aviso.empty()) {
+            texto += QLatin1Char(' ') + deUtf8(d.aviso);
         }
         estado_->setStyleSheet(QString());
         estado_->setText(texto);

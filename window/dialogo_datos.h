@@ -32,11 +32,13 @@ public:
     QString estado() const;
 
 private:
-    // Splits and reads the text again with the options shown.
+    // Reads the chosen columns of the table (split by ofrecerColumnas) again.
     void releer();
     // The columns offered for x and y after a change of the table's shape.
     void ofrecerColumnas();
     OpcionesLectura opciones() const;
+
+    class Columnas;
 
     std::string texto_;
     Tabla tabla_;
@@ -47,6 +49,7 @@ private:
     QComboBox* separador_ = nullptr;
     QComboBox* decimal_ = nullptr;
     QCheckBox* encabezado_ = nullptr;
+    Columnas* columnas_ = nullptr;
     QComboBox* columnaX_ = nullptr;
     QComboBox* columnaY_ = nullptr;
     QLabel* aviso_ = nullptr;

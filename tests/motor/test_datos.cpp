@@ -30,12 +30,14 @@ struct Caso {
     std::string nombreX = "x", nombreY = "y";
     std::vector<int> omitidasYDecimales = {0, 0, 0};
     std::vector<Byte> activo = {1, 1, 1};
+    std::string aviso = "";
 };
 
 Caso leido(const char* nombre, std::string bytes, std::vector<double> x, std::vector<double> y,
            std::string nx = "x", std::string ny = "y",
-           std::vector<int> omitidasYDecimales = {0, 0, 0}, std::vector<Byte> activo = {1, 1, 1}) {
-    return {nombre, std::move(bytes), "", x, y, nx, ny, omitidasYDecimales, activo};
+           std::vector<int> omitidasYDecimales = {0, 0, 0}, std::vector<Byte> activo = {1, 1, 1},
+           std::string aviso = "") {
+    return {nombre, std::move(bytes), "", x, y, nx, ny, omitidasYDecimales, activo, aviso};
 }
 
 // n complete rows of whole numbers, tab-separated.
@@ -66,8 +68,9 @@ TEST_P(Lectura, DeLosBytesALaMuestra) {
     ASSERT_EQ(ok, c.mensaje.empty());
     if (ok) {
         const std::vector<int> cuentas = {d.omitidas, d.decimalesX, d.decimalesY};
-        EXPECT_EQ(std::tie(d.x, d.y, d.nombreX, d.nombreY, cuentas, d.activo),
-                  std::tie(c.x, c.y, c.nombreX, c.nombreY, c.omitidasYDecimales, c.activo));
+        EXPECT_EQ(
+            std::tie(d.x, d.y, d.nombreX, d.nombreY, cuentas, d.activo, d.aviso),
+            std::tie(c.x, c.y, c.nombreX, c.nombreY, c.omitidasYDecimales, c.activo, c.aviso));
     }
 }
 
@@ -102,6 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
               {2, 0, 0}),
         leido("EnUso", "x;y;EN_USO\n1;2;1\n3;4;0\n5;6;1\n7;8;1\n", {1, 3, 5, 7}, {2, 4, 6, 8}, "x",
               "y", {0, 0, 0}, {1, 0, 1, 1}),
+        leido("NombreQueEsNumero", "x\t0,5\ten_uso\n1.125\t2\t1\n2\t3\t1\n3\t4\t1\n", {1.125, 2, 3},
+              {2, 3, 4}, "x", "0,5", {0, 3, 0}),
+        leido("MasCifrasQueUnDouble", "x;y\n3,14159265358979323846;1e-400\n2;2\n3;3\n",
+              {3.14159265358979323846, 2, 3}, {0, 2, 3}, "x", "y", {0, 9, 9}, {1, 1, 1},
+              "Línea 2, columna 1: «3,14159265358979323846» tiene más cifras de las que el "
+              "programa guarda; se lee como 3,141592653589793. Otro número se lee redondeado "
+              "también."),
         Caso{"NoEsNumero", "x;y\n1;2\n\n3;4\n5;12,5a\n",
              "línea 5, columna 2: «12,5a» no es un número"},
         Caso{"MilesMalAgrupados", "x\ty\n1\t2\n3\t4\n1.23,5\t6\n",
@@ -110,6 +120,11 @@ INSTANTIATE_TEST_SUITE_P(
              "línea 3, columna 1: «1e999» no es un número finito"},
         Caso{"DemasiadoGrande", "0;0\n1;1\n3e38;2\n",
              "línea 3, columna 1: «3e38» pasa de 10¹⁵, el mayor valor que el programa lee"},
+        Caso{"MillonDeCifras",
+             "x;y\n0." + std::string(1000000, '0') + "1e99999999999;1\n2;2\n3;3\n",
+             "línea 2, columna 1: «0." + std::string(37, '0') + "…» no es un número finito"},
+        Caso{"DemasiadoJuntos", "x;y\n34.52718288845905;1\n34.527182452362;2\n34.527182888;3\n",
+             "Los valores de la columna 1 están demasiado juntos: el gráfico no puede separarlos."},
         Caso{"EnUsoNoEsUnoNiCero", "x;y;en_uso\n1;2;1\n3;4;2\n5;6;1\n",
              "línea 3, columna 3: «2» no es 1 ni 0"},
         Caso{"PocosEnUso", "x;y;en_uso\n1;2;1\n3;4;0\n5;6;1\n",
@@ -162,7 +177,7 @@ TEST(Escribir, LaLecturaDevuelveLosMismosNumeros) {
         std::vector<Byte> activo(x.size(), 1);
         activo[1] = 0;
         for (int f = 0; f < 5; ++f) {
-            const std::string nx = "Peso; \"kg\", neto", ny = "y\tz";
+            const std::string nx = "\xEF\xBB\xBFPeso; \"kg\", neto", ny = "y\tz";
             const std::string csv = escribirCsv(x, y, activo, nx, ny, separadores[f], marcas[f]);
             SCOPED_TRACE(csv);
             std::string texto, mensaje, aviso;
@@ -244,6 +259,9 @@ TEST(Escala, CargarMuestra) {
     const std::function<void(MuestraDatos&)> estropear[] = {[](MuestraDatos& x) { x.x.pop_back(); },
                                                             [](MuestraDatos& x) { x.y[1] = NAN; },
                                                             [](MuestraDatos& x) { x.x[1] = 3e38; },
+                                                            [](MuestraDatos& x) {
+                                                                x.y = {1e9, 1e9 + 1, 1e9};
+                                                            },
                                                             [](MuestraDatos& x) {
                                                                 x.activo = {1, 0, 1};
                                                             }};

@@ -112,6 +112,11 @@ TEST(Datos, PegarRechazarGuardarYVolverAAbrir) {
     EXPECT_EQ(f.g.xObs(1), 12.5f);
     EXPECT_EQ(f.g.yObs(3), 301.7f);
     EXPECT_EQ(f.g.nombreX, "Temperatura");
+    // A number the program cannot keep as written is said before loading.
+    ASSERT_TRUE(f.pedirDatos("x;y\n3,14159265358979323846;1\n2;2\n3;3\n", "tabla"));
+    EXPECT_EQ(v.estado, "Se cargarán 3 puntos. Línea 2, columna 1: «3,14159265358979323846» "
+                        "tiene más cifras de las que el programa guarda; se lee como "
+                        "3,141592653589793.");
 
     // Refusals leave the sample as it was.
     f.mnuConjunto[6]->accion()->trigger();
