@@ -160,31 +160,36 @@ void Calculos::Pruebas() {
     if (!hayMuestra(g)) {
         return;
     }
-    if (g.datosCargados == 1) {
-        pruebasDatos();
-        return;
-    }
+    // The estimates and standard errors the tests divide: the stored floats
+    // on the design's grid, the double fit on a data set.
+    const bool datos = g.datosCargados == 1;
+    const AjustePreciso& p = g.preciso;
+    const double a = datos ? p.a : D(g.intercepto);
+    const double eeA = datos ? p.eeA : D(g.eeIntercepto);
+    const double b = datos ? p.b : D(g.pendiente);
+    const double eeB = datos ? p.eeB : D(g.eePendiente);
+    const bool yConstante = datos ? p.Syy == 0 : g.Syy == 0.0f;
     const Byte gl = static_cast<Byte>(g.nActivos - 2);
-    if (g.eeIntercepto > 0.0f) {
-        g.tIntercepto = S(D(g.intercepto) / D(g.eeIntercepto));
-    } else if (g.eeIntercepto == 0.0f && g.intercepto != 0.0f) {
+    if (eeA > 0) {
+        g.tIntercepto = S(a / eeA);
+    } else if (eeA == 0 && a != 0) {
         // A perfect fit knows the intercept without error: its t is the
         // guard, with the intercept's sign. An intercept of exactly 0 known
         // without error gives 0 over 0: no test.
-        g.tIntercepto = std::copysign(guarda, g.intercepto);
+        g.tIntercepto = std::copysign(guarda, S(a));
     } else {
         g.tIntercepto = kNaN;
     }
     g_.oTablas->pValorT(g.tIntercepto, g.pIntercepto, gl, g.valoresT, g.probT);
 
-    if (std::isnan(g.pendiente) || g.Syy == 0.0f) {
+    if (std::isnan(b) || yConstante) {
         // No slope (all x equal), or a horizontal cloud whose test is 0 over 0.
         g.tPendiente = kNaN;
-    } else if (g.eePendiente > 0.0f) {
-        g.tPendiente = S(D(g.pendiente) / D(g.eePendiente));
-    } else if (g.pendiente != 0.0f) {
+    } else if (eeB > 0) {
+        g.tPendiente = S(b / eeB);
+    } else if (b != 0) {
         // A perfect fit on an oblique line: the slope is known without error.
-        g.tPendiente = std::copysign(kInfinito, g.pendiente);
+        g.tPendiente = std::copysign(kInfinito, S(b));
     } else {
         g.tPendiente = kNaN;
     }

@@ -58,9 +58,8 @@ private:
 
     // The same operations on a data set (datosCargados = 1), in double from
     // the values as read (ajuste_datos.cpp): Calcula fills `preciso` and
-    // rounds it into the fields; the others read `preciso`.
+    // rounds it into the fields; the others (and Pruebas) read `preciso`.
     void calculaDatos();
-    void pruebasDatos();
     void intervalosDatos(const Single& conf);
     void anovaDatos();
     void bandasDatos();

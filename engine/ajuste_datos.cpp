@@ -19,7 +19,6 @@ namespace {
 
 using interno::kNaN;
 constexpr double kNaNDoble = std::numeric_limits<double>::quiet_NaN();
-constexpr float kInfinito = std::numeric_limits<float>::infinity();
 
 // The rounding a double computation over n values can carry, relative to
 // their size: each pass adds up to n roundings of DBL_EPSILON/2, and four
@@ -155,34 +154,9 @@ void Calculos::calculaDatos() {
     g.varError = S(p.varError);
     g.eeIntercepto = S(p.eeA);
     g.eePendiente = S(p.eeB);
-    pruebasDatos();
+    Pruebas();
     g.R2 = (p.Sxx == 0 || yConstante) ? kNaN : S(p.SCReg * 100.0 / p.Syy);
     Intervalos(g.nivelConf);
-}
-
-void Calculos::pruebasDatos() {
-    Globales& g = g_;
-    const AjustePreciso& p = g.preciso;
-    const Byte gl = static_cast<Byte>(g.nActivos - 2);
-    // The same cases as on the design's grid, on the doubles.
-    if (p.eeA > 0) {
-        g.tIntercepto = S(p.a / p.eeA);
-    } else if (p.eeA == 0 && p.a != 0) {
-        g.tIntercepto = std::copysign(guarda, S(p.a));
-    } else {
-        g.tIntercepto = kNaN;
-    }
-    g_.oTablas->pValorT(g.tIntercepto, g.pIntercepto, gl, g.valoresT, g.probT);
-    if (std::isnan(p.b) || p.Syy == 0) {
-        g.tPendiente = kNaN;
-    } else if (p.eeB > 0) {
-        g.tPendiente = S(p.b / p.eeB);
-    } else if (p.b != 0) {
-        g.tPendiente = std::copysign(kInfinito, S(p.b));
-    } else {
-        g.tPendiente = kNaN;
-    }
-    g_.oTablas->pValorT(g.tPendiente, g.pPendiente, gl, g.valoresT, g.probT);
 }
 
 void Calculos::intervalosDatos(const Single& conf) {
