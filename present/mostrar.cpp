@@ -60,20 +60,30 @@ void mostrar::formato(const Integer& ksel, const Single& X, const Single& Y, std
         return;
     }
     // A data set's coordinates with its decimals, in columns as wide as the
-    // plot's range needs and never narrower than the design's.
+    // plot's range needs and never narrower than the design's, right-aligned
+    // (widths in anchoTexto's units).
     const auto ancho = [this](Single a, Single b, int d) {
         return std::max(anchoTexto(formatearDecimales(a, d, punto_)),
-                        anchoTexto(formatearDecimales(b, d, punto_))) +
-               3;
+                        anchoTexto(formatearDecimales(b, d, punto_)));
     };
+    const int textoX = ancho(g_.xMin, g_.xMax, g_.decimalesX);
+    const int textoY = ancho(g_.yMin, g_.yMax, g_.decimalesY);
+    int anchoX = std::max(13, textoX + 3);
+    int anchoY = std::max(15, textoY + 5);
+    // The list holds rows of 40 units at every size (the design's take 36,
+    // the number of the point 8 of them): long numbers take the spaces
+    // between the columns first, down to one, so that no digit is cut.
+    const int exceso = 8 + anchoX + anchoY - 40;
+    const int deY = std::clamp(exceso, 0, anchoY - (textoY + 1));
+    anchoY -= deY;
+    anchoX -= std::clamp(exceso - deY, 0, anchoX - (textoX + 1));
     // A point where it was loaded shows the number as read, to the digit.
     const bool enSuSitio =
         ksel >= 1 && ksel <= maxPuntos && X == g_.xObs(ksel) && Y == g_.yObs(ksel);
     formarFilaDatos(ksel,
                     formatearDecimales(enSuSitio ? valorX(g_, ksel) : D(X), g_.decimalesX, punto_),
                     formatearDecimales(enSuSitio ? valorY(g_, ksel) : D(Y), g_.decimalesY, punto_),
-                    std::max(13, ancho(g_.xMin, g_.xMax, g_.decimalesX)),
-                    std::max(15, ancho(g_.yMin, g_.yMax, g_.decimalesY) + 2), stg);
+                    anchoX, anchoY, stg);
 }
 
 void mostrar::listarPuntos(const Integer& n, const ArregloMuestra<Single>& X,

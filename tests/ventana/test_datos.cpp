@@ -6,6 +6,7 @@
 #include "conjuntos.h"
 #include "dialogo_datos.h"
 #include "escala.h"
+#include "formatos.h"
 #include "redondeo.h"
 
 #include <QApplication>
@@ -165,6 +166,7 @@ TEST(Datos, UnCensoConservaSusCifras) {
                              "1870;38558371\n",
                              "censo"));
     EXPECT_TRUE(f.Picture2->renglones()[2].texto.endsWith(QStringLiteral(" 17069453")));
+    EXPECT_LE(anchoTexto(f.Picture2->renglones()[2].texto.toStdString()), 40) << "the list's room";
     EXPECT_TRUE(f.textoResultados(false).contains(QStringLiteral("1\t1840\t17069453\t1")));
     presionar(f, 1, esquina(f, 4));
     f.Picture1_MouseMove(1, 0, 1866.0f, 35000000.0f);
