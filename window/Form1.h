@@ -1,21 +1,26 @@
 // The program's single window: its controls as the window description lists
-// them (and, as bases, the controls of each view beyond the design), its
-// layout for the screen, its start-up and the menu commands that need no
-// sample. Form1 owns the shared state record, the three service objects and
-// the views; the handlers of the other actions are added on top of this class.
+// them (a base, Form1_controles.h, as the controls of each view beyond the
+// design are), its layout for the screen, its start-up and the menu commands
+// that need no sample. Form1 owns the shared state record, the three service
+// objects and the views; the handlers of the other actions are added on top
+// of this class.
 #pragma once
 
 #include "Calculos.h"
+#include "Form1_controles.h"
 #include "Globales.h"
 #include "Pantalla.h"
 #include "Tablas.h"
+#include "accesible/accesible.h"
 #include "asideros.h"
 #include "controles.h"
 #include "cuadricula.h"
 #include "datos.h"
 #include "escala.h"
 #include "estado.h"
+#include "herramienta_sostenida.h"
 #include "herramientas.h"
+#include "instantanea.h"
 #include "mostrar.h"
 #include "muestreo.h"
 #include "ranura.h"
@@ -39,23 +44,13 @@
 
 namespace rectaviva {
 
-// Where a text panel opens, in layout units (V down, U across).
-struct LugarLista {
-    Single arriba, alto, izquierda, ancho;
-};
-
-// Registers once the accessibility of the plot, the point list, the icons,
-// the sheets and text panels, and the filter of what reaches a screen reader.
-void instalarAccesibilidad();
-// A control's accessible description, changed without telling a screen reader.
-void ponerDescripcionCallada(QWidget& w, const QString& d);
-// The text equivalent of sheet k, empty when it has none.
-QString textoDeLamina(int k);
-
 // The grid's axis for a round axis of the sample, with its title (UTF-8).
 EjeCuadricula ejeCuadricula(const EjeRedondo& e, const std::string& titulo);
 
-class Form1 : public QMainWindow, public Vistas::Controles {
+class Form1 : public QMainWindow,
+              public ControlesDeForm1,
+              public Vistas::Controles,
+              private HerramientaSostenida {
     Q_OBJECT
 public:
     // Builds every control and runs Form_Load; the caller shows the window.
@@ -72,83 +67,6 @@ public:
     void setGenerador(std::unique_ptr<Generador> azar);
 
     Globales g;
-
-    // Controls placed on the window.
-    Contenedor* Cliente = nullptr; ///< the window's client area, in twips
-    PictureBox* Picture1 = nullptr;
-    PictureBox* Picture2 = nullptr;
-    Matriz<PictureBox> Picture3;
-    Frame* Frame1 = nullptr;
-    Frame* Frame2 = nullptr;
-    Frame* Frame3 = nullptr;
-    Frame* Frame4 = nullptr;
-    Frame* Frame5 = nullptr;
-    Frame* Frame6 = nullptr;
-    ListBox* List3 = nullptr;
-    ListBox* List5 = nullptr;
-    ListBox* List6 = nullptr;
-    Timer* Timer1 = nullptr;
-
-    // The plot and what it holds.
-    Matriz<Shape> Shape1;
-    Line* Line3 = nullptr;
-    Matriz<Line> Line12;
-    Matriz<Line> Line13;
-    Matriz<Line> Line14;
-    Matriz<Label> Label5;
-    Matriz<Shape> Shape5{
-        1, maxPuntos}; ///< squares on the segments from points to a line, for the views
-
-    // The result panels.
-    Matriz<Label> Label1;
-    Matriz<Label> Label2;
-    Matriz<Label> Label3;
-    Matriz<Label> Label4;
-    Matriz<TextBox> Text1;
-    Matriz<TextBox> Text2;
-    Matriz<TextBox> Text3;
-    Matriz<TextBox> Text4;
-    Matriz<Shape> Shape2;
-    Shape* Shape3 = nullptr;
-    Shape* Shape4 = nullptr;
-    Line* Line1 = nullptr;
-    Line* Line2 = nullptr;
-    Line* Line4 = nullptr;
-    Line* Line5 = nullptr;
-    Line* Line6 = nullptr;
-    Line* Line7 = nullptr;
-    Line* Line9 = nullptr;
-    Line* Line10 = nullptr;
-    Line* Line11 = nullptr;
-    Matriz<Line> Line8;
-
-    // Tool icons and help icons.
-    Matriz<Image> Image1;
-    Matriz<Image> Image2{0, Vistas::ultimaLamina}; ///< spread over the plot and the panels
-
-    // Menus.
-    Menu* mnuGene = nullptr;
-    Menu* mnuVe = nullptr;
-    Menu* mnuAv = nullptr;
-    Menu* mnuPr = nullptr;
-    Menu* mnuBan = nullptr;
-    Menu* mnuExa = nullptr; ///< checkable: p-values and quantiles of the exact t distribution
-    Menu* mnuAmp = nullptr; ///< checkable: the window drawn larger to fill the screen
-    Menu* mnuDat = nullptr; ///< "Datos", after "Ver"
-    Menu* mnuCon = nullptr; ///< its submenu of example sets
-    std::vector<Menu*> mnuConjunto; ///< one entry per example set
-    Menu* mnuPeg = nullptr;
-    Menu* mnuAbr = nullptr;
-    Menu* mnuGua = nullptr; ///< enabled while a sample exists
-    Menu* mnuEdi = nullptr; ///< "Editar", after "Datos"
-    Menu* mnuDes = nullptr; ///< "Deshacer «…»", the gesture it takes back
-    Menu* mnuReh = nullptr; ///< "Rehacer «…»"
-    Menu* mnuCop = nullptr; ///< "Copiar resultados"
-    Menu* mnuCgr = nullptr; ///< "Copiar gráfico"
-    Menu* mnuGgr = nullptr; ///< "Guardar gráfico…"
-    Menu* mnuDesc = nullptr;
-    Menu* mnuAcer = nullptr;
-    Menu* mnuSali = nullptr;
 
     // The slot under the plot and the drawing, for the views.
     Ranura& ranura() { return ranura_; }
@@ -189,13 +107,9 @@ public:
     void setAvisar(std::function<void(const QString&)> f) { avisar_ = std::move(f); }
 
     // The menu "Editar". The sample and the settings before or after a
-    // gesture, with the markers where they were;
-    // restaurar shows one again through the full refresh.
-    struct Instantanea {
-        EstadoMuestra muestra;
-        std::array<QPointF, maxPuntos + 1> marcas{}; ///< markers' corners, plot units
-        Single xPredDiseno = 0;
-    };
+    // gesture (instantanea.h); restaurar shows one again through the full
+    // refresh.
+    using Instantanea = rectaviva::Instantanea;
     void mnuDes_Click();
     void mnuReh_Click();
     void mnuCop_Click();
@@ -315,10 +229,6 @@ protected:
 private:
     friend class PuntosDelPlano;
     std::unique_ptr<Asideros> crearPuntos();
-    struct Eleccion {
-        Asideros* conjunto = nullptr;
-        int i = -1;
-    };
     void conectarEventos();
     void conectarTeclado();
     void nombrarControles();
@@ -398,34 +308,6 @@ private:
 
     std::unique_ptr<Generador> azar_;
 
-    // The held cloud tool.
-    bool herramientaActiva_ = false;
-    Herramienta herramienta_ = Herramienta::Sube;
-    Referencias referencias_;
-    Integer puntosDeLaHerramienta_ = 0; ///< nPuntos at the press: a new sample ends the tool
-    std::chrono::steady_clock::time_point proximoPaso_; ///< when the next step is due
-    long pasosHerramienta_ = 0;
-    bool sumasAtrasadas_ = false; ///< a tool stopped at its limit after moving points
-    bool nubePorMostrar_ = false; ///< a tool's step refitted and waits for the next paint
-    // The places that a tool's steps gave the markers since the last paint,
-    // by point (0..50); a point not moved has none.
-    class MarcadoresPendientes : public ColocarMarcador {
-    public:
-        void x(Integer k, float v) override;
-        void y(Integer k, float v) override;
-        // Places the markers and forgets the places.
-        void colocar(Matriz<Shape>& marcadores, const Globales& g);
-
-    private:
-        std::array<std::optional<float>, maxPuntos + 1> x_, y_;
-    };
-    MarcadoresPendientes marcadores_;
-    QTimer* relojHerramienta_ = nullptr;
-    // While a tool is held the window paints at most once per refresh of
-    // its screen: the steps keep their pace, the frames that the screen
-    // could not show are not painted.
-    std::chrono::steady_clock::time_point ultimoPintado_;
-    QTimer* relojPintado_ = nullptr;
     std::unique_ptr<Calculos> calculos_;
     std::unique_ptr<Tablas> tablas_;
     std::unique_ptr<Pantalla> pantalla_;

@@ -65,17 +65,17 @@ void Form1::Image1_MouseUp(Integer, int, int, float, float) {
     }
 }
 
-void Form1::MarcadoresPendientes::x(Integer k, float v) {
+void MarcadoresPendientes::x(Integer k, float v) {
     x_[static_cast<std::size_t>(k)] = v;
 }
 
-void Form1::MarcadoresPendientes::y(Integer k, float v) {
+void MarcadoresPendientes::y(Integer k, float v) {
     y_[static_cast<std::size_t>(k)] = v;
 }
 
 // A marker's place is a function of its point's coordinate alone: the last
 // one given is the place of all the steps since the last paint.
-void Form1::MarcadoresPendientes::colocar(Matriz<Shape>& marcadores, const Globales& g) {
+void MarcadoresPendientes::colocar(Matriz<Shape>& marcadores, const Globales& g) {
     for (std::size_t k = 0; k < x_.size(); ++k) {
         if (x_[k]) {
             colocarTrasPasoX(marcadores(static_cast<int>(k)), g, *x_[k]);

@@ -37,4 +37,10 @@ public:
     virtual bool femenino() const { return false; }
 };
 
+// The keyboard's choice: item i of a set, or none.
+struct Eleccion {
+    Asideros* conjunto = nullptr;
+    int i = -1;
+};
+
 } // namespace rectaviva
