@@ -87,6 +87,7 @@ e2e_detener() {
 
 e2e_limpiar() {
     e2e_detener
+    [ -z "${E2E_SESION:-}" ] || echo "todo detenido a los $SECONDS s"
     if [ -n "${E2E_DIR:-}" ] && [ -z "${E2E_CONSERVAR:-}" ]; then
         rm -rf "$E2E_DIR"
     fi

@@ -81,7 +81,7 @@ fin_de_paso() {
         sleep 0.1
     done
     lineas_del_paso >"$E2E_DIR/paso-$E2E_PASO.txt"
-    echo "paso $E2E_PASO, $E2E_PASO_NOMBRE ($*):"
+    echo "paso $E2E_PASO, $E2E_PASO_NOMBRE ($*), a los $SECONDS s:"
     head -n 8 "$E2E_DIR/paso-$E2E_PASO.txt" | cut -c1-200 | sed 's/^/    /'
 }
 
