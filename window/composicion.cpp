@@ -18,7 +18,22 @@ QFont fuente(double puntos, bool negrita) {
 }
 
 QString nombre(const char* base, int k) {
-    return QStringLiteral("%1_%2").arg(base).arg(k);
+    // Built by hand: the window names some eight hundred controls this way
+    // before its first paint, and a general number conversion costs more.
+    QString n = QLatin1StringView(base) + u'_';
+    if (k < 0) {
+        return n + QString::number(k);
+    }
+    char cifras[12];
+    int i = 0;
+    do {
+        cifras[i++] = static_cast<char>('0' + k % 10);
+        k /= 10;
+    } while (k > 0);
+    while (i > 0) {
+        n += QLatin1Char(cifras[--i]);
+    }
+    return n;
 }
 
 void crearLabels(QWidget* padre, Matriz<Label>& m, const char* base,
@@ -38,9 +53,8 @@ void crearCajas(QWidget* padre, Matriz<TextBox>& m, const char* base, double pun
                 std::initializer_list<DisenoCaja> disenos) {
     int k = 0;
     for (const DisenoCaja& d : disenos) {
-        auto* t = new TextBox(padre, nombre(base, k));
-        t->setFont(fuente(puntos));
-        t->setLocked(true);
+        auto* t = new TextBox(padre, nombre(base, k), true);
+        t->setFont(sinFormas(fuente(puntos)));
         t->Move(d.left, d.top, d.width, d.height);
         m.agregar(k++, t);
     }

@@ -2,9 +2,11 @@
 // any. Without a display to show it on, the program says so in one line and
 // ends with a failure status instead of aborting.
 #include "Form1.h"
+#include "estilo_programa.h"
 #include "salir_tras_pintar.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -41,6 +43,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(mensajeDeArranque);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    QApplication::setStyle(new rectaviva::EstiloPrograma(QApplication::style()->name()));
     // The installed desktop entry's id (the build's RECTAVIVA_ID), so that
     // the desktop matches the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(RECTAVIVA_ID));

@@ -2,7 +2,11 @@
 // figures, the resolution warning on either side of 13000 twips, and the
 // idle state after start-up.
 #include "Form1.h"
+#include "estilo_programa.h"
 #include "pantalla_esperada.h"
+
+#include <QApplication>
+#include <QIcon>
 
 #include <gtest/gtest.h>
 
@@ -204,3 +208,17 @@ TEST(Arranque, ColoresDeLosPaneles) {
 }
 
 } // namespace
+
+// The program's style hands the menu bar's overflow arrow over unread; drawn
+// or measured, it is the arrow of the style it wraps.
+TEST(Arranque, FlechaDelMenuComoLaDelEstilo) {
+    EstiloPrograma estilo(QApplication::style()->name());
+    const auto flecha = QStyle::SP_ToolBarHorizontalExtensionButton;
+    const QIcon diferida = estilo.standardIcon(flecha, nullptr, nullptr);
+    const QIcon propia = estilo.baseStyle()->standardIcon(flecha);
+    EXPECT_FALSE(diferida.isNull());
+    for (int lado : {12, 16, 24, 32}) {
+        EXPECT_EQ(diferida.actualSize(QSize(lado, lado)), propia.actualSize(QSize(lado, lado)));
+        EXPECT_EQ(diferida.pixmap(lado).toImage(), propia.pixmap(lado).toImage()) << lado;
+    }
+}

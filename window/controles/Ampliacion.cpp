@@ -67,10 +67,13 @@ void ampliar(QWidget& ventana, double factor) {
 
 void sinFormas(QWidget& w) {
     if (!(w.font().styleStrategy() & QFont::PreferNoShaping)) {
-        QFont f = w.font();
-        f.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() | QFont::PreferNoShaping));
-        w.setFont(f);
+        w.setFont(sinFormas(w.font()));
     }
+}
+
+QFont sinFormas(QFont f) {
+    f.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() | QFont::PreferNoShaping));
+    return f;
 }
 
 } // namespace rectaviva

@@ -1,6 +1,7 @@
 // The zoom of the whole window, and the fonts that its text is laid out in.
 #pragma once
 
+class QFont;
 class QWidget;
 
 namespace rectaviva {
@@ -17,5 +18,8 @@ void ampliar(QWidget& ventana, double factor);
 // laid out without it costs about half as much. Called at construction and
 // at every FontChange.
 void sinFormas(QWidget& w);
+// The same font laid out without shaping: given so to a control at once, it
+// spares the control a second change of font.
+QFont sinFormas(QFont f);
 
 } // namespace rectaviva

@@ -27,10 +27,9 @@ const QColor grisInactivo(128, 128, 128);
 void colorearPaleta(QWidget& w, QPalette::ColorRole fondo, const QColor& cFondo,
                     QPalette::ColorRole tinta, const QColor& cTinta) {
     QPalette p = w.palette();
-    for (auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(grupo, fondo, cFondo);
-        p.setColor(grupo, tinta, grupo == QPalette::Disabled ? grisInactivo : cTinta);
-    }
+    p.setColor(fondo, cFondo);
+    p.setColor(tinta, cTinta);
+    p.setColor(QPalette::Disabled, tinta, grisInactivo);
     w.setPalette(p);
 }
 

@@ -115,7 +115,9 @@ private:
 class TextBox : public QLineEdit, public Ubicacion, public Colores<QPalette::Base, QPalette::Text> {
     Q_OBJECT
 public:
-    TextBox(QWidget* padre, const QString& nombre);
+    // Born locked, the box skips the change of accessible interface that
+    // locking it afterwards costs.
+    TextBox(QWidget* padre, const QString& nombre, bool bloqueada = false);
 
     QString Text() const { return text(); }
     void setText(const QString& t);

@@ -78,9 +78,18 @@ QStyle* estiloCaja() {
 
 } // namespace
 
-TextBox::TextBox(QWidget* padre, const QString& nombre)
+TextBox::TextBox(QWidget* padre, const QString& nombre, bool bloqueada)
     : QLineEdit(padre), Ubicacion(this), Colores(static_cast<QWidget&>(*this)) {
     setObjectName(nombre);
+    if (bloqueada) {
+        // Only an active screen reader can have asked for the interface of
+        // a box still being built.
+        if (QAccessible::isActive()) {
+            olvidarInterfazAccesible(this);
+        }
+        setReadOnly(true);
+        setFocusPolicy(Qt::ClickFocus);
+    }
     setAlignment(Qt::AlignCenter);
     // The boxes are small; the text needs all of their height.
     setTextMargins(0, 0, 0, 0);
