@@ -3,6 +3,7 @@
 // ends with a failure status instead of aborting.
 #include "Form1.h"
 #include "estilo_programa.h"
+#include "idioma.h"
 #include "salir_tras_pintar.h"
 
 #include <QApplication>
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(mensajeDeArranque);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    // Qt's own dialogs speak the program's language: "Aceptar", not "OK".
+    rectaviva::instalarTextosDeQt(app, QStringLiteral("es"));
     QApplication::setStyle(new rectaviva::EstiloPrograma(QApplication::style()->name()));
     // The installed desktop entry's id (the build's RECTAVIVA_ID), so that
     // the desktop matches the window to its menu entry and icon.

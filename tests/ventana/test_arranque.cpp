@@ -3,10 +3,12 @@
 // idle state after start-up.
 #include "Form1.h"
 #include "estilo_programa.h"
+#include "idioma.h"
 #include "pantalla_esperada.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -221,4 +223,17 @@ TEST(Arranque, FlechaDelMenuComoLaDelEstilo) {
         EXPECT_EQ(diferida.actualSize(QSize(lado, lado)), propia.actualSize(QSize(lado, lado)));
         EXPECT_EQ(diferida.pixmap(lado).toImage(), propia.pixmap(lado).toImage()) << lado;
     }
+}
+
+// Qt's own texts come from Qt's catalogue for the language; a language
+// without one installs nothing and leaves them as Qt ships them.
+TEST(Arranque, TextosDeQtEnCastellano) {
+    QTranslator* catalogo = instalarTextosDeQt(*qApp, "es");
+    ASSERT_NE(catalogo, nullptr) << "falta qtbase_es.qm (qt6-translations-l10n)";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), "Aceptar");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
+    QCoreApplication::removeTranslator(catalogo);
+    delete catalogo;
+    EXPECT_EQ(instalarTextosDeQt(*qApp, "xx"), nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), "OK");
 }
