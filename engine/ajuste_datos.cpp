@@ -32,15 +32,10 @@ double holgura(double n) {
 namespace interno {
 
 AjustePreciso ajustePreciso(const Globales& g, Integer excluido) {
-    const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
-    const auto enUso = [&](Integer k) { return g.activo(k) == 1 && k != excluido; };
     AjustePreciso p;
     bool xIguales = true, yIguales = true;
     double x0 = 0, y0 = 0;
-    for (Integer k = 1; k <= ultimo; ++k) {
-        if (!enUso(k)) {
-            continue;
-        }
+    paraCadaEnUso(g, excluido, [&](Integer k) {
         const double x = valorX(g, k), y = valorY(g, k);
         if (p.n == 0) {
             x0 = x, y0 = y;
@@ -50,7 +45,7 @@ AjustePreciso ajustePreciso(const Globales& g, Integer excluido) {
         p.mediaX += x;
         p.mediaY += y;
         ++p.n;
-    }
+    });
     if (p.n == 0) {
         p.a = p.b = kNaNDoble;
         return p;
@@ -60,24 +55,17 @@ AjustePreciso ajustePreciso(const Globales& g, Integer excluido) {
     // One more pass corrects each mean by the mean of its deviations, which
     // the rounding of a sum of large values leaves away from 0.
     double cx = 0, cy = 0;
-    for (Integer k = 1; k <= ultimo; ++k) {
-        if (enUso(k)) {
-            cx += valorX(g, k) - p.mediaX;
-            cy += valorY(g, k) - p.mediaY;
-        }
-    }
+    paraCadaEnUso(g, excluido, [&](Integer k) {
+        cx += valorX(g, k) - p.mediaX;
+        cy += valorY(g, k) - p.mediaY;
+    });
     // Equal values have their own value as mean and centred sums of exactly 0.
     p.mediaX = xIguales ? x0 : p.mediaX + cx / p.n;
     p.mediaY = yIguales ? y0 : p.mediaY + cy / p.n;
-    for (Integer k = 1; k <= ultimo; ++k) {
-        if (enUso(k)) {
-            const double dx = valorX(g, k) - p.mediaX;
-            const double dy = valorY(g, k) - p.mediaY;
-            p.Sxx += dx * dx;
-            p.Syy += dy * dy;
-            p.Sxy += dx * dy;
-        }
-    }
+    const SumasCentradas s = sumasCentradas(g, excluido, p.mediaX, p.mediaY);
+    p.Sxx = s.Sxx;
+    p.Syy = s.Syy;
+    p.Sxy = s.Sxy;
     if (!(p.Sxx > 0)) {
         // No slope: every x is the same.
         p.a = p.b = p.SCReg = p.SCErr = p.varError = p.eeA = p.eeB = kNaNDoble;
@@ -96,16 +84,14 @@ AjustePreciso ajustePreciso(const Globales& g, Integer excluido) {
     // rounding is a line through every point: the data's own digits carry no
     // error left to estimate.
     double ruido = 0;
-    for (Integer k = 1; k <= ultimo; ++k) {
-        if (enUso(k)) {
-            const double x = valorX(g, k), y = valorY(g, k);
-            const double e = (y - p.mediaY) - p.b * (x - p.mediaX);
-            const double escala = std::fabs(y) + std::fabs(p.mediaY) +
-                                  std::fabs(p.b) * (std::fabs(x) + std::fabs(p.mediaX));
-            p.SCErr += e * e;
-            ruido += escala * escala;
-        }
-    }
+    paraCadaEnUso(g, excluido, [&](Integer k) {
+        const double x = valorX(g, k), y = valorY(g, k);
+        const double e = (y - p.mediaY) - p.b * (x - p.mediaX);
+        const double escala = std::fabs(y) + std::fabs(p.mediaY) +
+                              std::fabs(p.b) * (std::fabs(x) + std::fabs(p.mediaX));
+        p.SCErr += e * e;
+        ruido += escala * escala;
+    });
     if (p.SCErr <= holgura(p.n) * holgura(p.n) * ruido) {
         p.SCErr = 0;
     }

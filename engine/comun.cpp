@@ -13,41 +13,42 @@ bool enRuido(double valor, double escala, double n) {
     return !(valor > 2.0 * n * static_cast<double>(FLT_EPSILON) * escala);
 }
 
+SumasCentradas sumasCentradas(const Globales& g, Integer excluido, double mediaX, double mediaY) {
+    SumasCentradas s;
+    paraCadaEnUso(g, excluido, [&](Integer k) {
+        const double dx = valorX(g, k) - mediaX;
+        const double dy = valorY(g, k) - mediaY;
+        s.Sxx += dx * dx;
+        s.Syy += dy * dy;
+        s.Sxy += dx * dy;
+    });
+    return s;
+}
+
 Momentos momentosPrecisos(const Globales& g, Integer excluido) {
-    const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
-    const auto enUso = [&](Integer k) { return g.activo(k) == 1 && k != excluido; };
     Momentos m;
     double n = 0;
-    for (Integer k = 1; k <= ultimo; ++k) {
-        if (enUso(k)) {
-            m.mediaX += valorX(g, k);
-            m.mediaY += valorY(g, k);
-            ++n;
-        }
-    }
+    paraCadaEnUso(g, excluido, [&](Integer k) {
+        m.mediaX += valorX(g, k);
+        m.mediaY += valorY(g, k);
+        ++n;
+    });
     if (n == 0) {
         return m;
     }
     m.mediaX /= n;
     m.mediaY /= n;
-    for (Integer k = 1; k <= ultimo; ++k) {
-        if (enUso(k)) {
-            const double dx = valorX(g, k) - m.mediaX;
-            const double dy = valorY(g, k) - m.mediaY;
-            m.Sxx += dx * dx;
-            m.Syy += dy * dy;
-            m.Sxy += dx * dy;
-        }
-    }
+    const SumasCentradas s = sumasCentradas(g, excluido, m.mediaX, m.mediaY);
+    m.Sxx = s.Sxx;
+    m.Syy = s.Syy;
+    m.Sxy = s.Sxy;
     if (m.Sxx > 0) {
         const double b = m.Sxy / m.Sxx;
         const double a = m.mediaY - b * m.mediaX;
-        for (Integer k = 1; k <= ultimo; ++k) {
-            if (enUso(k)) {
-                const double e = valorY(g, k) - (a + b * valorX(g, k));
-                m.SCErr += e * e;
-            }
-        }
+        paraCadaEnUso(g, excluido, [&](Integer k) {
+            const double e = valorY(g, k) - (a + b * valorX(g, k));
+            m.SCErr += e * e;
+        });
     }
     return m;
 }

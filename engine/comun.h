@@ -38,6 +38,24 @@ inline float residuoDe(const Globales& g, Integer k) {
 // reliable about the sample, not even its sign.
 bool enRuido(double valor, double escala, double n);
 
+// Calls f(k) for each point k in use other than point `excluido` (0: none
+// left out), in order.
+template <class F> void paraCadaEnUso(const Globales& g, Integer excluido, F&& f) {
+    const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
+    for (Integer k = 1; k <= ultimo; ++k) {
+        if (g.activo(k) == 1 && k != excluido) {
+            f(k);
+        }
+    }
+}
+
+// Sxx, Syy and Sxy about the given means of the points in use other than
+// point `excluido`, summed in double from the values as read.
+struct SumasCentradas {
+    double Sxx = 0, Syy = 0, Sxy = 0;
+};
+SumasCentradas sumasCentradas(const Globales& g, Integer excluido, double mediaX, double mediaY);
+
 // The centred sums of the points in use other than point `excluido` (0: all
 // of them), computed precisely: two passes in double, the means first, then
 // the sum of squared residuals from the double-precision fit (0 when all x
