@@ -18,22 +18,7 @@ QFont fuente(double puntos, bool negrita) {
 }
 
 QString nombre(const char* base, int k) {
-    // Built by hand: the window names some eight hundred controls this way
-    // before its first paint, and a general number conversion costs more.
-    QString n = QLatin1StringView(base) + u'_';
-    if (k < 0) {
-        return n + QString::number(k);
-    }
-    char cifras[12];
-    int i = 0;
-    do {
-        cifras[i++] = static_cast<char>('0' + k % 10);
-        k /= 10;
-    } while (k > 0);
-    while (i > 0) {
-        n += QLatin1Char(cifras[--i]);
-    }
-    return n;
+    return QLatin1StringView(base) + u'_' + QString::number(k);
 }
 
 void crearLabels(QWidget* padre, Matriz<Label>& m, const char* base,

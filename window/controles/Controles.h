@@ -137,6 +137,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
+
+private:
+    void fijarBloqueo(bool l, bool interfazDada);
 };
 
 // A list of text rows, appended at the end. Used as a text panel: rows are

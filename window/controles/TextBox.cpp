@@ -81,14 +81,10 @@ QStyle* estiloCaja() {
 TextBox::TextBox(QWidget* padre, const QString& nombre, bool bloqueada)
     : QLineEdit(padre), Ubicacion(this), Colores(static_cast<QWidget&>(*this)) {
     setObjectName(nombre);
+    // Only an active screen reader can have asked for the interface of a box
+    // still being built.
     if (bloqueada) {
-        // Only an active screen reader can have asked for the interface of
-        // a box still being built.
-        if (QAccessible::isActive()) {
-            olvidarInterfazAccesible(this);
-        }
-        setReadOnly(true);
-        setFocusPolicy(Qt::ClickFocus);
+        fijarBloqueo(true, QAccessible::isActive());
     }
     setAlignment(Qt::AlignCenter);
     // The boxes are small; the text needs all of their height.
@@ -130,8 +126,13 @@ void TextBox::setText(const QString& t) {
 }
 
 void TextBox::setLocked(bool l) {
-    // A locked box and an entry have different accessible interfaces.
-    if (l != isReadOnly()) {
+    fijarBloqueo(l, true);
+}
+
+// A locked box and an entry have different accessible interfaces: one that
+// may have been given out is forgotten when the box changes.
+void TextBox::fijarBloqueo(bool l, bool interfazDada) {
+    if (l != isReadOnly() && interfazDada) {
         olvidarInterfazAccesible(this);
     }
     setReadOnly(l);
