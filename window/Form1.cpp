@@ -103,6 +103,7 @@ void Form1::componerMenus() {
     mnuVe->desplegable()->setToolTipsVisible(true);
     mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
     mnuAmp->setCheckable(true);
+    componerMenuIdioma();
     componerMenuDatos();
     componerMenuEditar();
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);

@@ -137,6 +137,8 @@ public:
     // times larger while checked, at its design size while not.
     void mnuAmp_Click();
     static double factorAmpliacion();
+    // "Idioma": the language of every text, kept for the next start.
+    void mnuIdioma_Click(int i);
 
     // The mouse on the plot and on the point list, the drag timer.
     void Picture1_MouseDown(int Button, int Shift, float X, float Y);
@@ -271,6 +273,10 @@ private:
     void componerMenus();
     void componerMenuDatos();
     void componerMenuEditar();
+    void componerMenuIdioma();
+    // Every text again in the language now in use: the registered ones, the
+    // panels' sentences and what the screen reader reads.
+    void retraducir();
     // A gesture that changes the sample begins (its state is kept) and ends
     // (one undo step if anything changed). A new gesture ends an open one.
     Instantanea instantanea() const;

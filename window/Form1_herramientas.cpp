@@ -152,7 +152,9 @@ void Form1::pasoDeHerramienta() {
 }
 
 bool Form1::event(QEvent* e) {
-    if (e->type() == QEvent::UpdateRequest) {
+    if (e->type() == QEvent::LanguageChange) {
+        retraducir();
+    } else if (e->type() == QEvent::UpdateRequest) {
         const auto ahora = std::chrono::steady_clock::now();
         const double pantalla =
             screen() && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;

@@ -1,11 +1,103 @@
-// Qt's own catalogue for the program's language, from Qt's translations folder.
+// The program's language: its catalogues, the desktop's choice and the
+// user's, kept in the settings.
 #include "idioma.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace rectaviva {
+
+namespace {
+
+constexpr Idioma kIdiomas[] = {
+    {"es", "Español"}, {"en", "English"}, {"pt_BR", "Português (Brasil)"}};
+
+const char* const kClave = "idioma";
+
+struct Instalados {
+    QString codigo = QStringLiteral("es");
+    QTranslator* programa = nullptr;
+    QTranslator* qt = nullptr;
+};
+
+Instalados& instalados() {
+    static Instalados i;
+    return i;
+}
+
+bool conocido(const QString& codigo) {
+    for (const Idioma& i : kIdiomas) {
+        if (codigo == QLatin1String(i.codigo)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The program's code for a desktop language such as "pt-BR", "en-GB" or "es":
+// any Portuguese is Brazil's, any English or Spanish the one catalogue.
+QString codigoDe(const QString& idiomaDelEscritorio) {
+    const QString base = idiomaDelEscritorio.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+    if (base == u"pt") {
+        return QStringLiteral("pt_BR");
+    }
+    return conocido(base) ? base : QString();
+}
+
+void quitar(QCoreApplication& app, QTranslator*& t) {
+    if (t) {
+        app.removeTranslator(t);
+        delete t;
+        t = nullptr;
+    }
+}
+
+} // namespace
+
+std::span<const Idioma> idiomas() {
+    return kIdiomas;
+}
+
+QString idiomaInicial() {
+    const QString elegido = QSettings().value(QLatin1String(kClave)).toString();
+    if (conocido(elegido)) {
+        return elegido;
+    }
+    for (const QString& l : QLocale().uiLanguages()) {
+        if (const QString c = codigoDe(l); !c.isEmpty()) {
+            return c;
+        }
+    }
+    return QStringLiteral("es");
+}
+
+void fijarIdioma(QCoreApplication& app, const QString& codigo) {
+    Instalados& i = instalados();
+    i.codigo = conocido(codigo) ? codigo : QStringLiteral("es");
+    quitar(app, i.programa);
+    quitar(app, i.qt);
+    if (i.codigo != u"es") {
+        auto* t = new QTranslator(&app);
+        if (t->load(QStringLiteral(":/i18n/rectaviva_") + i.codigo)) {
+            app.installTranslator(t);
+            i.programa = t;
+        } else {
+            delete t;
+        }
+    }
+    i.qt = instalarTextosDeQt(app, i.codigo);
+}
+
+QString idiomaActual() {
+    return instalados().codigo;
+}
+
+void recordarIdioma(const QString& codigo) {
+    QSettings().setValue(QLatin1String(kClave), codigo);
+}
 
 QTranslator* instalarTextosDeQt(QCoreApplication& app, const QString& idioma) {
     auto* catalogo = new QTranslator(&app);

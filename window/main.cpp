@@ -44,8 +44,11 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(mensajeDeArranque);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
-    // Qt's own dialogs speak the program's language: "Aceptar", not "OK".
-    rectaviva::instalarTextosDeQt(app, QStringLiteral("es"));
+    // The language chosen last, else the desktop's; Qt's own dialogs speak
+    // it too: "Aceptar", not "OK".
+    QCoreApplication::setOrganizationName(QStringLiteral("rectaviva"));
+    QCoreApplication::setApplicationName(QStringLiteral("rectaviva"));
+    rectaviva::fijarIdioma(app, rectaviva::idiomaInicial());
     QApplication::setStyle(new rectaviva::EstiloPrograma(QApplication::style()->name()));
     // The installed desktop entry's id (the build's RECTAVIVA_ID), so that
     // the desktop matches the window to its menu entry and icon.

@@ -108,7 +108,13 @@ CommandButton::CommandButton(QWidget* padre, const QString& nombre, const QStrin
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
+CommandButton::CommandButton(QWidget* padre, const QString& nombre, Fuente caption)
+    : CommandButton(padre, nombre, QString()) {
+    traducirTitulo(*this, caption);
+}
+
 void CommandButton::setCaption(const QString& c) {
+    olvidarTexto(this, ClaveTexto::Titulo);
     if (c != text()) {
         setText(c);
     }
@@ -124,6 +130,11 @@ void CommandButton::keyPressEvent(QKeyEvent* e) {
 }
 
 // ---- OptionButton ----
+
+OptionButton::OptionButton(QWidget* padre, const QString& nombre, Fuente caption)
+    : OptionButton(padre, nombre, QString()) {
+    traducirTitulo(*this, caption);
+}
 
 OptionButton::OptionButton(QWidget* padre, const QString& nombre, const QString& caption)
     : Marcable(padre, nombre) {
@@ -282,6 +293,21 @@ Menu::Menu(Menu& padre, const QString& nombre, const QString& caption, bool desp
         connect(accion_, &QAction::triggered, this, &Menu::Click);
     }
     accion_->setObjectName(nombre);
+}
+
+Menu::Menu(QMenuBar& barra, const QString& nombre, Fuente caption, bool desplegable)
+    : Menu(barra, nombre, QString(), desplegable) {
+    traducirTitulo(*accion_, caption);
+}
+
+Menu::Menu(Menu& padre, const QString& nombre, Fuente caption, bool desplegable)
+    : Menu(padre, nombre, QString(), desplegable) {
+    traducirTitulo(*accion_, caption);
+}
+
+void Menu::setCaption(const QString& c) {
+    olvidarTexto(accion_, ClaveTexto::Titulo);
+    accion_->setText(c);
 }
 
 QString Menu::Caption() const {

@@ -6,6 +6,7 @@
 #include "Contenedor.h"
 #include "Eventos.h"
 #include "Foco.h"
+#include "Traduccion.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -76,7 +77,9 @@ public:
     Label(QWidget* padre, const QString& nombre);
 
     QString Caption() const { return text(); }
+    // A caption set by the program no longer follows the language.
     void setCaption(const QString& c) {
+        olvidarTexto(this, ClaveTexto::Titulo);
         if (c != text()) {
             setText(c);
         }
@@ -207,6 +210,8 @@ class CommandButton : public QPushButton, public Ubicacion {
     Q_OBJECT
 public:
     CommandButton(QWidget* padre, const QString& nombre, const QString& caption);
+    // With a caption that follows the language.
+    CommandButton(QWidget* padre, const QString& nombre, Fuente caption);
 
     QString Caption() const { return text(); }
     void setCaption(const QString& c);
@@ -224,6 +229,7 @@ class OptionButton : public Marcable<QRadioButton> {
     Q_OBJECT
 public:
     OptionButton(QWidget* padre, const QString& nombre, const QString& caption);
+    OptionButton(QWidget* padre, const QString& nombre, Fuente caption);
 
 signals:
     void Click();
@@ -300,8 +306,13 @@ public:
     Menu(QMenuBar& barra, const QString& nombre, const QString& caption, bool desplegable);
     // An entry under a drop-down entry; with `desplegable`, a submenu.
     Menu(Menu& padre, const QString& nombre, const QString& caption, bool desplegable = false);
+    // The same with a caption that follows the language.
+    Menu(QMenuBar& barra, const QString& nombre, Fuente caption, bool desplegable);
+    Menu(Menu& padre, const QString& nombre, Fuente caption, bool desplegable = false);
 
     QString Caption() const;
+    // A caption set by the program no longer follows the language.
+    void setCaption(const QString& c);
     bool Enabled() const;
     void setEnabled(bool e);
     bool Visible() const;

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="es">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Idioma</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
