@@ -37,16 +37,6 @@ bool conocido(const QString& codigo) {
     return false;
 }
 
-// The program's code for a desktop language such as "pt-BR", "en-GB" or "es":
-// any Portuguese is Brazil's, any English or Spanish the one catalogue.
-QString codigoDe(const QString& idiomaDelEscritorio) {
-    const QString base = idiomaDelEscritorio.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
-    if (base == u"pt") {
-        return QStringLiteral("pt_BR");
-    }
-    return conocido(base) ? base : QString();
-}
-
 void quitar(QCoreApplication& app, QTranslator*& t) {
     if (t) {
         app.removeTranslator(t);
@@ -56,6 +46,14 @@ void quitar(QCoreApplication& app, QTranslator*& t) {
 }
 
 } // namespace
+
+QString codigoDeIdioma(const QString& idiomaDelEscritorio) {
+    const QString base = idiomaDelEscritorio.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+    if (base == u"pt") {
+        return QStringLiteral("pt_BR");
+    }
+    return conocido(base) ? base : QString();
+}
 
 std::span<const Idioma> idiomas() {
     return kIdiomas;
@@ -67,7 +65,7 @@ QString idiomaInicial() {
         return elegido;
     }
     for (const QString& l : QLocale().uiLanguages()) {
-        if (const QString c = codigoDe(l); !c.isEmpty()) {
+        if (const QString c = codigoDeIdioma(l); !c.isEmpty()) {
             return c;
         }
     }

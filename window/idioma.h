@@ -22,6 +22,10 @@ struct Idioma {
 // Spanish first: the program's texts are written in it and need no catalogue.
 std::span<const Idioma> idiomas();
 
+// The program's code for a desktop language such as "pt-BR", "en-GB" or
+// "es" (any Portuguese is Brazil's); empty for one it does not speak.
+QString codigoDeIdioma(const QString& idiomaDelEscritorio);
+
 // The language to start in: the one chosen last (kept in the settings), else
 // the first of the desktop's languages (QLocale::uiLanguages, which LANGUAGE
 // sets) that the program speaks, else Spanish.
