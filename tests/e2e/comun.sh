@@ -148,13 +148,16 @@ e2e_iniciar_pantalla() {
 }
 
 # Starts the program on the private display and waits until its window
-# "Form1" is mapped and painted (two equal screenshots in a row).
+# "Form1" is mapped and painted (two equal screenshots in a row). Its
+# settings are its own and its language is E2E_IDIOMA (Spanish unless
+# given), whatever the user chose elsewhere or the machine's locale says.
 e2e_iniciar_programa() {
     local programa="$1"
     mkdir -p "$E2E_DIR/runtime"
     chmod 700 "$E2E_DIR/runtime"
     env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
         -u QT_AUTO_SCREEN_SCALE_FACTOR QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_DIR/runtime" \
+        XDG_CONFIG_HOME="$E2E_DIR/config" LANGUAGE="${E2E_IDIOMA:-es}" \
         "$programa" >"$E2E_DIR/programa.out" 2>"$E2E_DIR/programa.err" &
     E2E_PID_PROGRAMA=$!
     for _ in $(seq 100); do
