@@ -48,7 +48,7 @@ const char* const kNombres[] = {"fila_ancha_786KB", "una_linea",     "separadore
                                 "comillas",         "lineas_cortas", "latin1",      "miles"};
 
 // The columns the dialog reads by default: the first two offered.
-bool leer(const Tabla& t, MarcaDecimal d, Datos& datos, std::string& mensaje) {
+bool leer(const Tabla& t, MarcaDecimal d, Datos& datos, Mensaje& mensaje) {
     std::vector<int> c = columnasNumericas(t, d);
     if (c.size() < 2) {
         c = {0, 1};
@@ -59,7 +59,8 @@ bool leer(const Tabla& t, MarcaDecimal d, Datos& datos, std::string& mensaje) {
 void AbrirElDialogo(benchmark::State& estado) {
     const std::string bytes = forma(int(estado.range(0)));
     for (auto _ : estado) {
-        std::string texto, mensaje, aviso;
+        std::string texto;
+        Mensaje mensaje, aviso;
         Datos d;
         if (aTexto(bytes, texto, mensaje)) {
             const OpcionesLectura o = adivinar(texto, aviso);
@@ -72,7 +73,8 @@ void AbrirElDialogo(benchmark::State& estado) {
 BENCHMARK(AbrirElDialogo)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 
 void CambiarLaMarcaDecimal(benchmark::State& estado) {
-    std::string texto, mensaje, aviso;
+    std::string texto;
+    Mensaje mensaje, aviso;
     aTexto(forma(int(estado.range(0))), texto, mensaje);
     OpcionesLectura o = adivinar(texto, aviso);
     for (auto _ : estado) {

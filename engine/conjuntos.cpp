@@ -10,79 +10,91 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
         "27(1), 17–21.";
     static const std::vector<double> kXAnscombe = {10, 8, 13, 9, 11, 14, 6, 4, 12, 7, 5};
     static const std::vector<ConjuntoEjemplo> conjuntos = {
-        {"Anscombe I",
-         "Una nube de puntos alrededor de una recta: el caso en que la recta describe bien los "
-         "datos.",
+        {MENSAJE("conjuntos", "Anscombe I"),
+         MENSAJE(
+             "conjuntos",
+             "Una nube de puntos alrededor de una recta: el caso en que la recta describe bien los "
+             "datos."),
          kAnscombe,
-         "x",
-         "y",
+         MENSAJE("conjuntos", "x"),
+         MENSAJE("conjuntos", "y"),
          kXAnscombe,
          {8.04, 6.95, 7.58, 8.81, 8.33, 9.96, 7.24, 4.26, 10.84, 4.82, 5.68}},
-        {"Anscombe II",
-         "Los mismos estadísticos que los otros tres, pero los puntos siguen una curva.",
+        {MENSAJE("conjuntos", "Anscombe II"),
+         MENSAJE("conjuntos",
+                 "Los mismos estadísticos que los otros tres, pero los puntos siguen una curva."),
          kAnscombe,
-         "x",
-         "y",
+         MENSAJE("conjuntos", "x"),
+         MENSAJE("conjuntos", "y"),
          kXAnscombe,
          {9.14, 8.14, 8.74, 8.77, 9.26, 8.10, 6.13, 3.10, 9.13, 7.26, 4.74}},
-        {"Anscombe III",
-         "Los mismos estadísticos, pero los puntos están en una recta salvo uno, que tira de "
-         "ella.",
+        {MENSAJE("conjuntos", "Anscombe III"),
+         MENSAJE(
+             "conjuntos",
+             "Los mismos estadísticos, pero los puntos están en una recta salvo uno, que tira de "
+             "ella."),
          kAnscombe,
-         "x",
-         "y",
+         MENSAJE("conjuntos", "x"),
+         MENSAJE("conjuntos", "y"),
          kXAnscombe,
          {7.46, 6.77, 12.74, 7.11, 7.81, 8.84, 6.08, 5.39, 8.15, 6.42, 5.73}},
-        {"Anscombe IV",
-         "Los mismos estadísticos, pero todos los puntos tienen la misma x menos uno, que decide "
-         "él solo la pendiente.",
+        {MENSAJE("conjuntos", "Anscombe IV"),
+         MENSAJE("conjuntos", "Los mismos estadísticos, pero todos los puntos tienen la misma x "
+                              "menos uno, que decide él solo la pendiente."),
          kAnscombe,
-         "x",
-         "y",
+         MENSAJE("conjuntos", "x"),
+         MENSAJE("conjuntos", "y"),
          {8, 8, 8, 8, 8, 8, 8, 19, 8, 8, 8},
          {6.58, 5.76, 7.71, 8.84, 8.47, 7.04, 5.25, 12.50, 5.56, 7.91, 6.89}},
-        {"Frenado de 50 coches",
-         "La distancia que necesitaron 50 coches de los años veinte para detenerse, según la "
-         "velocidad a la que iban.",
+        {MENSAJE("conjuntos", "Frenado de 50 coches"),
+         MENSAJE(
+             "conjuntos",
+             "La distancia que necesitaron 50 coches de los años veinte para detenerse, según la "
+             "velocidad a la que iban."),
          "Ezekiel, M. (1930). Methods of Correlation Analysis. Wiley.",
-         "Velocidad (mph)",
-         "Distancia de frenado (pies)",
+         MENSAJE("conjuntos", "Velocidad (mph)"),
+         MENSAJE("conjuntos", "Distancia de frenado (pies)"),
          {4,  4,  7,  7,  8,  9,  10, 10, 10, 11, 11, 12, 12, 12, 12, 13, 13,
           13, 13, 14, 14, 14, 14, 15, 15, 15, 16, 16, 17, 17, 17, 18, 18, 18,
           18, 19, 19, 19, 20, 20, 20, 20, 20, 22, 23, 24, 24, 24, 24, 25},
          {2,  10, 4,  22, 16, 10, 18, 26, 34, 17, 28, 14, 20, 24, 28,  26, 34,
           34, 46, 26, 36, 60, 80, 20, 26, 54, 32, 40, 32, 40, 50, 42,  56, 76,
           84, 36, 46, 68, 32, 48, 52, 56, 64, 66, 54, 70, 92, 93, 120, 85}},
-        {"Ebullición en los Alpes",
-         "La temperatura a la que hierve el agua según la presión del aire, medida a distintas "
-         "alturas.",
+        {MENSAJE("conjuntos", "Ebullición en los Alpes"),
+         MENSAJE(
+             "conjuntos",
+             "La temperatura a la que hierve el agua según la presión del aire, medida a distintas "
+             "alturas."),
          "Forbes, J. D. (1857). Further experiments and remarks on the measurement of heights by "
          "the boiling point of water. Transactions of the Royal Society of Edinburgh, 21, "
          "235–243.",
-         "Presión (pulgadas de mercurio)",
-         "Punto de ebullición (°F)",
+         MENSAJE("conjuntos", "Presión (pulgadas de mercurio)"),
+         MENSAJE("conjuntos", "Punto de ebullición (°F)"),
          {20.79, 20.79, 22.40, 22.67, 23.15, 23.35, 23.89, 23.99, 24.02, 24.01, 25.14, 26.57, 28.49,
           27.76, 29.04, 29.88, 30.06},
          {194.5, 194.3, 197.9, 198.4, 199.4, 199.9, 200.9, 201.1, 201.4, 201.3, 203.6, 204.6, 209.5,
           208.6, 210.7, 211.9, 212.2}},
-        {"Galaxias de Hubble",
-         "La distancia de 24 galaxias y la velocidad con que se alejan: la pendiente es la "
-         "constante de Hubble tal como él la midió.",
+        {MENSAJE("conjuntos", "Galaxias de Hubble"),
+         MENSAJE("conjuntos",
+                 "La distancia de 24 galaxias y la velocidad con que se alejan: la pendiente es la "
+                 "constante de Hubble tal como él la midió."),
          "Hubble, E. (1929). A relation between distance and radial velocity among "
          "extra-galactic nebulae. Proceedings of the National Academy of Sciences, 15(3), "
          "168–173.",
-         "Distancia (Mpc)",
-         "Velocidad de alejamiento (km/s)",
+         MENSAJE("conjuntos", "Distancia (Mpc)"),
+         MENSAJE("conjuntos", "Velocidad de alejamiento (km/s)"),
          {0.032, 0.034, 0.214, 0.263, 0.275, 0.275, 0.45, 0.5, 0.5, 0.63, 0.8, 0.9,
           0.9,   0.9,   0.9,   1.0,   1.1,   1.1,   1.4,  1.7, 2.0, 2.0,  2.0, 2.0},
          {170, 290, -130, -70, -185, -220, 200, 290, 270, 200, 300, -30,
           650, 150, 500,  920, 450,  500,  500, 960, 500, 850, 800, 1090}},
-        {"Peso y estatura de 15 mujeres",
-         "El peso medio de las mujeres estadounidenses de cada estatura, de 58 a 72 pulgadas.",
+        {MENSAJE("conjuntos", "Peso y estatura de 15 mujeres"),
+         MENSAJE(
+             "conjuntos",
+             "El peso medio de las mujeres estadounidenses de cada estatura, de 58 a 72 pulgadas."),
          "The World Almanac and Book of Facts (1975), según McNeil, D. R. (1977). Interactive "
          "Data Analysis. Wiley.",
-         "Estatura (pulgadas)",
-         "Peso medio (libras)",
+         MENSAJE("conjuntos", "Estatura (pulgadas)"),
+         MENSAJE("conjuntos", "Peso medio (libras)"),
          {58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72},
          {115, 117, 120, 123, 126, 129, 132, 135, 139, 142, 146, 150, 154, 159, 164}},
     };

@@ -1,17 +1,21 @@
 // The example data sets the program offers: published measurements, each
-// with its names, a short description and its source.
+// with its names, a short description and its source. The names and the
+// description are written in Spanish and shown translated (context
+// "conjuntos"); the source is cited as published.
 #pragma once
+
+#include "mensaje.h"
 
 #include <vector>
 
 namespace rectaviva {
 
 struct ConjuntoEjemplo {
-    const char* nombre;      ///< as the menu shows it
-    const char* descripcion; ///< one or two sentences on what the data show
-    const char* fuente;      ///< the publication the numbers come from
-    const char* nombreX;     ///< variable names, with their units
-    const char* nombreY;
+    Plantilla nombre;      ///< as the menu shows it
+    Plantilla descripcion; ///< one or two sentences on what the data show
+    const char* fuente;    ///< the publication the numbers come from, never translated
+    Plantilla nombreX;     ///< variable names, with their units
+    Plantilla nombreY;
     std::vector<double> x, y; ///< each the double nearest to the published decimal
 };
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Globales.h"
+#include "mensaje.h"
 
 #include <optional>
 #include <string>
@@ -28,7 +29,7 @@ enum class MarcaDecimal { Punto, Coma };
 // writes them (€, curly quotes, dashes). False, with the reason in `mensaje`,
 // for more than 1 MB or for bytes that are not text (NUL or any control
 // character other than tab, line feed, carriage return and form feed).
-bool aTexto(std::string_view bytes, std::string& texto, std::string& mensaje);
+bool aTexto(std::string_view bytes, std::string& texto, Mensaje& mensaje);
 
 struct OpcionesLectura {
     Separador separador = Separador::Tabulador;
@@ -46,7 +47,7 @@ struct OpcionesLectura {
 // separator is ",". Header: the first line has a field that is not a number. `aviso` explains, in
 // one line, a decimal mark chosen for a number that reads both ways ("1,234"); it is empty
 // otherwise.
-OpcionesLectura adivinar(std::string_view texto, std::string& aviso);
+OpcionesLectura adivinar(std::string_view texto, Mensaje& aviso);
 
 // A text split into rows of fields. Blank lines are left out; each row keeps
 // its 1-based line number in the text for the messages. The fields lie one
@@ -113,7 +114,7 @@ struct Datos {
     // written (more significant digits than a double holds, or too small),
     // naming its line and column and what it is read as, and counting the
     // others; empty when none.
-    std::string aviso;
+    Mensaje aviso;
 };
 
 // Columns colX and colY (0-based) of `t` as a sample. A row with either field
@@ -125,7 +126,7 @@ struct Datos {
 // complete rows, or marks fewer than 3 points in use. The names are the
 // header's, else "x" and "y".
 bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& datos,
-                  std::string& mensaje);
+                  Mensaje& mensaje);
 
 // The shortest text that reads back as the very float (or double) v, with
 // `punto` in place of the decimal point: in fixed notation where that takes

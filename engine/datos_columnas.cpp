@@ -15,6 +15,23 @@ namespace {
 // The most characters of a field quoted in a message.
 constexpr std::size_t kMaxCita = 40;
 
+// The warning on the first number read rounded: more digits than a double
+// holds, or too small for one; alone, with one other, or with %5 others.
+constexpr Plantilla kRedondeado[2][3] = {
+    {MENSAJE("datos", "Línea %1, columna %2: «%3» tiene más cifras de las que el programa "
+                      "guarda; se lee como %4."),
+     MENSAJE("datos", "Línea %1, columna %2: «%3» tiene más cifras de las que el programa "
+                      "guarda; se lee como %4. Otro número se lee redondeado también."),
+     MENSAJE("datos", "Línea %1, columna %2: «%3» tiene más cifras de las que el programa "
+                      "guarda; se lee como %4. Otros %5 números se leen redondeados también.")},
+    {MENSAJE("datos", "Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; "
+                      "se lee como %4."),
+     MENSAJE("datos", "Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; "
+                      "se lee como %4. Otro número se lee redondeado también."),
+     MENSAJE("datos", "Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; "
+                      "se lee como %4. Otros %5 números se leen redondeados también.")},
+};
+
 } // namespace
 
 // Every field is read once: a column stays numeric while all of its fields so
@@ -52,11 +69,13 @@ std::vector<int> columnasOfrecidas(const Tabla& t, MarcaDecimal d) {
 }
 
 bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& datos,
-                  std::string& mensaje) {
+                  Mensaje& mensaje) {
     const auto campo = [&](std::size_t k, int c) { return t.campo(k, c); };
-    const auto donde = [&](std::size_t k, int c) {
-        return "línea " + std::to_string(t.lineas[k]) + ", columna " + std::to_string(c + 1) +
-               ": «" + acortar(campo(k, c), kMaxCita) + "» ";
+    // A message on field c of row k: its line, column and text are %1, %2, %3.
+    const auto sobre = [&](Plantilla p, std::size_t k, int c) {
+        return Mensaje{
+            p,
+            {std::to_string(t.lineas[k]), std::to_string(c + 1), acortar(campo(k, c), kMaxCita)}};
     };
     bool hayNumero = false;
     for (std::size_t k = 0; k < t.filas() && !hayNumero; ++k) {
@@ -65,15 +84,16 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
         }
     }
     if (!hayNumero) {
-        mensaje = "No hay números en el texto.";
+        mensaje = {MENSAJE("datos", "No hay números en el texto."), {}};
         return false;
     }
     if (t.columnas < 2) {
-        mensaje = "Los datos tienen una sola columna; hacen falta dos (x e y).";
+        mensaje = {MENSAJE("datos", "Los datos tienen una sola columna; hacen falta dos (x e y)."),
+                   {}};
         return false;
     }
     if (colX < 0 || colY < 0 || colX >= t.columnas || colY >= t.columnas) {
-        mensaje = "La columna elegida no está en los datos.";
+        mensaje = {MENSAJE("datos", "La columna elegida no está en los datos."), {}};
         return false;
     }
     int enUso = -1;
@@ -87,13 +107,14 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
         completas += !campo(k, colX).empty() && !campo(k, colY).empty();
     }
     if (completas > std::size_t(maxPuntos)) {
-        mensaje =
-            "El programa admite hasta 50 puntos; el archivo tiene " + std::to_string(completas);
+        mensaje = {MENSAJE("datos", "El programa admite hasta 50 puntos; el archivo tiene %1"),
+                   {std::to_string(completas)}};
         return false;
     }
 
     Datos r;
     int redondeados = 0;
+    std::size_t pequeno = 0; ///< the first number rounded is too small, not too long
     for (std::size_t k = 0; k < t.filas(); ++k) {
         if (campo(k, colX).empty() || campo(k, colY).empty()) {
             ++r.omitidas;
@@ -104,30 +125,34 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
             const int c = j == 0 ? colX : colY;
             l[j] = analizar(campo(k, c), d);
             if (l[j].estado != Estado::Numero) {
-                mensaje = donde(k, c) + (l[j].estado == Estado::NoFinito ? "no es un número finito"
-                                                                         : "no es un número");
+                mensaje = sobre(
+                    l[j].estado == Estado::NoFinito
+                        ? MENSAJE("datos", "línea %1, columna %2: «%3» no es un número finito")
+                        : MENSAJE("datos", "línea %1, columna %2: «%3» no es un número"),
+                    k, c);
                 return false;
             }
             if (!(std::fabs(l[j].valor) <= kMayorValor)) {
-                mensaje = donde(k, c) + "pasa de 10¹⁵, el mayor valor que el programa lee";
+                mensaje = sobre(MENSAJE("datos", "línea %1, columna %2: «%3» pasa de 10¹⁵, el "
+                                                 "mayor valor que el programa lee"),
+                                k, c);
                 return false;
             }
             // The first number that is not kept as written is named, so that
             // nothing is rounded unsaid.
             if (!esExacta(l[j]) && redondeados++ == 0) {
                 const double v = l[j].valor;
-                r.aviso = "L" + donde(k, c).substr(1) +
-                          (v != 0 ? "tiene más cifras de las que el programa guarda"
-                                  : "es más pequeño de lo que el programa guarda") +
-                          "; se lee como " + textoExacto(v, d == MarcaDecimal::Coma ? "," : ".") +
-                          ".";
+                pequeno = v != 0 ? 0 : 1;
+                r.aviso = sobre(kRedondeado[pequeno][0], k, c);
+                r.aviso.valores.push_back(textoExacto(v, d == MarcaDecimal::Coma ? "," : "."));
             }
         }
         Byte a = 1;
         if (enUso >= 0 && !campo(k, enUso).empty()) {
             const Lectura u = analizar(campo(k, enUso), d);
             if (u.estado != Estado::Numero || (u.valor != 0 && u.valor != 1)) {
-                mensaje = donde(k, enUso) + "no es 1 ni 0";
+                mensaje =
+                    sobre(MENSAJE("datos", "línea %1, columna %2: «%3» no es 1 ni 0"), k, enUso);
                 return false;
             }
             a = u.valor == 1 ? 1 : 0;
@@ -138,27 +163,29 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
         r.decimalesX = std::max(r.decimalesX, l[0].decimales);
         r.decimalesY = std::max(r.decimalesY, l[1].decimales);
     }
-    if (redondeados == 2) {
-        r.aviso += " Otro número se lee redondeado también.";
-    } else if (redondeados > 2) {
-        r.aviso +=
-            " Otros " + std::to_string(redondeados - 1) + " números se leen redondeados también.";
+    if (redondeados >= 2) {
+        r.aviso.plantilla = kRedondeado[pequeno][redondeados == 2 ? 1 : 2];
+        if (redondeados > 2) {
+            r.aviso.valores.push_back(std::to_string(redondeados - 1));
+        }
     }
     if (completas < std::size_t(minActivos)) {
-        mensaje = "Hacen falta al menos 3 filas completas; hay " + std::to_string(completas) + ".";
+        mensaje = {MENSAJE("datos", "Hacen falta al menos 3 filas completas; hay %1."),
+                   {std::to_string(completas)}};
         return false;
     }
     const auto activos = std::count(r.activo.begin(), r.activo.end(), Byte{1});
     if (activos < minActivos) {
-        mensaje = "Hacen falta al menos 3 puntos en uso; el archivo marca " +
-                  std::to_string(activos) + ".";
+        mensaje = {MENSAJE("datos", "Hacen falta al menos 3 puntos en uso; el archivo marca %1."),
+                   {std::to_string(activos)}};
         return false;
     }
     for (const auto* v : {&r.x, &r.y}) {
         const auto [lo, hi] = std::minmax_element(v->begin(), v->end());
         if (!rangoDibujable(*lo, *hi)) {
-            mensaje = "Los valores de la columna " + std::to_string((v == &r.x ? colX : colY) + 1) +
-                      " están demasiado juntos: el gráfico no puede separarlos.";
+            mensaje = {MENSAJE("datos", "Los valores de la columna %1 están demasiado juntos: el "
+                                        "gráfico no puede separarlos."),
+                       {std::to_string((v == &r.x ? colX : colY) + 1)}};
             return false;
         }
     }
@@ -168,7 +195,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
     r.nombreX = nombre(colX, "x");
     r.nombreY = nombre(colY, "y");
     datos = std::move(r);
-    mensaje.clear();
+    mensaje = {};
     return true;
 }
 

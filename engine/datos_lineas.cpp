@@ -128,8 +128,8 @@ std::size_t lineasSobreLosDatos(const std::vector<Linea>& lineas, Separador s) {
 
 } // namespace
 
-OpcionesLectura adivinar(std::string_view texto, std::string& aviso) {
-    aviso.clear();
+OpcionesLectura adivinar(std::string_view texto, Mensaje& aviso) {
+    aviso = {};
     OpcionesLectura o;
     const auto lineas = lineasNoBlancas(texto);
     o.separador = adivinarSeparador(lineas);
@@ -172,9 +172,12 @@ OpcionesLectura adivinar(std::string_view texto, std::string& aviso) {
         const char otra = f.find(',') != std::string::npos ? ',' : '.';
         const std::string decimal = f, entero = sinCaracter(f, otra);
         const bool elegidaDecimal = otra == marca;
-        aviso = "«" + f + "» puede leerse como " + (elegidaDecimal ? decimal : entero) +
-                " o como " + (elegidaDecimal ? entero : decimal) + "; se lee con " +
-                (o.decimal == MarcaDecimal::Coma ? "coma" : "punto") + " decimal.";
+        aviso = {o.decimal == MarcaDecimal::Coma
+                     ? MENSAJE("datos", "«%1» puede leerse como %2 o como %3; se lee con coma "
+                                        "decimal.")
+                     : MENSAJE("datos", "«%1» puede leerse como %2 o como %3; se lee con punto "
+                                        "decimal."),
+                 {f, elegidaDecimal ? decimal : entero, elegidaDecimal ? entero : decimal}};
     }
     if (!lineas.empty()) {
         cadaCampo(lineas[0].texto, o.separador, [&](std::string_view f) {

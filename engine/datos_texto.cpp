@@ -131,9 +131,12 @@ bool sinControles(std::string_view s) {
 
 } // namespace
 
-bool aTexto(std::string_view bytes, std::string& texto, std::string& mensaje) {
+bool aTexto(std::string_view bytes, std::string& texto, Mensaje& mensaje) {
     if (bytes.size() > kMaxBytes) {
-        mensaje = "El archivo ocupa más de 1 MB; el programa lee tablas de hasta 50 puntos.";
+        mensaje = {MENSAJE("datos",
+                           "El archivo ocupa más de 1 MB; el programa lee tablas de hasta 50 "
+                           "puntos."),
+                   {}};
         return false;
     }
     std::string t;
@@ -147,11 +150,11 @@ bool aTexto(std::string_view bytes, std::string& texto, std::string& mensaje) {
         t = esUtf8(bytes) ? std::string(bytes) : desdeLatin1(bytes);
     }
     if (!bien || !sinControles(t)) {
-        mensaje = "El archivo no es de texto.";
+        mensaje = {MENSAJE("datos", "El archivo no es de texto."), {}};
         return false;
     }
     texto = std::move(t);
-    mensaje.clear();
+    mensaje = {};
     return true;
 }
 

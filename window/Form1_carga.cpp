@@ -4,12 +4,34 @@
 // description, credits and exit commands.
 #include "Form1.h"
 
+#include "Traduccion.h"
+
 #include <QApplication>
 #include <QScreen>
 
 #include <initializer_list>
 
 namespace rectaviva {
+
+namespace {
+
+// Fills a text panel with texts of rows separated by "\n", translated, and
+// again after each change of language while it is shown.
+void llenarLista(ListBox& lista, std::vector<const char*> textos) {
+    alCambiarIdioma(&lista, ClaveTexto::Otro, [&lista, textos] {
+        if (!lista.Visible()) {
+            return;
+        }
+        lista.Clear();
+        for (const char* texto : textos) {
+            for (const QString& fila : QCoreApplication::translate("Form1", texto).split(u'\n')) {
+                lista.AddItem(fila);
+            }
+        }
+    });
+}
+
+} // namespace
 
 double Form1::anchoPantallaTwips() {
     const QScreen* s = QGuiApplication::primaryScreen();
@@ -131,10 +153,6 @@ void Form1::avisoResolucion() {
         f.setPointSizeF(13);
         return f;
     }());
-    List5->AddItem(QString());
-    List5->AddItem(QStringLiteral("  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO"));
-    List5->AddItem(QStringLiteral("    DEBE  CONFIGURAR  LA  PANTALLA  CON"));
-    List5->AddItem(QStringLiteral("      RESOLUCION  1024 X 768  PIXELES"));
     List5->setWidth(8000);
     List5->setHeight(4000);
     List5->setTop((altoPantallaTwips() - List5->Height()) / 2);
@@ -142,6 +160,9 @@ void Form1::avisoResolucion() {
     mnuGene->setEnabled(false);
     mnuVe->setEnabled(false);
     List5->setVisible(true);
+    llenarLista(*List5, {QT_TRANSLATE_NOOP("Form1", "\n  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO\n"
+                                                    "    DEBE  CONFIGURAR  LA  PANTALLA  CON\n"
+                                                    "      RESOLUCION  1024 X 768  PIXELES")});
 }
 
 namespace {
@@ -165,8 +186,9 @@ void Form1::ubicarListas() {
     ubicarLista(*List3, lugarCreditos);
 }
 
-// Opens a text panel at its place with its rows, or closes it if it is open.
-// Reopening clears the rows first, so they never pile up.
+// Opens a text panel at its place with its rows (each text one or more rows,
+// separated by "\n"), or closes it if it is open. Reopening clears the rows
+// first, so they never pile up.
 void Form1::alternarLista(ListBox& lista, const LugarLista& lugar,
                           std::initializer_list<const char*> filas) {
     if (lista.Visible()) {
@@ -176,27 +198,29 @@ void Form1::alternarLista(ListBox& lista, const LugarLista& lugar,
     ubicarLista(lista, lugar);
     lista.Clear();
     lista.setVisible(true);
-    for (const char* fila : filas) {
-        lista.AddItem(QString::fromUtf8(fila));
-    }
+    llenarLista(lista, filas);
     // A screen reader reads the panel as soon as it opens.
     lista.setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::mnuDesc_Click() {
     alternarLista(*List6, lugarDescripcion,
-                  {"", "  Tutorvia sobre Regresión Lineal Simple.",
-                   "  Permite visualizar el efecto de cambios",
-                   "  en las observaciones sobre diversas medidas y",
-                   "  estimadores relacionados con el modelo de", "  Regresión Lineal Simple. ",
-                   "  Mueva los puntos y observe qué pasa ", "  con los indicadores.",
-                   "  o elimine puntos con el "});
+                  {QT_TRANSLATE_NOOP("Form1", "\n  Tutorvia sobre Regresión Lineal Simple.\n"
+                                              "  Permite visualizar el efecto de cambios\n"
+                                              "  en las observaciones sobre diversas medidas y\n"
+                                              "  estimadores relacionados con el modelo de\n"
+                                              "  Regresión Lineal Simple. \n"
+                                              "  Mueva los puntos y observe qué pasa \n"
+                                              "  con los indicadores.\n"
+                                              "  o elimine puntos con el ")});
 }
 
 void Form1::mnuAcer_Click() {
     alternarLista(*List3, lugarCreditos,
-                  {"", "   Recurso didáctico desarrollado por", "   el equipo de Rectaviva",
-                   "   para la enseñanza de la", "   Regresión Lineal Simple.", ""});
+                  {QT_TRANSLATE_NOOP("Form1", "\n   Recurso didáctico desarrollado por\n"
+                                              "   el equipo de Rectaviva\n"
+                                              "   para la enseñanza de la\n"
+                                              "   Regresión Lineal Simple.\n")});
 }
 
 void Form1::mnuSali_Click() {

@@ -12,6 +12,7 @@
 #include "dialogo_datos.h"
 #include "escala.h"
 #include "lectura.h"
+#include "mensajes.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -38,20 +39,22 @@ QString deUtf8(const std::string& s) {
 }
 
 // The save dialog's formats: separator and decimal mark, the first being
-// what a spreadsheet set to Spanish reads.
+// what a spreadsheet set to Spanish reads. Their texts are translated where
+// the dialog shows them.
 struct FormatoGuardado {
     const char* filtro;
     Separador separador;
     MarcaDecimal decimal;
 };
 constexpr FormatoGuardado formatosGuardado[] = {
-    {"CSV para hojas de cálculo en español: «;» y coma decimal (*.csv)", Separador::PuntoYComa,
-     MarcaDecimal::Coma},
-    {"CSV internacional: «,» y punto decimal (*.csv)", Separador::Coma, MarcaDecimal::Punto},
-    {"Texto separado por tabuladores, coma decimal (*.tsv *.txt)", Separador::Tabulador,
-     MarcaDecimal::Coma},
-    {"Texto separado por tabuladores, punto decimal (*.tsv *.txt)", Separador::Tabulador,
+    {QT_TRANSLATE_NOOP("Form1", "CSV para hojas de cálculo en español: «;» y coma decimal (*.csv)"),
+     Separador::PuntoYComa, MarcaDecimal::Coma},
+    {QT_TRANSLATE_NOOP("Form1", "CSV internacional: «,» y punto decimal (*.csv)"), Separador::Coma,
      MarcaDecimal::Punto},
+    {QT_TRANSLATE_NOOP("Form1", "Texto separado por tabuladores, coma decimal (*.tsv *.txt)"),
+     Separador::Tabulador, MarcaDecimal::Coma},
+    {QT_TRANSLATE_NOOP("Form1", "Texto separado por tabuladores, punto decimal (*.tsv *.txt)"),
+     Separador::Tabulador, MarcaDecimal::Punto},
 };
 
 } // namespace
@@ -60,34 +63,56 @@ EjeCuadricula ejeCuadricula(const EjeRedondo& e, const std::string& titulo) {
     return {e.minimo, e.maximo, e.paso, e.lineas, e.decimales, deUtf8(titulo)};
 }
 
+namespace {
+
+// The plot's grid in a data set's range, titled with its names as shown.
+void pintarEjesDeDatos(PictureBox& plano, const Globales& g) {
+    EjeCuadricula ex = ejeCuadricula(g.ejeX, std::string());
+    EjeCuadricula ey = ejeCuadricula(g.ejeY, std::string());
+    ex.titulo = nombreMostrado(g.nombreX);
+    ey.titulo = nombreMostrado(g.nombreY);
+    plano.setPintorFondo(
+        [ex, ey](QPainter& p, const QRectF& r) { pintarCuadriculaDe(p, r, ex, ey); });
+}
+
+} // namespace
+
 void Form1::componerMenuDatos() {
     QMenuBar& barra = *menuBar();
-    mnuDat = new Menu(barra, QStringLiteral("mnuDat"), QStringLiteral("Datos"), true);
+    mnuDat = new Menu(barra, QStringLiteral("mnuDat"), FUENTE("Form1", "Datos"), true);
     mnuCon =
-        new Menu(*mnuDat, QStringLiteral("mnuCon"), QStringLiteral("Conjuntos de ejemplo"), true);
+        new Menu(*mnuDat, QStringLiteral("mnuCon"), FUENTE("Form1", "Conjuntos de ejemplo"), true);
     mnuCon->desplegable()->setToolTipsVisible(true);
     const auto& conjuntos = conjuntosEjemplo();
     for (std::size_t i = 0; i < conjuntos.size(); ++i) {
         const ConjuntoEjemplo& c = conjuntos[i];
-        auto* m =
-            new Menu(*mnuCon, QStringLiteral("mnuCon_%1").arg(i), QString::fromUtf8(c.nombre));
-        m->accion()->setToolTip(
-            QStringLiteral("%1\nFuente: %2")
-                .arg(QString::fromUtf8(c.descripcion), QString::fromUtf8(c.fuente)));
+        auto* m = new Menu(*mnuCon, QStringLiteral("mnuCon_%1").arg(i),
+                           Fuente{c.nombre.contexto, c.nombre.texto});
+        QAction* a = m->accion();
+        alCambiarIdioma(a, ClaveTexto::Ayuda, [a, &c] {
+            a->setToolTip(
+                tr("%1\nFuente: %2").arg(traducir(c.descripcion), QString::fromUtf8(c.fuente)));
+        });
         connect(m, &Menu::Click, this, [this, i] { mnuCon_Click(static_cast<int>(i)); });
         mnuConjunto.push_back(m);
     }
-    mnuPeg = new Menu(*mnuDat, QStringLiteral("mnuPeg"), QStringLiteral("Pegar datos…"));
-    mnuAbr = new Menu(*mnuDat, QStringLiteral("mnuAbr"), QStringLiteral("Abrir datos…"));
-    mnuGua = new Menu(*mnuDat, QStringLiteral("mnuGua"), QStringLiteral("Guardar datos…"));
+    mnuPeg = new Menu(*mnuDat, QStringLiteral("mnuPeg"), FUENTE("Form1", "Pegar datos…"));
+    mnuAbr = new Menu(*mnuDat, QStringLiteral("mnuAbr"), FUENTE("Form1", "Abrir datos…"));
+    mnuGua = new Menu(*mnuDat, QStringLiteral("mnuGua"), FUENTE("Form1", "Guardar datos…"));
     mnuGua->setEnabled(false);
     connect(mnuPeg, &Menu::Click, this, &Form1::mnuPeg_Click);
     connect(mnuAbr, &Menu::Click, this, &Form1::mnuAbr_Click);
     connect(mnuGua, &Menu::Click, this, &Form1::mnuGua_Click);
     confirmarDatos_ = [](DialogoDatos& d) { return d.exec() == QDialog::Accepted; };
     avisar_ = [this](const QString& texto) {
-        QMessageBox::warning(this, QStringLiteral("Datos"), texto);
+        QMessageBox::warning(this, FUENTE("Form1", "Datos").traducida(), texto);
     };
+    // A data set's axis titles are shown in the language in use.
+    alCambiarIdioma(mnuDat, ClaveTexto::Otro, [this] {
+        if (Picture1 != nullptr && g.datosCargados == 1) {
+            pintarEjesDeDatos(*Picture1, g);
+        }
+    });
 }
 
 void Form1::mnuCon_Click(int i) {
@@ -101,9 +126,10 @@ void Form1::mnuCon_Click(int i) {
     MuestraDatos d;
     d.x = c.x;
     d.y = c.y;
-    d.nombre = c.nombre;
-    d.nombreX = c.nombreX;
-    d.nombreY = c.nombreY;
+    // Kept as written and shown translated (nombreMostrado).
+    d.nombre = c.nombre.texto;
+    d.nombreX = c.nombreX.texto;
+    d.nombreY = c.nombreY.texto;
     d.decimalesX = decimalesDe(c.x);
     d.decimalesY = decimalesDe(c.y);
     cargarDatos(d);
@@ -113,19 +139,19 @@ void Form1::mnuPeg_Click() {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     const QString texto = mime != nullptr && mime->hasText() ? mime->text() : QString();
     if (texto.trimmed().isEmpty()) {
-        avisar_(QStringLiteral("El portapapeles no tiene texto. Copie antes dos columnas de "
-                               "una hoja de cálculo o de un archivo de texto."));
+        avisar_(tr("El portapapeles no tiene texto. Copie antes dos columnas de "
+                   "una hoja de cálculo o de un archivo de texto."));
         return;
     }
     const QByteArray bytes = texto.toUtf8();
     pedirDatos(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-               QStringLiteral("portapapeles"));
+               tr("portapapeles"));
 }
 
 void Form1::mnuAbr_Click() {
     const QString ruta = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Abrir datos"), QString(),
-        QStringLiteral("Tablas de datos (*.csv *.tsv *.txt);;Todos los archivos (*)"));
+        this, tr("Abrir datos"), QString(),
+        tr("Tablas de datos (*.csv *.tsv *.txt);;Todos los archivos (*)"));
     if (!ruta.isEmpty()) {
         abrirArchivo(ruta);
     }
@@ -135,7 +161,7 @@ bool Form1::abrirArchivo(const QString& ruta) {
     QFile archivo(ruta);
     const QString nombre = QFileInfo(ruta).fileName();
     if (!archivo.open(QIODevice::ReadOnly)) {
-        avisar_(QStringLiteral("No se pudo abrir «%1»: %2").arg(nombre, archivo.errorString()));
+        avisar_(tr("No se pudo abrir «%1»: %2").arg(nombre, archivo.errorString()));
         return false;
     }
     // One byte more than the limit is enough to tell a file that is too big.
@@ -146,18 +172,17 @@ bool Form1::abrirArchivo(const QString& ruta) {
 
 bool Form1::pedirDatos(std::string_view bytes, const QString& origen) {
     std::string texto;
-    std::string mensaje;
+    Mensaje mensaje;
     if (!aTexto(bytes, texto, mensaje)) {
-        avisar_(QStringLiteral("«%1»: %2").arg(origen, deUtf8(mensaje)));
+        avisar_(tr("«%1»: %2").arg(origen, traducir(mensaje)));
         return false;
     }
     DialogoDatos dialogo(this, std::move(texto), origen);
     if (!confirmarDatos_(dialogo) || !dialogo.listo()) {
         return false;
     }
-    cargarDatos(dialogo.muestra(), origen == QStringLiteral("portapapeles")
-                                       ? QStringLiteral("pegar los datos")
-                                       : QStringLiteral("cargar ") + origen);
+    cargarDatos(dialogo.muestra(),
+                origen == tr("portapapeles") ? tr("pegar los datos") : tr("cargar %1").arg(origen));
     return true;
 }
 
@@ -167,14 +192,14 @@ void Form1::mnuGua_Click() {
     }
     QStringList filtros;
     for (const FormatoGuardado& f : formatosGuardado) {
-        filtros << QString::fromUtf8(f.filtro);
+        filtros << QCoreApplication::translate("Form1", f.filtro);
     }
     QString filtro = filtros.front();
     const QString propuesto = g.datosCargados == 1 && !g.nombreDatos.empty()
-                                  ? deUtf8(g.nombreDatos) + ".csv"
+                                  ? nombreMostrado(g.nombreDatos) + ".csv"
                                   : QStringLiteral("muestra.csv");
-    const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar datos"),
-                                                      propuesto, filtros.join(";;"), &filtro);
+    const QString ruta = QFileDialog::getSaveFileName(this, tr("Guardar datos"), propuesto,
+                                                      filtros.join(";;"), &filtro);
     if (ruta.isEmpty()) {
         return;
     }
@@ -191,8 +216,9 @@ bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
         y.push_back(textoValor(g, k, false));
         activo.push_back(g.activo(k));
     }
-    const std::string nx = g.datosCargados == 1 ? g.nombreX : "x";
-    const std::string ny = g.datosCargados == 1 ? g.nombreY : "y";
+    // The names as the axes show them.
+    const std::string nx = g.datosCargados == 1 ? nombreMostrado(g.nombreX).toStdString() : "x";
+    const std::string ny = g.datosCargados == 1 ? nombreMostrado(g.nombreY).toStdString() : "y";
     const std::string csv = escribirCsv(x, y, activo, nx, ny, s, d);
     // Written whole or not at all: a failure leaves any old file as it was.
     QSaveFile archivo(ruta);
@@ -200,7 +226,7 @@ bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
         archivo.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size()) ||
         !archivo.commit()) {
-        avisar_(QStringLiteral("No se pudo guardar «%1»: %2")
+        avisar_(tr("No se pudo guardar «%1»: %2")
                     .arg(QFileInfo(ruta).fileName(), archivo.errorString()));
         return false;
     }
@@ -210,8 +236,8 @@ bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
 void Form1::cargarDatos(const MuestraDatos& d, const QString& gesto) {
     nuevaMuestraEmpieza();
     const GestoBreve paso(*this, !gesto.isEmpty()    ? gesto
-                                 : !d.nombre.empty() ? QStringLiteral("cargar ") + deUtf8(d.nombre)
-                                                     : QStringLiteral("cargar los datos"));
+                                 : !d.nombre.empty() ? tr("cargar %1").arg(nombreMostrado(d.nombre))
+                                                     : tr("cargar los datos"));
     const Single xPredAntes = g.xPred;
     const bool delDiseno = g.datosCargados != 1;
     if (!cargarMuestra(g, d)) {
@@ -237,10 +263,7 @@ void Form1::volverAlDisenoSiHaceFalta() {
 void Form1::rangoCambiado() {
     g.oCalculos->PuntosPrediccion();
     if (g.datosCargados == 1) {
-        const EjeCuadricula ex = ejeCuadricula(g.ejeX, g.nombreX);
-        const EjeCuadricula ey = ejeCuadricula(g.ejeY, g.nombreY);
-        Picture1->setPintorFondo(
-            [ex, ey](QPainter& p, const QRectF& r) { pintarCuadriculaDe(p, r, ex, ey); });
+        pintarEjesDeDatos(*Picture1, g);
     } else {
         Picture1->setPintorFondo([](QPainter& p, const QRectF& r) { pintarCuadricula(p, r); });
     }

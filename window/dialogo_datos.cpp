@@ -2,6 +2,7 @@
 #include "dialogo_datos.h"
 
 #include "formatos.h"
+#include "mensajes.h"
 
 #include <QAbstractListModel>
 #include <QCheckBox>
@@ -54,11 +55,10 @@ public:
         if (rol != Qt::DisplayRole && rol != Qt::EditRole) {
             return {};
         }
-        QString nombre = QStringLiteral("Columna %1").arg(c + 1);
         if (const std::string_view n = tabla_->nombre(c); !n.empty()) {
-            nombre += QStringLiteral(": ") + deUtf8(n);
+            return DialogoDatos::tr("Columna %1: %2").arg(QString::number(c + 1), deUtf8(n));
         }
-        return nombre;
+        return DialogoDatos::tr("Columna %1").arg(c + 1);
     }
 
 private:
@@ -69,16 +69,15 @@ private:
 DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& origen)
     : QDialog(padre), texto_(std::move(texto)) {
     setObjectName(QStringLiteral("DialogoDatos"));
-    setWindowTitle(QStringLiteral("Cargar datos: %1").arg(origen));
+    setWindowTitle(tr("Cargar datos: %1").arg(origen));
 
     separador_ = new QComboBox(this);
     separador_->setObjectName(QStringLiteral("cmbSeparador"));
-    separador_->addItems({QStringLiteral("Tabulador"), QStringLiteral("Punto y coma (;)"),
-                          QStringLiteral("Coma (,)"), QStringLiteral("Espacios")});
+    separador_->addItems({tr("Tabulador"), tr("Punto y coma (;)"), tr("Coma (,)"), tr("Espacios")});
     decimal_ = new QComboBox(this);
     decimal_->setObjectName(QStringLiteral("cmbDecimal"));
-    decimal_->addItems({QStringLiteral("Punto (1.5)"), QStringLiteral("Coma (1,5)")});
-    encabezado_ = new QCheckBox(QStringLiteral("La primera fila tiene los nombres"), this);
+    decimal_->addItems({tr("Punto (1.5)"), tr("Coma (1,5)")});
+    encabezado_ = new QCheckBox(tr("La primera fila tiene los nombres"), this);
     encabezado_->setObjectName(QStringLiteral("chkEncabezado"));
     columnas_ = new Columnas(this);
     columnaX_ = new QComboBox(this);
@@ -104,23 +103,23 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& ori
     vista_->horizontalHeader()->setStretchLastSection(true);
     vista_->setMinimumHeight(220);
     botones_ = new QDialogButtonBox(this);
-    cargar_ = botones_->addButton(QStringLiteral("Cargar"), QDialogButtonBox::AcceptRole);
+    cargar_ = botones_->addButton(tr("Cargar"), QDialogButtonBox::AcceptRole);
     cargar_->setObjectName(QStringLiteral("cmdCargar"));
     cargar_->setDefault(true);
-    botones_->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    botones_->addButton(tr("Cancelar"), QDialogButtonBox::RejectRole);
     connect(botones_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botones_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* formato = new QFormLayout;
-    formato->addRow(QStringLiteral("Separador de campos:"), separador_);
-    formato->addRow(QStringLiteral("Marca decimal:"), decimal_);
+    formato->addRow(tr("Separador de campos:"), separador_);
+    formato->addRow(tr("Marca decimal:"), decimal_);
     formato->addRow(QString(), encabezado_);
     auto* columnas = new QHBoxLayout;
     columnas->addWidget(new QLabel(QStringLiteral("x:"), this));
     columnas->addWidget(columnaX_, 1);
     columnas->addWidget(new QLabel(QStringLiteral("y:"), this));
     columnas->addWidget(columnaY_, 1);
-    formato->addRow(QStringLiteral("Columnas:"), columnas);
+    formato->addRow(tr("Columnas:"), columnas);
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(formato);
     todo->addWidget(aviso_);
@@ -129,17 +128,17 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& ori
     todo->addWidget(botones_);
 
     // The guess is shown as the choices' starting values, never applied unseen.
-    std::string aviso;
+    Mensaje aviso;
     const OpcionesLectura o = adivinar(texto_, aviso);
     llenando_ = true;
     separador_->setCurrentIndex(static_cast<int>(o.separador));
     decimal_->setCurrentIndex(o.decimal == MarcaDecimal::Coma ? 1 : 0);
     encabezado_->setChecked(o.encabezado);
     llenando_ = false;
-    QString dicho = QStringLiteral("Separador, marca decimal y nombres deducidos del texto; "
-                                   "cámbielos si no son los de sus datos.");
-    if (!aviso.empty()) {
-        dicho += QLatin1Char(' ') + deUtf8(aviso);
+    QString dicho = tr("Separador, marca decimal y nombres deducidos del texto; "
+                       "cámbielos si no son los de sus datos.");
+    if (!aviso.vacio()) {
+        dicho += QLatin1Char(' ') + traducir(aviso);
     }
     aviso_->setText(dicho);
 
@@ -189,10 +188,10 @@ void DialogoDatos::releer() {
     const int cx = columnaX_->count() > 0 ? columnaX_->currentData().toInt() : 0;
     const int cy = columnaY_->count() > 0 ? columnaY_->currentData().toInt() : 1;
     Datos d;
-    std::string mensaje;
+    Mensaje mensaje;
     listo_ = false;
     if (cx == cy && tabla_.columnas >= 2) {
-        mensaje = "Elija dos columnas distintas para x y para y.";
+        mensaje = {MENSAJE("datos", "Elija dos columnas distintas para x y para y."), {}};
     } else {
         listo_ = leerColumnas(tabla_, cx, cy, o.decimal, d, mensaje);
     }
@@ -221,20 +220,21 @@ void DialogoDatos::releer() {
             }
         }
         vista_->resizeColumnsToContents();
-        QString texto = QStringLiteral("Se cargarán %1 puntos.").arg(d.x.size());
+        QString texto = tr("Se cargarán %1 puntos.").arg(d.x.size());
         if (d.omitidas == 1) {
-            texto += QStringLiteral(" Una fila con un campo vacío se omite.");
+            texto += QLatin1Char(' ') + tr("Una fila con un campo vacío se omite.");
         } else if (d.omitidas > 1) {
-            texto += QStringLiteral(" %1 filas con un campo vacío se omiten.").arg(d.omitidas);
+            texto +=
+                QLatin1Char(' ') + tr("%1 filas con un campo vacío se omiten.").arg(d.omitidas);
         }
-        if (!d.aviso.empty()) {
-            texto += QLatin1Char(' ') + deUtf8(d.aviso);
+        if (!d.aviso.vacio()) {
+            texto += QLatin1Char(' ') + traducir(d.aviso);
         }
         estado_->setStyleSheet(QString());
         estado_->setText(texto);
     } else {
         estado_->setStyleSheet(QStringLiteral("color: rgb(190, 0, 0);"));
-        estado_->setText(deUtf8(mensaje));
+        estado_->setText(traducir(mensaje));
     }
     cargar_->setEnabled(listo_);
 }

@@ -78,8 +78,10 @@ std::string cargar(const MuestraDatos& m, Globales& g) {
 } // namespace
 
 bool leerComoElDialogo(std::string_view bytes, MuestraDatos& muestra, std::string& mensaje) {
-    std::string texto, aviso;
-    if (!aTexto(bytes, texto, mensaje)) {
+    std::string texto;
+    Mensaje motivo, aviso;
+    if (!aTexto(bytes, texto, motivo)) {
+        mensaje = motivo.texto();
         return false;
     }
     const OpcionesLectura o = adivinar(texto, aviso);
@@ -93,7 +95,8 @@ bool leerComoElDialogo(std::string_view bytes, MuestraDatos& muestra, std::strin
         mensaje = "Elija dos columnas distintas para x y para y.";
         return false;
     }
-    if (!leerColumnas(t, cx, cy, o.decimal, d, mensaje)) {
+    if (!leerColumnas(t, cx, cy, o.decimal, d, motivo)) {
+        mensaje = motivo.texto();
         return false;
     }
     muestra = MuestraDatos{d.x,       d.y,       d.activo,     std::string(),

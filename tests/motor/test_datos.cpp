@@ -57,19 +57,20 @@ class Lectura : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(Lectura, DeLosBytesALaMuestra) {
     const Caso& c = GetParam();
-    std::string texto, mensaje, aviso;
+    std::string texto;
+    Mensaje mensaje, aviso;
     Datos d;
     bool ok = aTexto(c.bytes, texto, mensaje);
     if (ok) {
         const OpcionesLectura o = adivinar(texto, aviso);
         ok = leerColumnas(partir(texto, o), 0, 1, o.decimal, d, mensaje);
     }
-    EXPECT_EQ(mensaje, c.mensaje);
+    EXPECT_EQ(mensaje.texto(), c.mensaje);
     ASSERT_EQ(ok, c.mensaje.empty());
     if (ok) {
         const std::vector<int> cuentas = {d.omitidas, d.decimalesX, d.decimalesY};
         EXPECT_EQ(
-            std::tie(d.x, d.y, d.nombreX, d.nombreY, cuentas, d.activo, d.aviso),
+            std::make_tuple(d.x, d.y, d.nombreX, d.nombreY, cuentas, d.activo, d.aviso.texto()),
             std::tie(c.x, c.y, c.nombreX, c.nombreY, c.omitidasYDecimales, c.activo, c.aviso));
     }
 }
@@ -141,12 +142,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(Adivinar, AvisaDeLaMarcaDecimalDudosa) {
-    std::string aviso;
+    Mensaje aviso;
     const OpcionesLectura o = adivinar("x\ty\n1,234\t2\n3\t4\n", aviso);
     EXPECT_EQ(o.separador, Separador::Tabulador);
     EXPECT_EQ(o.decimal, MarcaDecimal::Coma);
     EXPECT_TRUE(o.encabezado);
-    EXPECT_EQ(aviso, "«1,234» puede leerse como 1,234 o como 1234; se lee con coma decimal.");
+    EXPECT_EQ(aviso.texto(),
+              "«1,234» puede leerse como 1,234 o como 1234; se lee con coma decimal.");
 }
 
 // Every pair offered, on awkward numbers as read (doubles) and as a drag or a
@@ -180,11 +182,13 @@ TEST(Escribir, LaLecturaDevuelveLosMismosNumeros) {
             const std::string nx = "\xEF\xBB\xBFPeso; \"kg\", neto", ny = "y\tz";
             const std::string csv = escribirCsv(x, y, activo, nx, ny, separadores[f], marcas[f]);
             SCOPED_TRACE(csv);
-            std::string texto, mensaje, aviso;
+            std::string texto;
+            Mensaje mensaje, aviso;
             Datos d;
             ASSERT_TRUE(aTexto(csv, texto, mensaje));
             const OpcionesLectura o = adivinar(texto, aviso);
-            ASSERT_TRUE(leerColumnas(partir(texto, o), 0, 1, o.decimal, d, mensaje)) << mensaje;
+            ASSERT_TRUE(leerColumnas(partir(texto, o), 0, 1, o.decimal, d, mensaje))
+                << mensaje.texto();
             EXPECT_EQ(std::make_tuple(textos(d.x), textos(d.y), d.activo, d.nombreX, d.nombreY),
                       std::tie(x, y, activo, nx, ny));
         }
@@ -193,7 +197,7 @@ TEST(Escribir, LaLecturaDevuelveLosMismosNumeros) {
 
 TEST(Conjuntos, LosAjustesConocidos) {
     for (const auto& c : conjuntosEjemplo()) {
-        SCOPED_TRACE(c.nombre);
+        SCOPED_TRACE(c.nombre.texto);
         ASSERT_TRUE(c.x.size() == c.y.size() && c.x.size() >= 3 && c.x.size() <= 50);
         std::vector<std::pair<float, float>> puntos;
         for (std::size_t k = 0; k < c.x.size(); ++k) {
@@ -202,7 +206,7 @@ TEST(Conjuntos, LosAjustesConocidos) {
         Motor m;
         m.muestra(puntos);
         m.recalcular();
-        const std::string nombre = c.nombre;
+        const std::string nombre = c.nombre.texto;
         if (nombre.starts_with("Anscombe")) {
             EXPECT_NEAR(m.g.intercepto, 3.00, 0.005);
             EXPECT_NEAR(m.g.pendiente, 0.500, 0.0005);

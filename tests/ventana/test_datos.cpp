@@ -12,12 +12,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 using namespace rectaviva;
 using namespace rectaviva::pruebas;
@@ -68,10 +70,10 @@ TEST(Datos, CadaConjuntoEnSuEscalaYAnscombeIgualEnLosCuatro) {
         }
         EXPECT_TRUE(f.mnuGua->Enabled());
         if (i < 4) {
-            EXPECT_EQ(caja(f, Cajas::Text1, 0), "3.00") << conjuntos[i].nombre;
-            EXPECT_EQ(caja(f, Cajas::Text1, 1), "0.500") << conjuntos[i].nombre;
-            EXPECT_EQ(caja(f, Cajas::Text2, 6), "0.82") << conjuntos[i].nombre;
-            EXPECT_EQ(caja(f, Cajas::Text1, 14), "67") << conjuntos[i].nombre;
+            EXPECT_EQ(caja(f, Cajas::Text1, 0), "3.00") << conjuntos[i].nombre.texto;
+            EXPECT_EQ(caja(f, Cajas::Text1, 1), "0.500") << conjuntos[i].nombre.texto;
+            EXPECT_EQ(caja(f, Cajas::Text2, 6), "0.82") << conjuntos[i].nombre.texto;
+            EXPECT_EQ(caja(f, Cajas::Text1, 14), "67") << conjuntos[i].nombre.texto;
         }
     }
 }
@@ -180,6 +182,42 @@ TEST(Datos, UnCensoConservaSusCifras) {
                    "1866;35000000;1\n");
     f.mnuDes->accion()->trigger();
     EXPECT_TRUE(f.Picture2->renglones()[5].texto.endsWith(QStringLiteral(" 38558371")));
+}
+
+// A catalogue of three texts of the data path.
+class Catalogo : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* c, const char* t, const char*, int) const override {
+        const std::map<std::pair<std::string, std::string>, QString> textos = {
+            {{"conjuntos", "Galaxias de Hubble"}, "Hubble's galaxies"},
+            {{"conjuntos", "Distancia (Mpc)"}, "Distance (Mpc)"},
+            {{"datos", "línea %1, columna %2: «%3» no es un número"}, "line %1, column %2: %3?"}};
+        const auto i = textos.find({c, t});
+        return i == textos.end() ? QString() : i->second;
+    }
+};
+
+// An example set's entry and names and a reader's message follow the
+// language, the values put in as they are ("%2" in a field stays).
+TEST(Datos, LosTextosDelMotorEnOtroIdioma) {
+    Ventana v;
+    v.f.mnuConjunto[6]->accion()->trigger();
+    Catalogo catalogo;
+    QCoreApplication::installTranslator(&catalogo);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(v.f.mnuConjunto[6]->Caption(), "Hubble's galaxies");
+    QTemporaryDir dir;
+    ASSERT_TRUE(v.f.guardarDatos(dir.filePath("h.csv"), Separador::Coma, MarcaDecimal::Punto));
+    std::ifstream archivo(dir.filePath("h.csv").toStdString());
+    std::string encabezado;
+    std::getline(archivo, encabezado);
+    EXPECT_EQ(encabezado, "Distance (Mpc),Velocidad de alejamiento (km/s),en_uso");
+    EXPECT_FALSE(v.f.pedirDatos("x;y\n1;2\n3;4\n5;%2a\n", "tabla"));
+    EXPECT_EQ(v.estado, "line 4, column 2: %2a?");
+    QCoreApplication::removeTranslator(&catalogo);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(v.f.mnuConjunto[6]->Caption(), "Galaxias de Hubble");
 }
 
 TEST(Datos, LasBarrasNoDependenDeLasUnidades) {
