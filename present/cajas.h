@@ -54,7 +54,7 @@ struct FilaCaja {
     Formato formato;
     Lectura lectura;
     Grupo grupo;
-    const char* nombre; ///< accessible name, UTF-8
+    const char* nombre; ///< accessible name, UTF-8, Spanish; translated in the context "cajas"
     bool delata;        ///< gives the fitted line away: "?" while the student guesses it
     BarraCaja barra;
 };

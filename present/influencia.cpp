@@ -5,6 +5,8 @@
 #include "dato.h"
 #include "redondeo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -74,8 +76,10 @@ QString PresentacionInfluencia::textoInfluencia(Integer k) const {
     const auto f = [this](Single v, Formato formato) {
         return QString::fromStdString(m_.texto(v, formato));
     };
-    return QStringLiteral("Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, "
-                          "apalancamiento = %6, distancia de Cook = %7")
+    return QCoreApplication::translate("influencia",
+                                       "Punto %1: x = %2, y = %3, residuo = %4, residuo "
+                                       "estandarizado = %5, apalancamiento = %6, distancia de "
+                                       "Cook = %7")
         .arg(k)
         .arg(QString::fromStdString(m_.textoCoordenada(valorX(g_, k), true)),
              QString::fromStdString(m_.textoCoordenada(valorY(g_, k), false)),

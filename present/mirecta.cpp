@@ -7,6 +7,8 @@
 #include "Grafico.h"
 #include "redondeo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -70,23 +72,27 @@ void PresentacionMiRecta::mostrarMiRecta() {
     m_.ponerEnUnidades(q.Text6(1), g_.SCErr, Formato::UnDecimal);
     const bool hayRecta = std::isfinite(g_.pendiente);
     q.Label7(efectoRegresion).setVisible(hayRecta);
-    std::string frase;
+    QString frase;
     if (!hayRecta) {
-        frase = "Con todas las x iguales no existe la recta de mínimos cuadrados.";
+        frase = QCoreApplication::translate(
+            "mirecta", "Con todas las x iguales no existe la recta de mínimos cuadrados.");
     } else if (g_.SCErr == 0) {
         // Every point lies on the fitted line: the student's line either is
         // that line (its sum shows as 0.0) or leaves an error where it leaves none.
         frase = g_.scMiRecta < 0.05f
-                    ? "Los puntos están sobre una recta y tu recta es esa misma."
-                    : "Los puntos están sobre una recta y tu recta no es esa: la de "
-                      "mínimos cuadrados no deja error.";
+                    ? QCoreApplication::translate(
+                          "mirecta", "Los puntos están sobre una recta y tu recta es esa misma.")
+                    : QCoreApplication::translate(
+                          "mirecta", "Los puntos están sobre una recta y tu recta no es esa: la "
+                                     "de mínimos cuadrados no deja error.");
     } else {
         // The own sum can only be larger; a rounding below reads as 0 %.
         const Single x = S(std::max(0.0, 100.0 * (D(g_.scMiRecta) / D(g_.SCErr) - 1.0)));
-        frase = "Tu recta deja un " + m_.texto(x, Formato::UnDecimal) +
-                " % más de error que la de mínimos cuadrados.";
+        frase = QCoreApplication::translate(
+                    "mirecta", "Tu recta deja un %1 % más de error que la de mínimos cuadrados.")
+                    .arg(QString::fromStdString(m_.texto(x, Formato::UnDecimal)));
     }
-    q.Label7(comparacionMiRecta).setCaption(QString::fromStdString(frase));
+    q.Label7(comparacionMiRecta).setCaption(frase);
 }
 
 void PresentacionMiRecta::dejarMiRecta() {

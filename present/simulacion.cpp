@@ -5,6 +5,8 @@
 #include "Grafico.h"
 #include "redondeo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -170,7 +172,7 @@ void PresentacionSimulacion::mostrarHistograma(const Simulador& s, Estadistica e
     marcarPropio(s, e);
     const Formato f = Formato::DosDecimales;
     p_.Label8(tituloHistograma)
-        .setCaption(QStringLiteral("Distribución de %1")
+        .setCaption(QCoreApplication::translate("simulacion", "Distribución de %1")
                         .arg(s.modo() == Modo::Modelo ? QString::fromUtf8(nombreEstadistica(e))
                                                       : QStringLiteral("b*")));
     p_.Label8(ejeIzquierdo).setCaption(s.valida() ? enQt(numero(t.desde, f)) : QString());

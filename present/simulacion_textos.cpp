@@ -8,6 +8,8 @@
 #include "Tablas.h"
 #include "redondeo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -49,8 +51,10 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
         p_.Label8(cuentaSimulada)
             .setCaption(
                 !s.valida()
-                    ? QStringLiteral("Con todas las x iguales no hay pendiente que simular.")
-                    : QStringLiteral("Ninguna muestra aún: pulsa 1, 10, 100 o 1000."));
+                    ? QCoreApplication::translate(
+                          "simulacion", "Con todas las x iguales no hay pendiente que simular.")
+                    : QCoreApplication::translate("simulacion",
+                                                  "Ninguna muestra aún: pulsa 1, 10, 100 o 1000."));
         for (int k = mediaSimulada; k <= notaTabla; ++k) {
             p_.Label8(k).setCaption(QString());
         }
@@ -61,12 +65,14 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
         return;
     }
     p_.Label8(cuentaSimulada)
-        .setCaption(QStringLiteral("%1 muestras de %2 puntos").arg(s.muestras()).arg(s.n()));
+        .setCaption(QCoreApplication::translate("simulacion", "%1 muestras de %2 puntos")
+                        .arg(s.muestras())
+                        .arg(s.n()));
     p_.Label8(mediaSimulada)
-        .setCaption(QStringLiteral("Media de %1: %2 (teoría %3)")
+        .setCaption(QCoreApplication::translate("simulacion", "Media de %1: %2 (teoría %3)")
                         .arg(nombre, valor(r.n > 0 ? r.media : kNaN), valor(t.media)));
     p_.Label8(desviacionSimulada)
-        .setCaption(QStringLiteral("Desv. estándar: %1 (teoría %2)")
+        .setCaption(QCoreApplication::translate("simulacion", "Desv. estándar: %1 (teoría %2)")
                         .arg(valor(r.desviacion()), valor(t.error)));
     // Each count beside the share its interval or test really has at the
     // critical value used, which the table's interpolation may move off
@@ -74,20 +80,23 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
     const std::int64_t m = s.contados();
     const Simulador::Esperado esperado = s.esperado();
     p_.Label8(cubrenSimulados)
-        .setCaption(QStringLiteral("%1 de %2 intervalos contienen β₁ (esperado %3 %)")
+        .setCaption(QCoreApplication::translate("simulacion",
+                                                "%1 de %2 intervalos contienen β₁ (esperado %3 %)")
                         .arg(s.cubren())
                         .arg(m)
                         .arg(porcentaje(esperado.cubren)));
     p_.Label8(prediccionesSimuladas)
-        .setCaption(QStringLiteral(
+        .setCaption(QCoreApplication::translate(
+                        "simulacion",
                         "%1 de %2 observaciones nuevas en x = %3 en su intervalo (esperado %4 %)")
                         .arg(s.predicciones())
                         .arg(m)
                         .arg(enQt(numero(D(s.xPred()), Formato::UnDecimal)),
                              porcentaje(esperado.predicciones)));
     p_.Label8(mediasSimuladas)
-        .setCaption(QStringLiteral("%1 de %2 intervalos de la respuesta media la contienen "
-                                   "(esperado %3 %)")
+        .setCaption(QCoreApplication::translate(
+                        "simulacion", "%1 de %2 intervalos de la respuesta media la contienen "
+                                      "(esperado %3 %)")
                         .arg(s.medias())
                         .arg(m)
                         .arg(porcentaje(esperado.medias)));
@@ -96,11 +105,13 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
     p_.Label8(rechazosSimulados)
         .setCaption(
             s.beta1() == 0
-                ? QStringLiteral("La prueba rechaza β₁ = 0 en el %1 %: error de tipo I "
-                                 "(esperado %2 %)")
+                ? QCoreApplication::translate(
+                      "simulacion", "La prueba rechaza β₁ = 0 en el %1 %: error de tipo I "
+                                    "(esperado %2 %)")
                       .arg(parte, porcentaje(esperado.rechazos))
-                : QStringLiteral("La prueba rechaza β₁ = 0 en el %1 %: es su potencia "
-                                 "al %2 % (esperada %3 %)")
+                : QCoreApplication::translate("simulacion",
+                                              "La prueba rechaza β₁ = 0 en el %1 %: es su potencia "
+                                              "al %2 % (esperada %3 %)")
                       .arg(parte, nivel(S(100 - D(s.nivelConf()))), porcentaje(esperado.rechazos)));
     p_.Label8(notaTabla).setCaption(notaDeLaTabla(s, esperado));
 }
@@ -116,7 +127,8 @@ QString PresentacionSimulacion::notaDeLaTabla(const Simulador& s,
     for (std::size_t k = 0; k < 2; ++k) {
         const auto [q, cubre] = intervalos[k];
         if (std::isfinite(cubre) && porcentaje(cubre) != porcentaje(D(niveles[k]) / 100)) {
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "simulacion",
                        "La tabla interpola: su valor crítico %1 da un %2 % en vez de %3 %")
                 .arg(enQt(m_.texto(q, Formato::DosDecimales)), porcentaje(cubre),
                      nivel(niveles[k]));
@@ -137,42 +149,49 @@ void PresentacionSimulacion::mostrarRemuestreo(const Simulador& s) {
         return std::isfinite(v) ? enQt(numero(v, f)) : indefinido();
     };
     p_.Label8(cuentaSimulada)
-        .setCaption(QStringLiteral("%1 %2 de %3 puntos")
+        .setCaption((barajar
+                         ? QCoreApplication::translate("simulacion", "%1 barajadas de %2 puntos")
+                         : QCoreApplication::translate("simulacion", "%1 remuestras de %2 puntos"))
                         .arg(s.muestras())
-                        .arg(barajar ? QStringLiteral("barajadas") : QStringLiteral("remuestras"))
                         .arg(s.n()));
     p_.Label8(mediaSimulada)
-        .setCaption(QStringLiteral("Media de b*: %1; b de la muestra: %2")
-                        .arg(valor(r.n > 0 ? r.media : kNaN), valor(s.propia())));
+        .setCaption(
+            QCoreApplication::translate("simulacion", "Media de b*: %1; b de la muestra: %2")
+                .arg(valor(r.n > 0 ? r.media : kNaN), valor(s.propia())));
     p_.Label8(desviacionSimulada)
-        .setCaption(QStringLiteral("Desv. estándar de b*: %1").arg(valor(r.desviacion())));
+        .setCaption(QCoreApplication::translate("simulacion", "Desv. estándar de b*: %1")
+                        .arg(valor(r.desviacion())));
     const Pantalla& cajas = m_.pantalla();
     if (barajar) {
         // (count + 1)/(M + 1) is never 0: below 0.0001 it reads "<0.0001".
         p_.Label8(cubrenSimulados)
-            .setCaption(QStringLiteral("|b*| ≥ |b| en %1 de %2 barajadas: valor p %3")
+            .setCaption(QCoreApplication::translate("simulacion",
+                                                    "|b*| ≥ |b| en %1 de %2 barajadas: valor p %3")
                             .arg(s.extremos())
                             .arg(s.muestras())
                             .arg(enQt(m_.textoValorP(S(s.valorPAleatorio())))));
         const auto gl = static_cast<Byte>(std::clamp(g_.nActivos - 2, 0, 255));
         p_.Label8(prediccionesSimuladas)
-            .setCaption(QStringLiteral("Valor p de la prueba t de la pendiente: %1")
+            .setCaption(QCoreApplication::translate("simulacion",
+                                                    "Valor p de la prueba t de la pendiente: %1")
                             .arg(enQt(m_.textoValorP(pValorTExacto(g_.tPendiente, gl)))));
         p_.Label8(mediasSimuladas).setCaption(QString());
     } else {
         const QString conf = cajas.Text1(9).Text().trimmed();
         const auto [li, ls] = s.percentil(g_.nivelConf);
         p_.Label8(cubrenSimulados)
-            .setCaption(QStringLiteral("Intervalo percentil al %1 %: %2 a %3")
-                            .arg(conf, valor(li), valor(ls)));
+            .setCaption(
+                QCoreApplication::translate("simulacion", "Intervalo percentil al %1 %: %2 a %3")
+                    .arg(conf, valor(li), valor(ls)));
         p_.Label8(prediccionesSimuladas)
             .setCaption(
-                QStringLiteral("Intervalo t al %1 %: %2 a %3")
+                QCoreApplication::translate("simulacion", "Intervalo t al %1 %: %2 a %3")
                     .arg(conf, cajas.Text1(7).Text().trimmed(), cajas.Text1(8).Text().trimmed()));
         p_.Label8(mediasSimuladas)
-            .setCaption(s.sinPendiente() > 0
-                            ? QStringLiteral("%1 remuestras sin pendiente").arg(s.sinPendiente())
-                            : QString());
+            .setCaption(s.sinPendiente() > 0 ? QCoreApplication::translate(
+                                                   "simulacion", "%1 remuestras sin pendiente")
+                                                   .arg(s.sinPendiente())
+                                             : QString());
     }
     p_.Label8(rechazosSimulados).setCaption(QString());
     p_.Label8(notaTabla).setCaption(QString());

@@ -38,6 +38,9 @@ void Form1::mnuIdioma_Click(int i) {
 
 void Form1::retraducir() {
     retraducirTextos();
+    for (const auto& v : vistas_) {
+        v->retraducir();
+    }
     if (!existeMuestra()) {
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "colores.h"
 #include "composicion.h"
+#include "paneles_idioma.h"
 
 #include <algorithm>
 #include <array>
@@ -11,17 +12,20 @@
 namespace rectaviva {
 
 void Form1::componerFrame3() {
-    crearLabels(Frame3, Label2, "Label2",
-                {{"Analisis de varianza", 2520, 120, 2775, 375, cen, 11.25, true},
-                 {"Fuente de variación", 0, 600, 1335, 615, cen, 9.75, false},
-                 {"Suma de cuadrados", 1200, 600, 1335, 615, cen, 9.75, false},
-                 {"Grados lib.", 2520, 600, 855, 615, cen, 9.75, false},
-                 {"Cuadrados medios", 3360, 600, 1215, 615, cen, 9.75, false},
-                 {"Cuociente F", 4680, 600, 1095, 615, cen, 9.75, false},
-                 {"Valor-p", 5760, 720, 1095, 375, cen, 9.75, false},
-                 {"Regresión", 0, 1200, 1095, 375, cen, 9.75, false},
-                 {"Error", 0, 1680, 1095, 375, cen, 9.75, false},
-                 {"Total", 0, 2280, 1095, 375, cen, 9.75, false}});
+    crearLabelsTraducidos(
+        Frame3, Label2, "Label2", "paneles",
+        {{QT_TRANSLATE_NOOP("paneles", "Analisis de varianza"), 2520, 120, 2775, 375, cen, 11.25,
+          true},
+         {QT_TRANSLATE_NOOP("paneles", "Fuente de variación"), 0, 600, 1335, 615, cen, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Suma de cuadrados"), 1200, 600, 1335, 615, cen, 9.75,
+          false},
+         {QT_TRANSLATE_NOOP("paneles", "Grados lib."), 2520, 600, 855, 615, cen, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Cuadrados medios"), 3360, 600, 1215, 615, cen, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Cuociente F"), 4680, 600, 1095, 615, cen, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Valor-p"), 5760, 720, 1095, 375, cen, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Regresión"), 0, 1200, 1095, 375, cen, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Error"), 0, 1680, 1095, 375, cen, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Total"), 0, 2280, 1095, 375, cen, 9.75, false}});
     // The table's headings are transparent, so its grid lines show through.
     for (int k = 1; k <= 9; ++k) {
         Label2(k).setTransparente(true);
@@ -49,14 +53,19 @@ void Form1::componerFrame3() {
 }
 
 void Form1::componerFrame5() {
-    crearLabels(Frame5, Label4, "Label4",
-                {{"Predicción ", 960, 120, 5415, 375, cen, 11.25, true},
-                 {"Respuesta media", 120, 2160, 2055, 255, der, 9.75, false},
-                 {"Predicción de una observación ", 600, 1440, 1695, 495, der, 9.75, false},
-                 {"Predicción en   x =", 2520, 480, 2175, 255, der, 9.75, false},
-                 {"Predicción puntual", 4680, 1080, 1935, 255, der, 9.75, false},
-                 {"%", 4080, 960, 255, 255, der, 9.75, false},
-                 {"Intervalo de confianza coeficiente", 0, 960, 3615, 255, der, 9.75, false}});
+    crearLabelsTraducidos(
+        Frame5, Label4, "Label4", "paneles",
+        {{QT_TRANSLATE_NOOP("paneles", "Predicción "), 960, 120, 5415, 375, cen, 11.25, true},
+         {QT_TRANSLATE_NOOP("paneles", "Respuesta media"), 120, 2160, 2055, 255, der, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Predicción de una observación "), 600, 1440, 1695, 495, der,
+          9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Predicción en   x ="), 2520, 480, 2175, 255, der, 9.75,
+          false},
+         {QT_TRANSLATE_NOOP("paneles", "Predicción puntual"), 4680, 1080, 1935, 255, der, 9.75,
+          false},
+         {"%", 4080, 960, 255, 255, der, 9.75, false},
+         {QT_TRANSLATE_NOOP("paneles", "Intervalo de confianza coeficiente"), 0, 960, 3615, 255,
+          der, 9.75, false}});
     // The colour keys lie inside the extent of these two labels.
     Label4(1).setTransparente(true);
     Label4(2).setTransparente(true);
@@ -85,32 +94,35 @@ void Form1::componerFrame5() {
 }
 
 void Form1::componerFrame4() {
-    static const std::array<const char*, 10> consejos{"Contrae los puntos verticalmente",
-                                                      "Expande los puntos verticalmente",
-                                                      "Contrae los puntos horizontalmente",
-                                                      "Expande los puntos horizontalmente",
-                                                      "Sube los puntos",
-                                                      "Baja los puntos",
-                                                      "Mueve los puntos a la izquierda",
-                                                      "Mueve los puntos a la derecha",
-                                                      "Contrae los puntos",
-                                                      "Expande los puntos"};
+    static const std::array<const char*, 10> consejos{
+        QT_TRANSLATE_NOOP("paneles", "Contrae los puntos verticalmente"),
+        QT_TRANSLATE_NOOP("paneles", "Expande los puntos verticalmente"),
+        QT_TRANSLATE_NOOP("paneles", "Contrae los puntos horizontalmente"),
+        QT_TRANSLATE_NOOP("paneles", "Expande los puntos horizontalmente"),
+        QT_TRANSLATE_NOOP("paneles", "Sube los puntos"),
+        QT_TRANSLATE_NOOP("paneles", "Baja los puntos"),
+        QT_TRANSLATE_NOOP("paneles", "Mueve los puntos a la izquierda"),
+        QT_TRANSLATE_NOOP("paneles", "Mueve los puntos a la derecha"),
+        QT_TRANSLATE_NOOP("paneles", "Contrae los puntos"),
+        QT_TRANSLATE_NOOP("paneles", "Expande los puntos")};
     for (int k = 0; k <= 9; ++k) {
         auto* i = new Image(Frame4, nombre("Image1", k));
         i->setPicture(QStringLiteral(":/iconos/herramienta%1.svg").arg(k));
-        i->setToolTip(QString::fromUtf8(consejos[static_cast<std::size_t>(k)]));
+        traducirAyuda(*i, Fuente{"paneles", consejos[static_cast<std::size_t>(k)]});
         i->Move(15 + 240 * k, 15, 225, 225);
         Image1.agregar(k, i);
     }
 }
 
 void Form1::componerLaminas() {
-    // The design's eight sheets, then the views': lamina<k>.svg for each.
+    // The design's eight sheets, then the views': lamina<k>.svg for each, in
+    // the language in use where it has its own.
     for (int k = 0; k <= Vistas::ultimaLamina; ++k) {
         auto* p = new PictureBox(Cliente, nombre("Picture3", k));
         p->Move(5880 + (11040 - 5880) * std::min(k, 7) / 7.0, 480, 615, 495);
         p->setBackColor(colorLamina);
-        p->setPicture(QStringLiteral(":/laminas/lamina%1.svg").arg(k));
+        // The picture of the language in use, again after each change.
+        alCambiarIdioma(p, ClaveTexto::Otro, [p, k] { p->setPicture(rutaDeLamina(k, "svg")); });
         // Read by a screen reader as the text beside its picture; the focus
         // goes into it when it opens.
         p->setProperty("lamina", k);

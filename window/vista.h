@@ -33,11 +33,12 @@ class mostrar;
 enum class Capa { BajoMarcadores, SobreMarcadores, Controles };
 
 // A view's explanation sheet: Picture3(indice) with its help icon
-// Image2(indice), the picture laminas/lamina<indice>.svg, opened beside the
-// plot `alto` layout units high; a screen reader calls it "Fórmulas " + tema.
+// Image2(indice), the picture laminas/lamina<indice>.svg (or the language's
+// own), opened beside the plot `alto` layout units high; a screen reader
+// calls it "Fórmulas " + tema, in the language in use (formulasDe).
 struct Lamina {
     int indice;
-    const char* tema; ///< UTF-8
+    const char* tema; ///< UTF-8, written with QT_TRANSLATE_NOOP("laminas", …)
     double alto;      ///< layout units down
 };
 
@@ -67,6 +68,9 @@ public:
     // --- The series that refit: right after each fit, and with the rest.
     virtual void trasAjuste() {}
     virtual void mostrarVista() {}
+    // After a change of language, whether or not a sample exists: what the
+    // view shows in words and mostrarVista does not write again.
+    virtual void retraducir() {}
     // Ends the view: everything it added hidden, the window as though it
     // had never been on.
     virtual void dejar() {}

@@ -6,6 +6,7 @@
 #include "Grafico.h"
 #include "colores.h"
 #include "composicion.h"
+#include "paneles_idioma.h"
 
 namespace rectaviva {
 
@@ -18,7 +19,7 @@ VistaInfluencia::VistaInfluencia(Form1& f) : f_(f), g_(f.g), c_(f) {
 }
 
 void VistaInfluencia::componerMenu(Menu& ver) {
-    c_.mnuInf = new Menu(ver, QStringLiteral("mnuInf"), QStringLiteral("Influencia"));
+    c_.mnuInf = new Menu(ver, QStringLiteral("mnuInf"), FUENTE("influencia", "Influencia"));
     c_.mnuInf->setCheckable(true);
     QObject::connect(c_.mnuInf, &Menu::Click, &f_, [this] { alternar(); });
 }
@@ -105,6 +106,10 @@ void VistaInfluencia::puntoTomado(Integer k) {
         g_.oCalculos->ajusteSin(k);
     }
     dibujo_->mostrarInfluencia(tomado_);
+}
+
+void VistaInfluencia::nombrarControles() {
+    traducirNombresDeLaminas(f_, *this);
 }
 
 } // namespace rectaviva

@@ -27,7 +27,7 @@ private:
 class VistaInfluencia : public Vista {
 public:
     using Controles = ControlesInfluencia;
-    static constexpr Lamina laminaDeVista{9, "de la influencia", 840};
+    static constexpr Lamina laminaDeVista{9, QT_TRANSLATE_NOOP("laminas", "de la influencia"), 840};
 
     explicit VistaInfluencia(Form1& f);
 
@@ -41,6 +41,7 @@ public:
     void dejar() override;
     void nuevaMuestraEmpieza() override { tomado_ = 0; }
     void puntoTomado(Integer k) override;
+    void nombrarControles() override;
 
     QString texto(Integer k) const { return dibujo_->textoInfluencia(k); }
 

@@ -8,7 +8,10 @@
 #include "colores.h"
 #include "composicion.h"
 #include "escala.h"
+#include "paneles_idioma.h"
 #include "redondeo.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -51,8 +54,8 @@ public:
     }
     QString nombre(int i) const override { return titulo(i) + QStringLiteral(": ") + valor(i); }
     QString titulo(int i) const override {
-        return i == 0 ? QStringLiteral("Asa izquierda de mi recta")
-                      : QStringLiteral("Asa derecha de mi recta");
+        return i == 0 ? QCoreApplication::translate("mirecta", "Asa izquierda de mi recta")
+                      : QCoreApplication::translate("mirecta", "Asa derecha de mi recta");
     }
     bool femenino() const override { return true; }
     // Said as the list says a point's y.
@@ -86,7 +89,7 @@ VistaMiRecta::VistaMiRecta(Form1& f)
 VistaMiRecta::~VistaMiRecta() = default;
 
 void VistaMiRecta::componerMenu(Menu& ver) {
-    c_.mnuMia = new Menu(ver, QStringLiteral("mnuMia"), QStringLiteral("Mi recta"));
+    c_.mnuMia = new Menu(ver, QStringLiteral("mnuMia"), FUENTE("mirecta", "Mi recta"));
     QObject::connect(c_.mnuMia, &Menu::Click, &f_, [this] { entrar(); });
 }
 
@@ -119,18 +122,23 @@ void VistaMiRecta::componerPanel() {
     Frame* panel = new Frame(f_.Cliente, QStringLiteral("Frame8"));
     c_.Frame8 = panel;
     panel->Move(3000, 10200, 6975, 2775);
-    crearLabels(panel, c_.Label7, "Label7",
-                {{"Mi recta", 2520, 30, 2775, 330, cen, 11.25, true},
-                 {"ŷ = a + b x", 120, 420, 4000, 330, izq, 11.25, true},
-                 {"Suma de cuadrados de mi recta", 120, 840, 3000, 255, der, 9, false},
-                 {"SCErr de mínimos cuadrados", 120, 1200, 3000, 255, der, 9, false},
-                 {"", 120, 1540, 6735, 480, izq, 9, true},
-                 {"La recta de mínimos cuadrados es menos empinada que la de las desviaciones "
-                  "estándar cuando |r| < 1: es el efecto de regresión. Muchas rectas trazadas a "
-                  "ojo siguen la segunda.",
-                  120, 2040, 6735, 720, izq, 9, false},
-                 {"Mostrar la recta de mínimos cuadrados", 4320, 780, 2535, 540, izq, 9, false},
-                 {"Probar otra vez", 4320, 780, 2535, 300, izq, 9, false}});
+    crearLabelsTraducidos(
+        panel, c_.Label7, "Label7", "mirecta",
+        {{QT_TRANSLATE_NOOP("mirecta", "Mi recta"), 2520, 30, 2775, 330, cen, 11.25, true},
+         {"ŷ = a + b x", 120, 420, 4000, 330, izq, 11.25, true},
+         {QT_TRANSLATE_NOOP("mirecta", "Suma de cuadrados de mi recta"), 120, 840, 3000, 255, der,
+          9, false},
+         {QT_TRANSLATE_NOOP("mirecta", "SCErr de mínimos cuadrados"), 120, 1200, 3000, 255, der, 9,
+          false},
+         {"", 120, 1540, 6735, 480, izq, 9, true},
+         {QT_TRANSLATE_NOOP("mirecta",
+                            "La recta de mínimos cuadrados es menos empinada que la de las "
+                            "desviaciones estándar cuando |r| < 1: es el efecto de regresión. "
+                            "Muchas rectas trazadas a ojo siguen la segunda."),
+          120, 2040, 6735, 720, izq, 9, false},
+         {QT_TRANSLATE_NOOP("mirecta", "Mostrar la recta de mínimos cuadrados"), 4320, 780, 2535,
+          540, izq, 9, false},
+         {QT_TRANSLATE_NOOP("mirecta", "Probar otra vez"), 4320, 780, 2535, 300, izq, 9, false}});
     c_.Label7(efectoRegresion).setWordWrap(true);
     c_.Label7(comparacionMiRecta).setWordWrap(true);
     for (int k : {mostrarMinimos, probarOtraVez}) {
@@ -146,7 +154,7 @@ void VistaMiRecta::componerPanel() {
     }
     crearCajas(panel, c_.Text6, "Text6", 9, {{3240, 810, 855, 300}, {3240, 1170, 855, 300}});
     c_.Check2 = new CheckBox(panel, QStringLiteral("Check2"));
-    c_.Check2->setText(QStringLiteral("Cuadrados"));
+    traducirTitulo(*c_.Check2, FUENTE("mirecta", "Cuadrados"));
     c_.Check2->setFont(fuente(9));
     c_.Check2->Move(4320, 420, 1575, 300);
     QObject::connect(c_.Check2, &CheckBox::Click, &f_, [this] { c_.Check2_Click(); });
@@ -263,10 +271,11 @@ void VistaMiRecta::alElegir(Integer Index) {
 }
 
 void VistaMiRecta::nombrarControles() {
-    c_.Text6(0).setAccessibleName(QStringLiteral("Suma de cuadrados de mi recta"));
-    c_.Text6(1).setAccessibleName(
-        QStringLiteral("Suma de cuadrados de la recta de mínimos cuadrados"));
-    c_.Frame8->setAccessibleName(QStringLiteral("Mi recta"));
+    traducirNombre(c_.Text6(0), FUENTE("mirecta", "Suma de cuadrados de mi recta"));
+    traducirNombre(c_.Text6(1),
+                   FUENTE("mirecta", "Suma de cuadrados de la recta de mínimos cuadrados"));
+    traducirNombre(*c_.Frame8, FUENTE("mirecta", "Mi recta"));
+    traducirNombresDeLaminas(f_, *this);
 }
 
 } // namespace rectaviva

@@ -35,7 +35,7 @@ private:
 class VistaMiRecta : public Vista {
 public:
     using Controles = ControlesMiRecta;
-    static constexpr Lamina laminaDeVista{10, "de mi recta", 840};
+    static constexpr Lamina laminaDeVista{10, QT_TRANSLATE_NOOP("laminas", "de mi recta"), 840};
 
     explicit VistaMiRecta(Form1& f);
     ~VistaMiRecta() override;

@@ -8,6 +8,7 @@
 #include "composicion.h"
 #include "cuadricula.h"
 #include "escala.h"
+#include "paneles_idioma.h"
 #include "redondeo.h"
 
 #include <array>
@@ -24,7 +25,7 @@ VistaResiduos::VistaResiduos(Form1& f) : f_(f), g_(f.g), c_(f) {
 }
 
 void VistaResiduos::componerMenu(Menu& ver) {
-    c_.mnuRes = new Menu(ver, QStringLiteral("mnuRes"), QStringLiteral("Residuos"));
+    c_.mnuRes = new Menu(ver, QStringLiteral("mnuRes"), FUENTE("residuos", "Residuos"));
     QObject::connect(c_.mnuRes, &Menu::Click, &f_, [this] { entrar(); });
 }
 
@@ -49,16 +50,19 @@ void VistaResiduos::componerPanel() {
     Frame* panel = new Frame(f_.Cliente, QStringLiteral("Frame7"));
     c_.Frame7 = panel;
     panel->Move(3000, 10200, 6975, 2775);
-    crearLabels(panel, c_.Label6, "Label6",
-                {{"Residuos", 2520, 30, 2775, 330, cen, 11.25, true},
-                 {"SCTot = SCReg + SCErr", 120, 1640, 2820, 255, izq, 9, false},
-                 {"SCReg", 120, 2160, 615, 255, izq, 9, false},
-                 {"SCErr", 1620, 2160, 540, 255, izq, 9, false},
-                 {"SCTot", 120, 2480, 615, 255, izq, 9, false},
-                 {"R²", 1620, 2480, 540, 255, izq, 9, false},
-                 {"%", 2790, 2480, 255, 255, izq, 9, false},
-                 {"Suma de residuos", 3000, 1680, 3000, 255, der, 9, false},
-                 {"Suma de cuadrados de residuos", 3000, 2020, 3000, 255, der, 9, false}});
+    crearLabelsTraducidos(
+        panel, c_.Label6, "Label6", "residuos",
+        {{QT_TRANSLATE_NOOP("residuos", "Residuos"), 2520, 30, 2775, 330, cen, 11.25, true},
+         {QT_TRANSLATE_NOOP("residuos", "SCTot = SCReg + SCErr"), 120, 1640, 2820, 255, izq, 9,
+          false},
+         {QT_TRANSLATE_NOOP("residuos", "SCReg"), 120, 2160, 615, 255, izq, 9, false},
+         {QT_TRANSLATE_NOOP("residuos", "SCErr"), 1620, 2160, 540, 255, izq, 9, false},
+         {QT_TRANSLATE_NOOP("residuos", "SCTot"), 120, 2480, 615, 255, izq, 9, false},
+         {"R²", 1620, 2480, 540, 255, izq, 9, false},
+         {"%", 2790, 2480, 255, 255, izq, 9, false},
+         {QT_TRANSLATE_NOOP("residuos", "Suma de residuos"), 3000, 1680, 3000, 255, der, 9, false},
+         {QT_TRANSLATE_NOOP("residuos", "Suma de cuadrados de residuos"), 3000, 2020, 3000, 255,
+          der, 9, false}});
     c_.Picture4 = new PictureBox(panel, QStringLiteral("Picture4"));
     c_.Picture4->Move(0, 390, 7185, 1200);
     c_.Picture4->setPintorFondo(pintarCuadriculaResiduos);
@@ -84,7 +88,7 @@ void VistaResiduos::componerPanel() {
                 {6120, 1640, 855, 300},
                 {6120, 1980, 855, 300}});
     c_.Check1 = new CheckBox(panel, QStringLiteral("Check1"));
-    c_.Check1->setText(QStringLiteral("Cuadrados"));
+    traducirTitulo(*c_.Check1, FUENTE("residuos", "Cuadrados"));
     c_.Check1->setFont(fuente(9));
     c_.Check1->Move(5400, 2400, 1575, 300);
     QObject::connect(c_.Check1, &CheckBox::Click, &f_, [this] { c_.Check1_Click(); });
@@ -175,13 +179,19 @@ void VistaResiduos::alMarcarCuadrados() {
 }
 
 void VistaResiduos::nombrarControles() {
-    const std::array<const char*, 6> nombres{
-        "SCReg", "SCErr", "SCTot", "R², en %", "Suma de residuos", "Suma de cuadrados de residuos"};
+    static constexpr std::array<const char*, 6> nombres{
+        QT_TRANSLATE_NOOP("residuos", "SCReg"),
+        QT_TRANSLATE_NOOP("residuos", "SCErr"),
+        QT_TRANSLATE_NOOP("residuos", "SCTot"),
+        QT_TRANSLATE_NOOP("residuos", "R², en %"),
+        QT_TRANSLATE_NOOP("residuos", "Suma de residuos"),
+        QT_TRANSLATE_NOOP("residuos", "Suma de cuadrados de residuos")};
     for (int k = 0; k < 6; ++k) {
-        c_.Text5(k).setAccessibleName(QString::fromUtf8(nombres[static_cast<std::size_t>(k)]));
+        traducirNombre(c_.Text5(k), Fuente{"residuos", nombres[static_cast<std::size_t>(k)]});
     }
-    c_.Picture4->setAccessibleName(QStringLiteral("Gráfico de residuos"));
-    c_.Frame7->setAccessibleName(QStringLiteral("Residuos"));
+    traducirNombre(*c_.Picture4, FUENTE("residuos", "Gráfico de residuos"));
+    traducirNombre(*c_.Frame7, FUENTE("residuos", "Residuos"));
+    traducirNombresDeLaminas(f_, *this);
 }
 
 } // namespace rectaviva

@@ -33,7 +33,7 @@ private:
 class VistaResiduos : public Vista {
 public:
     using Controles = ControlesResiduos;
-    static constexpr Lamina laminaDeVista{8, "de los residuos", 840};
+    static constexpr Lamina laminaDeVista{8, QT_TRANSLATE_NOOP("laminas", "de los residuos"), 840};
 
     explicit VistaResiduos(Form1& f);
 

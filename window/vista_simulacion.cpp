@@ -161,6 +161,18 @@ void VistaSimulacion::mostrarVista() {
     }
 }
 
+// The panel's sentences are made as they are drawn: drawn again, they are
+// in the new language, and so is what the panel says to a screen reader.
+void VistaSimulacion::retraducir() {
+    if (g_.simulacionActiva != 1) {
+        return;
+    }
+    dibujar(c_.Timer2->Enabled());
+    if (sim_->muestras() > 0) {
+        ponerDescripcionCallada(*c_.Frame9, dibujo_->resumen());
+    }
+}
+
 void VistaSimulacion::dibujar(bool animada) {
     if (g_.simulacionActiva != 1) {
         return;
@@ -189,7 +201,8 @@ void VistaSimulacion::agregar(std::int64_t m, bool animada) {
 void VistaSimulacion::animando(bool si) {
     const bool termina = !si && c_.Timer2->Enabled();
     c_.Timer2->setEnabled(si);
-    c_.Command1(animar).setCaption(si ? QStringLiteral("Parar") : QStringLiteral("Animar"));
+    traducirTitulo(c_.Command1(animar),
+                   si ? FUENTE("simulacion", "Parar") : FUENTE("simulacion", "Animar"));
     if (!si && g_.simulacionActiva == 1) {
         dibujar(false);
         if (termina && sim_->muestras() > 0) {

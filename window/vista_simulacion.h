@@ -50,8 +50,9 @@ enum BotonSimulacion : int { animar = 4, reiniciarSimulacion = 5 };
 class VistaSimulacion : public Vista {
 public:
     using Controles = ControlesSimulacion;
-    static constexpr Lamina laminaDeVista{11, "de la simulación", 930};
-    static constexpr Lamina laminaSegunda{12, "del remuestreo", 930};
+    static constexpr Lamina laminaDeVista{11, QT_TRANSLATE_NOOP("laminas", "de la simulación"),
+                                          930};
+    static constexpr Lamina laminaSegunda{12, QT_TRANSLATE_NOOP("laminas", "del remuestreo"), 930};
     // How many samples each of the first four buttons adds.
     static constexpr std::int64_t kTandas[4] = {1, 10, 100, 1000};
 
@@ -68,6 +69,7 @@ public:
     std::vector<Lamina> laminas() const override { return {laminaDeVista, laminaSegunda}; }
     void trasAjuste() override;
     void mostrarVista() override;
+    void retraducir() override;
     void dejar() override;
     void nombrarControles() override;
     std::vector<QWidget*> ordenDeTab() override;

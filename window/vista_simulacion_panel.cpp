@@ -6,8 +6,10 @@
 #include "Form1.h"
 #include "colores.h"
 #include "composicion.h"
+#include "paneles_idioma.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 
 namespace rectaviva {
 
@@ -28,7 +30,7 @@ void segmentos(Contenedor& c, Matriz<Line>& m, const char* base, int n, const QC
 } // namespace
 
 void VistaSimulacion::componerMenu(Menu& ver) {
-    c_.mnuSim = new Menu(ver, QStringLiteral("mnuSim"), QStringLiteral("Simulación"));
+    c_.mnuSim = new Menu(ver, QStringLiteral("mnuSim"), FUENTE("simulacion", "Simulación"));
     QObject::connect(c_.mnuSim, &Menu::Click, &f_, [this] { entrar(); });
 }
 
@@ -68,31 +70,35 @@ void VistaSimulacion::componerPanel() {
     Frame* panel = new Frame(f_.Cliente, QStringLiteral("Frame9"));
     c_.Frame9 = panel;
     panel->Move(3000, 10200, 6975, 3800);
-    crearLabels(panel, c_.Label8, "Label8",
-                {{"Simulación", 60, 30, 2220, 330, izq, 11.25, true},
-                 {"β₀", 60, 420, 360, 300, izq, 9, false},
-                 {"β₁", 60, 780, 360, 300, izq, 9, false},
-                 {"σ", 60, 1140, 360, 300, izq, 9, false},
-                 {"Distribución de b", 2700, 120, 2280, 255, cen, 8.25, true},
-                 {"Intervalos para β₁", 5040, 120, 1740, 255, izq, 8.25, true},
-                 {"", 2700, 1770, 760, 210, izq, 7.5, false},
-                 {"", 3460, 1770, 760, 210, cen, 7.5, false},
-                 {"", 4220, 1770, 760, 210, der, 7.5, false},
-                 {"", 2700, 1980, 4380, 220, izq, 8.25, false},
-                 {"", 2700, 2200, 4380, 220, izq, 8.25, false},
-                 {"", 2700, 2420, 4380, 220, izq, 8.25, false},
-                 {"", 60, 2660, 7020, 225, izq, 8.25, false},
-                 {"", 60, 2885, 7020, 225, izq, 8.25, false},
-                 {"", 60, 3110, 7020, 225, izq, 8.25, false},
-                 {"", 60, 3335, 7020, 225, izq, 8.25, false},
-                 {"", 60, 3560, 7020, 225, izq, 8.25, false}});
+    crearLabelsTraducidos(
+        panel, c_.Label8, "Label8", "simulacion",
+        {{QT_TRANSLATE_NOOP("simulacion", "Simulación"), 60, 30, 2220, 330, izq, 11.25, true},
+         {"β₀", 60, 420, 360, 300, izq, 9, false},
+         {"β₁", 60, 780, 360, 300, izq, 9, false},
+         {"σ", 60, 1140, 360, 300, izq, 9, false},
+         {QT_TRANSLATE_NOOP("simulacion", "Distribución de b"), 2700, 120, 2280, 255, cen, 8.25,
+          true},
+         {QT_TRANSLATE_NOOP("simulacion", "Intervalos para β₁"), 5040, 120, 1740, 255, izq, 8.25,
+          true},
+         {"", 2700, 1770, 760, 210, izq, 7.5, false},
+         {"", 3460, 1770, 760, 210, cen, 7.5, false},
+         {"", 4220, 1770, 760, 210, der, 7.5, false},
+         {"", 2700, 1980, 4380, 220, izq, 8.25, false},
+         {"", 2700, 2200, 4380, 220, izq, 8.25, false},
+         {"", 2700, 2420, 4380, 220, izq, 8.25, false},
+         {"", 60, 2660, 7020, 225, izq, 8.25, false},
+         {"", 60, 2885, 7020, 225, izq, 8.25, false},
+         {"", 60, 3110, 7020, 225, izq, 8.25, false},
+         {"", 60, 3335, 7020, 225, izq, 8.25, false},
+         {"", 60, 3560, 7020, 225, izq, 8.25, false}});
     crearCajas(panel, c_.Text7, "Text7", 9,
                {{420, 390, 720, 300}, {420, 750, 720, 300}, {420, 1110, 720, 300}});
-    const QString regla = QStringLiteral(
+    const Fuente regla = FUENTE(
+        "simulacion",
         "El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus "
         "puntos. Entre −100 y 100 para β₀, entre −10 y 10 para β₁, σ mayor que 0 y hasta 50.");
     for (TextBox* t : c_.Text7) {
-        t->setToolTip(regla);
+        traducirAyuda(*t, regla);
         t->setLocked(false);
     }
     // Two groups of choices in one panel: the statistic, and where the
@@ -111,8 +117,10 @@ void VistaSimulacion::componerPanel() {
     c_.Option1(0).setValue(true);
     auto* modos = new QButtonGroup(panel);
     for (int k = 0; k < 3; ++k) {
-        static constexpr const char* nombres[3] = {"Modelo", "Barajar", "Bootstrap"};
-        auto* o = new OptionButton(panel, nombre("Option2", k), QString::fromUtf8(nombres[k]));
+        static constexpr const char* nombres[3] = {QT_TRANSLATE_NOOP("simulacion", "Modelo"),
+                                                   QT_TRANSLATE_NOOP("simulacion", "Barajar"),
+                                                   QT_TRANSLATE_NOOP("simulacion", "Bootstrap")};
+        auto* o = new OptionButton(panel, nombre("Option2", k), Fuente{"simulacion", nombres[k]});
         o->setFont(fuente(8.25));
         o->Move(1230, 390 + 360.0 * k, 1410, 300);
         c_.Option2.agregar(k, o);
@@ -121,9 +129,18 @@ void VistaSimulacion::componerPanel() {
         QObject::connect(o, &OptionButton::Click, &f_, [this, i] { c_.Option2_Click(i); });
     }
     c_.Option2(0).setValue(true);
-    const char* rotulos[6] = {"1", "10", "100", "1000", "Animar", "Reiniciar"};
+    // The batches' sizes are numbers; the last two captions are words.
+    const char* rotulos[6] = {"1",
+                              "10",
+                              "100",
+                              "1000",
+                              QT_TRANSLATE_NOOP("simulacion", "Animar"),
+                              QT_TRANSLATE_NOOP("simulacion", "Reiniciar")};
     for (int k = 0; k < 6; ++k) {
-        auto* b = new CommandButton(panel, nombre("Command1", k), QString::fromUtf8(rotulos[k]));
+        auto* b =
+            k < 4
+                ? new CommandButton(panel, nombre("Command1", k), QString::fromUtf8(rotulos[k]))
+                : new CommandButton(panel, nombre("Command1", k), Fuente{"simulacion", rotulos[k]});
         b->setFont(fuente(8.25));
         if (k < 4) {
             b->Move(60 + 555.0 * k, 1860, 525, 345);
@@ -193,28 +210,41 @@ void VistaSimulacion::ajustar() {
 }
 
 void VistaSimulacion::nombrarControles() {
-    const char* nombres[3] = {"β₀ del modelo", "β₁ del modelo", "σ del modelo"};
+    static constexpr const char* nombres[3] = {QT_TRANSLATE_NOOP("simulacion", "β₀ del modelo"),
+                                               QT_TRANSLATE_NOOP("simulacion", "β₁ del modelo"),
+                                               QT_TRANSLATE_NOOP("simulacion", "σ del modelo")};
     for (int k = 0; k < 3; ++k) {
-        c_.Text7(k).setAccessibleName(QString::fromUtf8(nombres[k]));
+        traducirNombre(c_.Text7(k), Fuente{"simulacion", nombres[k]});
     }
-    const char* estadisticas[4] = {"Histograma de la pendiente b", "Histograma del intercepto a",
-                                   "Histograma de la varianza del error s²",
-                                   "Histograma del estadístico t"};
+    static constexpr const char* estadisticas[4] = {
+        QT_TRANSLATE_NOOP("simulacion", "Histograma de la pendiente b"),
+        QT_TRANSLATE_NOOP("simulacion", "Histograma del intercepto a"),
+        QT_TRANSLATE_NOOP("simulacion", "Histograma de la varianza del error s²"),
+        QT_TRANSLATE_NOOP("simulacion", "Histograma del estadístico t")};
     for (int k = 0; k < 4; ++k) {
-        c_.Option1(k).setAccessibleName(QString::fromUtf8(estadisticas[k]));
+        traducirNombre(c_.Option1(k), Fuente{"simulacion", estadisticas[k]});
     }
+    // One sample, or several: each its own text, as the plural differs.
     for (int k = 0; k < 4; ++k) {
-        c_.Command1(k).setAccessibleName(
-            QStringLiteral("Agregar %1 %2").arg(kTandas[k]).arg(k == 0 ? "muestra" : "muestras"));
+        CommandButton& b = c_.Command1(k);
+        alCambiarIdioma(&b, ClaveTexto::Nombre, [&b, k] {
+            b.setAccessibleName(
+                k == 0 ? QCoreApplication::translate("simulacion", "Agregar 1 muestra")
+                       : QCoreApplication::translate("simulacion", "Agregar %1 muestras")
+                             .arg(kTandas[k]));
+        });
     }
-    const char* modos[3] = {"Muestras del modelo", "Barajar las y sobre las x",
-                            "Remuestrear los puntos con reposición"};
+    static constexpr const char* modos[3] = {
+        QT_TRANSLATE_NOOP("simulacion", "Muestras del modelo"),
+        QT_TRANSLATE_NOOP("simulacion", "Barajar las y sobre las x"),
+        QT_TRANSLATE_NOOP("simulacion", "Remuestrear los puntos con reposición")};
     for (int k = 0; k < 3; ++k) {
-        c_.Option2(k).setAccessibleName(QString::fromUtf8(modos[k]));
+        traducirNombre(c_.Option2(k), Fuente{"simulacion", modos[k]});
     }
-    c_.Picture5->setAccessibleName(QStringLiteral("Histograma"));
-    c_.Picture6->setAccessibleName(QStringLiteral("Últimos intervalos para β₁"));
-    c_.Frame9->setAccessibleName(QStringLiteral("Simulación"));
+    traducirNombre(*c_.Picture5, FUENTE("simulacion", "Histograma"));
+    traducirNombre(*c_.Picture6, FUENTE("simulacion", "Últimos intervalos para β₁"));
+    traducirNombre(*c_.Frame9, FUENTE("simulacion", "Simulación"));
+    traducirNombresDeLaminas(f_, *this);
 }
 
 std::vector<QWidget*> VistaSimulacion::ordenDeTab() {

@@ -2,12 +2,14 @@
 // count should come to at the level with either look-up, the t test's exact
 // p-value beside the shuffles', the percentile at a new level, and what is
 // said after a batch, at the end of an animation and after Ctrl+Z on one of
-// its buttons. References come from Boost.Math here.
+// its buttons, and the panel's sentences in another language. References
+// come from Boost.Math here.
 #include "ayudas_acciones.h"
 
 #include <boost/math/distributions/students_t.hpp>
 
 #include <QApplication>
+#include <QTranslator>
 
 using namespace rectaviva;
 using namespace rectaviva::pruebas;
@@ -109,6 +111,52 @@ TEST(Simulacion, RemuestreoAnimacionYDeshacer) {
     QCoreApplication::processEvents();
     EXPECT_EQ(f.g.nivelConf, 95);
     EXPECT_EQ(f.dicho(), f.anuncio());
+}
+
+// A catalogue that marks every text of the views' contexts: after a change
+// of language the panel's sentences, its button, the menu entry and the
+// sheet's names are the marked ones, and back in Spanish they are again
+// exactly what they were.
+class Marcador : public QTranslator {
+public:
+    QString translate(const char* contexto, const char* texto, const char*, int) const override {
+        const QByteArray c(contexto);
+        return c == "simulacion" || c == "laminas" ? "<" + QString::fromUtf8(texto) + ">"
+                                                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(Simulacion, LasFrasesSiguenAlIdioma) {
+    setenv("RECTAVIVA_SEMILLA", "5", 1);
+    Form1 f;
+    unsetenv("RECTAVIVA_SEMILLA");
+    generarSembrado(f, 11);
+    f.mnuSim->accion()->trigger();
+    f.Command1(2).click();
+    QCoreApplication::processEvents();
+    const auto textos = [&f] {
+        return QStringList{f.Label8(cuentaSimulada).Caption(), f.Label8(tituloHistograma).Caption(),
+                           f.Command1(animar).text(),          f.mnuSim->accion()->text(),
+                           f.Picture3(11).accessibleName(),    f.Image2(12).accessibleName(),
+                           f.Frame9->accessibleDescription()};
+    };
+    const QStringList espanol = textos();
+    Marcador marcador;
+    QCoreApplication::installTranslator(&marcador);
+    QCoreApplication::processEvents();
+    const QStringList marcados = textos();
+    const QString cuenta = QStringLiteral("<100 muestras de %1 puntos>").arg(f.g.nActivos);
+    EXPECT_EQ(marcados[0], cuenta);
+    EXPECT_EQ(marcados[1], "<Distribución de b>");
+    EXPECT_EQ(marcados[2], "<Animar>");
+    EXPECT_EQ(marcados[3], "<Simulación>");
+    EXPECT_EQ(marcados[4], "<Fórmulas <de la simulación>>");
+    EXPECT_EQ(marcados[5], "<Explicación <del remuestreo>>");
+    EXPECT_TRUE(marcados[6].startsWith(cuenta + ". <Media de b: "));
+    QCoreApplication::removeTranslator(&marcador);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(textos(), espanol);
 }
 
 } // namespace

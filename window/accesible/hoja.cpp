@@ -1,6 +1,7 @@
 // The explanation sheets and the text panels as a screen reader finds them:
 // read-only texts, a sheet's words read from the file beside its picture.
 #include "accesible.h"
+#include "paneles_idioma.h"
 #include "privado.h"
 
 #include <QAccessibleWidget>
@@ -16,8 +17,8 @@ namespace {
 // An explanation sheet or a text panel ("Descripción", "Acerca de") as a
 // read-only text: its words in its description, which a screen reader reads
 // when the focus comes to it, and through the text interface, line by line.
-// A sheet's text is laminas/lamina<k>.txt beside its picture; a panel's, its
-// rows that are not blank.
+// A sheet's text is lamina<k>.txt beside its picture, in the language in
+// use where it has its own; a panel's, its rows that are not blank.
 class HojaAccesible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit HojaAccesible(QWidget* w) : QAccessibleWidget(w, QAccessible::Document) {}
@@ -87,15 +88,17 @@ QAccessibleInterface* hojaAccesible(QWidget* w) {
 }
 
 QString textoDeLamina(int k) {
-    static QHash<int, QString> textos;
-    auto it = textos.find(k);
+    // Kept by file: each language's words are read once.
+    static QHash<QString, QString> textos;
+    const QString ruta = rutaDeLamina(k, "txt");
+    auto it = textos.find(ruta);
     if (it == textos.end()) {
-        QFile f(QStringLiteral(":/laminas/lamina%1.txt").arg(k));
+        QFile f(ruta);
         QString t;
         if (f.open(QIODevice::ReadOnly)) {
             t = QString::fromUtf8(f.readAll()).trimmed();
         }
-        it = textos.insert(k, t);
+        it = textos.insert(ruta, t);
     }
     return *it;
 }
