@@ -7,9 +7,41 @@
 #include <QApplication>
 #include <QScreen>
 
-#include <initializer_list>
+#include <span>
+#include <utility>
 
 namespace rectaviva {
+
+namespace {
+
+// Where the description and the credits open, in layout units.
+constexpr LugarLista lugarDescripcion{10, 200, 10, 450};
+constexpr LugarLista lugarCreditos{10, 140, 550, 400};
+
+// The rows of the text panels, as written; an empty row stays empty.
+constexpr const char* filasResolucion[] = {
+    "", QT_TRANSLATE_NOOP("Form1", "  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO"),
+    QT_TRANSLATE_NOOP("Form1", "    DEBE  CONFIGURAR  LA  PANTALLA  CON"),
+    QT_TRANSLATE_NOOP("Form1", "      RESOLUCION  1024 X 768  PIXELES")};
+constexpr const char* filasDescripcion[] = {
+    "",
+    QT_TRANSLATE_NOOP("Form1", "  Tutorvia sobre Regresión Lineal Simple."),
+    QT_TRANSLATE_NOOP("Form1", "  Permite visualizar el efecto de cambios"),
+    QT_TRANSLATE_NOOP("Form1", "  en las observaciones sobre diversas medidas y"),
+    QT_TRANSLATE_NOOP("Form1", "  estimadores relacionados con el modelo de"),
+    QT_TRANSLATE_NOOP("Form1", "  Regresión Lineal Simple. "),
+    QT_TRANSLATE_NOOP("Form1", "  Mueva los puntos y observe qué pasa "),
+    QT_TRANSLATE_NOOP("Form1", "  con los indicadores."),
+    QT_TRANSLATE_NOOP("Form1", "  o elimine puntos con el ")};
+constexpr const char* filasCreditos[] = {
+    "",
+    QT_TRANSLATE_NOOP("Form1", "   Recurso didáctico desarrollado por"),
+    QT_TRANSLATE_NOOP("Form1", "   el equipo de Rectaviva"),
+    QT_TRANSLATE_NOOP("Form1", "   para la enseñanza de la"),
+    QT_TRANSLATE_NOOP("Form1", "   Regresión Lineal Simple."),
+    ""};
+
+} // namespace
 
 double Form1::anchoPantallaTwips() {
     const QScreen* s = QGuiApplication::primaryScreen();
@@ -131,10 +163,7 @@ void Form1::avisoResolucion() {
         f.setPointSizeF(13);
         return f;
     }());
-    List5->AddItem(QString());
-    List5->AddItem(QStringLiteral("  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO"));
-    List5->AddItem(QStringLiteral("    DEBE  CONFIGURAR  LA  PANTALLA  CON"));
-    List5->AddItem(QStringLiteral("      RESOLUCION  1024 X 768  PIXELES"));
+    llenarLista(*List5, filasResolucion);
     List5->setWidth(8000);
     List5->setHeight(4000);
     List5->setTop((altoPantallaTwips() - List5->Height()) / 2);
@@ -143,14 +172,6 @@ void Form1::avisoResolucion() {
     mnuVe->setEnabled(false);
     List5->setVisible(true);
 }
-
-namespace {
-
-// Where the description and the credits open, in layout units.
-constexpr LugarLista lugarDescripcion{10, 200, 10, 450};
-constexpr LugarLista lugarCreditos{10, 140, 550, 400};
-
-} // namespace
 
 // Places a text panel in layout units, so that twips scale with the screen.
 void Form1::ubicarLista(ListBox& lista, const LugarLista& lugar) {
@@ -168,35 +189,43 @@ void Form1::ubicarListas() {
 // Opens a text panel at its place with its rows, or closes it if it is open.
 // Reopening clears the rows first, so they never pile up.
 void Form1::alternarLista(ListBox& lista, const LugarLista& lugar,
-                          std::initializer_list<const char*> filas) {
+                          std::span<const char* const> filas) {
     if (lista.Visible()) {
         lista.setVisible(false);
         return;
     }
     ubicarLista(lista, lugar);
-    lista.Clear();
     lista.setVisible(true);
-    for (const char* fila : filas) {
-        lista.AddItem(QString::fromUtf8(fila));
-    }
+    llenarLista(lista, filas);
     // A screen reader reads the panel as soon as it opens.
     lista.setFocus(Qt::OtherFocusReason);
 }
 
+// The rows in the language in use, in place of any there were.
+void Form1::llenarLista(ListBox& lista, std::span<const char* const> filas) {
+    lista.Clear();
+    for (const char* fila : filas) {
+        lista.AddItem(*fila ? QCoreApplication::translate("Form1", fila) : QString());
+    }
+}
+
+// An open text panel in the language now in use.
+void Form1::retraducirListas() {
+    const std::pair<ListBox*, std::span<const char* const>> listas[] = {
+        {List5, filasResolucion}, {List6, filasDescripcion}, {List3, filasCreditos}};
+    for (const auto& [lista, filas] : listas) {
+        if (lista->Visible()) {
+            llenarLista(*lista, filas);
+        }
+    }
+}
+
 void Form1::mnuDesc_Click() {
-    alternarLista(*List6, lugarDescripcion,
-                  {"", "  Tutorvia sobre Regresión Lineal Simple.",
-                   "  Permite visualizar el efecto de cambios",
-                   "  en las observaciones sobre diversas medidas y",
-                   "  estimadores relacionados con el modelo de", "  Regresión Lineal Simple. ",
-                   "  Mueva los puntos y observe qué pasa ", "  con los indicadores.",
-                   "  o elimine puntos con el "});
+    alternarLista(*List6, lugarDescripcion, filasDescripcion);
 }
 
 void Form1::mnuAcer_Click() {
-    alternarLista(*List3, lugarCreditos,
-                  {"", "   Recurso didáctico desarrollado por", "   el equipo de Rectaviva",
-                   "   para la enseñanza de la", "   Regresión Lineal Simple.", ""});
+    alternarLista(*List3, lugarCreditos, filasCreditos);
 }
 
 void Form1::mnuSali_Click() {

@@ -1,11 +1,14 @@
 // What an undo step keeps: the sample and the settings before or after a
-// gesture, with the markers where they were (Form1::Instantanea).
+// gesture, with the markers where they were (Form1::Instantanea), and the
+// step's name.
 #pragma once
 
 #include "Globales.h"
+#include "Traduccion.h"
 #include "estado.h"
 
 #include <QPointF>
+#include <QString>
 
 #include <array>
 
@@ -15,6 +18,23 @@ struct Instantanea {
     EstadoMuestra muestra;
     std::array<QPointF, maxPuntos + 1> marcas{}; ///< markers' corners, plot units
     Single xPredDiseno = 0;
+};
+
+// An undo step's name as written, with %1 for its value ("mover el punto %1"),
+// read in the language in use whenever the menu shows it; or a name the
+// program made, read as it is.
+struct NombreGesto {
+    NombreGesto(Fuente f, QString v = {}) : plantilla(f), valor(std::move(v)) {}
+    NombreGesto(QString hecho) : valor(std::move(hecho)) {}
+    QString texto() const {
+        if (!plantilla.contexto) {
+            return valor;
+        }
+        return valor.isNull() ? plantilla.traducida() : plantilla.traducida().arg(valor);
+    }
+
+    Fuente plantilla;
+    QString valor;
 };
 
 } // namespace rectaviva
