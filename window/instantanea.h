@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace rectaviva {
 
@@ -21,12 +22,17 @@ struct Instantanea {
 };
 
 // An undo step's name as written, with %1 for its value ("mover el punto %1"),
-// read in the language in use whenever the menu shows it; or a name the
-// program made, read as it is.
+// read in the language in use whenever the menu shows it; or read from a text
+// that follows the language (a tool's tooltip); or a name the program made,
+// read as it is.
 struct NombreGesto {
     NombreGesto(Fuente f, QString v = {}) : plantilla(f), valor(std::move(v)) {}
     NombreGesto(QString hecho) : valor(std::move(hecho)) {}
+    explicit NombreGesto(std::function<QString()> l) : leer(std::move(l)) {}
     QString texto() const {
+        if (leer) {
+            return leer();
+        }
         if (!plantilla.contexto) {
             return valor;
         }
@@ -35,6 +41,7 @@ struct NombreGesto {
 
     Fuente plantilla;
     QString valor;
+    std::function<QString()> leer;
 };
 
 } // namespace rectaviva
