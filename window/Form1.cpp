@@ -87,28 +87,29 @@ void Form1::componer() {
 
 void Form1::componerMenus() {
     QMenuBar& barra = *menuBar();
-    mnuGene = new Menu(barra, QStringLiteral("mnuGene"), QStringLiteral("Generar"), false);
-    mnuVe = new Menu(barra, QStringLiteral("mnuVe"), QStringLiteral("Ver"), true);
-    mnuAv = new Menu(*mnuVe, QStringLiteral("mnuAv"), QStringLiteral("Análisis de varianza"));
-    mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), QStringLiteral("Predicción"));
-    mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), QStringLiteral("Bandas de confianza 95%"));
+    mnuGene = new Menu(barra, QStringLiteral("mnuGene"), FUENTE("Form1", "Generar"), false);
+    mnuVe = new Menu(barra, QStringLiteral("mnuVe"), FUENTE("Form1", "Ver"), true);
+    mnuAv = new Menu(*mnuVe, QStringLiteral("mnuAv"), FUENTE("Form1", "Análisis de varianza"));
+    mnuPr = new Menu(*mnuVe, QStringLiteral("mnuPr"), FUENTE("Form1", "Predicción"));
+    mnuBan = new Menu(*mnuVe, QStringLiteral("mnuBan"), FUENTE("Form1", "Bandas de confianza 95%"));
     for (const auto& v : vistas_) {
         v->componerMenu(*mnuVe);
     }
-    mnuExa = new Menu(*mnuVe, QStringLiteral("mnuExa"), QStringLiteral("Valores p exactos"));
+    mnuExa = new Menu(*mnuVe, QStringLiteral("mnuExa"), FUENTE("Form1", "Valores p exactos"));
     mnuExa->setCheckable(true);
-    mnuExa->accion()->setToolTip(QStringLiteral(
-        "Calcula los valores p y los cuantiles con la distribución t exacta en lugar de la tabla"));
+    traducirAyuda(*mnuExa->accion(),
+                  FUENTE("Form1", "Calcula los valores p y los cuantiles con la distribución t "
+                                  "exacta en lugar de la tabla"));
     // Only an entry given a tooltip of its own shows one.
     mnuVe->desplegable()->setToolTipsVisible(true);
-    mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), QStringLiteral("Ampliar a la pantalla"));
+    mnuAmp = new Menu(*mnuVe, QStringLiteral("mnuAmp"), FUENTE("Form1", "Ampliar a la pantalla"));
     mnuAmp->setCheckable(true);
     componerMenuIdioma();
     componerMenuDatos();
     componerMenuEditar();
-    mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), QStringLiteral("Descripción"), false);
-    mnuAcer = new Menu(barra, QStringLiteral("mnuAcer"), QStringLiteral("Acerca de"), false);
-    mnuSali = new Menu(barra, QStringLiteral("mnuSali"), QStringLiteral("Salir"), false);
+    mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), FUENTE("Form1", "Descripción"), false);
+    mnuAcer = new Menu(barra, QStringLiteral("mnuAcer"), FUENTE("Form1", "Acerca de"), false);
+    mnuSali = new Menu(barra, QStringLiteral("mnuSali"), FUENTE("Form1", "Salir"), false);
     connect(mnuDesc, &Menu::Click, this, &Form1::mnuDesc_Click);
     connect(mnuAcer, &Menu::Click, this, &Form1::mnuAcer_Click);
     connect(mnuSali, &Menu::Click, this, &Form1::mnuSali_Click);
@@ -170,8 +171,8 @@ void Form1::componerPlano() {
     Frame6->Move(3600, 720, 1215, 495);
     Frame6->setBackColor(colorHerramientas);
     crearLabels(Frame6, Label5, "Label5",
-                {{"Eliminar", 120, 0, 1575, 255, izq, 9, false},
-                 {"Recuperar", 120, 240, 1575, 255, izq, 9, false}});
+                {{FUENTE("Form1", "Eliminar"), 120, 0, 1575, 255, izq, 9, false},
+                 {FUENTE("Form1", "Recuperar"), 120, 240, 1575, 255, izq, 9, false}});
     for (Label* l : Label5) {
         l->setForeColor(colorEnlace);
         l->setBackColor(colorHerramientas);
@@ -179,21 +180,23 @@ void Form1::componerPlano() {
 }
 
 void Form1::componerFrame1() {
-    crearLabels(Frame1, Label1, "Label1",
-                {{"Etimación de parámetros", 1200, 120, 3135, 375, izq, 9.75, true},
-                 {"Intercepto a", 2160, 360, 1215, 375, izq, 9, false},
-                 {"Pendiente b", 3720, 360, 1215, 375, izq, 9, false},
-                 {"Varianza del error", 120, 4440, 975, 495, izq, 9, false},
-                 {"Estimador puntual", 480, 720, 1335, 495, der, 9, false},
-                 {"Error estándar", 480, 1320, 1335, 495, der, 9, false},
-                 {"Intervalo de confianza coeficiente", 120, 1800, 1815, 735, izq, 9, false},
-                 {"%", 1560, 2160, 255, 255, der, 9, false},
-                 {"Prueba hipótesis :", 80, 2700, 1815, 255, cen, 9, false},
-                 {"Estadístico de prueba observado", 240, 3020, 1095, 735, izq, 9, false},
-                 {"Valor-p", 480, 3840, 855, 255, izq, 9, false},
-                 {"Coeficiente de determinación", 2400, 4440, 1575, 495, izq, 9, false},
-                 {"a = 0", 2280, 2760, 615, 255, cen, 9, false},
-                 {"b = 0", 3840, 2760, 735, 255, cen, 9, false}});
+    crearLabels(
+        Frame1, Label1, "Label1",
+        {{FUENTE("Form1", "Etimación de parámetros"), 1200, 120, 3135, 375, izq, 9.75, true},
+         {FUENTE("Form1", "Intercepto a"), 2160, 360, 1215, 375, izq, 9, false},
+         {FUENTE("Form1", "Pendiente b"), 3720, 360, 1215, 375, izq, 9, false},
+         {FUENTE("Form1", "Varianza del error"), 120, 4440, 975, 495, izq, 9, false},
+         {FUENTE("Form1", "Estimador puntual"), 480, 720, 1335, 495, der, 9, false},
+         {FUENTE("Form1", "Error estándar"), 480, 1320, 1335, 495, der, 9, false},
+         {FUENTE("Form1", "Intervalo de confianza coeficiente"), 120, 1800, 1815, 735, izq, 9,
+          false},
+         {"%", 1560, 2160, 255, 255, der, 9, false},
+         {FUENTE("Form1", "Prueba hipótesis :"), 80, 2700, 1815, 255, cen, 9, false},
+         {FUENTE("Form1", "Estadístico de prueba observado"), 240, 3020, 1095, 735, izq, 9, false},
+         {FUENTE("Form1", "Valor-p"), 480, 3840, 855, 255, izq, 9, false},
+         {FUENTE("Form1", "Coeficiente de determinación"), 2400, 4440, 1575, 495, izq, 9, false},
+         {"a = 0", 2280, 2760, 615, 255, cen, 9, false},
+         {"b = 0", 3840, 2760, 735, 255, cen, 9, false}});
     Line1 = linea(*Frame1, QStringLiteral("Line1"), 120, 2640, 5295, 2640, rojoLinea, 2);
     Line2 = linea(*Frame1, QStringLiteral("Line2"), 120, 4380, 5295, 4380, rojoLinea, 2);
     Line6 = linea(*Frame1, QStringLiteral("Line6"), 2280, 4440, 2280, 5100, rojoLinea, 2);
@@ -215,7 +218,7 @@ void Form1::componerFrame1() {
                 {3720, 3720, 855, 405},
                 {3960, 4560, 855, 405}});
     Text1(9).setLocked(false);
-    Text1(9).setToolTip(QStringLiteral("entre 65 y 99"));
+    traducirAyuda(Text1(9), FUENTE("Form1", "entre 65 y 99"));
     for (int k = 0; k <= 11; ++k) {
         barra(*Frame1, Shape2, k);
     }
@@ -225,17 +228,18 @@ void Form1::componerFrame1() {
 }
 
 void Form1::componerFrame2() {
-    crearLabels(Frame2, Label3, "Label3",
-                {{"Estadísticos de las variables ", 720, 120, 3495, 375, cen, 9.75, true},
-                 {"X                   Y", 1680, 720, 2055, 375, der, 9.75, true},
-                 {"Promedio", 360, 1080, 975, 375, der, 9.75, false},
-                 {"Varianza", 240, 1680, 975, 375, der, 9.75, false},
-                 {"Desv. estándar", 240, 2160, 1095, 615, der, 9.75, false},
-                 {"Correlación entre X e Y", 120, 2880, 2415, 255, der, 9.75, false},
-                 {"Cálculos auxiliares", 960, 3360, 2295, 375, der, 9.75, true},
-                 {"Sxx                       Syy   ", 240, 3960, 2535, 375, izq, 9.75, false},
-                 {" Sxy  ", 2280, 4440, 495, 255, izq, 9.75, false},
-                 {"Tamaño muestral", 960, 480, 1815, 255, der, 9.75, false}});
+    crearLabels(
+        Frame2, Label3, "Label3",
+        {{FUENTE("Form1", "Estadísticos de las variables "), 720, 120, 3495, 375, cen, 9.75, true},
+         {"X                   Y", 1680, 720, 2055, 375, der, 9.75, true},
+         {FUENTE("Form1", "Promedio"), 360, 1080, 975, 375, der, 9.75, false},
+         {FUENTE("Form1", "Varianza"), 240, 1680, 975, 375, der, 9.75, false},
+         {FUENTE("Form1", "Desv. estándar"), 240, 2160, 1095, 615, der, 9.75, false},
+         {FUENTE("Form1", "Correlación entre X e Y"), 120, 2880, 2415, 255, der, 9.75, false},
+         {FUENTE("Form1", "Cálculos auxiliares"), 960, 3360, 2295, 375, der, 9.75, true},
+         {"Sxx                       Syy   ", 240, 3960, 2535, 375, izq, 9.75, false},
+         {" Sxy  ", 2280, 4440, 495, 255, izq, 9.75, false},
+         {FUENTE("Form1", "Tamaño muestral"), 960, 480, 1815, 255, der, 9.75, false}});
     Label3(0).setForeColor(colorRotulo);
     Label3(6).setForeColor(colorRotuloAuxiliar);
     // The names of the sums lie partly over the value bars of the boxes above.
@@ -259,7 +263,7 @@ void Form1::componerFrame2() {
                 {2760, 4200, 855, 375},
                 {2880, 480, 495, 375}});
     Text2(10).setLocked(false);
-    Text2(10).setToolTip(QStringLiteral("Mínimo 3 y máximo 50"));
+    traducirAyuda(Text2(10), FUENTE("Form1", "Mínimo 3 y máximo 50"));
     for (int k = 12; k <= 21; ++k) {
         barra(*Frame2, Shape2, k);
     }

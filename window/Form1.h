@@ -36,9 +36,9 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -195,8 +195,9 @@ protected:
     void distribuir();
     static void ubicarDebajo(const Ubicacion& arriba, Shape& abajo);
     void avisoResolucion();
-    void alternarLista(ListBox& lista, const LugarLista& lugar,
-                       std::initializer_list<const char*> filas);
+    void alternarLista(ListBox& lista, const LugarLista& lugar, std::span<const char* const> filas);
+    void llenarLista(ListBox& lista, std::span<const char* const> filas);
+    void retraducirListas();
     void ubicarLista(ListBox& lista, const LugarLista& lugar);
     void ubicarListas();
 
@@ -242,6 +243,7 @@ private:
     void eliminarElegido(Integer Index);
     void soltarHerramientaTecla();
     void anunciar();
+    void resumir();
     // What a screen reader is told: hablar says it once this turn's events
     // are done, decir at once.
     void hablar(const QString& texto);
@@ -250,7 +252,7 @@ private:
     // (its focus, its changed name) told to a screen reader.
     int indiceAccesible(const Asideros* a, int i) const;
     void avisarItem(const Asideros* a, int i, QAccessible::Event tipo);
-    QString avisoDeAgarre(const char* masculino, const char* femenino, bool conValor) const;
+    QString avisoDeAgarre(bool soltado) const;
     void nuevaMuestraEmpieza();
     void terminarHerramienta();
     void pasoDeHerramienta();
@@ -273,6 +275,7 @@ private:
     void componerMenus();
     void componerMenuDatos();
     void componerMenuEditar();
+    void rotularDeshacer();
     void componerMenuIdioma();
     // Every text again in the language now in use: the registered ones, the
     // panels' sentences and what the screen reader reads.
@@ -280,12 +283,12 @@ private:
     // A gesture that changes the sample begins (its state is kept) and ends
     // (one undo step if anything changed). A new gesture ends an open one.
     Instantanea instantanea() const;
-    void empezarGesto(const QString& nombre);
+    void empezarGesto(NombreGesto nombre);
     void terminarGesto();
     // A gesture of one handler call: begun here, ended when it goes.
     class GestoBreve {
     public:
-        GestoBreve(Form1& f, const QString& nombre) : f_(f) { f_.empezarGesto(nombre); }
+        GestoBreve(Form1& f, NombreGesto nombre) : f_(f) { f_.empezarGesto(std::move(nombre)); }
         ~GestoBreve() { f_.terminarGesto(); }
         GestoBreve(const GestoBreve&) = delete;
         GestoBreve& operator=(const GestoBreve&) = delete;
@@ -341,7 +344,7 @@ private:
     // Undo: the steps, and the gesture under way.
     QUndoStack* pila_ = nullptr;
     std::optional<Instantanea> gesto_;
-    QString nombreGesto_;
+    std::optional<NombreGesto> nombreGesto_;
 };
 
 } // namespace rectaviva

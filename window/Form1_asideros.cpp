@@ -41,7 +41,7 @@ public:
     // The press of a drag, without its timer: each arrow makes one step.
     void tomar(int i) override {
         const Integer k = punto(i);
-        f_.empezarGesto(QStringLiteral("mover el punto %1").arg(k));
+        f_.empezarGesto({FUENTE("Form1", "mover el punto %1"), QString::number(k)});
         g_.puntoSel = k;
         g_.arrastrando = -1;
         g_.listaSinResaltar = 0;
@@ -81,18 +81,21 @@ public:
 
     QString nombre(int i) const override {
         const Integer k = punto(i);
-        return QStringLiteral("%1 de %2: %3, %4")
+        return (g_.activo(k) == 1
+                    ? QCoreApplication::translate("rectaviva::Form1", "%1 de %2: %3, en uso")
+                    : QCoreApplication::translate("rectaviva::Form1", "%1 de %2: %3, eliminado"))
             .arg(titulo(i))
             .arg(g_.nPuntos)
-            .arg(valor(i),
-                 g_.activo(k) == 1 ? QStringLiteral("en uso") : QStringLiteral("eliminado"));
+            .arg(valor(i));
     }
 
-    QString titulo(int i) const override { return QStringLiteral("Punto %1").arg(punto(i)); }
+    QString titulo(int i) const override {
+        return QCoreApplication::translate("rectaviva::Form1", "Punto %1").arg(punto(i));
+    }
 
     QString valor(int i) const override {
         const Integer k = punto(i);
-        return QStringLiteral("x %1, y %2")
+        return QCoreApplication::translate("rectaviva::Form1", "x %1, y %2")
             .arg(QString::fromStdString(g_.oMostrar->textoCoordenada(valorX(g_, k), true)),
                  QString::fromStdString(g_.oMostrar->textoCoordenada(valorY(g_, k), false)));
     }

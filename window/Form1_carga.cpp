@@ -4,32 +4,42 @@
 // description, credits and exit commands.
 #include "Form1.h"
 
-#include "Traduccion.h"
-
 #include <QApplication>
 #include <QScreen>
 
-#include <initializer_list>
+#include <span>
+#include <utility>
 
 namespace rectaviva {
 
 namespace {
 
-// Fills a text panel with texts of rows separated by "\n", translated, and
-// again after each change of language while it is shown.
-void llenarLista(ListBox& lista, std::vector<const char*> textos) {
-    alCambiarIdioma(&lista, ClaveTexto::Otro, [&lista, textos] {
-        if (!lista.Visible()) {
-            return;
-        }
-        lista.Clear();
-        for (const char* texto : textos) {
-            for (const QString& fila : QCoreApplication::translate("Form1", texto).split(u'\n')) {
-                lista.AddItem(fila);
-            }
-        }
-    });
-}
+// Where the description and the credits open, in layout units.
+constexpr LugarLista lugarDescripcion{10, 200, 10, 450};
+constexpr LugarLista lugarCreditos{10, 140, 550, 400};
+
+// The rows of the text panels, as written; an empty row stays empty.
+constexpr const char* filasResolucion[] = {
+    "", QT_TRANSLATE_NOOP("Form1", "  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO"),
+    QT_TRANSLATE_NOOP("Form1", "    DEBE  CONFIGURAR  LA  PANTALLA  CON"),
+    QT_TRANSLATE_NOOP("Form1", "      RESOLUCION  1024 X 768  PIXELES")};
+constexpr const char* filasDescripcion[] = {
+    "",
+    QT_TRANSLATE_NOOP("Form1", "  Tutorvia sobre Regresión Lineal Simple."),
+    QT_TRANSLATE_NOOP("Form1", "  Permite visualizar el efecto de cambios"),
+    QT_TRANSLATE_NOOP("Form1", "  en las observaciones sobre diversas medidas y"),
+    QT_TRANSLATE_NOOP("Form1", "  estimadores relacionados con el modelo de"),
+    QT_TRANSLATE_NOOP("Form1", "  Regresión Lineal Simple. "),
+    QT_TRANSLATE_NOOP("Form1", "  Mueva los puntos y observe qué pasa "),
+    QT_TRANSLATE_NOOP("Form1", "  con los indicadores."),
+    QT_TRANSLATE_NOOP("Form1", "  o elimine puntos con el ")};
+constexpr const char* filasCreditos[] = {
+    "",
+    QT_TRANSLATE_NOOP("Form1", "   Recurso didáctico desarrollado por"),
+    QT_TRANSLATE_NOOP("Form1", "   el equipo de Rectaviva"),
+    QT_TRANSLATE_NOOP("Form1", "   para la enseñanza de la"),
+    QT_TRANSLATE_NOOP("Form1", "   Regresión Lineal Simple."),
+    ""};
 
 } // namespace
 
@@ -153,6 +163,7 @@ void Form1::avisoResolucion() {
         f.setPointSizeF(13);
         return f;
     }());
+    llenarLista(*List5, filasResolucion);
     List5->setWidth(8000);
     List5->setHeight(4000);
     List5->setTop((altoPantallaTwips() - List5->Height()) / 2);
@@ -160,18 +171,7 @@ void Form1::avisoResolucion() {
     mnuGene->setEnabled(false);
     mnuVe->setEnabled(false);
     List5->setVisible(true);
-    llenarLista(*List5, {QT_TRANSLATE_NOOP("Form1", "\n  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO\n"
-                                                    "    DEBE  CONFIGURAR  LA  PANTALLA  CON\n"
-                                                    "      RESOLUCION  1024 X 768  PIXELES")});
 }
-
-namespace {
-
-// Where the description and the credits open, in layout units.
-constexpr LugarLista lugarDescripcion{10, 200, 10, 450};
-constexpr LugarLista lugarCreditos{10, 140, 550, 400};
-
-} // namespace
 
 // Places a text panel in layout units, so that twips scale with the screen.
 void Form1::ubicarLista(ListBox& lista, const LugarLista& lugar) {
@@ -186,41 +186,46 @@ void Form1::ubicarListas() {
     ubicarLista(*List3, lugarCreditos);
 }
 
-// Opens a text panel at its place with its rows (each text one or more rows,
-// separated by "\n"), or closes it if it is open. Reopening clears the rows
-// first, so they never pile up.
+// Opens a text panel at its place with its rows, or closes it if it is open.
+// Reopening clears the rows first, so they never pile up.
 void Form1::alternarLista(ListBox& lista, const LugarLista& lugar,
-                          std::initializer_list<const char*> filas) {
+                          std::span<const char* const> filas) {
     if (lista.Visible()) {
         lista.setVisible(false);
         return;
     }
     ubicarLista(lista, lugar);
-    lista.Clear();
     lista.setVisible(true);
     llenarLista(lista, filas);
     // A screen reader reads the panel as soon as it opens.
     lista.setFocus(Qt::OtherFocusReason);
 }
 
+// The rows in the language in use, in place of any there were.
+void Form1::llenarLista(ListBox& lista, std::span<const char* const> filas) {
+    lista.Clear();
+    for (const char* fila : filas) {
+        lista.AddItem(*fila ? QCoreApplication::translate("Form1", fila) : QString());
+    }
+}
+
+// An open text panel in the language now in use.
+void Form1::retraducirListas() {
+    const std::pair<ListBox*, std::span<const char* const>> listas[] = {
+        {List5, filasResolucion}, {List6, filasDescripcion}, {List3, filasCreditos}};
+    for (const auto& [lista, filas] : listas) {
+        if (lista->Visible()) {
+            llenarLista(*lista, filas);
+        }
+    }
+}
+
 void Form1::mnuDesc_Click() {
-    alternarLista(*List6, lugarDescripcion,
-                  {QT_TRANSLATE_NOOP("Form1", "\n  Tutorvia sobre Regresión Lineal Simple.\n"
-                                              "  Permite visualizar el efecto de cambios\n"
-                                              "  en las observaciones sobre diversas medidas y\n"
-                                              "  estimadores relacionados con el modelo de\n"
-                                              "  Regresión Lineal Simple. \n"
-                                              "  Mueva los puntos y observe qué pasa \n"
-                                              "  con los indicadores.\n"
-                                              "  o elimine puntos con el ")});
+    alternarLista(*List6, lugarDescripcion, filasDescripcion);
 }
 
 void Form1::mnuAcer_Click() {
-    alternarLista(*List3, lugarCreditos,
-                  {QT_TRANSLATE_NOOP("Form1", "\n   Recurso didáctico desarrollado por\n"
-                                              "   el equipo de Rectaviva\n"
-                                              "   para la enseñanza de la\n"
-                                              "   Regresión Lineal Simple.\n")});
+    alternarLista(*List3, lugarCreditos, filasCreditos);
 }
 
 void Form1::mnuSali_Click() {

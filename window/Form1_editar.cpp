@@ -31,8 +31,10 @@ namespace {
 class CambioDeMuestra : public QUndoCommand {
 public:
     CambioDeMuestra(Form1& f, Form1::Instantanea antes, Form1::Instantanea despues,
-                    const QString& nombre)
-        : QUndoCommand(nombre), f_(f), antes_(std::move(antes)), despues_(std::move(despues)) {}
+                    NombreGesto nombre)
+        : QUndoCommand(nombre.texto()), f_(f), antes_(std::move(antes)),
+          despues_(std::move(despues)), nombre_(std::move(nombre)) {}
+    const NombreGesto& nombre() const { return nombre_; }
     void undo() override { f_.restaurar(antes_); }
     void redo() override {
         if (primera_) {
@@ -45,15 +47,12 @@ public:
 private:
     Form1& f_;
     Form1::Instantanea antes_, despues_;
+    NombreGesto nombre_;
     bool primera_ = true;
 };
 
 // The largest number of steps kept: older ones are dropped.
 constexpr int pasosGuardados = 100;
-
-QString conComillas(const QString& accion, const QString& gesto) {
-    return gesto.isEmpty() ? accion : QStringLiteral("%1 «%2»").arg(accion, gesto);
-}
 
 // A coordinate with all its digits (a data set's as read) and the boxes' decimal mark.
 QString numeroCompleto(const Globales& g, Integer k, bool enX, const QString& punto) {
@@ -66,13 +65,15 @@ void Form1::componerMenuEditar() {
     QMenuBar& barra = *menuBar();
     pila_ = new QUndoStack(this);
     pila_->setUndoLimit(pasosGuardados);
-    mnuEdi = new Menu(barra, QStringLiteral("mnuEdi"), QStringLiteral("Editar"), true);
-    mnuDes = new Menu(*mnuEdi, QStringLiteral("mnuDes"), QStringLiteral("Deshacer"));
-    mnuReh = new Menu(*mnuEdi, QStringLiteral("mnuReh"), QStringLiteral("Rehacer"));
+    mnuEdi = new Menu(barra, QStringLiteral("mnuEdi"), FUENTE("Form1", "Editar"), true);
+    mnuDes = new Menu(*mnuEdi, QStringLiteral("mnuDes"), QString());
+    mnuReh = new Menu(*mnuEdi, QStringLiteral("mnuReh"), QString());
+    // Both entries name their steps in the language in use, again after a change.
+    alCambiarIdioma(mnuDes->accion(), ClaveTexto::Titulo, [this] { rotularDeshacer(); });
     mnuEdi->desplegable()->addSeparator();
-    mnuCop = new Menu(*mnuEdi, QStringLiteral("mnuCop"), QStringLiteral("Copiar resultados"));
-    mnuCgr = new Menu(*mnuEdi, QStringLiteral("mnuCgr"), QStringLiteral("Copiar gráfico"));
-    mnuGgr = new Menu(*mnuEdi, QStringLiteral("mnuGgr"), QStringLiteral("Guardar gráfico…"));
+    mnuCop = new Menu(*mnuEdi, QStringLiteral("mnuCop"), FUENTE("Form1", "Copiar resultados"));
+    mnuCgr = new Menu(*mnuEdi, QStringLiteral("mnuCgr"), FUENTE("Form1", "Copiar gráfico"));
+    mnuGgr = new Menu(*mnuEdi, QStringLiteral("mnuGgr"), FUENTE("Form1", "Guardar gráfico…"));
     mnuDes->accion()->setShortcut(QKeySequence::Undo);
     mnuReh->accion()->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
@@ -80,12 +81,8 @@ void Form1::componerMenuEditar() {
     for (Menu* m : {mnuDes, mnuReh, mnuCop, mnuCgr, mnuGgr}) {
         m->setEnabled(false);
     }
-    connect(pila_, &QUndoStack::undoTextChanged, this, [this](const QString& t) {
-        mnuDes->accion()->setText(conComillas(QStringLiteral("Deshacer"), t));
-    });
-    connect(pila_, &QUndoStack::redoTextChanged, this, [this](const QString& t) {
-        mnuReh->accion()->setText(conComillas(QStringLiteral("Rehacer"), t));
-    });
+    connect(pila_, &QUndoStack::undoTextChanged, this, &Form1::rotularDeshacer);
+    connect(pila_, &QUndoStack::redoTextChanged, this, &Form1::rotularDeshacer);
     connect(pila_, &QUndoStack::canUndoChanged, mnuDes, &Menu::setEnabled);
     connect(pila_, &QUndoStack::canRedoChanged, mnuReh, &Menu::setEnabled);
     connect(mnuDes, &Menu::Click, this, &Form1::mnuDes_Click);
@@ -108,14 +105,29 @@ Form1::Instantanea Form1::instantanea() const {
     return s;
 }
 
-void Form1::empezarGesto(const QString& nombre) {
+// "Deshacer «…»" and "Rehacer «…»", the steps' names read in the language in use.
+void Form1::rotularDeshacer() {
+    const auto nombre = [this](int i) {
+        const auto* c = i >= 0 && i < pila_->count()
+                            ? dynamic_cast<const CambioDeMuestra*>(pila_->command(i))
+                            : nullptr;
+        return c ? c->nombre().texto() : QString();
+    };
+    const QString atras = nombre(pila_->index() - 1);
+    const QString adelante = nombre(pila_->index());
+    mnuDes->accion()->setText(atras.isEmpty() ? tr("Deshacer") : tr("Deshacer «%1»").arg(atras));
+    mnuReh->accion()->setText(adelante.isEmpty() ? tr("Rehacer")
+                                                 : tr("Rehacer «%1»").arg(adelante));
+}
+
+void Form1::empezarGesto(NombreGesto nombre) {
     terminarGesto();
     // Before the first sample there is nothing to go back to.
     if (g.nPuntos < minActivos) {
         return;
     }
     gesto_ = instantanea();
-    nombreGesto_ = nombre;
+    nombreGesto_ = std::move(nombre);
 }
 
 void Form1::terminarGesto() {
@@ -128,7 +140,7 @@ void Form1::terminarGesto() {
     if (despues.muestra == antes.muestra && despues.marcas == antes.marcas) {
         return;
     }
-    pila_->push(new CambioDeMuestra(*this, std::move(antes), std::move(despues), nombreGesto_));
+    pila_->push(new CambioDeMuestra(*this, std::move(antes), std::move(despues), *nombreGesto_));
 }
 
 void Form1::restaurar(const Instantanea& s) {
@@ -244,9 +256,8 @@ QString Form1::textoResultados(bool html) const {
             fila({t->accessibleName(), t->Text().trimmed()});
         }
     }
-    fila({QStringLiteral("Puntos")}, true);
-    fila({QStringLiteral("k"), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("en uso")},
-         true);
+    fila({tr("Puntos")}, true);
+    fila({QStringLiteral("k"), QStringLiteral("x"), QStringLiteral("y"), tr("en uso")}, true);
     for (Integer k = 1; k <= g.nPuntos; ++k) {
         fila({QString::number(k), numeroCompleto(g, k, true, punto),
               numeroCompleto(g, k, false, punto),
@@ -302,7 +313,7 @@ bool Form1::guardarGrafico(const QString& ruta, double escala) {
         bien = imagenGrafico(escala).save(ruta, "PNG");
     }
     if (!bien) {
-        avisar_(QStringLiteral("No se pudo guardar «%1».").arg(QFileInfo(ruta).fileName()));
+        avisar_(tr("No se pudo guardar «%1».").arg(QFileInfo(ruta).fileName()));
     }
     return bien;
 }
@@ -311,14 +322,13 @@ void Form1::mnuGgr_Click() {
     if (!existeMuestra()) {
         return;
     }
-    const QStringList filtros{QStringLiteral("Imagen PNG (*.png)"),
-                              QStringLiteral("Imagen PNG al doble de tamaño (*.png)"),
-                              QStringLiteral("Imagen PNG al cuádruple de tamaño (*.png)"),
-                              QStringLiteral("Dibujo SVG, nítido a cualquier tamaño (*.svg)")};
+    const QStringList filtros{tr("Imagen PNG (*.png)"), tr("Imagen PNG al doble de tamaño (*.png)"),
+                              tr("Imagen PNG al cuádruple de tamaño (*.png)"),
+                              tr("Dibujo SVG, nítido a cualquier tamaño (*.svg)")};
     QString filtro = filtros.front();
     const QString propuesto =
         QStringLiteral("rectaviva-%1.png").arg(QDate::currentDate().toString(Qt::ISODate));
-    QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar gráfico"), propuesto,
+    QString ruta = QFileDialog::getSaveFileName(this, tr("Guardar gráfico"), propuesto,
                                                 filtros.join(QStringLiteral(";;")), &filtro);
     if (ruta.isEmpty()) {
         return;

@@ -61,15 +61,16 @@ void Form1::elegir(Eleccion e) {
     avisarItem(e.conjunto, e.i, QAccessible::Focus);
 }
 
-// "Punto 3 tomado", "Asa izquierda de mi recta soltada: y 40", as the item is.
-QString Form1::avisoDeAgarre(const char* masculino, const char* femenino, bool conValor) const {
+// "Punto 3 tomado", "Asa izquierda de mi recta soltada: y 40", as the item is
+// (its title's gender chooses the word).
+QString Form1::avisoDeAgarre(bool soltado) const {
     const Asideros& a = *elegido_.conjunto;
-    QString t = a.titulo(elegido_.i) + QLatin1Char(' ') +
-                QString::fromUtf8(a.femenino() ? femenino : masculino);
-    if (conValor) {
-        t += QStringLiteral(": ") + a.valor(elegido_.i);
+    const QString titulo = a.titulo(elegido_.i);
+    if (!soltado) {
+        return a.femenino() ? tr("%1 tomada").arg(titulo) : tr("%1 tomado").arg(titulo);
     }
-    return t;
+    return (a.femenino() ? tr("%1 soltada: %2") : tr("%1 soltado: %2"))
+        .arg(titulo, a.valor(elegido_.i));
 }
 
 // Drops a grabbed item where it is and shows the choice as usual again.
@@ -82,7 +83,7 @@ void Form1::olvidarEleccion() {
     }
     if (tomado_) {
         tomado_ = false;
-        hablar(QStringLiteral("cancelado"));
+        hablar(tr("cancelado"));
         anunciar();
     }
     elegido_ = Eleccion{};
@@ -140,8 +141,7 @@ void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
             tomado_ = false;
             const bool devolver = k == Qt::Key_Escape;
             elegido_.conjunto->soltar(elegido_.i, devolver);
-            hablar(devolver ? QStringLiteral("cancelado")
-                            : avisoDeAgarre("soltado", "soltada", true));
+            hablar(devolver ? tr("cancelado") : avisoDeAgarre(true));
             anunciar();
         } else if (k != Qt::Key_Home && k != Qt::Key_End) {
             return;
@@ -156,7 +156,7 @@ void Form1::Picture1_KeyDown(int& KeyCode, int Shift) {
         tomado_ = true;
         ponerSumasAlDia();
         elegido_.conjunto->tomar(elegido_.i);
-        hablar(avisoDeAgarre("tomado", "tomada", false));
+        hablar(avisoDeAgarre(false));
     } else if (k == Qt::Key_Delete || k == Qt::Key_Insert) {
         eliminarElegido(k == Qt::Key_Delete ? 0 : 1);
     } else {

@@ -45,7 +45,8 @@ void Form1::Image1_MouseDown(Integer Index, int, int, float, float) {
         return;
     }
     terminarHerramienta();
-    empezarGesto(Image1(Index).toolTip());
+    // The step is named by the tool's tooltip, read in the language in use.
+    empezarGesto(NombreGesto([this, Index] { return Image1(Index).toolTip(); }));
     herramienta_ = static_cast<Herramienta>(Index);
     referencias_ = buscarReferencias(g);
     puntosDeLaHerramienta_ = g.nPuntos;

@@ -1,6 +1,7 @@
 // "Ver" → "Idioma": the languages the program speaks, each by its own name,
 // and the change of every text when one is chosen. The sample, the views,
-// the panels, the undo steps and the settings stay as they are.
+// the panels, the undo steps and the settings stay as they are; what they
+// show is shown again in the new language.
 #include "Form1.h"
 #include "idioma.h"
 
@@ -41,6 +42,7 @@ void Form1::retraducir() {
     for (const auto& v : vistas_) {
         v->retraducir();
     }
+    retraducirListas();
     if (!existeMuestra()) {
         return;
     }
@@ -48,6 +50,8 @@ void Form1::retraducir() {
     for (const auto& v : vistas_) {
         v->mostrarVista();
     }
+    // What a screen reader reads of the plot, in the new words, unsaid.
+    resumir();
 }
 
 } // namespace rectaviva

@@ -72,7 +72,7 @@ void Form1::nuevaMuestraEmpieza() {
 
 void Form1::mnuGene_Click() {
     nuevaMuestraEmpieza();
-    const GestoBreve gesto(*this, QStringLiteral("Generar"));
+    const GestoBreve gesto(*this, FUENTE("Form1", "Generar"));
     volverAlDisenoSiHaceFalta();
     fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);
     generarMuestra();
@@ -121,7 +121,8 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
     // Sizes outside 3..50, infinities included, are refused silently.
     if (v >= minActivos && v <= maxPuntos && existeMuestra()) {
         nuevaMuestraEmpieza();
-        const GestoBreve gesto(*this, QStringLiteral("cambiar el tamaño a %1").arg(v));
+        const GestoBreve gesto(*this,
+                               {FUENTE("Form1", "cambiar el tamaño a %1"), QString::number(v)});
         volverAlDisenoSiHaceFalta();
         g.nPuntos = static_cast<Integer>(v);
         g.nActivos = g.nPuntos;
@@ -148,7 +149,7 @@ void Form1::Text1_Change(Integer) {
 
 void Form1::Text1_KeyPress(Integer, int& KeyAscii) {
     if (KeyAscii == 13 && g.nivelConfEditado == 1) {
-        const GestoBreve gesto(*this, QStringLiteral("cambiar el nivel de confianza"));
+        const GestoBreve gesto(*this, FUENTE("Form1", "cambiar el nivel de confianza"));
         Frame6->setVisible(false);
         g.nivelConf = acotar(leerNumero(Text1(9).Text().toStdString()), 65, 99);
         Text1(9).setText(QString::fromStdString(escribirNumero(g.nivelConf)));
@@ -173,8 +174,8 @@ void Form1::Text4_Change(Integer Index) {
 void Form1::Text4_KeyPress(Integer, int& KeyAscii) {
     if (KeyAscii == 13) {
         const GestoBreve gesto(*this, g.nivelPredEditado == 1
-                                          ? QStringLiteral("cambiar el nivel de predicción")
-                                          : QStringLiteral("cambiar la x de la predicción"));
+                                          ? FUENTE("Form1", "cambiar el nivel de predicción")
+                                          : FUENTE("Form1", "cambiar la x de la predicción"));
         if (g.nivelPredEditado == 1) {
             Frame6->setVisible(false);
             g.nivelPred = acotar(leerNumero(Text4(0).Text().toStdString()), 65, 99);

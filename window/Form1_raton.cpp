@@ -80,7 +80,7 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
         if (g.arrastrando != -1 || !puntoValido(g.puntoSel)) {
             return;
         }
-        empezarGesto(QStringLiteral("mover el punto %1").arg(g.puntoSel));
+        empezarGesto({FUENTE("Form1", "mover el punto %1"), QString::number(g.puntoSel)});
         Timer1->setEnabled(true);
         colorearPunto(g.puntoSel, colorElegido);
         for (const auto& v : vistas_) {
@@ -232,10 +232,9 @@ void Form1::Label5_Click(Integer Index) {
         return;
     }
     const Integer k = g.puntoSel;
-    const GestoBreve gesto(
-        *this, QStringLiteral("%1 el punto %2")
-                   .arg(Index == 0 ? QStringLiteral("eliminar") : QStringLiteral("recuperar"))
-                   .arg(k));
+    const GestoBreve gesto(*this, {Index == 0 ? FUENTE("Form1", "eliminar el punto %1")
+                                              : FUENTE("Form1", "recuperar el punto %1"),
+                                   QString::number(k)});
     // Each command acts only on a point in the state it fits, so a point is
     // never counted twice and fewer than three are never left in use.
     const bool recuperar = Index != 0 && g.activo(k) != 1;

@@ -158,14 +158,18 @@ void Form1::keyPressEvent(QKeyEvent* e) {
 // "Pendiente 1,23; R² 67 %; 12 puntos en uso", with the numbers as their
 // boxes show them: the plot's description, and said to a screen reader.
 void Form1::anunciar() {
-    if (!existeMuestra()) {
-        return;
+    if (existeMuestra()) {
+        resumir();
+        hablar(anuncio_);
     }
-    anuncio_ = QStringLiteral("Pendiente %1; R² %2 %; %3 puntos en uso")
+}
+
+// The summary in the language in use, as the plot's description, unsaid.
+void Form1::resumir() {
+    anuncio_ = tr("Pendiente %1; R² %2 %; %3 puntos en uso")
                    .arg(Text1(1).Text().trimmed(), Text1(14).Text().trimmed())
                    .arg(g.nActivos);
     ponerDescripcionCallada(*Picture1, anuncio_);
-    hablar(anuncio_);
 }
 
 void Form1::leerResumen() {

@@ -26,7 +26,11 @@ void crearLabels(QWidget* padre, Matriz<Label>& m, const char* base,
     int k = 0;
     for (const DisenoLabel& d : disenos) {
         auto* l = new Label(padre, nombre(base, k));
-        l->setCaption(QString::fromUtf8(d.texto));
+        if (d.texto.contexto) {
+            traducirTitulo(*l, d.texto);
+        } else {
+            l->setCaption(QString::fromUtf8(d.texto.texto));
+        }
         l->setAlignment(d.alineacion);
         l->setFont(fuente(d.puntos, d.negrita));
         l->Move(d.left, d.top, d.width, d.height);

@@ -3,6 +3,7 @@
 // placed at its design position in twips.
 #pragma once
 
+#include "Traduccion.h"
 #include "controles.h"
 
 #include <QFont>
@@ -19,9 +20,17 @@ QFont fuente(double puntos, bool negrita = false);
 QString nombre(const char* base, int k);
 
 // One label of a panel: caption, design position, alignment, size in points
-// and weight.
+// and weight. A caption given as a Fuente follows the language; one given as
+// plain UTF-8 (a symbol, a formula) is shown as written.
 struct DisenoLabel {
-    const char* texto;
+    DisenoLabel(Fuente t, double l, double a, double w, double h, Qt::Alignment al, double p,
+                bool n)
+        : texto(t), left(l), top(a), width(w), height(h), alineacion(al), puntos(p), negrita(n) {}
+    DisenoLabel(const char* t, double l, double a, double w, double h, Qt::Alignment al, double p,
+                bool n)
+        : DisenoLabel(Fuente{nullptr, t}, l, a, w, h, al, p, n) {}
+
+    Fuente texto; ///< without a context, never translated
     double left, top, width, height;
     Qt::Alignment alineacion;
     double puntos;

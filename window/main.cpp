@@ -9,14 +9,31 @@
 #include <QApplication>
 #include <QStyle>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
-const char* const sinPantalla =
-    "rectaviva: no hay pantalla donde mostrar la ventana (DISPLAY y WAYLAND_DISPLAY vacíos)\n";
+const char* const sinPantalla = QT_TRANSLATE_NOOP(
+    "main", "rectaviva: no hay pantalla donde mostrar la ventana (DISPLAY y WAYLAND_DISPLAY "
+            "vacíos)\n");
+const char* const pantallaFallida =
+    QT_TRANSLATE_NOOP("main", "rectaviva: no se pudo abrir la pantalla donde mostrar la ventana\n");
+
+// A start-up message in the language the program starts in: the program's
+// catalogue is read here, as no application exists yet to install it.
+std::string traducirArranque(const char* texto) {
+    const QString codigo = rectaviva::idiomaInicial();
+    QTranslator t;
+    QString r;
+    if (codigo != u"es" && t.load(QStringLiteral(":/i18n/rectaviva_") + codigo)) {
+        r = t.translate("main", texto);
+    }
+    return r.isEmpty() ? std::string(texto) : r.toStdString();
+}
 
 bool hayPantalla() {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
@@ -29,7 +46,7 @@ bool hayPantalla() {
 // failure exit instead of an abort with a core dump.
 void mensajeDeArranque(QtMsgType tipo, const QMessageLogContext&, const QString&) {
     if (tipo == QtFatalMsg) {
-        std::fputs("rectaviva: no se pudo abrir la pantalla donde mostrar la ventana\n", stderr);
+        std::fputs(traducirArranque(pantallaFallida).c_str(), stderr);
         std::_Exit(EXIT_FAILURE);
     }
 }
@@ -37,8 +54,11 @@ void mensajeDeArranque(QtMsgType tipo, const QMessageLogContext&, const QString&
 } // namespace
 
 int main(int argc, char** argv) {
+    // The settings' names first: the language chosen last is kept there.
+    QCoreApplication::setOrganizationName(QStringLiteral("rectaviva"));
+    QCoreApplication::setApplicationName(QStringLiteral("rectaviva"));
     if (!hayPantalla()) {
-        std::fputs(sinPantalla, stderr);
+        std::fputs(traducirArranque(sinPantalla).c_str(), stderr);
         return EXIT_FAILURE;
     }
     qInstallMessageHandler(mensajeDeArranque);
@@ -46,8 +66,6 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(nullptr);
     // The language chosen last, else the desktop's; Qt's own dialogs speak
     // it too: "Aceptar", not "OK".
-    QCoreApplication::setOrganizationName(QStringLiteral("rectaviva"));
-    QCoreApplication::setApplicationName(QStringLiteral("rectaviva"));
     rectaviva::fijarIdioma(app, rectaviva::idiomaInicial());
     QApplication::setStyle(new rectaviva::EstiloPrograma(QApplication::style()->name()));
     // The installed desktop entry's id (the build's RECTAVIVA_ID), so that

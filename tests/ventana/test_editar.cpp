@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -189,6 +190,47 @@ TEST(Editar, ResultadosYGraficoFuera) {
     f.setAvisar([&](const QString& t) { avisos << t; });
     EXPECT_FALSE(f.guardarGrafico("/no/existe/g.png", 1));
     EXPECT_EQ(avisos, QStringList{"No se pudo guardar «g.png»."});
+}
+
+// A catalogue that marks every text asked of it: a text the window made
+// without asking, or did not make again after the change, shows unmarked.
+class Marcador : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* texto, const char*, int) const override {
+        return QStringLiteral("[%1]").arg(QString::fromUtf8(texto));
+    }
+};
+
+TEST(Editar, LosTextosSiguenAlIdiomaYVuelven) {
+    Form1 f;
+    generarSembrado(f, 9);
+    escribir(f.Text1(9), "90");
+    f.mnuDesc->Click();
+    const auto textos = [&] {
+        return QStringList{f.mnuGene->Caption(),
+                           f.mnuDes->Caption(),
+                           f.Label1(1).Caption(),
+                           f.Text2(10).toolTip(),
+                           f.Text2(10).accessibleDescription(),
+                           f.Picture1->accessibleName(),
+                           f.Picture1->accessibleDescription(),
+                           f.Image2(0).accessibleName(),
+                           f.List6->List(1)};
+    };
+    const QStringList antes = textos();
+    Marcador marcador;
+    QCoreApplication::installTranslator(&marcador);
+    QCoreApplication::processEvents();
+    const QStringList despues = textos();
+    for (qsizetype i = 0; i < antes.size(); ++i) {
+        EXPECT_NE(antes[i], despues[i]) << antes[i].toStdString();
+        EXPECT_TRUE(despues[i].startsWith('[')) << despues[i].toStdString();
+    }
+    EXPECT_EQ(despues[1], QStringLiteral("[Deshacer «%1»]").arg("[cambiar el nivel de confianza]"));
+    QCoreApplication::removeTranslator(&marcador);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(textos(), antes);
 }
 
 } // namespace

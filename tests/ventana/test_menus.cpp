@@ -24,7 +24,7 @@ TEST(Menus, Leyendas) {
     }
     EXPECT_EQ(ver, (QStringList{"Análisis de varianza", "Predicción", "Bandas de confianza 95%",
                                 "Residuos", "Influencia", "Mi recta", "Simulación",
-                                "Valores p exactos", "Ampliar a la pantalla"}));
+                                "Valores p exactos", "Ampliar a la pantalla", "Idioma"}));
     QStringList datos;
     for (QAction* a : f.mnuDat->desplegable()->actions()) {
         datos << a->text();
