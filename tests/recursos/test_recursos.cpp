@@ -125,6 +125,25 @@ INSTANTIATE_TEST_SUITE_P(
         Lamina{10, 840, "Mi recta"}, Lamina{11, 930, "Simulación"}, Lamina{12, 930, "Remuestreo"}),
     [](const auto& info) { return "lamina" + std::to_string(info.param.k); });
 
+// A translated sheet is opened in the same box as its Spanish original, so it
+// keeps that sheet's view box, and it may use only what QSvg draws.
+TEST(LaminaTraducida, MismaCajaQueLaOriginalYSoloLoQueDibujaQSvg) {
+    for (const char* idioma : {"en"})
+        for (int k = 0; k <= 12; ++k) {
+            const QString ruta = QStringLiteral(":/laminas/%1/lamina%2.svg").arg(idioma).arg(k);
+            QSvgRenderer traducida(ruta);
+            QSvgRenderer original(QStringLiteral(":/laminas/lamina%1.svg").arg(k));
+            ASSERT_TRUE(traducida.isValid()) << ruta.toStdString();
+            EXPECT_EQ(traducida.viewBoxF(), original.viewBoxF()) << ruta.toStdString();
+            const QString texto = leer(ruta);
+            EXPECT_TRUE(texto.contains(QStringLiteral("<title>"))) << ruta.toStdString();
+            for (const char* ajeno : {"foreignObject", "<style", "baseline-shift", "<image"})
+                EXPECT_FALSE(texto.contains(QLatin1String(ajeno))) << ruta.toStdString();
+            EXPECT_FALSE(
+                leer(QStringLiteral(":/laminas/%1/lamina%2.txt").arg(idioma).arg(k)).isEmpty());
+        }
+}
+
 // ---------------------------------------------------------------- icons
 
 struct Icono {
