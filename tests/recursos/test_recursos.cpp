@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A translated sheet is opened in the same box as its Spanish original, so it
 // keeps that sheet's view box, and it may use only what QSvg draws.
 TEST(LaminaTraducida, MismaCajaQueLaOriginalYSoloLoQueDibujaQSvg) {
-    for (const char* idioma : {"en"})
+    for (const char* idioma : {"en", "pt_BR"})
         for (int k = 0; k <= 12; ++k) {
             const QString ruta = QStringLiteral(":/laminas/%1/lamina%2.svg").arg(idioma).arg(k);
             QSvgRenderer traducida(ruta);
