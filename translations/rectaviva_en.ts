@@ -5,7 +5,1408 @@
     <name>Form1</name>
     <message>
         <source>Idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Generar</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>Ver</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Análisis de varianza</source>
+        <translation>Analysis of variance</translation>
+    </message>
+    <message>
+        <source>Predicción</source>
+        <translation>Prediction</translation>
+    </message>
+    <message>
+        <source>Bandas de confianza 95%</source>
+        <translation>95% confidence bands</translation>
+    </message>
+    <message>
+        <source>Valores p exactos</source>
+        <translation>Exact p-values</translation>
+    </message>
+    <message>
+        <source>Calcula los valores p y los cuantiles con la distribución t exacta en lugar de la tabla</source>
+        <translation>Computes the p-values and quantiles from the exact t distribution instead of the table</translation>
+    </message>
+    <message>
+        <source>Ampliar a la pantalla</source>
+        <translation>Zoom to the screen</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Etimación de parámetros</source>
+        <translation>Parameter estimation</translation>
+    </message>
+    <message>
+        <source>Intercepto a</source>
+        <translation>Intercept a</translation>
+    </message>
+    <message>
+        <source>Pendiente b</source>
+        <translation>Slope b</translation>
+    </message>
+    <message>
+        <source>Varianza del error</source>
+        <translation>Error variance</translation>
+    </message>
+    <message>
+        <source>Estimador puntual</source>
+        <translation>Point estimate</translation>
+    </message>
+    <message>
+        <source>Error estándar</source>
+        <translation>Standard error</translation>
+    </message>
+    <message>
+        <source>Intervalo de confianza coeficiente</source>
+        <translation>Confidence interval of the coefficient</translation>
+    </message>
+    <message>
+        <source>Prueba hipótesis :</source>
+        <translation>Hypothesis test:</translation>
+    </message>
+    <message>
+        <source>Estadístico de prueba observado</source>
+        <translation>Observed test statistic</translation>
+    </message>
+    <message>
+        <source>Valor-p</source>
+        <translation>p-value</translation>
+    </message>
+    <message>
+        <source>Coeficiente de determinación</source>
+        <translation>Coefficient of determination</translation>
+    </message>
+    <message>
+        <source>entre 65 y 99</source>
+        <translation>between 65 and 99</translation>
+    </message>
+    <message>
+        <source>Estadísticos de las variables </source>
+        <translation>Statistics of the variables </translation>
+    </message>
+    <message>
+        <source>Promedio</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Varianza</source>
+        <translation>Variance</translation>
+    </message>
+    <message>
+        <source>Desv. estándar</source>
+        <translation>Std. deviation</translation>
+    </message>
+    <message>
+        <source>Correlación entre X e Y</source>
+        <translation>Correlation of X and Y</translation>
+    </message>
+    <message>
+        <source>Cálculos auxiliares</source>
+        <translation>Auxiliary sums</translation>
+    </message>
+    <message>
+        <source>Tamaño muestral</source>
+        <translation>Sample size</translation>
+    </message>
+    <message>
+        <source>Mínimo 3 y máximo 50</source>
+        <translation>Minimum 3, maximum 50</translation>
+    </message>
+    <message>
+        <source>mover el punto %1</source>
+        <translation>move point %1</translation>
+    </message>
+    <message>
+        <source>  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO</source>
+        <translation>  TO  USE  THIS  TEACHING  RESOURCE</translation>
+    </message>
+    <message>
+        <source>    DEBE  CONFIGURAR  LA  PANTALLA  CON</source>
+        <translation>    SET  THE  SCREEN  TO  A</translation>
+    </message>
+    <message>
+        <source>      RESOLUCION  1024 X 768  PIXELES</source>
+        <translation>      RESOLUTION  OF  1024 X 768  PIXELS</translation>
+    </message>
+    <message>
+        <source>  Tutorvia sobre Regresión Lineal Simple.</source>
+        <translation>  Tutor on Simple Linear Regression.</translation>
+    </message>
+    <message>
+        <source>  Permite visualizar el efecto de cambios</source>
+        <translation>  It shows the effect of changes</translation>
+    </message>
+    <message>
+        <source>  en las observaciones sobre diversas medidas y</source>
+        <translation>  in the observations on several measures and</translation>
+    </message>
+    <message>
+        <source>  estimadores relacionados con el modelo de</source>
+        <translation>  estimators related to the model of</translation>
+    </message>
+    <message>
+        <source>  Regresión Lineal Simple. </source>
+        <translation>  Simple Linear Regression. </translation>
+    </message>
+    <message>
+        <source>  Mueva los puntos y observe qué pasa </source>
+        <translation>  Move the points and watch what happens </translation>
+    </message>
+    <message>
+        <source>  con los indicadores.</source>
+        <translation>  to the indicators.</translation>
+    </message>
+    <message>
+        <source>  o elimine puntos con el </source>
+        <translation>  or delete points with the </translation>
+    </message>
+    <message>
+        <source>   Recurso didáctico desarrollado por</source>
+        <translation>   Teaching resource developed by</translation>
+    </message>
+    <message>
+        <source>   el equipo de Rectaviva</source>
+        <translation>   the Rectaviva team</translation>
+    </message>
+    <message>
+        <source>   para la enseñanza de la</source>
+        <translation>   for the teaching of</translation>
+    </message>
+    <message>
+        <source>   Regresión Lineal Simple.</source>
+        <translation>   Simple Linear Regression.</translation>
+    </message>
+    <message>
+        <source>CSV para hojas de cálculo en español: «;» y coma decimal (*.csv)</source>
+        <translation>CSV for spreadsheets in Spanish: “;” and decimal comma (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV internacional: «,» y punto decimal (*.csv)</source>
+        <translation>International CSV: “,” and decimal point (*.csv)</translation>
+    </message>
+    <message>
+        <source>Texto separado por tabuladores, coma decimal (*.tsv *.txt)</source>
+        <translation>Tab-separated text, decimal comma (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Texto separado por tabuladores, punto decimal (*.tsv *.txt)</source>
+        <translation>Tab-separated text, decimal point (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Datos</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Conjuntos de ejemplo</source>
+        <translation>Example data sets</translation>
+    </message>
+    <message>
+        <source>Pegar datos…</source>
+        <translation>Paste data…</translation>
+    </message>
+    <message>
+        <source>Abrir datos…</source>
+        <translation>Open data…</translation>
+    </message>
+    <message>
+        <source>Guardar datos…</source>
+        <translation>Save data…</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Copiar resultados</source>
+        <translation>Copy results</translation>
+    </message>
+    <message>
+        <source>Copiar gráfico</source>
+        <translation>Copy plot</translation>
+    </message>
+    <message>
+        <source>Guardar gráfico…</source>
+        <translation>Save plot…</translation>
+    </message>
+    <message>
+        <source>cambiar el tamaño a %1</source>
+        <translation>change the size to %1</translation>
+    </message>
+    <message>
+        <source>cambiar el nivel de confianza</source>
+        <translation>change the confidence level</translation>
+    </message>
+    <message>
+        <source>cambiar el nivel de predicción</source>
+        <translation>change the prediction level</translation>
+    </message>
+    <message>
+        <source>cambiar la x de la predicción</source>
+        <translation>change the prediction&apos;s x</translation>
+    </message>
+    <message>
+        <source>eliminar el punto %1</source>
+        <translation>delete point %1</translation>
+    </message>
+    <message>
+        <source>recuperar el punto %1</source>
+        <translation>restore point %1</translation>
+    </message>
+</context>
+<context>
+    <name>accesible</name>
+    <message>
+        <source>del gráfico</source>
+        <translation>of the plot</translation>
+    </message>
+    <message>
+        <source>de los estadísticos de las variables</source>
+        <translation>of the variables&apos; statistics</translation>
+    </message>
+    <message>
+        <source>de los cálculos auxiliares</source>
+        <translation>of the auxiliary sums</translation>
+    </message>
+    <message>
+        <source>de la estimación de los parámetros</source>
+        <translation>of the parameter estimation</translation>
+    </message>
+    <message>
+        <source>de la prueba de hipótesis</source>
+        <translation>of the hypothesis test</translation>
+    </message>
+    <message>
+        <source>de la varianza del error y del coeficiente de determinación</source>
+        <translation>of the error variance and the coefficient of determination</translation>
+    </message>
+    <message>
+        <source>del análisis de varianza</source>
+        <translation>of the analysis of variance</translation>
+    </message>
+    <message>
+        <source>de la predicción</source>
+        <translation>of the prediction</translation>
+    </message>
+    <message>
+        <source>Mantenga pulsada la barra espaciadora</source>
+        <translation>Hold down the space bar</translation>
+    </message>
+    <message>
+        <source>Explicación %1</source>
+        <translation>Explanation %1</translation>
+    </message>
+    <message>
+        <source>Fórmulas %1</source>
+        <translation>Formulas %1</translation>
+    </message>
+    <message>
+        <source>Gráfico de dispersión</source>
+        <translation>Scatter plot</translation>
+    </message>
+    <message>
+        <source>Lista de puntos</source>
+        <translation>List of points</translation>
+    </message>
+    <message>
+        <source>Estimación de parámetros</source>
+        <translation>Parameter estimation</translation>
+    </message>
+    <message>
+        <source>Estadísticos de las variables</source>
+        <translation>Statistics of the variables</translation>
+    </message>
+    <message>
+        <source>Análisis de varianza</source>
+        <translation>Analysis of variance</translation>
+    </message>
+    <message>
+        <source>Herramientas</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Predicción</source>
+        <translation>Prediction</translation>
+    </message>
+    <message>
+        <source>Eliminar o recuperar</source>
+        <translation>Delete or restore</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>cajas</name>
+    <message>
+        <source>Intercepto a, estimador puntual</source>
+        <translation>Intercept a, point estimate</translation>
+    </message>
+    <message>
+        <source>Pendiente b, estimador puntual</source>
+        <translation>Slope b, point estimate</translation>
+    </message>
+    <message>
+        <source>Varianza del error</source>
+        <translation>Error variance</translation>
+    </message>
+    <message>
+        <source>Intercepto a, error estándar</source>
+        <translation>Intercept a, standard error</translation>
+    </message>
+    <message>
+        <source>Pendiente b, error estándar</source>
+        <translation>Slope b, standard error</translation>
+    </message>
+    <message>
+        <source>Intercepto a, límite inferior del intervalo de confianza</source>
+        <translation>Intercept a, lower limit of the confidence interval</translation>
+    </message>
+    <message>
+        <source>Intercepto a, límite superior del intervalo de confianza</source>
+        <translation>Intercept a, upper limit of the confidence interval</translation>
+    </message>
+    <message>
+        <source>Pendiente b, límite inferior del intervalo de confianza</source>
+        <translation>Slope b, lower limit of the confidence interval</translation>
+    </message>
+    <message>
+        <source>Pendiente b, límite superior del intervalo de confianza</source>
+        <translation>Slope b, upper limit of the confidence interval</translation>
+    </message>
+    <message>
+        <source>Nivel de confianza, en %</source>
+        <translation>Confidence level, in %</translation>
+    </message>
+    <message>
+        <source>Intercepto a, estadístico de prueba</source>
+        <translation>Intercept a, test statistic</translation>
+    </message>
+    <message>
+        <source>Pendiente b, estadístico de prueba</source>
+        <translation>Slope b, test statistic</translation>
+    </message>
+    <message>
+        <source>Intercepto a, valor-p</source>
+        <translation>Intercept a, p-value</translation>
+    </message>
+    <message>
+        <source>Pendiente b, valor-p</source>
+        <translation>Slope b, p-value</translation>
+    </message>
+    <message>
+        <source>Coeficiente de determinación, en %</source>
+        <translation>Coefficient of determination, in %</translation>
+    </message>
+    <message>
+        <source>Promedio de X</source>
+        <translation>Mean of X</translation>
+    </message>
+    <message>
+        <source>Promedio de Y</source>
+        <translation>Mean of Y</translation>
+    </message>
+    <message>
+        <source>Varianza de X</source>
+        <translation>Variance of X</translation>
+    </message>
+    <message>
+        <source>Varianza de Y</source>
+        <translation>Variance of Y</translation>
+    </message>
+    <message>
+        <source>Desviación estándar de X</source>
+        <translation>Standard deviation of X</translation>
+    </message>
+    <message>
+        <source>Desviación estándar de Y</source>
+        <translation>Standard deviation of Y</translation>
+    </message>
+    <message>
+        <source>Correlación entre X e Y</source>
+        <translation>Correlation between X and Y</translation>
+    </message>
+    <message>
+        <source>Sxx</source>
+        <translation>Sxx</translation>
+    </message>
+    <message>
+        <source>Syy</source>
+        <translation>Syy</translation>
+    </message>
+    <message>
+        <source>Sxy</source>
+        <translation>Sxy</translation>
+    </message>
+    <message>
+        <source>Tamaño muestral</source>
+        <translation>Sample size</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados de la regresión</source>
+        <translation>Regression sum of squares</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados del error</source>
+        <translation>Error sum of squares</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados total</source>
+        <translation>Total sum of squares</translation>
+    </message>
+    <message>
+        <source>Grados de libertad de la regresión</source>
+        <translation>Regression degrees of freedom</translation>
+    </message>
+    <message>
+        <source>Grados de libertad del error</source>
+        <translation>Error degrees of freedom</translation>
+    </message>
+    <message>
+        <source>Grados de libertad total</source>
+        <translation>Total degrees of freedom</translation>
+    </message>
+    <message>
+        <source>Cuadrado medio de la regresión</source>
+        <translation>Regression mean square</translation>
+    </message>
+    <message>
+        <source>Cuadrado medio del error</source>
+        <translation>Error mean square</translation>
+    </message>
+    <message>
+        <source>Cuociente F</source>
+        <translation>F ratio</translation>
+    </message>
+    <message>
+        <source>Valor-p del análisis de varianza</source>
+        <translation>Analysis of variance p-value</translation>
+    </message>
+    <message>
+        <source>Nivel de la predicción, en %</source>
+        <translation>Prediction level, in %</translation>
+    </message>
+    <message>
+        <source>Predicción en x</source>
+        <translation>Prediction at x</translation>
+    </message>
+    <message>
+        <source>Predicción de una observación, límite inferior</source>
+        <translation>Prediction of one observation, lower limit</translation>
+    </message>
+    <message>
+        <source>Predicción de una observación, límite superior</source>
+        <translation>Prediction of one observation, upper limit</translation>
+    </message>
+    <message>
+        <source>Respuesta media, límite inferior</source>
+        <translation>Mean response, lower limit</translation>
+    </message>
+    <message>
+        <source>Respuesta media, límite superior</source>
+        <translation>Mean response, upper limit</translation>
+    </message>
+    <message>
+        <source>Predicción puntual</source>
+        <translation>Point prediction</translation>
+    </message>
+</context>
+<context>
+    <name>conjuntos</name>
+    <message>
+        <source>Anscombe I</source>
+        <translation>Anscombe I</translation>
+    </message>
+    <message>
+        <source>Una nube de puntos alrededor de una recta: el caso en que la recta describe bien los datos.</source>
+        <translation>A cloud of points around a straight line: the case in which the line describes the data well.</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Anscombe II</source>
+        <translation>Anscombe II</translation>
+    </message>
+    <message>
+        <source>Los mismos estadísticos que los otros tres, pero los puntos siguen una curva.</source>
+        <translation>The same statistics as the other three, but the points follow a curve.</translation>
+    </message>
+    <message>
+        <source>Anscombe III</source>
+        <translation>Anscombe III</translation>
+    </message>
+    <message>
+        <source>Los mismos estadísticos, pero los puntos están en una recta salvo uno, que tira de ella.</source>
+        <translation>The same statistics, but the points lie on a line except one, which pulls the line towards it.</translation>
+    </message>
+    <message>
+        <source>Anscombe IV</source>
+        <translation>Anscombe IV</translation>
+    </message>
+    <message>
+        <source>Los mismos estadísticos, pero todos los puntos tienen la misma x menos uno, que decide él solo la pendiente.</source>
+        <translation>The same statistics, but every point has the same x except one, which alone decides the slope.</translation>
+    </message>
+    <message>
+        <source>Frenado de 50 coches</source>
+        <translation>Braking of 50 cars</translation>
+    </message>
+    <message>
+        <source>La distancia que necesitaron 50 coches de los años veinte para detenerse, según la velocidad a la que iban.</source>
+        <translation>The distance 50 cars of the 1920s needed to stop, by the speed they were going.</translation>
+    </message>
+    <message>
+        <source>Velocidad (mph)</source>
+        <translation>Speed (mph)</translation>
+    </message>
+    <message>
+        <source>Distancia de frenado (pies)</source>
+        <translation>Stopping distance (ft)</translation>
+    </message>
+    <message>
+        <source>Ebullición en los Alpes</source>
+        <translation>Boiling in the Alps</translation>
+    </message>
+    <message>
+        <source>La temperatura a la que hierve el agua según la presión del aire, medida a distintas alturas.</source>
+        <translation>The temperature at which water boils by the air pressure, measured at different altitudes.</translation>
+    </message>
+    <message>
+        <source>Presión (pulgadas de mercurio)</source>
+        <translation>Pressure (inches of mercury)</translation>
+    </message>
+    <message>
+        <source>Punto de ebullición (°F)</source>
+        <translation>Boiling point (°F)</translation>
+    </message>
+    <message>
+        <source>Galaxias de Hubble</source>
+        <translation>Hubble&apos;s galaxies</translation>
+    </message>
+    <message>
+        <source>La distancia de 24 galaxias y la velocidad con que se alejan: la pendiente es la constante de Hubble tal como él la midió.</source>
+        <translation>The distance of 24 galaxies and the speed at which they recede: the slope is Hubble&apos;s constant as he measured it.</translation>
+    </message>
+    <message>
+        <source>Distancia (Mpc)</source>
+        <translation>Distance (Mpc)</translation>
+    </message>
+    <message>
+        <source>Velocidad de alejamiento (km/s)</source>
+        <translation>Recession velocity (km/s)</translation>
+    </message>
+    <message>
+        <source>Peso y estatura de 15 mujeres</source>
+        <translation>Weight and height of 15 women</translation>
+    </message>
+    <message>
+        <source>El peso medio de las mujeres estadounidenses de cada estatura, de 58 a 72 pulgadas.</source>
+        <translation>The average weight of American women of each height, from 58 to 72 inches.</translation>
+    </message>
+    <message>
+        <source>Estatura (pulgadas)</source>
+        <translation>Height (inches)</translation>
+    </message>
+    <message>
+        <source>Peso medio (libras)</source>
+        <translation>Average weight (pounds)</translation>
+    </message>
+</context>
+<context>
+    <name>datos</name>
+    <message>
+        <source>Línea %1, columna %2: «%3» tiene más cifras de las que el programa guarda; se lee como %4.</source>
+        <translation>Line %1, column %2: “%3” has more digits than the program keeps; it is read as %4.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» tiene más cifras de las que el programa guarda; se lee como %4. Otro número se lee redondeado también.</source>
+        <translation>Line %1, column %2: “%3” has more digits than the program keeps; it is read as %4. One more number is also read rounded.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» tiene más cifras de las que el programa guarda; se lee como %4. Otros %5 números se leen redondeados también.</source>
+        <translation>Line %1, column %2: “%3” has more digits than the program keeps; it is read as %4. %5 more numbers are also read rounded.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; se lee como %4.</source>
+        <translation>Line %1, column %2: “%3” is smaller than the program keeps; it is read as %4.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; se lee como %4. Otro número se lee redondeado también.</source>
+        <translation>Line %1, column %2: “%3” is smaller than the program keeps; it is read as %4. One more number is also read rounded.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; se lee como %4. Otros %5 números se leen redondeados también.</source>
+        <translation>Line %1, column %2: “%3” is smaller than the program keeps; it is read as %4. %5 more numbers are also read rounded.</translation>
+    </message>
+    <message>
+        <source>No hay números en el texto.</source>
+        <translation>The text has no numbers.</translation>
+    </message>
+    <message>
+        <source>Los datos tienen una sola columna; hacen falta dos (x e y).</source>
+        <translation>The data have a single column; two are needed (x and y).</translation>
+    </message>
+    <message>
+        <source>La columna elegida no está en los datos.</source>
+        <translation>The chosen column is not in the data.</translation>
+    </message>
+    <message>
+        <source>El programa admite hasta 50 puntos; el archivo tiene %1</source>
+        <translation>The program takes up to 50 points; the file has %1</translation>
+    </message>
+    <message>
+        <source>línea %1, columna %2: «%3» no es un número finito</source>
+        <translation>line %1, column %2: “%3” is not a finite number</translation>
+    </message>
+    <message>
+        <source>línea %1, columna %2: «%3» no es un número</source>
+        <translation>line %1, column %2: “%3” is not a number</translation>
+    </message>
+    <message>
+        <source>línea %1, columna %2: «%3» pasa de 10¹⁵, el mayor valor que el programa lee</source>
+        <translation>line %1, column %2: “%3” exceeds 10¹⁵, the largest value the program reads</translation>
+    </message>
+    <message>
+        <source>línea %1, columna %2: «%3» no es 1 ni 0</source>
+        <translation>line %1, column %2: “%3” is neither 1 nor 0</translation>
+    </message>
+    <message>
+        <source>Hacen falta al menos 3 filas completas; hay %1.</source>
+        <translation>At least 3 complete rows are needed; there are %1.</translation>
+    </message>
+    <message>
+        <source>Hacen falta al menos 3 puntos en uso; el archivo marca %1.</source>
+        <translation>At least 3 points in use are needed; the file marks %1.</translation>
+    </message>
+    <message>
+        <source>Los valores de la columna %1 están demasiado juntos: el gráfico no puede separarlos.</source>
+        <translation>The values of column %1 are too close together: the plot cannot tell them apart.</translation>
+    </message>
+    <message>
+        <source>«%1» puede leerse como %2 o como %3; se lee con coma decimal.</source>
+        <translation>“%1” can be read as %2 or as %3; it is read with a decimal comma.</translation>
+    </message>
+    <message>
+        <source>«%1» puede leerse como %2 o como %3; se lee con punto decimal.</source>
+        <translation>“%1” can be read as %2 or as %3; it is read with a decimal point.</translation>
+    </message>
+    <message>
+        <source>El archivo ocupa más de 1 MB; el programa lee tablas de hasta 50 puntos.</source>
+        <translation>The file is larger than 1 MB; the program reads tables of up to 50 points.</translation>
+    </message>
+    <message>
+        <source>El archivo no es de texto.</source>
+        <translation>The file is not text.</translation>
+    </message>
+    <message>
+        <source>Elija dos columnas distintas para x y para y.</source>
+        <translation>Choose two different columns for x and for y.</translation>
+    </message>
+</context>
+<context>
+    <name>influencia</name>
+    <message>
+        <source>Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, apalancamiento = %6, distancia de Cook = %7</source>
+        <translation>Point %1: x = %2, y = %3, residual = %4, standardized residual = %5, leverage = %6, Cook&apos;s distance = %7</translation>
+    </message>
+    <message>
+        <source>Influencia</source>
+        <translation>Influence</translation>
+    </message>
+</context>
+<context>
+    <name>laminas</name>
+    <message>
+        <source>Fórmulas %1</source>
+        <translation>%1 formulas</translation>
+    </message>
+    <message>
+        <source>Explicación %1</source>
+        <translation>%1 explanation</translation>
+    </message>
+    <message>
+        <source>de la influencia</source>
+        <translation>Influence</translation>
+    </message>
+    <message>
+        <source>de mi recta</source>
+        <translation>My line</translation>
+    </message>
+    <message>
+        <source>de los residuos</source>
+        <translation>Residual</translation>
+    </message>
+    <message>
+        <source>de la simulación</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>del remuestreo</source>
+        <translation>Resampling</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>rectaviva: no hay pantalla donde mostrar la ventana (DISPLAY y WAYLAND_DISPLAY vacíos)
+</source>
+        <translation>rectaviva: no display to show the window on (DISPLAY and WAYLAND_DISPLAY empty)
+</translation>
+    </message>
+    <message>
+        <source>rectaviva: no se pudo abrir la pantalla donde mostrar la ventana
+</source>
+        <translation>rectaviva: could not open the display to show the window on
+</translation>
+    </message>
+</context>
+<context>
+    <name>mirecta</name>
+    <message>
+        <source>Con todas las x iguales no existe la recta de mínimos cuadrados.</source>
+        <translation>With all x equal there is no least-squares line.</translation>
+    </message>
+    <message>
+        <source>Los puntos están sobre una recta y tu recta es esa misma.</source>
+        <translation>The points lie on a line and your line is that very line.</translation>
+    </message>
+    <message>
+        <source>Los puntos están sobre una recta y tu recta no es esa: la de mínimos cuadrados no deja error.</source>
+        <translation>The points lie on a line and yours is not it: the least-squares line leaves no error.</translation>
+    </message>
+    <message>
+        <source>Tu recta deja un %1 % más de error que la de mínimos cuadrados.</source>
+        <translation>Your line leaves %1 % more error than the least-squares line.</translation>
+    </message>
+    <message>
+        <source>Asa izquierda de mi recta</source>
+        <translation>Left handle of my line</translation>
+    </message>
+    <message>
+        <source>Asa derecha de mi recta</source>
+        <translation>Right handle of my line</translation>
+    </message>
+    <message>
+        <source>Mi recta</source>
+        <translation>My line</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados de mi recta</source>
+        <translation>Sum of squares of my line</translation>
+    </message>
+    <message>
+        <source>SCErr de mínimos cuadrados</source>
+        <translation>Least-squares SSErr</translation>
+    </message>
+    <message>
+        <source>La recta de mínimos cuadrados es menos empinada que la de las desviaciones estándar cuando |r| &lt; 1: es el efecto de regresión. Muchas rectas trazadas a ojo siguen la segunda.</source>
+        <translation>The least-squares line is less steep than the line of standard deviations when |r| &lt; 1: this is the regression effect. Many lines drawn by eye follow the latter.</translation>
+    </message>
+    <message>
+        <source>Mostrar la recta de mínimos cuadrados</source>
+        <translation>Show the least-squares line</translation>
+    </message>
+    <message>
+        <source>Probar otra vez</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>Cuadrados</source>
+        <translation>Squares</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados de la recta de mínimos cuadrados</source>
+        <translation>Sum of squares of the least-squares line</translation>
+    </message>
+</context>
+<context>
+    <name>paneles</name>
+    <message>
+        <source>Analisis de varianza</source>
+        <translation>Analysis of variance</translation>
+    </message>
+    <message>
+        <source>Fuente de variación</source>
+        <translation>Source of variation</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados</source>
+        <translation>Sum of squares</translation>
+    </message>
+    <message>
+        <source>Grados lib.</source>
+        <translation>df</translation>
+    </message>
+    <message>
+        <source>Cuadrados medios</source>
+        <translation>Mean squares</translation>
+    </message>
+    <message>
+        <source>Cuociente F</source>
+        <translation>F ratio</translation>
+    </message>
+    <message>
+        <source>Valor-p</source>
+        <translation>p-value</translation>
+    </message>
+    <message>
+        <source>Regresión</source>
+        <translation>Regression</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Predicción </source>
+        <translation>Prediction </translation>
+    </message>
+    <message>
+        <source>Respuesta media</source>
+        <translation>Mean response</translation>
+    </message>
+    <message>
+        <source>Predicción de una observación </source>
+        <translation>Prediction of one observation </translation>
+    </message>
+    <message>
+        <source>Predicción en   x =</source>
+        <translation>Prediction at   x =</translation>
+    </message>
+    <message>
+        <source>Predicción puntual</source>
+        <translation>Point prediction</translation>
+    </message>
+    <message>
+        <source>Intervalo de confianza coeficiente</source>
+        <translation>Confidence coefficient</translation>
+    </message>
+    <message>
+        <source>Contrae los puntos verticalmente</source>
+        <translation>Contract the points vertically</translation>
+    </message>
+    <message>
+        <source>Expande los puntos verticalmente</source>
+        <translation>Expand the points vertically</translation>
+    </message>
+    <message>
+        <source>Contrae los puntos horizontalmente</source>
+        <translation>Contract the points horizontally</translation>
+    </message>
+    <message>
+        <source>Expande los puntos horizontalmente</source>
+        <translation>Expand the points horizontally</translation>
+    </message>
+    <message>
+        <source>Sube los puntos</source>
+        <translation>Move the points up</translation>
+    </message>
+    <message>
+        <source>Baja los puntos</source>
+        <translation>Move the points down</translation>
+    </message>
+    <message>
+        <source>Mueve los puntos a la izquierda</source>
+        <translation>Move the points left</translation>
+    </message>
+    <message>
+        <source>Mueve los puntos a la derecha</source>
+        <translation>Move the points right</translation>
+    </message>
+    <message>
+        <source>Contrae los puntos</source>
+        <translation>Contract the points</translation>
+    </message>
+    <message>
+        <source>Expande los puntos</source>
+        <translation>Expand the points</translation>
+    </message>
+</context>
+<context>
+    <name>rectaviva::DialogoDatos</name>
+    <message>
+        <source>Columna %1: %2</source>
+        <translation>Column %1: %2</translation>
+    </message>
+    <message>
+        <source>Columna %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>Cargar datos: %1</source>
+        <translation>Load data: %1</translation>
+    </message>
+    <message>
+        <source>Tabulador</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Punto y coma (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>Coma (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>Espacios</source>
+        <translation>Spaces</translation>
+    </message>
+    <message>
+        <source>Punto (1.5)</source>
+        <translation>Point (1.5)</translation>
+    </message>
+    <message>
+        <source>Coma (1,5)</source>
+        <translation>Comma (1,5)</translation>
+    </message>
+    <message>
+        <source>La primera fila tiene los nombres</source>
+        <translation>The first row holds the names</translation>
+    </message>
+    <message>
+        <source>Cargar</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Separador de campos:</source>
+        <translation>Field separator:</translation>
+    </message>
+    <message>
+        <source>Marca decimal:</source>
+        <translation>Decimal mark:</translation>
+    </message>
+    <message>
+        <source>Columnas:</source>
+        <translation>Columns:</translation>
+    </message>
+    <message>
+        <source>Separador, marca decimal y nombres deducidos del texto; cámbielos si no son los de sus datos.</source>
+        <translation>Separator, decimal mark and names guessed from the text; change them if they are not your data&apos;s.</translation>
+    </message>
+    <message>
+        <source>Se cargarán %1 puntos.</source>
+        <translation>%1 points will be loaded.</translation>
+    </message>
+    <message>
+        <source>Una fila con un campo vacío se omite.</source>
+        <translation>One row with an empty field is left out.</translation>
+    </message>
+    <message>
+        <source>%1 filas con un campo vacío se omiten.</source>
+        <translation>%1 rows with an empty field are left out.</translation>
+    </message>
+</context>
+<context>
+    <name>rectaviva::Form1</name>
+    <message>
+        <source>%1 de %2: %3, en uso</source>
+        <translation>%1 of %2: %3, in use</translation>
+    </message>
+    <message>
+        <source>%1 de %2: %3, eliminado</source>
+        <translation>%1 of %2: %3, deleted</translation>
+    </message>
+    <message>
+        <source>Punto %1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>x %1, y %2</source>
+        <translation>x %1, y %2</translation>
+    </message>
+    <message>
+        <source>%1
+Fuente: %2</source>
+        <translation>%1
+Source: %2</translation>
+    </message>
+    <message>
+        <source>El portapapeles no tiene texto. Copie antes dos columnas de una hoja de cálculo o de un archivo de texto.</source>
+        <translation>The clipboard holds no text. First copy two columns from a spreadsheet or a text file.</translation>
+    </message>
+    <message>
+        <source>portapapeles</source>
+        <translation>clipboard</translation>
+    </message>
+    <message>
+        <source>Abrir datos</source>
+        <translation>Open data</translation>
+    </message>
+    <message>
+        <source>Tablas de datos (*.csv *.tsv *.txt);;Todos los archivos (*)</source>
+        <translation>Data tables (*.csv *.tsv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir «%1»: %2</source>
+        <translation>Could not open “%1”: %2</translation>
+    </message>
+    <message>
+        <source>«%1»: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>pegar los datos</source>
+        <translation>paste the data</translation>
+    </message>
+    <message>
+        <source>cargar %1</source>
+        <translation>load %1</translation>
+    </message>
+    <message>
+        <source>Guardar datos</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1»: %2</source>
+        <translation>Could not save “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cargar los datos</source>
+        <translation>load the data</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Deshacer «%1»</source>
+        <translation>Undo “%1”</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Rehacer «%1»</source>
+        <translation>Redo “%1”</translation>
+    </message>
+    <message>
+        <source>Puntos</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>en uso</source>
+        <translation>in use</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1».</source>
+        <translation>Could not save “%1”.</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Imagen PNG al doble de tamaño (*.png)</source>
+        <translation>PNG image at twice the size (*.png)</translation>
+    </message>
+    <message>
+        <source>Imagen PNG al cuádruple de tamaño (*.png)</source>
+        <translation>PNG image at four times the size (*.png)</translation>
+    </message>
+    <message>
+        <source>Dibujo SVG, nítido a cualquier tamaño (*.svg)</source>
+        <translation>SVG drawing, sharp at any size (*.svg)</translation>
+    </message>
+    <message>
+        <source>Guardar gráfico</source>
+        <translation>Save plot</translation>
+    </message>
+    <message>
+        <source>%1 tomada</source>
+        <translation>%1 grabbed</translation>
+    </message>
+    <message>
+        <source>%1 tomado</source>
+        <translation>%1 grabbed</translation>
+    </message>
+    <message>
+        <source>%1 soltada: %2</source>
+        <translation>%1 dropped: %2</translation>
+    </message>
+    <message>
+        <source>%1 soltado: %2</source>
+        <translation>%1 dropped: %2</translation>
+    </message>
+    <message>
+        <source>cancelado</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>Pendiente %1; R² %2 %; %3 puntos en uso</source>
+        <translation>Slope %1; R² %2 %; %3 points in use</translation>
+    </message>
+</context>
+<context>
+    <name>residuos</name>
+    <message>
+        <source>Residuos</source>
+        <translation>Residuals</translation>
+    </message>
+    <message>
+        <source>SCTot = SCReg + SCErr</source>
+        <translation>SSTot = SSReg + SSErr</translation>
+    </message>
+    <message>
+        <source>SCReg</source>
+        <translation>SSReg</translation>
+    </message>
+    <message>
+        <source>SCErr</source>
+        <translation>SSErr</translation>
+    </message>
+    <message>
+        <source>SCTot</source>
+        <translation>SSTot</translation>
+    </message>
+    <message>
+        <source>Suma de residuos</source>
+        <translation>Sum of residuals</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados de residuos</source>
+        <translation>Sum of squared residuals</translation>
+    </message>
+    <message>
+        <source>Cuadrados</source>
+        <translation>Squares</translation>
+    </message>
+    <message>
+        <source>R², en %</source>
+        <translation>R², in %</translation>
+    </message>
+    <message>
+        <source>Gráfico de residuos</source>
+        <translation>Residual plot</translation>
+    </message>
+</context>
+<context>
+    <name>simulacion</name>
+    <message>
+        <source>Distribución de %1</source>
+        <translation>Distribution of %1</translation>
+    </message>
+    <message>
+        <source>Con todas las x iguales no hay pendiente que simular.</source>
+        <translation>With all x equal there is no slope to simulate.</translation>
+    </message>
+    <message>
+        <source>Ninguna muestra aún: pulsa 1, 10, 100 o 1000.</source>
+        <translation>No samples yet: press 1, 10, 100 or 1000.</translation>
+    </message>
+    <message>
+        <source>%1 muestras de %2 puntos</source>
+        <translation>%1 samples of %2 points</translation>
+    </message>
+    <message>
+        <source>Media de %1: %2 (teoría %3)</source>
+        <translation>Mean of %1: %2 (theory %3)</translation>
+    </message>
+    <message>
+        <source>Desv. estándar: %1 (teoría %2)</source>
+        <translation>Std. deviation: %1 (theory %2)</translation>
+    </message>
+    <message>
+        <source>%1 de %2 intervalos contienen β₁ (esperado %3 %)</source>
+        <translation>%1 of %2 intervals contain β₁ (expected %3 %)</translation>
+    </message>
+    <message>
+        <source>%1 de %2 observaciones nuevas en x = %3 en su intervalo (esperado %4 %)</source>
+        <translation>%1 of %2 new observations at x = %3 in their interval (expected %4 %)</translation>
+    </message>
+    <message>
+        <source>%1 de %2 intervalos de la respuesta media la contienen (esperado %3 %)</source>
+        <translation>%1 of %2 mean-response intervals contain it (expected %3 %)</translation>
+    </message>
+    <message>
+        <source>La prueba rechaza β₁ = 0 en el %1 %: error de tipo I (esperado %2 %)</source>
+        <translation>The test rejects β₁ = 0 in %1 %: type I error (expected %2 %)</translation>
+    </message>
+    <message>
+        <source>La prueba rechaza β₁ = 0 en el %1 %: es su potencia al %2 % (esperada %3 %)</source>
+        <translation>The test rejects β₁ = 0 in %1 %: its power at %2 % (expected %3 %)</translation>
+    </message>
+    <message>
+        <source>La tabla interpola: su valor crítico %1 da un %2 % en vez de %3 %</source>
+        <translation>The table interpolates: its critical value %1 gives %2 % instead of %3 %</translation>
+    </message>
+    <message>
+        <source>%1 barajadas de %2 puntos</source>
+        <translation>%1 shuffles of %2 points</translation>
+    </message>
+    <message>
+        <source>%1 remuestras de %2 puntos</source>
+        <translation>%1 resamples of %2 points</translation>
+    </message>
+    <message>
+        <source>Media de b*: %1; b de la muestra: %2</source>
+        <translation>Mean of b*: %1; sample b: %2</translation>
+    </message>
+    <message>
+        <source>Desv. estándar de b*: %1</source>
+        <translation>Std. deviation of b*: %1</translation>
+    </message>
+    <message>
+        <source>|b*| ≥ |b| en %1 de %2 barajadas: valor p %3</source>
+        <translation>|b*| ≥ |b| in %1 of %2 shuffles: p-value %3</translation>
+    </message>
+    <message>
+        <source>Valor p de la prueba t de la pendiente: %1</source>
+        <translation>p-value of the slope&apos;s t test: %1</translation>
+    </message>
+    <message>
+        <source>Intervalo percentil al %1 %: %2 a %3</source>
+        <translation>%1 % percentile interval: %2 to %3</translation>
+    </message>
+    <message>
+        <source>Intervalo t al %1 %: %2 a %3</source>
+        <translation>%1 % t interval: %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 remuestras sin pendiente</source>
+        <translation>%1 resamples without a slope</translation>
+    </message>
+    <message>
+        <source>Parar</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Animar</source>
+        <translation>Animate</translation>
+    </message>
+    <message>
+        <source>Simulación</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Distribución de b</source>
+        <translation>Distribution of b</translation>
+    </message>
+    <message>
+        <source>Intervalos para β₁</source>
+        <translation>Intervals for β₁</translation>
+    </message>
+    <message>
+        <source>El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus puntos. Entre −100 y 100 para β₀, entre −10 y 10 para β₁, σ mayor que 0 y hasta 50.</source>
+        <translation>The model: y = β₀ + β₁ x + ε, with ε normal of mean 0 and deviation σ, at the x of your points. β₀ between −100 and 100, β₁ between −10 and 10, σ above 0 and up to 50.</translation>
+    </message>
+    <message>
+        <source>Modelo</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Barajar</source>
+        <translation>Shuffle</translation>
+    </message>
+    <message>
+        <source>Bootstrap</source>
+        <translation>Bootstrap</translation>
+    </message>
+    <message>
+        <source>Reiniciar</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>β₀ del modelo</source>
+        <translation>Model&apos;s β₀</translation>
+    </message>
+    <message>
+        <source>β₁ del modelo</source>
+        <translation>Model&apos;s β₁</translation>
+    </message>
+    <message>
+        <source>σ del modelo</source>
+        <translation>Model&apos;s σ</translation>
+    </message>
+    <message>
+        <source>Histograma de la pendiente b</source>
+        <translation>Histogram of the slope b</translation>
+    </message>
+    <message>
+        <source>Histograma del intercepto a</source>
+        <translation>Histogram of the intercept a</translation>
+    </message>
+    <message>
+        <source>Histograma de la varianza del error s²</source>
+        <translation>Histogram of the error variance s²</translation>
+    </message>
+    <message>
+        <source>Histograma del estadístico t</source>
+        <translation>Histogram of the t statistic</translation>
+    </message>
+    <message>
+        <source>Agregar 1 muestra</source>
+        <translation>Add 1 sample</translation>
+    </message>
+    <message>
+        <source>Agregar %1 muestras</source>
+        <translation>Add %1 samples</translation>
+    </message>
+    <message>
+        <source>Muestras del modelo</source>
+        <translation>Samples from the model</translation>
+    </message>
+    <message>
+        <source>Barajar las y sobre las x</source>
+        <translation>Shuffle the y over the x</translation>
+    </message>
+    <message>
+        <source>Remuestrear los puntos con reposición</source>
+        <translation>Resample the points with replacement</translation>
+    </message>
+    <message>
+        <source>Histograma</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <source>Últimos intervalos para β₁</source>
+        <translation>Latest intervals for β₁</translation>
     </message>
 </context>
 </TS>

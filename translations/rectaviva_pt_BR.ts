@@ -5,7 +5,1408 @@
     <name>Form1</name>
     <message>
         <source>Idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Generar</source>
+        <translation>Gerar</translation>
+    </message>
+    <message>
+        <source>Ver</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Análisis de varianza</source>
+        <translation>Análise de variância</translation>
+    </message>
+    <message>
+        <source>Predicción</source>
+        <translation>Predição</translation>
+    </message>
+    <message>
+        <source>Bandas de confianza 95%</source>
+        <translation>Bandas de confiança 95%</translation>
+    </message>
+    <message>
+        <source>Valores p exactos</source>
+        <translation>Valores-p exatos</translation>
+    </message>
+    <message>
+        <source>Calcula los valores p y los cuantiles con la distribución t exacta en lugar de la tabla</source>
+        <translation>Calcula os valores-p e os quantis com a distribuição t exata em vez da tabela</translation>
+    </message>
+    <message>
+        <source>Ampliar a la pantalla</source>
+        <translation>Ampliar para a tela</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Etimación de parámetros</source>
+        <translation>Estimação de parâmetros</translation>
+    </message>
+    <message>
+        <source>Intercepto a</source>
+        <translation>Intercepto a</translation>
+    </message>
+    <message>
+        <source>Pendiente b</source>
+        <translation>Inclinação b</translation>
+    </message>
+    <message>
+        <source>Varianza del error</source>
+        <translation>Variância do erro</translation>
+    </message>
+    <message>
+        <source>Estimador puntual</source>
+        <translation>Estimativa pontual</translation>
+    </message>
+    <message>
+        <source>Error estándar</source>
+        <translation>Erro padrão</translation>
+    </message>
+    <message>
+        <source>Intervalo de confianza coeficiente</source>
+        <translation>Intervalo de confiança do coeficiente</translation>
+    </message>
+    <message>
+        <source>Prueba hipótesis :</source>
+        <translation>Teste de hipótese:</translation>
+    </message>
+    <message>
+        <source>Estadístico de prueba observado</source>
+        <translation>Estatística de teste observada</translation>
+    </message>
+    <message>
+        <source>Valor-p</source>
+        <translation>Valor-p</translation>
+    </message>
+    <message>
+        <source>Coeficiente de determinación</source>
+        <translation>Coeficiente de determinação</translation>
+    </message>
+    <message>
+        <source>entre 65 y 99</source>
+        <translation>entre 65 e 99</translation>
+    </message>
+    <message>
+        <source>Estadísticos de las variables </source>
+        <translation>Estatísticas das variáveis </translation>
+    </message>
+    <message>
+        <source>Promedio</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Varianza</source>
+        <translation>Variância</translation>
+    </message>
+    <message>
+        <source>Desv. estándar</source>
+        <translation>Desvio padrão</translation>
+    </message>
+    <message>
+        <source>Correlación entre X e Y</source>
+        <translation>Correlação entre X e Y</translation>
+    </message>
+    <message>
+        <source>Cálculos auxiliares</source>
+        <translation>Cálculos auxiliares</translation>
+    </message>
+    <message>
+        <source>Tamaño muestral</source>
+        <translation>Tamanho da amostra</translation>
+    </message>
+    <message>
+        <source>Mínimo 3 y máximo 50</source>
+        <translation>Mínimo 3 e máximo 50</translation>
+    </message>
+    <message>
+        <source>mover el punto %1</source>
+        <translation>mover o ponto %1</translation>
+    </message>
+    <message>
+        <source>  PARA  UTILIZAR  ESTE  RECURSO  DIDACTICO</source>
+        <translation>  PARA  USAR  ESTE  RECURSO  DIDÁTICO</translation>
+    </message>
+    <message>
+        <source>    DEBE  CONFIGURAR  LA  PANTALLA  CON</source>
+        <translation>    CONFIGURE  A  TELA  COM</translation>
+    </message>
+    <message>
+        <source>      RESOLUCION  1024 X 768  PIXELES</source>
+        <translation>      RESOLUÇÃO  1024 X 768  PIXELS</translation>
+    </message>
+    <message>
+        <source>  Tutorvia sobre Regresión Lineal Simple.</source>
+        <translation>  Tutor de Regressão Linear Simples.</translation>
+    </message>
+    <message>
+        <source>  Permite visualizar el efecto de cambios</source>
+        <translation>  Permite visualizar o efeito de mudanças</translation>
+    </message>
+    <message>
+        <source>  en las observaciones sobre diversas medidas y</source>
+        <translation>  nas observações sobre diversas medidas e</translation>
+    </message>
+    <message>
+        <source>  estimadores relacionados con el modelo de</source>
+        <translation>  estimadores relacionados ao modelo de</translation>
+    </message>
+    <message>
+        <source>  Regresión Lineal Simple. </source>
+        <translation>  Regressão Linear Simples. </translation>
+    </message>
+    <message>
+        <source>  Mueva los puntos y observe qué pasa </source>
+        <translation>  Mova os pontos e observe o que acontece </translation>
+    </message>
+    <message>
+        <source>  con los indicadores.</source>
+        <translation>  com os indicadores.</translation>
+    </message>
+    <message>
+        <source>  o elimine puntos con el </source>
+        <translation>  ou exclua pontos com o </translation>
+    </message>
+    <message>
+        <source>   Recurso didáctico desarrollado por</source>
+        <translation>   Recurso didático desenvolvido pela</translation>
+    </message>
+    <message>
+        <source>   el equipo de Rectaviva</source>
+        <translation>   equipe do Rectaviva</translation>
+    </message>
+    <message>
+        <source>   para la enseñanza de la</source>
+        <translation>   para o ensino da</translation>
+    </message>
+    <message>
+        <source>   Regresión Lineal Simple.</source>
+        <translation>   Regressão Linear Simples.</translation>
+    </message>
+    <message>
+        <source>CSV para hojas de cálculo en español: «;» y coma decimal (*.csv)</source>
+        <translation>CSV para planilhas em português: “;” e vírgula decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV internacional: «,» y punto decimal (*.csv)</source>
+        <translation>CSV internacional: “,” e ponto decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>Texto separado por tabuladores, coma decimal (*.tsv *.txt)</source>
+        <translation>Texto separado por tabulações, vírgula decimal (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Texto separado por tabuladores, punto decimal (*.tsv *.txt)</source>
+        <translation>Texto separado por tabulações, ponto decimal (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Datos</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Conjuntos de ejemplo</source>
+        <translation>Conjuntos de exemplo</translation>
+    </message>
+    <message>
+        <source>Pegar datos…</source>
+        <translation>Colar dados…</translation>
+    </message>
+    <message>
+        <source>Abrir datos…</source>
+        <translation>Abrir dados…</translation>
+    </message>
+    <message>
+        <source>Guardar datos…</source>
+        <translation>Salvar dados…</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Copiar resultados</source>
+        <translation>Copiar resultados</translation>
+    </message>
+    <message>
+        <source>Copiar gráfico</source>
+        <translation>Copiar gráfico</translation>
+    </message>
+    <message>
+        <source>Guardar gráfico…</source>
+        <translation>Salvar gráfico…</translation>
+    </message>
+    <message>
+        <source>cambiar el tamaño a %1</source>
+        <translation>alterar o tamanho para %1</translation>
+    </message>
+    <message>
+        <source>cambiar el nivel de confianza</source>
+        <translation>alterar o nível de confiança</translation>
+    </message>
+    <message>
+        <source>cambiar el nivel de predicción</source>
+        <translation>alterar o nível de predição</translation>
+    </message>
+    <message>
+        <source>cambiar la x de la predicción</source>
+        <translation>alterar o x da predição</translation>
+    </message>
+    <message>
+        <source>eliminar el punto %1</source>
+        <translation>excluir o ponto %1</translation>
+    </message>
+    <message>
+        <source>recuperar el punto %1</source>
+        <translation>recuperar o ponto %1</translation>
+    </message>
+</context>
+<context>
+    <name>accesible</name>
+    <message>
+        <source>del gráfico</source>
+        <translation>do gráfico</translation>
+    </message>
+    <message>
+        <source>de los estadísticos de las variables</source>
+        <translation>das estatísticas das variáveis</translation>
+    </message>
+    <message>
+        <source>de los cálculos auxiliares</source>
+        <translation>dos cálculos auxiliares</translation>
+    </message>
+    <message>
+        <source>de la estimación de los parámetros</source>
+        <translation>da estimação dos parâmetros</translation>
+    </message>
+    <message>
+        <source>de la prueba de hipótesis</source>
+        <translation>do teste de hipótese</translation>
+    </message>
+    <message>
+        <source>de la varianza del error y del coeficiente de determinación</source>
+        <translation>da variância do erro e do coeficiente de determinação</translation>
+    </message>
+    <message>
+        <source>del análisis de varianza</source>
+        <translation>da análise de variância</translation>
+    </message>
+    <message>
+        <source>de la predicción</source>
+        <translation>da predição</translation>
+    </message>
+    <message>
+        <source>Mantenga pulsada la barra espaciadora</source>
+        <translation>Mantenha a barra de espaço pressionada</translation>
+    </message>
+    <message>
+        <source>Explicación %1</source>
+        <translation>Explicação %1</translation>
+    </message>
+    <message>
+        <source>Fórmulas %1</source>
+        <translation>Fórmulas %1</translation>
+    </message>
+    <message>
+        <source>Gráfico de dispersión</source>
+        <translation>Gráfico de dispersão</translation>
+    </message>
+    <message>
+        <source>Lista de puntos</source>
+        <translation>Lista de pontos</translation>
+    </message>
+    <message>
+        <source>Estimación de parámetros</source>
+        <translation>Estimação de parâmetros</translation>
+    </message>
+    <message>
+        <source>Estadísticos de las variables</source>
+        <translation>Estatísticas das variáveis</translation>
+    </message>
+    <message>
+        <source>Análisis de varianza</source>
+        <translation>Análise de variância</translation>
+    </message>
+    <message>
+        <source>Herramientas</source>
+        <translation>Ferramentas</translation>
+    </message>
+    <message>
+        <source>Predicción</source>
+        <translation>Predição</translation>
+    </message>
+    <message>
+        <source>Eliminar o recuperar</source>
+        <translation>Excluir ou recuperar</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>cajas</name>
+    <message>
+        <source>Intercepto a, estimador puntual</source>
+        <translation>Intercepto a, estimativa pontual</translation>
+    </message>
+    <message>
+        <source>Pendiente b, estimador puntual</source>
+        <translation>Inclinação b, estimativa pontual</translation>
+    </message>
+    <message>
+        <source>Varianza del error</source>
+        <translation>Variância do erro</translation>
+    </message>
+    <message>
+        <source>Intercepto a, error estándar</source>
+        <translation>Intercepto a, erro padrão</translation>
+    </message>
+    <message>
+        <source>Pendiente b, error estándar</source>
+        <translation>Inclinação b, erro padrão</translation>
+    </message>
+    <message>
+        <source>Intercepto a, límite inferior del intervalo de confianza</source>
+        <translation>Intercepto a, limite inferior do intervalo de confiança</translation>
+    </message>
+    <message>
+        <source>Intercepto a, límite superior del intervalo de confianza</source>
+        <translation>Intercepto a, limite superior do intervalo de confiança</translation>
+    </message>
+    <message>
+        <source>Pendiente b, límite inferior del intervalo de confianza</source>
+        <translation>Inclinação b, limite inferior do intervalo de confiança</translation>
+    </message>
+    <message>
+        <source>Pendiente b, límite superior del intervalo de confianza</source>
+        <translation>Inclinação b, limite superior do intervalo de confiança</translation>
+    </message>
+    <message>
+        <source>Nivel de confianza, en %</source>
+        <translation>Nível de confiança, em %</translation>
+    </message>
+    <message>
+        <source>Intercepto a, estadístico de prueba</source>
+        <translation>Intercepto a, estatística de teste</translation>
+    </message>
+    <message>
+        <source>Pendiente b, estadístico de prueba</source>
+        <translation>Inclinação b, estatística de teste</translation>
+    </message>
+    <message>
+        <source>Intercepto a, valor-p</source>
+        <translation>Intercepto a, valor-p</translation>
+    </message>
+    <message>
+        <source>Pendiente b, valor-p</source>
+        <translation>Inclinação b, valor-p</translation>
+    </message>
+    <message>
+        <source>Coeficiente de determinación, en %</source>
+        <translation>Coeficiente de determinação, em %</translation>
+    </message>
+    <message>
+        <source>Promedio de X</source>
+        <translation>Média de X</translation>
+    </message>
+    <message>
+        <source>Promedio de Y</source>
+        <translation>Média de Y</translation>
+    </message>
+    <message>
+        <source>Varianza de X</source>
+        <translation>Variância de X</translation>
+    </message>
+    <message>
+        <source>Varianza de Y</source>
+        <translation>Variância de Y</translation>
+    </message>
+    <message>
+        <source>Desviación estándar de X</source>
+        <translation>Desvio padrão de X</translation>
+    </message>
+    <message>
+        <source>Desviación estándar de Y</source>
+        <translation>Desvio padrão de Y</translation>
+    </message>
+    <message>
+        <source>Correlación entre X e Y</source>
+        <translation>Correlação entre X e Y</translation>
+    </message>
+    <message>
+        <source>Sxx</source>
+        <translation>Sxx</translation>
+    </message>
+    <message>
+        <source>Syy</source>
+        <translation>Syy</translation>
+    </message>
+    <message>
+        <source>Sxy</source>
+        <translation>Sxy</translation>
+    </message>
+    <message>
+        <source>Tamaño muestral</source>
+        <translation>Tamanho da amostra</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados de la regresión</source>
+        <translation>Soma de quadrados da regressão</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados del error</source>
+        <translation>Soma de quadrados do erro</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados total</source>
+        <translation>Soma de quadrados total</translation>
+    </message>
+    <message>
+        <source>Grados de libertad de la regresión</source>
+        <translation>Graus de liberdade da regressão</translation>
+    </message>
+    <message>
+        <source>Grados de libertad del error</source>
+        <translation>Graus de liberdade do erro</translation>
+    </message>
+    <message>
+        <source>Grados de libertad total</source>
+        <translation>Graus de liberdade total</translation>
+    </message>
+    <message>
+        <source>Cuadrado medio de la regresión</source>
+        <translation>Quadrado médio da regressão</translation>
+    </message>
+    <message>
+        <source>Cuadrado medio del error</source>
+        <translation>Quadrado médio do erro</translation>
+    </message>
+    <message>
+        <source>Cuociente F</source>
+        <translation>Razão F</translation>
+    </message>
+    <message>
+        <source>Valor-p del análisis de varianza</source>
+        <translation>Valor-p da análise de variância</translation>
+    </message>
+    <message>
+        <source>Nivel de la predicción, en %</source>
+        <translation>Nível da predição, em %</translation>
+    </message>
+    <message>
+        <source>Predicción en x</source>
+        <translation>Predição em x</translation>
+    </message>
+    <message>
+        <source>Predicción de una observación, límite inferior</source>
+        <translation>Predição de uma observação, limite inferior</translation>
+    </message>
+    <message>
+        <source>Predicción de una observación, límite superior</source>
+        <translation>Predição de uma observação, limite superior</translation>
+    </message>
+    <message>
+        <source>Respuesta media, límite inferior</source>
+        <translation>Resposta média, limite inferior</translation>
+    </message>
+    <message>
+        <source>Respuesta media, límite superior</source>
+        <translation>Resposta média, limite superior</translation>
+    </message>
+    <message>
+        <source>Predicción puntual</source>
+        <translation>Predição pontual</translation>
+    </message>
+</context>
+<context>
+    <name>conjuntos</name>
+    <message>
+        <source>Anscombe I</source>
+        <translation>Anscombe I</translation>
+    </message>
+    <message>
+        <source>Una nube de puntos alrededor de una recta: el caso en que la recta describe bien los datos.</source>
+        <translation>Uma nuvem de pontos em torno de uma reta: o caso em que a reta descreve bem os dados.</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Anscombe II</source>
+        <translation>Anscombe II</translation>
+    </message>
+    <message>
+        <source>Los mismos estadísticos que los otros tres, pero los puntos siguen una curva.</source>
+        <translation>As mesmas estatísticas dos outros três, mas os pontos seguem uma curva.</translation>
+    </message>
+    <message>
+        <source>Anscombe III</source>
+        <translation>Anscombe III</translation>
+    </message>
+    <message>
+        <source>Los mismos estadísticos, pero los puntos están en una recta salvo uno, que tira de ella.</source>
+        <translation>As mesmas estatísticas, mas os pontos estão sobre uma reta, exceto um, que a puxa para si.</translation>
+    </message>
+    <message>
+        <source>Anscombe IV</source>
+        <translation>Anscombe IV</translation>
+    </message>
+    <message>
+        <source>Los mismos estadísticos, pero todos los puntos tienen la misma x menos uno, que decide él solo la pendiente.</source>
+        <translation>As mesmas estatísticas, mas todos os pontos têm o mesmo x menos um, que sozinho decide a inclinação.</translation>
+    </message>
+    <message>
+        <source>Frenado de 50 coches</source>
+        <translation>Frenagem de 50 carros</translation>
+    </message>
+    <message>
+        <source>La distancia que necesitaron 50 coches de los años veinte para detenerse, según la velocidad a la que iban.</source>
+        <translation>A distância de que 50 carros dos anos 1920 precisaram para parar, segundo a velocidade em que iam.</translation>
+    </message>
+    <message>
+        <source>Velocidad (mph)</source>
+        <translation>Velocidade (mph)</translation>
+    </message>
+    <message>
+        <source>Distancia de frenado (pies)</source>
+        <translation>Distância de frenagem (pés)</translation>
+    </message>
+    <message>
+        <source>Ebullición en los Alpes</source>
+        <translation>Ebulição nos Alpes</translation>
+    </message>
+    <message>
+        <source>La temperatura a la que hierve el agua según la presión del aire, medida a distintas alturas.</source>
+        <translation>A temperatura em que a água ferve segundo a pressão do ar, medida em diferentes altitudes.</translation>
+    </message>
+    <message>
+        <source>Presión (pulgadas de mercurio)</source>
+        <translation>Pressão (polegadas de mercúrio)</translation>
+    </message>
+    <message>
+        <source>Punto de ebullición (°F)</source>
+        <translation>Ponto de ebulição (°F)</translation>
+    </message>
+    <message>
+        <source>Galaxias de Hubble</source>
+        <translation>Galáxias de Hubble</translation>
+    </message>
+    <message>
+        <source>La distancia de 24 galaxias y la velocidad con que se alejan: la pendiente es la constante de Hubble tal como él la midió.</source>
+        <translation>A distância de 24 galáxias e a velocidade com que se afastam: a inclinação é a constante de Hubble tal como ele a mediu.</translation>
+    </message>
+    <message>
+        <source>Distancia (Mpc)</source>
+        <translation>Distância (Mpc)</translation>
+    </message>
+    <message>
+        <source>Velocidad de alejamiento (km/s)</source>
+        <translation>Velocidade de afastamento (km/s)</translation>
+    </message>
+    <message>
+        <source>Peso y estatura de 15 mujeres</source>
+        <translation>Peso e altura de 15 mulheres</translation>
+    </message>
+    <message>
+        <source>El peso medio de las mujeres estadounidenses de cada estatura, de 58 a 72 pulgadas.</source>
+        <translation>O peso médio das mulheres americanas de cada altura, de 58 a 72 polegadas.</translation>
+    </message>
+    <message>
+        <source>Estatura (pulgadas)</source>
+        <translation>Altura (polegadas)</translation>
+    </message>
+    <message>
+        <source>Peso medio (libras)</source>
+        <translation>Peso médio (libras)</translation>
+    </message>
+</context>
+<context>
+    <name>datos</name>
+    <message>
+        <source>Línea %1, columna %2: «%3» tiene más cifras de las que el programa guarda; se lee como %4.</source>
+        <translation>Linha %1, coluna %2: “%3” tem mais algarismos do que o programa guarda; é lido como %4.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» tiene más cifras de las que el programa guarda; se lee como %4. Otro número se lee redondeado también.</source>
+        <translation>Linha %1, coluna %2: “%3” tem mais algarismos do que o programa guarda; é lido como %4. Outro número também é lido arredondado.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» tiene más cifras de las que el programa guarda; se lee como %4. Otros %5 números se leen redondeados también.</source>
+        <translation>Linha %1, coluna %2: “%3” tem mais algarismos do que o programa guarda; é lido como %4. Outros %5 números também são lidos arredondados.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; se lee como %4.</source>
+        <translation>Linha %1, coluna %2: “%3” é menor do que o programa guarda; é lido como %4.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; se lee como %4. Otro número se lee redondeado también.</source>
+        <translation>Linha %1, coluna %2: “%3” é menor do que o programa guarda; é lido como %4. Outro número também é lido arredondado.</translation>
+    </message>
+    <message>
+        <source>Línea %1, columna %2: «%3» es más pequeño de lo que el programa guarda; se lee como %4. Otros %5 números se leen redondeados también.</source>
+        <translation>Linha %1, coluna %2: “%3” é menor do que o programa guarda; é lido como %4. Outros %5 números também são lidos arredondados.</translation>
+    </message>
+    <message>
+        <source>No hay números en el texto.</source>
+        <translation>O texto não tem números.</translation>
+    </message>
+    <message>
+        <source>Los datos tienen una sola columna; hacen falta dos (x e y).</source>
+        <translation>Os dados têm uma só coluna; são necessárias duas (x e y).</translation>
+    </message>
+    <message>
+        <source>La columna elegida no está en los datos.</source>
+        <translation>A coluna escolhida não está nos dados.</translation>
+    </message>
+    <message>
+        <source>El programa admite hasta 50 puntos; el archivo tiene %1</source>
+        <translation>O programa aceita até 50 pontos; o arquivo tem %1</translation>
+    </message>
+    <message>
+        <source>línea %1, columna %2: «%3» no es un número finito</source>
+        <translation>linha %1, coluna %2: “%3” não é um número finito</translation>
+    </message>
+    <message>
+        <source>línea %1, columna %2: «%3» no es un número</source>
+        <translation>linha %1, coluna %2: “%3” não é um número</translation>
+    </message>
+    <message>
+        <source>línea %1, columna %2: «%3» pasa de 10¹⁵, el mayor valor que el programa lee</source>
+        <translation>linha %1, coluna %2: “%3” passa de 10¹⁵, o maior valor que o programa lê</translation>
+    </message>
+    <message>
+        <source>línea %1, columna %2: «%3» no es 1 ni 0</source>
+        <translation>linha %1, coluna %2: “%3” não é 1 nem 0</translation>
+    </message>
+    <message>
+        <source>Hacen falta al menos 3 filas completas; hay %1.</source>
+        <translation>São necessárias pelo menos 3 linhas completas; há %1.</translation>
+    </message>
+    <message>
+        <source>Hacen falta al menos 3 puntos en uso; el archivo marca %1.</source>
+        <translation>São necessários pelo menos 3 pontos em uso; o arquivo marca %1.</translation>
+    </message>
+    <message>
+        <source>Los valores de la columna %1 están demasiado juntos: el gráfico no puede separarlos.</source>
+        <translation>Os valores da coluna %1 estão próximos demais: o gráfico não consegue separá-los.</translation>
+    </message>
+    <message>
+        <source>«%1» puede leerse como %2 o como %3; se lee con coma decimal.</source>
+        <translation>“%1” pode ser lido como %2 ou como %3; é lido com vírgula decimal.</translation>
+    </message>
+    <message>
+        <source>«%1» puede leerse como %2 o como %3; se lee con punto decimal.</source>
+        <translation>“%1” pode ser lido como %2 ou como %3; é lido com ponto decimal.</translation>
+    </message>
+    <message>
+        <source>El archivo ocupa más de 1 MB; el programa lee tablas de hasta 50 puntos.</source>
+        <translation>O arquivo tem mais de 1 MB; o programa lê tabelas de até 50 pontos.</translation>
+    </message>
+    <message>
+        <source>El archivo no es de texto.</source>
+        <translation>O arquivo não é de texto.</translation>
+    </message>
+    <message>
+        <source>Elija dos columnas distintas para x y para y.</source>
+        <translation>Escolha duas colunas diferentes para x e para y.</translation>
+    </message>
+</context>
+<context>
+    <name>influencia</name>
+    <message>
+        <source>Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, apalancamiento = %6, distancia de Cook = %7</source>
+        <translation>Ponto %1: x = %2, y = %3, resíduo = %4, resíduo padronizado = %5, alavancagem = %6, distância de Cook = %7</translation>
+    </message>
+    <message>
+        <source>Influencia</source>
+        <translation>Influência</translation>
+    </message>
+</context>
+<context>
+    <name>laminas</name>
+    <message>
+        <source>Fórmulas %1</source>
+        <translation>Fórmulas %1</translation>
+    </message>
+    <message>
+        <source>Explicación %1</source>
+        <translation>Explicação %1</translation>
+    </message>
+    <message>
+        <source>de la influencia</source>
+        <translation>da influência</translation>
+    </message>
+    <message>
+        <source>de mi recta</source>
+        <translation>da minha reta</translation>
+    </message>
+    <message>
+        <source>de los residuos</source>
+        <translation>dos resíduos</translation>
+    </message>
+    <message>
+        <source>de la simulación</source>
+        <translation>da simulação</translation>
+    </message>
+    <message>
+        <source>del remuestreo</source>
+        <translation>da reamostragem</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>rectaviva: no hay pantalla donde mostrar la ventana (DISPLAY y WAYLAND_DISPLAY vacíos)
+</source>
+        <translation>rectaviva: não há tela onde mostrar a janela (DISPLAY e WAYLAND_DISPLAY vazios)
+</translation>
+    </message>
+    <message>
+        <source>rectaviva: no se pudo abrir la pantalla donde mostrar la ventana
+</source>
+        <translation>rectaviva: não foi possível abrir a tela onde mostrar a janela
+</translation>
+    </message>
+</context>
+<context>
+    <name>mirecta</name>
+    <message>
+        <source>Con todas las x iguales no existe la recta de mínimos cuadrados.</source>
+        <translation>Com todos os x iguais não existe reta de mínimos quadrados.</translation>
+    </message>
+    <message>
+        <source>Los puntos están sobre una recta y tu recta es esa misma.</source>
+        <translation>Os pontos estão sobre uma reta e a sua reta é essa mesma.</translation>
+    </message>
+    <message>
+        <source>Los puntos están sobre una recta y tu recta no es esa: la de mínimos cuadrados no deja error.</source>
+        <translation>Os pontos estão sobre uma reta e a sua não é essa: a de mínimos quadrados não deixa erro.</translation>
+    </message>
+    <message>
+        <source>Tu recta deja un %1 % más de error que la de mínimos cuadrados.</source>
+        <translation>A sua reta deixa %1 % mais erro que a de mínimos quadrados.</translation>
+    </message>
+    <message>
+        <source>Asa izquierda de mi recta</source>
+        <translation>Alça esquerda da minha reta</translation>
+    </message>
+    <message>
+        <source>Asa derecha de mi recta</source>
+        <translation>Alça direita da minha reta</translation>
+    </message>
+    <message>
+        <source>Mi recta</source>
+        <translation>Minha reta</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados de mi recta</source>
+        <translation>Soma de quadrados da minha reta</translation>
+    </message>
+    <message>
+        <source>SCErr de mínimos cuadrados</source>
+        <translation>SQRes de mínimos quadrados</translation>
+    </message>
+    <message>
+        <source>La recta de mínimos cuadrados es menos empinada que la de las desviaciones estándar cuando |r| &lt; 1: es el efecto de regresión. Muchas rectas trazadas a ojo siguen la segunda.</source>
+        <translation>A reta de mínimos quadrados é menos inclinada que a dos desvios padrão quando |r| &lt; 1: é o efeito de regressão. Muitas retas traçadas a olho seguem a segunda.</translation>
+    </message>
+    <message>
+        <source>Mostrar la recta de mínimos cuadrados</source>
+        <translation>Mostrar a reta de mínimos quadrados</translation>
+    </message>
+    <message>
+        <source>Probar otra vez</source>
+        <translation>Tentar de novo</translation>
+    </message>
+    <message>
+        <source>Cuadrados</source>
+        <translation>Quadrados</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados de la recta de mínimos cuadrados</source>
+        <translation>Soma de quadrados da reta de mínimos quadrados</translation>
+    </message>
+</context>
+<context>
+    <name>paneles</name>
+    <message>
+        <source>Analisis de varianza</source>
+        <translation>Análise de variância</translation>
+    </message>
+    <message>
+        <source>Fuente de variación</source>
+        <translation>Fonte de variação</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados</source>
+        <translation>Soma de quadrados</translation>
+    </message>
+    <message>
+        <source>Grados lib.</source>
+        <translation>Graus lib.</translation>
+    </message>
+    <message>
+        <source>Cuadrados medios</source>
+        <translation>Quadrados médios</translation>
+    </message>
+    <message>
+        <source>Cuociente F</source>
+        <translation>Razão F</translation>
+    </message>
+    <message>
+        <source>Valor-p</source>
+        <translation>Valor-p</translation>
+    </message>
+    <message>
+        <source>Regresión</source>
+        <translation>Regressão</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Predicción </source>
+        <translation>Predição </translation>
+    </message>
+    <message>
+        <source>Respuesta media</source>
+        <translation>Resposta média</translation>
+    </message>
+    <message>
+        <source>Predicción de una observación </source>
+        <translation>Predição de uma observação </translation>
+    </message>
+    <message>
+        <source>Predicción en   x =</source>
+        <translation>Predição em   x =</translation>
+    </message>
+    <message>
+        <source>Predicción puntual</source>
+        <translation>Predição pontual</translation>
+    </message>
+    <message>
+        <source>Intervalo de confianza coeficiente</source>
+        <translation>Coeficiente de confiança</translation>
+    </message>
+    <message>
+        <source>Contrae los puntos verticalmente</source>
+        <translation>Contrai os pontos verticalmente</translation>
+    </message>
+    <message>
+        <source>Expande los puntos verticalmente</source>
+        <translation>Expande os pontos verticalmente</translation>
+    </message>
+    <message>
+        <source>Contrae los puntos horizontalmente</source>
+        <translation>Contrai os pontos horizontalmente</translation>
+    </message>
+    <message>
+        <source>Expande los puntos horizontalmente</source>
+        <translation>Expande os pontos horizontalmente</translation>
+    </message>
+    <message>
+        <source>Sube los puntos</source>
+        <translation>Sobe os pontos</translation>
+    </message>
+    <message>
+        <source>Baja los puntos</source>
+        <translation>Desce os pontos</translation>
+    </message>
+    <message>
+        <source>Mueve los puntos a la izquierda</source>
+        <translation>Move os pontos para a esquerda</translation>
+    </message>
+    <message>
+        <source>Mueve los puntos a la derecha</source>
+        <translation>Move os pontos para a direita</translation>
+    </message>
+    <message>
+        <source>Contrae los puntos</source>
+        <translation>Contrai os pontos</translation>
+    </message>
+    <message>
+        <source>Expande los puntos</source>
+        <translation>Expande os pontos</translation>
+    </message>
+</context>
+<context>
+    <name>rectaviva::DialogoDatos</name>
+    <message>
+        <source>Columna %1: %2</source>
+        <translation>Coluna %1: %2</translation>
+    </message>
+    <message>
+        <source>Columna %1</source>
+        <translation>Coluna %1</translation>
+    </message>
+    <message>
+        <source>Cargar datos: %1</source>
+        <translation>Carregar dados: %1</translation>
+    </message>
+    <message>
+        <source>Tabulador</source>
+        <translation>Tabulação</translation>
+    </message>
+    <message>
+        <source>Punto y coma (;)</source>
+        <translation>Ponto e vírgula (;)</translation>
+    </message>
+    <message>
+        <source>Coma (,)</source>
+        <translation>Vírgula (,)</translation>
+    </message>
+    <message>
+        <source>Espacios</source>
+        <translation>Espaços</translation>
+    </message>
+    <message>
+        <source>Punto (1.5)</source>
+        <translation>Ponto (1.5)</translation>
+    </message>
+    <message>
+        <source>Coma (1,5)</source>
+        <translation>Vírgula (1,5)</translation>
+    </message>
+    <message>
+        <source>La primera fila tiene los nombres</source>
+        <translation>A primeira linha tem os nomes</translation>
+    </message>
+    <message>
+        <source>Cargar</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Separador de campos:</source>
+        <translation>Separador de campos:</translation>
+    </message>
+    <message>
+        <source>Marca decimal:</source>
+        <translation>Separador decimal:</translation>
+    </message>
+    <message>
+        <source>Columnas:</source>
+        <translation>Colunas:</translation>
+    </message>
+    <message>
+        <source>Separador, marca decimal y nombres deducidos del texto; cámbielos si no son los de sus datos.</source>
+        <translation>Separador, separador decimal e nomes deduzidos do texto; altere-os se não forem os dos seus dados.</translation>
+    </message>
+    <message>
+        <source>Se cargarán %1 puntos.</source>
+        <translation>Serão carregados %1 pontos.</translation>
+    </message>
+    <message>
+        <source>Una fila con un campo vacío se omite.</source>
+        <translation>Uma linha com um campo vazio é omitida.</translation>
+    </message>
+    <message>
+        <source>%1 filas con un campo vacío se omiten.</source>
+        <translation>%1 linhas com um campo vazio são omitidas.</translation>
+    </message>
+</context>
+<context>
+    <name>rectaviva::Form1</name>
+    <message>
+        <source>%1 de %2: %3, en uso</source>
+        <translation>%1 de %2: %3, em uso</translation>
+    </message>
+    <message>
+        <source>%1 de %2: %3, eliminado</source>
+        <translation>%1 de %2: %3, excluído</translation>
+    </message>
+    <message>
+        <source>Punto %1</source>
+        <translation>Ponto %1</translation>
+    </message>
+    <message>
+        <source>x %1, y %2</source>
+        <translation>x %1, y %2</translation>
+    </message>
+    <message>
+        <source>%1
+Fuente: %2</source>
+        <translation>%1
+Fonte: %2</translation>
+    </message>
+    <message>
+        <source>El portapapeles no tiene texto. Copie antes dos columnas de una hoja de cálculo o de un archivo de texto.</source>
+        <translation>A área de transferência não tem texto. Copie antes duas colunas de uma planilha ou de um arquivo de texto.</translation>
+    </message>
+    <message>
+        <source>portapapeles</source>
+        <translation>área de transferência</translation>
+    </message>
+    <message>
+        <source>Abrir datos</source>
+        <translation>Abrir dados</translation>
+    </message>
+    <message>
+        <source>Tablas de datos (*.csv *.tsv *.txt);;Todos los archivos (*)</source>
+        <translation>Tabelas de dados (*.csv *.tsv *.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir «%1»: %2</source>
+        <translation>Não foi possível abrir “%1”: %2</translation>
+    </message>
+    <message>
+        <source>«%1»: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>pegar los datos</source>
+        <translation>colar os dados</translation>
+    </message>
+    <message>
+        <source>cargar %1</source>
+        <translation>carregar %1</translation>
+    </message>
+    <message>
+        <source>Guardar datos</source>
+        <translation>Salvar dados</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1»: %2</source>
+        <translation>Não foi possível salvar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cargar los datos</source>
+        <translation>carregar os dados</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Deshacer «%1»</source>
+        <translation>Desfazer “%1”</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Rehacer «%1»</source>
+        <translation>Refazer “%1”</translation>
+    </message>
+    <message>
+        <source>Puntos</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>en uso</source>
+        <translation>em uso</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1».</source>
+        <translation>Não foi possível salvar “%1”.</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Imagen PNG al doble de tamaño (*.png)</source>
+        <translation>Imagem PNG no dobro do tamanho (*.png)</translation>
+    </message>
+    <message>
+        <source>Imagen PNG al cuádruple de tamaño (*.png)</source>
+        <translation>Imagem PNG no quádruplo do tamanho (*.png)</translation>
+    </message>
+    <message>
+        <source>Dibujo SVG, nítido a cualquier tamaño (*.svg)</source>
+        <translation>Desenho SVG, nítido em qualquer tamanho (*.svg)</translation>
+    </message>
+    <message>
+        <source>Guardar gráfico</source>
+        <translation>Salvar gráfico</translation>
+    </message>
+    <message>
+        <source>%1 tomada</source>
+        <translation>%1 agarrada</translation>
+    </message>
+    <message>
+        <source>%1 tomado</source>
+        <translation>%1 agarrado</translation>
+    </message>
+    <message>
+        <source>%1 soltada: %2</source>
+        <translation>%1 solta: %2</translation>
+    </message>
+    <message>
+        <source>%1 soltado: %2</source>
+        <translation>%1 solto: %2</translation>
+    </message>
+    <message>
+        <source>cancelado</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>Pendiente %1; R² %2 %; %3 puntos en uso</source>
+        <translation>Inclinação %1; R² %2 %; %3 pontos em uso</translation>
+    </message>
+</context>
+<context>
+    <name>residuos</name>
+    <message>
+        <source>Residuos</source>
+        <translation>Resíduos</translation>
+    </message>
+    <message>
+        <source>SCTot = SCReg + SCErr</source>
+        <translation>SQTot = SQReg + SQRes</translation>
+    </message>
+    <message>
+        <source>SCReg</source>
+        <translation>SQReg</translation>
+    </message>
+    <message>
+        <source>SCErr</source>
+        <translation>SQRes</translation>
+    </message>
+    <message>
+        <source>SCTot</source>
+        <translation>SQTot</translation>
+    </message>
+    <message>
+        <source>Suma de residuos</source>
+        <translation>Soma dos resíduos</translation>
+    </message>
+    <message>
+        <source>Suma de cuadrados de residuos</source>
+        <translation>Soma dos quadrados dos resíduos</translation>
+    </message>
+    <message>
+        <source>Cuadrados</source>
+        <translation>Quadrados</translation>
+    </message>
+    <message>
+        <source>R², en %</source>
+        <translation>R², em %</translation>
+    </message>
+    <message>
+        <source>Gráfico de residuos</source>
+        <translation>Gráfico de resíduos</translation>
+    </message>
+</context>
+<context>
+    <name>simulacion</name>
+    <message>
+        <source>Distribución de %1</source>
+        <translation>Distribuição de %1</translation>
+    </message>
+    <message>
+        <source>Con todas las x iguales no hay pendiente que simular.</source>
+        <translation>Com todos os x iguais não há inclinação a simular.</translation>
+    </message>
+    <message>
+        <source>Ninguna muestra aún: pulsa 1, 10, 100 o 1000.</source>
+        <translation>Nenhuma amostra ainda: pressione 1, 10, 100 ou 1000.</translation>
+    </message>
+    <message>
+        <source>%1 muestras de %2 puntos</source>
+        <translation>%1 amostras de %2 pontos</translation>
+    </message>
+    <message>
+        <source>Media de %1: %2 (teoría %3)</source>
+        <translation>Média de %1: %2 (teoria %3)</translation>
+    </message>
+    <message>
+        <source>Desv. estándar: %1 (teoría %2)</source>
+        <translation>Desvio padrão: %1 (teoria %2)</translation>
+    </message>
+    <message>
+        <source>%1 de %2 intervalos contienen β₁ (esperado %3 %)</source>
+        <translation>%1 de %2 intervalos contêm β₁ (esperado %3 %)</translation>
+    </message>
+    <message>
+        <source>%1 de %2 observaciones nuevas en x = %3 en su intervalo (esperado %4 %)</source>
+        <translation>%1 de %2 observações novas em x = %3 no seu intervalo (esperado %4 %)</translation>
+    </message>
+    <message>
+        <source>%1 de %2 intervalos de la respuesta media la contienen (esperado %3 %)</source>
+        <translation>%1 de %2 intervalos da resposta média a contêm (esperado %3 %)</translation>
+    </message>
+    <message>
+        <source>La prueba rechaza β₁ = 0 en el %1 %: error de tipo I (esperado %2 %)</source>
+        <translation>O teste rejeita β₁ = 0 em %1 %: erro tipo I (esperado %2 %)</translation>
+    </message>
+    <message>
+        <source>La prueba rechaza β₁ = 0 en el %1 %: es su potencia al %2 % (esperada %3 %)</source>
+        <translation>O teste rejeita β₁ = 0 em %1 %: é o seu poder a %2 % (esperado %3 %)</translation>
+    </message>
+    <message>
+        <source>La tabla interpola: su valor crítico %1 da un %2 % en vez de %3 %</source>
+        <translation>A tabela interpola: seu valor crítico %1 dá %2 % em vez de %3 %</translation>
+    </message>
+    <message>
+        <source>%1 barajadas de %2 puntos</source>
+        <translation>%1 permutações de %2 pontos</translation>
+    </message>
+    <message>
+        <source>%1 remuestras de %2 puntos</source>
+        <translation>%1 reamostras de %2 pontos</translation>
+    </message>
+    <message>
+        <source>Media de b*: %1; b de la muestra: %2</source>
+        <translation>Média de b*: %1; b da amostra: %2</translation>
+    </message>
+    <message>
+        <source>Desv. estándar de b*: %1</source>
+        <translation>Desvio padrão de b*: %1</translation>
+    </message>
+    <message>
+        <source>|b*| ≥ |b| en %1 de %2 barajadas: valor p %3</source>
+        <translation>|b*| ≥ |b| em %1 de %2 permutações: valor-p %3</translation>
+    </message>
+    <message>
+        <source>Valor p de la prueba t de la pendiente: %1</source>
+        <translation>Valor-p do teste t da inclinação: %1</translation>
+    </message>
+    <message>
+        <source>Intervalo percentil al %1 %: %2 a %3</source>
+        <translation>Intervalo percentil de %1 %: %2 a %3</translation>
+    </message>
+    <message>
+        <source>Intervalo t al %1 %: %2 a %3</source>
+        <translation>Intervalo t de %1 %: %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 remuestras sin pendiente</source>
+        <translation>%1 reamostras sem inclinação</translation>
+    </message>
+    <message>
+        <source>Parar</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Animar</source>
+        <translation>Animar</translation>
+    </message>
+    <message>
+        <source>Simulación</source>
+        <translation>Simulação</translation>
+    </message>
+    <message>
+        <source>Distribución de b</source>
+        <translation>Distribuição de b</translation>
+    </message>
+    <message>
+        <source>Intervalos para β₁</source>
+        <translation>Intervalos para β₁</translation>
+    </message>
+    <message>
+        <source>El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus puntos. Entre −100 y 100 para β₀, entre −10 y 10 para β₁, σ mayor que 0 y hasta 50.</source>
+        <translation>O modelo: y = β₀ + β₁ x + ε, com ε normal de média 0 e desvio σ, nos x dos seus pontos. Entre −100 e 100 para β₀, entre −10 e 10 para β₁, σ maior que 0 e até 50.</translation>
+    </message>
+    <message>
+        <source>Modelo</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Barajar</source>
+        <translation>Permutar</translation>
+    </message>
+    <message>
+        <source>Bootstrap</source>
+        <translation>Bootstrap</translation>
+    </message>
+    <message>
+        <source>Reiniciar</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>β₀ del modelo</source>
+        <translation>β₀ do modelo</translation>
+    </message>
+    <message>
+        <source>β₁ del modelo</source>
+        <translation>β₁ do modelo</translation>
+    </message>
+    <message>
+        <source>σ del modelo</source>
+        <translation>σ do modelo</translation>
+    </message>
+    <message>
+        <source>Histograma de la pendiente b</source>
+        <translation>Histograma da inclinação b</translation>
+    </message>
+    <message>
+        <source>Histograma del intercepto a</source>
+        <translation>Histograma do intercepto a</translation>
+    </message>
+    <message>
+        <source>Histograma de la varianza del error s²</source>
+        <translation>Histograma da variância do erro s²</translation>
+    </message>
+    <message>
+        <source>Histograma del estadístico t</source>
+        <translation>Histograma da estatística t</translation>
+    </message>
+    <message>
+        <source>Agregar 1 muestra</source>
+        <translation>Adicionar 1 amostra</translation>
+    </message>
+    <message>
+        <source>Agregar %1 muestras</source>
+        <translation>Adicionar %1 amostras</translation>
+    </message>
+    <message>
+        <source>Muestras del modelo</source>
+        <translation>Amostras do modelo</translation>
+    </message>
+    <message>
+        <source>Barajar las y sobre las x</source>
+        <translation>Permutar os y sobre os x</translation>
+    </message>
+    <message>
+        <source>Remuestrear los puntos con reposición</source>
+        <translation>Reamostrar os pontos com reposição</translation>
+    </message>
+    <message>
+        <source>Histograma</source>
+        <translation>Histograma</translation>
+    </message>
+    <message>
+        <source>Últimos intervalos para β₁</source>
+        <translation>Últimos intervalos para β₁</translation>
     </message>
 </context>
 </TS>

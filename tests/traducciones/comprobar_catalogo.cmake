@@ -14,7 +14,7 @@ endif()
 execute_process(COMMAND diff -u ${TS} ${copia} OUTPUT_VARIABLE diferencias)
 if(diferencias)
     message(FATAL_ERROR "${nombre} no está al día con el código "
-                        "(cmake --build build --target rectaviva_ventana_lupdate):\n${diferencias}")
+                        "(cmake --build build --target actualizar_catalogos):\n${diferencias}")
 endif()
 execute_process(COMMAND ${LRELEASE} ${copia} -qm ${DIR}/prueba.qm
                 RESULT_VARIABLE r OUTPUT_VARIABLE salida ERROR_VARIABLE salida)
