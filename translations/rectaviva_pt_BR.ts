@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Tamaño muestral</source>
-        <translation>Tamanho da amostra</translation>
+        <translation>Tamanho amostral</translation>
     </message>
     <message>
         <source>Mínimo 3 y máximo 50</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>Tamaño muestral</source>
-        <translation>Tamanho da amostra</translation>
+        <translation>Tamanho amostral</translation>
     </message>
     <message>
         <source>Suma de cuadrados de la regresión</source>
@@ -829,11 +829,11 @@
     </message>
     <message>
         <source>Suma de cuadrados de mi recta</source>
-        <translation>Soma de quadrados da minha reta</translation>
+        <translation>Soma de quadrados, minha reta</translation>
     </message>
     <message>
         <source>SCErr de mínimos cuadrados</source>
-        <translation>SQRes de mínimos quadrados</translation>
+        <translation>SQE de mínimos quadrados</translation>
     </message>
     <message>
         <source>La recta de mínimos cuadrados es menos empinada que la de las desviaciones estándar cuando |r| &lt; 1: es el efecto de regresión. Muchas rectas trazadas a ojo siguen la segunda.</source>
@@ -1191,19 +1191,19 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>SCTot = SCReg + SCErr</source>
-        <translation>SQTot = SQReg + SQRes</translation>
+        <translation>SQT = SQR + SQE</translation>
     </message>
     <message>
         <source>SCReg</source>
-        <translation>SQReg</translation>
+        <translation>SQR</translation>
     </message>
     <message>
         <source>SCErr</source>
-        <translation>SQRes</translation>
+        <translation>SQE</translation>
     </message>
     <message>
         <source>SCTot</source>
-        <translation>SQTot</translation>
+        <translation>SQT</translation>
     </message>
     <message>
         <source>Suma de residuos</source>
@@ -1211,7 +1211,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Suma de cuadrados de residuos</source>
-        <translation>Soma dos quadrados dos resíduos</translation>
+        <translation>Soma de quadrados dos resíduos</translation>
     </message>
     <message>
         <source>Cuadrados</source>

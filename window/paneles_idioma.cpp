@@ -14,8 +14,9 @@ void crearLabelsTraducidos(QWidget* padre, Matriz<Label>& m, const char* base, c
     crearLabels(padre, m, base, disenos);
     int k = 0;
     for (const DisenoLabel& d : disenos) {
-        if (*d.texto != '\0') {
-            traducirTitulo(m(k), Fuente{contexto, d.texto});
+        if (*d.texto.texto != '\0') {
+            traducirTitulo(m(k),
+                           Fuente{d.texto.contexto ? d.texto.contexto : contexto, d.texto.texto});
         }
         ++k;
     }

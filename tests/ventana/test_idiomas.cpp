@@ -99,8 +99,8 @@ std::vector<float> puntos(const Form1& f) {
 
 TEST(Idiomas, ElDelEscritorio) {
     const std::pair<const char*, const char*> casos[] = {
-        {"es", "es"}, {"es-MX", "es"}, {"en", "en"}, {"en-GB", "en"}, {"en_US", "en"},
-        {"pt-BR", "pt_BR"}, {"pt-PT", "pt_BR"}, {"pt", "pt_BR"}, {"fr-FR", ""}, {"C", ""}};
+        {"es", "es"},       {"es-MX", "es"},    {"en", "en"},    {"en-GB", "en"}, {"en_US", "en"},
+        {"pt-BR", "pt_BR"}, {"pt-PT", "pt_BR"}, {"pt", "pt_BR"}, {"fr-FR", ""},   {"C", ""}};
     for (const auto& [escritorio, codigo] : casos) {
         EXPECT_EQ(codigoDeIdioma(QLatin1String(escritorio)), QLatin1String(codigo)) << escritorio;
     }
@@ -109,6 +109,7 @@ TEST(Idiomas, ElDelEscritorio) {
 TEST(Idiomas, CadaTextoEnSuIdiomaYEnSuSitio) {
     QAccessible::setActive(true);
     Form1 f;
+    f.show();
     generarSembrado(f, 3);
     f.mnuRes->accion()->trigger();
     f.mnuInf->accion()->trigger();
@@ -122,7 +123,8 @@ TEST(Idiomas, CadaTextoEnSuIdiomaYEnSuSitio) {
         const std::set<QString> fuentes = espanolTraducido(QLatin1String(codigo));
         ASSERT_GT(fuentes.size(), 100u);
         for (const auto& [donde, texto] : textos(f)) {
-            EXPECT_FALSE(fuentes.contains(texto)) << donde.toStdString() << ": " << texto.toStdString();
+            EXPECT_FALSE(fuentes.contains(texto))
+                << donde.toStdString() << ": " << texto.toStdString();
         }
         for (const auto& [nombre, cabe] : caben(f)) {
             EXPECT_TRUE(cabe || !cabenEnEspanol.at(nombre)) << nombre.toStdString();

@@ -35,7 +35,7 @@ void nombrarConTema(QWidget& w, const char* plantilla, const char* tema, bool tr
 
 void Form1::nombrarControles() {
     for (const FilaCaja& f : filasCajas()) {
-        cajaDeFila(*this, f).setAccessibleName(QString::fromUtf8(f.nombre));
+        traducirNombre(cajaDeFila(*this, f), Fuente{"cajas", f.nombre});
     }
     // A tooltip's text is set again before the description and the name
     // that repeat it (an object's texts follow in that order).
