@@ -120,7 +120,7 @@ e2e_detener
 e2e_iniciar_pantalla 1920x1080
 e2e_iniciar_programa "$PROGRAMA"
 e2e_generar
-e2e_menu 2 && xdotool key Up Return && e2e_esperar_quieto # "Ver", its last entry
+e2e_menu 2 && xdotool key Up Up Return && e2e_esperar_quieto # "Ver", "Ampliar a la pantalla" before "Idioma"
 img=$(e2e_captura ampliada)
 for panel in "FRAME1:$FRAME1" "FRAME3:$FRAME3"; do
     # shellcheck disable=SC2086
