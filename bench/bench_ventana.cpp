@@ -50,7 +50,8 @@ using namespace rectaviva;
 std::vector<std::string> entornoHijo(const char* idioma) {
     std::vector<std::string> e;
     for (char** v = environ; *v != nullptr; ++v) {
-        if (std::strncmp(*v, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*v, "LANGUAGE=", 9) != 0 &&
+        if (std::strncmp(*v, "QT_QPA_PLATFORM=", 16) != 0 &&
+            std::strncmp(*v, "LANGUAGE=", 9) != 0 &&
             std::strncmp(*v, "XDG_CONFIG_HOME=", 16) != 0) {
             e.emplace_back(*v);
         }

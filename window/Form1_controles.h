@@ -77,12 +77,12 @@ struct ControlesDeForm1 {
     Menu* mnuAv = nullptr;
     Menu* mnuPr = nullptr;
     Menu* mnuBan = nullptr;
-    Menu* mnuExa = nullptr; ///< checkable: p-values and quantiles of the exact t distribution
-    Menu* mnuAmp = nullptr; ///< checkable: the window drawn larger to fill the screen
-    Menu* mnuIdi = nullptr; ///< "Idioma", last in "Ver"
+    Menu* mnuExa = nullptr;       ///< checkable: p-values and quantiles of the exact t distribution
+    Menu* mnuAmp = nullptr;       ///< checkable: the window drawn larger to fill the screen
+    Menu* mnuIdi = nullptr;       ///< "Idioma", last in "Ver"
     std::vector<Menu*> mnuIdioma; ///< one checkable entry per language, by its own name
-    Menu* mnuDat = nullptr; ///< "Datos", after "Ver"
-    Menu* mnuCon = nullptr; ///< its submenu of example sets
+    Menu* mnuDat = nullptr;       ///< "Datos", after "Ver"
+    Menu* mnuCon = nullptr;       ///< its submenu of example sets
     std::vector<Menu*> mnuConjunto; ///< one entry per example set
     Menu* mnuPeg = nullptr;
     Menu* mnuAbr = nullptr;
