@@ -85,7 +85,9 @@
     </message>
     <message>
         <source>Intervalo de confianza coeficiente</source>
-        <translation>Confidence interval of the coefficient</translation>
+        <translation>Confidence
+interval of the
+coefficient</translation>
     </message>
     <message>
         <source>Prueba hipótesis :</source>
