@@ -96,3 +96,18 @@ e2e_espera_linea() {
     lineas_del_paso | sed 's/^/    /' >&2
     return 1
 }
+
+# What Orca says: the text of each "SPEECH OUTPUT" line of its log.
+lo_dicho() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\([^']*\)'\{0,1\}.*/\1/p"; }
+
+# Orca started on a screen with the reader's switch on, its speech read from
+# its log as the stream of the steps.
+e2e_orca_escuchando() {
+    # Orca refuses to start beside another Orca of the same user.
+    pgrep -u "$(id -u)" -x orca >/dev/null && e2e_omitir "ya hay un Orca de este usuario en marcha"
+    e2e_pantalla_con_lector
+    E2E_FLUJO="$E2E_DIR/orca.log" E2E_FILTRO=lo_dicho
+    : >"$E2E_FLUJO"
+    mkdir "$E2E_DIR/orca"
+    e2e_ayudante "$E2E_FLUJO" "SPEECH OUTPUT: 'Screen reader on" "${ATSPI[@]}" orca "$E2E_FLUJO" "$E2E_DIR/orca"
+}

@@ -14,16 +14,7 @@ e2e_requiere orca pgrep
 e2e_sesion_privada "$@"
 PROGRAMA="$1"
 e2e_preparar
-# Orca refuses to start beside another Orca of the same user.
-pgrep -u "$(id -u)" -x orca >/dev/null && e2e_omitir "ya hay un Orca de este usuario en marcha"
-e2e_pantalla_con_lector
-
-# What Orca says: the text of each "SPEECH OUTPUT" line of its log.
-lo_dicho() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\([^']*\)'\{0,1\}.*/\1/p"; }
-E2E_FLUJO="$E2E_DIR/orca.log" E2E_FILTRO=lo_dicho
-: >"$E2E_FLUJO"
-mkdir "$E2E_DIR/orca"
-e2e_ayudante "$E2E_FLUJO" "SPEECH OUTPUT: 'Screen reader on" "${ATSPI[@]}" orca "$E2E_FLUJO" "$E2E_DIR/orca"
+e2e_orca_escuchando
 e2e_programa_con_teclado "$PROGRAMA"
 dice() { e2e_espera_linea "$1"; }
 
