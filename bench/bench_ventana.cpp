@@ -9,7 +9,8 @@
 //   median of each run's ratio to the bare window started right after it,
 //   which a machine whose speed drifts between runs does not bias. The
 //   program starts in Spanish (argument 0), its own language, or in English
-//   (1), with a catalogue to load and every text to translate.
+//   (1), with a catalogue to load and every text to translate. With
+//   RECTAVIVA_PROGRAMA_COMPARADO set, that build is timed instead.
 // - ArranqueEnProceso: Form1 built, shown and painted once inside this
 //   process (Qt's offscreen platform), whose QApplication already exists.
 // - CambioDeIdioma: "Idioma" from Spanish to English and back, with a
@@ -108,8 +109,12 @@ void ArranqueBajoXvfb(benchmark::State& estado) {
     envp.push_back(nullptr);
     std::vector<double> programa, vacia, razones;
     long picoPrograma = 0, picoVacia = 0;
+    // RECTAVIVA_PROGRAMA_COMPARADO names another build of the program (an
+    // older commit, say) to time against the same bare windows.
+    const QByteArray otro = qgetenv("RECTAVIVA_PROGRAMA_COMPARADO");
+    const char* ejecutable = otro.isEmpty() ? RECTAVIVA_PROGRAMA : otro.constData();
     for (auto _ : estado) {
-        const auto p = arrancar(RECTAVIVA_PROGRAMA, envp.data());
+        const auto p = arrancar(ejecutable, envp.data());
         const auto v = arrancar(RECTAVIVA_VENTANA_VACIA, envp.data());
         if (!p || !v) {
             estado.SkipWithError("el programa o la ventana vacía no terminó bien");

@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Intervalo de confianza coeficiente</source>
-        <translation>Intervalo de confiança do coeficiente</translation>
+        <translation>Intervalo de confiança coeficiente</translation>
     </message>
     <message>
         <source>Prueba hipótesis :</source>

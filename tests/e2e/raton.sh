@@ -45,21 +45,29 @@ marcadores() {
 # A single marker (a group no larger than one 9 px circle) with no other
 # group within 16 px of its centre and at least 20 px inside the plot;
 # prints "cx cy". Arguments: the group list and a centre to leave out.
+# With SALTO set, the marker also needs a free spot SALTO px towards the
+# middle of the plot, to be dragged to without landing on another; it then
+# prints "cx cy ty".
 aislado() {
     echo "$1" | awk -v px0="$px0" -v py0="$py0" -v px1="$px1" -v py1="$py1" \
-        -v ex="${2:--100}" -v ey="${3:--100}" '
+        -v ex="${2:--100}" -v ey="${3:--100}" -v salto="${SALTO:-0}" '
+        function libre(i, cx, cy, holgura,   j, r) {
+            for (j = 1; j <= NR; j++) {
+                r = (a[j] > h[j] ? a[j] : h[j]) / 2 + holgura
+                if (j != i && (cx - x[j]) ^ 2 + (cy - y[j]) ^ 2 < r * r) return 0
+            }
+            return 1
+        }
         { x[NR] = $1; y[NR] = $2; n[NR] = $3; a[NR] = $6 - $4; h[NR] = $7 - $5 }
         END {
             for (i = 1; i <= NR; i++) {
                 if (n[i] > 45 || a[i] > 8 || h[i] > 8) continue
                 if (x[i] < px0 + 20 || x[i] > px1 - 20 || y[i] < py0 + 20 || y[i] > py1 - 20) continue
                 if ((x[i] - ex) ^ 2 + (y[i] - ey) ^ 2 < 400) continue
-                solo = 1
-                for (j = 1; j <= NR; j++) {
-                    r = (a[j] > h[j] ? a[j] : h[j]) / 2 + 16
-                    if (j != i && (x[i] - x[j]) ^ 2 + (y[i] - y[j]) ^ 2 < r * r) solo = 0
-                }
-                if (solo) { print x[i], y[i]; exit }
+                if (!libre(i, x[i], y[i], 16)) continue
+                if (!salto) { print x[i], y[i]; exit }
+                ty = y[i] < (py0 + py1) / 2 ? y[i] + salto : y[i] - salto
+                if (libre(i, x[i], ty, 20)) { print x[i], y[i], ty; exit }
             }
         }'
 }
@@ -310,6 +318,7 @@ fi
 VIOLETA="102 0 153"
 e2e_menu 2 && xdotool key Down Down Down Down Return && xdotool mousemove 1000 750
 e2e_esperar_quieto
+SALTO=40
 img=$(captura_con_aislado residuos)
 # shellcheck disable=SC2086
 segmentos=$(e2e_grupos "$img" $VIOLETA "$px0" "$py0" "$pw" "$ph" | awk '$3 >= 3')
@@ -321,8 +330,10 @@ origen=$(aislado "$(marcadores "$img")")
 # shellcheck disable=SC2086
 set -- $origen
 # 40 px towards the middle of the plot, so that the point stays inside it
-# and its segment to the line crosses the plot whatever the line does.
-hacia=$(($2 < py0 + ph / 2 ? $2 + 40 : $2 - 40))
+# and its segment to the line crosses the plot whatever the line does; no
+# other marker there hides the segment.
+hacia=$3
+SALTO=
 llevar "$1" "$2" "$1" "$hacia" 5
 sleep 0.3
 xdotool mouseup 1
