@@ -1,0 +1,68 @@
+// The challenges: scored rounds that ask the student to guess r, to place a
+// line, or to build a cloud with a given fit. Every round is drawn from a
+// four-digit code whose first digit names the challenge (1 and 2 guess the
+// correlation, 3 and 4 the line, 5 and 6 build a cloud), so that a class can
+// play the same round from a code written on the board.
+#pragma once
+
+#include "Globales.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace rectaviva {
+
+class AzarReto;
+
+enum class Reto : std::uint8_t { Correlacion, Recta, Nube };
+
+// What a correlation cloud is: a plain one, or one whose r misleads the eye.
+enum class Engano : std::uint8_t {
+    Ninguno, ///< points around a line, as r assumes
+    Curva,   ///< a strong curved relation that r, a measure of lines, misses
+    Atipico, ///< one point far from the others that makes or breaks r
+    Grupos,  ///< two groups whose separation makes r, not a trend within them
+};
+
+// The target of "Construye una nube".
+enum class TipoObjetivo : std::uint8_t {
+    Correlacion, ///< r within tolerancia of valor
+    Pendiente,   ///< b within tolerancia of valor, with R² at least minimoR2
+    Plana,       ///< |r| at most tolerancia with s at most valor: a flat line that fits
+};
+
+struct Objetivo {
+    TipoObjetivo tipo = TipoObjetivo::Correlacion;
+    float valor = 0;
+    float tolerancia = 0;
+    float minimoR2 = 0; ///< percent, for Pendiente
+};
+
+struct PuntoReto {
+    float x = 0, y = 0; ///< whole plot units, inside the design's plot
+    bool operator==(const PuntoReto&) const = default;
+};
+
+struct RondaReto {
+    Reto reto = Reto::Correlacion;
+    int codigo = 0;
+    Engano engano = Engano::Ninguno; ///< correlation rounds only
+    Objetivo objetivo;               ///< cloud rounds only
+    std::vector<PuntoReto> puntos;   ///< 10 to 50 points
+};
+
+inline constexpr int primerCodigo = 1000;
+inline constexpr int ultimoCodigo = 6999;
+
+// The challenge of a code; nothing for a code outside 1000..6999.
+std::optional<Reto> retoDeCodigo(int codigo);
+// A code of challenge `reto` from a uniform draw in [0, 1).
+int codigoAlAzar(Reto reto, double u);
+// The round of a valid code, the same on every computer.
+RondaReto rondaDeCodigo(int codigo);
+
+// Whether the fit in `g` (the float engine's, after Calcula) meets the target.
+bool objetivoCumplido(const Objetivo& o, const Globales& g);
+
+} // namespace rectaviva
