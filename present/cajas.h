@@ -8,6 +8,7 @@
 #include "Globales.h"
 #include "formatos.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ struct BarraCaja {
     Single factorOrigen = 0; ///< 0: the bar starts at the box's edge
 };
 
+// What a box gives away while the student guesses: the fitted line (and so
+// r), or r alone (with the means and spreads shown, any statistic of the fit
+// gives r back), or nothing.
+enum class Delata : std::uint8_t { Nada, Correlacion, Recta };
+
 struct FilaCaja {
     Cajas arreglo;
     int indice;
@@ -55,7 +61,7 @@ struct FilaCaja {
     Lectura lectura;
     Grupo grupo;
     const char* nombre; ///< accessible name, UTF-8, Spanish; translated in the context "cajas"
-    bool delata;        ///< gives the fitted line away: "?" while the student guesses it
+    Delata delata;      ///< "?" while the student guesses what it gives away
     BarraCaja barra;
 };
 

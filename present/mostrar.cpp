@@ -151,7 +151,7 @@ void mostrar::ponerValor(TextBox& t, Single v, Formato f) {
 }
 
 void mostrar::ponerCaja(const FilaCaja& f) {
-    if (rectaOculta_ && f.delata) {
+    if (oculta(f)) {
         cajaDeFila(p_, f).setText(textoOculto);
     } else {
         poner(cajaDeFila(p_, f), textoCaja(f, g_, punto_));
@@ -203,25 +203,25 @@ void mostrar::Barras() {
 }
 
 void mostrar::trazarRecta() {
-    if (!rectaOculta_) {
+    if (oculto_ == Delata::Nada) {
         rectaviva::trazarRecta(p_.Line3, g_, g_.intercepto, g_.pendiente);
     }
 }
 
-void mostrar::ocultarRecta(bool ocultar) {
-    if (ocultar == rectaOculta_) {
+void mostrar::ocultar(Delata que) {
+    if (que == oculto_) {
         return;
     }
-    rectaOculta_ = ocultar;
+    oculto_ = que;
     for (const FilaCaja& f : filasCajas()) {
-        if (f.delata) {
+        if (f.delata != Delata::Nada) {
             ponerCaja(f);
             if (f.barra.indice >= 0) {
-                p_.Shape2(f.barra.indice).setVisible(!ocultar);
+                p_.Shape2(f.barra.indice).setVisible(!oculta(f));
             }
         }
     }
-    if (ocultar) {
+    if (que != Delata::Nada) {
         p_.Line3.setVisible(false);
     } else {
         trazarRecta();

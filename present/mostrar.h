@@ -104,10 +104,16 @@ public:
     void ponerCuadrado(Integer k, const Segmento& s, bool ver);
     // The fitted line Line3 from the fit, unless the line is hidden.
     void trazarRecta();
-    // Hides the fitted line, or shows it again: while hidden, Line3 and the
-    // bars of the boxes that give it away are hidden and those boxes read
-    // "?", whatever operation fills them; shown again, they show the record.
-    void ocultarRecta(bool ocultar);
+    // Hides what gives away the fitted line (Delata::Recta) or r
+    // (Delata::Correlacion: the line too), or shows everything again
+    // (Delata::Nada): while hidden, Line3 and the bars of those boxes are
+    // hidden and the boxes read "?", whatever operation fills them; shown
+    // again, they show the record.
+    void ocultar(Delata que);
+    void ocultarRecta(bool o) { ocultar(o ? Delata::Recta : Delata::Nada); }
+    bool rectaOculta() const { return oculto_ != Delata::Nada; }
+    // The decimal point the boxes write, UTF-8.
+    const std::string& puntoDecimal() const { return punto_; }
 
 private:
     void poner(TextBox& t, const std::string& texto);
@@ -120,7 +126,8 @@ private:
     std::unique_ptr<ImagenEnDiseno>
         imagen_; ///< a data set's cloud on the design's grid, for the bars
     Matriz<Shape>* cuadrados_ = nullptr;
-    bool rectaOculta_ = false;
+    Delata oculto_ = Delata::Nada;
+    bool oculta(const FilaCaja& f) const { return oculto_ != Delata::Nada && f.delata >= oculto_; }
     std::string punto_; ///< the host's decimal point, UTF-8
 };
 

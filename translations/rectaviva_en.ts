@@ -783,6 +783,10 @@ coefficient</translation>
         <source>del remuestreo</source>
         <translation>Resampling</translation>
     </message>
+    <message>
+        <source>de los retos</source>
+        <translation>Challenges</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1226,6 +1230,221 @@ Source: %2</translation>
     <message>
         <source>Gráfico de residuos</source>
         <translation>Residual plot</translation>
+    </message>
+</context>
+<context>
+    <name>retos</name>
+    <message>
+        <source>reto %1</source>
+        <translation>challenge %1</translation>
+    </message>
+    <message>
+        <source>Respuesta contra r verdadero</source>
+        <translation>Your answer against the true r</translation>
+    </message>
+    <message>
+        <source>r verdadero</source>
+        <translation>true r</translation>
+    </message>
+    <message>
+        <source>tu respuesta</source>
+        <translation>your answer</translation>
+    </message>
+    <message>
+        <source>Adivina la correlación</source>
+        <translation>Guess the correlation</translation>
+    </message>
+    <message>
+        <source>Adivina la recta</source>
+        <translation>Guess the line</translation>
+    </message>
+    <message>
+        <source>Construye una nube</source>
+        <translation>Build a cloud</translation>
+    </message>
+    <message>
+        <source>Historial de retos</source>
+        <translation>Challenge history</translation>
+    </message>
+    <message>
+        <source>Rondas: %1; total: %2 puntos; mejor racha: %3; error medio absoluto de r: %4</source>
+        <translation>Rounds: %1; total: %2 points; best streak: %3; mean absolute error of r: %4</translation>
+    </message>
+    <message>
+        <source>Reto</source>
+        <translation>Challenge</translation>
+    </message>
+    <message>
+        <source>Código</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Respuesta</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Verdad</source>
+        <translation>Truth</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Puntos</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Rondas jugadas</source>
+        <translation>Rounds played</translation>
+    </message>
+    <message>
+        <source>Guardar historial…</source>
+        <translation>Save history…</translation>
+    </message>
+    <message>
+        <source>Guardar historial</source>
+        <translation>Save history</translation>
+    </message>
+    <message>
+        <source>Archivos CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Historial guardado en «%1».</source>
+        <translation>History saved in “%1”.</translation>
+    </message>
+    <message>
+        <source>Código de reto</source>
+        <translation>Challenge code</translation>
+    </message>
+    <message>
+        <source>Código del reto (1000 a 6999):</source>
+        <translation>Challenge code (1000 to 6999):</translation>
+    </message>
+    <message>
+        <source>Escribe un valor de r entre -1 y 1 y pulsa Comprobar.</source>
+        <translation>Type a value of r between -1 and 1 and press Check.</translation>
+    </message>
+    <message>
+        <source>Reto terminado.</source>
+        <translation>Challenge ended.</translation>
+    </message>
+    <message>
+        <source>Retos</source>
+        <translation>Challenges</translation>
+    </message>
+    <message>
+        <source>Código de reto…</source>
+        <translation>Challenge code…</translation>
+    </message>
+    <message>
+        <source>Historial</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Tu r:</source>
+        <translation>Your r:</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Otra ronda</source>
+        <translation>New round</translation>
+    </message>
+    <message>
+        <source>Terminar</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>r = %1 (± %2)</source>
+        <translation>r = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>pendiente %1 (± %2) con R² al menos %3 %</source>
+        <translation>slope %1 (± %2) with R² at least %3 %</translation>
+    </message>
+    <message>
+        <source>r cerca de 0 (|r| ≤ %1) con una recta que sí describe los puntos (s ≤ %2)</source>
+        <translation>r near 0 (|r| ≤ %1) with a line that does describe the points (s ≤ %2)</translation>
+    </message>
+    <message>
+        <source>¿Cuánto vale r en esta nube de %1 puntos? Lo que delata r está oculto hasta Comprobar.</source>
+        <translation>What is r in this cloud of %1 points? What gives r away is hidden until Check.</translation>
+    </message>
+    <message>
+        <source>Lleva tu recta, por sus asas, adonde creas que va la de mínimos cuadrados, y pulsa Comprobar.</source>
+        <translation>Drag your line by its handles to where you think the least-squares line goes, then press Check.</translation>
+    </message>
+    <message>
+        <source>Mueve, elimina y restaura puntos hasta lograr %1.</source>
+        <translation>Move, delete and restore points until you reach %1.</translation>
+    </message>
+    <message>
+        <source>r = %1. Tu respuesta: %2; error %3: %4 puntos.</source>
+        <translation>r = %1. Your answer: %2; error %3: %4 points.</translation>
+    </message>
+    <message>
+        <source>Racha de %1: +%2.</source>
+        <translation>Streak of %1: +%2.</translation>
+    </message>
+    <message>
+        <source>SCErr de mínimos cuadrados %1; la de tu recta %2: %3 puntos.</source>
+        <translation>Least-squares SSErr %1; your line&apos;s %2: %3 points.</translation>
+    </message>
+    <message>
+        <source>Objetivo logrado con un movimiento: %1 puntos.</source>
+        <translation>Target reached in one move: %1 points.</translation>
+    </message>
+    <message>
+        <source>Objetivo logrado con %1 movimientos: %2 puntos.</source>
+        <translation>Target reached in %1 moves: %2 points.</translation>
+    </message>
+    <message>
+        <source>La recta de mínimos cuadrados deja la menor suma de cuadrados posible: ninguna otra recta, tampoco la tuya, deja menos.</source>
+        <translation>The least-squares line leaves the smallest possible sum of squares: no other line, yours included, leaves less.</translation>
+    </message>
+    <message>
+        <source>Los puntos siguen una curva: la relación es fuerte, pero r solo mide cuánto se parecen a una recta.</source>
+        <translation>The points follow a curve: the relation is strong, but r only measures how close they are to a straight line.</translation>
+    </message>
+    <message>
+        <source>Un punto lejos de los demás pesa mucho en r: puede crear una correlación que la nube no tiene, o romper la que tiene.</source>
+        <translation>One point far from the rest weighs heavily on r: it can create a correlation the cloud does not have, or break the one it has.</translation>
+    </message>
+    <message>
+        <source>Son dos grupos separados: r mide sobre todo la distancia entre ellos, no una tendencia dentro de cada uno.</source>
+        <translation>These are two separate groups: r mostly measures the distance between them, not a trend within each.</translation>
+    </message>
+    <message>
+        <source>Ahora r = %1.</source>
+        <translation>Now r = %1.</translation>
+    </message>
+    <message>
+        <source>Ahora pendiente %1 con R² %2 %.</source>
+        <translation>Now slope %1 with R² %2 %.</translation>
+    </message>
+    <message>
+        <source>Ahora r = %1 y s = %2.</source>
+        <translation>Now r = %1 and s = %2.</translation>
+    </message>
+    <message>
+        <source>Movimientos: %1.</source>
+        <translation>Moves: %1.</translation>
+    </message>
+    <message>
+        <source>Reto %1</source>
+        <translation>Challenge %1</translation>
+    </message>
+    <message>
+        <source>Tu respuesta: r</source>
+        <translation>Your answer: r</translation>
     </message>
 </context>
 <context>

@@ -781,6 +781,10 @@
         <source>del remuestreo</source>
         <translation>da reamostragem</translation>
     </message>
+    <message>
+        <source>de los retos</source>
+        <translation>dos desafios</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1224,6 +1228,221 @@ Fonte: %2</translation>
     <message>
         <source>Gráfico de residuos</source>
         <translation>Gráfico de resíduos</translation>
+    </message>
+</context>
+<context>
+    <name>retos</name>
+    <message>
+        <source>reto %1</source>
+        <translation>desafio %1</translation>
+    </message>
+    <message>
+        <source>Respuesta contra r verdadero</source>
+        <translation>Sua resposta contra o r verdadeiro</translation>
+    </message>
+    <message>
+        <source>r verdadero</source>
+        <translation>r verdadeiro</translation>
+    </message>
+    <message>
+        <source>tu respuesta</source>
+        <translation>sua resposta</translation>
+    </message>
+    <message>
+        <source>Adivina la correlación</source>
+        <translation>Adivinhe a correlação</translation>
+    </message>
+    <message>
+        <source>Adivina la recta</source>
+        <translation>Adivinhe a reta</translation>
+    </message>
+    <message>
+        <source>Construye una nube</source>
+        <translation>Construa uma nuvem</translation>
+    </message>
+    <message>
+        <source>Historial de retos</source>
+        <translation>Histórico de desafios</translation>
+    </message>
+    <message>
+        <source>Rondas: %1; total: %2 puntos; mejor racha: %3; error medio absoluto de r: %4</source>
+        <translation>Rodadas: %1; total: %2 pontos; melhor sequência: %3; erro absoluto médio de r: %4</translation>
+    </message>
+    <message>
+        <source>Reto</source>
+        <translation>Desafio</translation>
+    </message>
+    <message>
+        <source>Código</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Respuesta</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Verdad</source>
+        <translation>Verdade</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Puntos</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Rondas jugadas</source>
+        <translation>Rodadas jogadas</translation>
+    </message>
+    <message>
+        <source>Guardar historial…</source>
+        <translation>Salvar histórico…</translation>
+    </message>
+    <message>
+        <source>Guardar historial</source>
+        <translation>Salvar histórico</translation>
+    </message>
+    <message>
+        <source>Archivos CSV (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Historial guardado en «%1».</source>
+        <translation>Histórico salvo em “%1”.</translation>
+    </message>
+    <message>
+        <source>Código de reto</source>
+        <translation>Código de desafio</translation>
+    </message>
+    <message>
+        <source>Código del reto (1000 a 6999):</source>
+        <translation>Código do desafio (1000 a 6999):</translation>
+    </message>
+    <message>
+        <source>Escribe un valor de r entre -1 y 1 y pulsa Comprobar.</source>
+        <translation>Digite um valor de r entre -1 e 1 e clique em Verificar.</translation>
+    </message>
+    <message>
+        <source>Reto terminado.</source>
+        <translation>Desafio encerrado.</translation>
+    </message>
+    <message>
+        <source>Retos</source>
+        <translation>Desafios</translation>
+    </message>
+    <message>
+        <source>Código de reto…</source>
+        <translation>Código de desafio…</translation>
+    </message>
+    <message>
+        <source>Historial</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Tu r:</source>
+        <translation>Seu r:</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Otra ronda</source>
+        <translation>Nova rodada</translation>
+    </message>
+    <message>
+        <source>Terminar</source>
+        <translation>Encerrar</translation>
+    </message>
+    <message>
+        <source>r = %1 (± %2)</source>
+        <translation>r = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>pendiente %1 (± %2) con R² al menos %3 %</source>
+        <translation>inclinação %1 (± %2) com R² de pelo menos %3 %</translation>
+    </message>
+    <message>
+        <source>r cerca de 0 (|r| ≤ %1) con una recta que sí describe los puntos (s ≤ %2)</source>
+        <translation>r perto de 0 (|r| ≤ %1) com uma reta que descreve bem os pontos (s ≤ %2)</translation>
+    </message>
+    <message>
+        <source>¿Cuánto vale r en esta nube de %1 puntos? Lo que delata r está oculto hasta Comprobar.</source>
+        <translation>Quanto vale r nesta nuvem de %1 pontos? O que revela r fica oculto até Verificar.</translation>
+    </message>
+    <message>
+        <source>Lleva tu recta, por sus asas, adonde creas que va la de mínimos cuadrados, y pulsa Comprobar.</source>
+        <translation>Leve sua reta, pelas alças, até onde você acha que passa a de mínimos quadrados, e clique em Verificar.</translation>
+    </message>
+    <message>
+        <source>Mueve, elimina y restaura puntos hasta lograr %1.</source>
+        <translation>Mova, elimine e restaure pontos até obter %1.</translation>
+    </message>
+    <message>
+        <source>r = %1. Tu respuesta: %2; error %3: %4 puntos.</source>
+        <translation>r = %1. Sua resposta: %2; erro %3: %4 pontos.</translation>
+    </message>
+    <message>
+        <source>Racha de %1: +%2.</source>
+        <translation>Sequência de %1: +%2.</translation>
+    </message>
+    <message>
+        <source>SCErr de mínimos cuadrados %1; la de tu recta %2: %3 puntos.</source>
+        <translation>SQE de mínimos quadrados %1; a da sua reta %2: %3 pontos.</translation>
+    </message>
+    <message>
+        <source>Objetivo logrado con un movimiento: %1 puntos.</source>
+        <translation>Objetivo alcançado com um movimento: %1 pontos.</translation>
+    </message>
+    <message>
+        <source>Objetivo logrado con %1 movimientos: %2 puntos.</source>
+        <translation>Objetivo alcançado com %1 movimentos: %2 pontos.</translation>
+    </message>
+    <message>
+        <source>La recta de mínimos cuadrados deja la menor suma de cuadrados posible: ninguna otra recta, tampoco la tuya, deja menos.</source>
+        <translation>A reta de mínimos quadrados deixa a menor soma de quadrados possível: nenhuma outra reta, nem a sua, deixa menos.</translation>
+    </message>
+    <message>
+        <source>Los puntos siguen una curva: la relación es fuerte, pero r solo mide cuánto se parecen a una recta.</source>
+        <translation>Os pontos seguem uma curva: a relação é forte, mas r só mede o quanto eles se parecem com uma reta.</translation>
+    </message>
+    <message>
+        <source>Un punto lejos de los demás pesa mucho en r: puede crear una correlación que la nube no tiene, o romper la que tiene.</source>
+        <translation>Um ponto longe dos demais pesa muito em r: pode criar uma correlação que a nuvem não tem, ou romper a que ela tem.</translation>
+    </message>
+    <message>
+        <source>Son dos grupos separados: r mide sobre todo la distancia entre ellos, no una tendencia dentro de cada uno.</source>
+        <translation>São dois grupos separados: r mede sobretudo a distância entre eles, não uma tendência dentro de cada um.</translation>
+    </message>
+    <message>
+        <source>Ahora r = %1.</source>
+        <translation>Agora r = %1.</translation>
+    </message>
+    <message>
+        <source>Ahora pendiente %1 con R² %2 %.</source>
+        <translation>Agora inclinação %1 com R² %2 %.</translation>
+    </message>
+    <message>
+        <source>Ahora r = %1 y s = %2.</source>
+        <translation>Agora r = %1 e s = %2.</translation>
+    </message>
+    <message>
+        <source>Movimientos: %1.</source>
+        <translation>Movimentos: %1.</translation>
+    </message>
+    <message>
+        <source>Reto %1</source>
+        <translation>Desafio %1</translation>
+    </message>
+    <message>
+        <source>Tu respuesta: r</source>
+        <translation>Sua resposta: r</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,9 @@ void Form1::componerMenus() {
     componerMenuIdioma();
     componerMenuDatos();
     componerMenuEditar();
+    for (const auto& v : vistas_) {
+        v->componerBarra(barra);
+    }
     mnuDesc = new Menu(barra, QStringLiteral("mnuDesc"), FUENTE("Form1", "Descripción"), false);
     mnuAcer = new Menu(barra, QStringLiteral("mnuAcer"), FUENTE("Form1", "Acerca de"), false);
     mnuSali = new Menu(barra, QStringLiteral("mnuSali"), FUENTE("Form1", "Salir"), false);

@@ -70,6 +70,10 @@ public:
 
     // The slot under the plot and the drawing, for the views.
     Ranura& ranura() { return ranura_; }
+    const std::vector<std::unique_ptr<Vista>>& vistas() const { return vistas_; }
+    // A challenge's round as a new sample on the design's grid: one undo
+    // step named after its code.
+    void cargarReto(const std::vector<PuntoReto>& puntos, int codigo);
     // A sample exists with enough points in use for a fit.
     bool existeMuestra() const;
 
@@ -231,6 +235,7 @@ protected:
 
 private:
     friend class PuntosDelPlano;
+    friend class VistaRetos;
     std::unique_ptr<Asideros> crearPuntos();
     void conectarEventos();
     void conectarTeclado();

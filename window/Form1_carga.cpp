@@ -91,7 +91,7 @@ void Form1::Form_Load() {
     mnuPr->setEnabled(false);
     mnuBan->setEnabled(false);
     for (const auto& v : vistas_) {
-        v->menu().setEnabled(false);
+        v->menu().setEnabled(!v->pideMuestra());
     }
     conectarEventos();
 }

@@ -79,6 +79,21 @@ void Form1::mnuGene_Click() {
     mostrarMuestraNueva();
 }
 
+void Form1::cargarReto(const std::vector<PuntoReto>& puntos, int codigo) {
+    nuevaMuestraEmpieza();
+    const GestoBreve gesto(*this, NombreGesto(FUENTE("retos", "reto %1"), QString::number(codigo)));
+    volverAlDisenoSiHaceFalta();
+    fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);
+    g.nPuntos = static_cast<Integer>(std::min<std::size_t>(puntos.size(), maxPuntos));
+    g.nActivos = g.nPuntos;
+    for (Integer k = 1; k <= g.nPuntos; ++k) {
+        g.xObs(k) = puntos[static_cast<std::size_t>(k - 1)].x;
+        g.yObs(k) = puntos[static_cast<std::size_t>(k - 1)].y;
+        g.activo(k) = 1;
+    }
+    mostrarMuestraNueva();
+}
+
 void Form1::mostrarMuestraNueva() {
     if (g.datosCargados == 1) {
         fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);

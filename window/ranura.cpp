@@ -21,6 +21,15 @@ void Ranura::mostrar(Frame& panel) {
     panel.setVisible(true);
 }
 
+Frame* Ranura::visible() const {
+    for (const auto& [panel, alDejar] : paneles_) {
+        if (!panel->isHidden()) {
+            return panel;
+        }
+    }
+    return nullptr;
+}
+
 void Ranura::alinear(const Frame& modelo) {
     for (const auto& [panel, alDejar] : paneles_) {
         if (panel != &modelo) {

@@ -18,6 +18,8 @@ public:
     void agregar(Frame& panel, std::function<void()> alDejar);
     // Shows `panel` and hides every other, ending what each had on.
     void mostrar(Frame& panel);
+    // The panel shown, or none.
+    Frame* visible() const;
     // Gives every panel the top, left edge and width of `modelo`.
     void alinear(const Frame& modelo);
 

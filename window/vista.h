@@ -19,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+class QMenuBar;
 class QWidget;
 
 namespace rectaviva {
@@ -47,8 +48,10 @@ public:
     virtual ~Vista() = default;
 
     // --- Composition, in the order the window builds itself.
-    // Its entry in "Ver", after the design's entries.
+    // Its entry in "Ver", after the design's entries; or a menu of its own
+    // in the menu bar, after "Editar".
     virtual void componerMenu(Menu& ver) = 0;
+    virtual void componerBarra(QMenuBar&) {}
     // Its items or widgets in one layer of the plot.
     virtual void componerPlano(Capa) {}
     // Its panel under the plot, which it hands to the window's slot.
@@ -62,6 +65,8 @@ public:
     // Its menu entry, usable once a sample exists, and its sheet (with a
     // second one, those it opens).
     virtual Menu& menu() const = 0;
+    // Whether that entry waits for a sample (a challenge draws its own).
+    virtual bool pideMuestra() const { return true; }
     virtual Lamina lamina() const = 0;
     virtual std::vector<Lamina> laminas() const { return {lamina()}; }
 

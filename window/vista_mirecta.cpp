@@ -187,6 +187,21 @@ void VistaMiRecta::entrar() {
 
 // Leaving the mode leaves the fitted line and its boxes as though it had
 // never been on.
+void VistaMiRecta::jugarReto() {
+    if (g_.miRectaActiva != 1) {
+        g_.miRectaActiva = 1;
+        f_.agregarAsideros(*asas_);
+    }
+    empezar();
+}
+
+void VistaMiRecta::revelarReto() {
+    if (g_.miRectaActiva == 1 && f_.existeMuestra()) {
+        g_.miRectaRevelada = 1;
+        dibujo_->mostrarMiRecta();
+    }
+}
+
 void VistaMiRecta::dejar() {
     if (g_.miRectaActiva == 1) {
         f_.quitarAsideros(*asas_);

@@ -58,6 +58,12 @@ public:
     void soltarEnPlano() override { g_.asaTomada = 0; }
     void nombrarControles() override;
 
+    // "Adivina la recta" plays the own line as a round, without this panel:
+    // the handles with the answer hidden, then the answer shown, then done.
+    void jugarReto();
+    void revelarReto();
+    void dejarReto() { dejar(); }
+
     void alMarcarCuadrados();
     void alElegir(Integer Index);
     // The own line after its handles moved: its fit, its sum, its display.

@@ -7,10 +7,12 @@
 #include "vista_influencia.h"
 #include "vista_mirecta.h"
 #include "vista_residuos.h"
+#include "vista_retos.h"
 #include "vista_simulacion.h"
 
 namespace rectaviva {
 
-using Vistas = ListaDeVistas<VistaResiduos, VistaInfluencia, VistaMiRecta, VistaSimulacion>;
+using Vistas =
+    ListaDeVistas<VistaResiduos, VistaInfluencia, VistaMiRecta, VistaSimulacion, VistaRetos>;
 
 } // namespace rectaviva

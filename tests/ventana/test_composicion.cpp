@@ -80,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, Matrices,
                          ::testing::Values(CasoMatriz{"Shape1", 0, 51}, CasoMatriz{"Shape2", 0, 22},
                                            CasoMatriz{"Line8", 0, 6}, CasoMatriz{"Line12", 0, 41},
                                            CasoMatriz{"Line13", 0, 50}, CasoMatriz{"Line14", 0, 1},
-                                           CasoMatriz{"Picture3", 0, 12},
-                                           CasoMatriz{"Image1", 0, 9}, CasoMatriz{"Image2", 0, 12},
+                                           CasoMatriz{"Picture3", 0, 13},
+                                           CasoMatriz{"Image1", 0, 9}, CasoMatriz{"Image2", 0, 13},
                                            CasoMatriz{"Text1", 0, 14}, CasoMatriz{"Text2", 0, 10},
                                            CasoMatriz{"Text3", 0, 9}, CasoMatriz{"Text4", 0, 6},
                                            CasoMatriz{"Label1", 0, 13}, CasoMatriz{"Label2", 0, 9},
@@ -96,21 +96,21 @@ TEST(Matrices, ElementosConNombre) {
     for (int k = 0; k <= 14; ++k) {
         EXPECT_EQ(f.findChild<TextBox*>(QString("Text1_%1").arg(k)), &f.Text1(k));
     }
-    for (int k = 0; k <= 12; ++k) {
+    for (int k = 0; k <= 13; ++k) {
         EXPECT_EQ(f.findChild<Image*>(QString("Image2_%1").arg(k)), &f.Image2(k));
         EXPECT_TRUE(f.Image2(k).tieneDibujo()) << k;
     }
     for (int k = 0; k <= 9; ++k) {
         EXPECT_TRUE(f.Image1(k).tieneDibujo()) << k;
     }
-    EXPECT_EQ(f.findChildren<TextBox*>().size(), 15 + 11 + 10 + 7 + 6 + 2 + 3);
+    EXPECT_EQ(f.findChildren<TextBox*>().size(), 15 + 11 + 10 + 7 + 6 + 2 + 3 + 1);
 }
 
 // Typing a character into every box: only the five entry boxes change.
 TEST(Cajas, SoloLasEntradasAceptanEscritura) {
     Form1 f;
-    const std::set<QString> editables{"Text1_9", "Text2_10", "Text4_0", "Text4_1",
-                                      "Text4_6", "Text7_0",  "Text7_1", "Text7_2"};
+    const std::set<QString> editables{"Text1_9", "Text2_10", "Text4_0", "Text4_1", "Text4_6",
+                                      "Text7_0", "Text7_1",  "Text7_2", "Text8"};
     for (TextBox* t : f.findChildren<TextBox*>()) {
         const QString n = t->objectName();
         t->setText("5");

@@ -16,8 +16,8 @@ TEST(Menus, Leyendas) {
     for (QAction* a : f.menuBar()->actions()) {
         barra << a->text();
     }
-    EXPECT_EQ(barra, (QStringList{"Generar", "Ver", "Datos", "Editar", "Descripción", "Acerca de",
-                                  "Salir"}));
+    EXPECT_EQ(barra, (QStringList{"Generar", "Ver", "Datos", "Editar", "Retos", "Descripción",
+                                  "Acerca de", "Salir"}));
     QStringList ver;
     for (QAction* a : f.mnuVe->desplegable()->actions()) {
         ver << a->text();

@@ -1,0 +1,314 @@
+// The challenges' rounds: drawing one from its code into the sample, hiding
+// what gives the answer away, checking and scoring it, the history, and
+// leaving, which gives the window back as it was.
+#include "vista_retos.h"
+
+#include "Form1.h"
+#include "vista_mirecta.h"
+
+#include <QDateTime>
+#include <QInputDialog>
+#include <QRandomGenerator>
+#include <QUndoStack>
+
+#include <cmath>
+
+namespace rectaviva {
+
+void ControlesRetos::mnuReto_Click(Integer Index) {
+    vistaRetos_->elegir(Index);
+}
+
+void ControlesRetos::Command2_Click(Integer Index) {
+    if (Index == 0) {
+        vistaRetos_->comprobar();
+    } else if (Index == 1 && vistaRetos_->ronda()) {
+        vistaRetos_->jugar(vistaRetos_->ronda()->reto);
+    } else if (Index == 2) {
+        vistaRetos_->terminar();
+    }
+}
+
+void ControlesRetos::Text8_KeyPress(int& KeyAscii) {
+    vistaRetos_->alPulsarTecla(KeyAscii);
+}
+
+VistaRetos::VistaRetos(Form1& f) : f_(f), g_(f.g), c_(f) {
+    c_.vistaRetos_ = this;
+    pedirCodigo_ = [this]() -> std::optional<int> {
+        bool ok = false;
+        const int codigo = QInputDialog::getInt(
+            &f_, QCoreApplication::translate("retos", "Código de reto"),
+            QCoreApplication::translate("retos", "Código del reto (1000 a 6999):"), primerCodigo,
+            primerCodigo, ultimoCodigo, 1, &ok);
+        return ok ? std::optional<int>(codigo) : std::nullopt;
+    };
+}
+
+VistaRetos::~VistaRetos() = default;
+
+void VistaRetos::elegir(Integer Index) {
+    switch (Index) {
+    case 0:
+    case 1:
+    case 2:
+        jugar(static_cast<Reto>(Index));
+        break;
+    case 3:
+        if (const auto codigo = pedirCodigo_()) {
+            jugarCodigo(*codigo);
+        }
+        break;
+    case 4:
+        mostrarHistorial();
+        break;
+    case 5:
+        pedirGuardarHistorial();
+        break;
+    default:
+        break;
+    }
+}
+
+void VistaRetos::jugar(Reto reto) {
+    empezarRonda(codigoAlAzar(reto, QRandomGenerator::global()->generateDouble()));
+}
+
+bool VistaRetos::jugarCodigo(int codigo) {
+    if (!retoDeCodigo(codigo)) {
+        return false;
+    }
+    empezarRonda(codigo);
+    return true;
+}
+
+VistaMiRecta* VistaRetos::miRecta() const {
+    for (const auto& v : f_.vistas()) {
+        if (auto* m = dynamic_cast<VistaMiRecta*>(v.get())) {
+            return m;
+        }
+    }
+    return nullptr;
+}
+
+// The first round of a stay keeps the window as it was, to give it back on
+// leaving; each round is one undo step that loads its cloud.
+void VistaRetos::empezarRonda(int codigo) {
+    if (!ronda_) {
+        anterior_ = f_.ranura().visible();
+        antes_ = f_.existeMuestra() ? std::optional(f_.instantanea()) : std::nullopt;
+        primerPaso_ = nullptr;
+        bandasAntes_ = g_.bandasActivas == 1;
+    }
+    f_.ranura().mostrar(*c_.Frame10);
+    if (VistaMiRecta* m = miRecta(); m && ronda_ && ronda_->reto == Reto::Recta) {
+        m->dejarReto();
+    }
+    ronda_ = rondaDeCodigo(codigo);
+    comprobada_ = false;
+    puntos_ = bono_ = 0;
+    cargando_ = true;
+    f_.cargarReto(ronda_->puntos, codigo);
+    cargando_ = false;
+    QUndoStack& pila = f_.pila();
+    pasoRonda_ = pila.index() > 0 ? pila.command(pila.index() - 1) : nullptr;
+    if (primerPaso_ == nullptr) {
+        primerPaso_ = pasoRonda_;
+    }
+    indiceRonda_ = pila.index();
+    reloj_.start();
+    c_.Text8->setText(QString());
+    switch (ronda_->reto) {
+    case Reto::Correlacion:
+        m_->ocultar(Delata::Correlacion);
+        break;
+    case Reto::Recta:
+        if (VistaMiRecta* m = miRecta()) {
+            m->jugarReto();
+        }
+        break;
+    case Reto::Nube:
+        m_->ocultar(Delata::Nada);
+        break;
+    }
+    // The bands give the line away while the answer is hidden.
+    if (g_.bandasActivas == 1 && ronda_->reto != Reto::Nube) {
+        f_.mnuBan_Click();
+    }
+    f_.mnuBan->setEnabled(ronda_->reto == Reto::Nube);
+    escribirPanel();
+    hablar(textoPregunta());
+}
+
+int VistaRetos::movimientos() const {
+    return std::max(0, f_.pila().index() - indiceRonda_);
+}
+
+void VistaRetos::comprobar() {
+    if (!ronda_ || comprobada_ || ronda_->reto == Reto::Nube || !f_.existeMuestra()) {
+        return;
+    }
+    if (ronda_->reto == Reto::Correlacion) {
+        const std::optional<double> r = leerRespuesta();
+        if (!r) {
+            hablar(QCoreApplication::translate(
+                "retos", "Escribe un valor de r entre -1 y 1 y pulsa Comprobar."));
+            c_.Text8->setFocus();
+            return;
+        }
+        const double verdad = g_.correlacion;
+        anotar(*r, verdad, puntosCorrelacion(*r - verdad));
+        m_->ocultar(Delata::Nada);
+    } else {
+        VistaMiRecta* m = miRecta();
+        const double propia = g_.scMiRecta, minimos = g_.SCErr;
+        anotar(propia, minimos, puntosRecta(minimos, propia));
+        if (m) {
+            m->revelarReto();
+        }
+    }
+    revelado();
+}
+
+// After the answer: the bands' entry back, the result written and said.
+void VistaRetos::revelado() {
+    comprobada_ = true;
+    f_.mnuBan->setEnabled(true);
+    escribirPanel();
+    hablar(c_.Label9(resultado).Caption() + QLatin1Char(' ') + c_.Label9(explicacion).Caption());
+}
+
+void VistaRetos::anotar(double respuesta, double verdad, int puntos) {
+    RondaJugada j;
+    j.reto = ronda_->reto;
+    j.codigo = ronda_->codigo;
+    j.respuesta = respuesta;
+    j.verdad = verdad;
+    j.error = respuesta - verdad;
+    j.movimientos = ronda_->reto == Reto::Nube ? movimientos() : 0;
+    j.puntos = puntos;
+    j.hora =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    j.segundos = std::round(reloj_.elapsed() / 100.0) / 10.0;
+    puntos_ = puntos;
+    const int total = historial_.agregar(std::move(j));
+    bono_ = total - puntos;
+    c_.mnuReto(5).setEnabled(true);
+}
+
+// After every fit: a cloud to build ends by itself once it meets its target.
+void VistaRetos::mostrarVista() {
+    if (!ronda_ || cargando_) {
+        return;
+    }
+    if (ronda_->reto == Reto::Nube && !comprobada_ && f_.existeMuestra()) {
+        if (objetivoCumplido(ronda_->objetivo, g_)) {
+            const double logrado =
+                ronda_->objetivo.tipo == TipoObjetivo::Pendiente ? g_.pendiente : g_.correlacion;
+            anotar(logrado, ronda_->objetivo.valor, puntosNube(movimientos()));
+            revelado();
+            return;
+        }
+    }
+    escribirEstado();
+}
+
+// A sample not drawn by a round (a new one, a data set) or an undo past the
+// round's cloud ends the round where it is.
+void VistaRetos::nuevaMuestraEmpieza() {
+    if (ronda_ && !cargando_ && !volviendo_) {
+        terminarAqui();
+    }
+}
+
+void VistaRetos::alCambiarPila() {
+    if (!ronda_ || cargando_ || volviendo_ || pasoRonda_ == nullptr) {
+        return;
+    }
+    const QUndoStack& pila = f_.pila();
+    for (int i = 0; i < pila.count(); ++i) {
+        if (pila.command(i) == pasoRonda_ && i >= pila.index()) {
+            terminarAqui();
+            return;
+        }
+    }
+}
+
+// Ends the round and its panel's hold on the window without going back.
+void VistaRetos::terminarAqui() {
+    if (VistaMiRecta* m = miRecta(); m && ronda_->reto == Reto::Recta) {
+        m->dejarReto();
+    }
+    m_->ocultar(Delata::Nada);
+    f_.mnuBan->setEnabled(true);
+    ronda_.reset();
+    antes_.reset();
+}
+
+// Leaving the panel: the window as it was before the first round, by taking
+// back the rounds' undo steps (or, if they have gone, by the state kept).
+void VistaRetos::dejar() {
+    if (!ronda_) {
+        return;
+    }
+    const std::optional<Instantanea> antes = std::move(antes_);
+    const QUndoCommand* primero = primerPaso_;
+    const bool bandas = bandasAntes_;
+    terminarAqui();
+    if (!antes) {
+        return;
+    }
+    volviendo_ = true;
+    QUndoStack& pila = f_.pila();
+    int indice = -1;
+    for (int i = 0; i < pila.count(); ++i) {
+        if (pila.command(i) == primero) {
+            indice = i;
+        }
+    }
+    if (indice >= 0 && indice < pila.index()) {
+        pila.setIndex(indice);
+    } else {
+        f_.restaurar(*antes);
+    }
+    volviendo_ = false;
+    if (bandas != (g_.bandasActivas == 1)) {
+        f_.mnuBan_Click();
+    }
+}
+
+// "Terminar": the panel that was in the slot before, or none.
+void VistaRetos::terminar() {
+    c_.Frame10->setVisible(false);
+    if (anterior_ != nullptr && anterior_ != c_.Frame10) {
+        f_.ranura().mostrar(*anterior_);
+    } else {
+        dejar();
+    }
+    hablar(QCoreApplication::translate("retos", "Reto terminado."));
+}
+
+std::optional<double> VistaRetos::leerRespuesta() const {
+    QString t = c_.Text8->Text().trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    t.replace(QChar(0x2212), QLatin1Char('-'));
+    bool ok = false;
+    const double r = t.toDouble(&ok);
+    if (!ok || !std::isfinite(r) || r < -1.0 || r > 1.0) {
+        return std::nullopt;
+    }
+    return r;
+}
+
+// The entry takes the arrows (0.01) and Page Up/Down (0.1), within -1..1.
+void VistaRetos::pasoDeRespuesta(double paso) {
+    const double r = std::clamp(leerRespuesta().value_or(0.0) + paso, -1.0, 1.0);
+    c_.Text8->setText(numero(std::round(r * 100.0) / 100.0));
+    hablar(c_.Text8->Text());
+}
+
+bool VistaRetos::guardarHistorial(const QString& ruta) {
+    return escribirArchivo(ruta, historial_.csv());
+}
+
+} // namespace rectaviva
