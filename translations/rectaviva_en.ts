@@ -1383,7 +1383,7 @@ Source: %2</translation>
         <translation>Drag your line by its handles to where you think the least-squares line goes, then press Check.</translation>
     </message>
     <message>
-        <source>Mueve, elimina y restaura puntos hasta lograr %1.</source>
+        <source>Mueve, elimina y recupera puntos hasta lograr %1.</source>
         <translation>Move, delete and restore points until you reach %1.</translation>
     </message>
     <message>

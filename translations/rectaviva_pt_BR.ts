@@ -1318,7 +1318,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Código de reto</source>
-        <translation>Código de desafio</translation>
+        <translation>Código do desafio</translation>
     </message>
     <message>
         <source>Código del reto (1000 a 6999):</source>
@@ -1338,7 +1338,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Código de reto…</source>
-        <translation>Código de desafio…</translation>
+        <translation>Código do desafio…</translation>
     </message>
     <message>
         <source>Historial</source>
@@ -1381,8 +1381,8 @@ Fonte: %2</translation>
         <translation>Leve sua reta, pelas alças, até onde você acha que passa a de mínimos quadrados, e clique em Verificar.</translation>
     </message>
     <message>
-        <source>Mueve, elimina y restaura puntos hasta lograr %1.</source>
-        <translation>Mova, elimine e restaure pontos até obter %1.</translation>
+        <source>Mueve, elimina y recupera puntos hasta lograr %1.</source>
+        <translation>Mova, exclua e recupere pontos até obter %1.</translation>
     </message>
     <message>
         <source>r = %1. Tu respuesta: %2; error %3: %4 puntos.</source>

@@ -38,22 +38,28 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(rect(), Qt::white);
-        const double lado = std::min(width(), height()) - 40.0;
-        const QPointF origen(30, 10);
+        const double lado = std::min(width(), height()) - 56.0;
+        const QPointF origen(44, 10);
         const auto punto = [&](double x, double y) {
             return origen + QPointF((x + 1) / 2 * lado, (1 - y) / 2 * lado);
         };
         p.setPen(QPen(Qt::gray, 1));
         p.drawRect(QRectF(punto(-1, 1), punto(1, -1)));
+        for (const int v : {-1, 0, 1}) {
+            const QString t = QString::number(v);
+            p.drawText(QRectF(punto(v, -1) + QPointF(-15, 2), QSizeF(30, 14)), Qt::AlignCenter, t);
+            p.drawText(QRectF(punto(-1, v) + QPointF(-22, -7), QSizeF(18, 14)),
+                       Qt::AlignRight | Qt::AlignVCenter, t);
+        }
         p.drawLine(punto(0, -1), punto(0, 1));
         p.drawLine(punto(-1, 0), punto(1, 0));
         p.setPen(QPen(colorRecta, 2));
         p.drawLine(punto(-1, -1), punto(1, 1));
         p.setPen(Qt::black);
-        p.drawText(QRectF(origen.x(), origen.y() + lado + 4, lado, 20), Qt::AlignCenter,
+        p.drawText(QRectF(origen.x(), origen.y() + lado + 16, lado, 20), Qt::AlignCenter,
                    QCoreApplication::translate("retos", "r verdadero"));
         p.save();
-        p.translate(12, origen.y() + lado / 2);
+        p.translate(10, origen.y() + lado / 2);
         p.rotate(-90);
         p.drawText(QRectF(-lado / 2, -10, lado, 20), Qt::AlignCenter,
                    QCoreApplication::translate("retos", "tu respuesta"));
@@ -123,6 +129,7 @@ void VistaRetos::mostrarHistorial() {
         }
     }
     tabla->resizeColumnsToContents();
+    tabla->horizontalHeader()->setStretchLastSection(true);
     capas->addWidget(tabla, 1);
     auto* botones = new QDialogButtonBox(QDialogButtonBox::Close, &d);
     QPushButton* guardar = botones->addButton(
@@ -131,7 +138,7 @@ void VistaRetos::mostrarHistorial() {
     QObject::connect(guardar, &QPushButton::clicked, &d, [this] { pedirGuardarHistorial(); });
     QObject::connect(botones, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     capas->addWidget(botones);
-    d.resize(560, 620);
+    d.resize(660, 640);
     hablar(resumen->text());
     d.exec();
 }

@@ -93,7 +93,7 @@ VistaMiRecta* VistaRetos::miRecta() const {
 
 // The first round of a stay keeps the window as it was, to give it back on
 // leaving; each round is one undo step that loads its cloud.
-void VistaRetos::empezarRonda(int codigo) {
+void VistaRetos::empezarRonda(int clave) {
     if (!ronda_) {
         anterior_ = f_.ranura().visible();
         antes_ = f_.existeMuestra() ? std::optional(f_.instantanea()) : std::nullopt;
@@ -104,25 +104,18 @@ void VistaRetos::empezarRonda(int codigo) {
     if (VistaMiRecta* m = miRecta(); m && ronda_ && ronda_->reto == Reto::Recta) {
         m->dejarReto();
     }
-    ronda_ = rondaDeCodigo(codigo);
+    ronda_ = rondaDeCodigo(clave);
     comprobada_ = false;
     puntos_ = bono_ = 0;
-    cargando_ = true;
-    f_.cargarReto(ronda_->puntos, codigo);
-    cargando_ = false;
-    QUndoStack& pila = f_.pila();
-    pasoRonda_ = pila.index() > 0 ? pila.command(pila.index() - 1) : nullptr;
-    if (primerPaso_ == nullptr) {
-        primerPaso_ = pasoRonda_;
-    }
-    indiceRonda_ = pila.index();
-    reloj_.start();
     c_.Text8->setText(QString());
+    // The answer hidden before the cloud shows, so that not even the summary
+    // said with it gives it away.
     switch (ronda_->reto) {
     case Reto::Correlacion:
         m_->ocultar(Delata::Correlacion);
         break;
     case Reto::Recta:
+        m_->ocultar(Delata::Nada);
         if (VistaMiRecta* m = miRecta()) {
             m->jugarReto();
         }
@@ -136,8 +129,22 @@ void VistaRetos::empezarRonda(int codigo) {
         f_.mnuBan_Click();
     }
     f_.mnuBan->setEnabled(ronda_->reto == Reto::Nube);
+    QUndoStack& pila = f_.pila();
+    const int indiceAntes = pila.index();
+    cargando_ = true;
+    f_.cargarReto(ronda_->puntos, clave);
+    cargando_ = false;
+    pasoRonda_ = pila.index() > indiceAntes ? pila.command(pila.index() - 1) : nullptr;
+    if (primerPaso_ == nullptr) {
+        primerPaso_ = pasoRonda_;
+    }
+    indiceRonda_ = pila.index();
+    reloj_.start();
     escribirPanel();
-    hablar(textoPregunta());
+    if (ronda_->reto == Reto::Correlacion) {
+        c_.Text8->setFocus();
+    }
+    hablar(c_.Label9(codigo).Caption() + QStringLiteral(". ") + textoPregunta());
 }
 
 int VistaRetos::movimientos() const {
@@ -196,21 +203,28 @@ void VistaRetos::anotar(double respuesta, double verdad, int puntos) {
     c_.mnuReto(5).setEnabled(true);
 }
 
-// After every fit: a cloud to build ends by itself once it meets its target.
+// After every fit: a cloud to build ends by itself once it meets its target,
+// when the move that met it is over (a drag held there has not ended yet).
 void VistaRetos::mostrarVista() {
     if (!ronda_ || cargando_) {
         return;
     }
-    if (ronda_->reto == Reto::Nube && !comprobada_ && f_.existeMuestra()) {
-        if (objetivoCumplido(ronda_->objetivo, g_)) {
-            const double logrado =
-                ronda_->objetivo.tipo == TipoObjetivo::Pendiente ? g_.pendiente : g_.correlacion;
-            anotar(logrado, ronda_->objetivo.valor, puntosNube(movimientos()));
-            revelado();
-            return;
-        }
+    if (!f_.gesto_ && objetivoLogrado()) {
+        return;
     }
     escribirEstado();
+}
+
+bool VistaRetos::objetivoLogrado() {
+    if (ronda_->reto != Reto::Nube || comprobada_ || !f_.existeMuestra() ||
+        !objetivoCumplido(ronda_->objetivo, g_)) {
+        return false;
+    }
+    const double logrado =
+        ronda_->objetivo.tipo == TipoObjetivo::Pendiente ? g_.pendiente : g_.correlacion;
+    anotar(logrado, ronda_->objetivo.valor, puntosNube(movimientos()));
+    revelado();
+    return true;
 }
 
 // A sample not drawn by a round (a new one, a data set) or an undo past the
@@ -232,6 +246,8 @@ void VistaRetos::alCambiarPila() {
             return;
         }
     }
+    // A move just ended: the target may hold now.
+    objetivoLogrado();
 }
 
 // Ends the round and its panel's hold on the window without going back.

@@ -46,7 +46,7 @@ private:
 class VistaRetos : public Vista {
 public:
     using Controles = ControlesRetos;
-    static constexpr Lamina laminaDeVista{13, QT_TRANSLATE_NOOP("laminas", "de los retos"), 1440};
+    static constexpr Lamina laminaDeVista{13, QT_TRANSLATE_NOOP("laminas", "de los retos"), 930};
 
     // The panel's labels, Label9(k).
     enum Rotulo { titulo, codigo, pregunta, rotuloRespuesta, resultado, explicacion };
@@ -96,9 +96,11 @@ public:
 private:
     friend struct ControlesRetos;
     void elegir(Integer Index);
-    void empezarRonda(int codigo);
+    void empezarRonda(int clave);
     void anotar(double respuesta, double verdad, int puntos);
     void revelado();
+    // A cloud to build that meets its target: scored and ended.
+    bool objetivoLogrado();
     void terminarAqui();
     void alCambiarPila();
     void pedirGuardarHistorial();

@@ -161,7 +161,7 @@ QString VistaRetos::textoPregunta() const {
                      "pulsa Comprobar.");
     case Reto::Nube:
         return QCoreApplication::translate("retos",
-                                           "Mueve, elimina y restaura puntos hasta lograr %1.")
+                                           "Mueve, elimina y recupera puntos hasta lograr %1.")
             .arg(textoObjetivo());
     }
     return {};
@@ -185,7 +185,7 @@ QString VistaRetos::textoResultado() const {
     case Reto::Recta:
         return QCoreApplication::translate(
                    "retos", "SCErr de mínimos cuadrados %1; la de tu recta %2: %3 puntos.")
-            .arg(numero(j.verdad), numero(j.respuesta))
+            .arg(numero(j.verdad, 1), numero(j.respuesta, 1))
             .arg(puntos_);
     case Reto::Nube:
         return j.movimientos == 1

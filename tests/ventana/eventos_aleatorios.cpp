@@ -1,12 +1,13 @@
 // The menu choices of the long random run, and its data sets by year.
 #include "eventos_aleatorios.h"
+#include "vista_retos.h"
 
 #include <cmath>
 
 namespace rectaviva::pruebas {
 
 void EventosAleatorios::menuVer() {
-    switch (uniforme(0, 7)) {
+    switch (uniforme(0, 8)) {
     case 0:
         describir("Analisis de varianza");
         f_.mnuAv->accion()->trigger();
@@ -60,6 +61,21 @@ void EventosAleatorios::menuVer() {
         const int paso = f_.pila().index();
         (atras ? f_.mnuDes : f_.mnuReh)->accion()->trigger();
         refresco_ = f_.pila().index() != paso; // a step taken refits from scratch
+        break;
+    }
+    case 7: {
+        // A challenge's round by its code, then a guess checked, another
+        // round, or the end, which puts the sample back.
+        const int codigo = uniforme(primerCodigo, ultimoCodigo), k = uniforme(0, 2);
+        describir("challenge " + std::to_string(codigo) + ", command " + std::to_string(k));
+        for (const auto& v : f_.vistas()) {
+            if (auto* r = dynamic_cast<VistaRetos*>(v.get())) {
+                r->jugarCodigo(codigo);
+            }
+        }
+        escribir(*f_.Text8, QString::number(static_cast<double>(real(-1, 1)), 'f', 2), false);
+        f_.Command2(k).click();
+        refresco_ = true;
         break;
     }
     default: {

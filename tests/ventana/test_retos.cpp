@@ -1,0 +1,143 @@
+// The challenges through the window: a code gives its cloud; while r is
+// guessed nothing on screen or in the accessibility tree gives it away;
+// checks score by the rules and go into the history; a cloud to build ends
+// by itself; leaving gives the window back exactly as it was.
+#include "ayudas_acciones.h"
+#include "puntuacion.h"
+#include "vista_retos.h"
+
+#include <QAccessible>
+#include <QImage>
+#include <QRegularExpression>
+
+#include <set>
+
+using namespace rectaviva;
+using namespace rectaviva::pruebas;
+
+namespace {
+
+VistaRetos& retos(Form1& f) {
+    for (const auto& v : f.vistas()) {
+        if (auto* r = dynamic_cast<VistaRetos*>(v.get())) {
+            return *r;
+        }
+    }
+    throw std::logic_error("sin retos");
+}
+
+// Everything a screen reader can read: names, values and descriptions of
+// the whole accessibility tree.
+void textos(QAccessibleInterface* i, QStringList& s, int hondo = 0) {
+    if (i == nullptr || hondo > 40) {
+        return;
+    }
+    for (const auto t : {QAccessible::Name, QAccessible::Value, QAccessible::Description}) {
+        s << i->text(t);
+    }
+    for (int k = 0; k < i->childCount(); ++k) {
+        textos(i->child(k), s, hondo + 1);
+    }
+}
+
+int pixelesDeRecta(Form1& f) {
+    const QImage im = f.Picture1->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < im.height(); ++y) {
+        for (int x = 0; x < im.width(); ++x) {
+            n += im.pixelColor(x, y) == QColor(230, 0, 0);
+        }
+    }
+    return n;
+}
+
+TEST(Retos, AdivinaLaCorrelacionSinDelatarla) {
+    Form1 f;
+    f.show();
+    generarSembrado(f, 7);
+    const EstadoMuestra antes = tomarEstado(f.g);
+    const QImage pantallaAntes = f.grab().toImage();
+    VistaRetos& v = retos(f);
+    ASSERT_TRUE(v.jugarCodigo(1234));
+    const RondaReto r = rondaDeCodigo(1234);
+    ASSERT_EQ(f.g.nPuntos, static_cast<Integer>(r.puntos.size()));
+    for (Integer k = 1; k <= f.g.nPuntos; ++k) {
+        ASSERT_EQ(f.g.xObs(k), r.puntos[static_cast<std::size_t>(k - 1)].x);
+        ASSERT_EQ(f.g.yObs(k), r.puntos[static_cast<std::size_t>(k - 1)].y);
+    }
+    EXPECT_EQ(pixelesDeRecta(f), 0);
+    QStringList leido;
+    textos(QAccessible::queryAccessibleInterface(&f), leido);
+    std::set<QString> oculto;
+    for (const QString& p : leido.join(' ').split(QRegularExpression("[\\s;:,()]+"))) {
+        oculto.insert(p);
+    }
+    EXPECT_FALSE(leido.join(' ').contains(QRegularExpression("R² *[0-9]")));
+    // What the boxes that give r away show once revealed must not have been
+    // readable before.
+    escribir(*f.Text8, "0.5");
+    ASSERT_TRUE(v.comprobada());
+    EXPECT_GT(pixelesDeRecta(f), 100);
+    for (const TextBox* t : {&f.Text2(6), &f.Text2(9), &f.Text1(0), &f.Text1(1), &f.Text1(2),
+                             &f.Text1(4), &f.Text1(11), &f.Text1(13)}) {
+        EXPECT_EQ(oculto.count(t->Text().trimmed()), 0U) << t->objectName().toStdString();
+    }
+    const RondaJugada& j = v.historial().rondas().back();
+    EXPECT_EQ(j.codigo, 1234);
+    EXPECT_DOUBLE_EQ(j.error, 0.5 - static_cast<double>(f.g.correlacion));
+    EXPECT_EQ(j.puntos, puntosCorrelacion(j.error));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f.dicho().contains(QString::number(j.puntos) + " puntos"))
+        << f.dicho().toStdString();
+    // "Terminar": the sample, the panel and every pixel as before.
+    f.Command2(2).click();
+    EXPECT_TRUE(tomarEstado(f.g) == antes);
+    EXPECT_EQ(f.grab().toImage(), pantallaAntes);
+}
+
+TEST(Retos, LaRectaPuntuaYLaNubeTerminaSola) {
+    Form1 f;
+    f.show();
+    VistaRetos& v = retos(f);
+    // The own line on the least-squares line scores 100.
+    ASSERT_TRUE(v.jugarCodigo(4817));
+    EXPECT_EQ(f.g.miRectaActiva, 1);
+    f.Command2(0).click();
+    const RondaJugada recta = v.historial().rondas().back();
+    EXPECT_EQ(recta.puntos, puntosRecta(recta.verdad, recta.respuesta));
+    EXPECT_GT(recta.respuesta, recta.verdad);
+    // A slope to build: each point dragged onto y = 30 + b (x − 30) is one
+    // move, and the round ends by itself once the target holds.
+    int codigo = 5000;
+    while (rondaDeCodigo(codigo).objetivo.tipo != TipoObjetivo::Pendiente) {
+        ++codigo;
+    }
+    ASSERT_TRUE(v.jugarCodigo(codigo));
+    const float b = v.ronda()->objetivo.valor;
+    int arrastres = 0;
+    for (Integer k = 1; k <= f.g.nPuntos && !v.comprobada(); ++k) {
+        const float x = 20.0f + k, y = 30.0f + b * (x - 30.0f);
+        presionar(f, 1, esquina(f, k));
+        f.Picture1_MouseMove(1, 0, x, y);
+        f.Timer1_Timer();
+        soltar(f, 1, QPointF(x, y));
+        ++arrastres;
+    }
+    ASSERT_TRUE(v.comprobada());
+    const RondaJugada& nube = v.historial().rondas().back();
+    EXPECT_EQ(nube.movimientos, arrastres);
+    EXPECT_EQ(nube.puntos, puntosNube(arrastres));
+    EXPECT_EQ(v.historial().total(), recta.puntos + nube.puntos);
+    // The history as the teacher collects it.
+    const QString ruta = QDir::temp().filePath("rectaviva-historial-prueba.csv");
+    ASSERT_TRUE(v.guardarHistorial(ruta));
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(archivo.readAll().toStdString(), v.historial().csv());
+    archivo.remove();
+    // A code of no challenge draws nothing.
+    EXPECT_FALSE(v.jugarCodigo(7000));
+    EXPECT_EQ(v.ronda()->codigo, codigo);
+}
+
+} // namespace
