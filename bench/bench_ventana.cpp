@@ -17,8 +17,13 @@
 //   50-point sample and three views on; the figure is one change.
 // - RepintadoCompleto: one grab of the whole window with a 50-point sample,
 //   the prediction view and the bands on.
+// - RondaDeReto: "Otra ronda" of "Adivina la correlación" (the cloud drawn
+//   from its code, loaded, fitted, hidden) until the window has painted it.
+// - ComprobarReto: "Comprobar" with a guess typed, until the revealed boxes,
+//   bars and line are painted; a new round between runs is not timed.
 #include "Form1.h"
 #include "idioma.h"
+#include "vista_retos.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -224,5 +229,80 @@ void RepintadoCompleto(benchmark::State& estado) {
     estado.counters["alto_px"] = imagen.height();
 }
 BENCHMARK(RepintadoCompleto)->Unit(benchmark::kMillisecond);
+
+// Notes that the window asked to be painted again.
+class Pintado : public QObject {
+public:
+    bool visto = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        visto = visto || evento->type() == QEvent::UpdateRequest;
+        return false;
+    }
+};
+
+// Runs `accion` and the event loop until the window has painted; the time
+// from the action to the end of that paint.
+template <class F> double hastaPintar(Form1& f, F&& accion) {
+    Pintado pintado;
+    f.installEventFilter(&pintado);
+    const auto t0 = std::chrono::steady_clock::now();
+    accion();
+    while (!pintado.visto) {
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    const auto t1 = std::chrono::steady_clock::now();
+    f.removeEventFilter(&pintado);
+    return std::chrono::duration<double>(t1 - t0).count();
+}
+
+VistaRetos* vistaRetos(Form1& f) {
+    for (const auto& v : f.vistas()) {
+        if (auto* r = dynamic_cast<VistaRetos*>(v.get())) {
+            return r;
+        }
+    }
+    return nullptr;
+}
+
+void RondaDeReto(benchmark::State& estado) {
+    Form1 f;
+    muestraDe50(f);
+    VistaRetos* retos = vistaRetos(f);
+    if (retos == nullptr || !retos->jugarCodigo(1000)) {
+        estado.SkipWithError("sin retos");
+        return;
+    }
+    for (auto _ : estado) {
+        estado.SetIterationTime(hastaPintar(f, [&f] { f.Command2(1).click(); }));
+    }
+    estado.SetLabel("objetivo: ms < 5");
+}
+BENCHMARK(RondaDeReto)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+void ComprobarReto(benchmark::State& estado) {
+    Form1 f;
+    muestraDe50(f);
+    VistaRetos* retos = vistaRetos(f);
+    if (retos == nullptr) {
+        estado.SkipWithError("sin retos");
+        return;
+    }
+    int codigo = 0;
+    for (auto _ : estado) {
+        retos->jugarCodigo(1000 + codigo++ % 2000);
+        f.Text8->setText(QStringLiteral("0.5"));
+        QCoreApplication::processEvents();
+        estado.SetIterationTime(hastaPintar(f, [&f] { f.Command2(0).click(); }));
+        if (!retos->comprobada()) {
+            estado.SkipWithError("Comprobar no puntuó la ronda");
+            return;
+        }
+    }
+    estado.SetLabel("objetivo: ms < 2");
+}
+BENCHMARK(ComprobarReto)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 } // namespace

@@ -182,7 +182,9 @@ void VistaRetos::revelado() {
     comprobada_ = true;
     f_.mnuBan->setEnabled(true);
     escribirPanel();
-    hablar(c_.Label9(resultado).Caption() + QLatin1Char(' ') + c_.Label9(explicacion).Caption());
+    const QString explicado = c_.Label9(explicacion).Caption();
+    hablar(explicado.isEmpty() ? c_.Label9(resultado).Caption()
+                               : c_.Label9(resultado).Caption() + QLatin1Char(' ') + explicado);
 }
 
 void VistaRetos::anotar(double respuesta, double verdad, int puntos) {

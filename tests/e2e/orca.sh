@@ -4,7 +4,7 @@
 # ("SPEECH OUTPUT: '...'"). Keys only, as a blind student: "Generar" and the
 # summary; Tab to the plot, a point grabbed, moved three times and dropped,
 # each step said; Ctrl+R; a sheet read to its end; a panel box by box; a
-# batch of the simulation and Ctrl+Z on its button.
+# batch of the simulation and Ctrl+Z on its button; a challenge's round.
 # Usage: orca.sh path/to/rectaviva
 set -u
 . "$(dirname "$0")/comun.sh"
@@ -73,6 +73,16 @@ paso "Return agrega mil muestras" Return
 dice '^notification 1000 muestras de [0-9]+ puntos\. .*intervalos contienen β₁ \(esperado'
 paso "Ctrl+Z desde el botón" ctrl+z
 dice "^notification $RESUMEN"
+
+# "Retos" → "Adivina la correlación" by keys: the question is said, the
+# guess typed and stepped, and Return says the score.
+paso "Retos" F10 Left Left Left Left
+paso "Adivina la correlación" Return
+dice '^notification .*Reto [0-9]+\. ¿Cuánto vale r en esta nube de [0-9]+ puntos\?'
+paso "una respuesta y un paso arriba" 0 period 5 Up
+dice '^notification 0\.51'
+paso "Return la comprueba" Return
+dice '^notification r = -?[0-9.]+\. Tu respuesta: 0\.51; error -?[0-9.]+: [0-9]+ puntos\.'
 
 # An event that Orca could not handle is logged "ERROR: Could not process".
 ! grep -q ' - ERROR: Could not process' "$E2E_FLUJO" && e2e_ok "Orca procesó cada evento" ||
