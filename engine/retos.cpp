@@ -169,7 +169,8 @@ bool cercaDelObjetivo(const Objetivo& o, const std::vector<PuntoReto>& p) {
     const double s = std::sqrt(std::max(0.0, syy - b * sxy) / (n - 2));
     switch (o.tipo) {
     case TipoObjetivo::Correlacion:
-        return std::fabs(r - o.valor) <= 3 * o.tolerancia;
+        // The cloud starts on the other side of 0 from its target.
+        return r * o.valor >= 0;
     case TipoObjetivo::Pendiente:
         return std::fabs(b - o.valor) <= 3 * o.tolerancia && 100 * r * r >= o.minimoR2 - 10;
     case TipoObjetivo::Plana:

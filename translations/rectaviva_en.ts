@@ -85,9 +85,9 @@
     </message>
     <message>
         <source>Intervalo de confianza coeficiente</source>
-        <translation>Confidence
-interval of the
-coefficient</translation>
+        <translation>Coefficient&apos;s
+confidence
+interval</translation>
     </message>
     <message>
         <source>Prueba hipótesis :</source>

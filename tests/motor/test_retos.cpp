@@ -136,6 +136,9 @@ TEST(Retos, CodigosYNubes) {
         }
         if (r.reto == Reto::Nube) {
             EXPECT_FALSE(objetivoCumplido(r.objetivo, g)) << codigo << " ya cumple su objetivo";
+            EXPECT_TRUE(r.objetivo.tipo != TipoObjetivo::Correlacion ||
+                        g.correlacion * r.objetivo.valor < 0)
+                << codigo << " no empieza al otro lado de su r";
         }
     }
     // About one correlation round in five misleads; r spreads over -1..1.
