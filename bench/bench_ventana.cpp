@@ -271,7 +271,7 @@ void RondaDeReto(benchmark::State& estado) {
     Form1 f;
     muestraDe50(f);
     VistaRetos* retos = vistaRetos(f);
-    if (retos == nullptr || !retos->jugarCodigo(1000)) {
+    if (retos == nullptr || !retos->jugarCodigo(Reto::Correlacion, 1000)) {
         estado.SkipWithError("sin retos");
         return;
     }
@@ -292,7 +292,7 @@ void ComprobarReto(benchmark::State& estado) {
     }
     int codigo = 0;
     for (auto _ : estado) {
-        retos->jugarCodigo(1000 + codigo++ % 2000);
+        retos->jugarCodigo(Reto::Correlacion, 1000 + codigo++ % 9000);
         f.Text8->setText(QStringLiteral("0.5"));
         QCoreApplication::processEvents();
         estado.SetIterationTime(hastaPintar(f, [&f] { f.Command2(0).click(); }));

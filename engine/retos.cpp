@@ -215,23 +215,17 @@ RondaReto nube(AzarReto& a, RondaReto r) {
 
 } // namespace
 
-std::optional<Reto> retoDeCodigo(int codigo) {
-    if (codigo < primerCodigo || codigo > ultimoCodigo) {
-        return std::nullopt;
-    }
-    return static_cast<Reto>((codigo / 1000 - 1) / 2);
+int codigoAlAzar(double u) {
+    const int cuantos = ultimoCodigo - primerCodigo + 1;
+    return primerCodigo + std::clamp(static_cast<int>(u * cuantos), 0, cuantos - 1);
 }
 
-int codigoAlAzar(Reto reto, double u) {
-    const int primero = primerCodigo + 2000 * static_cast<int>(reto);
-    return primero + std::min(1999, static_cast<int>(u * 2000));
-}
-
-RondaReto rondaDeCodigo(int codigo) {
+RondaReto rondaDeCodigo(Reto reto, int codigo) {
     RondaReto r;
     r.codigo = codigo;
-    r.reto = retoDeCodigo(codigo).value_or(Reto::Correlacion);
-    AzarReto a(static_cast<std::uint64_t>(codigo));
+    r.reto = reto;
+    // Each challenge has its own rounds: the same code draws unrelated clouds.
+    AzarReto a((static_cast<std::uint64_t>(reto) << 32U) | static_cast<std::uint32_t>(codigo));
     switch (r.reto) {
     case Reto::Correlacion:
         return correlacion(a, std::move(r));

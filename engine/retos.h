@@ -1,14 +1,12 @@
 // The challenges: scored rounds that ask the student to guess r, to place a
-// line, or to build a cloud with a given fit. Every round is drawn from a
-// four-digit code whose first digit names the challenge (1 and 2 guess the
-// correlation, 3 and 4 the line, 5 and 6 build a cloud), so that a class can
-// play the same round from a code written on the board.
+// line, or to build a cloud with a given fit. Every round is drawn from its
+// challenge and a four-digit code, so that a class can play the same round
+// from "Adivina la correlación, reto 4817" written on the board.
 #pragma once
 
 #include "Globales.h"
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace rectaviva {
@@ -53,14 +51,15 @@ struct RondaReto {
 };
 
 inline constexpr int primerCodigo = 1000;
-inline constexpr int ultimoCodigo = 6999;
+inline constexpr int ultimoCodigo = 9999;
 
-// The challenge of a code; nothing for a code outside 1000..6999.
-std::optional<Reto> retoDeCodigo(int codigo);
-// A code of challenge `reto` from a uniform draw in [0, 1).
-int codigoAlAzar(Reto reto, double u);
-// The round of a valid code, the same on every computer.
-RondaReto rondaDeCodigo(int codigo);
+inline bool codigoValido(int codigo) {
+    return codigo >= primerCodigo && codigo <= ultimoCodigo;
+}
+// A code from a uniform draw in [0, 1).
+int codigoAlAzar(double u);
+// The round of a challenge and a valid code, the same on every computer.
+RondaReto rondaDeCodigo(Reto reto, int codigo);
 
 // Whether the fit in `g` (the float engine's, after Calcula) meets the target.
 bool objetivoCumplido(const Objetivo& o, const Globales& g);

@@ -1319,14 +1319,6 @@ Source: %2</translation>
         <translation>History saved in “%1”.</translation>
     </message>
     <message>
-        <source>Código de reto</source>
-        <translation>Challenge code</translation>
-    </message>
-    <message>
-        <source>Código del reto (1000 a 6999):</source>
-        <translation>Challenge code (1000 to 6999):</translation>
-    </message>
-    <message>
         <source>Escribe un valor de r entre -1 y 1 y pulsa Comprobar.</source>
         <translation>Type a value of r between -1 and 1 and press Check.</translation>
     </message>
@@ -1445,6 +1437,18 @@ Source: %2</translation>
     <message>
         <source>Tu respuesta: r</source>
         <translation>Your answer: r</translation>
+    </message>
+    <message>
+        <source>Código de reto</source>
+        <translation>Challenge code</translation>
+    </message>
+    <message>
+        <source>Reto:</source>
+        <translation>Challenge:</translation>
+    </message>
+    <message>
+        <source>Código (1000 a 9999):</source>
+        <translation>Code (1000 to 9999):</translation>
     </message>
 </context>
 <context>

@@ -1317,14 +1317,6 @@ Fonte: %2</translation>
         <translation>Histórico salvo em “%1”.</translation>
     </message>
     <message>
-        <source>Código de reto</source>
-        <translation>Código do desafio</translation>
-    </message>
-    <message>
-        <source>Código del reto (1000 a 6999):</source>
-        <translation>Código do desafio (1000 a 6999):</translation>
-    </message>
-    <message>
         <source>Escribe un valor de r entre -1 y 1 y pulsa Comprobar.</source>
         <translation>Digite um valor de r entre -1 e 1 e clique em Verificar.</translation>
     </message>
@@ -1443,6 +1435,18 @@ Fonte: %2</translation>
     <message>
         <source>Tu respuesta: r</source>
         <translation>Sua resposta: r</translation>
+    </message>
+    <message>
+        <source>Código de reto</source>
+        <translation>Código do desafio</translation>
+    </message>
+    <message>
+        <source>Reto:</source>
+        <translation>Desafio:</translation>
+    </message>
+    <message>
+        <source>Código (1000 a 9999):</source>
+        <translation>Código (1000 a 9999):</translation>
     </message>
 </context>
 <context>

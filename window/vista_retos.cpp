@@ -4,10 +4,10 @@
 #include "vista_retos.h"
 
 #include "Form1.h"
+#include "dialogo_reto.h"
 #include "vista_mirecta.h"
 
 #include <QDateTime>
-#include <QInputDialog>
 #include <QRandomGenerator>
 #include <QUndoStack>
 
@@ -35,14 +35,7 @@ void ControlesRetos::Text8_KeyPress(int& KeyAscii) {
 
 VistaRetos::VistaRetos(Form1& f) : f_(f), g_(f.g), c_(f) {
     c_.vistaRetos_ = this;
-    pedirCodigo_ = [this]() -> std::optional<int> {
-        bool ok = false;
-        const int codigo = QInputDialog::getInt(
-            &f_, QCoreApplication::translate("retos", "Código de reto"),
-            QCoreApplication::translate("retos", "Código del reto (1000 a 6999):"), primerCodigo,
-            primerCodigo, ultimoCodigo, 1, &ok);
-        return ok ? std::optional<int>(codigo) : std::nullopt;
-    };
+    pedirCodigo_ = [this] { return pedirReto(&f_, ronda_ ? ronda_->reto : Reto::Correlacion); };
 }
 
 VistaRetos::~VistaRetos() = default;
@@ -55,8 +48,8 @@ void VistaRetos::elegir(Integer Index) {
         jugar(static_cast<Reto>(Index));
         break;
     case 3:
-        if (const auto codigo = pedirCodigo_()) {
-            jugarCodigo(*codigo);
+        if (const auto pedido = pedirCodigo_()) {
+            jugarCodigo(pedido->first, pedido->second);
         }
         break;
     case 4:
@@ -71,14 +64,14 @@ void VistaRetos::elegir(Integer Index) {
 }
 
 void VistaRetos::jugar(Reto reto) {
-    empezarRonda(codigoAlAzar(reto, QRandomGenerator::global()->generateDouble()));
+    empezarRonda(reto, codigoAlAzar(QRandomGenerator::global()->generateDouble()));
 }
 
-bool VistaRetos::jugarCodigo(int codigo) {
-    if (!retoDeCodigo(codigo)) {
+bool VistaRetos::jugarCodigo(Reto reto, int codigo) {
+    if (!codigoValido(codigo)) {
         return false;
     }
-    empezarRonda(codigo);
+    empezarRonda(reto, codigo);
     return true;
 }
 
@@ -93,7 +86,7 @@ VistaMiRecta* VistaRetos::miRecta() const {
 
 // The first round of a stay keeps the window as it was, to give it back on
 // leaving; each round is one undo step that loads its cloud.
-void VistaRetos::empezarRonda(int clave) {
+void VistaRetos::empezarRonda(Reto reto, int clave) {
     if (!ronda_) {
         anterior_ = f_.ranura().visible();
         antes_ = f_.existeMuestra() ? std::optional(f_.instantanea()) : std::nullopt;
@@ -104,7 +97,7 @@ void VistaRetos::empezarRonda(int clave) {
     if (VistaMiRecta* m = miRecta(); m && ronda_ && ronda_->reto == Reto::Recta) {
         m->dejarReto();
     }
-    ronda_ = rondaDeCodigo(clave);
+    ronda_ = rondaDeCodigo(reto, clave);
     comprobada_ = false;
     puntos_ = bono_ = 0;
     c_.Text8->setText(QString());

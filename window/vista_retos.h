@@ -70,10 +70,10 @@ public:
     std::vector<QWidget*> ordenDeTab() override;
 
     // The commands: a new round of a challenge; a round by its code (false
-    // for a code of no challenge); the check of the answer; leaving; the
+    // for a code outside 1000..9999); the check of the answer; leaving; the
     // history and its file.
     void jugar(Reto reto);
-    bool jugarCodigo(int codigo);
+    bool jugarCodigo(Reto reto, int codigo);
     void comprobar();
     void terminar();
     void mostrarHistorial();
@@ -90,13 +90,15 @@ public:
     int movimientos() const;
     // How a code is asked for and a file named: dialogs by default; a test
     // hands in its own.
-    void setPedirCodigo(std::function<std::optional<int>()> f) { pedirCodigo_ = std::move(f); }
+    void setPedirCodigo(std::function<std::optional<std::pair<Reto, int>>()> f) {
+        pedirCodigo_ = std::move(f);
+    }
     void setPedirRuta(std::function<QString()> f) { pedirRuta_ = std::move(f); }
 
 private:
     friend struct ControlesRetos;
     void elegir(Integer Index);
-    void empezarRonda(int clave);
+    void empezarRonda(Reto reto, int clave);
     void anotar(double respuesta, double verdad, int puntos);
     void revelado();
     // A cloud to build that meets its target: scored and ended.
@@ -134,7 +136,7 @@ private:
     bool cargando_ = false, volviendo_ = false;
     QElapsedTimer reloj_;
     Historial historial_;
-    std::function<std::optional<int>()> pedirCodigo_;
+    std::function<std::optional<std::pair<Reto, int>>()> pedirCodigo_;
     std::function<QString()> pedirRuta_;
 };
 

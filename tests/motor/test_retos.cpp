@@ -101,26 +101,21 @@ Globales& ajustar(prueba::Motor& m, const RondaReto& r) {
 }
 
 TEST(Retos, CodigosYNubes) {
-    for (const auto& [codigo, reto] : {std::pair{999, -1},
-                                       {1000, 0},
-                                       {2999, 0},
-                                       {3000, 1},
-                                       {4817, 1},
-                                       {5000, 2},
-                                       {6999, 2},
-                                       {7000, -1}}) {
-        const auto r = retoDeCodigo(codigo);
-        EXPECT_EQ(r ? static_cast<int>(*r) : -1, reto) << codigo;
+    for (const auto& [codigo, valido] :
+         {std::pair{999, false}, {1000, true}, {9999, true}, {10000, false}, {-1, false}}) {
+        EXPECT_EQ(codigoValido(codigo), valido) << codigo;
     }
-    for (const Reto reto : {Reto::Correlacion, Reto::Recta, Reto::Nube}) {
-        for (const double u : {0.0, 0.5, 0.9999999}) {
-            EXPECT_EQ(retoDeCodigo(codigoAlAzar(reto, u)), reto);
-        }
+    for (const double u : {0.0, 0.5, 0.9999999999}) {
+        EXPECT_TRUE(codigoValido(codigoAlAzar(u))) << u;
     }
+    // Two challenges draw unrelated clouds from one code.
+    EXPECT_NE(rondaDeCodigo(Reto::Correlacion, 4817).puntos,
+              rondaDeCodigo(Reto::Recta, 4817).puntos);
     int enganos = 0;
     float rMin = 1, rMax = -1;
-    for (int codigo = primerCodigo; codigo <= ultimoCodigo; ++codigo) {
-        const RondaReto r = rondaDeCodigo(codigo);
+    for (int i = 0; i < 6000; ++i) {
+        const int codigo = primerCodigo + (i / 3) * 4;
+        const RondaReto r = rondaDeCodigo(static_cast<Reto>(i % 3), codigo);
         ASSERT_GE(r.puntos.size(), 10U) << codigo;
         ASSERT_LE(r.puntos.size(), r.reto == Reto::Nube ? 20U : 50U) << codigo;
         for (const PuntoReto q : r.puntos) {
@@ -152,15 +147,17 @@ TEST(Retos, UnCodigoDaSiempreLaMismaRonda) {
     // The first points, the size and a sum weighted by position pin each
     // round point by point on every computer.
     struct Fijada {
+        Reto reto;
         int codigo;
         std::size_t n;
         PuntoReto primeros[3];
         double suma;
     };
-    for (const Fijada& f : {Fijada{1000, 42, {{52, 54}, {26, 33}, {63, 51}}, 1087787},
-                            {4817, 14, {{48, 25}, {38, 36}, {28, 24}}, 25155},
-                            {6321, 20, {{42, 43}, {53, 22}, {46, 11}}, 115189}}) {
-        const RondaReto r = rondaDeCodigo(f.codigo);
+    for (const Fijada& f :
+         {Fijada{Reto::Correlacion, 4817, 29, {{2, 9}, {5, 21}, {49, 69}}, 479889},
+          {Reto::Recta, 1000, 18, {{47, 37}, {51, 30}, {17, 43}}, 90868},
+          {Reto::Nube, 6321, 14, {{35, 22}, {45, 34}, {18, 30}}, 48539}}) {
+        const RondaReto r = rondaDeCodigo(f.reto, f.codigo);
         ASSERT_EQ(r.puntos.size(), f.n) << f.codigo;
         double suma = 0;
         for (std::size_t k = 0; k < r.puntos.size(); ++k) {
@@ -171,7 +168,7 @@ TEST(Retos, UnCodigoDaSiempreLaMismaRonda) {
         for (std::size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(r.puntos[k], f.primeros[k]) << f.codigo << ' ' << k;
         }
-        EXPECT_EQ(r.puntos, rondaDeCodigo(f.codigo).puntos);
+        EXPECT_EQ(r.puntos, rondaDeCodigo(f.reto, f.codigo).puntos);
     }
 }
 

@@ -66,11 +66,13 @@ void EventosAleatorios::menuVer() {
     case 7: {
         // A challenge's round by its code, then a guess checked, another
         // round, or the end, which puts the sample back.
-        const int codigo = uniforme(primerCodigo, ultimoCodigo), k = uniforme(0, 2);
-        describir("challenge " + std::to_string(codigo) + ", command " + std::to_string(k));
+        const int reto = uniforme(0, 2), codigo = uniforme(primerCodigo, ultimoCodigo);
+        const int k = uniforme(0, 2);
+        describir("challenge " + std::to_string(reto) + " " + std::to_string(codigo) +
+                  ", command " + std::to_string(k));
         for (const auto& v : f_.vistas()) {
             if (auto* r = dynamic_cast<VistaRetos*>(v.get())) {
-                r->jugarCodigo(codigo);
+                r->jugarCodigo(static_cast<Reto>(reto), codigo);
             }
         }
         escribir(*f_.Text8, QString::number(static_cast<double>(real(-1, 1)), 'f', 2), false);

@@ -58,8 +58,8 @@ TEST(Retos, AdivinaLaCorrelacionSinDelatarla) {
     const EstadoMuestra antes = tomarEstado(f.g);
     const QImage pantallaAntes = f.grab().toImage();
     VistaRetos& v = retos(f);
-    ASSERT_TRUE(v.jugarCodigo(1234));
-    const RondaReto r = rondaDeCodigo(1234);
+    ASSERT_TRUE(v.jugarCodigo(Reto::Correlacion, 1234));
+    const RondaReto r = rondaDeCodigo(Reto::Correlacion, 1234);
     ASSERT_EQ(f.g.nPuntos, static_cast<Integer>(r.puntos.size()));
     for (Integer k = 1; k <= f.g.nPuntos; ++k) {
         ASSERT_EQ(f.g.xObs(k), r.puntos[static_cast<std::size_t>(k - 1)].x);
@@ -100,7 +100,7 @@ TEST(Retos, LaRectaPuntuaYLaNubeTerminaSola) {
     f.show();
     VistaRetos& v = retos(f);
     // The own line on the least-squares line scores 100.
-    ASSERT_TRUE(v.jugarCodigo(4817));
+    ASSERT_TRUE(v.jugarCodigo(Reto::Recta, 4817));
     EXPECT_EQ(f.g.miRectaActiva, 1);
     f.Command2(0).click();
     const RondaJugada recta = v.historial().rondas().back();
@@ -109,10 +109,10 @@ TEST(Retos, LaRectaPuntuaYLaNubeTerminaSola) {
     // A slope to build: each point dragged onto y = 30 + b (x − 30) is one
     // move, and the round ends by itself once the target holds.
     int codigo = 5000;
-    while (rondaDeCodigo(codigo).objetivo.tipo != TipoObjetivo::Pendiente) {
+    while (rondaDeCodigo(Reto::Nube, codigo).objetivo.tipo != TipoObjetivo::Pendiente) {
         ++codigo;
     }
-    ASSERT_TRUE(v.jugarCodigo(codigo));
+    ASSERT_TRUE(v.jugarCodigo(Reto::Nube, codigo));
     const float b = v.ronda()->objetivo.valor;
     int arrastres = 0;
     for (Integer k = 1; k <= f.g.nPuntos && !v.comprobada(); ++k) {
@@ -135,8 +135,8 @@ TEST(Retos, LaRectaPuntuaYLaNubeTerminaSola) {
     ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
     EXPECT_EQ(archivo.readAll().toStdString(), v.historial().csv());
     archivo.remove();
-    // A code of no challenge draws nothing.
-    EXPECT_FALSE(v.jugarCodigo(7000));
+    // A code outside 1000..9999 draws nothing.
+    EXPECT_FALSE(v.jugarCodigo(Reto::Correlacion, 10000));
     EXPECT_EQ(v.ronda()->codigo, codigo);
 }
 

@@ -1,0 +1,39 @@
+// The dialog of "Código de reto…": a list of the three challenges and a box
+// for the code, which takes only 1000 to 9999.
+#include "dialogo_reto.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QSpinBox>
+
+namespace rectaviva {
+
+std::optional<std::pair<Reto, int>> pedirReto(QWidget* padre, Reto propuesto) {
+    QDialog d(padre);
+    d.setWindowTitle(QCoreApplication::translate("retos", "Código de reto"));
+    auto* forma = new QFormLayout(&d);
+    auto* retos = new QComboBox(&d);
+    retos->addItems({QCoreApplication::translate("retos", "Adivina la correlación"),
+                     QCoreApplication::translate("retos", "Adivina la recta"),
+                     QCoreApplication::translate("retos", "Construye una nube")});
+    retos->setCurrentIndex(static_cast<int>(propuesto));
+    forma->addRow(QCoreApplication::translate("retos", "Reto:"), retos);
+    auto* codigo = new QSpinBox(&d);
+    codigo->setRange(primerCodigo, ultimoCodigo);
+    forma->addRow(QCoreApplication::translate("retos", "Código (1000 a 9999):"), codigo);
+    auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    QObject::connect(botones, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(botones, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    forma->addRow(botones);
+    codigo->setFocus();
+    codigo->selectAll();
+    if (d.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return std::pair{static_cast<Reto>(retos->currentIndex()), codigo->value()};
+}
+
+} // namespace rectaviva
