@@ -92,6 +92,7 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
         antes_ = f_.existeMuestra() ? std::optional(f_.instantanea()) : std::nullopt;
         primerPaso_ = nullptr;
         bandasAntes_ = g_.bandasActivas == 1;
+        cuadradosAntes_ = f_.Check2->Value();
     }
     f_.ranura().mostrar(*c_.Frame10);
     if (VistaMiRecta* m = miRecta(); m && ronda_ && ronda_->reto == Reto::Recta) {
@@ -265,6 +266,7 @@ void VistaRetos::dejar() {
     const std::optional<Instantanea> antes = std::move(antes_);
     const QUndoCommand* primero = primerPaso_;
     const bool bandas = bandasAntes_;
+    f_.Check2->setValue(cuadradosAntes_);
     terminarAqui();
     if (!antes) {
         return;

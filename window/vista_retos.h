@@ -33,6 +33,7 @@ struct ControlesRetos {
     Matriz<Label> Label9;
     TextBox* Text8 = nullptr;       ///< the guess of r
     Matriz<CommandButton> Command2; ///< 0 "Comprobar", 1 "Otra ronda", 2 "Terminar"
+    CheckBox* Check3 = nullptr;     ///< "Cuadrados" of the own line, in a line's round
 
     void mnuReto_Click(Integer Index);
     void Command2_Click(Integer Index);
@@ -129,7 +130,7 @@ private:
     // The window before the first round of a stay, to give back on leaving.
     Frame* anterior_ = nullptr;
     std::optional<Instantanea> antes_;
-    bool bandasAntes_ = false;
+    bool bandasAntes_ = false, cuadradosAntes_ = false;
     const QUndoCommand* primerPaso_ = nullptr; ///< the step that loaded the first round
     const QUndoCommand* pasoRonda_ = nullptr;  ///< the step that loaded this round
     int indiceRonda_ = 0;                      ///< the undo stack's index after it

@@ -104,6 +104,15 @@ void VistaRetos::componerPanel() {
         const Integer i = static_cast<Integer>(k);
         QObject::connect(b, &CommandButton::Click, &f_, [this, i] { c_.Command2_Click(i); });
     }
+    // In a line's round, the own line's squares as "Mi recta" draws them.
+    c_.Check3 = new CheckBox(panel, QStringLiteral("Check3"));
+    traducirTitulo(*c_.Check3, FUENTE("mirecta", "Cuadrados"));
+    c_.Check3->setFont(fuente(9));
+    c_.Check3->Move(120, 1020, 1575, 300);
+    QObject::connect(c_.Check3, &CheckBox::Click, &f_, [this] {
+        f_.Check2->setValue(c_.Check3->Value());
+        f_.Check2_Click();
+    });
     ayuda(panel, f_.Image2, laminaDeVista.indice, 6840, 0);
     f_.ranura().agregar(*panel, [this] { dejar(); });
 }
@@ -269,6 +278,8 @@ void VistaRetos::escribirPanel() {
     const bool adivinaR = ronda_->reto == Reto::Correlacion;
     c_.Label9(rotuloRespuesta).setVisible(adivinaR);
     c_.Text8->setVisible(adivinaR);
+    c_.Check3->setVisible(ronda_->reto == Reto::Recta);
+    c_.Check3->setValue(f_.Check2->Value());
     c_.Text8->setLocked(comprobada_);
     c_.Command2(0).setVisible(ronda_->reto != Reto::Nube);
     c_.Command2(0).setEnabled(!comprobada_);
@@ -288,7 +299,7 @@ void VistaRetos::nombrarControles() {
 }
 
 std::vector<QWidget*> VistaRetos::ordenDeTab() {
-    return {c_.Text8, &c_.Command2(0), &c_.Command2(1), &c_.Command2(2)};
+    return {c_.Text8, c_.Check3, &c_.Command2(0), &c_.Command2(1), &c_.Command2(2)};
 }
 
 } // namespace rectaviva
