@@ -27,7 +27,7 @@ struct RondaJugada {
     Reto reto = Reto::Correlacion;
     int codigo = 0;
     double respuesta = 0; ///< r guessed; the own line's SCErr; the value reached
-    double verdad = 0;    ///< r; the least-squares SCErr; the target's value
+    double verdad = 0;    ///< r; the least-squares SCErr; the target (r = 0 for a flat line)
     double error = 0;     ///< respuesta − verdad
     int movimientos = 0;  ///< cloud rounds only
     int puntos = 0;       ///< with the streak's bonus

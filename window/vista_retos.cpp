@@ -22,8 +22,8 @@ void ControlesRetos::mnuReto_Click(Integer Index) {
 void ControlesRetos::Command2_Click(Integer Index) {
     if (Index == 0) {
         vistaRetos_->comprobar();
-    } else if (Index == 1 && vistaRetos_->ronda()) {
-        vistaRetos_->jugar(vistaRetos_->ronda()->reto);
+    } else if (Index == 1) {
+        vistaRetos_->jugar(vistaRetos_->ultimoReto_);
     } else if (Index == 2) {
         vistaRetos_->terminar();
     }
@@ -99,6 +99,7 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
         m->dejarReto();
     }
     ronda_ = rondaDeCodigo(reto, clave);
+    ultimoReto_ = reto;
     comprobada_ = false;
     puntos_ = bono_ = 0;
     c_.Text8->setText(QString());
@@ -216,9 +217,11 @@ bool VistaRetos::objetivoLogrado() {
         !objetivoCumplido(ronda_->objetivo, g_)) {
         return false;
     }
-    const double logrado =
-        ronda_->objetivo.tipo == TipoObjetivo::Pendiente ? g_.pendiente : g_.correlacion;
-    anotar(logrado, ronda_->objetivo.valor, puntosNube(movimientos()));
+    // The value reached against the target's: the slope, or r (whose target
+    // is 0 for a flat line that fits).
+    const Objetivo& o = ronda_->objetivo;
+    const double logrado = o.tipo == TipoObjetivo::Pendiente ? g_.pendiente : g_.correlacion;
+    anotar(logrado, o.tipo == TipoObjetivo::Plana ? 0.0 : o.valor, puntosNube(movimientos()));
     revelado();
     return true;
 }
@@ -255,6 +258,8 @@ void VistaRetos::terminarAqui() {
     f_.mnuBan->setEnabled(true);
     ronda_.reset();
     antes_.reset();
+    // The panel stays until another takes the slot; only a new round is left.
+    c_.Command2(0).setEnabled(false);
 }
 
 // Leaving the panel: the window as it was before the first round, by taking

@@ -125,6 +125,7 @@ private:
     Controles& c_;
     mostrar* m_ = nullptr;
     std::optional<RondaReto> ronda_;
+    Reto ultimoReto_ = Reto::Correlacion; ///< the challenge of "Otra ronda"
     bool comprobada_ = false;
     int puntos_ = 0, bono_ = 0;
     // The window before the first round of a stay, to give back on leaving.
