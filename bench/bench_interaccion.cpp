@@ -33,6 +33,7 @@
 //   its squares hidden (0) or shown (1).
 #include "Form1.h"
 #include "escala.h"
+#include "pintado.h"
 #include "redondeo.h"
 
 #include <QApplication>
@@ -299,19 +300,6 @@ bool tomarPunto(Form1& f) {
 bool empezarArrastre(Form1& f) {
     return prepararNube(f, true) && tomarPunto(f);
 }
-
-// Notes that the window handled a paint request: all that was marked for
-// repainting has been painted and sent to the screen.
-class Pintado : public QObject {
-public:
-    bool visto = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* evento) override {
-        visto = visto || evento->type() == QEvent::UpdateRequest;
-        return false;
-    }
-};
 
 // Runs `accion` once per iteration and waits until the window has painted it.
 template <class F> void cadaVezPintado(benchmark::State& estado, Form1& f, F&& accion) {

@@ -23,6 +23,7 @@
 //   bars and line are painted; a new round between runs is not timed.
 #include "Form1.h"
 #include "idioma.h"
+#include "pintado.h"
 #include "vista_retos.h"
 
 #include <QApplication>
@@ -229,18 +230,6 @@ void RepintadoCompleto(benchmark::State& estado) {
     estado.counters["alto_px"] = imagen.height();
 }
 BENCHMARK(RepintadoCompleto)->Unit(benchmark::kMillisecond);
-
-// Notes that the window asked to be painted again.
-class Pintado : public QObject {
-public:
-    bool visto = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* evento) override {
-        visto = visto || evento->type() == QEvent::UpdateRequest;
-        return false;
-    }
-};
 
 // Runs `accion` and the event loop until the window has painted; the time
 // from the action to the end of that paint.

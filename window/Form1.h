@@ -236,6 +236,7 @@ protected:
 private:
     friend class PuntosDelPlano;
     friend class VistaRetos;
+    friend class GestoBreve; // gesto_breve.h
     std::unique_ptr<Asideros> crearPuntos();
     void conectarEventos();
     void conectarTeclado();
@@ -290,17 +291,8 @@ private:
     Instantanea instantanea() const;
     void empezarGesto(NombreGesto nombre);
     void terminarGesto();
-    // A gesture of one handler call: begun here, ended when it goes.
-    class GestoBreve {
-    public:
-        GestoBreve(Form1& f, NombreGesto nombre) : f_(f) { f_.empezarGesto(std::move(nombre)); }
-        ~GestoBreve() { f_.terminarGesto(); }
-        GestoBreve(const GestoBreve&) = delete;
-        GestoBreve& operator=(const GestoBreve&) = delete;
-
-    private:
-        Form1& f_;
-    };
+    // A whole file written, or none: a failure is told and leaves an old one.
+    bool escribirArchivo(const QString& ruta, const std::string& texto);
     // The shown part of a new sample, generated or loaded: markers, list,
     // panels, the full refresh, the views and the menus.
     void mostrarMuestraNueva();

@@ -3,6 +3,7 @@
 // set is shown on a plot of its own range and units; "Generar" and the size
 // entry bring back the design's grid.
 #include "Form1.h"
+#include "gesto_breve.h"
 
 #include "Grafico.h"
 #include "conjuntos.h"
@@ -219,12 +220,15 @@ bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
     // The names as the axes show them.
     const std::string nx = g.datosCargados == 1 ? nombreMostrado(g.nombreX).toStdString() : "x";
     const std::string ny = g.datosCargados == 1 ? nombreMostrado(g.nombreY).toStdString() : "y";
-    const std::string csv = escribirCsv(x, y, activo, nx, ny, s, d);
+    return escribirArchivo(ruta, escribirCsv(x, y, activo, nx, ny, s, d));
+}
+
+bool Form1::escribirArchivo(const QString& ruta, const std::string& texto) {
     // Written whole or not at all: a failure leaves any old file as it was.
     QSaveFile archivo(ruta);
     if (!archivo.open(QIODevice::WriteOnly) ||
-        archivo.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()) ||
+        archivo.write(texto.data(), static_cast<qint64>(texto.size())) !=
+            static_cast<qint64>(texto.size()) ||
         !archivo.commit()) {
         avisar_(tr("No se pudo guardar «%1»: %2")
                     .arg(QFileInfo(ruta).fileName(), archivo.errorString()));

@@ -1,6 +1,7 @@
 // Form1's sample and settings: generation, the size entry, the level and
 // prediction entries, the design's view menu and the explanation sheets.
 #include "Form1.h"
+#include "gesto_breve.h"
 
 #include "Grafico.h"
 #include "escala.h"

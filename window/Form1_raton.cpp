@@ -2,6 +2,7 @@
 // drag timer and its step moverPunto), the pop-up that deletes and restores
 // it, and the picks on the point list.
 #include "Form1.h"
+#include "gesto_breve.h"
 
 #include "Grafico.h"
 #include "escala.h"

@@ -11,14 +11,18 @@
 
 namespace rectaviva {
 
+QString nombreDeReto(Reto r) {
+    return QCoreApplication::translate("retos", nombresDeRetos[static_cast<int>(r)]);
+}
+
 std::optional<std::pair<Reto, int>> pedirReto(QWidget* padre, Reto propuesto) {
     QDialog d(padre);
     d.setWindowTitle(QCoreApplication::translate("retos", "Código de reto"));
     auto* forma = new QFormLayout(&d);
     auto* retos = new QComboBox(&d);
-    retos->addItems({QCoreApplication::translate("retos", "Adivina la correlación"),
-                     QCoreApplication::translate("retos", "Adivina la recta"),
-                     QCoreApplication::translate("retos", "Construye una nube")});
+    for (const Reto r : {Reto::Correlacion, Reto::Recta, Reto::Nube}) {
+        retos->addItem(nombreDeReto(r));
+    }
     retos->setCurrentIndex(static_cast<int>(propuesto));
     forma->addRow(QCoreApplication::translate("retos", "Reto:"), retos);
     auto* codigo = new QSpinBox(&d);

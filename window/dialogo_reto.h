@@ -4,12 +4,23 @@
 
 #include "retos.h"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <optional>
 #include <utility>
 
 class QWidget;
 
 namespace rectaviva {
+
+// The challenges' names, as the menu "Retos" lists them, and one in the
+// language in use.
+inline constexpr const char* nombresDeRetos[3] = {
+    QT_TRANSLATE_NOOP("retos", "Adivina la correlación"),
+    QT_TRANSLATE_NOOP("retos", "Adivina la recta"),
+    QT_TRANSLATE_NOOP("retos", "Construye una nube")};
+QString nombreDeReto(Reto r);
 
 // The challenge (`propuesto` first) and a code from 1000 to 9999; nothing
 // when the dialog is cancelled.

@@ -5,6 +5,7 @@
 
 #include "Form1.h"
 #include "colores.h"
+#include "dialogo_reto.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -76,13 +76,6 @@ protected:
 private:
     const Historial& h_;
 };
-
-QString nombreDeReto(Reto r) {
-    static constexpr const char* nombres[3] = {QT_TRANSLATE_NOOP("retos", "Adivina la correlación"),
-                                               QT_TRANSLATE_NOOP("retos", "Adivina la recta"),
-                                               QT_TRANSLATE_NOOP("retos", "Construye una nube")};
-    return QCoreApplication::translate("retos", nombres[static_cast<int>(r)]);
-}
 
 } // namespace
 
@@ -156,22 +149,6 @@ void VistaRetos::pedirGuardarHistorial() {
     if (!ruta.isEmpty()) {
         guardarHistorial(ruta);
     }
-}
-
-// Written whole or not at all, as "Guardar datos…" writes a sample.
-bool VistaRetos::escribirArchivo(const QString& ruta, const std::string& texto) {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly) ||
-        archivo.write(texto.data(), static_cast<qint64>(texto.size())) !=
-            static_cast<qint64>(texto.size()) ||
-        !archivo.commit()) {
-        f_.avisar_(QCoreApplication::translate("rectaviva::Form1", "No se pudo guardar «%1»: %2")
-                       .arg(QFileInfo(ruta).fileName(), archivo.errorString()));
-        return false;
-    }
-    hablar(QCoreApplication::translate("retos", "Historial guardado en «%1».")
-               .arg(QFileInfo(ruta).fileName()));
-    return true;
 }
 
 } // namespace rectaviva

@@ -8,6 +8,7 @@
 #include "vista_mirecta.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QUndoStack>
 
@@ -326,7 +327,13 @@ void VistaRetos::pasoDeRespuesta(double paso) {
 }
 
 bool VistaRetos::guardarHistorial(const QString& ruta) {
-    return escribirArchivo(ruta, historial_.csv());
+    // As "Guardar datos…" writes a sample.
+    if (!f_.escribirArchivo(ruta, historial_.csv())) {
+        return false;
+    }
+    hablar(QCoreApplication::translate("retos", "Historial guardado en «%1».")
+               .arg(QFileInfo(ruta).fileName()));
+    return true;
 }
 
 } // namespace rectaviva

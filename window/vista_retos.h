@@ -107,7 +107,6 @@ private:
     void terminarAqui();
     void alCambiarPila();
     void pedirGuardarHistorial();
-    bool escribirArchivo(const QString& ruta, const std::string& texto);
     std::optional<double> leerRespuesta() const;
     // The panel: everything for a new round or a change of language; the
     // live line of a cloud to build.

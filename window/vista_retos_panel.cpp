@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "colores.h"
 #include "composicion.h"
+#include "dialogo_reto.h"
 #include "formatos.h"
 #include "mostrar.h"
 #include "paneles_idioma.h"
@@ -51,13 +52,12 @@ private:
 
 void VistaRetos::componerBarra(QMenuBar& barra) {
     c_.mnuRet = new Menu(barra, QStringLiteral("mnuRet"), FUENTE("retos", "Retos"), true);
-    static constexpr const char* entradas[6] = {
-        QT_TRANSLATE_NOOP("retos", "Adivina la correlación"),
-        QT_TRANSLATE_NOOP("retos", "Adivina la recta"),
-        QT_TRANSLATE_NOOP("retos", "Construye una nube"),
-        QT_TRANSLATE_NOOP("retos", "Código de reto…"),
-        QT_TRANSLATE_NOOP("retos", "Historial"),
-        QT_TRANSLATE_NOOP("retos", "Guardar historial…")};
+    static constexpr const char* entradas[6] = {nombresDeRetos[0],
+                                                nombresDeRetos[1],
+                                                nombresDeRetos[2],
+                                                QT_TRANSLATE_NOOP("retos", "Código de reto…"),
+                                                QT_TRANSLATE_NOOP("retos", "Historial"),
+                                                QT_TRANSLATE_NOOP("retos", "Guardar historial…")};
     for (int k = 0; k < 6; ++k) {
         if (k == 3 || k == 4) {
             c_.mnuRet->desplegable()->addSeparator();
@@ -267,11 +267,7 @@ void VistaRetos::escribirPanel() {
     if (!ronda_) {
         return;
     }
-    static constexpr const char* titulos[3] = {QT_TRANSLATE_NOOP("retos", "Adivina la correlación"),
-                                               QT_TRANSLATE_NOOP("retos", "Adivina la recta"),
-                                               QT_TRANSLATE_NOOP("retos", "Construye una nube")};
-    c_.Label9(titulo).setCaption(
-        QCoreApplication::translate("retos", titulos[static_cast<int>(ronda_->reto)]));
+    c_.Label9(titulo).setCaption(nombreDeReto(ronda_->reto));
     c_.Label9(codigo).setCaption(
         QCoreApplication::translate("retos", "Reto %1").arg(ronda_->codigo));
     c_.Label9(pregunta).setCaption(textoPregunta());
