@@ -13,7 +13,18 @@ namespace rectaviva {
 
 class AzarReto;
 
-enum class Reto : std::uint8_t { Correlacion, Recta, Nube };
+enum class Reto : std::uint8_t { Correlacion, Recta, Nube, Residuos };
+
+// What the residuals of a round say, in the order of the panel's answers.
+enum class Patron : std::uint8_t {
+    Ninguno,    ///< "Nada indica que el modelo falle"
+    Curvatura,  ///< the relation is not a line
+    Dispersion, ///< the spread grows (or shrinks) with x
+    Atipico,    ///< one outlier in y, of little leverage
+    Palanca,    ///< one point far in x that pulls the line
+    Grupos,     ///< two distinct groups
+};
+inline constexpr int numPatrones = 6;
 
 // What a correlation cloud is: a plain one, or one whose r misleads the eye.
 enum class Engano : std::uint8_t {
@@ -48,6 +59,12 @@ struct RondaReto {
     Engano engano = Engano::Ninguno; ///< correlation rounds only
     Objetivo objetivo;               ///< cloud rounds only
     std::vector<PuntoReto> puntos;   ///< 10 to 50 points
+    // Residual rounds only: the pattern, each point's group (0 or 1, for two
+    // groups) and the point that makes the pattern (the outlier or the
+    // leverage point, 0-based; -1 for none).
+    Patron patron = Patron::Ninguno;
+    std::vector<std::uint8_t> grupo;
+    int senalado = -1;
 };
 
 inline constexpr int primerCodigo = 1000;
