@@ -21,13 +21,17 @@
 //   from its code, loaded, fitted, hidden) until the window has painted it.
 // - ComprobarReto: "Comprobar" with a guess typed, until the revealed boxes,
 //   bars and line are painted; a new round between runs is not timed.
+// - PintarRueda: the twenty 50-point plots of "Rueda de residuos" painted
+//   once, on a dialog of 1920 x 1080, into an image made beforehand.
 #include "Form1.h"
 #include "idioma.h"
 #include "pintado.h"
+#include "rueda_residuos.h"
 #include "vista_retos.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QPixmap>
 
 #include <benchmark/benchmark.h>
@@ -39,6 +43,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -293,5 +298,31 @@ void ComprobarReto(benchmark::State& estado) {
     estado.SetLabel("objetivo: ms < 2");
 }
 BENCHMARK(ComprobarReto)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+void PintarRueda(benchmark::State& estado) {
+    Rueda r;
+    r.propio = 7;
+    for (int k = 0; k < graficosDeRueda; ++k) {
+        r.graficos.emplace_back();
+        for (int i = 0; i < 50; ++i) {
+            r.graficos.back().push_back({-30.0 + 2.4 * i, 20 * std::sin(3.7 * i + 1.3 * k)});
+        }
+    }
+    DialogoRueda d(nullptr, std::move(r), {});
+    d.resize(1920, 1080);
+    d.show();
+    QCoreApplication::processEvents();
+    d.elegir(3);
+    CuadriculaRueda& g = d.graficos();
+    QImage imagen(g.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : estado) {
+        g.render(&imagen);
+        benchmark::DoNotOptimize(imagen);
+    }
+    estado.counters["ancho_px"] = g.width();
+    estado.counters["alto_px"] = g.height();
+    estado.SetLabel("objetivo: ms < 20");
+}
+BENCHMARK(PintarRueda)->Unit(benchmark::kMillisecond);
 
 } // namespace
