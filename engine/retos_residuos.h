@@ -56,6 +56,7 @@ MarcasResiduos marcasDeResiduos(const std::vector<PuntoReto>& puntos);
 // at place `propio` (0..19), drawn from the code like the nineteen.
 struct PuntoResiduo {
     double x = 0, e = 0;
+    bool operator==(const PuntoResiduo&) const = default;
 };
 struct Rueda {
     std::vector<std::vector<PuntoResiduo>> graficos; ///< 20 plots
