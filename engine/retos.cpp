@@ -1,6 +1,7 @@
 // The rounds of the challenges, drawn from their codes: the clouds (plain
 // ones and ones whose r misleads), the lines to guess and the targets to
-// build, all in whole plot units inside the design's plot.
+// build, all in whole plot units inside the design's plot. The residual
+// rounds have their own file (retos_residuos.cpp).
 #include "retos.h"
 
 #include "azar_reto.h"
