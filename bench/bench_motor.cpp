@@ -4,6 +4,7 @@
 // (valores_exactos:0) or the exact t distribution (1).
 #include "escala.h"
 #include "motor_prueba.h"
+#include "retos_residuos.h"
 #include "simulador.h"
 
 #include <benchmark/benchmark.h>
@@ -122,6 +123,32 @@ void MilRemuestras(benchmark::State& estado) {
     estado.SetLabel("objetivo: ≤ 2 ms");
 }
 BENCHMARK(MilRemuestras)->ArgName("modo")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A residual round drawn from its code, code after code: the generator and
+// the fits that set and pare its patterns.
+void RondaDeResiduos(benchmark::State& estado) {
+    int codigo = rectaviva::primerCodigo;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(rectaviva::rondaDeCodigo(rectaviva::Reto::Residuos, codigo));
+        codigo = codigo == rectaviva::ultimoCodigo ? rectaviva::primerCodigo : codigo + 1;
+    }
+    estado.SetLabel("objetivo: ≤ 5 ms");
+}
+BENCHMARK(RondaDeResiduos)->Unit(benchmark::kMicrosecond);
+
+// The lineup of a 50-point sample: nineteen samples and twenty fits.
+void RuedaDeResiduos(benchmark::State& estado) {
+    std::vector<rectaviva::PuntoReto> muestra;
+    for (int k = 0; k < 50; ++k) {
+        muestra.push_back({static_cast<float>(-25 + 2 * k), static_cast<float>((k * 37) % 61)});
+    }
+    int codigo = rectaviva::primerCodigo;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(rectaviva::ruedaDeResiduos(muestra, codigo++));
+    }
+    estado.SetLabel("objetivo: ≤ 20 ms");
+}
+BENCHMARK(RuedaDeResiduos)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -37,6 +37,10 @@ int puntosNube(int movimientos) {
     return std::max(10, 100 - 5 * (std::max(movimientos, 1) - 1));
 }
 
+int puntosResiduos(Patron respuesta, Patron verdad) {
+    return respuesta == verdad ? 100 : 0;
+}
+
 int Historial::agregar(RondaJugada r) {
     if (r.reto == Reto::Correlacion) {
         racha_ = std::fabs(r.error) < errorDeRacha ? racha_ + 1 : 0;
@@ -87,8 +91,19 @@ const char* nombreDeReto(Reto r) {
         return "recta";
     case Reto::Nube:
         return "nube";
+    case Reto::Residuos:
+        return "residuos";
     }
     return "";
+}
+
+// A residual round's answer and pattern by name; empty for a number that is
+// no pattern.
+std::string patron(double v) {
+    static constexpr const char* nombres[numPatrones] = {"ninguno", "curvatura", "dispersion",
+                                                         "atipico", "palanca",   "grupos"};
+    const bool valido = v >= 0 && v < numPatrones && v == std::nearbyint(v);
+    return valido ? nombres[static_cast<int>(v)] : std::string();
 }
 
 } // namespace
@@ -96,9 +111,11 @@ const char* nombreDeReto(Reto r) {
 std::string Historial::csv() const {
     std::string t = "reto,codigo,respuesta,verdad,error,movimientos,puntos,hora,segundos\n";
     for (const RondaJugada& r : rondas_) {
+        const bool residuos = r.reto == Reto::Residuos;
         t += std::string(nombreDeReto(r.reto)) + ',' + std::to_string(r.codigo) + ',' +
-             numero(r.respuesta) + ',' + numero(r.verdad) + ',' + numero(r.error) + ',' +
-             (r.reto == Reto::Nube ? std::to_string(r.movimientos) : std::string()) + ',' +
+             (residuos ? patron(r.respuesta) + ',' + patron(r.verdad) + ','
+                       : numero(r.respuesta) + ',' + numero(r.verdad) + ',' + numero(r.error)) +
+             ',' + (r.reto == Reto::Nube ? std::to_string(r.movimientos) : std::string()) + ',' +
              std::to_string(r.puntos) + ',' + r.hora + ',' + numero(r.segundos) + '\n';
     }
     return t;

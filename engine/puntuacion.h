@@ -22,17 +22,23 @@ int puntosRecta(double scMinimos, double scPropia);
 // A cloud built in `movimientos` moves (drags, deletions, restorations):
 // 100 for one, 5 fewer for each further move, never below 10.
 int puntosNube(int movimientos);
+// A residual round: 100 for the pattern that made the round, 0 for another.
+int puntosResiduos(Patron respuesta, Patron verdad);
 
 struct RondaJugada {
     Reto reto = Reto::Correlacion;
     int codigo = 0;
-    double respuesta = 0; ///< r guessed; the own line's SCErr; the value reached
-    double verdad = 0;    ///< r; the least-squares SCErr; the target (r = 0 for a flat line)
-    double error = 0;     ///< respuesta − verdad
-    int movimientos = 0;  ///< cloud rounds only
-    int puntos = 0;       ///< with the streak's bonus
-    std::string hora;     ///< local time the round ended, "2026-12-10 09:15:02"
-    double segundos = 0;  ///< from the round's start to its end
+    // r guessed; the own line's SCErr; the value reached; the pattern answered
+    // (its number in Patron, written in the CSV as its name)
+    double respuesta = 0;
+    // r; the least-squares SCErr; the target (r = 0 for a flat line); the
+    // round's pattern (its number, like respuesta)
+    double verdad = 0;
+    double error = 0;    ///< respuesta − verdad; not written for residual rounds
+    int movimientos = 0; ///< cloud rounds only
+    int puntos = 0;      ///< with the streak's bonus
+    std::string hora;    ///< local time the round ended, "2026-12-10 09:15:02"
+    double segundos = 0; ///< from the round's start to its end
 };
 
 class Historial {

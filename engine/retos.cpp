@@ -1,10 +1,12 @@
 // The rounds of the challenges, drawn from their codes: the clouds (plain
 // ones and ones whose r misleads), the lines to guess and the targets to
-// build, all in whole plot units inside the design's plot.
+// build, all in whole plot units inside the design's plot. The residual
+// rounds have their own file (retos_residuos.cpp).
 #include "retos.h"
 
 #include "azar_reto.h"
-#include "redondeo.h"
+#include "retos_privado.h"
+#include "retos_residuos.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,37 +15,7 @@ namespace rectaviva {
 
 namespace {
 
-// The points stay inside -30..90 on both axes: within the plot, clear of
-// its edges and handles.
-constexpr double kBorde0 = -30, kBorde1 = 90;
-
-bool dentro(double v) {
-    return v >= kBorde0 && v <= kBorde1;
-}
-
-// Whole plot units, halves to even like every sample of the program.
-PuntoReto punto(double x, double y) {
-    return {static_cast<float>(redondearPar(std::clamp(x, kBorde0, kBorde1))),
-            static_cast<float>(redondearPar(std::clamp(y, kBorde0, kBorde1)))};
-}
-
-// A point from `dibujar` (which draws one from the generator), drawn again
-// while it falls outside the plot; after 100 tries it is kept at the edge.
-template <class F> PuntoReto dentroDelPlano(F dibujar) {
-    for (int intento = 0; intento < 100; ++intento) {
-        const auto [x, y] = dibujar();
-        if (dentro(x) && dentro(y)) {
-            return punto(x, y);
-        }
-    }
-    const auto [x, y] = dibujar();
-    return punto(x, y);
-}
-
-// A whole number in desde..hasta, as a coordinate.
-double entre(AzarReto& a, int desde, int hasta) {
-    return a.entero(desde, hasta);
-}
+using namespace plano;
 
 struct Nube {
     double cx, cy, sx, sy;
@@ -63,10 +35,6 @@ void nubeNormal(AzarReto& a, std::vector<PuntoReto>& p, int n, double rho, const
             return std::pair{c.cx + c.sx * z1, c.cy + c.sy * (rho * z1 + resto * z2)};
         }));
     }
-}
-
-double signo(AzarReto& a) {
-    return a.uniforme() < 0.5 ? -1.0 : 1.0;
 }
 
 // A parabola over the cloud's width with little noise: a strong relation
@@ -233,6 +201,9 @@ RondaReto rondaDeCodigo(Reto reto, int codigo) {
         return recta(a, std::move(r));
     case Reto::Nube:
         return nube(a, std::move(r));
+    case Reto::Residuos:
+        // The pattern from the code's own stream; its points from the pattern's.
+        return rondaDePatron(static_cast<Patron>(a.entero(0, numPatrones - 1)), codigo);
     }
     return r;
 }

@@ -15,8 +15,12 @@
 namespace rectaviva {
 
 // The round of a pattern and a code (the same on every computer): 10 to 50
-// points in whole plot units, random slopes and signs. rondaDeCodigo with
-// Reto::Residuos draws the pattern from the code, then calls this.
+// points in whole plot units, random slopes and signs, in random order.
+// rondaDeCodigo with Reto::Residuos draws the pattern from the code, then
+// calls this. Each pattern draws from its own stream of the code, seeded
+// with (Residuos << 32 | codigo) ^ ((1 + patron) << 40); the lineup's is
+// 7 << 40. Each round shows its own pattern and, in almost every round, no
+// other (retos_residuos.cpp says how).
 RondaReto rondaDePatron(Patron patron, int codigo);
 
 // The diagnostics of a sample, in double precision. NaN where undefined
@@ -31,7 +35,11 @@ struct Diagnostico {
     double maxPalanca = nan; ///< largest hᵢ
     int puntoPalanca = -1;
     double cookDePalanca = nan; ///< Cook's D of that point
-    double tGrupos = nan;       ///< t of the indicator of x beyond the widest gap in x
+    // t of d in y = a + b x + c x² + d·I, I the indicator of x beyond the
+    // widest gap between consecutive distinct x that leaves at least three
+    // points on each side. The quadratic term keeps a curve, whose ends
+    // also stand off a line, from passing for two groups.
+    double tGrupos = nan;
 };
 Diagnostico diagnosticar(const std::vector<PuntoReto>& puntos);
 
@@ -56,6 +64,7 @@ MarcasResiduos marcasDeResiduos(const std::vector<PuntoReto>& puntos);
 // at place `propio` (0..19), drawn from the code like the nineteen.
 struct PuntoResiduo {
     double x = 0, e = 0;
+    bool operator==(const PuntoResiduo&) const = default;
 };
 struct Rueda {
     std::vector<std::vector<PuntoResiduo>> graficos; ///< 20 plots

@@ -42,6 +42,11 @@ TEST(Retos, ReglasDePuntuacion) {
          {std::pair{0, 100}, {1, 100}, {2, 95}, {10, 55}, {19, 10}, {40, 10}}) {
         EXPECT_EQ(puntosNube(movimientos), puntos) << movimientos;
     }
+    for (int i = 0; i < numPatrones * numPatrones; ++i) {
+        const auto respuesta = static_cast<Patron>(i / numPatrones);
+        const auto verdad = static_cast<Patron>(i % numPatrones);
+        EXPECT_EQ(puntosResiduos(respuesta, verdad), respuesta == verdad ? 100 : 0) << i;
+    }
 }
 
 TEST(Retos, HistorialRachaYCsv) {
@@ -77,6 +82,16 @@ TEST(Retos, HistorialRachaYCsv) {
     EXPECT_NE(csv.find("\ncorrelacion,1234,-0.25,-0.25,0,,110,2026-12-10 09:15:02,12.5\n"),
               std::string::npos);
     EXPECT_NE(csv.find("\nnube,1234,-0.8,-0.8,0,7,70,"), std::string::npos) << csv;
+    // A residual round: the patterns by name, no error, no moves.
+    const char* nombres[] = {"ninguno", "curvatura", "dispersion", "atipico", "palanca", "grupos"};
+    for (int p = 0; p < numPatrones; ++p) {
+        RondaJugada j = r(Reto::Residuos, p, (p + 1) % numPatrones);
+        j.puntos = puntosResiduos(static_cast<Patron>(p), static_cast<Patron>(j.verdad));
+        h.agregar(j);
+        const std::string fila = std::string("\nresiduos,1234,") + nombres[p] + ',' +
+                                 nombres[(p + 1) % numPatrones] + ",,,0,2026-12-10 09:15:02,12.5\n";
+        EXPECT_NE(h.csv().find(fila), std::string::npos) << fila;
+    }
 }
 
 TEST(Retos, LogaritmoEscritoComoElDeLaBiblioteca) {
