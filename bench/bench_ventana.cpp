@@ -17,10 +17,12 @@
 //   50-point sample and three views on; the figure is one change.
 // - RepintadoCompleto: one grab of the whole window with a 50-point sample,
 //   the prediction view and the bands on.
-// - RondaDeReto: "Otra ronda" of "Adivina la correlación" (the cloud drawn
-//   from its code, loaded, fitted, hidden) until the window has painted it.
-// - ComprobarReto: "Comprobar" with a guess typed, until the revealed boxes,
-//   bars and line are painted; a new round between runs is not timed.
+// - RondaDeReto: "Otra ronda" of "Adivina la correlación" (/0: the cloud
+//   drawn from its code, loaded, fitted, hidden) or of "¿Qué dicen los
+//   residuos?" (/3: with its residual plot) until the window has painted it.
+// - ComprobarReto: "Comprobar" with a guess typed (/0) or an answer chosen
+//   (/3), until the revealed boxes, bars and line (or the explanation and
+//   its marks) are painted; a new round between runs is not timed.
 // - PintarRueda: the twenty 50-point plots of "Rueda de residuos" painted
 //   once, on a dialog of 1920 x 1080, into an image made beforehand.
 #include "Form1.h"
@@ -265,7 +267,7 @@ void RondaDeReto(benchmark::State& estado) {
     Form1 f;
     muestraDe50(f);
     VistaRetos* retos = vistaRetos(f);
-    if (retos == nullptr || !retos->jugarCodigo(Reto::Correlacion, 1000)) {
+    if (retos == nullptr || !retos->jugarCodigo(static_cast<Reto>(estado.range(0)), 1000)) {
         estado.SkipWithError("sin retos");
         return;
     }
@@ -274,7 +276,7 @@ void RondaDeReto(benchmark::State& estado) {
     }
     estado.SetLabel("objetivo: ms < 5");
 }
-BENCHMARK(RondaDeReto)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(RondaDeReto)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 void ComprobarReto(benchmark::State& estado) {
     Form1 f;
@@ -286,8 +288,9 @@ void ComprobarReto(benchmark::State& estado) {
     }
     int codigo = 0;
     for (auto _ : estado) {
-        retos->jugarCodigo(Reto::Correlacion, 1000 + codigo++ % 9000);
+        retos->jugarCodigo(static_cast<Reto>(estado.range(0)), 1000 + codigo++ % 9000);
         f.Text8->setText(QStringLiteral("0.5"));
+        retos->elegirRespuesta(Patron::Curvatura);
         QCoreApplication::processEvents();
         estado.SetIterationTime(hastaPintar(f, [&f] { f.Command2(0).click(); }));
         if (!retos->comprobada()) {
@@ -297,7 +300,7 @@ void ComprobarReto(benchmark::State& estado) {
     }
     estado.SetLabel("objetivo: ms < 2");
 }
-BENCHMARK(ComprobarReto)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(ComprobarReto)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 void PintarRueda(benchmark::State& estado) {
     Rueda r;

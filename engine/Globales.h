@@ -153,6 +153,7 @@ struct Globales {
     Byte bandasActivas = 0;
     Byte residuosActivos = 0;
     Byte influenciaActiva = 0;
+    Byte retoResiduosActivo = 0; ///< 1 while a round of "¿Qué dicen los residuos?" plots them
     Byte miRectaActiva = 0;    ///< 1 while the student guesses a line ("Mi recta")
     Byte miRectaRevelada = 0;  ///< 1 once the least-squares line is shown beside it
     Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted

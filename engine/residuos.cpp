@@ -42,8 +42,10 @@ void residuosDatos(Globales& g) {
 
 void Calculos::residuos() {
     Globales& g = g_;
-    // The influence view reads the residuals too (its tooltip shows them).
-    if ((g.residuosActivos != 1 && g.influenciaActiva != 1) || !hayMuestra(g)) {
+    // The influence view reads the residuals too (its tooltip shows them), and
+    // a residual round plots them.
+    if ((g.residuosActivos != 1 && g.influenciaActiva != 1 && g.retoResiduosActivo != 1) ||
+        !hayMuestra(g)) {
         return;
     }
     if (g.datosCargados == 1) {

@@ -787,6 +787,10 @@ interval</translation>
         <source>de los retos</source>
         <translation>Challenges</translation>
     </message>
+    <message>
+        <source>de los residuos en los retos</source>
+        <translation>Residual challenge</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1449,6 +1453,174 @@ Source: %2</translation>
     <message>
         <source>Código (1000 a 9999):</source>
         <translation>Code (1000 to 9999):</translation>
+    </message>
+    <message>
+        <source>¿Qué dicen los residuos?</source>
+        <translation>What do the residuals say?</translation>
+    </message>
+    <message>
+        <source>Veinte gráficos de residuos</source>
+        <translation>Twenty residual plots</translation>
+    </message>
+    <message>
+        <source>Las flechas recorren los gráficos; Intro o Espacio elige el que destaca.</source>
+        <translation>The arrows move through the plots; Enter or Space picks the one that stands out.</translation>
+    </message>
+    <message>
+        <source>Gráfico %1 de %2</source>
+        <translation>Plot %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1: tu muestra</source>
+        <translation>%1: your sample</translation>
+    </message>
+    <message>
+        <source>%1: tu elección</source>
+        <translation>%1: your pick</translation>
+    </message>
+    <message>
+        <source>Tu muestra</source>
+        <translation>Your sample</translation>
+    </message>
+    <message>
+        <source>Rueda de residuos</source>
+        <translation>Residual lineup</translation>
+    </message>
+    <message>
+        <source>Diecinueve de estos gráficos son de muestras en las que el modelo se cumple; uno es de tu muestra. ¿Cuál destaca?</source>
+        <translation>Nineteen of these plots come from samples where the model holds; one is from your sample. Which one stands out?</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>¡La encontraste! Si el modelo se cumpliera, acertar por azar tendría probabilidad 1/20 = %1: es evidencia de que tus residuos muestran un patrón.</source>
+        <translation>You found it! If the model held, picking it by chance would have probability 1/20 = %1: this is evidence that your residuals show a pattern.</translation>
+    </message>
+    <message>
+        <source>Tu muestra era la n.º %1; elegiste la %2. A simple vista, tus residuos no se distinguen de los del azar.</source>
+        <translation>Your sample was no. %1; you picked %2. By eye, your residuals cannot be told apart from chance ones.</translation>
+    </message>
+    <message>
+        <source>Elige una de las seis respuestas y pulsa Comprobar.</source>
+        <translation>Choose one of the six answers and press Check.</translation>
+    </message>
+    <message>
+        <source>La «Rueda de residuos» necesita una muestra con al menos 3 puntos en uso.</source>
+        <translation>The &quot;Residual lineup&quot; needs a sample with at least 3 points in use.</translation>
+    </message>
+    <message>
+        <source>Nada indica que el modelo falle</source>
+        <translation>Nothing suggests the model fails</translation>
+    </message>
+    <message>
+        <source>Curvatura: la relación no es una recta</source>
+        <translation>Curvature: the relation is not a line</translation>
+    </message>
+    <message>
+        <source>La dispersión crece (o decrece) con x</source>
+        <translation>The spread grows (or shrinks) with x</translation>
+    </message>
+    <message>
+        <source>Un valor atípico en y</source>
+        <translation>An outlier in y</translation>
+    </message>
+    <message>
+        <source>Un punto de mucha palanca que tira de la recta</source>
+        <translation>A high-leverage point pulling the line</translation>
+    </message>
+    <message>
+        <source>Dos grupos distintos</source>
+        <translation>Two distinct groups</translation>
+    </message>
+    <message>
+        <source>Los residuos forman una banda horizontal de ancho parejo, sin forma: una recta con dispersión constante describe los datos.</source>
+        <translation>The residuals form a horizontal band of even width, with no shape: a line with constant spread describes the data.</translation>
+    </message>
+    <message>
+        <source>Los residuos siguen un arco, la curva marcada: la relación no es una recta.</source>
+        <translation>The residuals follow an arch, the curve drawn: the relation is not a line.</translation>
+    </message>
+    <message>
+        <source>Los residuos se abren (o se cierran) a lo largo de x, entre las dos rectas marcadas: la varianza no es constante.</source>
+        <translation>The residuals fan out (or close in) along x, between the two lines drawn: the variance is not constant.</translation>
+    </message>
+    <message>
+        <source>Un residuo queda muy lejos de los demás, el del punto marcado: un valor atípico en y, con x cerca del centro.</source>
+        <translation>One residual lies far from the others, the ringed point&apos;s: an outlier in y, with x near the center.</translation>
+    </message>
+    <message>
+        <source>El punto marcado está lejos en x y tira de la recta hacia sí: su residuo puede ser pequeño, pero inclina los de los demás.</source>
+        <translation>The ringed point lies far out in x and pulls the line towards itself: its own residual may be small, but it tilts the others&apos;.</translation>
+    </message>
+    <message>
+        <source>Los residuos forman dos nubes, en dos colores: los puntos vienen de dos grupos distintos.</source>
+        <translation>The residuals form two clouds, in two colors: the points come from two distinct groups.</translation>
+    </message>
+    <message>
+        <source>Se puede usar la recta; la «Rueda de residuos» pone a prueba al ojo.</source>
+        <translation>The line can be used; the &quot;Residual lineup&quot; puts the eye to the test.</translation>
+    </message>
+    <message>
+        <source>Se transforma una variable (logaritmo, raíz, inversa) o se agrega un término en x².</source>
+        <translation>Transform a variable (logarithm, root, reciprocal) or add a term in x².</translation>
+    </message>
+    <message>
+        <source>Se transforma y (logaritmo, raíz) o se usan mínimos cuadrados ponderados: los errores estándar, los intervalos y las pruebas suponen varianza constante.</source>
+        <translation>Transform y (logarithm, root) or use weighted least squares: the standard errors, the intervals and the tests assume constant variance.</translation>
+    </message>
+    <message>
+        <source>Se revisa ese dato (¿un error al copiarlo? ¿otra población?) y se informa el ajuste con y sin él; no se borra solo porque estorba.</source>
+        <translation>Check that datum (a copying error? another population?) and report the fit with and without it; do not delete it just because it is in the way.</translation>
+    </message>
+    <message>
+        <source>Se revisa ese punto, se ajusta con y sin él, y no se extrapola más allá de los datos.</source>
+        <translation>Check that point, fit with and without it, and do not extrapolate beyond the data.</translation>
+    </message>
+    <message>
+        <source>Se ajusta un modelo por grupo, o se agrega al modelo una variable que indique el grupo.</source>
+        <translation>Fit one model per group, or add to the model a variable that indicates the group.</translation>
+    </message>
+    <message>
+        <source>Sin patrón se vería una banda horizontal pareja alrededor de 0.</source>
+        <translation>With no pattern you would see an even horizontal band around 0.</translation>
+    </message>
+    <message>
+        <source>Una curvatura se vería como un arco: residuos positivos en los extremos y negativos en medio, o al revés.</source>
+        <translation>Curvature would look like an arch: positive residuals at the ends and negative ones in the middle, or the reverse.</translation>
+    </message>
+    <message>
+        <source>Una dispersión que cambia se vería como un embudo: residuos cada vez más abiertos, o más juntos, a lo largo de x.</source>
+        <translation>A changing spread would look like a funnel: residuals ever wider apart, or closer together, along x.</translation>
+    </message>
+    <message>
+        <source>Un valor atípico se vería como un residuo solo, muy arriba o muy abajo de la banda de los demás.</source>
+        <translation>An outlier would look like one residual alone, far above or below the band of the others.</translation>
+    </message>
+    <message>
+        <source>Un punto de mucha palanca se vería solo, lejos en x, con los demás residuos inclinados por él.</source>
+        <translation>A high-leverage point would stand alone, far out in x, with the other residuals tilted by it.</translation>
+    </message>
+    <message>
+        <source>Dos grupos se verían como dos nubes de residuos separadas, cada una con su nivel o su tendencia.</source>
+        <translation>Two groups would look like two separate clouds of residuals, each with its own level or trend.</translation>
+    </message>
+    <message>
+        <source>¡Correcto! %1 puntos.</source>
+        <translation>Right! %1 points.</translation>
+    </message>
+    <message>
+        <source>Incorrecto: %1 puntos.</source>
+        <translation>Wrong: %1 points.</translation>
+    </message>
+    <message>
+        <source>¿Qué dicen los residuos de estos %1 puntos? Las respuestas: %2.</source>
+        <translation>What do the residuals of these %1 points say? The answers: %2.</translation>
+    </message>
+    <message>
+        <source>La «Rueda de residuos» pone a prueba al ojo.</source>
+        <translation>The &quot;Residual lineup&quot; puts the eye to the test.</translation>
     </message>
 </context>
 <context>

@@ -785,6 +785,10 @@
         <source>de los retos</source>
         <translation>dos desafios</translation>
     </message>
+    <message>
+        <source>de los residuos en los retos</source>
+        <translation>do desafio dos resíduos</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1447,6 +1451,174 @@ Fonte: %2</translation>
     <message>
         <source>Código (1000 a 9999):</source>
         <translation>Código (1000 a 9999):</translation>
+    </message>
+    <message>
+        <source>¿Qué dicen los residuos?</source>
+        <translation>O que dizem os resíduos?</translation>
+    </message>
+    <message>
+        <source>Veinte gráficos de residuos</source>
+        <translation>Vinte gráficos de resíduos</translation>
+    </message>
+    <message>
+        <source>Las flechas recorren los gráficos; Intro o Espacio elige el que destaca.</source>
+        <translation>As setas percorrem os gráficos; Enter ou Espaço escolhe o que se destaca.</translation>
+    </message>
+    <message>
+        <source>Gráfico %1 de %2</source>
+        <translation>Gráfico %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1: tu muestra</source>
+        <translation>%1: sua amostra</translation>
+    </message>
+    <message>
+        <source>%1: tu elección</source>
+        <translation>%1: sua escolha</translation>
+    </message>
+    <message>
+        <source>Tu muestra</source>
+        <translation>Sua amostra</translation>
+    </message>
+    <message>
+        <source>Rueda de residuos</source>
+        <translation>Fila de resíduos</translation>
+    </message>
+    <message>
+        <source>Diecinueve de estos gráficos son de muestras en las que el modelo se cumple; uno es de tu muestra. ¿Cuál destaca?</source>
+        <translation>Dezenove destes gráficos são de amostras em que o modelo vale; um é da sua amostra. Qual se destaca?</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>¡La encontraste! Si el modelo se cumpliera, acertar por azar tendría probabilidad 1/20 = %1: es evidencia de que tus residuos muestran un patrón.</source>
+        <translation>Você a encontrou! Se o modelo valesse, acertar por acaso teria probabilidade 1/20 = %1: é evidência de que seus resíduos mostram um padrão.</translation>
+    </message>
+    <message>
+        <source>Tu muestra era la n.º %1; elegiste la %2. A simple vista, tus residuos no se distinguen de los del azar.</source>
+        <translation>Sua amostra era a n.º %1; você escolheu a %2. A olho nu, seus resíduos não se distinguem dos do acaso.</translation>
+    </message>
+    <message>
+        <source>Elige una de las seis respuestas y pulsa Comprobar.</source>
+        <translation>Escolha uma das seis respostas e pressione Verificar.</translation>
+    </message>
+    <message>
+        <source>La «Rueda de residuos» necesita una muestra con al menos 3 puntos en uso.</source>
+        <translation>A «Fila de resíduos» precisa de uma amostra com pelo menos 3 pontos em uso.</translation>
+    </message>
+    <message>
+        <source>Nada indica que el modelo falle</source>
+        <translation>Nada indica que o modelo falhe</translation>
+    </message>
+    <message>
+        <source>Curvatura: la relación no es una recta</source>
+        <translation>Curvatura: a relação não é uma reta</translation>
+    </message>
+    <message>
+        <source>La dispersión crece (o decrece) con x</source>
+        <translation>A dispersão cresce (ou decresce) com x</translation>
+    </message>
+    <message>
+        <source>Un valor atípico en y</source>
+        <translation>Um valor atípico em y</translation>
+    </message>
+    <message>
+        <source>Un punto de mucha palanca que tira de la recta</source>
+        <translation>Um ponto de alta alavancagem que puxa a reta</translation>
+    </message>
+    <message>
+        <source>Dos grupos distintos</source>
+        <translation>Dois grupos distintos</translation>
+    </message>
+    <message>
+        <source>Los residuos forman una banda horizontal de ancho parejo, sin forma: una recta con dispersión constante describe los datos.</source>
+        <translation>Os resíduos formam uma faixa horizontal de largura uniforme, sem forma: uma reta com dispersão constante descreve os dados.</translation>
+    </message>
+    <message>
+        <source>Los residuos siguen un arco, la curva marcada: la relación no es una recta.</source>
+        <translation>Os resíduos seguem um arco, a curva marcada: a relação não é uma reta.</translation>
+    </message>
+    <message>
+        <source>Los residuos se abren (o se cierran) a lo largo de x, entre las dos rectas marcadas: la varianza no es constante.</source>
+        <translation>Os resíduos se abrem (ou se fecham) ao longo de x, entre as duas retas marcadas: a variância não é constante.</translation>
+    </message>
+    <message>
+        <source>Un residuo queda muy lejos de los demás, el del punto marcado: un valor atípico en y, con x cerca del centro.</source>
+        <translation>Um resíduo fica muito longe dos demais, o do ponto marcado: um valor atípico em y, com x perto do centro.</translation>
+    </message>
+    <message>
+        <source>El punto marcado está lejos en x y tira de la recta hacia sí: su residuo puede ser pequeño, pero inclina los de los demás.</source>
+        <translation>O ponto marcado está longe em x e puxa a reta para si: seu resíduo pode ser pequeno, mas inclina os dos demais.</translation>
+    </message>
+    <message>
+        <source>Los residuos forman dos nubes, en dos colores: los puntos vienen de dos grupos distintos.</source>
+        <translation>Os resíduos formam duas nuvens, em duas cores: os pontos vêm de dois grupos distintos.</translation>
+    </message>
+    <message>
+        <source>Se puede usar la recta; la «Rueda de residuos» pone a prueba al ojo.</source>
+        <translation>A reta pode ser usada; a «Fila de resíduos» põe o olho à prova.</translation>
+    </message>
+    <message>
+        <source>Se transforma una variable (logaritmo, raíz, inversa) o se agrega un término en x².</source>
+        <translation>Transforma-se uma variável (logaritmo, raiz, inversa) ou acrescenta-se um termo em x².</translation>
+    </message>
+    <message>
+        <source>Se transforma y (logaritmo, raíz) o se usan mínimos cuadrados ponderados: los errores estándar, los intervalos y las pruebas suponen varianza constante.</source>
+        <translation>Transforma-se y (logaritmo, raiz) ou usam-se mínimos quadrados ponderados: os erros padrão, os intervalos e os testes supõem variância constante.</translation>
+    </message>
+    <message>
+        <source>Se revisa ese dato (¿un error al copiarlo? ¿otra población?) y se informa el ajuste con y sin él; no se borra solo porque estorba.</source>
+        <translation>Revisa-se esse dado (um erro ao copiá-lo? outra população?) e informa-se o ajuste com e sem ele; não se apaga só porque atrapalha.</translation>
+    </message>
+    <message>
+        <source>Se revisa ese punto, se ajusta con y sin él, y no se extrapola más allá de los datos.</source>
+        <translation>Revisa-se esse ponto, ajusta-se com e sem ele, e não se extrapola além dos dados.</translation>
+    </message>
+    <message>
+        <source>Se ajusta un modelo por grupo, o se agrega al modelo una variable que indique el grupo.</source>
+        <translation>Ajusta-se um modelo por grupo, ou acrescenta-se ao modelo uma variável que indique o grupo.</translation>
+    </message>
+    <message>
+        <source>Sin patrón se vería una banda horizontal pareja alrededor de 0.</source>
+        <translation>Sem padrão se veria uma faixa horizontal uniforme em torno de 0.</translation>
+    </message>
+    <message>
+        <source>Una curvatura se vería como un arco: residuos positivos en los extremos y negativos en medio, o al revés.</source>
+        <translation>Uma curvatura se veria como um arco: resíduos positivos nos extremos e negativos no meio, ou o contrário.</translation>
+    </message>
+    <message>
+        <source>Una dispersión que cambia se vería como un embudo: residuos cada vez más abiertos, o más juntos, a lo largo de x.</source>
+        <translation>Uma dispersão que muda se veria como um funil: resíduos cada vez mais abertos, ou mais juntos, ao longo de x.</translation>
+    </message>
+    <message>
+        <source>Un valor atípico se vería como un residuo solo, muy arriba o muy abajo de la banda de los demás.</source>
+        <translation>Um valor atípico se veria como um resíduo sozinho, muito acima ou muito abaixo da faixa dos demais.</translation>
+    </message>
+    <message>
+        <source>Un punto de mucha palanca se vería solo, lejos en x, con los demás residuos inclinados por él.</source>
+        <translation>Um ponto de alta alavancagem se veria sozinho, longe em x, com os demais resíduos inclinados por ele.</translation>
+    </message>
+    <message>
+        <source>Dos grupos se verían como dos nubes de residuos separadas, cada una con su nivel o su tendencia.</source>
+        <translation>Dois grupos se veriam como duas nuvens de resíduos separadas, cada uma com seu nível ou sua tendência.</translation>
+    </message>
+    <message>
+        <source>¡Correcto! %1 puntos.</source>
+        <translation>Certo! %1 pontos.</translation>
+    </message>
+    <message>
+        <source>Incorrecto: %1 puntos.</source>
+        <translation>Errado: %1 pontos.</translation>
+    </message>
+    <message>
+        <source>¿Qué dicen los residuos de estos %1 puntos? Las respuestas: %2.</source>
+        <translation>O que dizem os resíduos destes %1 pontos? As respostas: %2.</translation>
+    </message>
+    <message>
+        <source>La «Rueda de residuos» pone a prueba al ojo.</source>
+        <translation>A «Fila de resíduos» põe o olho à prova.</translation>
     </message>
 </context>
 <context>

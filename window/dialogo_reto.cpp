@@ -1,4 +1,4 @@
-// The dialog of "Código de reto…": a list of the three challenges and a box
+// The dialog of "Código de reto…": a list of the challenges and a box
 // for the code, which takes only 1000 to 9999.
 #include "dialogo_reto.h"
 
@@ -20,7 +20,7 @@ std::optional<std::pair<Reto, int>> pedirReto(QWidget* padre, Reto propuesto) {
     d.setWindowTitle(QCoreApplication::translate("retos", "Código de reto"));
     auto* forma = new QFormLayout(&d);
     auto* retos = new QComboBox(&d);
-    for (const Reto r : {Reto::Correlacion, Reto::Recta, Reto::Nube}) {
+    for (const Reto r : {Reto::Correlacion, Reto::Recta, Reto::Nube, Reto::Residuos}) {
         retos->addItem(nombreDeReto(r));
     }
     retos->setCurrentIndex(static_cast<int>(propuesto));

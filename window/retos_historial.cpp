@@ -151,4 +151,14 @@ void VistaRetos::pedirGuardarHistorial() {
     }
 }
 
+bool VistaRetos::guardarHistorial(const QString& ruta) {
+    // As "Guardar datos…" writes a sample.
+    if (!f_.escribirArchivo(ruta, historial_.csv())) {
+        return false;
+    }
+    hablar(QCoreApplication::translate("retos", "Historial guardado en «%1».")
+               .arg(QFileInfo(ruta).fileName()));
+    return true;
+}
+
 } // namespace rectaviva

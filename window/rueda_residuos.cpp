@@ -255,13 +255,13 @@ DialogoRueda::DialogoRueda(QWidget* padre, Rueda rueda, std::function<void(const
     setObjectName(QStringLiteral("DialogoRueda"));
     setWindowTitle(QCoreApplication::translate("retos", "Rueda de residuos"));
     auto* capas = new QVBoxLayout(this);
-    auto* pregunta =
+    pregunta_ =
         new QLabel(QCoreApplication::translate(
                        "retos", "Diecinueve de estos gráficos son de muestras en las que el "
                                 "modelo se cumple; uno es de tu muestra. ¿Cuál destaca?"),
                    this);
-    pregunta->setWordWrap(true);
-    capas->addWidget(pregunta);
+    pregunta_->setWordWrap(true);
+    capas->addWidget(pregunta_);
     graficos_ = new CuadriculaRueda(this);
     graficos_->setHablar(hablar_);
     capas->addWidget(graficos_, 1);
@@ -308,8 +308,9 @@ QString DialogoRueda::resultado() const {
     if (acertado()) {
         const std::string azar = formatearDecimales(1.0 / graficosDeRueda, 2, punto_.toStdString());
         return QCoreApplication::translate(
-                   "retos", "¡La encontraste! Si el modelo se cumpliera, acertar por azar tendría "
-                            "probabilidad 1/20 = %1: tus residuos muestran un patrón.")
+                   "retos",
+                   "¡La encontraste! Si el modelo se cumpliera, acertar por azar tendría "
+                   "probabilidad 1/20 = %1: es evidencia de que tus residuos muestran un patrón.")
             .arg(QString::fromStdString(azar));
     }
     return QCoreApplication::translate("retos",
@@ -317,6 +318,10 @@ QString DialogoRueda::resultado() const {
                                        "tus residuos no se distinguen de los del azar.")
         .arg(rueda_.propio + 1)
         .arg(elegido_ + 1);
+}
+
+QString DialogoRueda::pregunta() const {
+    return pregunta_->text();
 }
 
 } // namespace rectaviva

@@ -81,6 +81,8 @@ public:
     void elegir(int k);
     // The sentence shown after the pick (empty before).
     QString resultado() const;
+    // The question shown above the plots.
+    QString pregunta() const;
     CuadriculaRueda& graficos() const { return *graficos_; }
 
 signals:
@@ -92,6 +94,7 @@ private:
     std::function<void(const QString&)> hablar_;
     QString punto_;
     CuadriculaRueda* graficos_ = nullptr;
+    QLabel* pregunta_ = nullptr;
     QLabel* resultado_ = nullptr;
 };
 

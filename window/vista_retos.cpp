@@ -8,7 +8,6 @@
 #include "vista_mirecta.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QUndoStack>
 
@@ -46,17 +45,21 @@ void VistaRetos::elegir(Integer Index) {
     case 0:
     case 1:
     case 2:
+    case 3:
         jugar(static_cast<Reto>(Index));
         break;
-    case 3:
+    case 4:
+        abrirRueda();
+        break;
+    case 5:
         if (const auto pedido = pedirCodigo_()) {
             jugarCodigo(pedido->first, pedido->second);
         }
         break;
-    case 4:
+    case 6:
         mostrarHistorial();
         break;
-    case 5:
+    case 7:
         pedirGuardarHistorial();
         break;
     default:
@@ -102,6 +105,15 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
     ronda_ = rondaDeCodigo(reto, clave);
     ultimoReto_ = reto;
     comprobada_ = false;
+    respuesta_.reset();
+    for (OptionButton* o : c_.Option3) {
+        // No answer is chosen at a round's start.
+        o->setAutoExclusive(false);
+        o->setValue(false);
+        o->setAutoExclusive(true);
+    }
+    g_.retoResiduosActivo = reto == Reto::Residuos ? 1 : 0;
+    dibujoResiduos_->ocultarMarcas();
     puntos_ = bono_ = 0;
     c_.Text8->setText(QString());
     // The answer hidden before the cloud shows, so that not even the summary
@@ -117,14 +129,16 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
         }
         break;
     case Reto::Nube:
+    case Reto::Residuos:
         m_->ocultar(Delata::Nada);
         break;
     }
     // The bands give the line away while the answer is hidden.
-    if (g_.bandasActivas == 1 && ronda_->reto != Reto::Nube) {
+    const bool conBandas = ronda_->reto == Reto::Nube || ronda_->reto == Reto::Residuos;
+    if (g_.bandasActivas == 1 && !conBandas) {
         f_.mnuBan_Click();
     }
-    f_.mnuBan->setEnabled(ronda_->reto == Reto::Nube);
+    f_.mnuBan->setEnabled(conBandas);
     QUndoStack& pila = f_.pila();
     const int indiceAntes = pila.index();
     cargando_ = true;
@@ -139,6 +153,9 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
     escribirPanel();
     if (ronda_->reto == Reto::Correlacion) {
         c_.Text8->setFocus();
+    } else if (ronda_->reto == Reto::Residuos) {
+        mostrarResiduos();
+        c_.Option3(0).setFocus();
     }
     hablar(c_.Label9(codigo).Caption() + QStringLiteral(". ") + textoPregunta());
 }
@@ -149,6 +166,10 @@ int VistaRetos::movimientos() const {
 
 void VistaRetos::comprobar() {
     if (!ronda_ || comprobada_ || ronda_->reto == Reto::Nube || !f_.existeMuestra()) {
+        return;
+    }
+    if (ronda_->reto == Reto::Residuos) {
+        comprobarResiduos();
         return;
     }
     if (ronda_->reto == Reto::Correlacion) {
@@ -178,7 +199,8 @@ void VistaRetos::revelado() {
     comprobada_ = true;
     f_.mnuBan->setEnabled(true);
     escribirPanel();
-    const QString explicado = c_.Label9(explicacion).Caption();
+    const QString explicado =
+        c_.Label9(rondaDeResiduos() ? explicacionResiduos : explicacion).Caption();
     hablar(explicado.isEmpty() ? c_.Label9(resultado).Caption()
                                : c_.Label9(resultado).Caption() + QLatin1Char(' ') + explicado);
 }
@@ -198,7 +220,7 @@ void VistaRetos::anotar(double respuesta, double verdad, int puntos) {
     puntos_ = puntos;
     const int total = historial_.agregar(std::move(j));
     bono_ = total - puntos;
-    c_.mnuReto(5).setEnabled(true);
+    c_.mnuReto(7).setEnabled(true);
 }
 
 // After every fit: a cloud to build ends by itself once it meets its target,
@@ -207,6 +229,7 @@ void VistaRetos::mostrarVista() {
     if (!ronda_ || cargando_) {
         return;
     }
+    mostrarResiduos();
     if (!f_.gesto_ && objetivoLogrado()) {
         return;
     }
@@ -257,6 +280,15 @@ void VistaRetos::terminarAqui() {
     }
     m_->ocultar(Delata::Nada);
     f_.mnuBan->setEnabled(true);
+    if (rondaDeResiduos()) {
+        // The residuals of a sample not the round's are no longer plotted.
+        g_.retoResiduosActivo = 0;
+        dibujoResiduos_->ocultarMarcas();
+        c_.Picture7->setVisible(false);
+        for (OptionButton* o : c_.Option3) {
+            o->setVisible(false);
+        }
+    }
     ronda_.reset();
     antes_.reset();
     // The panel stays until another takes the slot; only a new round is left.
@@ -305,35 +337,6 @@ void VistaRetos::terminar() {
         dejar();
     }
     hablar(QCoreApplication::translate("retos", "Reto terminado."));
-}
-
-std::optional<double> VistaRetos::leerRespuesta() const {
-    QString t = c_.Text8->Text().trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    t.replace(QChar(0x2212), QLatin1Char('-'));
-    bool ok = false;
-    const double r = t.toDouble(&ok);
-    if (!ok || !std::isfinite(r) || r < -1.0 || r > 1.0) {
-        return std::nullopt;
-    }
-    return r;
-}
-
-// The entry takes the arrows (0.01) and Page Up/Down (0.1), within -1..1.
-void VistaRetos::pasoDeRespuesta(double paso) {
-    const double r = std::clamp(leerRespuesta().value_or(0.0) + paso, -1.0, 1.0);
-    c_.Text8->setText(numero(std::round(r * 100.0) / 100.0));
-    hablar(c_.Text8->Text());
-}
-
-bool VistaRetos::guardarHistorial(const QString& ruta) {
-    // As "Guardar datos…" writes a sample.
-    if (!f_.escribirArchivo(ruta, historial_.csv())) {
-        return false;
-    }
-    hablar(QCoreApplication::translate("retos", "Historial guardado en «%1».")
-               .arg(QFileInfo(ruta).fileName()));
-    return true;
 }
 
 } // namespace rectaviva

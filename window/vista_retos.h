@@ -10,6 +10,7 @@
 #include "controles.h"
 #include "instantanea.h"
 #include "puntuacion.h"
+#include "residuos_reto.h"
 #include "retos.h"
 #include "vista.h"
 
@@ -26,14 +27,27 @@ namespace rectaviva {
 class VistaMiRecta;
 class VistaRetos;
 
+// A residual round's answer as the panel shows it, in the language in use.
+QString nombreDePatron(Patron p);
+
 struct ControlesRetos {
     Menu* mnuRet = nullptr;
-    Matriz<Menu> mnuReto; ///< 0..2 the challenges, 3 the code, 4 the history, 5 saving it
+    Matriz<Menu>
+        mnuReto; ///< 0..3 the challenges, 4 the lineup, 5 the code, 6 the history, 7 saving it
     Frame* Frame10 = nullptr;
     Matriz<Label> Label9;
     TextBox* Text8 = nullptr;       ///< the guess of r
-    Matriz<CommandButton> Command2; ///< 0 "Comprobar", 1 "Otra ronda", 2 "Terminar"
-    CheckBox* Check3 = nullptr;     ///< "Cuadrados" of the own line, in a line's round
+    Matriz<CommandButton> Command2; ///< 0 "Comprobar", 1 "Otra ronda", 2 "Terminar", 3 the lineup
+    void Option3_Click(Integer Index);
+    CheckBox* Check3 = nullptr; ///< "Cuadrados" of the own line, in a line's round
+    // A residual round: its residual plot with markers, the six answers, and
+    // the explanation's curve, funnel and rings (on the plot and on Picture7).
+    PictureBox* Picture7 = nullptr;
+    Matriz<Shape> Shape12{1, maxPuntos};
+    Matriz<OptionButton> Option3;
+    Matriz<Line> Line26{1, 24};
+    Matriz<Line> Line27{0, 1};
+    Matriz<Shape> Shape13{0, 1};
 
     void mnuReto_Click(Integer Index);
     void Command2_Click(Integer Index);
@@ -48,16 +62,29 @@ class VistaRetos : public Vista {
 public:
     using Controles = ControlesRetos;
     static constexpr Lamina laminaDeVista{13, QT_TRANSLATE_NOOP("laminas", "de los retos"), 930};
+    static constexpr Lamina laminaSegunda{
+        14, QT_TRANSLATE_NOOP("laminas", "de los residuos en los retos"), 930};
 
     // The panel's labels, Label9(k).
-    enum Rotulo { titulo, codigo, pregunta, rotuloRespuesta, resultado, explicacion };
+    enum Rotulo {
+        titulo,
+        codigo,
+        pregunta,
+        rotuloRespuesta,
+        resultado,
+        explicacion,
+        explicacionResiduos
+    };
 
     explicit VistaRetos(Form1& f);
     ~VistaRetos() override;
 
     void componerMenu(Menu&) override {}
     void componerBarra(QMenuBar& barra) override;
+    void componerPlano(Capa capa) override;
     void componerPanel() override;
+    void distribuir() override;
+    void trasAjuste() override;
     void cargar(mostrar& m) override;
     void ajustar() override;
     Menu& menu() const override { return *c_.mnuRet; }
@@ -67,6 +94,7 @@ public:
     void retraducir() override;
     void dejar() override;
     void nuevaMuestraEmpieza() override;
+    std::vector<Lamina> laminas() const override { return {laminaDeVista, laminaSegunda}; }
     void nombrarControles() override;
     std::vector<QWidget*> ordenDeTab() override;
 
@@ -77,6 +105,10 @@ public:
     bool jugarCodigo(Reto reto, int codigo);
     void comprobar();
     void terminar();
+    // A residual round's answer (what a click on Option3(k) does), and the
+    // lineup of the sample in use, played in its own dialog.
+    void elegirRespuesta(Patron p);
+    void abrirRueda();
     void mostrarHistorial();
     bool guardarHistorial(const QString& ruta);
     // The guess's entry: Enter checks, the arrows step by 0.01 and Page
@@ -87,6 +119,8 @@ public:
     const Historial& historial() const { return historial_; }
     const std::optional<RondaReto>& ronda() const { return ronda_; }
     bool comprobada() const { return comprobada_; }
+    std::optional<Patron> respuesta() const { return respuesta_; }
+    const PresentacionRetoResiduos& dibujoResiduos() const { return *dibujoResiduos_; }
     // Undo steps taken in the round: drags, deletions, restorations.
     int movimientos() const;
     // How a code is asked for and a file named: dialogs by default; a test
@@ -108,6 +142,15 @@ private:
     void alCambiarPila();
     void pedirGuardarHistorial();
     std::optional<double> leerRespuesta() const;
+    // A residual round: its panel's controls; where they go for the round in
+    // play; its residual plot and marks; its question and explanation.
+    void componerResiduos(Frame& panel);
+    void disponerPanel();
+    void mostrarResiduos();
+    void comprobarResiduos();
+    QString textoResiduos() const;
+    QString textoPreguntaResiduos() const;
+    bool rondaDeResiduos() const { return ronda_ && ronda_->reto == Reto::Residuos; }
     // The panel: everything for a new round or a change of language; the
     // live line of a cloud to build.
     void escribirPanel();
@@ -123,6 +166,9 @@ private:
     Globales& g_;
     Controles& c_;
     mostrar* m_ = nullptr;
+    std::unique_ptr<PantallaRetoResiduos> pantallaResiduos_;
+    std::unique_ptr<PresentacionRetoResiduos> dibujoResiduos_;
+    std::optional<Patron> respuesta_; ///< a residual round's answer, once chosen
     std::optional<RondaReto> ronda_;
     Reto ultimoReto_ = Reto::Correlacion; ///< the challenge of "Otra ronda"
     bool comprobada_ = false;

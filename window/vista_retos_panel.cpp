@@ -1,5 +1,5 @@
-// The challenges' menu and panel Frame10, and every sentence the panel writes
-// and a screen reader hears, in the language in use.
+// The challenges' menu and panel Frame10: its controls, its keys, its
+// layout for each round and the names a screen reader reads.
 #include "vista_retos.h"
 
 #include "Form1.h"
@@ -52,14 +52,16 @@ private:
 
 void VistaRetos::componerBarra(QMenuBar& barra) {
     c_.mnuRet = new Menu(barra, QStringLiteral("mnuRet"), FUENTE("retos", "Retos"), true);
-    static constexpr const char* entradas[6] = {nombresDeRetos[0],
+    static constexpr const char* entradas[8] = {nombresDeRetos[0],
                                                 nombresDeRetos[1],
                                                 nombresDeRetos[2],
+                                                nombresDeRetos[3],
+                                                QT_TRANSLATE_NOOP("retos", "Rueda de residuos"),
                                                 QT_TRANSLATE_NOOP("retos", "Código de reto…"),
                                                 QT_TRANSLATE_NOOP("retos", "Historial"),
                                                 QT_TRANSLATE_NOOP("retos", "Guardar historial…")};
-    for (int k = 0; k < 6; ++k) {
-        if (k == 3 || k == 4) {
+    for (int k = 0; k < 8; ++k) {
+        if (k == 4 || k == 5 || k == 6) {
             c_.mnuRet->desplegable()->addSeparator();
         }
         auto* m = new Menu(*c_.mnuRet, nombre("mnuReto", k), Fuente{"retos", entradas[k]});
@@ -67,7 +69,7 @@ void VistaRetos::componerBarra(QMenuBar& barra) {
         const Integer i = static_cast<Integer>(k);
         QObject::connect(m, &Menu::Click, &f_, [this, i] { c_.mnuReto_Click(i); });
     }
-    c_.mnuReto(5).setEnabled(false);
+    c_.mnuReto(7).setEnabled(false);
     QObject::connect(&f_.pila(), &QUndoStack::indexChanged, &f_, [this] { alCambiarPila(); });
 }
 
@@ -83,8 +85,9 @@ void VistaRetos::componerPanel() {
                  {"", 120, 420, 6735, 540, izq, 9, false},
                  {FUENTE("retos", "Tu r:"), 120, 1050, 1200, 300, der, 9, false},
                  {"", 120, 1440, 6735, 540, izq, 9, true},
-                 {"", 120, 1980, 6735, 760, izq, 9, false}});
-    for (int k : {pregunta, resultado, explicacion}) {
+                 {"", 120, 1980, 6735, 760, izq, 9, false},
+                 {"", 120, 1620, 6735, 1125, izq, 8.25, false}});
+    for (int k : {pregunta, resultado, explicacion, explicacionResiduos}) {
         c_.Label9(k).setWordWrap(true);
     }
     c_.Text8 = new TextBox(panel, QStringLiteral("Text8"));
@@ -93,10 +96,10 @@ void VistaRetos::componerPanel() {
     c_.Text8->installEventFilter(new TeclasRespuesta(c_.Text8, *this));
     QObject::connect(c_.Text8, &TextBox::KeyPress, &f_,
                      [this](int& KeyAscii) { c_.Text8_KeyPress(KeyAscii); });
-    static constexpr const char* ordenes[3] = {QT_TRANSLATE_NOOP("retos", "Comprobar"),
-                                               QT_TRANSLATE_NOOP("retos", "Otra ronda"),
-                                               QT_TRANSLATE_NOOP("retos", "Terminar")};
-    for (int k = 0; k < 3; ++k) {
+    static constexpr const char* ordenes[4] = {
+        QT_TRANSLATE_NOOP("retos", "Comprobar"), QT_TRANSLATE_NOOP("retos", "Otra ronda"),
+        QT_TRANSLATE_NOOP("retos", "Terminar"), QT_TRANSLATE_NOOP("retos", "Rueda de residuos")};
+    for (int k = 0; k < 4; ++k) {
         auto* b = new CommandButton(panel, nombre("Command2", k), Fuente{"retos", ordenes[k]});
         b->setFont(fuente(9));
         b->Move(2400 + 1470.0 * k, 1000, 1350, 345);
@@ -113,12 +116,17 @@ void VistaRetos::componerPanel() {
         f_.Check2->setValue(c_.Check3->Value());
         f_.Check2_Click();
     });
+    componerResiduos(*panel);
     ayuda(panel, f_.Image2, laminaDeVista.indice, 6840, 0);
+    ayuda(panel, f_.Image2, laminaSegunda.indice, 6840, 0)->setVisible(false);
     f_.ranura().agregar(*panel, [this] { dejar(); });
 }
 
 void VistaRetos::cargar(mostrar& m) {
     m_ = &m;
+    pantallaResiduos_ = std::make_unique<PantallaRetoResiduos>(
+        PantallaRetoResiduos{*c_.Picture7, c_.Shape12, c_.Line26, c_.Line27, c_.Shape13});
+    dibujoResiduos_ = std::make_unique<PresentacionRetoResiduos>(g_, m, *pantallaResiduos_);
 }
 
 void VistaRetos::ajustar() {
@@ -132,111 +140,6 @@ void VistaRetos::alPulsarTecla(int& KeyAscii) {
         KeyAscii = 0;
         comprobar();
     }
-}
-
-QString VistaRetos::numero(double v, int decimales) const {
-    return QString::fromStdString(formatearDecimales(v, decimales, m_->puntoDecimal()));
-}
-
-QString VistaRetos::textoObjetivo() const {
-    const Objetivo& o = ronda_->objetivo;
-    switch (o.tipo) {
-    case TipoObjetivo::Correlacion:
-        return QCoreApplication::translate("retos", "r = %1 (± %2)")
-            .arg(numero(o.valor), numero(o.tolerancia));
-    case TipoObjetivo::Pendiente:
-        return QCoreApplication::translate("retos", "pendiente %1 (± %2) con R² al menos %3 %")
-            .arg(numero(o.valor), numero(o.tolerancia), numero(o.minimoR2, 0));
-    case TipoObjetivo::Plana:
-        return QCoreApplication::translate(
-                   "retos",
-                   "r cerca de 0 (|r| ≤ %1) con una recta que sí describe los puntos (s ≤ %2)")
-            .arg(numero(o.tolerancia), numero(o.valor, 0));
-    }
-    return {};
-}
-
-QString VistaRetos::textoPregunta() const {
-    switch (ronda_->reto) {
-    case Reto::Correlacion:
-        return QCoreApplication::translate(
-                   "retos",
-                   "¿Cuánto vale r en esta nube de %1 puntos? Lo que delata r está oculto hasta "
-                   "Comprobar.")
-            .arg(ronda_->puntos.size());
-    case Reto::Recta:
-        return QCoreApplication::translate(
-            "retos", "Lleva tu recta, por sus asas, adonde creas que va la de mínimos cuadrados, y "
-                     "pulsa Comprobar.");
-    case Reto::Nube:
-        return QCoreApplication::translate("retos",
-                                           "Mueve, elimina y recupera puntos hasta lograr %1.")
-            .arg(textoObjetivo());
-    }
-    return {};
-}
-
-QString VistaRetos::textoResultado() const {
-    const RondaJugada& j = historial_.rondas().back();
-    switch (j.reto) {
-    case Reto::Correlacion: {
-        QString t =
-            QCoreApplication::translate("retos", "r = %1. Tu respuesta: %2; error %3: %4 puntos.")
-                .arg(numero(j.verdad), numero(j.respuesta), numero(j.error))
-                .arg(puntos_);
-        if (bono_ > 0) {
-            t += QLatin1Char(' ') + QCoreApplication::translate("retos", "Racha de %1: +%2.")
-                                        .arg(historial_.rachaActual())
-                                        .arg(bono_);
-        }
-        return t;
-    }
-    case Reto::Recta:
-        return QCoreApplication::translate(
-                   "retos", "SCErr de mínimos cuadrados %1; la de tu recta %2: %3 puntos.")
-            .arg(numero(j.verdad, 1), numero(j.respuesta, 1))
-            .arg(puntos_);
-    case Reto::Nube:
-        return j.movimientos == 1
-                   ? QCoreApplication::translate("retos",
-                                                 "Objetivo logrado con un movimiento: %1 puntos.")
-                         .arg(puntos_)
-                   : QCoreApplication::translate("retos",
-                                                 "Objetivo logrado con %1 movimientos: %2 puntos.")
-                         .arg(j.movimientos)
-                         .arg(puntos_);
-    }
-    return {};
-}
-
-QString VistaRetos::textoExplicacion() const {
-    if (ronda_->reto == Reto::Recta) {
-        return QCoreApplication::translate(
-            "retos",
-            "La recta de mínimos cuadrados deja la menor suma de cuadrados posible: ninguna "
-            "otra recta, tampoco la tuya, deja menos.");
-    }
-    if (ronda_->reto == Reto::Nube) {
-        return {};
-    }
-    switch (ronda_->engano) {
-    case Engano::Ninguno:
-        return {};
-    case Engano::Curva:
-        return QCoreApplication::translate(
-            "retos",
-            "Los puntos siguen una curva: la relación es fuerte, pero r solo mide cuánto se "
-            "parecen a una recta.");
-    case Engano::Atipico:
-        return QCoreApplication::translate(
-            "retos", "Un punto lejos de los demás pesa mucho en r: puede crear una correlación que "
-                     "la nube no tiene, o romper la que tiene.");
-    case Engano::Grupos:
-        return QCoreApplication::translate(
-            "retos", "Son dos grupos separados: r mide sobre todo la distancia entre ellos, no una "
-                     "tendencia dentro de cada uno.");
-    }
-    return {};
 }
 
 // A cloud to build: where the fit stands now, and the moves so far.
@@ -277,10 +180,14 @@ void VistaRetos::escribirPanel() {
     c_.Check3->setVisible(ronda_->reto == Reto::Recta);
     c_.Check3->setValue(f_.Check2->Value());
     c_.Text8->setLocked(comprobada_);
-    c_.Command2(0).setVisible(ronda_->reto != Reto::Nube);
     c_.Command2(0).setEnabled(!comprobada_);
     c_.Label9(resultado).setCaption(comprobada_ ? textoResultado() : QString());
     c_.Label9(explicacion).setCaption(comprobada_ ? textoExplicacion() : QString());
+    c_.Label9(explicacionResiduos)
+        .setCaption(comprobada_ && rondaDeResiduos() ? textoResiduos() : QString());
+    disponerPanel();
+    f_.Image2(laminaDeVista.indice).setVisible(!rondaDeResiduos());
+    f_.Image2(laminaSegunda.indice).setVisible(rondaDeResiduos());
     escribirEstado();
 }
 
@@ -291,11 +198,38 @@ void VistaRetos::retraducir() {
 void VistaRetos::nombrarControles() {
     traducirNombre(*c_.Text8, FUENTE("retos", "Tu respuesta: r"));
     traducirNombre(*c_.Frame10, FUENTE("retos", "Retos"));
+    traducirNombre(*c_.Picture7, FUENTE("residuos", "Gráfico de residuos"));
     traducirNombresDeLaminas(f_, *this);
 }
 
 std::vector<QWidget*> VistaRetos::ordenDeTab() {
-    return {c_.Text8, c_.Check3, &c_.Command2(0), &c_.Command2(1), &c_.Command2(2)};
+    std::vector<QWidget*> orden{c_.Text8, c_.Check3};
+    for (OptionButton* o : c_.Option3) {
+        orden.push_back(o);
+    }
+    for (CommandButton* b : c_.Command2) {
+        orden.push_back(b);
+    }
+    return orden;
+}
+
+std::optional<double> VistaRetos::leerRespuesta() const {
+    QString t = c_.Text8->Text().trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    t.replace(QChar(0x2212), QLatin1Char('-'));
+    bool ok = false;
+    const double r = t.toDouble(&ok);
+    if (!ok || !std::isfinite(r) || r < -1.0 || r > 1.0) {
+        return std::nullopt;
+    }
+    return r;
+}
+
+// The entry takes the arrows (0.01) and Page Up/Down (0.1), within -1..1.
+void VistaRetos::pasoDeRespuesta(double paso) {
+    const double r = std::clamp(leerRespuesta().value_or(0.0) + paso, -1.0, 1.0);
+    c_.Text8->setText(numero(std::round(r * 100.0) / 100.0));
+    hablar(c_.Text8->Text());
 }
 
 } // namespace rectaviva

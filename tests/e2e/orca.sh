@@ -84,6 +84,16 @@ dice '^notification 0\.51'
 paso "Return la comprueba" Return
 dice '^notification r = -?[0-9.]+\. Tu respuesta: 0\.51; error -?[0-9.]+: [0-9]+ puntos\.'
 
+# "¿Qué dicen los residuos?" by keys: the question with its six answers is
+# said, Down chooses the second answer, and Return says the score and why.
+paso "Retos" F10 Left Left Left Left
+paso "¿Qué dicen los residuos?" Down Down Down Return
+dice '^notification .*Reto [0-9]+\. ¿Qué dicen los residuos de estos [0-9]+ puntos\? Las respuestas: Nada indica'
+paso "la segunda respuesta" Down
+dice 'Curvatura: la relación no es una recta'
+paso "Return la comprueba" Return
+dice '^notification (¡Correcto! 100|Incorrecto: 0) puntos\. Los residuos'
+
 # An event that Orca could not handle is logged "ERROR: Could not process".
 ! grep -q ' - ERROR: Could not process' "$E2E_FLUJO" && e2e_ok "Orca procesó cada evento" ||
     e2e_error "Orca falló con eventos: $(grep ' - ERROR: Could not process' "$E2E_FLUJO" | head -n 3)"

@@ -64,9 +64,10 @@ void EventosAleatorios::menuVer() {
         break;
     }
     case 7: {
-        // A challenge's round by its code, then a guess checked, another
-        // round, or the end, which puts the sample back.
-        const int reto = uniforme(0, 2), codigo = uniforme(primerCodigo, ultimoCodigo);
+        // A challenge's round by its code, then a guess (or an answer about
+        // the residuals) checked, another round, or the end, which puts the
+        // sample back.
+        const int reto = uniforme(0, 3), codigo = uniforme(primerCodigo, ultimoCodigo);
         const int k = uniforme(0, 2);
         describir("challenge " + std::to_string(reto) + " " + std::to_string(codigo) +
                   ", command " + std::to_string(k));
@@ -76,6 +77,7 @@ void EventosAleatorios::menuVer() {
             }
         }
         escribir(*f_.Text8, QString::number(static_cast<double>(real(-1, 1)), 'f', 2), false);
+        f_.Option3(uniforme(0, numPatrones - 1)).click();
         f_.Command2(k).click();
         refresco_ = true;
         break;

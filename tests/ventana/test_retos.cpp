@@ -140,4 +140,48 @@ TEST(Retos, LaRectaPuntuaYLaNubeTerminaSola) {
     EXPECT_EQ(v.ronda()->codigo, codigo);
 }
 
+// Each pattern's round: the six answers, then after "Comprobar" the mark on
+// the right place (the ringed point is the one the round made; the curve,
+// the funnel and the colours only with their pattern), the score, and the
+// explanation said, with the chosen pattern's look after a wrong answer.
+TEST(Retos, ResiduosMarcanLoQueLosDelata) {
+    Form1 f;
+    f.show();
+    VistaRetos& v = retos(f);
+    for (int p = 0; p < numPatrones; ++p) {
+        const auto patron = static_cast<Patron>(p);
+        int codigo = primerCodigo;
+        while (rondaDeCodigo(Reto::Residuos, codigo).patron != patron) {
+            ++codigo;
+        }
+        ASSERT_TRUE(v.jugarCodigo(Reto::Residuos, codigo));
+        SCOPED_TRACE(codigo);
+        EXPECT_TRUE(f.Picture7->isVisible());
+        EXPECT_TRUE(f.Option3(5).isVisible());
+        const RondaReto& r = *v.ronda();
+        // Right on even patterns, "Dos grupos" or "Nada indica" on odd ones.
+        const Patron elegida =
+            p % 2 == 0 ? patron : (patron == Patron::Grupos ? Patron::Ninguno : Patron::Grupos);
+        f.Option3(static_cast<int>(elegida)).click();
+        f.Command2(0).click();
+        ASSERT_TRUE(v.comprobada());
+        EXPECT_EQ(v.historial().rondas().back().puntos, elegida == patron ? 100 : 0);
+        const bool anillo = patron == Patron::Atipico || patron == Patron::Palanca;
+        EXPECT_EQ(v.dibujoResiduos().anillado(), anillo ? r.senalado + 1 : 0);
+        EXPECT_EQ(f.Shape13(0).Visible(), anillo);
+        EXPECT_EQ(f.Line26(12).Visible(), patron == Patron::Curvatura);
+        EXPECT_EQ(f.Line27(0).Visible(), patron == Patron::Dispersion);
+        std::set<QRgb> colores;
+        for (Integer k = 1; k <= f.g.nPuntos; ++k) {
+            colores.insert(f.Shape12(k).FillColor().rgb());
+        }
+        EXPECT_EQ(colores.size(), patron == Patron::Grupos ? 2U : 1U);
+        EXPECT_TRUE(f.Command2(3).isVisible());
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(f.dicho().contains(f.Label9(VistaRetos::explicacionResiduos).Caption()));
+        EXPECT_EQ(f.Label9(VistaRetos::explicacionResiduos).Caption().count(". "),
+                  elegida == patron ? 1 : 2 + (elegida == Patron::Ninguno));
+    }
+}
+
 } // namespace

@@ -1,0 +1,229 @@
+// "¿Qué dicen los residuos?": the round's residual plot and six answers in
+// the panel, the check, and the explanation drawn on the student's own plot
+// and written in two sentences (three after a wrong answer).
+#include "vista_retos.h"
+
+#include "Calculos.h"
+#include "Form1.h"
+#include "colores.h"
+#include "composicion.h"
+#include "cuadricula.h"
+#include "escala.h"
+#include "redondeo.h"
+#include "retos_residuos.h"
+#include "rueda_residuos.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QRandomGenerator>
+
+namespace rectaviva {
+
+namespace {
+
+// An answer's caption broken into two lines where one would not fit.
+QString enDosRenglones(const QString& t, const QFont& f, int ancho) {
+    const QFontMetrics m(f);
+    if (m.horizontalAdvance(t) <= ancho) {
+        return t;
+    }
+    int corte = -1;
+    for (int i = t.indexOf(QLatin1Char(' ')); i > 0; i = t.indexOf(QLatin1Char(' '), i + 1)) {
+        if (m.horizontalAdvance(t.left(i)) > ancho) {
+            break;
+        }
+        corte = i;
+    }
+    return corte < 0 ? t : t.left(corte) + QLatin1Char('\n') + t.mid(corte + 1);
+}
+
+// Enter on an answer checks it, as on the guess's entry.
+class TeclasRespuestas : public QObject {
+public:
+    TeclasRespuestas(QObject* padre, VistaRetos& v) : QObject(padre), v_(v) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int tecla = static_cast<QKeyEvent*>(e)->key();
+        if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) {
+            return false;
+        }
+        v_.comprobar();
+        return true;
+    }
+
+private:
+    VistaRetos& v_;
+};
+
+// The answers' grid: three rows of two, each row two lines high.
+constexpr double izquierdas[2] = {120, 3540}, anchoRespuesta = 3360;
+constexpr double arribaRespuestas = 1230, altoRespuesta = 375;
+
+} // namespace
+
+void ControlesRetos::Option3_Click(Integer Index) {
+    vistaRetos_->elegirRespuesta(static_cast<Patron>(Index));
+}
+
+// The residual plot under the round's title, across the plot's width like
+// the residual view's, then the six answers.
+void VistaRetos::componerResiduos(Frame& panel) {
+    c_.Picture7 = new PictureBox(&panel, QStringLiteral("Picture7"));
+    c_.Picture7->Move(0, 360, 7185, 850);
+    c_.Picture7->setPintorFondo(pintarCuadriculaResiduos);
+    for (int k = 1; k <= maxPuntos; ++k) {
+        Shape* s = c_.Picture7->agregarShape(nombre("Shape12", k));
+        s->setForma(Shape::Forma::Circulo);
+        s->setVisible(false);
+        c_.Shape12.agregar(k, s);
+    }
+    for (int k = 1; k <= c_.Line26.UBound(); ++k) {
+        Line* l = linea(*c_.Picture7, nombre("Line26", k), 0, 0, 0, 0, colorMarcaReto, 2);
+        l->setExtremo(Line::Extremo::Cuadrado);
+        l->setVisible(false);
+        c_.Line26.agregar(k, l);
+    }
+    for (int k = 0; k <= 1; ++k) {
+        Line* l = linea(*c_.Picture7, nombre("Line27", k), 0, 0, 0, 0, colorMarcaReto, 2);
+        l->setVisible(false);
+        c_.Line27.agregar(k, l);
+    }
+    Shape* anillo = c_.Picture7->agregarShape(QStringLiteral("Shape13_1"));
+    anillo->setForma(Shape::Forma::Circulo);
+    anillo->setFillColor(colorHueco);
+    anillo->setBorderColor(colorMarcaReto);
+    anillo->setBorderWidth(2);
+    anillo->setVisible(false);
+    c_.Shape13.agregar(1, anillo);
+    auto* filtro = new TeclasRespuestas(&panel, *this);
+    for (int k = 0; k < numPatrones; ++k) {
+        auto* o = new OptionButton(&panel, nombre("Option3", k), QString());
+        o->setFont(fuente(8.25));
+        o->Move(izquierdas[k / 3], arribaRespuestas + altoRespuesta * (k % 3), anchoRespuesta,
+                altoRespuesta);
+        o->installEventFilter(filtro);
+        c_.Option3.agregar(k, o);
+        const Integer i = static_cast<Integer>(k);
+        QObject::connect(o, &OptionButton::Click, &f_, [this, i] { c_.Option3_Click(i); });
+    }
+}
+
+// The ring on the plot, over the markers like the influence view's rings.
+void VistaRetos::componerPlano(Capa capa) {
+    if (capa != Capa::SobreMarcadores) {
+        return;
+    }
+    Shape* anillo = f_.Picture1->agregarShape(QStringLiteral("Shape13_0"));
+    anillo->setForma(Shape::Forma::Circulo);
+    anillo->setFillColor(colorHueco);
+    anillo->setBorderColor(colorMarcaReto);
+    anillo->setBorderWidth(2);
+    anillo->setVisible(false);
+    c_.Shape13.agregar(0, anillo);
+}
+
+// The residual plot spans the plot's width, so each residual sits under its point.
+void VistaRetos::distribuir() {
+    c_.Picture7->setWidth(f_.Picture1->Width());
+}
+
+void VistaRetos::trasAjuste() {
+    if (rondaDeResiduos()) {
+        g_.oCalculos->residuos();
+    }
+}
+
+// Where the panel's controls go: a residual round has its plot on top, the
+// answers under it and the commands at the bottom; once checked, the result
+// and the commands in one row and the explanation under them. The other
+// rounds keep the panel's first layout.
+void VistaRetos::disponerPanel() {
+    const bool residuos = rondaDeResiduos();
+    c_.Picture7->setVisible(residuos);
+    c_.Label9(pregunta).setVisible(!residuos);
+    c_.Label9(explicacion).setVisible(!residuos);
+    c_.Label9(explicacionResiduos).setVisible(residuos && comprobada_);
+    for (int k = 0; k < numPatrones; ++k) {
+        OptionButton& o = c_.Option3(k);
+        o.setVisible(residuos && !comprobada_);
+        const QString t = nombreDePatron(static_cast<Patron>(k));
+        o.setText(enDosRenglones(t, o.font(), o.width() - o.iconSize().width() - 12));
+        o.setAccessibleName(t);
+    }
+    c_.Command2(0).setVisible(ronda_->reto != Reto::Nube && !(residuos && comprobada_));
+    c_.Command2(3).setVisible(residuos && comprobada_);
+    if (!residuos) {
+        for (int k = 0; k < 3; ++k) {
+            c_.Command2(k).Move(2400 + 1470.0 * k, 1000, 1350, 345);
+        }
+        c_.Label9(resultado).Move(120, 1440, 6735, 540);
+    } else if (!comprobada_) {
+        for (int k = 0; k < 3; ++k) {
+            c_.Command2(k).Move(120 + 1470.0 * k, 2400, 1350, 345);
+        }
+    } else {
+        c_.Label9(resultado).Move(120, arribaRespuestas + 30, 2280, 300);
+        c_.Command2(1).Move(2400, arribaRespuestas, 1230, 345);
+        c_.Command2(2).Move(3720, arribaRespuestas, 1230, 345);
+        c_.Command2(3).Move(5040, arribaRespuestas, 1815, 345);
+    }
+}
+
+void VistaRetos::elegirRespuesta(Patron p) {
+    if (!rondaDeResiduos() || comprobada_) {
+        return;
+    }
+    respuesta_ = p;
+    c_.Option3(static_cast<int>(p)).setValue(true);
+}
+
+// The residual plot, and after the answer what gave the pattern away.
+void VistaRetos::mostrarResiduos() {
+    if (!rondaDeResiduos() || !f_.existeMuestra()) {
+        return;
+    }
+    const double maximo = residuoMaximo * D(unidadY(g_));
+    c_.Picture7->Scale(g_.xMin, maximo, g_.xMax, -maximo);
+    dibujoResiduos_->dibujar(comprobada_, ronda_->patron, ronda_->grupo);
+}
+
+void VistaRetos::comprobarResiduos() {
+    if (!respuesta_) {
+        hablar(QCoreApplication::translate("retos",
+                                           "Elige una de las seis respuestas y pulsa Comprobar."));
+        c_.Option3(0).setFocus();
+        return;
+    }
+    const Patron verdad = ronda_->patron;
+    anotar(static_cast<double>(*respuesta_), static_cast<double>(verdad),
+           puntosResiduos(*respuesta_, verdad));
+    revelado();
+    mostrarResiduos();
+}
+
+// The lineup of the points in use, drawn from the round's code (or from a
+// code at random outside a residual round), in a window-modal dialog.
+void VistaRetos::abrirRueda() {
+    const std::vector<PuntoReto> puntos = dibujoResiduos_->puntosEnUso();
+    if (!f_.existeMuestra() || puntos.size() < 3) {
+        hablar(QCoreApplication::translate(
+            "retos", "La «Rueda de residuos» necesita una muestra con al menos 3 puntos en uso."));
+        return;
+    }
+    const int clave = rondaDeResiduos()
+                          ? ronda_->codigo
+                          : codigoAlAzar(QRandomGenerator::global()->generateDouble());
+    auto* d = new DialogoRueda(
+        &f_, ruedaDeResiduos(puntos, clave), [this](const QString& t) { hablar(t); },
+        QString::fromStdString(m_->puntoDecimal()));
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->open();
+    hablar(QCoreApplication::translate("retos", "Rueda de residuos") + QStringLiteral(". ") +
+           d->pregunta());
+}
+
+} // namespace rectaviva
