@@ -15,7 +15,8 @@
 namespace rectaviva {
 
 // The round of a pattern and a code (the same on every computer): 10 to 50
-// points in whole plot units, random slopes and signs, in random order.
+// points (a funnel 20 to 50) in whole plot units, random slopes and signs,
+// in random order.
 // rondaDeCodigo with Reto::Residuos draws the pattern from the code, then
 // calls this. Each pattern draws from its own stream of the code, seeded
 // with (Residuos << 32 | codigo) ^ ((1 + patron) << 40); the lineup's is

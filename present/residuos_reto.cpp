@@ -36,17 +36,16 @@ std::vector<PuntoReto> PresentacionRetoResiduos::puntosEnUso(std::vector<Integer
 }
 
 void PresentacionRetoResiduos::dibujar(bool marcar, Patron patron,
-                                       const std::vector<std::uint8_t>& grupo) {
+                                       const std::vector<std::uint8_t>& grupo, double limite) {
     const Escala e = p_.Picture7.escala();
     const Single w = S(e.anchoDesdePixeles(pixelesMarca));
     const Single h = S(e.altoDesdePixeles(pixelesMarca));
-    const Single limite = S(residuoMaximo * D(unidadY(g_)));
     const bool colores = marcar && patron == Patron::Grupos;
     for (int k = 1; k <= maxPuntos; ++k) {
         Shape& s = p_.Shape12(k);
-        const MarcaResiduo marca = k <= g_.nPuntos
-                                       ? marcaResiduo(g_, g_.xObs(k), g_.residuo(k), w, h, limite)
-                                       : MarcaResiduo{};
+        const MarcaResiduo marca =
+            k <= g_.nPuntos ? marcaResiduo(g_, g_.xObs(k), g_.residuo(k), w, h, S(limite))
+                            : MarcaResiduo{};
         if (marca.visible) {
             s.Move(marca.esquina.left, marca.esquina.top, w, h);
             s.setForma(marca.fuera > 0   ? Shape::Forma::TrianguloArriba

@@ -32,9 +32,10 @@ public:
         : g_(g), m_(m), p_(p) {}
 
     // The residual plot of the points in use (deleted ones hollow), from the
-    // engine's residuals; the explanation's marks of `patron` when `marcar`,
-    // else none. `grupo` (point k's at k − 1) colours two groups.
-    void dibujar(bool marcar, Patron patron, const std::vector<std::uint8_t>& grupo);
+    // engine's residuals, a residual beyond ±limite at that edge; the
+    // explanation's marks of `patron` when `marcar`, else none. `grupo`
+    // (point k's at k − 1) colours two groups.
+    void dibujar(bool marcar, Patron patron, const std::vector<std::uint8_t>& grupo, double limite);
     // Hides the marks and the ring on the plot (the round over).
     void ocultarMarcas();
     // The points in use, as the diagnostics take them, and their numbers k.

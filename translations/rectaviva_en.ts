@@ -1499,10 +1499,6 @@ Source: %2</translation>
         <translation>You found it! If the model held, picking it by chance would have probability 1/20 = %1: this is evidence that your residuals show a pattern.</translation>
     </message>
     <message>
-        <source>Tu muestra era la n.º %1; elegiste la %2. A simple vista, tus residuos no se distinguen de los del azar.</source>
-        <translation>Your sample was no. %1; you picked %2. By eye, your residuals cannot be told apart from chance ones.</translation>
-    </message>
-    <message>
         <source>Elige una de las seis respuestas y pulsa Comprobar.</source>
         <translation>Choose one of the six answers and press Check.</translation>
     </message>
@@ -1621,6 +1617,10 @@ Source: %2</translation>
     <message>
         <source>La «Rueda de residuos» pone a prueba al ojo.</source>
         <translation>The &quot;Residual lineup&quot; puts the eye to the test.</translation>
+    </message>
+    <message>
+        <source>Tu muestra era la n.º %1; elegiste la %2: esta vez el ojo no la distinguió de las del azar.</source>
+        <translation>Your sample was no. %1; you picked %2: this time the eye did not tell it from the chance ones.</translation>
     </message>
 </context>
 <context>

@@ -1497,10 +1497,6 @@ Fonte: %2</translation>
         <translation>Você a encontrou! Se o modelo valesse, acertar por acaso teria probabilidade 1/20 = %1: é evidência de que seus resíduos mostram um padrão.</translation>
     </message>
     <message>
-        <source>Tu muestra era la n.º %1; elegiste la %2. A simple vista, tus residuos no se distinguen de los del azar.</source>
-        <translation>Sua amostra era a n.º %1; você escolheu a %2. A olho nu, seus resíduos não se distinguem dos do acaso.</translation>
-    </message>
-    <message>
         <source>Elige una de las seis respuestas y pulsa Comprobar.</source>
         <translation>Escolha uma das seis respostas e pressione Verificar.</translation>
     </message>
@@ -1619,6 +1615,10 @@ Fonte: %2</translation>
     <message>
         <source>La «Rueda de residuos» pone a prueba al ojo.</source>
         <translation>A «Fila de resíduos» põe o olho à prova.</translation>
+    </message>
+    <message>
+        <source>Tu muestra era la n.º %1; elegiste la %2: esta vez el ojo no la distinguió de las del azar.</source>
+        <translation>Sua amostra era a n.º %1; você escolheu a %2: desta vez o olho não a distinguiu das do acaso.</translation>
     </message>
 </context>
 <context>

@@ -313,9 +313,9 @@ QString DialogoRueda::resultado() const {
                    "probabilidad 1/20 = %1: es evidencia de que tus residuos muestran un patrón.")
             .arg(QString::fromStdString(azar));
     }
-    return QCoreApplication::translate("retos",
-                                       "Tu muestra era la n.º %1; elegiste la %2. A simple vista, "
-                                       "tus residuos no se distinguen de los del azar.")
+    return QCoreApplication::translate(
+               "retos", "Tu muestra era la n.º %1; elegiste la %2: esta vez el ojo no "
+                        "la distinguió de las del azar.")
         .arg(rueda_.propio + 1)
         .arg(elegido_ + 1);
 }

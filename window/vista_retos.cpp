@@ -106,6 +106,7 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
     ultimoReto_ = reto;
     comprobada_ = false;
     respuesta_.reset();
+    rangoResiduos_ = 0;
     for (OptionButton* o : c_.Option3) {
         // No answer is chosen at a round's start.
         o->setAutoExclusive(false);

@@ -169,6 +169,7 @@ private:
     std::unique_ptr<PantallaRetoResiduos> pantallaResiduos_;
     std::unique_ptr<PresentacionRetoResiduos> dibujoResiduos_;
     std::optional<Patron> respuesta_; ///< a residual round's answer, once chosen
+    double rangoResiduos_ = 0;        ///< its residual plot's ±range; 0 until drawn
     std::optional<RondaReto> ronda_;
     Reto ultimoReto_ = Reto::Correlacion; ///< the challenge of "Otra ronda"
     bool comprobada_ = false;

@@ -86,7 +86,7 @@ void VistaRetos::componerPanel() {
                  {FUENTE("retos", "Tu r:"), 120, 1050, 1200, 300, der, 9, false},
                  {"", 120, 1440, 6735, 540, izq, 9, true},
                  {"", 120, 1980, 6735, 760, izq, 9, false},
-                 {"", 120, 1620, 6735, 1125, izq, 8.25, false}});
+                 {"", 120, 2340, 6735, 1290, izq, 8.25, false}});
     for (int k : {pregunta, resultado, explicacion, explicacionResiduos}) {
         c_.Label9(k).setWordWrap(true);
     }
@@ -132,6 +132,9 @@ void VistaRetos::cargar(mostrar& m) {
 void VistaRetos::ajustar() {
     colorearPanel(*c_.Frame10, colorPanelInferior);
     c_.Text8->setBackColor(colorEntrada);
+    for (OptionButton* o : c_.Option3) {
+        o->setBackColor(colorPanelInferior);
+    }
     c_.Frame10->setVisible(false);
 }
 

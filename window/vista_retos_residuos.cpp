@@ -12,56 +12,76 @@
 #include "redondeo.h"
 #include "retos_residuos.h"
 #include "rueda_residuos.h"
+#include "teclas.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QRandomGenerator>
+#include <QStyle>
 
 namespace rectaviva {
 
 namespace {
 
-// An answer's caption broken into two lines where one would not fit.
+// An answer's caption in two lines of about the same width where one line
+// of `ancho` pixels would not hold it.
 QString enDosRenglones(const QString& t, const QFont& f, int ancho) {
     const QFontMetrics m(f);
     if (m.horizontalAdvance(t) <= ancho) {
         return t;
     }
-    int corte = -1;
+    int corte = -1, mejor = 0;
     for (int i = t.indexOf(QLatin1Char(' ')); i > 0; i = t.indexOf(QLatin1Char(' '), i + 1)) {
-        if (m.horizontalAdvance(t.left(i)) > ancho) {
-            break;
+        const int largo =
+            std::max(m.horizontalAdvance(t.left(i)), m.horizontalAdvance(t.mid(i + 1)));
+        if (corte < 0 || largo < mejor) {
+            corte = i;
+            mejor = largo;
         }
-        corte = i;
     }
     return corte < 0 ? t : t.left(corte) + QLatin1Char('\n') + t.mid(corte + 1);
 }
 
-// Enter on an answer checks it, as on the guess's entry.
+// The answers by keys: Down and Right choose the next answer, Up and Left
+// the one before, in the order they are said (around at the ends), and Enter
+// checks, as on the guess's entry.
 class TeclasRespuestas : public QObject {
 public:
-    TeclasRespuestas(QObject* padre, VistaRetos& v) : QObject(padre), v_(v) {}
+    TeclasRespuestas(QObject* padre, VistaRetos& v, const Matriz<OptionButton>& o)
+        : QObject(padre), v_(v), o_(o) {}
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override {
+    bool eventFilter(QObject* objeto, QEvent* e) override {
         if (e->type() != QEvent::KeyPress) {
             return false;
         }
         const int tecla = static_cast<QKeyEvent*>(e)->key();
-        if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) {
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            v_.comprobar();
+            return true;
+        }
+        if (!teclas::esFlecha(tecla)) {
             return false;
         }
-        v_.comprobar();
+        const auto actual = std::find(o_.begin(), o_.end(), objeto);
+        const int k = static_cast<int>(actual - o_.begin());
+        const int paso = tecla == Qt::Key_Down || tecla == Qt::Key_Right ? 1 : -1;
+        const int siguiente = (k + paso + numPatrones) % numPatrones;
+        o_(siguiente).setFocus();
+        o_(siguiente).click();
         return true;
     }
 
 private:
     VistaRetos& v_;
+    const Matriz<OptionButton>& o_;
 };
 
-// The answers' grid: three rows of two, each row two lines high.
+// A residual round's panel is taller than the others: its residual plot,
+// then the answers' grid, three rows of two, each row two lines high.
+constexpr double altoPanel = 2775, altoPanelResiduos = 3675;
 constexpr double izquierdas[2] = {120, 3540}, anchoRespuesta = 3360;
-constexpr double arribaRespuestas = 1230, altoRespuesta = 375;
+constexpr double arribaRespuestas = 1590, altoRespuesta = 480;
 
 } // namespace
 
@@ -73,8 +93,7 @@ void ControlesRetos::Option3_Click(Integer Index) {
 // the residual view's, then the six answers.
 void VistaRetos::componerResiduos(Frame& panel) {
     c_.Picture7 = new PictureBox(&panel, QStringLiteral("Picture7"));
-    c_.Picture7->Move(0, 360, 7185, 850);
-    c_.Picture7->setPintorFondo(pintarCuadriculaResiduos);
+    c_.Picture7->Move(0, 360, 7185, 1200);
     for (int k = 1; k <= maxPuntos; ++k) {
         Shape* s = c_.Picture7->agregarShape(nombre("Shape12", k));
         s->setForma(Shape::Forma::Circulo);
@@ -99,7 +118,7 @@ void VistaRetos::componerResiduos(Frame& panel) {
     anillo->setBorderWidth(2);
     anillo->setVisible(false);
     c_.Shape13.agregar(1, anillo);
-    auto* filtro = new TeclasRespuestas(&panel, *this);
+    auto* filtro = new TeclasRespuestas(&panel, *this, c_.Option3);
     for (int k = 0; k < numPatrones; ++k) {
         auto* o = new OptionButton(&panel, nombre("Option3", k), QString());
         o->setFont(fuente(8.25));
@@ -143,6 +162,7 @@ void VistaRetos::trasAjuste() {
 // rounds keep the panel's first layout.
 void VistaRetos::disponerPanel() {
     const bool residuos = rondaDeResiduos();
+    c_.Frame10->setHeight(residuos ? altoPanelResiduos : altoPanel);
     c_.Picture7->setVisible(residuos);
     c_.Label9(pregunta).setVisible(!residuos);
     c_.Label9(explicacion).setVisible(!residuos);
@@ -151,7 +171,9 @@ void VistaRetos::disponerPanel() {
         OptionButton& o = c_.Option3(k);
         o.setVisible(residuos && !comprobada_);
         const QString t = nombreDePatron(static_cast<Patron>(k));
-        o.setText(enDosRenglones(t, o.font(), o.width() - o.iconSize().width() - 12));
+        const int indicador = o.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                              o.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+        o.setText(enDosRenglones(t, o.font(), o.width() - indicador - 8));
         o.setAccessibleName(t);
     }
     c_.Command2(0).setVisible(ronda_->reto != Reto::Nube && !(residuos && comprobada_));
@@ -163,13 +185,14 @@ void VistaRetos::disponerPanel() {
         c_.Label9(resultado).Move(120, 1440, 6735, 540);
     } else if (!comprobada_) {
         for (int k = 0; k < 3; ++k) {
-            c_.Command2(k).Move(120 + 1470.0 * k, 2400, 1350, 345);
+            c_.Command2(k).Move(120 + 1470.0 * k, arribaRespuestas + 3 * altoRespuesta + 60, 1350,
+                                345);
         }
     } else {
-        c_.Label9(resultado).Move(120, arribaRespuestas + 30, 2280, 300);
-        c_.Command2(1).Move(2400, arribaRespuestas, 1230, 345);
-        c_.Command2(2).Move(3720, arribaRespuestas, 1230, 345);
-        c_.Command2(3).Move(5040, arribaRespuestas, 1815, 345);
+        c_.Command2(1).Move(120, arribaRespuestas, 1350, 345);
+        c_.Command2(2).Move(1590, arribaRespuestas, 1350, 345);
+        c_.Command2(3).Move(3060, arribaRespuestas, 1905, 345);
+        c_.Label9(resultado).Move(120, arribaRespuestas + 420, 6735, 300);
     }
 }
 
@@ -186,9 +209,23 @@ void VistaRetos::mostrarResiduos() {
     if (!rondaDeResiduos() || !f_.existeMuestra()) {
         return;
     }
-    const double maximo = residuoMaximo * D(unidadY(g_));
-    c_.Picture7->Scale(g_.xMin, maximo, g_.xMax, -maximo);
-    dibujoResiduos_->dibujar(comprobada_, ronda_->patron, ronda_->grupo);
+    // The range in y is the round's own, set by its first residuals so that
+    // their pattern fills the plot: a multiple of 10 from 10 to 140, the
+    // labels at its half.
+    if (rangoResiduos_ == 0) {
+        double mayor = 0;
+        for (Integer k = 1; k <= g_.nPuntos; ++k) {
+            if (g_.activo(k) == 1 && std::isfinite(g_.residuo(k))) {
+                mayor = std::max(mayor, std::fabs(D(g_.residuo(k))));
+            }
+        }
+        rangoResiduos_ = std::clamp(10 * std::ceil(1.2 * mayor / 10), 10.0, 140.0);
+        c_.Picture7->setPintorFondo([m = rangoResiduos_](QPainter& p, const QRectF& r) {
+            pintarCuadriculaResiduosDe(p, r, EjeCuadricula{}, m, 0);
+        });
+    }
+    c_.Picture7->Scale(g_.xMin, rangoResiduos_, g_.xMax, -rangoResiduos_);
+    dibujoResiduos_->dibujar(comprobada_, ronda_->patron, ronda_->grupo, rangoResiduos_);
 }
 
 void VistaRetos::comprobarResiduos() {

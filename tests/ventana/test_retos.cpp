@@ -162,8 +162,26 @@ TEST(Retos, ResiduosMarcanLoQueLosDelata) {
         // Right on even patterns, "Dos grupos" or "Nada indica" on odd ones.
         const Patron elegida =
             p % 2 == 0 ? patron : (patron == Patron::Grupos ? Patron::Ninguno : Patron::Grupos);
-        f.Option3(static_cast<int>(elegida)).click();
-        f.Command2(0).click();
+        // By keys: Down from the first answer to the chosen one (Up goes round
+        // to the last), Return checks.
+        // Offscreen the window is never active: keys go to the checked answer.
+        const auto tecla = [&f](Qt::Key k) {
+            OptionButton* o = &f.Option3(0);
+            for (OptionButton* b : f.Option3) {
+                o = b->Value() ? b : o;
+            }
+            QTest::keyClick(o, k);
+        };
+        for (int k = 0; k < static_cast<int>(elegida); ++k) {
+            tecla(Qt::Key_Down);
+        }
+        if (elegida == Patron::Ninguno) {
+            tecla(Qt::Key_Up);
+            EXPECT_EQ(v.respuesta(), std::optional(Patron::Grupos));
+            tecla(Qt::Key_Right);
+        }
+        ASSERT_EQ(v.respuesta(), std::optional(elegida));
+        tecla(Qt::Key_Return);
         ASSERT_TRUE(v.comprobada());
         EXPECT_EQ(v.historial().rondas().back().puntos, elegida == patron ? 100 : 0);
         const bool anillo = patron == Patron::Atipico || patron == Patron::Palanca;
