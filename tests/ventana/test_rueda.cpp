@@ -88,7 +88,7 @@ TEST(Rueda, TeclasEleccionYRevelado) {
         EXPECT_EQ(dicho.back().toStdString(), frase.toStdString());
         EXPECT_TRUE(acierto
                         ? frase.contains("1/20 = 0,05")
-                        : frase.contains(QStringLiteral("n.º 13; elegiste la %1.").arg(c.foco + 1)))
+                        : frase.contains(QStringLiteral("n.º 13; elegiste la %1:").arg(c.foco + 1)))
             << frase.toStdString();
         EXPECT_EQ(pixelDelMarcoPropio(g), colorMiRecta);
         // A second pick, by call or by key, changes nothing.
