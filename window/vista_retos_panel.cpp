@@ -80,7 +80,7 @@ void VistaRetos::componerPanel() {
     c_.Frame10 = panel;
     panel->Move(3000, 10200, 6975, 2775);
     crearLabels(panel, c_.Label9, "Label9",
-                {{"", 1800, 30, 3375, 330, cen, 11.25, true},
+                {{"", 1560, 30, 3855, 330, cen, 11.25, true},
                  {"", 120, 60, 1680, 300, izq, 9, true},
                  {"", 120, 420, 6735, 540, izq, 9, false},
                  {FUENTE("retos", "Tu r:"), 120, 1050, 1200, 300, der, 9, false},
