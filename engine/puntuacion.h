@@ -34,7 +34,7 @@ struct RondaJugada {
     // r; the least-squares SCErr; the target (r = 0 for a flat line); the
     // round's pattern (its number, like respuesta)
     double verdad = 0;
-    double error = 0;    ///< respuesta − verdad; not written for residual rounds
+    double error = 0;    ///< respuesta − verdad; NaN, and not written, for residual rounds
     int movimientos = 0; ///< cloud rounds only
     int puntos = 0;      ///< with the streak's bonus
     std::string hora;    ///< local time the round ended, "2026-12-10 09:15:02"

@@ -110,11 +110,14 @@ void VistaRetos::mostrarHistorial() {
     tabla->verticalHeader()->setVisible(false);
     for (int i = 0; i < static_cast<int>(rondas.size()); ++i) {
         const RondaJugada& r = rondas[static_cast<std::size_t>(i)];
+        // A residual round's answer and truth are patterns, by name.
+        const bool patrones = r.reto == Reto::Residuos;
+        const auto patron = [](double p) { return nombreDePatron(static_cast<Patron>(p)); };
         const QStringList celdas{nombreDeReto(r.reto),
                                  QString::number(r.codigo),
-                                 numero(r.respuesta),
-                                 numero(r.verdad),
-                                 numero(r.error),
+                                 patrones ? patron(r.respuesta) : numero(r.respuesta),
+                                 patrones ? patron(r.verdad) : numero(r.verdad),
+                                 patrones ? QStringLiteral("—") : numero(r.error),
                                  QString::number(r.puntos),
                                  QString::fromStdString(r.hora)};
         for (int c = 0; c < celdas.size(); ++c) {

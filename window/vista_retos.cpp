@@ -212,7 +212,8 @@ void VistaRetos::anotar(double respuesta, double verdad, int puntos) {
     j.codigo = ronda_->codigo;
     j.respuesta = respuesta;
     j.verdad = verdad;
-    j.error = respuesta - verdad;
+    // A residual round's answer is right or wrong, with no size of error.
+    j.error = ronda_->reto == Reto::Residuos ? std::nan("") : respuesta - verdad;
     j.movimientos = ronda_->reto == Reto::Nube ? movimientos() : 0;
     j.puntos = puntos;
     j.hora =

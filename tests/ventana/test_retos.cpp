@@ -158,6 +158,9 @@ TEST(Retos, ResiduosMarcanLoQueLosDelata) {
         SCOPED_TRACE(codigo);
         EXPECT_TRUE(f.Picture7->isVisible());
         EXPECT_TRUE(f.Option3(5).isVisible());
+        // The panel's sheet is the residual rounds' own.
+        EXPECT_TRUE(f.Image2(VistaRetos::laminaSegunda.indice).isVisible());
+        EXPECT_FALSE(f.Image2(VistaRetos::laminaDeVista.indice).isVisible());
         const RondaReto& r = *v.ronda();
         // Right on even patterns, "Dos grupos" or "Nada indica" on odd ones.
         const Patron elegida =
@@ -184,6 +187,7 @@ TEST(Retos, ResiduosMarcanLoQueLosDelata) {
         tecla(Qt::Key_Return);
         ASSERT_TRUE(v.comprobada());
         EXPECT_EQ(v.historial().rondas().back().puntos, elegida == patron ? 100 : 0);
+        EXPECT_TRUE(std::isnan(v.historial().rondas().back().error));
         const bool anillo = patron == Patron::Atipico || patron == Patron::Palanca;
         EXPECT_EQ(v.dibujoResiduos().anillado(), anillo ? r.senalado + 1 : 0);
         EXPECT_EQ(f.Shape13(0).Visible(), anillo);
