@@ -105,16 +105,19 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
     ronda_ = rondaDeCodigo(reto, clave);
     ultimoReto_ = reto;
     comprobada_ = false;
-    respuesta_.reset();
-    rangoResiduos_ = 0;
-    for (OptionButton* o : c_.Option3) {
+    if (respuesta_) {
         // No answer is chosen at a round's start.
-        o->setAutoExclusive(false);
-        o->setValue(false);
-        o->setAutoExclusive(true);
+        OptionButton& o = c_.Option3(static_cast<int>(*respuesta_));
+        o.setAutoExclusive(false);
+        o.setValue(false);
+        o.setAutoExclusive(true);
+        respuesta_.reset();
+    }
+    rangoResiduos_ = 0;
+    if (g_.retoResiduosActivo == 1) {
+        dibujoResiduos_->ocultarMarcas();
     }
     g_.retoResiduosActivo = reto == Reto::Residuos ? 1 : 0;
-    dibujoResiduos_->ocultarMarcas();
     puntos_ = bono_ = 0;
     c_.Text8->setText(QString());
     // The answer hidden before the cloud shows, so that not even the summary

@@ -167,9 +167,14 @@ void VistaRetos::disponerPanel() {
     c_.Label9(pregunta).setVisible(!residuos);
     c_.Label9(explicacion).setVisible(!residuos);
     c_.Label9(explicacionResiduos).setVisible(residuos && comprobada_);
+    const bool respuestas = residuos && !comprobada_;
     for (int k = 0; k < numPatrones; ++k) {
         OptionButton& o = c_.Option3(k);
-        o.setVisible(residuos && !comprobada_);
+        o.setVisible(respuestas);
+        // Their captions are measured only when they show.
+        if (!respuestas) {
+            continue;
+        }
         const QString t = nombreDePatron(static_cast<Patron>(k));
         const int indicador = o.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                               o.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
