@@ -204,11 +204,11 @@ bool embudoVisible(const Muestra& m) {
     for (std::size_t i = 0; i < m.x.size(); ++i) {
         p.push_back(punto(m.x[i], m.y[i]));
     }
-    return diagnosticar(p).pBreuschPagan < 0.002;
+    return diagnosticar(p).pBreuschPagan < 0.005;
 }
 
 // Normal errors whose spread grows along x (one way or the other) from
-// under 1 unit to 8 to 12: a funnel. A draw in which Breusch-Pagan's test
+// half a unit to 8 to 12: a funnel. A draw in which Breusch-Pagan's test
 // does not find it (most of those of few points) is drawn again, so that
 // every round shows its funnel; after 200 draws the last is kept.
 Muestra dispersion(AzarReto& a, int n) {
@@ -220,7 +220,7 @@ Muestra dispersion(AzarReto& a, int n) {
         m = recta(a, rejilla(a, n, desde, hasta), 0.5, 0);
         for (std::size_t i = 0; i < m.x.size(); ++i) {
             const double f = (m.x[i] - desde) / ancho, v = sentido > 0 ? f : 1 - f;
-            m.y[i] += (0.8 + (abierto - 0.8) * v) * errorAcotado(a);
+            m.y[i] += (0.5 + (abierto - 0.5) * v) * errorAcotado(a);
         }
         sinPatronesAjenos(m, Patron::Dispersion);
         if (embudoVisible(m)) {

@@ -195,7 +195,7 @@ TEST(RetosResiduos, UnCodigoDaSiempreLaMismaRondaYLaMismaRueda) {
     };
     for (const Fijada& f : {Fijada{Patron::Ninguno, 4817, 44, {{30, 28}, {6, 26}}, 1022782},
                             {Patron::Curvatura, 1000, 34, {{17, 24}, {-8, 39}}, 350414},
-                            {Patron::Dispersion, 2345, 48, {{24, 35}, {-9, 53}}, 1510134},
+                            {Patron::Dispersion, 2345, 48, {{24, 35}, {-9, 52}}, 1508271},
                             {Patron::Atipico, 6321, 15, {{71, 15}, {28, 32}}, 38948},
                             {Patron::Palanca, 7777, 33, {{-9, 30}, {-10, 32}}, 410343},
                             {Patron::Grupos, 9999, 50, {{3, 32}, {-18, 34}}, 1348479}}) {
