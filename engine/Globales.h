@@ -154,11 +154,11 @@ struct Globales {
     Byte residuosActivos = 0;
     Byte influenciaActiva = 0;
     Byte retoResiduosActivo = 0; ///< 1 while a round of "¿Qué dicen los residuos?" plots them
-    Byte miRectaActiva = 0;    ///< 1 while the student guesses a line ("Mi recta")
-    Byte miRectaRevelada = 0;  ///< 1 once the least-squares line is shown beside it
-    Byte listaSinResaltar = 1; ///< 1 = no row of the point list is highlighted
-    Byte valoresExactos = 0;   ///< 1: quantiles and p-values of the exact t distribution
-    Byte simulacionActiva = 0; ///< 1 while the simulation's panel is shown
+    Byte miRectaActiva = 0;      ///< 1 while the student guesses a line ("Mi recta")
+    Byte miRectaRevelada = 0;    ///< 1 once the least-squares line is shown beside it
+    Byte listaSinResaltar = 1;   ///< 1 = no row of the point list is highlighted
+    Byte valoresExactos = 0;     ///< 1: quantiles and p-values of the exact t distribution
+    Byte simulacionActiva = 0;   ///< 1 while the simulation's panel is shown
 
     // Plot range in user units: -40..100 both ways, set by the layout for
     // random samples; round numbers around a loaded data set.
