@@ -1,5 +1,5 @@
 // The pictures compiled into the program: the explanation sheets
-// (":/laminas/laminaK.svg", K = 0..14), the tool icons
+// (":/laminas/laminaK.svg", K = 0..15), the tool icons
 // (":/iconos/herramientaK.svg", K = 0..9), the help icon (":/iconos/ayuda.svg")
 // and the painted plot grid (cuadricula.h).
 #pragma once

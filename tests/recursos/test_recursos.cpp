@@ -37,20 +37,19 @@ TEST_P(Recurso, ExisteYEsSvgValido) {
     EXPECT_FALSE(svg.viewBoxF().isEmpty()) << GetParam();
 }
 
-INSTANTIATE_TEST_SUITE_P(Todos, Recurso,
-                         ::testing::Values(":/laminas/lamina0.svg", ":/laminas/lamina1.svg",
-                                           ":/laminas/lamina2.svg", ":/laminas/lamina3.svg",
-                                           ":/laminas/lamina4.svg", ":/laminas/lamina5.svg",
-                                           ":/laminas/lamina6.svg", ":/laminas/lamina7.svg",
-                                           ":/laminas/lamina8.svg", ":/laminas/lamina9.svg",
-                                           ":/laminas/lamina10.svg", ":/laminas/lamina11.svg",
-                                           ":/laminas/lamina12.svg", ":/laminas/lamina13.svg",
-                                           ":/laminas/lamina14.svg", ":/iconos/herramienta0.svg",
-                                           ":/iconos/herramienta1.svg", ":/iconos/herramienta2.svg",
-                                           ":/iconos/herramienta3.svg", ":/iconos/herramienta4.svg",
-                                           ":/iconos/herramienta5.svg", ":/iconos/herramienta6.svg",
-                                           ":/iconos/herramienta7.svg", ":/iconos/herramienta8.svg",
-                                           ":/iconos/herramienta9.svg", ":/iconos/ayuda.svg"));
+INSTANTIATE_TEST_SUITE_P(
+    Todos, Recurso,
+    ::testing::Values(":/laminas/lamina0.svg", ":/laminas/lamina1.svg", ":/laminas/lamina2.svg",
+                      ":/laminas/lamina3.svg", ":/laminas/lamina4.svg", ":/laminas/lamina5.svg",
+                      ":/laminas/lamina6.svg", ":/laminas/lamina7.svg", ":/laminas/lamina8.svg",
+                      ":/laminas/lamina9.svg", ":/laminas/lamina10.svg", ":/laminas/lamina11.svg",
+                      ":/laminas/lamina12.svg", ":/laminas/lamina13.svg", ":/laminas/lamina14.svg",
+                      ":/laminas/lamina15.svg", ":/iconos/herramienta0.svg",
+                      ":/iconos/herramienta1.svg", ":/iconos/herramienta2.svg",
+                      ":/iconos/herramienta3.svg", ":/iconos/herramienta4.svg",
+                      ":/iconos/herramienta5.svg", ":/iconos/herramienta6.svg",
+                      ":/iconos/herramienta7.svg", ":/iconos/herramienta8.svg",
+                      ":/iconos/herramienta9.svg", ":/iconos/ayuda.svg"));
 
 // ---------------------------------------------------------------- explanation sheets
 
@@ -124,14 +123,15 @@ INSTANTIATE_TEST_SUITE_P(
         Lamina{5, 745, "Varianza estimada del error"}, Lamina{6, 840, "Análisis de varianza"},
         Lamina{7, 840, "Predicción"}, Lamina{8, 840, "Residuos"}, Lamina{9, 840, "Influencia"},
         Lamina{10, 840, "Mi recta"}, Lamina{11, 930, "Simulación"}, Lamina{12, 930, "Remuestreo"},
-        Lamina{13, 930, "Retos"}, Lamina{14, 930, "¿Qué dicen los residuos?"}),
+        Lamina{13, 930, "Retos"}, Lamina{14, 930, "¿Qué dicen los residuos?"},
+        Lamina{15, 930, "Transformaciones"}),
     [](const auto& info) { return "lamina" + std::to_string(info.param.k); });
 
 // A translated sheet is opened in the same box as its Spanish original, so it
 // keeps that sheet's view box, and it may use only what QSvg draws.
 TEST(LaminaTraducida, MismaCajaQueLaOriginalYSoloLoQueDibujaQSvg) {
     for (const char* idioma : {"en", "pt_BR"})
-        for (int k = 0; k <= 14; ++k) {
+        for (int k = 0; k <= 15; ++k) {
             const QString ruta = QStringLiteral(":/laminas/%1/lamina%2.svg").arg(idioma).arg(k);
             QSvgRenderer traducida(ruta);
             QSvgRenderer original(QStringLiteral(":/laminas/lamina%1.svg").arg(k));
