@@ -92,7 +92,7 @@ dice '^notification .*Reto [0-9]+\. ¿Qué dicen los residuos de estos [0-9]+ pu
 paso "la segunda respuesta" Down
 dice 'Curvatura: la relación no es una recta'
 paso "Return la comprueba" Return
-dice '^notification (¡Correcto! 100|Incorrecto: 0) puntos\. Los residuos'
+dice '^notification (¡Correcto! 100|Incorrecto: 0) puntos\. (Los|Un|El) [a-z]+'
 
 # An event that Orca could not handle is logged "ERROR: Could not process".
 ! grep -q ' - ERROR: Could not process' "$E2E_FLUJO" && e2e_ok "Orca procesó cada evento" ||
