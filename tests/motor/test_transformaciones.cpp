@@ -20,10 +20,10 @@ namespace {
 using T = Transformacion;
 using LD = long double;
 
-// The transformations and their inverses written again, in long double.
+// The transformations and their inverses on their ranges, in long double.
 LD aplicar(T t, LD v, bool inversa = false) {
     const LD r[] = {v, std::log10(v), std::log(v), std::sqrt(v), 1 / v, v * v};
-    const LD i[] = {v, std::pow(10.0L, v), std::exp(v), v * v, 1 / v, std::sqrt(v)};
+    const LD i[] = {v, std::pow(10.0L, v), std::exp(v), v < 0 ? NAN : v * v, 1 / v, std::sqrt(v)};
     return (inversa ? i : r)[static_cast<int>(t)];
 }
 
@@ -59,6 +59,10 @@ const ConjuntoEjemplo* conjunto(const std::string& nombre) {
 }
 
 void cerca(double valor, LD ref, LD escala, double tolerancia = 1e-12) {
+    if (std::isnan(ref)) {
+        EXPECT_TRUE(std::isnan(valor)) << valor;
+        return;
+    }
     EXPECT_NEAR(valor, static_cast<double>(ref), tolerancia * static_cast<double>(escala));
 }
 
@@ -71,7 +75,9 @@ TEST(Transformar, LosConjuntosEnderezadosYLeidosEnSusUnidades) {
         const char* conjunto;
         T tx, ty;
         FormaModelo forma;
+        std::size_t desde = 0; ///< the first point used: the censuses since 1980 are ±0.03 in log
     } casos[] = {{censo, T::Ninguna, T::Log10, FormaModelo::Exponencial},
+                 {censo, T::Ninguna, T::Log10, FormaModelo::Exponencial, 19},
                  {censo, T::Cuadrado, T::Raiz, FormaModelo::General},
                  {"Ebullición en los Alpes", T::Ln, T::Inversa, FormaModelo::General},
                  {kepler, T::Log10, T::Log10, FormaModelo::Potencia},
@@ -82,13 +88,16 @@ TEST(Transformar, LosConjuntosEnderezadosYLeidosEnSusUnidades) {
                  {animales, T::Ln, T::Ninguna, FormaModelo::Logaritmica}};
     for (const auto& c : casos) {
         ASSERT_TRUE(conjunto(c.conjunto)) << c.conjunto;
-        const ConjuntoEjemplo& d = *conjunto(c.conjunto);
+        const ConjuntoEjemplo& e = *conjunto(c.conjunto);
+        const struct {
+            std::vector<double> x, y;
+        } d{{e.x.begin() + c.desde, e.x.end()}, {e.y.begin() + c.desde, e.y.end()}};
         SCOPED_TRACE(testing::Message()
-                     << c.conjunto << static_cast<int>(c.tx) << static_cast<int>(c.ty));
+                     << c.conjunto << static_cast<int>(c.tx) << static_cast<int>(c.ty) << c.desde);
         const AjusteTransformado f = ajustarTransformado(d.x, d.y, c.tx, c.ty);
         const Referencia r = ajustar(d.x, d.y, c.tx, c.ty);
         ASSERT_TRUE(f.valido);
-        cerca(f.b, r.b, std::fabs(r.b));
+        cerca(f.b, r.b, std::fabs(r.b), 1e-13);
         cerca(f.a, r.a, std::fabs(r.a) + std::fabs(r.b * r.mu));
         cerca(f.R2, r.R2, 1);
         // The residuals are known to the rounding of the values they come from.
@@ -107,7 +116,7 @@ TEST(Transformar, LosConjuntosEnderezadosYLeidosEnSusUnidades) {
         } else if (c.forma == FormaModelo::Exponencial) {
             const LD porcentaje = 100 * std::expm1(ajustar(d.x, d.y, T::Ninguna, T::Ln).b);
             cerca(m.porcentaje, porcentaje, porcentaje, 1e-10);
-            EXPECT_TRUE(m.porcentaje > 1.8 && m.porcentaje < 2.1); // per year, 1790–2020
+            EXPECT_TRUE(c.desde > 0 || (m.porcentaje > 1.8 && m.porcentaje < 2.1)); // 1790–2020
         }
         // The prediction at a point inside the data and at the last one, at
         // a 95 % level with the exact t.
