@@ -97,6 +97,44 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
          MENSAJE("conjuntos", "Peso medio (libras)"),
          {58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72},
          {115, 117, 120, 123, 126, 129, 132, 135, 139, 142, 146, 150, 154, 159, 164}},
+        {MENSAJE("conjuntos", "Población de EE. UU."),
+         MENSAJE("conjuntos",
+                 "Los habitantes de Estados Unidos en cada censo desde 1790: crecen en proporción "
+                 "a los que ya hay, y con el logaritmo de la población la curva se vuelve recta."),
+         "U.S. Census Bureau. Decennial censuses of population, 1790–2020.",
+         MENSAJE("conjuntos", "Año"),
+         MENSAJE("conjuntos", "Población (habitantes)"),
+         {1790, 1800, 1810, 1820, 1830, 1840, 1850, 1860, 1870, 1880, 1890, 1900,
+          1910, 1920, 1930, 1940, 1950, 1960, 1970, 1980, 1990, 2000, 2010, 2020},
+         {3929214,   5308483,   7239881,   9638453,   12866020,  17069453,  23191876,  31443321,
+          38558371,  50189209,  62979766,  76212168,  92228496,  106021537, 123202624, 132164569,
+          151325798, 179323175, 203211926, 226545805, 248709873, 281421906, 308745538, 331449281}},
+        {MENSAJE("conjuntos", "Planetas de Kepler"),
+         MENSAJE("conjuntos",
+                 "La distancia de los ocho planetas al Sol y lo que tardan en darle la vuelta: con "
+                 "el logaritmo de las dos, una recta de pendiente 3/2, la tercera ley de Kepler."),
+         "Williams, D. R. Planetary Fact Sheet. NASA Goddard Space Flight Center.",
+         MENSAJE("conjuntos", "Distancia media al Sol (millones de km)"),
+         MENSAJE("conjuntos", "Periodo orbital (días)"),
+         {57.9, 108.2, 149.6, 228.0, 778.5, 1432.0, 2867.0, 4515.0},
+         {88.0, 224.7, 365.2, 687.0, 4331, 10747, 30589, 59800}},
+        {MENSAJE("conjuntos", "Cerebro y cuerpo de 28 animales"),
+         MENSAJE("conjuntos",
+                 "El peso del cuerpo y el del cerebro de 28 especies: con el logaritmo de los dos "
+                 "se alinean, salvo tres dinosaurios que quedan muy por debajo de los demás."),
+         "Jerison, H. J. (1973). Evolution of the Brain and Intelligence. Academic Press, según "
+         "Rousseeuw, P. J. y Leroy, A. M. (1987). Robust Regression and Outlier Detection. Wiley.",
+         MENSAJE("conjuntos", "Peso del cuerpo (kg)"),
+         MENSAJE("conjuntos", "Peso del cerebro (g)"),
+         // Mountain beaver, cow, grey wolf, goat, guinea pig, Diplodocus, Asian
+         // elephant, donkey, horse, potar monkey, cat, giraffe, gorilla, human,
+         // African elephant, Triceratops, rhesus monkey, kangaroo, golden
+         // hamster, mouse, rabbit, sheep, jaguar, chimpanzee, rat,
+         // Brachiosaurus, mole, pig.
+         {1.35, 465,  36.33, 27.66, 1.04, 11700, 2547, 187.1, 521, 10,    3.3,  529,   207,   62,
+          6654, 9400, 6.8,   35,    0.12, 0.023, 2.5,  55.5,  100, 52.16, 0.28, 87000, 0.122, 192},
+         {8.1,  423, 119.5, 115, 5.5, 50,  4603, 419, 655, 115, 25.6, 680,   406, 1320,
+          5712, 70,  179,   56,  1,   0.4, 12.1, 175, 157, 440, 1.9,  154.5, 3,   180}},
     };
     return conjuntos;
 }
