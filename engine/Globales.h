@@ -171,6 +171,12 @@ struct Globales {
     std::string nombreDatos, nombreX, nombreY;
     EjeRedondo ejeX, ejeY; ///< the round axes xMin..xMax and yMin..yMax came from
     Byte decimalesX = 0, decimalesY = 0;
+    // A transformation of a data set ("Transformar"): the sample holds g(x)
+    // and f(y) (each a Transformacion; 0 is none), and these keep the data's
+    // own values of each point, as loaded, and their decimals.
+    Byte transformacionX = 0, transformacionY = 0;
+    ArregloMuestra<double> xOriginal, yOriginal;
+    Byte decimalesOriginalX = 0, decimalesOriginalY = 0;
     Integer redondeoX = 0, redondeoY = 0;
 
     // Service objects, created and owned by the window.

@@ -145,5 +145,13 @@ std::string textoExacto(double v, std::string_view punto = ".");
 std::string escribirCsv(const std::vector<std::string>& x, const std::vector<std::string>& y,
                         const std::vector<Byte>& activo, const std::string& nombreX,
                         const std::string& nombreY, Separador s, MarcaDecimal d);
+// The same with any number of named columns before "en_uso" (a transformed
+// data set writes the data as loaded, then its transformed columns).
+struct ColumnaCsv {
+    std::string nombre;
+    std::vector<std::string> valores;
+};
+std::string escribirCsv(const std::vector<ColumnaCsv>& columnas, const std::vector<Byte>& activo,
+                        Separador s, MarcaDecimal d);
 
 } // namespace rectaviva

@@ -18,6 +18,11 @@ constexpr std::string_view kMarcaDeOrden = "\xEF\xBB\xBF";
 std::string escribirCsv(const std::vector<std::string>& x, const std::vector<std::string>& y,
                         const std::vector<Byte>& activo, const std::string& nombreX,
                         const std::string& nombreY, Separador s, MarcaDecimal d) {
+    return escribirCsv({{nombreX, x}, {nombreY, y}}, activo, s, d);
+}
+
+std::string escribirCsv(const std::vector<ColumnaCsv>& columnas, const std::vector<Byte>& activo,
+                        Separador s, MarcaDecimal d) {
     const char sep = caracter(s);
     const auto campo = [&](std::string v) {
         std::replace(v.begin(), v.end(), '\r', ' ');
@@ -42,11 +47,19 @@ std::string escribirCsv(const std::vector<std::string>& x, const std::vector<std
         }
         return campo(std::move(v));
     };
-    std::string r = campo(nombreX) + sep + campo(nombreY) + sep + "en_uso\n";
-    const std::size_t n = std::min(x.size(), y.size());
+    std::string r;
+    std::size_t n = columnas.empty() ? 0 : columnas.front().valores.size();
+    for (const ColumnaCsv& c : columnas) {
+        r += campo(c.nombre) + sep;
+        n = std::min(n, c.valores.size());
+    }
+    r += "en_uso\n";
     for (std::size_t k = 0; k < n; ++k) {
+        for (const ColumnaCsv& c : columnas) {
+            r += numero(c.valores[k]) + sep;
+        }
         const bool eliminado = k < activo.size() && activo[k] == 0;
-        r += numero(x[k]) + sep + numero(y[k]) + sep + (eliminado ? '0' : '1') + '\n';
+        r += std::string(1, eliminado ? '0' : '1') + '\n';
     }
     return r;
 }

@@ -143,6 +143,8 @@ bool cargarMuestra(Globales& g, const MuestraDatos& d) {
         g.activo(k) = d.activo.empty() ? 1 : d.activo[i];
     }
     g.datosCargados = 1;
+    // A data set loads untransformed; "Transformar" sets its own after.
+    g.transformacionX = g.transformacionY = 0;
     g.nombreDatos = d.nombre;
     g.nombreX = d.nombreX;
     g.nombreY = d.nombreY;
@@ -160,6 +162,7 @@ void volverAlDiseno(Globales& g) {
     g.yMin = minimoDiseno;
     g.yMax = maximoDiseno;
     g.datosCargados = 0;
+    g.transformacionX = g.transformacionY = 0;
     g.ejeX = g.ejeY = ejeDiseno();
     g.nombreDatos.clear();
     g.nombreX.clear();

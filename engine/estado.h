@@ -22,15 +22,44 @@ struct EstadoMuestra {
     EjeRedondo ejeX, ejeY;
     Byte decimalesX = 0, decimalesY = 0;
     Integer redondeoX = 0, redondeoY = 0;
+    Byte transformacionX = 0, transformacionY = 0;
+    ArregloMuestra<double> xOriginal, yOriginal;
+    Byte decimalesOriginalX = 0, decimalesOriginalY = 0;
 
     bool operator==(const EstadoMuestra&) const = default;
 };
 
 inline EstadoMuestra tomarEstado(const Globales& g) {
-    return {g.nPuntos, g.nActivos,  g.xObs,          g.yObs,        g.xDato,     g.yDato,
-            g.activo,  g.nivelConf, g.nivelPred,     g.xPred,       g.xMin,      g.xMax,
-            g.yMin,    g.yMax,      g.datosCargados, g.nombreDatos, g.nombreX,   g.nombreY,
-            g.ejeX,    g.ejeY,      g.decimalesX,    g.decimalesY,  g.redondeoX, g.redondeoY};
+    return {g.nPuntos,
+            g.nActivos,
+            g.xObs,
+            g.yObs,
+            g.xDato,
+            g.yDato,
+            g.activo,
+            g.nivelConf,
+            g.nivelPred,
+            g.xPred,
+            g.xMin,
+            g.xMax,
+            g.yMin,
+            g.yMax,
+            g.datosCargados,
+            g.nombreDatos,
+            g.nombreX,
+            g.nombreY,
+            g.ejeX,
+            g.ejeY,
+            g.decimalesX,
+            g.decimalesY,
+            g.redondeoX,
+            g.redondeoY,
+            g.transformacionX,
+            g.transformacionY,
+            g.xOriginal,
+            g.yOriginal,
+            g.decimalesOriginalX,
+            g.decimalesOriginalY};
 }
 
 inline void ponerEstado(Globales& g, const EstadoMuestra& e) {
@@ -58,6 +87,12 @@ inline void ponerEstado(Globales& g, const EstadoMuestra& e) {
     g.decimalesY = e.decimalesY;
     g.redondeoX = e.redondeoX;
     g.redondeoY = e.redondeoY;
+    g.transformacionX = e.transformacionX;
+    g.transformacionY = e.transformacionY;
+    g.xOriginal = e.xOriginal;
+    g.yOriginal = e.yOriginal;
+    g.decimalesOriginalX = e.decimalesOriginalX;
+    g.decimalesOriginalY = e.decimalesOriginalY;
 }
 
 } // namespace rectaviva

@@ -650,6 +650,54 @@ interval</translation>
         <source>Peso medio (libras)</source>
         <translation>Average weight (pounds)</translation>
     </message>
+    <message>
+        <source>Población de EE. UU.</source>
+        <translation>US population</translation>
+    </message>
+    <message>
+        <source>Los habitantes de Estados Unidos en cada censo desde 1790: crecen en proporción a los que ya hay, y con el logaritmo de la población la curva se vuelve recta.</source>
+        <translation>The people of the United States at each census since 1790: they grow in proportion to those already there, and with the logarithm of the population the curve becomes straight.</translation>
+    </message>
+    <message>
+        <source>Año</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Población (habitantes)</source>
+        <translation>Population (inhabitants)</translation>
+    </message>
+    <message>
+        <source>Planetas de Kepler</source>
+        <translation>Kepler&apos;s planets</translation>
+    </message>
+    <message>
+        <source>La distancia de los ocho planetas al Sol y lo que tardan en darle la vuelta: con el logaritmo de las dos, una recta de pendiente 3/2, la tercera ley de Kepler.</source>
+        <translation>The eight planets&apos; distance from the Sun and the time they take to go round it: with the logarithm of both, a line of slope 3/2, Kepler&apos;s third law.</translation>
+    </message>
+    <message>
+        <source>Distancia media al Sol (millones de km)</source>
+        <translation>Mean distance from the Sun (millions of km)</translation>
+    </message>
+    <message>
+        <source>Periodo orbital (días)</source>
+        <translation>Orbital period (days)</translation>
+    </message>
+    <message>
+        <source>Cerebro y cuerpo de 28 animales</source>
+        <translation>Brain and body of 28 animals</translation>
+    </message>
+    <message>
+        <source>El peso del cuerpo y el del cerebro de 28 especies: con el logaritmo de los dos se alinean, salvo tres dinosaurios que quedan muy por debajo de los demás.</source>
+        <translation>The body and brain weights of 28 species: with the logarithm of both they line up, except three dinosaurs that lie far below the rest.</translation>
+    </message>
+    <message>
+        <source>Peso del cuerpo (kg)</source>
+        <translation>Body weight (kg)</translation>
+    </message>
+    <message>
+        <source>Peso del cerebro (g)</source>
+        <translation>Brain weight (g)</translation>
+    </message>
 </context>
 <context>
     <name>datos</name>
@@ -790,6 +838,10 @@ interval</translation>
     <message>
         <source>de los residuos en los retos</source>
         <translation>Residual challenge</translation>
+    </message>
+    <message>
+        <source>de las transformaciones</source>
+        <translation>Transformations</translation>
     </message>
 </context>
 <context>
@@ -1804,6 +1856,161 @@ Source: %2</translation>
     <message>
         <source>Últimos intervalos para β₁</source>
         <translation>Latest intervals for β₁</translation>
+    </message>
+</context>
+<context>
+    <name>transformar</name>
+    <message>
+        <source>log₁₀ %1</source>
+        <translation>log₁₀ %1</translation>
+    </message>
+    <message>
+        <source>ln %1</source>
+        <translation>ln %1</translation>
+    </message>
+    <message>
+        <source>√%1</source>
+        <translation>√%1</translation>
+    </message>
+    <message>
+        <source>1/%1</source>
+        <translation>1/%1</translation>
+    </message>
+    <message>
+        <source>%1²</source>
+        <translation>%1²</translation>
+    </message>
+    <message>
+        <source>transformar</source>
+        <translation>transform</translation>
+    </message>
+    <message>
+        <source>Transformar…</source>
+        <translation>Transform…</translation>
+    </message>
+    <message>
+        <source>Transformar</source>
+        <translation>Transform</translation>
+    </message>
+    <message>
+        <source>ninguna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Escala de los datos</source>
+        <translation>Data&apos;s own scale</translation>
+    </message>
+    <message>
+        <source>No se puede: algún valor no lo admite o no hay datos cargados.</source>
+        <translation>Not possible: some value does not allow it, or no data are loaded.</translation>
+    </message>
+    <message>
+        <source>Escala de los datos: los puntos y la curva en sus unidades.</source>
+        <translation>Data&apos;s own scale: the points and the curve in their units.</translation>
+    </message>
+    <message>
+        <source>Escala transformada: la recta.</source>
+        <translation>Transformed scale: the line.</translation>
+    </message>
+    <message>
+        <source>El punto se detiene en el borde: más allá la transformación no se puede deshacer.</source>
+        <translation>The point stops at the edge: beyond it the transformation cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Solo con datos: «Datos» carga un conjunto.</source>
+        <translation>Data only: &quot;Data&quot; loads a set.</translation>
+    </message>
+    <message>
+        <source>Valores que no la admiten: %1.</source>
+        <translation>Values that do not allow it: %1.</translation>
+    </message>
+    <message>
+        <source>Sin transformar: R² %1 %</source>
+        <translation>Untransformed: R² %1 %</translation>
+    </message>
+    <message>
+        <source>Transformado: R² %1 %</source>
+        <translation>Transformed: R² %1 %</translation>
+    </message>
+    <message>
+        <source>, de %1 sobre %2</source>
+        <translation>, of %1 on %2</translation>
+    </message>
+    <message>
+        <source>logaritmo decimal</source>
+        <translation>common logarithm</translation>
+    </message>
+    <message>
+        <source>logaritmo natural</source>
+        <translation>natural logarithm</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada</source>
+        <translation>square root</translation>
+    </message>
+    <message>
+        <source>inversa</source>
+        <translation>reciprocal</translation>
+    </message>
+    <message>
+        <source>cuadrado</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>Residuos sin transformar</source>
+        <translation>Residuals before transforming</translation>
+    </message>
+    <message>
+        <source>Residuos transformados</source>
+        <translation>Residuals after transforming</translation>
+    </message>
+    <message>
+        <source>«Datos» carga un conjunto para transformarlo.</source>
+        <translation>&quot;Data&quot; loads a set to transform.</translation>
+    </message>
+    <message>
+        <source>Elige una transformación de x, de y o de las dos.</source>
+        <translation>Choose a transformation of x, of y, or of both.</translation>
+    </message>
+    <message>
+        <source>Sin recta: hacen falta tres puntos con x distintas.</source>
+        <translation>No line: three points with different x are needed.</translation>
+    </message>
+    <message>
+        <source>Cada aumento de 1 en %1 multiplica %2 por %3: crece un %4 % por unidad.</source>
+        <translation>Each increase of 1 in %1 multiplies %2 by %3: it grows by %4 % per unit.</translation>
+    </message>
+    <message>
+        <source>Cada aumento de 1 en %1 multiplica %2 por %3: decrece un %4 % por unidad.</source>
+        <translation>Each increase of 1 in %1 multiplies %2 by %3: it shrinks by %4 % per unit.</translation>
+    </message>
+    <message>
+        <source>%1 crece como %2 elevada a %3: un 1 % más de %2 va con cerca de un %3 % más de %1.</source>
+        <translation>%1 grows as %2 to the power %3: 1 % more %2 goes with about %3 % more %1.</translation>
+    </message>
+    <message>
+        <source>Cada vez que %1 se multiplica por %2, %3 cambia en %4.</source>
+        <translation>Each time %1 is multiplied by %2, %3 changes by %4.</translation>
+    </message>
+    <message>
+        <source>La curva lleva esa recta a las unidades de los datos.</source>
+        <translation>The curve takes that line to the data&apos;s own units.</translation>
+    </message>
+    <message>
+        <source>R² %1 % sin transformar y %2 % transformada x: los dos miden la varianza de y, y se comparan.</source>
+        <translation>R² %1 % untransformed and %2 % with x transformed: both measure the variance of y, and they compare.</translation>
+    </message>
+    <message>
+        <source>El R² transformado (%1 %) mide la varianza de %2 y no se compara con el %3 % sin transformar; en las unidades de y, la curva explica el %4 %.</source>
+        <translation>The transformed R² (%1 %) measures the variance of %2 and does not compare with the untransformed %3 %; in the units of y, the curve explains %4 %.</translation>
+    </message>
+    <message>
+        <source>En x = %1: %2 (la mediana de y); al %3 %, la media entre %4 y %5, una observación entre %6 y %7.</source>
+        <translation>At x = %1: %2 (the median of y); at %3 %, the mean between %4 and %5, one observation between %6 and %7.</translation>
+    </message>
+    <message>
+        <source>En x = %1: %2; al %3 %, la media entre %4 y %5, una observación entre %6 y %7.</source>
+        <translation>At x = %1: %2; at %3 %, the mean between %4 and %5, one observation between %6 and %7.</translation>
     </message>
 </context>
 </TS>

@@ -648,6 +648,54 @@
         <source>Peso medio (libras)</source>
         <translation>Peso médio (libras)</translation>
     </message>
+    <message>
+        <source>Población de EE. UU.</source>
+        <translation>População dos EUA</translation>
+    </message>
+    <message>
+        <source>Los habitantes de Estados Unidos en cada censo desde 1790: crecen en proporción a los que ya hay, y con el logaritmo de la población la curva se vuelve recta.</source>
+        <translation>Os habitantes dos Estados Unidos em cada censo desde 1790: crescem em proporção aos que já existem, e com o logaritmo da população a curva se torna reta.</translation>
+    </message>
+    <message>
+        <source>Año</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Población (habitantes)</source>
+        <translation>População (habitantes)</translation>
+    </message>
+    <message>
+        <source>Planetas de Kepler</source>
+        <translation>Planetas de Kepler</translation>
+    </message>
+    <message>
+        <source>La distancia de los ocho planetas al Sol y lo que tardan en darle la vuelta: con el logaritmo de las dos, una recta de pendiente 3/2, la tercera ley de Kepler.</source>
+        <translation>A distância dos oito planetas ao Sol e o tempo que levam para dar a volta nele: com o logaritmo das duas, uma reta de inclinação 3/2, a terceira lei de Kepler.</translation>
+    </message>
+    <message>
+        <source>Distancia media al Sol (millones de km)</source>
+        <translation>Distância média ao Sol (milhões de km)</translation>
+    </message>
+    <message>
+        <source>Periodo orbital (días)</source>
+        <translation>Período orbital (dias)</translation>
+    </message>
+    <message>
+        <source>Cerebro y cuerpo de 28 animales</source>
+        <translation>Cérebro e corpo de 28 animais</translation>
+    </message>
+    <message>
+        <source>El peso del cuerpo y el del cerebro de 28 especies: con el logaritmo de los dos se alinean, salvo tres dinosaurios que quedan muy por debajo de los demás.</source>
+        <translation>O peso do corpo e o do cérebro de 28 espécies: com o logaritmo dos dois eles se alinham, exceto três dinossauros que ficam muito abaixo dos demais.</translation>
+    </message>
+    <message>
+        <source>Peso del cuerpo (kg)</source>
+        <translation>Peso do corpo (kg)</translation>
+    </message>
+    <message>
+        <source>Peso del cerebro (g)</source>
+        <translation>Peso do cérebro (g)</translation>
+    </message>
 </context>
 <context>
     <name>datos</name>
@@ -788,6 +836,10 @@
     <message>
         <source>de los residuos en los retos</source>
         <translation>do desafio dos resíduos</translation>
+    </message>
+    <message>
+        <source>de las transformaciones</source>
+        <translation>das transformações</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1854,161 @@ Fonte: %2</translation>
     <message>
         <source>Últimos intervalos para β₁</source>
         <translation>Últimos intervalos para β₁</translation>
+    </message>
+</context>
+<context>
+    <name>transformar</name>
+    <message>
+        <source>log₁₀ %1</source>
+        <translation>log₁₀ %1</translation>
+    </message>
+    <message>
+        <source>ln %1</source>
+        <translation>ln %1</translation>
+    </message>
+    <message>
+        <source>√%1</source>
+        <translation>√%1</translation>
+    </message>
+    <message>
+        <source>1/%1</source>
+        <translation>1/%1</translation>
+    </message>
+    <message>
+        <source>%1²</source>
+        <translation>%1²</translation>
+    </message>
+    <message>
+        <source>transformar</source>
+        <translation>transformar</translation>
+    </message>
+    <message>
+        <source>Transformar…</source>
+        <translation>Transformar…</translation>
+    </message>
+    <message>
+        <source>Transformar</source>
+        <translation>Transformar</translation>
+    </message>
+    <message>
+        <source>ninguna</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Escala de los datos</source>
+        <translation>Escala dos dados</translation>
+    </message>
+    <message>
+        <source>No se puede: algún valor no lo admite o no hay datos cargados.</source>
+        <translation>Não é possível: algum valor não o admite ou não há dados carregados.</translation>
+    </message>
+    <message>
+        <source>Escala de los datos: los puntos y la curva en sus unidades.</source>
+        <translation>Escala dos dados: os pontos e a curva em suas unidades.</translation>
+    </message>
+    <message>
+        <source>Escala transformada: la recta.</source>
+        <translation>Escala transformada: a reta.</translation>
+    </message>
+    <message>
+        <source>El punto se detiene en el borde: más allá la transformación no se puede deshacer.</source>
+        <translation>O ponto para na borda: além dela a transformação não pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>Solo con datos: «Datos» carga un conjunto.</source>
+        <translation>Só com dados: «Dados» carrega um conjunto.</translation>
+    </message>
+    <message>
+        <source>Valores que no la admiten: %1.</source>
+        <translation>Valores que não a admitem: %1.</translation>
+    </message>
+    <message>
+        <source>Sin transformar: R² %1 %</source>
+        <translation>Sem transformar: R² %1 %</translation>
+    </message>
+    <message>
+        <source>Transformado: R² %1 %</source>
+        <translation>Transformado: R² %1 %</translation>
+    </message>
+    <message>
+        <source>, de %1 sobre %2</source>
+        <translation>, de %1 sobre %2</translation>
+    </message>
+    <message>
+        <source>logaritmo decimal</source>
+        <translation>logaritmo decimal</translation>
+    </message>
+    <message>
+        <source>logaritmo natural</source>
+        <translation>logaritmo natural</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada</source>
+        <translation>raiz quadrada</translation>
+    </message>
+    <message>
+        <source>inversa</source>
+        <translation>inversa</translation>
+    </message>
+    <message>
+        <source>cuadrado</source>
+        <translation>quadrado</translation>
+    </message>
+    <message>
+        <source>Residuos sin transformar</source>
+        <translation>Resíduos sem transformar</translation>
+    </message>
+    <message>
+        <source>Residuos transformados</source>
+        <translation>Resíduos transformados</translation>
+    </message>
+    <message>
+        <source>«Datos» carga un conjunto para transformarlo.</source>
+        <translation>«Dados» carrega um conjunto para transformá-lo.</translation>
+    </message>
+    <message>
+        <source>Elige una transformación de x, de y o de las dos.</source>
+        <translation>Escolha uma transformação de x, de y ou das duas.</translation>
+    </message>
+    <message>
+        <source>Sin recta: hacen falta tres puntos con x distintas.</source>
+        <translation>Sem reta: são necessários três pontos com x diferentes.</translation>
+    </message>
+    <message>
+        <source>Cada aumento de 1 en %1 multiplica %2 por %3: crece un %4 % por unidad.</source>
+        <translation>Cada aumento de 1 em %1 multiplica %2 por %3: cresce %4 % por unidade.</translation>
+    </message>
+    <message>
+        <source>Cada aumento de 1 en %1 multiplica %2 por %3: decrece un %4 % por unidad.</source>
+        <translation>Cada aumento de 1 em %1 multiplica %2 por %3: decresce %4 % por unidade.</translation>
+    </message>
+    <message>
+        <source>%1 crece como %2 elevada a %3: un 1 % más de %2 va con cerca de un %3 % más de %1.</source>
+        <translation>%1 cresce como %2 elevado a %3: 1 % a mais de %2 vai com cerca de %3 % a mais de %1.</translation>
+    </message>
+    <message>
+        <source>Cada vez que %1 se multiplica por %2, %3 cambia en %4.</source>
+        <translation>Cada vez que %1 é multiplicado por %2, %3 muda em %4.</translation>
+    </message>
+    <message>
+        <source>La curva lleva esa recta a las unidades de los datos.</source>
+        <translation>A curva leva essa reta às unidades dos dados.</translation>
+    </message>
+    <message>
+        <source>R² %1 % sin transformar y %2 % transformada x: los dos miden la varianza de y, y se comparan.</source>
+        <translation>R² %1 % sem transformar e %2 % com x transformado: os dois medem a variância de y e se comparam.</translation>
+    </message>
+    <message>
+        <source>El R² transformado (%1 %) mide la varianza de %2 y no se compara con el %3 % sin transformar; en las unidades de y, la curva explica el %4 %.</source>
+        <translation>O R² transformado (%1 %) mede a variância de %2 e não se compara com os %3 % sem transformar; nas unidades de y, a curva explica %4 %.</translation>
+    </message>
+    <message>
+        <source>En x = %1: %2 (la mediana de y); al %3 %, la media entre %4 y %5, una observación entre %6 y %7.</source>
+        <translation>Em x = %1: %2 (a mediana de y); a %3 %, a média entre %4 e %5, uma observação entre %6 e %7.</translation>
+    </message>
+    <message>
+        <source>En x = %1: %2; al %3 %, la media entre %4 y %5, una observación entre %6 y %7.</source>
+        <translation>Em x = %1: %2; a %3 %, a média entre %4 e %5, uma observação entre %6 e %7.</translation>
     </message>
 </context>
 </TS>

@@ -103,6 +103,9 @@ public:
     bool guardarDatos(const QString& ruta, Separador s, MarcaDecimal d);
     // A data set as the sample, on a plot of its range, refreshed in full.
     void cargarDatos(const MuestraDatos& d, const QString& gesto = QString());
+    // The data set through tx and ty ("Transformar"), one undo step; false,
+    // nothing changed, when a value stops either.
+    bool transformarDatos(Transformacion tx, Transformacion ty);
     // How the dialog is confirmed and a message shown: modal by default; a
     // test hands in its own.
     void setConfirmarDatos(std::function<bool(class DialogoDatos&)> f) {

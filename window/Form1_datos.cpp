@@ -14,6 +14,7 @@
 #include "escala.h"
 #include "lectura.h"
 #include "mensajes.h"
+#include "muestra_transformada.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -70,8 +71,9 @@ namespace {
 void pintarEjesDeDatos(PictureBox& plano, const Globales& g) {
     EjeCuadricula ex = ejeCuadricula(g.ejeX, std::string());
     EjeCuadricula ey = ejeCuadricula(g.ejeY, std::string());
-    ex.titulo = nombreMostrado(g.nombreX);
-    ey.titulo = nombreMostrado(g.nombreY);
+    // A transformed axis is titled by its transformation: "log₁₀ Población".
+    ex.titulo = traducir(expresion(transformacionX(g))).arg(nombreMostrado(g.nombreX));
+    ey.titulo = traducir(expresion(transformacionY(g))).arg(nombreMostrado(g.nombreY));
     plano.setPintorFondo(
         [ex, ey](QPainter& p, const QRectF& r) { pintarCuadriculaDe(p, r, ex, ey); });
 }
@@ -220,7 +222,26 @@ bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
     // The names as the axes show them.
     const std::string nx = g.datosCargados == 1 ? nombreMostrado(g.nombreX).toStdString() : "x";
     const std::string ny = g.datosCargados == 1 ? nombreMostrado(g.nombreY).toStdString() : "y";
-    return escribirArchivo(ruta, escribirCsv(x, y, activo, nx, ny, s, d));
+    if (!hayTransformacion(g)) {
+        return escribirArchivo(ruta, escribirCsv(x, y, activo, nx, ny, s, d));
+    }
+    // Transformed: the data as loaded, then each transformed column.
+    std::vector<ColumnaCsv> columnas(2);
+    columnas[0].nombre = nx;
+    columnas[1].nombre = ny;
+    for (Integer k = 1; k <= g.nPuntos; ++k) {
+        columnas[0].valores.push_back(textoExacto(originalX(g, k)));
+        columnas[1].valores.push_back(textoExacto(originalY(g, k)));
+    }
+    for (const bool enX : {true, false}) {
+        const Transformacion t = enX ? transformacionX(g) : transformacionY(g);
+        if (t != Transformacion::Ninguna) {
+            columnas.push_back(
+                {traducir(expresion(t)).arg(QString::fromStdString(enX ? nx : ny)).toStdString(),
+                 enX ? x : y});
+        }
+    }
+    return escribirArchivo(ruta, escribirCsv(columnas, activo, s, d));
 }
 
 bool Form1::escribirArchivo(const QString& ruta, const std::string& texto) {
@@ -252,6 +273,20 @@ void Form1::cargarDatos(const MuestraDatos& d, const QString& gesto) {
     }
     rangoCambiado();
     mostrarMuestraNueva();
+}
+
+bool Form1::transformarDatos(Transformacion tx, Transformacion ty) {
+    if (g.datosCargados != 1) {
+        return false;
+    }
+    nuevaMuestraEmpieza();
+    const GestoBreve paso(*this, NombreGesto(FUENTE("transformar", "transformar")));
+    if (!transformarMuestra(g, tx, ty)) {
+        return false;
+    }
+    rangoCambiado();
+    mostrarMuestraNueva();
+    return true;
 }
 
 void Form1::volverAlDisenoSiHaceFalta() {

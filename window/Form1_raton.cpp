@@ -153,6 +153,9 @@ void Form1::moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Si
     if (arrastre != -1 || !puntoValido(idx)) {
         return;
     }
+    for (const auto& v : vistas_) {
+        v->limitarArrastre(X, Y);
+    }
     arrastrarMarcador(Shape1(idx), g, X, Y);
     Xold = g.xObs(idx);
     Yold = g.yObs(idx);

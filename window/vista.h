@@ -95,6 +95,8 @@ public:
     virtual bool sostiene() const { return false; }
     virtual void pasoDeArrastre() {}
     virtual void soltarEnPlano() {}
+    // A point dragged to (x, y), plot units: the view may hold it back.
+    virtual void limitarArrastre(Single&, Single&) {}
 
     // --- Keyboard and screen reader.
     virtual void nombrarControles() {}

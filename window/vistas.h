@@ -9,10 +9,11 @@
 #include "vista_residuos.h"
 #include "vista_retos.h"
 #include "vista_simulacion.h"
+#include "vista_transformar.h"
 
 namespace rectaviva {
 
-using Vistas =
-    ListaDeVistas<VistaResiduos, VistaInfluencia, VistaMiRecta, VistaSimulacion, VistaRetos>;
+using Vistas = ListaDeVistas<VistaResiduos, VistaInfluencia, VistaMiRecta, VistaSimulacion,
+                             VistaTransformar, VistaRetos>;
 
 } // namespace rectaviva

@@ -1,6 +1,7 @@
 // The menu choices of the long random run, and its data sets by year.
 #include "eventos_aleatorios.h"
 #include "vista_retos.h"
+#include "vista_transformar.h"
 
 #include <cmath>
 
@@ -52,6 +53,18 @@ void EventosAleatorios::menuVer() {
         describir("example set " + std::to_string(k));
         f_.mnuConjunto[static_cast<std::size_t>(k)]->accion()->trigger();
         refresco_ = true;
+        // Half the time through a transformation, which values may refuse.
+        if (uniforme(0, 1) == 1) {
+            const auto tx = static_cast<Transformacion>(uniforme(0, 5));
+            const auto ty = static_cast<Transformacion>(uniforme(0, 4));
+            describir("Transformar " + std::to_string(static_cast<int>(tx)) + " " +
+                      std::to_string(static_cast<int>(ty)));
+            for (const auto& v : f_.vistas()) {
+                if (auto* t = dynamic_cast<VistaTransformar*>(v.get())) {
+                    t->transformar(tx, ty);
+                }
+            }
+        }
         break;
     }
     case 6: {

@@ -23,7 +23,7 @@ TEST(Menus, Leyendas) {
         ver << a->text();
     }
     EXPECT_EQ(ver, (QStringList{"Análisis de varianza", "Predicción", "Bandas de confianza 95%",
-                                "Residuos", "Influencia", "Mi recta", "Simulación",
+                                "Residuos", "Influencia", "Mi recta", "Simulación", "Transformar…",
                                 "Valores p exactos", "Ampliar a la pantalla", "Idioma"}));
     QStringList datos;
     for (QAction* a : f.mnuDat->desplegable()->actions()) {

@@ -1,0 +1,40 @@
+// A data set seen through a transformation ("Transformar"): the sample holds
+// g(x) and f(y), loaded as any data set is (its range, its decimals), while
+// the data's own values and decimals are kept in the state, so that undoing,
+// going back, copying and reading the fit in the data's units all start
+// from the numbers as they were loaded.
+#pragma once
+
+#include "Globales.h"
+#include "transformaciones.h"
+
+namespace rectaviva {
+
+inline Transformacion transformacionX(const Globales& g) {
+    return static_cast<Transformacion>(g.transformacionX);
+}
+inline Transformacion transformacionY(const Globales& g) {
+    return static_cast<Transformacion>(g.transformacionY);
+}
+inline bool hayTransformacion(const Globales& g) {
+    return g.transformacionX != 0 || g.transformacionY != 0;
+}
+
+// Point k's value in the data's own units: as loaded while the point stays
+// where the transformation put it; its transformed value taken back once it
+// has moved; without a transformation, the point's value (valorX, valorY).
+double originalX(const Globales& g, Integer k);
+double originalY(const Globales& g, Integer k);
+
+// How many points' own values make t undefined for x (or y): 0 lets it be
+// chosen.
+int impidenX(const Globales& g, Transformacion t);
+int impidenY(const Globales& g, Transformacion t);
+
+// Loads g(x) and f(y) of the data's own values as the sample, with the same
+// points in use (both Ninguna: the data as they were, with their decimals).
+// False, nothing changed, without a data set, when a value is undefined
+// under either transformation or the transformed ranges cannot be plotted.
+bool transformarMuestra(Globales& g, Transformacion tx, Transformacion ty);
+
+} // namespace rectaviva

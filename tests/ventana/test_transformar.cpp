@@ -1,0 +1,142 @@
+// "Transformar" through the window: on the sets a transformation
+// straightens, the sample's fit is the double fit of the transformed
+// numbers, and the data's scale draws the curve through the fitted values
+// taken back; the choices that values stop are disabled and say how many;
+// undo gives the data back as loaded.
+#include "ayudas_acciones.h"
+#include "conjuntos.h"
+#include "muestra_transformada.h"
+#include "plano_transformado.h"
+#include "vista_transformar.h"
+
+#include <QImage>
+
+#include <cmath>
+#include <cstring>
+
+using namespace rectaviva;
+using namespace rectaviva::pruebas;
+
+namespace {
+
+VistaTransformar& vista(Form1& f) {
+    for (const auto& v : f.vistas()) {
+        if (auto* t = dynamic_cast<VistaTransformar*>(v.get())) {
+            return *t;
+        }
+    }
+    throw std::logic_error("sin Transformar");
+}
+
+long double aplicada(Transformacion t, long double v) {
+    switch (t) {
+    case Transformacion::Log10:
+        return std::log10(v);
+    case Transformacion::Ln:
+        return std::log(v);
+    default:
+        return v;
+    }
+}
+
+TEST(Transformar, LosConjuntosSeEnderezan) {
+    struct Caso {
+        const char* conjunto;
+        Transformacion tx, ty;
+    };
+    for (const Caso c :
+         {Caso{"Población de EE. UU.", Transformacion::Ninguna, Transformacion::Log10},
+          {"Planetas de Kepler", Transformacion::Log10, Transformacion::Log10},
+          {"Cerebro y cuerpo de 28 animales", Transformacion::Ln, Transformacion::Ln}}) {
+        SCOPED_TRACE(c.conjunto);
+        Form1 f;
+        f.show();
+        const auto& sets = conjuntosEjemplo();
+        std::size_t i = 0;
+        while (i < sets.size() && std::strcmp(sets[i].nombre.texto, c.conjunto) != 0) {
+            ++i;
+        }
+        ASSERT_LT(i, sets.size());
+        f.mnuConjunto[i]->accion()->trigger();
+        const EstadoMuestra antes = tomarEstado(f.g);
+        VistaTransformar& v = vista(f);
+        ASSERT_TRUE(v.transformar(c.tx, c.ty));
+        // The fit of the transformed published numbers, in long double.
+        const ConjuntoEjemplo& s = sets[i];
+        const auto n = static_cast<long double>(s.x.size());
+        long double mu = 0, mv = 0, suu = 0, suv = 0;
+        for (std::size_t k = 0; k < s.x.size(); ++k) {
+            mu += aplicada(c.tx, s.x[k]) / n;
+            mv += aplicada(c.ty, s.y[k]) / n;
+        }
+        for (std::size_t k = 0; k < s.x.size(); ++k) {
+            const long double du = aplicada(c.tx, s.x[k]) - mu;
+            suu += du * du;
+            suv += du * (aplicada(c.ty, s.y[k]) - mv);
+        }
+        const auto b = static_cast<double>(suv / suu), a = static_cast<double>(mv - suv / suu * mu);
+        EXPECT_NEAR(f.g.preciso.b, b, 1e-12 * std::fabs(b));
+        EXPECT_NEAR(f.g.preciso.a, a, 1e-11 * std::max(1.0, std::fabs(a)));
+        if (c.tx == Transformacion::Log10) {
+            EXPECT_NEAR(f.g.preciso.b, 1.5, 0.01); // Kepler's third law
+        }
+        // The data's scale: the curve passes through each fitted value taken back.
+        v.escalaDeLosDatos(true);
+        auto* plano = f.findChild<PlanoOriginal*>();
+        ASSERT_NE(plano, nullptr);
+        QImage im(plano->size(), QImage::Format_ARGB32);
+        plano->render(&im);
+        const PlanoOriginal::Contenido& d = plano->contenido();
+        int enLaCurva = 0;
+        for (std::size_t k = 0; k < s.x.size(); ++k) {
+            const QPointF q = plano->aPixeles(s.x[k], curva(d.ajuste, c.tx, c.ty, s.x[k]));
+            bool roja = false;
+            for (int dx = -1; dx <= 1 && !roja; ++dx) {
+                for (int dy = -1; dy <= 1 && !roja; ++dy) {
+                    const QPoint p = q.toPoint() + QPoint(dx, dy);
+                    const QColor col = im.rect().contains(p) ? im.pixelColor(p) : QColor();
+                    roja = col.red() > 200 && col.green() < 60 && col.blue() < 60;
+                }
+            }
+            enLaCurva += roja || q.y() < 0 || q.y() > im.height();
+        }
+        EXPECT_EQ(enLaCurva, static_cast<int>(s.x.size()));
+        // One undo step gives the data back exactly as loaded.
+        f.pila().undo();
+        EXPECT_TRUE(tomarEstado(f.g) == antes);
+    }
+}
+
+// A value ≤ 0 stops a logarithm, a negative one the root, 0 the reciprocal.
+TEST(Transformar, LoQueLosValoresImpiden) {
+    Form1 f;
+    f.show();
+    MuestraDatos d;
+    d.x = {-2, 0, 1, 4, 9};
+    d.y = {3, 1, 4, 1, 5};
+    f.cargarDatos(d);
+    VistaTransformar& v = vista(f);
+    f.mnuTra->accion()->trigger();
+    const std::array<int, 6> enX{0, 2, 2, 1, 1, 0};
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(f.Option4(k).isEnabled(), enX[static_cast<std::size_t>(k)] == 0) << k;
+        EXPECT_EQ(f.Option4(k).accessibleDescription().contains(
+                      QString::number(enX[static_cast<std::size_t>(k)])),
+                  enX[static_cast<std::size_t>(k)] != 0)
+            << k;
+        EXPECT_TRUE(f.Option5(std::min(k, 4)).isEnabled()) << k;
+    }
+    const EstadoMuestra antes = tomarEstado(f.g);
+    EXPECT_FALSE(v.transformar(Transformacion::Log10, Transformacion::Ninguna));
+    EXPECT_TRUE(tomarEstado(f.g) == antes);
+    ASSERT_TRUE(v.transformar(Transformacion::Cuadrado, Transformacion::Raiz));
+    EXPECT_EQ(f.g.xObs(1), 4.0f);
+    // Back to none: the very numbers loaded.
+    ASSERT_TRUE(v.transformar(Transformacion::Ninguna, Transformacion::Ninguna));
+    for (Integer k = 1; k <= 5; ++k) {
+        EXPECT_EQ(f.g.xDato(k), d.x[static_cast<std::size_t>(k - 1)]);
+        EXPECT_EQ(f.g.yDato(k), d.y[static_cast<std::size_t>(k - 1)]);
+    }
+}
+
+} // namespace

@@ -1,0 +1,370 @@
+// "Transformar": its menu entry, panel, commands and drawing; the sentences
+// are in vista_transformar_textos.cpp.
+#include "vista_transformar.h"
+
+#include "Form1.h"
+#include "cajas.h"
+#include "colores.h"
+#include "composicion.h"
+#include "mensajes.h"
+#include "muestra_transformada.h"
+#include "paneles_idioma.h"
+#include "plano_transformado.h"
+#include "redondeo.h"
+
+#include <array>
+#include <cmath>
+
+namespace rectaviva {
+
+namespace {
+
+constexpr std::array<Transformacion, 6> deX{Transformacion::Ninguna, Transformacion::Log10,
+                                            Transformacion::Ln,      Transformacion::Raiz,
+                                            Transformacion::Inversa, Transformacion::Cuadrado};
+constexpr int opcionesDeY = 5; ///< the square is offered for x only
+
+// The points in use in the data's own units.
+PuntosOriginales originales(const Globales& g) {
+    PuntosOriginales p;
+    for (Integer k = 1; k <= g.nPuntos; ++k) {
+        p.x.push_back(originalX(g, k));
+        p.y.push_back(originalY(g, k));
+        p.enUso.push_back(g.activo(k) == 1);
+    }
+    return p;
+}
+
+std::pair<std::vector<double>, std::vector<double>> enUso(const PuntosOriginales& p) {
+    std::vector<double> x, y;
+    for (std::size_t i = 0; i < p.x.size(); ++i) {
+        if (p.enUso[i]) {
+            x.push_back(p.x[i]);
+            y.push_back(p.y[i]);
+        }
+    }
+    return {x, y};
+}
+
+} // namespace
+
+void ControlesTransformar::Option4_Click(Integer Index) {
+    vistaTransformar_->transformar(deX[static_cast<std::size_t>(Index)],
+                                   transformacionY(vistaTransformar_->g_));
+}
+
+void ControlesTransformar::Option5_Click(Integer Index) {
+    vistaTransformar_->transformar(transformacionX(vistaTransformar_->g_),
+                                   deX[static_cast<std::size_t>(Index)]);
+}
+
+void ControlesTransformar::Check4_Click() {
+    vistaTransformar_->escalaDeLosDatos(Check4->Value());
+}
+
+VistaTransformar::VistaTransformar(Form1& f) : f_(f), g_(f.g), c_(f) {
+    c_.vistaTransformar_ = this;
+}
+
+VistaTransformar::~VistaTransformar() = default;
+
+void VistaTransformar::componerMenu(Menu& ver) {
+    c_.mnuTra = new Menu(ver, QStringLiteral("mnuTra"), FUENTE("transformar", "Transformar…"));
+    QObject::connect(c_.mnuTra, &Menu::Click, &f_, [this] { entrar(); });
+}
+
+// The data's own scale covers the plot when asked, above every item of it.
+void VistaTransformar::componerPlano(Capa capa) {
+    if (capa != Capa::Controles) {
+        return;
+    }
+    plano_ = new PlanoOriginal(f_.Picture1);
+    plano_->setVisible(false);
+}
+
+// The two choices on top, the data's scale, the model, the residual plots
+// before and after with their R², and the reading in words.
+void VistaTransformar::componerPanel() {
+    Frame* panel = new Frame(f_.Cliente, QStringLiteral("Frame11"));
+    c_.Frame11 = panel;
+    panel->Move(3000, 10200, 6975, 3675);
+    crearLabelsTraducidos(
+        panel, c_.Label10, "Label10", "transformar",
+        {{QT_TRANSLATE_NOOP("transformar", "Transformar"), 1560, 30, 3855, 330, cen, 11.25, true},
+         {"x:", 120, 420, 420, 300, izq, 9, true},
+         {"y:", 120, 780, 420, 300, izq, 9, true},
+         {"", 120, 1470, 6735, 300, izq, 9, true},
+         {"", 120, 2820, 6735, 840, izq, 8.25, false},
+         {"", 120, 1800, 3300, 255, izq, 8.25, false},
+         {"", 3555, 1800, 3300, 255, izq, 8.25, false}});
+    c_.Label10(lectura).setWordWrap(true);
+    static constexpr std::array<const char*, 6> simbolosX{"", "log₁₀ x", "ln x", "√x", "1/x", "x²"};
+    static constexpr std::array<const char*, 6> simbolosY{"", "log₁₀ y", "ln y", "√y", "1/y", ""};
+    for (int eje = 0; eje < 2; ++eje) {
+        Matriz<OptionButton>& m = eje == 0 ? c_.Option4 : c_.Option5;
+        const int cuantas = eje == 0 ? static_cast<int>(deX.size()) : opcionesDeY;
+        for (int k = 0; k < cuantas; ++k) {
+            const char* s = (eje == 0 ? simbolosX : simbolosY)[static_cast<std::size_t>(k)];
+            auto* o = k == 0 ? new OptionButton(panel, nombre(eje == 0 ? "Option4" : "Option5", k),
+                                                FUENTE("transformar", "ninguna"))
+                             : new OptionButton(panel, nombre(eje == 0 ? "Option4" : "Option5", k),
+                                                QString::fromUtf8(s));
+            o->setFont(fuente(9));
+            o->Move(600 + 1050.0 * k, eje == 0 ? 390 : 750, 1020, 330);
+            m.agregar(k, o);
+            const Integer i = static_cast<Integer>(k);
+            QObject::connect(o, &OptionButton::Click, &f_, [this, eje, i] {
+                eje == 0 ? c_.Option4_Click(i) : c_.Option5_Click(i);
+            });
+        }
+    }
+    c_.Check4 = new CheckBox(panel, QStringLiteral("Check4"));
+    traducirTitulo(*c_.Check4, FUENTE("transformar", "Escala de los datos"));
+    c_.Check4->setFont(fuente(9));
+    c_.Check4->Move(120, 1110, 3300, 300);
+    QObject::connect(c_.Check4, &CheckBox::Click, &f_, [this] { c_.Check4_Click(); });
+    for (int k = 0; k < 2; ++k) {
+        auto* p =
+            new PictureBox(panel, k == 0 ? QStringLiteral("Picture8") : QStringLiteral("Picture9"));
+        p->Move(k == 0 ? 120 : 3555, 2070, 3300, 720);
+        (k == 0 ? c_.Picture8 : c_.Picture9) = p;
+    }
+    ayuda(panel, f_.Image2, laminaDeVista.indice, 6840, 0);
+    f_.ranura().agregar(*panel, [this] { dejar(); });
+}
+
+void VistaTransformar::ajustar() {
+    colorearPanel(*c_.Frame11, colorPanelInferior);
+    for (Matriz<OptionButton>* m : {&c_.Option4, &c_.Option5}) {
+        for (OptionButton* o : *m) {
+            o->setBackColor(colorPanelInferior);
+        }
+    }
+    c_.Frame11->setVisible(false);
+}
+
+// The data's scale covers the plot exactly.
+void VistaTransformar::distribuir() {
+    plano_->setGeometry(f_.Picture1->rect());
+}
+
+void VistaTransformar::entrar() {
+    f_.ranura().mostrar(*c_.Frame11);
+    escribirPanel();
+    hablar(c_.Label10(modelo).Caption() + QLatin1Char(' ') + c_.Label10(lectura).Caption());
+}
+
+bool VistaTransformar::transformar(Transformacion tx, Transformacion ty) {
+    if (tx == transformacionX(g_) && ty == transformacionY(g_)) {
+        return true;
+    }
+    if (!f_.transformarDatos(tx, ty)) {
+        escribirPanel();
+        hablar(QCoreApplication::translate(
+            "transformar", "No se puede: algún valor no lo admite o no hay datos cargados."));
+        return false;
+    }
+    escribirPanel();
+    hablar(c_.Label10(modelo).Caption() + QLatin1Char(' ') + c_.Label10(lectura).Caption());
+    return true;
+}
+
+void VistaTransformar::escalaDeLosDatos(bool si) {
+    c_.Check4->setValue(si);
+    plano_->setGeometry(f_.Picture1->rect());
+    plano_->setVisible(si);
+    if (si) {
+        dibujarPlano();
+        plano_->raise();
+    }
+    hablar(si ? QCoreApplication::translate("transformar",
+                                            "Escala de los datos: los puntos y la curva en sus "
+                                            "unidades.")
+              : QCoreApplication::translate("transformar", "Escala transformada: la recta."));
+}
+
+// What the panel shows, in the new language; a panel never shown stays empty.
+void VistaTransformar::retraducir() {
+    if (c_.Frame11->isVisible()) {
+        escribirPanel();
+    }
+}
+
+bool VistaTransformar::enEscalaDeLosDatos() const {
+    return plano_->isVisible();
+}
+
+void VistaTransformar::mostrarVista() {
+    // An undo or a new sample may have changed the transformation.
+    if (nombradas_ != std::pair{g_.transformacionX, g_.transformacionY}) {
+        nombrarCajas();
+    }
+    if (plano_->isVisible()) {
+        dibujarPlano();
+    }
+    if (c_.Frame11->isVisible()) {
+        escribirPanel();
+    }
+}
+
+// Another panel in the slot: the transformation stays (its residuals, its
+// influence), the data's scale goes.
+void VistaTransformar::dejar() {
+    c_.Check4->setValue(false);
+    plano_->setVisible(false);
+}
+
+// A drag on the transformed scale stops where the transformation's inverse
+// ends: no negative root or square, no reciprocal of 0.
+void VistaTransformar::limitarArrastre(Single& x, Single& y) {
+    const auto limitar = [](Transformacion t, Single& v, Integer decimales) {
+        const Single paso = S(std::pow(10.0, -static_cast<double>(decimales)));
+        if ((t == Transformacion::Raiz || t == Transformacion::Cuadrado) && v < 0) {
+            v = 0;
+            return true;
+        }
+        if (t == Transformacion::Inversa && std::fabs(v) < paso) {
+            v = v < 0 ? -paso : paso;
+            return true;
+        }
+        return false;
+    };
+    const bool enX = limitar(transformacionX(g_), x, g_.redondeoX);
+    const bool enY = limitar(transformacionY(g_), y, g_.redondeoY);
+    if ((enX || enY) && !avisado_) {
+        avisado_ = true;
+        hablar(QCoreApplication::translate(
+            "transformar", "El punto se detiene en el borde: más allá la transformación no se "
+                           "puede deshacer."));
+    }
+}
+
+// Each choice a value stops is disabled, and says how many values stop it.
+void VistaTransformar::habilitarOpciones() {
+    const bool datos = g_.datosCargados == 1;
+    for (int eje = 0; eje < 2; ++eje) {
+        Matriz<OptionButton>& m = eje == 0 ? c_.Option4 : c_.Option5;
+        const Transformacion actual = eje == 0 ? transformacionX(g_) : transformacionY(g_);
+        for (int k = 0; k <= m.UBound(); ++k) {
+            const Transformacion t = deX[static_cast<std::size_t>(k)];
+            const int impiden = !datos ? 0 : eje == 0 ? impidenX(g_, t) : impidenY(g_, t);
+            OptionButton& o = m(k);
+            o.setValue(t == actual);
+            o.setEnabled(datos && impiden == 0);
+            const QString porque =
+                !datos ? QCoreApplication::translate("transformar",
+                                                     "Solo con datos: «Datos» carga un conjunto.")
+                : impiden == 0
+                    ? QString()
+                    : QCoreApplication::translate("transformar", "Valores que no la admiten: %1.")
+                          .arg(impiden);
+            o.setToolTip(porque);
+            o.setAccessibleDescription(porque);
+        }
+    }
+}
+
+void VistaTransformar::escribirPanel() {
+    habilitarOpciones();
+    c_.Check4->setEnabled(hayTransformacion(g_));
+    c_.Label10(modelo).setCaption(textoModelo());
+    c_.Label10(lectura).setCaption(textoLectura());
+    dibujarResiduos();
+}
+
+// The residuals of the untransformed fit and of the transformed one, each
+// against its own abscissa, with each fit's R².
+void VistaTransformar::dibujarResiduos() {
+    const PuntosOriginales p = originales(g_);
+    const auto [x, y] = enUso(p);
+    for (int k = 0; k < 2; ++k) {
+        const Transformacion tx = k == 0 ? Transformacion::Ninguna : transformacionX(g_);
+        const Transformacion ty = k == 0 ? Transformacion::Ninguna : transformacionY(g_);
+        const AjusteTransformado a = ajustarTransformado(x, y, tx, ty);
+        std::vector<double> u, e;
+        for (std::size_t i = 0; i < x.size() && a.valido; ++i) {
+            u.push_back(rectaviva::transformar(tx, x[i]));
+            e.push_back(rectaviva::transformar(ty, y[i]) - (a.a + a.b * u.back()));
+        }
+        (k == 0 ? c_.Picture8 : c_.Picture9)->setPintorFondo([u, e](QPainter& q, const QRectF& r) {
+            pintarResiduosChicos(q, r, u, e);
+        });
+        c_.Label10(k == 0 ? antes : despues)
+            .setCaption(
+                (k == 0 ? QCoreApplication::translate("transformar", "Sin transformar: R² %1 %")
+                        : QCoreApplication::translate("transformar", "Transformado: R² %1 %"))
+                    .arg(cifras(100 * a.R2)));
+    }
+}
+
+void VistaTransformar::dibujarPlano() {
+    PlanoOriginal::Contenido c;
+    c.puntos = originales(g_);
+    const auto [x, y] = enUso(c.puntos);
+    c.tx = transformacionX(g_);
+    c.ty = transformacionY(g_);
+    c.ajuste = ajustarTransformado(x, y, c.tx, c.ty);
+    c.bandas = g_.bandasActivas == 1;
+    c.nivel = D(g_.nivelPred);
+    if (c.ajuste.valido) {
+        Single t = 0;
+        g_.oTablas->cuantila(t, g_.nivelPred, static_cast<Byte>(x.size() - 2), g_.valoresT,
+                             g_.probT);
+        c.cuantilT = D(t);
+    }
+    c.tituloX = nombreMostrado(g_.nombreX);
+    c.tituloY = nombreMostrado(g_.nombreY);
+    plano_->setContenido(std::move(c));
+}
+
+// While a transformation is on, each result box's name says of which
+// variables it is: "Pendiente b, de log₁₀ y sobre x".
+void VistaTransformar::nombrarCajas() {
+    nombradas_ = {g_.transformacionX, g_.transformacionY};
+    for (const FilaCaja& fila : filasCajas()) {
+        auto& caja = cajaDeFila(f_, fila);
+        alCambiarIdioma(&caja, ClaveTexto::Nombre, [this, &caja, n = fila.nombre] {
+            QString t = QCoreApplication::translate("cajas", n);
+            if (hayTransformacion(g_)) {
+                t += QCoreApplication::translate("transformar", ", de %1 sobre %2")
+                         .arg(traducir(expresion(transformacionY(g_))).arg(QStringLiteral("y")),
+                              traducir(expresion(transformacionX(g_))).arg(QStringLiteral("x")));
+            }
+            caja.setAccessibleName(t);
+        });
+    }
+}
+
+void VistaTransformar::nombrarControles() {
+    nombrarCajas();
+    traducirNombre(*c_.Frame11, FUENTE("transformar", "Transformar"));
+    static constexpr std::array<const char*, 6> nombres{
+        QT_TRANSLATE_NOOP("transformar", "ninguna"),
+        QT_TRANSLATE_NOOP("transformar", "logaritmo decimal"),
+        QT_TRANSLATE_NOOP("transformar", "logaritmo natural"),
+        QT_TRANSLATE_NOOP("transformar", "raíz cuadrada"),
+        QT_TRANSLATE_NOOP("transformar", "inversa"),
+        QT_TRANSLATE_NOOP("transformar", "cuadrado")};
+    for (int k = 0; k <= c_.Option4.UBound(); ++k) {
+        traducirNombre(c_.Option4(k), Fuente{"transformar", nombres[static_cast<std::size_t>(k)]});
+    }
+    for (int k = 0; k <= c_.Option5.UBound(); ++k) {
+        traducirNombre(c_.Option5(k), Fuente{"transformar", nombres[static_cast<std::size_t>(k)]});
+    }
+    traducirNombre(*c_.Picture8, FUENTE("transformar", "Residuos sin transformar"));
+    traducirNombre(*c_.Picture9, FUENTE("transformar", "Residuos transformados"));
+    traducirNombresDeLaminas(f_, *this);
+}
+
+std::vector<QWidget*> VistaTransformar::ordenDeTab() {
+    std::vector<QWidget*> orden;
+    for (Matriz<OptionButton>* m : {&c_.Option4, &c_.Option5}) {
+        for (OptionButton* o : *m) {
+            orden.push_back(o);
+        }
+    }
+    orden.push_back(c_.Check4);
+    return orden;
+}
+
+} // namespace rectaviva

@@ -1,0 +1,185 @@
+// What the panel of "Transformar" writes and says: the model in the data's
+// own terms, its reading in words, R² before and after on the scale where
+// they compare, and the prediction taken back to the data's units.
+#include "vista_transformar.h"
+
+#include "Form1.h"
+#include "formatos.h"
+#include "mensajes.h"
+#include "mostrar.h"
+#include "muestra_transformada.h"
+#include "redondeo.h"
+
+#include <cmath>
+
+namespace rectaviva {
+
+namespace {
+
+// "10⁶" for a power of ten.
+QString potenciaDeDiez(int e) {
+    static const QString sup = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString t = QStringLiteral("10");
+    if (e < 0) {
+        t += QChar(0x207B);
+    }
+    for (const QChar c : QString::number(std::abs(e))) {
+        t += sup[c.digitValue()];
+    }
+    return t;
+}
+
+} // namespace
+
+// Four significant digits in the language's decimal mark; a power of ten
+// beyond a million or below a thousandth; "—" for what is undefined.
+QString VistaTransformar::cifras(double v) const {
+    if (!std::isfinite(v)) {
+        return QStringLiteral("—");
+    }
+    const std::string punto = m_ != nullptr ? m_->puntoDecimal() : std::string(".");
+    if (v == 0) {
+        return QStringLiteral("0");
+    }
+    const int e = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    if (e >= 6 || e < -3) {
+        const double mantisa = v / std::pow(10.0, e);
+        return QString::fromStdString(formatearDecimales(mantisa, 3, punto)) +
+               QString::fromUtf8("·") + potenciaDeDiez(e);
+    }
+    return QString::fromStdString(formatearDecimales(v, std::max(0, 3 - e), punto));
+}
+
+QString VistaTransformar::textoModelo() const {
+    if (g_.datosCargados != 1) {
+        return QCoreApplication::translate("transformar",
+                                           "«Datos» carga un conjunto para transformarlo.");
+    }
+    if (!hayTransformacion(g_)) {
+        return QCoreApplication::translate("transformar",
+                                           "Elige una transformación de x, de y o de las dos.");
+    }
+    std::vector<double> x, y;
+    for (Integer k = 1; k <= g_.nPuntos; ++k) {
+        if (g_.activo(k) == 1) {
+            x.push_back(originalX(g_, k));
+            y.push_back(originalY(g_, k));
+        }
+    }
+    const Transformacion tx = transformacionX(g_), ty = transformacionY(g_);
+    const ModeloOriginal m = modeloOriginal(ajustarTransformado(x, y, tx, ty), tx, ty);
+    if (!m.valido) {
+        return QCoreApplication::translate("transformar",
+                                           "Sin recta: hacen falta tres puntos con x distintas.");
+    }
+    const QString fx = traducir(expresion(tx)).arg(QStringLiteral("x"));
+    const QString fy = traducir(expresion(ty)).arg(QStringLiteral("y"));
+    switch (m.forma) {
+    case FormaModelo::Exponencial: {
+        // A constant far from 1 reads better at the first x: y = A₀·B^(x − x₀).
+        const double x0 = *std::min_element(x.begin(), x.end());
+        if (std::fabs(std::log10(std::fabs(m.A))) > 5 && x0 != 0) {
+            return QStringLiteral("y = %1 · %2^(x − %3)")
+                .arg(cifras(m.A * std::pow(m.B, x0)), cifras(m.B), cifras(x0));
+        }
+        return QStringLiteral("y = %1 · %2^x").arg(cifras(m.A), cifras(m.B));
+    }
+    case FormaModelo::Potencia:
+        return QStringLiteral("y = %1 · x^%2").arg(cifras(m.A), cifras(m.B));
+    case FormaModelo::Logaritmica:
+        return QStringLiteral("y = %1 + %2 · %3").arg(cifras(m.A), cifras(m.B), fx);
+    case FormaModelo::Recta:
+    case FormaModelo::General:
+        break;
+    }
+    return QStringLiteral("%1 = %2 + %3 · %4").arg(fy, cifras(m.a), cifras(m.b), fx);
+}
+
+QString VistaTransformar::textoLectura() const {
+    if (g_.datosCargados != 1 || !hayTransformacion(g_)) {
+        return {};
+    }
+    std::vector<double> x, y;
+    for (Integer k = 1; k <= g_.nPuntos; ++k) {
+        if (g_.activo(k) == 1) {
+            x.push_back(originalX(g_, k));
+            y.push_back(originalY(g_, k));
+        }
+    }
+    const Transformacion tx = transformacionX(g_), ty = transformacionY(g_);
+    const AjusteTransformado a = ajustarTransformado(x, y, tx, ty);
+    const ModeloOriginal m = modeloOriginal(a, tx, ty);
+    if (!m.valido) {
+        return {};
+    }
+    const QString nx = nombreMostrado(g_.nombreX), ny = nombreMostrado(g_.nombreY);
+    QString t;
+    switch (m.forma) {
+    case FormaModelo::Exponencial:
+        t = (m.porcentaje >= 0
+                 ? QCoreApplication::translate(
+                       "transformar", "Cada aumento de 1 en %1 multiplica %2 por %3: crece un %4 % "
+                                      "por unidad.")
+                 : QCoreApplication::translate(
+                       "transformar", "Cada aumento de 1 en %1 multiplica %2 por %3: decrece un "
+                                      "%4 % por unidad."))
+                .arg(nx, ny, cifras(m.B), cifras(std::fabs(m.porcentaje)));
+        break;
+    case FormaModelo::Potencia:
+        t = QCoreApplication::translate(
+                "transformar",
+                "%1 crece como %2 elevada a %3: un 1 % más de %2 va con cerca de un %3 % más de "
+                "%1.")
+                .arg(ny, nx, cifras(m.B));
+        break;
+    case FormaModelo::Logaritmica:
+        t = QCoreApplication::translate("transformar",
+                                        "Cada vez que %1 se multiplica por %2, %3 cambia en %4.")
+                .arg(nx, tx == Transformacion::Ln ? QStringLiteral("e") : QStringLiteral("10"), ny,
+                     cifras(m.B));
+        break;
+    case FormaModelo::Recta:
+    case FormaModelo::General:
+        t = QCoreApplication::translate("transformar",
+                                        "La curva lleva esa recta a las unidades de los datos.");
+        break;
+    }
+    // R² on the scale where the two compare.
+    const double r2Antes =
+        ajustarTransformado(x, y, Transformacion::Ninguna, Transformacion::Ninguna).R2;
+    if (ty == Transformacion::Ninguna) {
+        t += QLatin1Char(' ') + QCoreApplication::translate(
+                                    "transformar",
+                                    "R² %1 % sin transformar y %2 % transformada x: los dos miden "
+                                    "la varianza de y, y se comparan.")
+                                    .arg(cifras(100 * r2Antes), cifras(100 * a.R2));
+    } else {
+        t += QLatin1Char(' ') +
+             QCoreApplication::translate(
+                 "transformar",
+                 "El R² transformado (%1 %) mide la varianza de %2 y no se compara con el %3 % sin "
+                 "transformar; en las unidades de y, la curva explica el %4 %.")
+                 .arg(cifras(100 * a.R2), traducir(expresion(ty)).arg(QStringLiteral("y")),
+                      cifras(100 * r2Antes), cifras(100 * r2EnEscalaOriginal(x, y, tx, ty, a)));
+    }
+    // The prediction at xPred, taken back.
+    Single cuantil = 0;
+    g_.oTablas->cuantila(cuantil, g_.nivelPred, static_cast<Byte>(x.size() - 2), g_.valoresT,
+                         g_.probT);
+    const PrediccionOriginal p =
+        predecirOriginal(a, tx, ty, destransformar(tx, D(g_.xPred)), D(g_.nivelPred), D(cuantil));
+    t += QLatin1Char(' ') +
+         (p.mediana ? QCoreApplication::translate(
+                          "transformar",
+                          "En x = %1: %2 (la mediana de y); al %3 %, la media entre %4 y %5, una "
+                          "observación entre %6 y %7.")
+                    : QCoreApplication::translate(
+                          "transformar",
+                          "En x = %1: %2; al %3 %, la media entre %4 y %5, una observación entre "
+                          "%6 y %7."))
+             .arg(cifras(p.xPred), cifras(p.y), QString::number(p.nivel), cifras(p.liMedia),
+                  cifras(p.lsMedia), cifras(p.liIndividual), cifras(p.lsIndividual));
+    return t;
+}
+
+} // namespace rectaviva
