@@ -98,6 +98,7 @@ void PlanoOriginal::paintEvent(QPaintEvent*) {
         xs.push_back(x0_ + (x1_ - x0_) * i / std::max(1, width()));
     }
     std::sort(xs.begin(), xs.end());
+    p.setBrush(Qt::NoBrush);
     if (c_.bandas && a.valido) {
         // Each band's ends taken back from the transformed scale.
         const auto banda = [&](bool media, bool alta) {
@@ -123,6 +124,7 @@ void PlanoOriginal::paintEvent(QPaintEvent*) {
         p.drawEllipse(aPixeles(c_.puntos.x[i], c_.puntos.y[i]), radio, radio);
     }
     // The curve over the points, so that it shows where each fitted value lies.
+    p.setBrush(Qt::NoBrush);
     if (a.valido) {
         p.setPen(QPen(colorRecta, 2.5));
         p.drawPath(

@@ -12,6 +12,8 @@
 #include "plano_transformado.h"
 #include "redondeo.h"
 
+#include <QButtonGroup>
+
 #include <array>
 #include <cmath>
 
@@ -94,13 +96,15 @@ void VistaTransformar::componerPanel() {
          {"x:", 120, 420, 420, 300, izq, 9, true},
          {"y:", 120, 780, 420, 300, izq, 9, true},
          {"", 120, 1470, 6735, 300, izq, 9, true},
-         {"", 120, 2820, 6735, 840, izq, 8.25, false},
+         {"", 120, 2640, 6735, 1020, izq, 8.25, false},
          {"", 120, 1800, 3300, 255, izq, 8.25, false},
          {"", 3555, 1800, 3300, 255, izq, 8.25, false}});
     c_.Label10(lectura).setWordWrap(true);
     static constexpr std::array<const char*, 6> simbolosX{"", "log₁₀ x", "ln x", "√x", "1/x", "x²"};
     static constexpr std::array<const char*, 6> simbolosY{"", "log₁₀ y", "ln y", "√y", "1/y", ""};
     for (int eje = 0; eje < 2; ++eje) {
+        // Each axis its own group of choices, in one panel.
+        auto* grupo = new QButtonGroup(panel);
         Matriz<OptionButton>& m = eje == 0 ? c_.Option4 : c_.Option5;
         const int cuantas = eje == 0 ? static_cast<int>(deX.size()) : opcionesDeY;
         for (int k = 0; k < cuantas; ++k) {
@@ -110,7 +114,9 @@ void VistaTransformar::componerPanel() {
                              : new OptionButton(panel, nombre(eje == 0 ? "Option4" : "Option5", k),
                                                 QString::fromUtf8(s));
             o->setFont(fuente(9));
-            o->Move(600 + 1050.0 * k, eje == 0 ? 390 : 750, 1020, 330);
+            o->Move(k == 0 ? 540 : 1900 + 1000.0 * (k - 1), eje == 0 ? 390 : 750,
+                    k == 0 ? 1300 : 980, 330);
+            grupo->addButton(o);
             m.agregar(k, o);
             const Integer i = static_cast<Integer>(k);
             QObject::connect(o, &OptionButton::Click, &f_, [this, eje, i] {
@@ -126,7 +132,7 @@ void VistaTransformar::componerPanel() {
     for (int k = 0; k < 2; ++k) {
         auto* p =
             new PictureBox(panel, k == 0 ? QStringLiteral("Picture8") : QStringLiteral("Picture9"));
-        p->Move(k == 0 ? 120 : 3555, 2070, 3300, 720);
+        p->Move(k == 0 ? 120 : 3555, 2070, 3300, 540);
         (k == 0 ? c_.Picture8 : c_.Picture9) = p;
     }
     ayuda(panel, f_.Image2, laminaDeVista.indice, 6840, 0);
