@@ -1977,40 +1977,40 @@ Source: %2</translation>
         <translation>No line: three points with different x are needed.</translation>
     </message>
     <message>
-        <source>Cada aumento de 1 en %1 multiplica %2 por %3: crece un %4 % por unidad.</source>
-        <translation>Each increase of 1 in %1 multiplies %2 by %3: it grows by %4 % per unit.</translation>
-    </message>
-    <message>
-        <source>Cada aumento de 1 en %1 multiplica %2 por %3: decrece un %4 % por unidad.</source>
-        <translation>Each increase of 1 in %1 multiplies %2 by %3: it shrinks by %4 % per unit.</translation>
-    </message>
-    <message>
-        <source>%1 crece como %2 elevada a %3: un 1 % más de %2 va con cerca de un %3 % más de %1.</source>
-        <translation>%1 grows as %2 to the power %3: 1 % more %2 goes with about %3 % more %1.</translation>
-    </message>
-    <message>
-        <source>Cada vez que %1 se multiplica por %2, %3 cambia en %4.</source>
-        <translation>Each time %1 is multiplied by %2, %3 changes by %4.</translation>
-    </message>
-    <message>
         <source>La curva lleva esa recta a las unidades de los datos.</source>
         <translation>The curve takes that line to the data&apos;s own units.</translation>
     </message>
     <message>
-        <source>R² %1 % sin transformar y %2 % transformada x: los dos miden la varianza de y, y se comparan.</source>
-        <translation>R² %1 % untransformed and %2 % with x transformed: both measure the variance of y, and they compare.</translation>
+        <source>Cada aumento de 1 en x multiplica y por %1: crece un %2 %.</source>
+        <translation>Each increase of 1 in x multiplies y by %1: it grows by %2 %.</translation>
     </message>
     <message>
-        <source>El R² transformado (%1 %) mide la varianza de %2 y no se compara con el %3 % sin transformar; en las unidades de y, la curva explica el %4 %.</source>
-        <translation>The transformed R² (%1 %) measures the variance of %2 and does not compare with the untransformed %3 %; in the units of y, the curve explains %4 %.</translation>
+        <source>Cada aumento de 1 en x multiplica y por %1: decrece un %2 %.</source>
+        <translation>Each increase of 1 in x multiplies y by %1: it shrinks by %2 %.</translation>
     </message>
     <message>
-        <source>En x = %1: %2 (la mediana de y); al %3 %, la media entre %4 y %5, una observación entre %6 y %7.</source>
-        <translation>At x = %1: %2 (the median of y); at %3 %, the mean between %4 and %5, one observation between %6 and %7.</translation>
+        <source>Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).</source>
+        <translation>1 % more x goes with about %1 % more y (the elasticity).</translation>
     </message>
     <message>
-        <source>En x = %1: %2; al %3 %, la media entre %4 y %5, una observación entre %6 y %7.</source>
-        <translation>At x = %1: %2; at %3 %, the mean between %4 and %5, one observation between %6 and %7.</translation>
+        <source>Cada vez que x se multiplica por %1, y cambia en %2.</source>
+        <translation>Each time x is multiplied by %1, y changes by %2.</translation>
+    </message>
+    <message>
+        <source>R²: %1 % sin transformar y %2 % con x transformada; los dos son de y y se comparan.</source>
+        <translation>R²: %1 % untransformed and %2 % with x transformed; both are of y and they compare.</translation>
+    </message>
+    <message>
+        <source>R² de %1: %2 %, que no se compara con el %3 % sin transformar (otra varianza); en las unidades de y, la curva explica el %4 %.</source>
+        <translation>R² of %1: %2 %, which does not compare with the untransformed %3 % (another variance); in the units of y, the curve explains %4 %.</translation>
+    </message>
+    <message>
+        <source>En x = %1: y = %2 (mediana); al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
+        <translation>At x = %1: y = %2 (median); at %3 %, mean from %4 to %5, one observation from %6 to %7.</translation>
+    </message>
+    <message>
+        <source>En x = %1: y = %2; al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
+        <translation>At x = %1: y = %2; at %3 %, mean from %4 to %5, one observation from %6 to %7.</translation>
     </message>
 </context>
 </TS>

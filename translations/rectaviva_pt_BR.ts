@@ -1975,40 +1975,40 @@ Fonte: %2</translation>
         <translation>Sem reta: são necessários três pontos com x diferentes.</translation>
     </message>
     <message>
-        <source>Cada aumento de 1 en %1 multiplica %2 por %3: crece un %4 % por unidad.</source>
-        <translation>Cada aumento de 1 em %1 multiplica %2 por %3: cresce %4 % por unidade.</translation>
-    </message>
-    <message>
-        <source>Cada aumento de 1 en %1 multiplica %2 por %3: decrece un %4 % por unidad.</source>
-        <translation>Cada aumento de 1 em %1 multiplica %2 por %3: decresce %4 % por unidade.</translation>
-    </message>
-    <message>
-        <source>%1 crece como %2 elevada a %3: un 1 % más de %2 va con cerca de un %3 % más de %1.</source>
-        <translation>%1 cresce como %2 elevado a %3: 1 % a mais de %2 vai com cerca de %3 % a mais de %1.</translation>
-    </message>
-    <message>
-        <source>Cada vez que %1 se multiplica por %2, %3 cambia en %4.</source>
-        <translation>Cada vez que %1 é multiplicado por %2, %3 muda em %4.</translation>
-    </message>
-    <message>
         <source>La curva lleva esa recta a las unidades de los datos.</source>
         <translation>A curva leva essa reta às unidades dos dados.</translation>
     </message>
     <message>
-        <source>R² %1 % sin transformar y %2 % transformada x: los dos miden la varianza de y, y se comparan.</source>
-        <translation>R² %1 % sem transformar e %2 % com x transformado: os dois medem a variância de y e se comparam.</translation>
+        <source>Cada aumento de 1 en x multiplica y por %1: crece un %2 %.</source>
+        <translation>Cada aumento de 1 em x multiplica y por %1: cresce %2 %.</translation>
     </message>
     <message>
-        <source>El R² transformado (%1 %) mide la varianza de %2 y no se compara con el %3 % sin transformar; en las unidades de y, la curva explica el %4 %.</source>
-        <translation>O R² transformado (%1 %) mede a variância de %2 e não se compara com os %3 % sem transformar; nas unidades de y, a curva explica %4 %.</translation>
+        <source>Cada aumento de 1 en x multiplica y por %1: decrece un %2 %.</source>
+        <translation>Cada aumento de 1 em x multiplica y por %1: decresce %2 %.</translation>
     </message>
     <message>
-        <source>En x = %1: %2 (la mediana de y); al %3 %, la media entre %4 y %5, una observación entre %6 y %7.</source>
-        <translation>Em x = %1: %2 (a mediana de y); a %3 %, a média entre %4 e %5, uma observação entre %6 e %7.</translation>
+        <source>Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).</source>
+        <translation>1 % a mais de x vai com cerca de %1 % a mais de y (a elasticidade).</translation>
     </message>
     <message>
-        <source>En x = %1: %2; al %3 %, la media entre %4 y %5, una observación entre %6 y %7.</source>
-        <translation>Em x = %1: %2; a %3 %, a média entre %4 e %5, uma observação entre %6 e %7.</translation>
+        <source>Cada vez que x se multiplica por %1, y cambia en %2.</source>
+        <translation>Cada vez que x é multiplicado por %1, y muda em %2.</translation>
+    </message>
+    <message>
+        <source>R²: %1 % sin transformar y %2 % con x transformada; los dos son de y y se comparan.</source>
+        <translation>R²: %1 % sem transformar e %2 % com x transformado; os dois são de y e se comparam.</translation>
+    </message>
+    <message>
+        <source>R² de %1: %2 %, que no se compara con el %3 % sin transformar (otra varianza); en las unidades de y, la curva explica el %4 %.</source>
+        <translation>R² de %1: %2 %, que não se compara com os %3 % sem transformar (outra variância); nas unidades de y, a curva explica %4 %.</translation>
+    </message>
+    <message>
+        <source>En x = %1: y = %2 (mediana); al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
+        <translation>Em x = %1: y = %2 (mediana); a %3 %, média de %4 a %5, uma observação de %6 a %7.</translation>
+    </message>
+    <message>
+        <source>En x = %1: y = %2; al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
+        <translation>Em x = %1: y = %2; a %3 %, média de %4 a %5, uma observação de %6 a %7.</translation>
     </message>
 </context>
 </TS>

@@ -112,30 +112,27 @@ QString VistaTransformar::textoLectura() const {
     if (!m.valido) {
         return {};
     }
-    const QString nx = nombreMostrado(g_.nombreX), ny = nombreMostrado(g_.nombreY);
+    // x and y stand for the axes' variables, whose names the plot shows.
     QString t;
     switch (m.forma) {
     case FormaModelo::Exponencial:
         t = (m.porcentaje >= 0
                  ? QCoreApplication::translate(
-                       "transformar", "Cada aumento de 1 en %1 multiplica %2 por %3: crece un %4 % "
-                                      "por unidad.")
+                       "transformar", "Cada aumento de 1 en x multiplica y por %1: crece un %2 %.")
                  : QCoreApplication::translate(
-                       "transformar", "Cada aumento de 1 en %1 multiplica %2 por %3: decrece un "
-                                      "%4 % por unidad."))
-                .arg(nx, ny, cifras(m.B), cifras(std::fabs(m.porcentaje)));
+                       "transformar",
+                       "Cada aumento de 1 en x multiplica y por %1: decrece un %2 %."))
+                .arg(cifras(m.B), cifras(std::fabs(m.porcentaje)));
         break;
     case FormaModelo::Potencia:
         t = QCoreApplication::translate(
-                "transformar",
-                "%1 crece como %2 elevada a %3: un 1 % más de %2 va con cerca de un %3 % más de "
-                "%1.")
-                .arg(ny, nx, cifras(m.B));
+                "transformar", "Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).")
+                .arg(cifras(m.B));
         break;
     case FormaModelo::Logaritmica:
         t = QCoreApplication::translate("transformar",
-                                        "Cada vez que %1 se multiplica por %2, %3 cambia en %4.")
-                .arg(nx, tx == Transformacion::Ln ? QStringLiteral("e") : QStringLiteral("10"), ny,
+                                        "Cada vez que x se multiplica por %1, y cambia en %2.")
+                .arg(tx == Transformacion::Ln ? QStringLiteral("e") : QStringLiteral("10"),
                      cifras(m.B));
         break;
     case FormaModelo::Recta:
@@ -149,17 +146,15 @@ QString VistaTransformar::textoLectura() const {
         ajustarTransformado(x, y, Transformacion::Ninguna, Transformacion::Ninguna).R2;
     if (ty == Transformacion::Ninguna) {
         t += QLatin1Char(' ') + QCoreApplication::translate(
-                                    "transformar",
-                                    "R² %1 % sin transformar y %2 % transformada x: los dos miden "
-                                    "la varianza de y, y se comparan.")
+                                    "transformar", "R²: %1 % sin transformar y %2 % con x "
+                                                   "transformada; los dos son de y y se comparan.")
                                     .arg(cifras(100 * r2Antes), cifras(100 * a.R2));
     } else {
         t += QLatin1Char(' ') +
              QCoreApplication::translate(
-                 "transformar",
-                 "El R² transformado (%1 %) mide la varianza de %2 y no se compara con el %3 % sin "
-                 "transformar; en las unidades de y, la curva explica el %4 %.")
-                 .arg(cifras(100 * a.R2), traducir(expresion(ty)).arg(QStringLiteral("y")),
+                 "transformar", "R² de %1: %2 %, que no se compara con el %3 % sin transformar "
+                                "(otra varianza); en las unidades de y, la curva explica el %4 %.")
+                 .arg(traducir(expresion(ty)).arg(QStringLiteral("y")), cifras(100 * a.R2),
                       cifras(100 * r2Antes), cifras(100 * r2EnEscalaOriginal(x, y, tx, ty, a)));
     }
     // The prediction at xPred, taken back.
@@ -169,14 +164,12 @@ QString VistaTransformar::textoLectura() const {
     const PrediccionOriginal p =
         predecirOriginal(a, tx, ty, destransformar(tx, D(g_.xPred)), D(g_.nivelPred), D(cuantil));
     t += QLatin1Char(' ') +
-         (p.mediana ? QCoreApplication::translate(
-                          "transformar",
-                          "En x = %1: %2 (la mediana de y); al %3 %, la media entre %4 y %5, una "
-                          "observación entre %6 y %7.")
-                    : QCoreApplication::translate(
-                          "transformar",
-                          "En x = %1: %2; al %3 %, la media entre %4 y %5, una observación entre "
-                          "%6 y %7."))
+         (p.mediana ? QCoreApplication::translate("transformar",
+                                                  "En x = %1: y = %2 (mediana); al %3 %, media "
+                                                  "de %4 a %5, una observación de %6 a %7.")
+                    : QCoreApplication::translate("transformar",
+                                                  "En x = %1: y = %2; al %3 %, media de %4 a %5, "
+                                                  "una observación de %6 a %7."))
              .arg(cifras(p.xPred), cifras(p.y), QString::number(p.nivel), cifras(p.liMedia),
                   cifras(p.lsMedia), cifras(p.liIndividual), cifras(p.lsIndividual));
     return t;
