@@ -429,6 +429,19 @@ BENCHMARK(PasoArrastreDatos)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// The same set through log₁₀ of both variables ("Transformar").
+void PasoArrastreTransformado(benchmark::State& estado) {
+    arrastreConVistas(estado, [](Form1& f) {
+        f.mnuConjunto[4]->accion()->trigger();
+        return f.transformarDatos(Transformacion::Log10, Transformacion::Log10) &&
+               f.g.transformacionY != 0;
+    });
+}
+BENCHMARK(PasoArrastreTransformado)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 // Undo and redo of a deletion at 50 points with every view on, each painted:
 // a step restores the sample and runs the full refresh.
 void DeshacerYRehacer(benchmark::State& estado) {

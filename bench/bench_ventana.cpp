@@ -23,6 +23,8 @@
 // - ComprobarReto: "Comprobar" with a guess typed (/0) or an answer chosen
 //   (/3), until the revealed boxes, bars and line (or the explanation and
 //   its marks) are painted; a new round between runs is not timed.
+// - CambiarTransformacion: the census set from its numbers to log₁₀ of y and
+//   back ("Transformar"), one change until the window has painted it.
 // - PintarRueda: the twenty 50-point plots of "Rueda de residuos" painted
 //   once, on a dialog of 1920 x 1080, into an image made beforehand.
 #include "Form1.h"
@@ -301,6 +303,26 @@ void ComprobarReto(benchmark::State& estado) {
     estado.SetLabel("objetivo: ms < 2");
 }
 BENCHMARK(ComprobarReto)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+void CambiarTransformacion(benchmark::State& estado) {
+    Form1 f;
+    f.show();
+    f.mnuConjunto[8]->accion()->trigger();
+    if (f.g.nPuntos != 24 || !f.transformarDatos(Transformacion::Ninguna, Transformacion::Log10)) {
+        estado.SkipWithError("sin el censo transformado");
+        return;
+    }
+    bool log = false;
+    for (auto _ : estado) {
+        estado.SetIterationTime(hastaPintar(f, [&f, &log] {
+            f.transformarDatos(Transformacion::Ninguna,
+                               log ? Transformacion::Log10 : Transformacion::Ninguna);
+        }));
+        log = !log;
+    }
+    estado.SetLabel("objetivo: ms < 5");
+}
+BENCHMARK(CambiarTransformacion)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 void PintarRueda(benchmark::State& estado) {
     Rueda r;
