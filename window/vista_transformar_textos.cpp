@@ -1,13 +1,16 @@
 // What the panel of "Transformar" writes and says: the model in the data's
 // own terms, its reading in words, R² before and after on the scale where
-// they compare, and the prediction taken back to the data's units.
+// they compare, and the prediction taken back to the data's units; and the
+// names a screen reader reads.
 #include "vista_transformar.h"
 
 #include "Form1.h"
+#include "cajas.h"
 #include "formatos.h"
 #include "mensajes.h"
 #include "mostrar.h"
 #include "muestra_transformada.h"
+#include "paneles_idioma.h"
 #include "redondeo.h"
 
 #include <cmath>
@@ -173,6 +176,56 @@ QString VistaTransformar::textoLectura() const {
              .arg(cifras(p.xPred), cifras(p.y), QString::number(p.nivel), cifras(p.liMedia),
                   cifras(p.lsMedia), cifras(p.liIndividual), cifras(p.lsIndividual));
     return t;
+}
+
+// While a transformation is on, each result box's name says of which
+// variables it is: "Pendiente b, de log₁₀ y sobre x".
+void VistaTransformar::nombrarCajas() {
+    nombradas_ = {g_.transformacionX, g_.transformacionY};
+    for (const FilaCaja& fila : filasCajas()) {
+        auto& caja = cajaDeFila(f_, fila);
+        alCambiarIdioma(&caja, ClaveTexto::Nombre, [this, &caja, n = fila.nombre] {
+            QString t = QCoreApplication::translate("cajas", n);
+            if (hayTransformacion(g_)) {
+                t += QCoreApplication::translate("transformar", ", de %1 sobre %2")
+                         .arg(traducir(expresion(transformacionY(g_))).arg(QStringLiteral("y")),
+                              traducir(expresion(transformacionX(g_))).arg(QStringLiteral("x")));
+            }
+            caja.setAccessibleName(t);
+        });
+    }
+}
+
+void VistaTransformar::nombrarControles() {
+    nombrarCajas();
+    traducirNombre(*c_.Frame11, FUENTE("transformar", "Transformar"));
+    static constexpr std::array<const char*, 6> nombres{
+        QT_TRANSLATE_NOOP("transformar", "ninguna"),
+        QT_TRANSLATE_NOOP("transformar", "logaritmo decimal"),
+        QT_TRANSLATE_NOOP("transformar", "logaritmo natural"),
+        QT_TRANSLATE_NOOP("transformar", "raíz cuadrada"),
+        QT_TRANSLATE_NOOP("transformar", "inversa"),
+        QT_TRANSLATE_NOOP("transformar", "cuadrado")};
+    for (int k = 0; k <= c_.Option4.UBound(); ++k) {
+        traducirNombre(c_.Option4(k), Fuente{"transformar", nombres[static_cast<std::size_t>(k)]});
+    }
+    for (int k = 0; k <= c_.Option5.UBound(); ++k) {
+        traducirNombre(c_.Option5(k), Fuente{"transformar", nombres[static_cast<std::size_t>(k)]});
+    }
+    traducirNombre(*c_.Picture8, FUENTE("transformar", "Residuos sin transformar"));
+    traducirNombre(*c_.Picture9, FUENTE("transformar", "Residuos transformados"));
+    traducirNombresDeLaminas(f_, *this);
+}
+
+std::vector<QWidget*> VistaTransformar::ordenDeTab() {
+    std::vector<QWidget*> orden;
+    for (Matriz<OptionButton>* m : {&c_.Option4, &c_.Option5}) {
+        for (OptionButton* o : *m) {
+            orden.push_back(o);
+        }
+    }
+    orden.push_back(c_.Check4);
+    return orden;
 }
 
 } // namespace rectaviva
