@@ -204,6 +204,11 @@ void VistaTransformar::mostrarVista() {
     // An undo or a new sample may have changed the transformation.
     if (nombradas_ != std::pair{g_.transformacionX, g_.transformacionY}) {
         nombrarCajas();
+        // The challenges draw samples of their own: they are not offered
+        // over a transformation (the lineup, of the sample in use, is).
+        for (const int k : {0, 1, 2, 3, 5}) {
+            f_.mnuReto(k).setEnabled(!hayTransformacion(g_));
+        }
     }
     if (plano_->isVisible()) {
         dibujarPlano();

@@ -131,8 +131,10 @@ TEST(Transformar, LoQueLosValoresImpiden) {
     EXPECT_TRUE(tomarEstado(f.g) == antes);
     ASSERT_TRUE(v.transformar(Transformacion::Cuadrado, Transformacion::Raiz));
     EXPECT_EQ(f.g.xObs(1), 4.0f);
-    // Back to none: the very numbers loaded.
+    EXPECT_FALSE(f.mnuReto(0).Enabled()); // no challenge over a transformation
+    // Back to none: the very numbers loaded, and the challenges offered.
     ASSERT_TRUE(v.transformar(Transformacion::Ninguna, Transformacion::Ninguna));
+    EXPECT_TRUE(f.mnuReto(0).Enabled());
     for (Integer k = 1; k <= 5; ++k) {
         EXPECT_EQ(f.g.xDato(k), d.x[static_cast<std::size_t>(k - 1)]);
         EXPECT_EQ(f.g.yDato(k), d.y[static_cast<std::size_t>(k - 1)]);
