@@ -13,7 +13,9 @@
 #include "redondeo.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -26,27 +28,39 @@ constexpr std::array<Transformacion, 6> deX{Transformacion::Ninguna, Transformac
                                             Transformacion::Inversa, Transformacion::Cuadrado};
 constexpr int opcionesDeY = 5; ///< the square is offered for x only
 
-// The points in use in the data's own units.
-PuntosOriginales originales(const Globales& g) {
-    PuntosOriginales p;
-    for (Integer k = 1; k <= g.nPuntos; ++k) {
-        p.x.push_back(originalX(g, k));
-        p.y.push_back(originalY(g, k));
-        p.enUso.push_back(g.activo(k) == 1);
-    }
-    return p;
-}
+// An axis's choices by keys: Down and Right the next one that values allow,
+// Up and Left the one before, around at the ends.
+class TeclasOpciones : public QObject {
+public:
+    TeclasOpciones(QObject* padre, const Matriz<OptionButton>& o) : QObject(padre), o_(o) {}
 
-std::pair<std::vector<double>, std::vector<double>> enUso(const PuntosOriginales& p) {
-    std::vector<double> x, y;
-    for (std::size_t i = 0; i < p.x.size(); ++i) {
-        if (p.enUso[i]) {
-            x.push_back(p.x[i]);
-            y.push_back(p.y[i]);
+protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) {
+            return false;
         }
+        const int tecla = static_cast<QKeyEvent*>(e)->key();
+        if (tecla != Qt::Key_Down && tecla != Qt::Key_Up && tecla != Qt::Key_Left &&
+            tecla != Qt::Key_Right) {
+            return false;
+        }
+        const int n = static_cast<int>(o_.Count());
+        const int paso = tecla == Qt::Key_Down || tecla == Qt::Key_Right ? 1 : -1;
+        int k = static_cast<int>(std::find(o_.begin(), o_.end(), objeto) - o_.begin());
+        for (int i = 0; i < n; ++i) {
+            k = (k + paso + n) % n;
+            if (o_(k).isEnabled()) {
+                o_(k).setFocus();
+                o_(k).click();
+                break;
+            }
+        }
+        return true;
     }
-    return {x, y};
-}
+
+private:
+    const Matriz<OptionButton>& o_;
+};
 
 } // namespace
 
@@ -106,6 +120,7 @@ void VistaTransformar::componerPanel() {
         // Each axis its own group of choices, in one panel.
         auto* grupo = new QButtonGroup(panel);
         Matriz<OptionButton>& m = eje == 0 ? c_.Option4 : c_.Option5;
+        auto* teclas = new TeclasOpciones(panel, m);
         const int cuantas = eje == 0 ? static_cast<int>(deX.size()) : opcionesDeY;
         for (int k = 0; k < cuantas; ++k) {
             const char* s = (eje == 0 ? simbolosX : simbolosY)[static_cast<std::size_t>(k)];
@@ -117,6 +132,7 @@ void VistaTransformar::componerPanel() {
             o->Move(k == 0 ? 540 : 1900 + 1000.0 * (k - 1), eje == 0 ? 390 : 750,
                     k == 0 ? 1300 : 980, 330);
             grupo->addButton(o);
+            o->installEventFilter(teclas);
             m.agregar(k, o);
             const Integer i = static_cast<Integer>(k);
             QObject::connect(o, &OptionButton::Click, &f_, [this, eje, i] {
@@ -154,9 +170,11 @@ void VistaTransformar::distribuir() {
     plano_->setGeometry(f_.Picture1->rect());
 }
 
+// The panel, with the keys on y's choice: the arrows move through them.
 void VistaTransformar::entrar() {
     f_.ranura().mostrar(*c_.Frame11);
     escribirPanel();
+    c_.Option5(static_cast<int>(g_.transformacionY)).setFocus();
     hablar(c_.Label10(modelo).Caption() + QLatin1Char(' ') + c_.Label10(lectura).Caption());
 }
 
@@ -269,8 +287,11 @@ void VistaTransformar::habilitarOpciones() {
                     ? QString()
                     : QCoreApplication::translate("transformar", "Valores que no la admiten: %1.")
                           .arg(impiden);
-            o.setToolTip(porque);
-            o.setAccessibleDescription(porque);
+            // Set only when it changes: each change is an event for a screen reader.
+            if (o.accessibleDescription() != porque) {
+                o.setToolTip(porque);
+                o.setAccessibleDescription(porque);
+            }
         }
     }
 }
@@ -281,51 +302,6 @@ void VistaTransformar::escribirPanel() {
     c_.Label10(modelo).setCaption(textoModelo());
     c_.Label10(lectura).setCaption(textoLectura());
     dibujarResiduos();
-}
-
-// The residuals of the untransformed fit and of the transformed one, each
-// against its own abscissa, with each fit's R².
-void VistaTransformar::dibujarResiduos() {
-    const PuntosOriginales p = originales(g_);
-    const auto [x, y] = enUso(p);
-    for (int k = 0; k < 2; ++k) {
-        const Transformacion tx = k == 0 ? Transformacion::Ninguna : transformacionX(g_);
-        const Transformacion ty = k == 0 ? Transformacion::Ninguna : transformacionY(g_);
-        const AjusteTransformado a = ajustarTransformado(x, y, tx, ty);
-        std::vector<double> u, e;
-        for (std::size_t i = 0; i < x.size() && a.valido; ++i) {
-            u.push_back(rectaviva::transformar(tx, x[i]));
-            e.push_back(rectaviva::transformar(ty, y[i]) - (a.a + a.b * u.back()));
-        }
-        (k == 0 ? c_.Picture8 : c_.Picture9)->setPintorFondo([u, e](QPainter& q, const QRectF& r) {
-            pintarResiduosChicos(q, r, u, e);
-        });
-        c_.Label10(k == 0 ? antes : despues)
-            .setCaption(
-                (k == 0 ? QCoreApplication::translate("transformar", "Sin transformar: R² %1 %")
-                        : QCoreApplication::translate("transformar", "Transformado: R² %1 %"))
-                    .arg(cifras(100 * a.R2)));
-    }
-}
-
-void VistaTransformar::dibujarPlano() {
-    PlanoOriginal::Contenido c;
-    c.puntos = originales(g_);
-    const auto [x, y] = enUso(c.puntos);
-    c.tx = transformacionX(g_);
-    c.ty = transformacionY(g_);
-    c.ajuste = ajustarTransformado(x, y, c.tx, c.ty);
-    c.bandas = g_.bandasActivas == 1;
-    c.nivel = D(g_.nivelPred);
-    if (c.ajuste.valido) {
-        Single t = 0;
-        g_.oTablas->cuantila(t, g_.nivelPred, static_cast<Byte>(x.size() - 2), g_.valoresT,
-                             g_.probT);
-        c.cuantilT = D(t);
-    }
-    c.tituloX = nombreMostrado(g_.nombreX);
-    c.tituloY = nombreMostrado(g_.nombreY);
-    plano_->setContenido(std::move(c));
 }
 
 } // namespace rectaviva

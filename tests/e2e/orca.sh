@@ -94,6 +94,16 @@ dice 'Curvatura: la relación no es una recta'
 paso "Return la comprueba" Return
 dice '^notification (¡Correcto! 100|Incorrecto: 0) puntos\. (Los|Un|El) [a-z]+'
 
+# "Transformar" by keys on the census: Down chooses log₁₀ y, and the model
+# is said in the data's terms.
+paso "Datos" F10 Right Right Return
+paso "Población de EE. UU." Down Down Down Down Down Down Down Down Return
+paso "Ver" F10 Right
+paso "Transformar…" Down Down Down Down Down Down Down Return
+dice '^notification Elige una transformación de x, de y o de las dos\.'
+paso "Down elige log₁₀ y" Down
+dice '^notification .*y = .* Cada aumento de 1 en x multiplica y por [0-9.]+: crece un [0-9.]+ %'
+
 # An event that Orca could not handle is logged "ERROR: Could not process".
 ! grep -q ' - ERROR: Could not process' "$E2E_FLUJO" && e2e_ok "Orca procesó cada evento" ||
     e2e_error "Orca falló con eventos: $(grep ' - ERROR: Could not process' "$E2E_FLUJO" | head -n 3)"
