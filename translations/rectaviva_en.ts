@@ -281,6 +281,10 @@ interval</translation>
         <source>recuperar el punto %1</source>
         <translation>restore point %1</translation>
     </message>
+    <message>
+        <source>en uso</source>
+        <translation>in use</translation>
+    </message>
 </context>
 <context>
     <name>accesible</name>
@@ -1191,10 +1195,6 @@ Source: %2</translation>
     <message>
         <source>Puntos</source>
         <translation>Points</translation>
-    </message>
-    <message>
-        <source>en uso</source>
-        <translation>in use</translation>
     </message>
     <message>
         <source>No se pudo guardar «%1».</source>

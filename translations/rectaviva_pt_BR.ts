@@ -279,6 +279,10 @@
         <source>recuperar el punto %1</source>
         <translation>recuperar o ponto %1</translation>
     </message>
+    <message>
+        <source>en uso</source>
+        <translation>em uso</translation>
+    </message>
 </context>
 <context>
     <name>accesible</name>
@@ -1189,10 +1193,6 @@ Fonte: %2</translation>
     <message>
         <source>Puntos</source>
         <translation>Pontos</translation>
-    </message>
-    <message>
-        <source>en uso</source>
-        <translation>em uso</translation>
     </message>
     <message>
         <source>No se pudo guardar «%1».</source>

@@ -5,6 +5,7 @@
 
 #include "Grafico.h"
 #include "dato.h"
+#include "tabla_puntos.h"
 
 #include <QClipboard>
 #include <QDate>
@@ -53,11 +54,6 @@ private:
 
 // The largest number of steps kept: older ones are dropped.
 constexpr int pasosGuardados = 100;
-
-// A coordinate with all its digits (a data set's as read) and the boxes' decimal mark.
-QString numeroCompleto(const Globales& g, Integer k, bool enX, const QString& punto) {
-    return QString::fromStdString(textoValor(g, k, enX, punto.toStdString()));
-}
 
 } // namespace
 
@@ -257,11 +253,9 @@ QString Form1::textoResultados(bool html) const {
         }
     }
     fila({tr("Puntos")}, true);
-    fila({QStringLiteral("k"), QStringLiteral("x"), QStringLiteral("y"), tr("en uso")}, true);
-    for (Integer k = 1; k <= g.nPuntos; ++k) {
-        fila({QString::number(k), numeroCompleto(g, k, true, punto),
-              numeroCompleto(g, k, false, punto),
-              g.activo(k) == 1 ? QStringLiteral("1") : QStringLiteral("0")});
+    const std::vector<QStringList> puntos = tablaDePuntos(g, punto);
+    for (std::size_t i = 0; i < puntos.size(); ++i) {
+        fila(puntos[i], i == 0);
     }
     if (html) {
         texto += QStringLiteral("</table>\n");

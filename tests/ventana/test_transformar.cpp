@@ -101,6 +101,12 @@ TEST(Transformar, LosConjuntosSeEnderezan) {
             enLaCurva += roja || q.y() < 0 || q.y() > im.height();
         }
         EXPECT_EQ(enLaCurva, static_cast<int>(s.x.size()));
+        // The copy holds the data as loaded beside the transformed column.
+        const QString copia = f.textoResultados(false);
+        EXPECT_TRUE(copia.contains(QString::number(s.y[0], 'g', QLocale::FloatingPointShortest) +
+                                   QLatin1Char('\t')) &&
+                    copia.contains(QStringLiteral("log₁₀ y\t")) == (c.ty == Transformacion::Log10))
+            << copia.right(400).toStdString();
         // One undo step gives the data back exactly as loaded.
         f.pila().undo();
         EXPECT_TRUE(tomarEstado(f.g) == antes);
