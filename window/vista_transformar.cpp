@@ -227,6 +227,11 @@ void VistaTransformar::mostrarVista() {
         for (const int k : {0, 1, 2, 3, 5}) {
             f_.mnuReto(k).setEnabled(!hayTransformacion(g_));
         }
+        // Without a transformation there is no other scale to show.
+        if (!hayTransformacion(g_)) {
+            c_.Check4->setValue(false);
+            plano_->setVisible(false);
+        }
     }
     if (plano_->isVisible()) {
         dibujarPlano();

@@ -107,9 +107,10 @@ TEST(Transformar, LosConjuntosSeEnderezan) {
                                    QLatin1Char('\t')) &&
                     copia.contains(QStringLiteral("log₁₀ y\t")) == (c.ty == Transformacion::Log10))
             << copia.right(400).toStdString();
-        // One undo step gives the data back exactly as loaded.
+        // One undo step gives the data back exactly as loaded, and the plot.
         f.pila().undo();
         EXPECT_TRUE(tomarEstado(f.g) == antes);
+        EXPECT_FALSE(plano->isVisible());
     }
 }
 
