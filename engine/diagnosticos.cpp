@@ -269,7 +269,9 @@ Diagnostico diagnosticar(const std::vector<PuntoReto>& puntos) {
 
 std::array<bool, numPatrones> patronesHallados(const Diagnostico& d, int n) {
     std::array<bool, numPatrones> p{};
-    const double palancaAlta = 3 * 2.0 / n, palancaBaja = 2 * 2.0 / n;
+    // No points, no levels of leverage (and no division by 0).
+    const double palancaAlta = n > 0 ? 3 * 2.0 / n : Diagnostico::nan;
+    const double palancaBaja = n > 0 ? 2 * 2.0 / n : Diagnostico::nan;
     p[static_cast<int>(Patron::Curvatura)] = std::fabs(d.tCuadratico) > 3;
     p[static_cast<int>(Patron::Dispersion)] = d.pBreuschPagan < 0.01;
     p[static_cast<int>(Patron::Atipico)] = d.maxEstudentizado > 3.5 && d.maxPalanca <= palancaBaja;
