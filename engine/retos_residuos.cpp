@@ -1,12 +1,12 @@
-// The residual rounds drawn from their codes, one generator for each
-// pattern. The generators set a pattern's strength in units of the standard
-// error of the diagnostic that finds it, so that a round of 10 points shows
-// its pattern as clearly as one of 50, and pare down what the other
-// diagnostics would call by chance: a round shows its own pattern and no
-// other.
+// The generators of the residual rounds, one for each pattern. They set a
+// pattern's strength in units of the standard error of the diagnostic that
+// finds it, so that a round of 10 points shows its pattern as clearly as one
+// of 50, and pare down what the other diagnostics would call by chance: a
+// round shows its own pattern and no other.
 #include "retos_residuos.h"
 
 #include "diagnosticos_privado.h"
+#include "generadores_residuos.h"
 #include "retos_privado.h"
 
 #include <algorithm>
@@ -20,9 +20,7 @@ namespace {
 using namespace plano;
 using minimos::Ajuste;
 
-struct Muestra {
-    std::vector<double> x, y;
-};
+using generadores::Muestra;
 
 // A normal error redrawn beyond ±2.5: a constant spread whose chance
 // extremes do not pass for outliers.
@@ -294,14 +292,9 @@ Muestra grupos(AzarReto& a, int n) {
 
 } // namespace
 
-RondaReto rondaDePatron(Patron patron, int codigo) {
-    RondaReto r;
-    r.reto = Reto::Residuos;
-    r.codigo = codigo;
-    r.patron = patron;
-    AzarReto a(semillaDeResiduos(codigo, 1 + static_cast<int>(patron)));
-    // A funnel needs 20 points to be told from chance; the others show from 10.
-    const int n = a.entero(patron == Patron::Dispersion ? 20 : 10, 50);
+namespace generadores {
+
+Muestra muestraDePatron(Patron patron, AzarReto& a, int n) {
     Muestra m;
     switch (patron) {
     case Patron::Ninguno:
@@ -323,32 +316,9 @@ RondaReto rondaDePatron(Patron patron, int codigo) {
         m = grupos(a, n);
         break;
     }
-    // The cloud in the middle of the plot's height: a shift, which no
-    // diagnostic sees.
-    const auto [bajo, alto] = std::minmax_element(m.y.begin(), m.y.end());
-    const double subir = (kBorde0 + kBorde1) / 2 - (*bajo + *alto) / 2;
-    // The points in random order, so that the table does not give the pattern away.
-    const bool marcado = patron == Patron::Atipico || patron == Patron::Palanca;
-    std::vector<int> orden(m.x.size());
-    for (std::size_t i = 0; i < orden.size(); ++i) {
-        orden[i] = static_cast<int>(i);
-    }
-    for (int i = static_cast<int>(orden.size()) - 1; i > 0; --i) {
-        std::swap(orden[i], orden[a.entero(0, i)]);
-    }
-    const std::vector<double> corte =
-        patron == Patron::Grupos ? minimos::columnaDeGrupos(m.x) : std::vector<double>{};
-    for (std::size_t k = 0; k < orden.size(); ++k) {
-        const int i = orden[k];
-        r.puntos.push_back(punto(m.x[i], m.y[i] + subir));
-        if (marcado && i == n - 1) {
-            r.senalado = static_cast<int>(k);
-        }
-        if (!corte.empty()) {
-            r.grupo.push_back(static_cast<std::uint8_t>(corte[i]));
-        }
-    }
-    return r;
+    return m;
 }
+
+} // namespace generadores
 
 } // namespace rectaviva
