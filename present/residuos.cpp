@@ -19,6 +19,30 @@ constexpr double pixelesMarca = 6;
 
 } // namespace
 
+void ponerMarcasResiduos(const Globales& g, PictureBox& plano, Matriz<Shape>& marcas, Single limite,
+                         const std::function<QColor(Integer)>& color) {
+    const Escala e = plano.escala();
+    const Single w = S(e.anchoDesdePixeles(pixelesMarca));
+    const Single h = S(e.altoDesdePixeles(pixelesMarca));
+    for (int k = 1; k <= maxPuntos; ++k) {
+        Shape& s = marcas(k);
+        const MarcaResiduo marca = k <= g.nPuntos
+                                       ? marcaResiduo(g, g.xObs(k), g.residuo(k), w, h, limite)
+                                       : MarcaResiduo{};
+        if (marca.visible) {
+            s.Move(marca.esquina.left, marca.esquina.top, w, h);
+            s.setForma(marca.fuera > 0   ? Shape::Forma::TrianguloArriba
+                       : marca.fuera < 0 ? Shape::Forma::TrianguloAbajo
+                                         : Shape::Forma::Circulo);
+            const bool activo = g.activo(k) == 1;
+            const QColor c = color(static_cast<Integer>(k));
+            s.setFillColor(activo ? c : colorHueco);
+            s.setBorderColor(activo ? c : colorEliminado);
+        }
+        s.setVisible(marca.visible);
+    }
+}
+
 void PresentacionResiduos::colorearResiduo(Integer k) {
     p_.Line15(k).setBorderColor(m_.pantalla().Shape1(k).FillColor() == colorElegido ? colorElegido
                                                                                     : colorResiduo);
@@ -50,26 +74,8 @@ void PresentacionResiduos::mostrarResiduos() {
     }
 
     // The residual plot: points in use filled, deleted points hollow.
-    const Escala e = r.Picture4.escala();
-    const Single w = S(e.anchoDesdePixeles(pixelesMarca));
-    const Single h = S(e.altoDesdePixeles(pixelesMarca));
-    const Single limite = S(residuoMaximo * D(unidadY(g_)));
-    for (int k = 1; k <= maxPuntos; ++k) {
-        Shape& s = r.Shape6(k);
-        const MarcaResiduo marca = k <= g_.nPuntos
-                                       ? marcaResiduo(g_, g_.xObs(k), g_.residuo(k), w, h, limite)
-                                       : MarcaResiduo{};
-        if (marca.visible) {
-            s.Move(marca.esquina.left, marca.esquina.top, w, h);
-            s.setForma(marca.fuera > 0   ? Shape::Forma::TrianguloArriba
-                       : marca.fuera < 0 ? Shape::Forma::TrianguloAbajo
-                                         : Shape::Forma::Circulo);
-            const bool activo = g_.activo(k) == 1;
-            s.setFillColor(activo ? colorPuntoActivo : colorHueco);
-            s.setBorderColor(activo ? colorPuntoActivo : colorEliminado);
-        }
-        s.setVisible(marca.visible);
-    }
+    ponerMarcasResiduos(g_, r.Picture4, r.Shape6, S(residuoMaximo * D(unidadY(g_))),
+                        [](Integer) { return colorPuntoActivo; });
 
     // The decomposition: SCTot cut into SCReg and SCErr, in the bar's frame.
     const Shape& marco = r.Shape7(2);

@@ -5,6 +5,8 @@
 
 #include "mostrar.h"
 
+#include <functional>
+
 namespace rectaviva {
 
 struct PantallaResiduos {
@@ -15,6 +17,12 @@ struct PantallaResiduos {
     Matriz<TextBox>& Text5; ///< 0 SCReg, 1 SCErr, 2 SCTot, 3 R² %, 4 and 5 the residual sums
     CheckBox& Check1;       ///< "Cuadrados"
 };
+
+// The residual markers 1..50 in `plano` (x as the plot, y the residual):
+// each at its point's (x, eᵢ), a triangle at the edge beyond ±limite, filled
+// with color(k) when in use and hollow when deleted.
+void ponerMarcasResiduos(const Globales& g, PictureBox& plano, Matriz<Shape>& marcas, Single limite,
+                         const std::function<QColor(Integer)>& color);
 
 class PresentacionResiduos {
 public:

@@ -7,6 +7,7 @@
 #include "geometria.h"
 #include "influencia.h"
 #include "redondeo.h"
+#include "residuos.h"
 #include "retos_residuos.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ namespace rectaviva {
 
 namespace {
 
-constexpr double pixelesMarca = 6;
 // The smallest ring, in pixels: an outlier of little influence still shows.
 constexpr double radioMinimo = 11;
 
@@ -37,29 +37,11 @@ std::vector<PuntoReto> PresentacionRetoResiduos::puntosEnUso(std::vector<Integer
 
 void PresentacionRetoResiduos::dibujar(bool marcar, Patron patron,
                                        const std::vector<std::uint8_t>& grupo, double limite) {
-    const Escala e = p_.Picture7.escala();
-    const Single w = S(e.anchoDesdePixeles(pixelesMarca));
-    const Single h = S(e.altoDesdePixeles(pixelesMarca));
     const bool colores = marcar && patron == Patron::Grupos;
-    for (int k = 1; k <= maxPuntos; ++k) {
-        Shape& s = p_.Shape12(k);
-        const MarcaResiduo marca =
-            k <= g_.nPuntos ? marcaResiduo(g_, g_.xObs(k), g_.residuo(k), w, h, S(limite))
-                            : MarcaResiduo{};
-        if (marca.visible) {
-            s.Move(marca.esquina.left, marca.esquina.top, w, h);
-            s.setForma(marca.fuera > 0   ? Shape::Forma::TrianguloArriba
-                       : marca.fuera < 0 ? Shape::Forma::TrianguloAbajo
-                                         : Shape::Forma::Circulo);
-            const auto i = static_cast<std::size_t>(k - 1);
-            const QColor color =
-                colores && i < grupo.size() && grupo[i] == 1 ? colorGrupoOtro : colorPuntoActivo;
-            const bool activo = g_.activo(k) == 1;
-            s.setFillColor(activo ? color : colorHueco);
-            s.setBorderColor(activo ? color : colorEliminado);
-        }
-        s.setVisible(marca.visible);
-    }
+    ponerMarcasResiduos(g_, p_.Picture7, p_.Shape12, S(limite), [&](Integer k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        return colores && i < grupo.size() && grupo[i] == 1 ? colorGrupoOtro : colorPuntoActivo;
+    });
     ocultarMarcas();
     if (marcar) {
         marcas(patron);
