@@ -5,6 +5,7 @@
 #include "Calculos.h"
 #include "Globales.h"
 #include "Tablas.h"
+#include "retos.h"
 
 #include <memory>
 #include <utility>
@@ -64,5 +65,16 @@ struct Motor {
         calculos.prediccion();
     }
 };
+
+// A pinned round's fingerprint: Σ k·xₖ + k²·yₖ over its points in order,
+// which any change of a point, of their order or of their number moves.
+inline double firmaDeRonda(const RondaReto& r) {
+    double suma = 0;
+    for (std::size_t k = 0; k < r.puntos.size(); ++k) {
+        const double i = static_cast<double>(k + 1);
+        suma += i * r.puntos[k].x + i * i * r.puntos[k].y;
+    }
+    return suma;
+}
 
 } // namespace rectaviva::prueba

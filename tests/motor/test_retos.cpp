@@ -174,12 +174,7 @@ TEST(Retos, UnCodigoDaSiempreLaMismaRonda) {
           {Reto::Nube, 6321, 14, {{35, 22}, {45, 34}, {18, 30}}, 48539}}) {
         const RondaReto r = rondaDeCodigo(f.reto, f.codigo);
         ASSERT_EQ(r.puntos.size(), f.n) << f.codigo;
-        double suma = 0;
-        for (std::size_t k = 0; k < r.puntos.size(); ++k) {
-            const double i = static_cast<double>(k + 1);
-            suma += i * r.puntos[k].x + i * i * r.puntos[k].y;
-        }
-        EXPECT_EQ(suma, f.suma) << f.codigo;
+        EXPECT_EQ(prueba::firmaDeRonda(r), f.suma) << f.codigo;
         for (std::size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(r.puntos[k], f.primeros[k]) << f.codigo << ' ' << k;
         }

@@ -1,6 +1,7 @@
 // The residual rounds: each generator shows its own pattern and no other,
 // the diagnostics and marks against fits computed here by the normal
 // equations, pinned rounds, the lineup, and input without a fit.
+#include "motor_prueba.h"
 #include "puntuacion.h"
 #include "retos_residuos.h"
 
@@ -201,12 +202,7 @@ TEST(RetosResiduos, UnCodigoDaSiempreLaMismaRondaYLaMismaRueda) {
                             {Patron::Grupos, 9999, 50, {{3, 32}, {-18, 34}}, 1348479}}) {
         const RondaReto r = rondaDePatron(f.patron, f.codigo);
         ASSERT_EQ(r.puntos.size(), f.n) << f.codigo;
-        double suma = 0;
-        for (std::size_t k = 0; k < r.puntos.size(); ++k) {
-            const double i = static_cast<double>(k + 1);
-            suma += i * r.puntos[k].x + i * i * r.puntos[k].y;
-        }
-        EXPECT_EQ(suma, f.suma) << f.codigo;
+        EXPECT_EQ(prueba::firmaDeRonda(r), f.suma) << f.codigo;
         EXPECT_TRUE(r.puntos[0] == f.primeros[0] && r.puntos[1] == f.primeros[1]) << f.codigo;
     }
     // The code draws the pattern, uniformly, then the pattern's round.
