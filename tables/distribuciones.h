@@ -1,6 +1,8 @@
 // The distributions of Boost.Math as the tables and the simulation use them:
 // in double throughout, far more than a Single result keeps, and an argument
-// without an answer gives a value (infinity, NaN), never an exception.
+// without an answer gives a value (infinity, NaN), never an exception; the
+// noncentral t's series still throws far from 0, where rechazoT answers
+// without it.
 #pragma once
 
 #include <boost/math/distributions/chi_squared.hpp>
