@@ -72,8 +72,8 @@ void pintarEjesDeDatos(PictureBox& plano, const Globales& g) {
     EjeCuadricula ex = ejeCuadricula(g.ejeX, std::string());
     EjeCuadricula ey = ejeCuadricula(g.ejeY, std::string());
     // A transformed axis is titled by its transformation: "log₁₀ Población".
-    ex.titulo = traducir(expresion(transformacionX(g))).arg(nombreMostrado(g.nombreX));
-    ey.titulo = traducir(expresion(transformacionY(g))).arg(nombreMostrado(g.nombreY));
+    ex.titulo = traducir(expresion(transformacionX(g)), nombreMostrado(g.nombreX));
+    ey.titulo = traducir(expresion(transformacionY(g)), nombreMostrado(g.nombreY));
     plano.setPintorFondo(
         [ex, ey](QPainter& p, const QRectF& r) { pintarCuadriculaDe(p, r, ex, ey); });
 }
@@ -237,7 +237,7 @@ bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
         const Transformacion t = enX ? transformacionX(g) : transformacionY(g);
         if (t != Transformacion::Ninguna) {
             columnas.push_back(
-                {traducir(expresion(t)).arg(QString::fromStdString(enX ? nx : ny)).toStdString(),
+                {traducir(expresion(t), QString::fromStdString(enX ? nx : ny)).toStdString(),
                  enX ? x : y});
         }
     }

@@ -33,6 +33,10 @@ QString traducir(const Mensaje& m) {
     return r;
 }
 
+QString traducir(const Plantilla& p, const QString& valor) {
+    return traducir(Mensaje{p, {valor.toStdString()}});
+}
+
 QString nombreMostrado(const std::string& nombre) {
     return nombre.empty() ? QString() : QCoreApplication::translate("conjuntos", nombre.c_str());
 }

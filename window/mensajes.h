@@ -15,6 +15,9 @@ QString traducir(const Plantilla& p);
 // The translated template with each %1, %2… replaced by its value, in one
 // pass, so that a value holding "%2" (a quoted field) is shown as it is.
 QString traducir(const Mensaje& m);
+// The translated template with %1 replaced by one value, in the same pass
+// (QString::arg would read "%1²" as the twelfth place and drop the ²).
+QString traducir(const Plantilla& p, const QString& valor);
 // A data set's name or a variable's name as shown: an example set's names are
 // kept in Spanish (so that they load, save and undo as one text) and shown
 // translated; any other name has no entry and shows as it is.

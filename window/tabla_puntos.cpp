@@ -15,10 +15,10 @@ std::vector<QStringList> tablaDePuntos(const Globales& g, const QString& punto) 
     const Transformacion tx = transformacionX(g), ty = transformacionY(g);
     QStringList cabecera{QStringLiteral("k"), QStringLiteral("x"), QStringLiteral("y")};
     if (tx != Transformacion::Ninguna) {
-        cabecera << traducir(expresion(tx)).arg(QStringLiteral("x"));
+        cabecera << traducir(expresion(tx), QStringLiteral("x"));
     }
     if (ty != Transformacion::Ninguna) {
-        cabecera << traducir(expresion(ty)).arg(QStringLiteral("y"));
+        cabecera << traducir(expresion(ty), QStringLiteral("y"));
     }
     cabecera << QCoreApplication::translate("Form1", "en uso");
     std::vector<QStringList> filas{cabecera};

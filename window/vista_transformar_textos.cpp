@@ -75,8 +75,8 @@ QString VistaTransformar::textoModelo() const {
         return QCoreApplication::translate("transformar",
                                            "Sin recta: hacen falta tres puntos con x distintas.");
     }
-    const QString fx = traducir(expresion(tx)).arg(QStringLiteral("x"));
-    const QString fy = traducir(expresion(ty)).arg(QStringLiteral("y"));
+    const QString fx = traducir(expresion(tx), QStringLiteral("x"));
+    const QString fy = traducir(expresion(ty), QStringLiteral("y"));
     switch (m.forma) {
     case FormaModelo::Exponencial: {
         // A constant far from 1 reads better at the first x: y = A₀·B^(x − x₀).
@@ -157,7 +157,7 @@ QString VistaTransformar::textoLectura() const {
              QCoreApplication::translate(
                  "transformar", "R² de %1: %2 %, que no se compara con el %3 % sin transformar "
                                 "(otra varianza); en las unidades de y, la curva explica el %4 %.")
-                 .arg(traducir(expresion(ty)).arg(QStringLiteral("y")), cifras(100 * a.R2),
+                 .arg(traducir(expresion(ty), QStringLiteral("y")), cifras(100 * a.R2),
                       cifras(100 * r2Antes), cifras(100 * r2EnEscalaOriginal(x, y, tx, ty, a)));
     }
     // The prediction at xPred, taken back.
@@ -188,8 +188,8 @@ void VistaTransformar::nombrarCajas() {
             QString t = QCoreApplication::translate("cajas", n);
             if (hayTransformacion(g_)) {
                 t += QCoreApplication::translate("transformar", ", de %1 sobre %2")
-                         .arg(traducir(expresion(transformacionY(g_))).arg(QStringLiteral("y")),
-                              traducir(expresion(transformacionX(g_))).arg(QStringLiteral("x")));
+                         .arg(traducir(expresion(transformacionY(g_)), QStringLiteral("y")),
+                              traducir(expresion(transformacionX(g_)), QStringLiteral("x")));
             }
             caja.setAccessibleName(t);
         });
