@@ -60,6 +60,13 @@ int impidenY(const Globales& g, Transformacion t) {
     return impiden(g, t, false);
 }
 
+bool sePuedeDeshacer(Transformacion t, Single v, Integer decimales) {
+    if (t == Transformacion::Inversa) {
+        return std::fabs(v) >= S(std::pow(10.0, -static_cast<double>(decimales)));
+    }
+    return std::isfinite(destransformar(t, D(v)));
+}
+
 bool transformarMuestra(Globales& g, Transformacion tx, Transformacion ty) {
     if (g.datosCargados != 1 || g.nPuntos < minActivos) {
         return false;

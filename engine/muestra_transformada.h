@@ -31,6 +31,11 @@ double originalY(const Globales& g, Integer k);
 int impidenX(const Globales& g, Transformacion t);
 int impidenY(const Globales& g, Transformacion t);
 
+// Whether a point moved to v on an axis transformed by t can be taken back
+// to the data's units: no negative root or square, no reciprocal closer to 0
+// than the axis's last decimal, no power beyond a double.
+bool sePuedeDeshacer(Transformacion t, Single v, Integer decimales);
+
 // Loads g(x) and f(y) of the data's own values as the sample, with the same
 // points in use (both Ninguna: the data as they were, with their decimals).
 // False, nothing changed, without a data set, when a value is undefined

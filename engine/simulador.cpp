@@ -29,6 +29,18 @@ double critico(Globales& g, Single nivel, int gl) {
     return D(q);
 }
 
+// A bound on P(|T| ≤ q) for T = (Z + δ)/√(V/ν): |T| ≤ q needs Z ≤ −|δ|/2 or
+// q√(V/ν) ≥ |δ|/2. Below half an ulp of 1 the rejection is 1 to the last bit;
+// that is also where Boost's series, whose terms count up to δ²/2, would
+// overflow its integers and throw.
+double cotaDentro(double q, double gl, double delta) {
+    const double mitad = std::fabs(delta) / 2;
+    const double umbral = gl * (mitad / q) * (mitad / q);
+    const double cola =
+        std::isinf(umbral) ? 0 : bm::cdf(bm::complement(distribuciones::ChiCuadrado(gl), umbral));
+    return bm::cdf(distribuciones::Normal(), -mitad) + cola;
+}
+
 } // namespace
 
 double coberturaT(double q, double gl) {
@@ -45,9 +57,16 @@ double rechazoT(double q, double gl, double delta) {
     if (std::isinf(q) && q > 0) {
         return 0;
     }
+    if (cotaDentro(q, gl, delta) < 0x1p-54) {
+        return 1;
+    }
     // Beyond q on either side: the far tail counts too, however small.
-    const distribuciones::TNoCentral t(gl, delta);
-    return bm::cdf(bm::complement(t, q)) + bm::cdf(t, -q);
+    try {
+        const distribuciones::TNoCentral t(gl, delta);
+        return bm::cdf(bm::complement(t, q)) + bm::cdf(t, -q);
+    } catch (const std::exception&) {
+        return kNaN;
+    }
 }
 
 double Simulador::Resumen::desviacion() const {

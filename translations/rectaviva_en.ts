@@ -2012,5 +2012,9 @@ Source: %2</translation>
         <source>En x = %1: y = %2; al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
         <translation>At x = %1: y = %2; at %3 %, mean from %4 to %5, one observation from %6 to %7.</translation>
     </message>
+    <message>
+        <source>La nube se detiene en el borde: más allá la transformación no se puede deshacer.</source>
+        <translation>The cloud stops at the edge: beyond it the transformation cannot be undone.</translation>
+    </message>
 </context>
 </TS>

@@ -2010,5 +2010,9 @@ Fonte: %2</translation>
         <source>En x = %1: y = %2; al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
         <translation>Em x = %1: y = %2; a %3 %, média de %4 a %5, uma observação de %6 a %7.</translation>
     </message>
+    <message>
+        <source>La nube se detiene en el borde: más allá la transformación no se puede deshacer.</source>
+        <translation>A nuvem para na borda: além dela a transformação não pode ser desfeita.</translation>
+    </message>
 </context>
 </TS>

@@ -130,7 +130,8 @@ void Form1::pasoDeHerramienta() {
     if (ahora - proximoPaso_ > kRetrasoMaximo) {
         proximoPaso_ = ahora + kPasoHerramienta;
     }
-    if (!pasoNube(g, herramienta_, referencias_, marcadores_)) {
+    if (const FinDePaso fin = pasoNube(g, herramienta_, referencias_, marcadores_);
+        fin != FinDePaso::Sigue) {
         // A limit ends the tool and, on the design's grid, this step's
         // results are not refreshed; the points moved so far keep their new
         // coordinates, so the list is, that each row still reads its own
@@ -143,6 +144,11 @@ void Form1::pasoDeHerramienta() {
         terminarHerramienta();
         g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
         sumasAtrasadas_ = true;
+        if (fin == FinDePaso::Borde) {
+            hablar(QCoreApplication::translate(
+                "transformar", "La nube se detiene en el borde: más allá la transformación no se "
+                               "puede deshacer."));
+        }
         return;
     }
     ++pasosHerramienta_;

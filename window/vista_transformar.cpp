@@ -252,16 +252,12 @@ void VistaTransformar::dejar() {
 // ends: no negative root or square, no reciprocal of 0.
 void VistaTransformar::limitarArrastre(Single& x, Single& y) {
     const auto limitar = [](Transformacion t, Single& v, Integer decimales) {
+        if (sePuedeDeshacer(t, v, decimales)) {
+            return false;
+        }
         const Single paso = S(std::pow(10.0, -static_cast<double>(decimales)));
-        if ((t == Transformacion::Raiz || t == Transformacion::Cuadrado) && v < 0) {
-            v = 0;
-            return true;
-        }
-        if (t == Transformacion::Inversa && std::fabs(v) < paso) {
-            v = v < 0 ? -paso : paso;
-            return true;
-        }
-        return false;
+        v = t != Transformacion::Inversa ? 0 : v < 0 ? -paso : paso;
+        return true;
     };
     const bool enX = limitar(transformacionX(g_), x, g_.redondeoX);
     const bool enY = limitar(transformacionY(g_), y, g_.redondeoY);

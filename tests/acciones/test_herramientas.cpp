@@ -4,6 +4,7 @@
 
 #include "Calculos.h"
 #include "Tablas.h"
+#include "muestra_transformada.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,9 @@ struct Nube {
         g->nActivos = g->nPuntos;
     }
 
-    bool paso(Herramienta h, const Referencias& ref) { return pasoNube(*g, h, ref, marcas); }
+    bool paso(Herramienta h, const Referencias& ref) {
+        return pasoNube(*g, h, ref, marcas) == FinDePaso::Sigue;
+    }
 };
 
 TEST(Herramientas, ReferenciasSonLosPrimerosMaximos) {
@@ -184,6 +187,25 @@ TEST(Herramientas, LasCompuestasHacenYLuegoX) {
     EXPECT_TRUE(okX);
     EXPECT_EQ(borde.marcas.arr.count(1), 0u);
     EXPECT_EQ(borde.marcas.izq.count(1), 1u);
+}
+
+// On a transformed axis the cloud stops where the transformation could no
+// longer be taken back; untransformed, the same tool runs on to the margin.
+TEST(Herramientas, UnEjeTransformadoDetieneLaNubeEnSuBorde) {
+    for (const auto& [t, h] : {std::pair{Transformacion::Raiz, Herramienta::Baja},
+                               {Transformacion::Inversa, Herramienta::Baja},
+                               {Transformacion::Raiz, Herramienta::ExpandeVertical}}) {
+        for (const bool transformada : {true, false}) {
+            Nube n({{10, 1.5f}, {20, 30}, {30, 60}});
+            n.g->transformacionY = transformada ? static_cast<Byte>(t) : 0;
+            FinDePaso fin = FinDePaso::Sigue;
+            for (int pasos = 0; fin == FinDePaso::Sigue && pasos < 5000; ++pasos) {
+                fin = pasoNube(*n.g, h, buscarReferencias(*n.g), n.marcas);
+            }
+            EXPECT_EQ(fin, transformada ? FinDePaso::Borde : FinDePaso::Limite);
+            EXPECT_TRUE(!transformada || sePuedeDeshacer(t, n.g->yObs(1), 0)) << n.g->yObs(1);
+        }
+    }
 }
 
 TEST(Herramientas, LosPuntosEliminadosSeMuevenConLaNube) {

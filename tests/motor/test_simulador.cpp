@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 
 namespace rectaviva::prueba {
 namespace {
@@ -118,6 +119,20 @@ TEST(Simulador, LasProporcionesEsperadasSonLasQueSeCuentan) {
                                      : nivel != 70 || e.cubren - 0.70 > 0.02);
         }
     }
+}
+
+// A slope far from 0 in its standard errors is rejected with probability 1,
+// on either sign and far beyond where Boost's noncentral t would throw; near
+// the switch to the bound Boost's own answer is 1 as well.
+TEST(Simulador, LaPotenciaLejosDeCeroEsUno) {
+    for (const auto& [q, gl, delta] : {std::tuple{2.093, 19.0, 16.5},
+                                       {2.093, 19.0, 17.0},
+                                       {2.093, 19.0, 162089.9},
+                                       {636.6, 1.0, -1e6},
+                                       {2.093, 19.0, 1e300}}) {
+        EXPECT_EQ(rechazoT(q, gl, delta), 1.0) << delta;
+    }
+    EXPECT_LT(rechazoT(2.093, 19, 3), 0.9);
 }
 
 // A new level starts the counts again and keeps the histograms; other x, or

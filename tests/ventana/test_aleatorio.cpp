@@ -10,6 +10,7 @@
 // few milliseconds depends on the clock.
 #include "dato.h"
 #include "eventos_aleatorios.h"
+#include "muestra_transformada.h"
 
 #include <QTest>
 
@@ -89,6 +90,12 @@ private:
     // On a data set, after every event: the fit shown is the double-precision
     // fit of the points as the list shows them, computed from scratch.
     bool comprobarDatos(const Globales& g) {
+        for (Integer k = 1; hayTransformacion(g) && k <= g.nPuntos; ++k) {
+            if (!std::isfinite(originalX(g, k)) || !std::isfinite(originalY(g, k))) {
+                falla("point " + std::to_string(k) + " left its transformation's domain");
+                return false;
+            }
+        }
         double n = 0, mx = 0, my = 0, sxx = 0, syy = 0, sxy = 0, x0 = 0, y0 = 0;
         bool xIguales = true, yIguales = true;
         for (int pasada = 0; pasada < 2; ++pasada) {

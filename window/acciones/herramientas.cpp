@@ -2,6 +2,7 @@
 #include "herramientas.h"
 
 #include "escala.h"
+#include "muestra_transformada.h"
 #include "redondeo.h"
 
 namespace rectaviva {
@@ -46,9 +47,12 @@ void colocar(Eje eje, Integer k, float v, ColocarMarcador& marcador) {
 enum class Accion { Contrae, Expande, Suma, Resta };
 
 // One coordinate's part of a step; returns false when its limit is reached.
+// On a transformed axis a step that the transformation could not take back
+// is not made, and sets borde.
 bool mover(Globales& g, Eje eje, Accion accion, Integer k, const Referencias& ref,
-           ColocarMarcador& marcador) {
+           ColocarMarcador& marcador, bool& borde) {
     float& v = eje == Eje::Y ? g.yObs(k) : g.xObs(k);
+    const float antes = v;
     const float media = eje == Eje::Y ? g.mediaY : g.mediaX;
     const double paso = 0.02 * D(eje == Eje::Y ? g.escalaY : g.escalaX) * unidad(g, eje);
     bool ok = true;
@@ -72,10 +76,55 @@ bool mover(Globales& g, Eje eje, Accion accion, Integer k, const Referencias& re
         ok = dentro(g, eje, v);
         break;
     }
+    const Transformacion t = eje == Eje::Y ? transformacionY(g) : transformacionX(g);
+    if (t != Transformacion::Ninguna &&
+        !sePuedeDeshacer(t, v, eje == Eje::Y ? g.redondeoY : g.redondeoX)) {
+        v = antes;
+        borde = true;
+        return false;
+    }
     if (ok) {
         colocar(eje, k, v, marcador);
     }
     return ok;
+}
+
+void pasoEnPunto(Globales& g, Herramienta h, Integer k, const Referencias& ref, bool& okX,
+                 bool& okY, bool& borde, ColocarMarcador& marcador) {
+    switch (h) {
+    case Herramienta::ContraeVertical:
+        okY = mover(g, Eje::Y, Accion::Contrae, k, ref, marcador, borde) && okY;
+        break;
+    case Herramienta::ExpandeVertical:
+        okY = mover(g, Eje::Y, Accion::Expande, k, ref, marcador, borde) && okY;
+        break;
+    case Herramienta::ContraeHorizontal:
+        okX = mover(g, Eje::X, Accion::Contrae, k, ref, marcador, borde) && okX;
+        break;
+    case Herramienta::ExpandeHorizontal:
+        okX = mover(g, Eje::X, Accion::Expande, k, ref, marcador, borde) && okX;
+        break;
+    case Herramienta::Sube:
+        okY = mover(g, Eje::Y, Accion::Suma, k, ref, marcador, borde) && okY;
+        break;
+    case Herramienta::Baja:
+        okY = mover(g, Eje::Y, Accion::Resta, k, ref, marcador, borde) && okY;
+        break;
+    case Herramienta::Izquierda:
+        okX = mover(g, Eje::X, Accion::Resta, k, ref, marcador, borde) && okX;
+        break;
+    case Herramienta::Derecha:
+        okX = mover(g, Eje::X, Accion::Suma, k, ref, marcador, borde) && okX;
+        break;
+    case Herramienta::Contrae:
+        okY = mover(g, Eje::Y, Accion::Contrae, k, ref, marcador, borde) && okY;
+        okX = mover(g, Eje::X, Accion::Contrae, k, ref, marcador, borde) && okX;
+        break;
+    case Herramienta::Expande:
+        okY = mover(g, Eje::Y, Accion::Expande, k, ref, marcador, borde) && okY;
+        okX = mover(g, Eje::X, Accion::Expande, k, ref, marcador, borde) && okX;
+        break;
+    }
 }
 
 } // namespace
@@ -96,52 +145,21 @@ Referencias buscarReferencias(const Globales& g) {
 
 void pasoHerramienta(Globales& g, Herramienta h, Integer k, const Referencias& ref, bool& okX,
                      bool& okY, ColocarMarcador& marcador) {
-    switch (h) {
-    case Herramienta::ContraeVertical:
-        okY = mover(g, Eje::Y, Accion::Contrae, k, ref, marcador) && okY;
-        break;
-    case Herramienta::ExpandeVertical:
-        okY = mover(g, Eje::Y, Accion::Expande, k, ref, marcador) && okY;
-        break;
-    case Herramienta::ContraeHorizontal:
-        okX = mover(g, Eje::X, Accion::Contrae, k, ref, marcador) && okX;
-        break;
-    case Herramienta::ExpandeHorizontal:
-        okX = mover(g, Eje::X, Accion::Expande, k, ref, marcador) && okX;
-        break;
-    case Herramienta::Sube:
-        okY = mover(g, Eje::Y, Accion::Suma, k, ref, marcador) && okY;
-        break;
-    case Herramienta::Baja:
-        okY = mover(g, Eje::Y, Accion::Resta, k, ref, marcador) && okY;
-        break;
-    case Herramienta::Izquierda:
-        okX = mover(g, Eje::X, Accion::Resta, k, ref, marcador) && okX;
-        break;
-    case Herramienta::Derecha:
-        okX = mover(g, Eje::X, Accion::Suma, k, ref, marcador) && okX;
-        break;
-    case Herramienta::Contrae:
-        okY = mover(g, Eje::Y, Accion::Contrae, k, ref, marcador) && okY;
-        okX = mover(g, Eje::X, Accion::Contrae, k, ref, marcador) && okX;
-        break;
-    case Herramienta::Expande:
-        okY = mover(g, Eje::Y, Accion::Expande, k, ref, marcador) && okY;
-        okX = mover(g, Eje::X, Accion::Expande, k, ref, marcador) && okX;
-        break;
-    }
+    bool borde = false;
+    pasoEnPunto(g, h, k, ref, okX, okY, borde, marcador);
 }
 
-bool pasoNube(Globales& g, Herramienta h, const Referencias& ref, ColocarMarcador& marcador) {
+FinDePaso pasoNube(Globales& g, Herramienta h, const Referencias& ref, ColocarMarcador& marcador) {
     for (Integer k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
         bool okX = true;
         bool okY = true;
-        pasoHerramienta(g, h, k, ref, okX, okY, marcador);
+        bool borde = false;
+        pasoEnPunto(g, h, k, ref, okX, okY, borde, marcador);
         if (!okX || !okY) {
-            return false;
+            return borde ? FinDePaso::Borde : FinDePaso::Limite;
         }
     }
-    return true;
+    return FinDePaso::Sigue;
 }
 
 } // namespace rectaviva

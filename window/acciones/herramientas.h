@@ -45,9 +45,13 @@ Referencias buscarReferencias(const Globales& g);
 void pasoHerramienta(Globales& g, Herramienta h, Integer k, const Referencias& ref, bool& okX,
                      bool& okY, ColocarMarcador& marcador);
 
+// How a step of the cloud ended: every point moved, a limit reached, or
+// a transformed axis's edge (a point the transformation could not take back).
+enum class FinDePaso { Sigue, Limite, Borde };
+
 // One step of tool `h` over points 1..nPuntos in order. The point at which a
-// limit is reached ends the step: it keeps its new coordinate, the points
-// after it are not moved, and the result is false.
-bool pasoNube(Globales& g, Herramienta h, const Referencias& ref, ColocarMarcador& marcador);
+// limit is reached ends the step: it keeps its new coordinate (at an edge of
+// the transformation, its old one), and the points after it are not moved.
+FinDePaso pasoNube(Globales& g, Herramienta h, const Referencias& ref, ColocarMarcador& marcador);
 
 } // namespace rectaviva
