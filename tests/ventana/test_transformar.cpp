@@ -138,6 +138,7 @@ TEST(Transformar, LoQueLosValoresImpiden) {
     EXPECT_TRUE(tomarEstado(f.g) == antes);
     ASSERT_TRUE(v.transformar(Transformacion::Cuadrado, Transformacion::Raiz));
     EXPECT_EQ(f.g.xObs(1), 4.0f);
+    EXPECT_TRUE(f.textoResultados(false).contains(QStringLiteral("\tx²\t√y\t")));
     EXPECT_FALSE(f.mnuReto(0).Enabled()); // no challenge over a transformation
     // Back to none: the very numbers loaded, and the challenges offered.
     ASSERT_TRUE(v.transformar(Transformacion::Ninguna, Transformacion::Ninguna));
