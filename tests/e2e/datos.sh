@@ -4,7 +4,8 @@
 # through "Datos" → "Pegar datos…" and its dialog; the plot shows one marker
 # per row where the data's own range puts it and the list one row per point.
 # A table that cannot be read is refused in the dialog and the sample on the
-# screen stays; "Generar" brings a random sample back.
+# screen stays; "Transformar…" with log₁₀ of y draws on the data's scale a
+# curve through the points that double; "Generar" brings a random sample back.
 # Usage: datos.sh path/to/rectaviva
 set -u
 . "$(dirname "$0")/comun.sh"
@@ -82,6 +83,46 @@ img=$(e2e_captura rechazada)
 [ "$(e2e_huella "$img" "$px0" "$py0" "$pw" "$ph")" = "$huella" ] ||
     e2e_fallo "la tabla mala cambió el gráfico"
 e2e_ok "una tabla que no se puede leer deja la muestra como estaba"
+
+# Cells doubling every hour, through "Ver" → "Transformar…" with log₁₀ of y
+# (Right on y's choices) and "Escala de los datos" (Tab, Space): log₁₀ y is a
+# line in x, so on the data's scale the fitted curve taken back passes
+# through the middle of every point.
+copiar 'Hora\tCélulas\r\n0\t1\r\n1\t2\r\n2\t4\r\n3\t8\r\n4\t16\r\n5\t32\r\n6\t64\r\n'
+pegar
+xdotool key Return
+sleep 0.3
+e2e_menu 2
+xdotool key Down Down Down Down Down Down Down Down Return
+sleep 0.3
+xdotool key Right
+sleep 0.3
+xdotool key Tab space
+sleep 0.3
+e2e_esperar_quieto
+e2e_programa_vivo "tras transformar"
+img=$(e2e_captura escala_de_los_datos)
+# The plot is what its background colours above the tools' strip.
+# shellcheck disable=SC2046
+set -- $(e2e_caja "$img" 255 255 0 0 0 520 768)
+# shellcheck disable=SC2046,SC2086
+set -- $(e2e_caja "$img" $E2E_FONDO_PLANO 0 0 520 "$2")
+# Each point: the blue pieces the curve leaves of its disc, joined when
+# their centres are within 10 pixels; then the red curve at its centre.
+puntos=$(e2e_grupos "$img" $AZUL "$1" "$2" $(($3 - $1 + 1)) $(($4 - $2 + 1)) | sort -n | awk '
+    { if (n && $1 - cx[n] <= 10 && $2 - cy[n] <= 10 && cy[n] - $2 <= 10) {
+          if ($4 < a[n]) a[n] = $4; if ($6 > b[n]) b[n] = $6
+          if ($5 < c[n]) c[n] = $5; if ($7 > d[n]) d[n] = $7
+      } else { n++; a[n] = $4; b[n] = $6; c[n] = $5; d[n] = $7 }
+      cx[n] = $1; cy[n] = $2 }
+    END { for (i = 1; i <= n; i++) print int((a[i] + b[i]) / 2 + 0.5), int((c[i] + d[i]) / 2 + 0.5) }')
+n=$(echo "$puntos" | grep -c .)
+[ "$n" -eq 7 ] || e2e_fallo "en la escala de los datos se ven $n puntos, no 7"
+while read -r x y; do
+    e2e_pixeles "$img" $((x - 2)) $((y - 2)) 5 5 | awk '$3 > 180 && $4 < 90 && $5 < 90 { r = 1 } END { exit !r }' ||
+        e2e_fallo "la curva no pasa por el punto de ($x, $y)"
+done <<<"$puntos"
+e2e_ok "en la escala de los datos la curva pasa por los valores ajustados"
 
 e2e_generar
 img=$(e2e_captura generada)
