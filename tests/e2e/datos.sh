@@ -109,6 +109,7 @@ set -- $(e2e_caja "$img" 255 255 0 0 0 520 768)
 set -- $(e2e_caja "$img" $E2E_FONDO_PLANO 0 0 520 "$2")
 # Each point: the blue pieces the curve leaves of its disc, joined when
 # their centres are within 10 pixels; then the red curve at its centre.
+# shellcheck disable=SC2086
 puntos=$(e2e_grupos "$img" $AZUL "$1" "$2" $(($3 - $1 + 1)) $(($4 - $2 + 1)) | sort -n | awk '
     { if (n && $1 - cx[n] <= 10 && $2 - cy[n] <= 10 && cy[n] - $2 <= 10) {
           if ($4 < a[n]) a[n] = $4; if ($6 > b[n]) b[n] = $6
