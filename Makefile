@@ -49,9 +49,10 @@ fuzz: build-fuzz
 run: build
 	./$(BUILD)/rectaviva
 
-# The normal tree's tests include 60 s of the fuzz target, built first.
+# The normal tree's tests include 60 s of the fuzz target, built first; when
+# they fail, what the fuzz target found is printed last.
 test-normal: build build-fuzz
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) || { ../scripts/resumen-fuzz ../$(FUZZ); exit 1; }
 
 test-san: build-san
 	cd $(SAN) && ctest --output-on-failure -j $(JOBS)
