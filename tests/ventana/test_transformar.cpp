@@ -140,6 +140,18 @@ TEST(Transformar, LoQueLosValoresImpiden) {
     EXPECT_EQ(f.g.xObs(1), 4.0f);
     EXPECT_TRUE(f.textoResultados(false).contains(QStringLiteral("\tx²\t√y\t")));
     EXPECT_FALSE(f.mnuReto(0).Enabled()); // no challenge over a transformation
+    // Held, "Expande los puntos verticalmente" stops at once where √y of 0
+    // would turn negative, and says so.
+    d.y = {0, 1, 4, 9, 16};
+    f.cargarDatos(d);
+    ASSERT_TRUE(v.transformar(Transformacion::Ninguna, Transformacion::Raiz));
+    f.Image1_MouseDown(1, 1, 0, 10, 10);
+    esperar(50);
+    EXPECT_FALSE(f.herramientaActiva());
+    f.Image1_MouseUp(1, 1, 0, 10, 10);
+    EXPECT_EQ(f.g.yObs(1), 0.0f);
+    EXPECT_TRUE(f.dicho().contains(QStringLiteral("La nube se detiene")))
+        << f.dicho().toStdString();
     // Back to none: the very numbers loaded, and the challenges offered.
     ASSERT_TRUE(v.transformar(Transformacion::Ninguna, Transformacion::Ninguna));
     EXPECT_TRUE(f.mnuReto(0).Enabled());
