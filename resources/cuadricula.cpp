@@ -165,6 +165,9 @@ void pintarCuadriculaDe(QPainter& p, const QRectF& destino, const EjeCuadricula&
     const bool ejeXAlBorde = y0 == ey.minimo && y0 != 0.0;
     // Under the x axis and left of the y axis, each kept inside the plot.
     const double arribaX = std::min(ejeY + margen, destino.bottom() - alto - 1);
+    // A label that would run into the one before it is left out: values of
+    // many digits, or the last one held inside the plot, keep a gap.
+    double finAnterior = -INFINITY;
     multiplos(ex, ex.paso, [&](double v) {
         if ((origen && v == 0.0) || (ejeXAlBorde && ejeYAlBorde && v <= ex.minimo))
             return;
@@ -172,6 +175,9 @@ void pintarCuadriculaDe(QPainter& p, const QRectF& destino, const EjeCuadricula&
         const double ancho = medidas.horizontalAdvance(texto);
         const double izquierda =
             std::clamp(c.aX(v) - ancho / 2, destino.left() + 1, destino.right() - ancho - 1);
+        if (izquierda < finAnterior + alto / 3)
+            return;
+        finAnterior = izquierda + ancho;
         rotular(p, QRectF(izquierda, arribaX, ancho, alto), texto);
     });
     // The plot's top-left corner holds its help icon: an axis along the left

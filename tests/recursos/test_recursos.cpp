@@ -4,6 +4,7 @@
 #include "recursos.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <ostream>
@@ -322,6 +324,33 @@ TEST(RotulosCuadricula, LosDeLosExtremosQuedanDentro) {
         EXPECT_TRUE(hayTexto({0, ejeY + 2, 30, 14})) << "dpr " << dpr;
         EXPECT_TRUE(hayTexto({anchoPlano - 30, ejeY + 2, 30, 14})) << "dpr " << dpr;
     }
+}
+
+// Ten-digit labels every 40 px: each one drawn stands apart from the next
+// (the runs of ink along the labels' row are no wider than one label).
+TEST(RotulosCuadricula, LosAnchosNoSeMontan) {
+    QImage imagen(static_cast<int>(anchoPlano), static_cast<int>(altoPlano), QImage::Format_RGB32);
+    QPainter p(&imagen);
+    pintarCuadriculaDe(p, QRectF(0, 0, anchoPlano, altoPlano), {0, 3e9, 2.5e8, 5e7, 0, {}}, {});
+    p.end();
+    QFont fuente;
+    fuente.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    fuente.setPixelSize(11);
+    const double ancho = QFontMetricsF(fuente).horizontalAdvance(QStringLiteral("3000000000"));
+    const int fila = static_cast<int>(100.0 / 140 * altoPlano) + 3;
+    int corrida = 0, mayor = 0, hueco = 99, corridas = 0;
+    for (int x = 0; x < anchoPlano; ++x) {
+        bool tinta = false;
+        for (int y = fila; y < fila + 12; ++y) {
+            tinta = tinta || qGray(imagen.pixel(x, y)) < 150;
+        }
+        hueco = tinta ? 0 : hueco + 1;
+        corridas += tinta && corrida == 0;
+        corrida = tinta ? corrida + 1 : hueco >= 3 ? 0 : corrida + 1;
+        mayor = std::max(mayor, corrida);
+    }
+    EXPECT_LE(mayor, ancho + 2);
+    EXPECT_GE(corridas, 4);
 }
 
 } // namespace
