@@ -52,6 +52,17 @@ double originalY(const Globales& g, Integer k) {
     return original(transformacionY(g), g.yDato(k), g.yObs(k), g.yOriginal(k));
 }
 
+OriginalesEnUso originalesEnUso(const Globales& g) {
+    OriginalesEnUso o;
+    for (Integer k = 1; k <= g.nPuntos; ++k) {
+        if (g.activo(k) == 1) {
+            o.x.push_back(originalX(g, k));
+            o.y.push_back(originalY(g, k));
+        }
+    }
+    return o;
+}
+
 int impidenX(const Globales& g, Transformacion t) {
     return impiden(g, t, true);
 }

@@ -8,6 +8,8 @@
 #include "Globales.h"
 #include "transformaciones.h"
 
+#include <vector>
+
 namespace rectaviva {
 
 inline Transformacion transformacionX(const Globales& g) {
@@ -25,6 +27,12 @@ inline bool hayTransformacion(const Globales& g) {
 // has moved; without a transformation, the point's value (valorX, valorY).
 double originalX(const Globales& g, Integer k);
 double originalY(const Globales& g, Integer k);
+
+// The points in use, in order, in the data's own units.
+struct OriginalesEnUso {
+    std::vector<double> x, y;
+};
+OriginalesEnUso originalesEnUso(const Globales& g);
 
 // How many points' own values make t undefined for x (or y): 0 lets it be
 // chosen.

@@ -84,6 +84,7 @@ private:
     void dibujarPlano();
     void nombrarCajas();
     QString cifras(double v) const;
+    double cuantilPrediccion(std::size_t n) const;
 
     Form1& f_;
     Globales& g_;

@@ -12,7 +12,7 @@ namespace rectaviva {
 
 namespace {
 
-// The points in use in the data's own units.
+// Every point in the data's own units, and whether it is in use.
 PuntosOriginales originales(const Globales& g) {
     PuntosOriginales p;
     for (Integer k = 1; k <= g.nPuntos; ++k) {
@@ -23,24 +23,20 @@ PuntosOriginales originales(const Globales& g) {
     return p;
 }
 
-std::pair<std::vector<double>, std::vector<double>> enUso(const PuntosOriginales& p) {
-    std::vector<double> x, y;
-    for (std::size_t i = 0; i < p.x.size(); ++i) {
-        if (p.enUso[i]) {
-            x.push_back(p.x[i]);
-            y.push_back(p.y[i]);
-        }
-    }
-    return {x, y};
-}
-
 } // namespace
+
+// The prediction's critical value at its level, from the boxes' look-up, for
+// n points in use.
+double VistaTransformar::cuantilPrediccion(std::size_t n) const {
+    Single t = 0;
+    g_.oTablas->cuantila(t, g_.nivelPred, static_cast<Byte>(n - 2), g_.valoresT, g_.probT);
+    return D(t);
+}
 
 // The residuals of the untransformed fit and of the transformed one, each
 // against its own abscissa, with each fit's R².
 void VistaTransformar::dibujarResiduos() {
-    const PuntosOriginales p = originales(g_);
-    const auto [x, y] = enUso(p);
+    const auto [x, y] = originalesEnUso(g_);
     for (int k = 0; k < 2; ++k) {
         const Transformacion tx = k == 0 ? Transformacion::Ninguna : transformacionX(g_);
         const Transformacion ty = k == 0 ? Transformacion::Ninguna : transformacionY(g_);
@@ -64,17 +60,14 @@ void VistaTransformar::dibujarResiduos() {
 void VistaTransformar::dibujarPlano() {
     PlanoOriginal::Contenido c;
     c.puntos = originales(g_);
-    const auto [x, y] = enUso(c.puntos);
+    const auto [x, y] = originalesEnUso(g_);
     c.tx = transformacionX(g_);
     c.ty = transformacionY(g_);
     c.ajuste = ajustarTransformado(x, y, c.tx, c.ty);
     c.bandas = g_.bandasActivas == 1;
     c.nivel = D(g_.nivelPred);
     if (c.ajuste.valido) {
-        Single t = 0;
-        g_.oTablas->cuantila(t, g_.nivelPred, static_cast<Byte>(x.size() - 2), g_.valoresT,
-                             g_.probT);
-        c.cuantilT = D(t);
+        c.cuantilT = cuantilPrediccion(x.size());
     }
     c.tituloX = nombreMostrado(g_.nombreX);
     c.tituloY = nombreMostrado(g_.nombreY);

@@ -62,13 +62,7 @@ QString VistaTransformar::textoModelo() const {
         return QCoreApplication::translate("transformar",
                                            "Elige una transformación de x, de y o de las dos.");
     }
-    std::vector<double> x, y;
-    for (Integer k = 1; k <= g_.nPuntos; ++k) {
-        if (g_.activo(k) == 1) {
-            x.push_back(originalX(g_, k));
-            y.push_back(originalY(g_, k));
-        }
-    }
+    const auto [x, y] = originalesEnUso(g_);
     const Transformacion tx = transformacionX(g_), ty = transformacionY(g_);
     const ModeloOriginal m = modeloOriginal(ajustarTransformado(x, y, tx, ty), tx, ty);
     if (!m.valido) {
@@ -102,13 +96,7 @@ QString VistaTransformar::textoLectura() const {
     if (g_.datosCargados != 1 || !hayTransformacion(g_)) {
         return {};
     }
-    std::vector<double> x, y;
-    for (Integer k = 1; k <= g_.nPuntos; ++k) {
-        if (g_.activo(k) == 1) {
-            x.push_back(originalX(g_, k));
-            y.push_back(originalY(g_, k));
-        }
-    }
+    const auto [x, y] = originalesEnUso(g_);
     const Transformacion tx = transformacionX(g_), ty = transformacionY(g_);
     const AjusteTransformado a = ajustarTransformado(x, y, tx, ty);
     const ModeloOriginal m = modeloOriginal(a, tx, ty);
@@ -161,11 +149,8 @@ QString VistaTransformar::textoLectura() const {
                       cifras(100 * r2Antes), cifras(100 * r2EnEscalaOriginal(x, y, tx, ty, a)));
     }
     // The prediction at xPred, taken back.
-    Single cuantil = 0;
-    g_.oTablas->cuantila(cuantil, g_.nivelPred, static_cast<Byte>(x.size() - 2), g_.valoresT,
-                         g_.probT);
-    const PrediccionOriginal p =
-        predecirOriginal(a, tx, ty, destransformar(tx, D(g_.xPred)), D(g_.nivelPred), D(cuantil));
+    const PrediccionOriginal p = predecirOriginal(a, tx, ty, destransformar(tx, D(g_.xPred)),
+                                                  D(g_.nivelPred), cuantilPrediccion(x.size()));
     t += QLatin1Char(' ') +
          (p.mediana ? QCoreApplication::translate("transformar",
                                                   "En x = %1: y = %2 (mediana); al %3 %, media "
