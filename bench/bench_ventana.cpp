@@ -256,19 +256,10 @@ template <class F> double hastaPintar(Form1& f, F&& accion) {
     return std::chrono::duration<double>(t1 - t0).count();
 }
 
-VistaRetos* vistaRetos(Form1& f) {
-    for (const auto& v : f.vistas()) {
-        if (auto* r = dynamic_cast<VistaRetos*>(v.get())) {
-            return r;
-        }
-    }
-    return nullptr;
-}
-
 void RondaDeReto(benchmark::State& estado) {
     Form1 f;
     muestraDe50(f);
-    VistaRetos* retos = vistaRetos(f);
+    VistaRetos* retos = buscarVista<VistaRetos>(f.vistas());
     if (retos == nullptr || !retos->jugarCodigo(static_cast<Reto>(estado.range(0)), 1000)) {
         estado.SkipWithError("sin retos");
         return;
@@ -283,7 +274,7 @@ BENCHMARK(RondaDeReto)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond)->UseManual
 void ComprobarReto(benchmark::State& estado) {
     Form1 f;
     muestraDe50(f);
-    VistaRetos* retos = vistaRetos(f);
+    VistaRetos* retos = buscarVista<VistaRetos>(f.vistas());
     if (retos == nullptr) {
         estado.SkipWithError("sin retos");
         return;

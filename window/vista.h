@@ -120,6 +120,16 @@ private:
 
 // The list of views: the window carries their controls as its own and
 // creates one of each, in this order.
+// The view of type V among the window's, or nullptr.
+template <class V> V* buscarVista(const std::vector<std::unique_ptr<Vista>>& vistas) {
+    for (const auto& v : vistas) {
+        if (auto* w = dynamic_cast<V*>(v.get())) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 template <class... V> struct ListaDeVistas {
     struct Controles : V::Controles... {};
     // The highest sheet index among the design's (0..7) and the views'

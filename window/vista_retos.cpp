@@ -80,12 +80,7 @@ bool VistaRetos::jugarCodigo(Reto reto, int codigo) {
 }
 
 VistaMiRecta* VistaRetos::miRecta() const {
-    for (const auto& v : f_.vistas()) {
-        if (auto* m = dynamic_cast<VistaMiRecta*>(v.get())) {
-            return m;
-        }
-    }
-    return nullptr;
+    return buscarVista<VistaMiRecta>(f_.vistas());
 }
 
 // The first round of a stay keeps the window as it was, to give it back on

@@ -17,6 +17,7 @@
 #include <deque>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 namespace rectaviva::pruebas {
@@ -63,6 +64,14 @@ private:
 struct Punto {
     int x, y;
 };
+
+// The window's one view of type V.
+template <class V> V& vistaDe(Form1& f) {
+    if (V* v = buscarVista<V>(f.vistas())) {
+        return *v;
+    }
+    throw std::logic_error("the window has no such view");
+}
 
 // The draws that make generarPuntos produce exactly `pts`: slope
 // draw 0.5 gives m = 1, r = 0 gives a = 0.5, spread draw 0.5 gives s = 37;

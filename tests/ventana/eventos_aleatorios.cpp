@@ -59,11 +59,7 @@ void EventosAleatorios::menuVer() {
             const auto ty = static_cast<Transformacion>(uniforme(0, 4));
             describir("Transformar " + std::to_string(static_cast<int>(tx)) + " " +
                       std::to_string(static_cast<int>(ty)));
-            for (const auto& v : f_.vistas()) {
-                if (auto* t = dynamic_cast<VistaTransformar*>(v.get())) {
-                    t->transformar(tx, ty);
-                }
-            }
+            vistaDe<VistaTransformar>(f_).transformar(tx, ty);
         }
         break;
     }
@@ -84,11 +80,7 @@ void EventosAleatorios::menuVer() {
         const int k = uniforme(0, 2);
         describir("challenge " + std::to_string(reto) + " " + std::to_string(codigo) +
                   ", command " + std::to_string(k));
-        for (const auto& v : f_.vistas()) {
-            if (auto* r = dynamic_cast<VistaRetos*>(v.get())) {
-                r->jugarCodigo(static_cast<Reto>(reto), codigo);
-            }
-        }
+        vistaDe<VistaRetos>(f_).jugarCodigo(static_cast<Reto>(reto), codigo);
         escribir(*f_.Text8, QString::number(static_cast<double>(real(-1, 1)), 'f', 2), false);
         f_.Option3(uniforme(0, numPatrones - 1)).click();
         f_.Command2(k).click();

@@ -17,15 +17,6 @@ using namespace rectaviva::pruebas;
 
 namespace {
 
-VistaRetos& retos(Form1& f) {
-    for (const auto& v : f.vistas()) {
-        if (auto* r = dynamic_cast<VistaRetos*>(v.get())) {
-            return *r;
-        }
-    }
-    throw std::logic_error("sin retos");
-}
-
 // Everything a screen reader can read: names, values and descriptions of
 // the whole accessibility tree.
 void textos(QAccessibleInterface* i, QStringList& s, int hondo = 0) {
@@ -57,7 +48,7 @@ TEST(Retos, AdivinaLaCorrelacionSinDelatarla) {
     generarSembrado(f, 7);
     const EstadoMuestra antes = tomarEstado(f.g);
     const QImage pantallaAntes = f.grab().toImage();
-    VistaRetos& v = retos(f);
+    VistaRetos& v = vistaDe<VistaRetos>(f);
     ASSERT_TRUE(v.jugarCodigo(Reto::Correlacion, 1234));
     const RondaReto r = rondaDeCodigo(Reto::Correlacion, 1234);
     ASSERT_EQ(f.g.nPuntos, static_cast<Integer>(r.puntos.size()));
@@ -98,7 +89,7 @@ TEST(Retos, AdivinaLaCorrelacionSinDelatarla) {
 TEST(Retos, LaRectaPuntuaYLaNubeTerminaSola) {
     Form1 f;
     f.show();
-    VistaRetos& v = retos(f);
+    VistaRetos& v = vistaDe<VistaRetos>(f);
     // The own line on the least-squares line scores 100.
     ASSERT_TRUE(v.jugarCodigo(Reto::Recta, 4817));
     EXPECT_EQ(f.g.miRectaActiva, 1);
@@ -147,7 +138,7 @@ TEST(Retos, LaRectaPuntuaYLaNubeTerminaSola) {
 TEST(Retos, ResiduosMarcanLoQueLosDelata) {
     Form1 f;
     f.show();
-    VistaRetos& v = retos(f);
+    VistaRetos& v = vistaDe<VistaRetos>(f);
     for (int p = 0; p < numPatrones; ++p) {
         const auto patron = static_cast<Patron>(p);
         int codigo = primerCodigo;

@@ -19,15 +19,6 @@ using namespace rectaviva::pruebas;
 
 namespace {
 
-VistaTransformar& vista(Form1& f) {
-    for (const auto& v : f.vistas()) {
-        if (auto* t = dynamic_cast<VistaTransformar*>(v.get())) {
-            return *t;
-        }
-    }
-    throw std::logic_error("sin Transformar");
-}
-
 long double aplicada(Transformacion t, long double v) {
     switch (t) {
     case Transformacion::Log10:
@@ -59,7 +50,7 @@ TEST(Transformar, LosConjuntosSeEnderezan) {
         ASSERT_LT(i, sets.size());
         f.mnuConjunto[i]->accion()->trigger();
         const EstadoMuestra antes = tomarEstado(f.g);
-        VistaTransformar& v = vista(f);
+        VistaTransformar& v = vistaDe<VistaTransformar>(f);
         ASSERT_TRUE(v.transformar(c.tx, c.ty));
         // The fit of the transformed published numbers, in long double.
         const ConjuntoEjemplo& s = sets[i];
@@ -122,7 +113,7 @@ TEST(Transformar, LoQueLosValoresImpiden) {
     d.x = {-2, 0, 1, 4, 9};
     d.y = {3, 1, 4, 1, 5};
     f.cargarDatos(d);
-    VistaTransformar& v = vista(f);
+    VistaTransformar& v = vistaDe<VistaTransformar>(f);
     f.mnuTra->accion()->trigger();
     const std::array<int, 6> enX{0, 2, 2, 1, 1, 0};
     for (int k = 0; k < 6; ++k) {
