@@ -5,7 +5,7 @@
 
 #include "Globales.h"
 #include "colores.h"
-#include "controles.h"
+#include "capa_controles.h"
 #include "geometria.h"
 
 namespace rectaviva {

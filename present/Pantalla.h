@@ -4,7 +4,7 @@
 // operations state.
 #pragma once
 
-#include "controles.h"
+#include "capa_controles.h"
 
 namespace rectaviva {
 

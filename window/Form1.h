@@ -13,7 +13,7 @@
 #include "Tablas.h"
 #include "accesible/accesible.h"
 #include "asideros.h"
-#include "controles.h"
+#include "capa_controles.h"
 #include "cuadricula.h"
 #include "datos.h"
 #include "escala.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Traduccion.h"
-#include "controles.h"
+#include "capa_controles.h"
 
 #include <QFont>
 #include <QString>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "Globales.h"
-#include "controles.h"
+#include "capa_controles.h"
 #include "herramientas.h"
 
 #include <QTimer>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "composicion.h"
-#include "controles.h"
+#include "capa_controles.h"
 
 #include <QString>
 

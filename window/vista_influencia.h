@@ -3,7 +3,7 @@
 // with the left button, and the plot's tooltip with each point's values.
 #pragma once
 
-#include "controles.h"
+#include "capa_controles.h"
 #include "influencia.h"
 #include "vista.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "asideros.h"
-#include "controles.h"
+#include "capa_controles.h"
 #include "mirecta.h"
 #include "vista.h"
 

@@ -3,7 +3,7 @@
 // and the decomposition SCTot = SCReg + SCErr, in the slot's panel Frame7.
 #pragma once
 
-#include "controles.h"
+#include "capa_controles.h"
 #include "residuos.h"
 #include "vista.h"
 

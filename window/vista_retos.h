@@ -7,7 +7,7 @@
 // the program runs.
 #pragma once
 
-#include "controles.h"
+#include "capa_controles.h"
 #include "instantanea.h"
 #include "puntuacion.h"
 #include "residuos_reto.h"

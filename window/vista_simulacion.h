@@ -4,7 +4,7 @@
 // intervals that contain the truth, in the slot's panel Frame9.
 #pragma once
 
-#include "controles.h"
+#include "capa_controles.h"
 #include "simulacion.h"
 #include "vista.h"
 

@@ -9,7 +9,7 @@
 // the data and the fitted curve in their own units over the plot.
 #pragma once
 
-#include "controles.h"
+#include "capa_controles.h"
 #include "transformaciones.h"
 #include "vista.h"
 

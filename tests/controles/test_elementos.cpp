@@ -1,5 +1,5 @@
 // Shapes and lines painted by their container in its user scale.
-#include "controles.h"
+#include "capa_controles.h"
 
 #include <QImage>
 #include <QPainter>

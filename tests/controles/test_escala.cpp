@@ -1,6 +1,6 @@
 // User scales and twips: the mapping both ways, placement of widgets in
 // container units, and mouse positions delivered in the surface's scale.
-#include "controles.h"
+#include "capa_controles.h"
 #include "pantalla_esperada.h"
 
 #include <QGuiApplication>

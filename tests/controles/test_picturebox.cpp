@@ -1,7 +1,7 @@
 // Printed text leaves no ghost: a print at a place replaces what was printed
 // there, a print in the background colour removes it, and clearing removes
 // everything, at device pixel ratios 1 and 2.
-#include "controles.h"
+#include "capa_controles.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // A pop-up panel over a picture box takes the presses made on it: neither a
 // press on its label, enabled or not, nor one on its background reaches the
 // picture box underneath, which would pick whatever lies below the pop-up.
-#include "controles.h"
+#include "capa_controles.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // Order of a text box's notifications: the key first, before the text has
 // changed, then the change; a change also when the program sets a different
 // text, and none when it sets the same one.
-#include "controles.h"
+#include "capa_controles.h"
 
 #include <QTest>
 

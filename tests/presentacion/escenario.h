@@ -7,7 +7,7 @@
 #include "Globales.h"
 #include "Grafico.h"
 #include "Pantalla.h"
-#include "controles.h"
+#include "capa_controles.h"
 #include "mostrar.h"
 
 #include <QFont>

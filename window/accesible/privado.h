@@ -3,7 +3,7 @@
 // silence that keeps a change of the program's own from the screen reader.
 #pragma once
 
-#include "controles.h"
+#include "capa_controles.h"
 
 #include <QAccessible>
 

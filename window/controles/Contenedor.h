@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Elementos.h"
-#include "Escala.h"
+#include "EscalaContenedor.h"
 #include "Lugar.h"
 
 #include <QColor>

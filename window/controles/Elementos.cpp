@@ -3,7 +3,7 @@
 #include "Elementos.h"
 
 #include "Contenedor.h"
-#include "Escala.h"
+#include "EscalaContenedor.h"
 #include "Relleno.h"
 
 #include <QPaintEngine>

@@ -2,7 +2,7 @@
 #include "Elementos.h"
 
 #include "Contenedor.h"
-#include "Escala.h"
+#include "EscalaContenedor.h"
 
 #include <QPainter>
 

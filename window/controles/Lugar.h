@@ -3,7 +3,7 @@
 // the user scale of a PictureBox).
 #pragma once
 
-#include "Escala.h"
+#include "EscalaContenedor.h"
 
 class QWidget;
 

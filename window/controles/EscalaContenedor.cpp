@@ -1,5 +1,5 @@
 // Twips and user scales mapped to logical pixels.
-#include "Escala.h"
+#include "EscalaContenedor.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -5,7 +5,7 @@
 #include "Contenedor.h"
 #include "Controles.h"
 #include "Elementos.h"
-#include "Escala.h"
+#include "EscalaContenedor.h"
 #include "Eventos.h"
 #include "Foco.h"
 #include "Lugar.h"

@@ -1,0 +1,75 @@
+// The sentences a student reads, each as the program shows it after the steps
+// that bring it up, in the language of its row: a row names the steps, the
+// text that must be there and the text that must not.
+#include "ayudas_acciones.h"
+#include "conjuntos.h"
+#include "idioma.h"
+
+#include <cstring>
+#include <functional>
+
+using namespace rectaviva;
+using namespace rectaviva::pruebas;
+
+namespace {
+
+// Loads the example set of that Spanish name through its menu entry.
+void cargarConjunto(Form1& f, const char* nombre) {
+    const auto& sets = conjuntosEjemplo();
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        if (std::strcmp(sets[i].nombre.texto, nombre) == 0) {
+            f.mnuConjunto[i]->accion()->trigger();
+            return;
+        }
+    }
+    throw std::logic_error(std::string("no such set: ") + nombre);
+}
+
+// Steps used by the rows below.
+// Transformar
+
+// Retos
+
+// Traducciones
+
+// Accesibilidad
+
+struct Caso {
+    const char* nombre;
+    const char* idioma;                      ///< "es", "en" or "pt_BR"
+    std::function<QString(Form1&)> mostrado; ///< the steps, then the text shown
+    const char* esta;                        ///< must be in it; nullptr: no check
+    const char* noEsta;                      ///< must not be in it; nullptr: no check
+};
+
+std::vector<Caso> casos() {
+    return {
+        // Transformar
+
+        // Retos
+
+        // Traducciones
+
+        // Accesibilidad
+
+    };
+}
+
+TEST(Textos, LosQueSeLeen) {
+    for (const Caso& c : casos()) {
+        SCOPED_TRACE(c.nombre);
+        fijarIdioma(*qApp, QLatin1String(c.idioma));
+        Form1 f;
+        f.show();
+        const QString t = c.mostrado(f);
+        if (c.esta != nullptr) {
+            EXPECT_TRUE(t.contains(QString::fromUtf8(c.esta))) << t.toStdString();
+        }
+        if (c.noEsta != nullptr) {
+            EXPECT_FALSE(t.contains(QString::fromUtf8(c.noEsta))) << t.toStdString();
+        }
+    }
+    fijarIdioma(*qApp, QStringLiteral("es"));
+}
+
+} // namespace
