@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>Suma de cuadrados de mi recta</source>
-        <translation>Soma de quadrados da minha reta</translation>
+        <translation>Minha reta: soma de quadrados</translation>
     </message>
     <message>
         <source>SCErr de mínimos cuadrados</source>
