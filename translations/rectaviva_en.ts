@@ -1244,6 +1244,22 @@ Source: %2</translation>
         <source>Pendiente %1; R² %2 %; %3 puntos en uso</source>
         <translation>Slope %1; R² %2 %; %3 points in use</translation>
     </message>
+    <message>
+        <source>Nada que deshacer</source>
+        <translation>Nothing to undo</translation>
+    </message>
+    <message>
+        <source>Deshecho: %1</source>
+        <translation>Undone: %1</translation>
+    </message>
+    <message>
+        <source>Nada que rehacer</source>
+        <translation>Nothing to redo</translation>
+    </message>
+    <message>
+        <source>Rehecho: %1</source>
+        <translation>Redone: %1</translation>
+    </message>
 </context>
 <context>
     <name>residuos</name>
@@ -1686,10 +1702,6 @@ Source: %2</translation>
         <translation>With all x equal there is no slope to simulate.</translation>
     </message>
     <message>
-        <source>Ninguna muestra aún: pulsa 1, 10, 100 o 1000.</source>
-        <translation>No samples yet: press 1, 10, 100 or 1000.</translation>
-    </message>
-    <message>
         <source>%1 muestras de %2 puntos</source>
         <translation>%1 samples of %2 points</translation>
     </message>
@@ -1856,6 +1868,14 @@ Source: %2</translation>
     <message>
         <source>Últimos intervalos para β₁</source>
         <translation>Latest intervals for β₁</translation>
+    </message>
+    <message>
+        <source>Sin muestras: pulsa 1, 10, 100 o 1000.</source>
+        <translation>No samples yet: press 1, 10, 100 or 1000.</translation>
+    </message>
+    <message>
+        <source>El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus puntos. En las unidades de los datos: β₀ y β₁ hasta 10¹⁵ en valor absoluto, σ mayor que 0 y hasta 10¹⁵.</source>
+        <translation>The model: y = β₀ + β₁ x + ε, with ε normal of mean 0 and deviation σ, at the x of your points. In the data&apos;s units: β₀ and β₁ up to 10¹⁵ in absolute value, σ above 0 and up to 10¹⁵.</translation>
     </message>
 </context>
 <context>

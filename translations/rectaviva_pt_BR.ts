@@ -1242,6 +1242,22 @@ Fonte: %2</translation>
         <source>Pendiente %1; R² %2 %; %3 puntos en uso</source>
         <translation>Inclinação %1; R² %2 %; %3 pontos em uso</translation>
     </message>
+    <message>
+        <source>Nada que deshacer</source>
+        <translation>Nada para desfazer</translation>
+    </message>
+    <message>
+        <source>Deshecho: %1</source>
+        <translation>Desfeito: %1</translation>
+    </message>
+    <message>
+        <source>Nada que rehacer</source>
+        <translation>Nada para refazer</translation>
+    </message>
+    <message>
+        <source>Rehecho: %1</source>
+        <translation>Refeito: %1</translation>
+    </message>
 </context>
 <context>
     <name>residuos</name>
@@ -1684,10 +1700,6 @@ Fonte: %2</translation>
         <translation>Com todos os x iguais não há inclinação a simular.</translation>
     </message>
     <message>
-        <source>Ninguna muestra aún: pulsa 1, 10, 100 o 1000.</source>
-        <translation>Nenhuma amostra ainda: pressione 1, 10, 100 ou 1000.</translation>
-    </message>
-    <message>
         <source>%1 muestras de %2 puntos</source>
         <translation>%1 amostras de %2 pontos</translation>
     </message>
@@ -1854,6 +1866,14 @@ Fonte: %2</translation>
     <message>
         <source>Últimos intervalos para β₁</source>
         <translation>Últimos intervalos para β₁</translation>
+    </message>
+    <message>
+        <source>Sin muestras: pulsa 1, 10, 100 o 1000.</source>
+        <translation>Sem amostras: pressione 1, 10, 100 ou 1000.</translation>
+    </message>
+    <message>
+        <source>El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus puntos. En las unidades de los datos: β₀ y β₁ hasta 10¹⁵ en valor absoluto, σ mayor que 0 y hasta 10¹⁵.</source>
+        <translation>O modelo: y = β₀ + β₁ x + ε, com ε normal de média 0 e desvio σ, nos x dos seus pontos. Nas unidades dos dados: β₀ e β₁ até 10¹⁵ em valor absoluto, σ maior que 0 e até 10¹⁵.</translation>
     </message>
 </context>
 <context>
