@@ -194,10 +194,10 @@ const FilaCaja* otroExtremo(const FilaCaja& f) {
 
 Cabe cabeEnCaja(const TextBox& t) {
     return [&t](std::string_view texto) {
-        // Qt's line edit keeps two pixels each side and one for the cursor.
+        // Qt's line edit keeps two pixels each side inside its frame.
         const int marco =
             t.hasFrame() ? t.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &t) : 0;
-        const int sitio = t.contentsRect().width() - 2 * marco - 4 - 1;
+        const int sitio = t.contentsRect().width() - 2 * marco - 4;
         const QString s = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
         return QFontMetrics(t.font()).horizontalAdvance(s) <= sitio;
     };

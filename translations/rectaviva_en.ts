@@ -1303,6 +1303,10 @@ Source: %2</translation>
         <source>Gráfico de residuos</source>
         <translation>Residual plot</translation>
     </message>
+    <message>
+        <source>Cuadrados de los residuos</source>
+        <translation>Squares of the residuals</translation>
+    </message>
 </context>
 <context>
     <name>retos</name>

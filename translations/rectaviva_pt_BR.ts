@@ -1301,6 +1301,10 @@ Fonte: %2</translation>
         <source>Gráfico de residuos</source>
         <translation>Gráfico de resíduos</translation>
     </message>
+    <message>
+        <source>Cuadrados de los residuos</source>
+        <translation>Quadrados dos resíduos</translation>
+    </message>
 </context>
 <context>
     <name>retos</name>
