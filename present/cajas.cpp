@@ -1,6 +1,10 @@
 // The table of result boxes.
 #include "cajas.h"
 
+#include "capa_controles.h"
+
+#include <QFontMetrics>
+#include <QStyle>
 #include <QtGlobal>
 
 #include <array>
@@ -173,8 +177,50 @@ bool enUnidades(const FilaCaja& f) {
     return !sinUnidades;
 }
 
-std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal) {
+namespace {
+
+// The other end of an interval whose limit box is f, or nullptr.
+const FilaCaja* otroExtremo(const FilaCaja& f) {
+    constexpr std::array<std::pair<Cajas, int>, 4> primeros{{{T1, 5}, {T1, 7}, {T4, 2}, {T4, 4}}};
+    for (const auto& [arreglo, i] : primeros) {
+        if (f.arreglo == arreglo && (f.indice == i || f.indice == i + 1)) {
+            return filaCaja(arreglo, f.indice == i ? i + 1 : i);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Cabe cabeEnCaja(const TextBox& t) {
+    return [&t](std::string_view texto) {
+        // Qt's line edit keeps two pixels each side inside its frame.
+        const int marco =
+            t.hasFrame() ? t.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &t) : 0;
+        const int sitio = t.contentsRect().width() - 2 * marco - 4;
+        const QString s = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
+        return QFontMetrics(t.font()).horizontalAdvance(s) <= sitio;
+    };
+}
+
+std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal,
+                      const Cabe& cabe) {
     const Single v = f.valor(g);
+    if (g.datosCargados == 1 && enUnidades(f) && cabe) {
+        // At least three digits, and as many more as tell the two ends of
+        // an interval apart, while the box can show them.
+        int cifras = 3;
+        if (const FilaCaja* otra = otroExtremo(f)) {
+            const Single w = otra->valor(g);
+            const auto texto = [&](Single x, int c) {
+                return formatearEnCaja(x, f.formato, cabe, puntoDecimal, c);
+            };
+            while (cifras < 9 && v != w && texto(v, cifras) == texto(w, cifras)) {
+                ++cifras;
+            }
+        }
+        return formatearEnCaja(v, f.formato, cabe, puntoDecimal, cifras);
+    }
     if (g.datosCargados == 1 && enUnidades(f)) {
         // The interval limits' boxes are the narrow ones: five characters
         // ("-10.0" in the design's formats), the others seven.

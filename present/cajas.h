@@ -15,6 +15,8 @@
 
 namespace rectaviva {
 
+class TextBox;
+
 // The arrays of result boxes (Text1 to Text4 of the window).
 enum class Cajas { Text1, Text2, Text3, Text4 };
 
@@ -92,7 +94,13 @@ template <class Controles> auto& cajaDeFila(Controles& controles, const FilaCaja
 bool enUnidades(const FilaCaja& f);
 
 // The text that the row's box shows for the state g: on a data set, a value
-// in its units by formatearEnUnidades.
-std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal);
+// in its units by formatearEnUnidades, or where `cabe` measures the box, by
+// formatearEnCaja with the digits that tell an interval's two ends apart.
+std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal,
+                      const Cabe& cabe = {});
+
+// Whether a text fits box t whole: its width in the box's font against the
+// room inside the box's frame and margins.
+Cabe cabeEnCaja(const TextBox& t);
 
 } // namespace rectaviva

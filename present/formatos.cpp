@@ -182,6 +182,24 @@ std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
     }
 }
 
+std::string formatearEnCaja(Single valor, Formato f, const Cabe& cabe,
+                            std::string_view puntoDecimal, int cifras) {
+    std::string texto = formatear(valor, f, puntoDecimal);
+    if (!std::isfinite(valor) || valor == 0 || (significativas(texto) >= cifras && cabe(texto))) {
+        return texto;
+    }
+    const double v = static_cast<double>(valor);
+    for (int c = cifras;; --c) {
+        if (const auto t = fijo(v, c, puntoDecimal); t && cabe(*t)) {
+            return *t;
+        }
+        std::string e = cientifico(v, c, puntoDecimal);
+        if (c == 1 || cabe(e)) {
+            return e;
+        }
+    }
+}
+
 std::string formatearEstadistico(Single valor, std::string_view puntoDecimal) {
     const Single v = std::fabs(valor) > guarda ? std::copysign(guarda, valor) : valor;
     return formatear(v, Formato::TresDecimales, puntoDecimal);

@@ -5,6 +5,7 @@
 
 #include "Globales.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,16 @@ std::string formatearDecimales(double valor, int decimales, std::string_view pun
 // then one: fewer digits, each true, rather than a clipped number.
 std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
                                 std::string_view puntoDecimal = ".");
+
+// Whether a text fits its box whole, measured with the box's font.
+using Cabe = std::function<bool(std::string_view)>;
+
+// A value in a data set's own units in a box that `cabe` measures: in format
+// f where that shows at least `cifras` significant digits and fits, else
+// that many digits, fixed while they fit and scientific beyond. Only where
+// the box cannot show them whole, fewer digits, each true.
+std::string formatearEnCaja(Single valor, Formato f, const Cabe& cabe,
+                            std::string_view puntoDecimal = ".", int cifras = 3);
 
 // A t or F statistic, format "0.000": one whose size exceeds the guard value,
 // finite or not, shows as the guard with its own sign, so a near-perfect fit

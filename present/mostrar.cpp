@@ -154,7 +154,8 @@ void mostrar::ponerCaja(const FilaCaja& f) {
     if (oculta(f)) {
         cajaDeFila(p_, f).setText(textoOculto);
     } else {
-        poner(cajaDeFila(p_, f), textoCaja(f, g_, punto_));
+        TextBox& t = cajaDeFila(p_, f);
+        poner(t, textoCaja(f, g_, punto_, cabeEnCaja(t)));
     }
 }
 

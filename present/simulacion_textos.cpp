@@ -56,12 +56,11 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
     const QString nombre = QString::fromUtf8(nombreEstadistica(e));
     if (!s.valida() || (s.muestras() == 0 && s.sinPendiente() == 0)) {
         p_.Label8(cuentaSimulada)
-            .setCaption(
-                !s.valida()
-                    ? QCoreApplication::translate(
-                          "simulacion", "Con todas las x iguales no hay pendiente que simular.")
-                    : QCoreApplication::translate("simulacion",
-                                                  "Ninguna muestra aún: pulsa 1, 10, 100 o 1000."));
+            .setCaption(!s.valida() ? QCoreApplication::translate(
+                                          "simulacion",
+                                          "Con todas las x iguales no hay pendiente que simular.")
+                                    : QCoreApplication::translate(
+                                          "simulacion", "Sin muestras: pulsa 1, 10, 100 o 1000."));
         for (int k = mediaSimulada; k <= notaTabla; ++k) {
             p_.Label8(k).setCaption(QString());
         }

@@ -1252,6 +1252,22 @@ Source: %2</translation>
             <numerusform>Slope %1; R² %2%; %n points in use</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nada que deshacer</source>
+        <translation>Nothing to undo</translation>
+    </message>
+    <message>
+        <source>Deshecho: %1</source>
+        <translation>Undone: %1</translation>
+    </message>
+    <message>
+        <source>Nada que rehacer</source>
+        <translation>Nothing to redo</translation>
+    </message>
+    <message>
+        <source>Rehecho: %1</source>
+        <translation>Redone: %1</translation>
+    </message>
 </context>
 <context>
     <name>residuos</name>
@@ -1294,6 +1310,10 @@ Source: %2</translation>
     <message>
         <source>Gráfico de residuos</source>
         <translation>Residual plot</translation>
+    </message>
+    <message>
+        <source>Cuadrados de los residuos</source>
+        <translation>Squares of the residuals</translation>
     </message>
 </context>
 <context>
@@ -1700,10 +1720,6 @@ Source: %2</translation>
         <translation>With all x equal there is no slope to simulate.</translation>
     </message>
     <message>
-        <source>Ninguna muestra aún: pulsa 1, 10, 100 o 1000.</source>
-        <translation>No samples yet: press 1, 10, 100 or 1000.</translation>
-    </message>
-    <message>
         <source>Media de %1: %2 (teoría %3)</source>
         <translation>Mean of %1: %2 (theory %3)</translation>
     </message>
@@ -1893,6 +1909,14 @@ Source: %2</translation>
             <numerusform>Add %n sample</numerusform>
             <numerusform>Add %n samples</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sin muestras: pulsa 1, 10, 100 o 1000.</source>
+        <translation>No samples yet: press 1, 10, 100 or 1000.</translation>
+    </message>
+    <message>
+        <source>El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus puntos. En las unidades de los datos: β₀ y β₁ hasta 10¹⁵ en valor absoluto, σ mayor que 0 y hasta 10¹⁵.</source>
+        <translation>The model: y = β₀ + β₁ x + ε, with ε normal of mean 0 and deviation σ, at the x of your points. In the data&apos;s units: β₀ and β₁ up to 10¹⁵ in absolute value, σ above 0 and up to 10¹⁵.</translation>
     </message>
 </context>
 <context>

@@ -1251,6 +1251,22 @@ Fonte: %2</translation>
             <numerusform>Inclinação %1; R² %2&#xa0;%; %n pontos em uso</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nada que deshacer</source>
+        <translation>Nada para desfazer</translation>
+    </message>
+    <message>
+        <source>Deshecho: %1</source>
+        <translation>Desfeito: %1</translation>
+    </message>
+    <message>
+        <source>Nada que rehacer</source>
+        <translation>Nada para refazer</translation>
+    </message>
+    <message>
+        <source>Rehecho: %1</source>
+        <translation>Refeito: %1</translation>
+    </message>
 </context>
 <context>
     <name>residuos</name>
@@ -1293,6 +1309,10 @@ Fonte: %2</translation>
     <message>
         <source>Gráfico de residuos</source>
         <translation>Gráfico de resíduos</translation>
+    </message>
+    <message>
+        <source>Cuadrados de los residuos</source>
+        <translation>Quadrados dos resíduos</translation>
     </message>
 </context>
 <context>
@@ -1699,10 +1719,6 @@ Fonte: %2</translation>
         <translation>Com todos os x iguais não há inclinação a simular.</translation>
     </message>
     <message>
-        <source>Ninguna muestra aún: pulsa 1, 10, 100 o 1000.</source>
-        <translation>Nenhuma amostra ainda: pressione 1, 10, 100 ou 1000.</translation>
-    </message>
-    <message>
         <source>Media de %1: %2 (teoría %3)</source>
         <translation>Média de %1: %2 (teoria %3)</translation>
     </message>
@@ -1892,6 +1908,14 @@ Fonte: %2</translation>
             <numerusform>Adicionar %n amostra</numerusform>
             <numerusform>Adicionar %n amostras</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sin muestras: pulsa 1, 10, 100 o 1000.</source>
+        <translation>Sem amostras: pressione 1, 10, 100 ou 1000.</translation>
+    </message>
+    <message>
+        <source>El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus puntos. En las unidades de los datos: β₀ y β₁ hasta 10¹⁵ en valor absoluto, σ mayor que 0 y hasta 10¹⁵.</source>
+        <translation>O modelo: y = β₀ + β₁ x + ε, com ε normal de média 0 e desvio σ, nos x dos seus pontos. Nas unidades dos dados: β₀ e β₁ até 10¹⁵ em valor absoluto, σ maior que 0 e até 10¹⁵.</translation>
     </message>
 </context>
 <context>

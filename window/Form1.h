@@ -123,7 +123,9 @@ public:
     void mnuCgr_Click();
     void mnuGgr_Click();
     QUndoStack& pila() { return *pila_; }
-    void restaurar(const Instantanea& s);
+    // `otra`: the step brought a new sample (a data set, "Generar"…), which
+    // the views take as new even where it has as many points as the last.
+    void restaurar(const Instantanea& s, bool otra = false);
     // Every box shown, panel by panel, then the points: tab-separated text
     // or an HTML table.
     QString textoResultados(bool html) const;
@@ -345,6 +347,8 @@ private:
     QUndoStack* pila_ = nullptr;
     std::optional<Instantanea> gesto_;
     std::optional<NombreGesto> nombreGesto_;
+    bool muestraNueva_ = false;        ///< a new sample is beginning
+    bool gestoDeMuestraNueva_ = false; ///< the gesture begun brings a new sample
 };
 
 } // namespace rectaviva

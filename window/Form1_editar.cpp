@@ -7,11 +7,14 @@
 #include "dato.h"
 #include "tabla_puntos.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,6 +25,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace rectaviva {
 
@@ -32,28 +36,72 @@ namespace {
 class CambioDeMuestra : public QUndoCommand {
 public:
     CambioDeMuestra(Form1& f, Form1::Instantanea antes, Form1::Instantanea despues,
-                    NombreGesto nombre)
+                    NombreGesto nombre, bool otra)
         : QUndoCommand(nombre.texto()), f_(f), antes_(std::move(antes)),
-          despues_(std::move(despues)), nombre_(std::move(nombre)) {}
+          despues_(std::move(despues)), nombre_(std::move(nombre)), otra_(otra) {}
     const NombreGesto& nombre() const { return nombre_; }
-    void undo() override { f_.restaurar(antes_); }
+    void undo() override { f_.restaurar(antes_, otra_); }
     void redo() override {
         if (primera_) {
             primera_ = false;
             return;
         }
-        f_.restaurar(despues_);
+        f_.restaurar(despues_, otra_);
     }
 
 private:
     Form1& f_;
     Form1::Instantanea antes_, despues_;
     NombreGesto nombre_;
+    bool otra_; ///< a new sample, not a change of the same one
     bool primera_ = true;
 };
 
 // The largest number of steps kept: older ones are dropped.
 constexpr int pasosGuardados = 100;
+
+// Ctrl+Z and Ctrl+Mayús+Z (or Ctrl+Y) wherever the focus is. An entry with
+// nothing to undo is disabled, and so is its shortcut: the key then goes to
+// the focused control (a read-only box takes it in silence), and here the
+// window says that there is nothing to undo or redo. An editable entry
+// keeps the key for its own text.
+class TeclasDeshacer : public QObject {
+public:
+    explicit TeclasDeshacer(Form1& f) : QObject(&f), f_(f) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* w = qobject_cast<QWidget*>(o);
+        const auto* entrada = qobject_cast<QLineEdit*>(o);
+        if (w == nullptr || w->window() != &f_ || (entrada && !entrada->isReadOnly())) {
+            return false;
+        }
+        const QKeySequence tecla(static_cast<QKeyEvent*>(e)->keyCombination());
+        const auto pulsa = [&tecla](const Menu* m) {
+            return m->accion()->shortcuts().contains(tecla);
+        };
+        if (pulsa(f_.mnuDes)) {
+            f_.mnuDes_Click();
+        } else if (pulsa(f_.mnuReh)) {
+            f_.mnuReh_Click();
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+private:
+    Form1& f_;
+};
+
+// Step i's name in the language in use; empty beyond the stack.
+QString nombreDePaso(const QUndoStack& pila, int i) {
+    const auto* c = i >= 0 && i < pila.count()
+                        ? dynamic_cast<const CambioDeMuestra*>(pila.command(i))
+                        : nullptr;
+    return c ? c->nombre().texto() : QString();
+}
 
 } // namespace
 
@@ -86,6 +134,7 @@ void Form1::componerMenuEditar() {
     connect(mnuCop, &Menu::Click, this, &Form1::mnuCop_Click);
     connect(mnuCgr, &Menu::Click, this, &Form1::mnuCgr_Click);
     connect(mnuGgr, &Menu::Click, this, &Form1::mnuGgr_Click);
+    qApp->installEventFilter(new TeclasDeshacer(*this));
 }
 
 // ---------------------------------------------------------------------------
@@ -103,14 +152,8 @@ Form1::Instantanea Form1::instantanea() const {
 
 // "Deshacer «…»" and "Rehacer «…»", the steps' names read in the language in use.
 void Form1::rotularDeshacer() {
-    const auto nombre = [this](int i) {
-        const auto* c = i >= 0 && i < pila_->count()
-                            ? dynamic_cast<const CambioDeMuestra*>(pila_->command(i))
-                            : nullptr;
-        return c ? c->nombre().texto() : QString();
-    };
-    const QString atras = nombre(pila_->index() - 1);
-    const QString adelante = nombre(pila_->index());
+    const QString atras = nombreDePaso(*pila_, pila_->index() - 1);
+    const QString adelante = nombreDePaso(*pila_, pila_->index());
     mnuDes->accion()->setText(atras.isEmpty() ? tr("Deshacer") : tr("Deshacer «%1»").arg(atras));
     mnuReh->accion()->setText(adelante.isEmpty() ? tr("Rehacer")
                                                  : tr("Rehacer «%1»").arg(adelante));
@@ -118,12 +161,14 @@ void Form1::rotularDeshacer() {
 
 void Form1::empezarGesto(NombreGesto nombre) {
     terminarGesto();
+    const bool nueva = std::exchange(muestraNueva_, false);
     // Before the first sample there is nothing to go back to.
     if (g.nPuntos < minActivos) {
         return;
     }
     gesto_ = instantanea();
     nombreGesto_ = std::move(nombre);
+    gestoDeMuestraNueva_ = nueva;
 }
 
 void Form1::terminarGesto() {
@@ -136,10 +181,11 @@ void Form1::terminarGesto() {
     if (despues.muestra == antes.muestra && despues.marcas == antes.marcas) {
         return;
     }
-    pila_->push(new CambioDeMuestra(*this, std::move(antes), std::move(despues), *nombreGesto_));
+    pila_->push(new CambioDeMuestra(*this, std::move(antes), std::move(despues), *nombreGesto_,
+                                    gestoDeMuestraNueva_));
 }
 
-void Form1::restaurar(const Instantanea& s) {
+void Form1::restaurar(const Instantanea& s, bool otra) {
     // Whatever acts on the sample ends first, without a step of its own.
     gesto_.reset();
     terminarHerramienta();
@@ -150,7 +196,7 @@ void Form1::restaurar(const Instantanea& s) {
     const bool otroRango = s.muestra.xMin != g.xMin || s.muestra.xMax != g.xMax ||
                            s.muestra.yMin != g.yMin || s.muestra.yMax != g.yMax ||
                            s.muestra.datosCargados != g.datosCargados;
-    const bool otraMuestra = otroRango || s.muestra.nPuntos != g.nPuntos;
+    const bool otraMuestra = otra || otroRango || s.muestra.nPuntos != g.nPuntos;
     ponerEstado(g, s.muestra);
     xPredDiseno_ = s.xPredDiseno;
     if (otroRango) {
@@ -185,18 +231,26 @@ void Form1::restaurar(const Instantanea& s) {
     anunciar();
 }
 
+// Each step said wherever the focus is: its name, then the summary of the
+// fit that restaurar says; or that there is none.
 void Form1::mnuDes_Click() {
     terminarGesto();
-    if (pila_->canUndo()) {
-        pila_->undo();
+    if (!pila_->canUndo()) {
+        hablar(tr("Nada que deshacer"));
+        return;
     }
+    hablar(tr("Deshecho: %1").arg(nombreDePaso(*pila_, pila_->index() - 1)));
+    pila_->undo();
 }
 
 void Form1::mnuReh_Click() {
     terminarGesto();
-    if (pila_->canRedo()) {
-        pila_->redo();
+    if (!pila_->canRedo()) {
+        hablar(tr("Nada que rehacer"));
+        return;
     }
+    hablar(tr("Rehecho: %1").arg(nombreDePaso(*pila_, pila_->index())));
+    pila_->redo();
 }
 
 // ---------------------------------------------------------------------------

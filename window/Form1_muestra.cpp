@@ -69,6 +69,7 @@ void Form1::nuevaMuestraEmpieza() {
     }
     Frame6->setVisible(false);
     olvidarEleccion();
+    muestraNueva_ = true;
 }
 
 void Form1::mnuGene_Click() {

@@ -89,6 +89,8 @@ void VistaResiduos::componerPanel() {
                 {6120, 1980, 855, 300}});
     c_.Check1 = new CheckBox(panel, QStringLiteral("Check1"));
     traducirTitulo(*c_.Check1, FUENTE("residuos", "Cuadrados"));
+    // Named apart from the other views' boxes "Cuadrados" for a screen reader.
+    traducirNombre(*c_.Check1, FUENTE("residuos", "Cuadrados de los residuos"));
     c_.Check1->setFont(fuente(9));
     c_.Check1->Move(5400, 2400, 1575, 300);
     QObject::connect(c_.Check1, &CheckBox::Click, &f_, [this] { c_.Check1_Click(); });

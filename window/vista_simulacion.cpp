@@ -5,6 +5,7 @@
 #include "vista_simulacion.h"
 
 #include "Form1.h"
+#include "cajas.h"
 #include "lectura.h"
 #include "redondeo.h"
 
@@ -17,19 +18,23 @@ namespace rectaviva {
 
 namespace {
 
-// The model's ranges, a rule of the panel's own: the tooltip states it.
-struct Rango {
+// The model's ranges, a rule of the panel's own that its tooltip states: on
+// the design's grid fixed; on a data set, whatever the data's units give.
+struct RangoModelo {
     double minimo, maximo;
 };
-constexpr Rango kRangos[3] = {{-100, 100}, {-10, 10}, {0.01, 50}};
+constexpr RangoModelo kRangos[3] = {{-100, 100}, {-10, 10}, {0.01, 50}};
+constexpr double kTopeDatos = 1e15;
+constexpr RangoModelo kRangosDatos[3] = {
+    {-kTopeDatos, kTopeDatos}, {-kTopeDatos, kTopeDatos}, {1e-6, kTopeDatos}};
 
-// The fit's value rounded to two decimals, inside its range; 0 when the fit
-// leaves it undefined.
-double inicial(double v, const Rango& r) {
+// The fit's value inside its range, 0 when the fit leaves it undefined; on
+// the design's grid rounded to two decimals (the entry then shows it whole).
+double inicial(double v, const RangoModelo& r, bool datos) {
     if (!std::isfinite(v)) {
         v = 0;
     }
-    return std::clamp(std::round(v * 100) / 100, r.minimo, r.maximo);
+    return std::clamp(datos ? v : std::round(v * 100) / 100, r.minimo, r.maximo);
 }
 
 // The seed of the simulation: RECTAVIVA_SEMILLA when set (the tests fix it
@@ -78,15 +83,54 @@ void VistaSimulacion::entrar() {
         return;
     }
     g_.simulacionActiva = 1;
+    tomarModeloDeMuestra();
+}
+
+// The model from the sample's fit: each value as its entry can show it, in
+// the language's decimal mark, and the model exactly what the entries show.
+void VistaSimulacion::tomarModeloDeMuestra() {
+    const bool datos = g_.datosCargados == 1;
     const double valores[3] = {D(g_.intercepto), D(g_.pendiente), std::sqrt(D(g_.varError))};
+    double v[3];
     for (int k = 0; k < 3; ++k) {
-        const double v = inicial(valores[k], kRangos[k]);
-        c_.Text7(k).setText(QString::fromStdString(escribirNumero(S(v))));
+        traducirAyuda(c_.Text7(k), datos ? kReglaDatos : kRegla);
+        v[k] = inicial(valores[k], (datos ? kRangosDatos : kRangos)[k], datos);
+        escribirModelo(k, v[k]);
+        v[k] = D(leerModelo(k));
     }
-    sim_->fijarModelo(inicial(valores[0], kRangos[0]), inicial(valores[1], kRangos[1]),
-                      inicial(valores[2], kRangos[2]));
+    sim_->fijarModelo(v[0], v[1], v[2]);
     empezarDeNuevo();
     dibujar(false);
+}
+
+void VistaSimulacion::nuevaMuestra() {
+    if (g_.simulacionActiva == 1 && f_.existeMuestra()) {
+        tomarModeloDeMuestra();
+    }
+}
+
+// An entry's value written in the language's decimal mark: on the design's
+// grid as typed back, on a data set with the digits its box can show.
+void VistaSimulacion::escribirModelo(int k, double v) {
+    TextBox& t = c_.Text7(k);
+    const std::string punto = m_ != nullptr ? m_->puntoDecimal() : std::string(".");
+    std::string texto;
+    if (g_.datosCargados == 1) {
+        texto = formatearEnCaja(S(v), Formato::DosDecimales, cabeEnCaja(t), punto);
+    } else {
+        texto = escribirNumero(S(v));
+        if (const auto i = texto.find('.'); i != std::string::npos) {
+            texto.replace(i, 1, punto);
+        }
+    }
+    t.setText(QString::fromStdString(texto));
+}
+
+// An entry's value, read with either decimal mark.
+Single VistaSimulacion::leerModelo(int k) const {
+    std::string texto = c_.Text7(k).Text().toStdString();
+    std::replace(texto.begin(), texto.end(), ',', '.');
+    return S(leerNumero(texto));
 }
 
 void VistaSimulacion::empezarDeNuevo() {
@@ -121,14 +165,18 @@ void VistaSimulacion::dejar() {
 }
 
 void VistaSimulacion::leerModelo() {
+    const RangoModelo* rangos = g_.datosCargados == 1 ? kRangosDatos : kRangos;
     double v[3];
     for (int k = 0; k < 3; ++k) {
-        v[k] = std::clamp(static_cast<double>(S(leerNumero(c_.Text7(k).Text().toStdString()))),
-                          kRangos[k].minimo, kRangos[k].maximo);
-        c_.Text7(k).setText(QString::fromStdString(escribirNumero(S(v[k]))));
+        const double leido = D(leerModelo(k));
+        // A value too large to read is the range's end of its sign.
+        v[k] = std::isnan(leido) ? rangos[k].minimo
+                                 : std::clamp(leido, rangos[k].minimo, rangos[k].maximo);
+        escribirModelo(k, v[k]);
+        v[k] = D(leerModelo(k));
     }
     if (S(v[0]) != S(sim_->beta0()) || S(v[1]) != S(sim_->beta1()) || S(v[2]) != S(sim_->sigma())) {
-        sim_->empezar(g_, D(S(v[0])), D(S(v[1])), D(S(v[2])));
+        sim_->empezar(g_, v[0], v[1], v[2]);
     }
 }
 

@@ -68,6 +68,7 @@ public:
     Lamina lamina() const override { return laminaDeVista; }
     std::vector<Lamina> laminas() const override { return {laminaDeVista, laminaSegunda}; }
     void trasAjuste() override;
+    void nuevaMuestra() override;
     void mostrarVista() override;
     void retraducir() override;
     void dejar() override;
@@ -83,17 +84,24 @@ public:
 
 private:
     void entrar();
+    void tomarModeloDeMuestra();
     // The model from the boxes, clamped and written back; a new model
     // starts the accumulation again.
     void leerModelo();
+    void escribirModelo(int k, double v);
+    Single leerModelo(int k) const;
     void agregar(std::int64_t m, bool animada);
     void dibujar(bool animada);
     void animando(bool si);
     // Starts again from the same source: the model, or the student's points.
     void empezarDeNuevo();
 
+    // The rule of the model's ranges, on the design's grid and on a data set.
+    static const Fuente kRegla, kReglaDatos;
+
     Form1& f_;
     Globales& g_;
+    mostrar* m_ = nullptr;
     Controles& c_;
     std::unique_ptr<Simulador> sim_;
     Estadistica estadistica_ = Estadistica::Pendiente;

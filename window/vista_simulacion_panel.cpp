@@ -29,6 +29,15 @@ void segmentos(Contenedor& c, Matriz<Line>& m, const char* base, int n, const QC
 
 } // namespace
 
+const Fuente VistaSimulacion::kRegla =
+    FUENTE("simulacion",
+           "El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus "
+           "puntos. Entre −100 y 100 para β₀, entre −10 y 10 para β₁, σ mayor que 0 y hasta 50.");
+const Fuente VistaSimulacion::kReglaDatos =
+    FUENTE("simulacion", "El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, "
+                         "en las x de tus puntos. En las unidades de los datos: β₀ y β₁ hasta "
+                         "10¹⁵ en valor absoluto, σ mayor que 0 y hasta 10¹⁵.");
+
 void VistaSimulacion::componerMenu(Menu& ver) {
     c_.mnuSim = new Menu(ver, QStringLiteral("mnuSim"), FUENTE("simulacion", "Simulación"));
     QObject::connect(c_.mnuSim, &Menu::Click, &f_, [this] { entrar(); });
@@ -73,9 +82,9 @@ void VistaSimulacion::componerPanel() {
     crearLabelsTraducidos(
         panel, c_.Label8, "Label8", "simulacion",
         {{QT_TRANSLATE_NOOP("simulacion", "Simulación"), 60, 30, 2220, 330, izq, 11.25, true},
-         {"β₀", 60, 420, 360, 300, izq, 9, false},
-         {"β₁", 60, 780, 360, 300, izq, 9, false},
-         {"σ", 60, 1140, 360, 300, izq, 9, false},
+         {"β₀", 60, 420, 240, 300, izq, 9, false},
+         {"β₁", 60, 780, 240, 300, izq, 9, false},
+         {"σ", 60, 1140, 240, 300, izq, 9, false},
          {QT_TRANSLATE_NOOP("simulacion", "Distribución de b"), 2700, 120, 2280, 255, cen, 8.25,
           true},
          {QT_TRANSLATE_NOOP("simulacion", "Intervalos para β₁"), 5040, 120, 1740, 255, izq, 8.25,
@@ -91,14 +100,11 @@ void VistaSimulacion::componerPanel() {
          {"", 60, 3110, 7020, 225, izq, 8.25, false},
          {"", 60, 3335, 7020, 225, izq, 8.25, false},
          {"", 60, 3560, 7020, 225, izq, 8.25, false}});
+    // Entries wide enough for three digits of a data set's value ("-4.32e-4").
     crearCajas(panel, c_.Text7, "Text7", 9,
-               {{420, 390, 720, 300}, {420, 750, 720, 300}, {420, 1110, 720, 300}});
-    const Fuente regla = FUENTE(
-        "simulacion",
-        "El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus "
-        "puntos. Entre −100 y 100 para β₀, entre −10 y 10 para β₁, σ mayor que 0 y hasta 50.");
+               {{300, 390, 1080, 300}, {300, 750, 1080, 300}, {300, 1110, 1080, 300}});
     for (TextBox* t : c_.Text7) {
-        traducirAyuda(*t, regla);
+        traducirAyuda(*t, kRegla);
         t->setLocked(false);
     }
     // Two groups of choices in one panel: the statistic, and where the
@@ -122,7 +128,7 @@ void VistaSimulacion::componerPanel() {
                                                    QT_TRANSLATE_NOOP("simulacion", "Bootstrap")};
         auto* o = new OptionButton(panel, nombre("Option2", k), Fuente{"simulacion", nombres[k]});
         o->setFont(fuente(8.25));
-        o->Move(1230, 390 + 360.0 * k, 1410, 300);
+        o->Move(1440, 390 + 360.0 * k, 1200, 300);
         c_.Option2.agregar(k, o);
         modos->addButton(o);
         const Integer i = static_cast<Integer>(k);
@@ -190,6 +196,7 @@ void VistaSimulacion::cargar(mostrar& m) {
         PantallaSimulacion{*c_.Line19, c_.Line20, *c_.Line21, c_.Shape10, *c_.Picture5, c_.Shape11,
                            c_.Line22, *c_.Line23, *c_.Picture6, c_.Line24, *c_.Line25, c_.Label8});
     dibujo_ = std::make_unique<PresentacionSimulacion>(g_, m, *pantalla_);
+    m_ = &m;
 }
 
 void VistaSimulacion::ajustar() {

@@ -62,7 +62,8 @@ dice "$CAJA"
 [ "$(lineas_del_paso | grep -E "$CAJA")" != "$caja" ] || e2e_error "Down no pasó de «$caja»"
 
 # "Simulación" from the menu and Tab to its button of 1000 samples: the
-# counts are said after the batch, and Ctrl+Z there says the summary.
+# counts are said after the batch, and Ctrl+Z there says the step undone
+# and the summary; once the step is undone, that there is nothing more.
 paso "Ver" F10 Right Down
 paso "Simulación" Down Down Down Down Down Return
 for _ in $(seq 30); do
@@ -72,7 +73,9 @@ done
 paso "Return agrega mil muestras" Return
 dice '^notification 1000 muestras de [0-9]+ puntos\. .*intervalos contienen β₁ \(esperado'
 paso "Ctrl+Z desde el botón" ctrl+z
-dice "^notification $RESUMEN"
+dice "^notification Deshecho: mover el punto $punto\. $RESUMEN"
+paso "Ctrl+Mayús+Z lo rehace" ctrl+shift+z
+dice "^notification Rehecho: mover el punto $punto\. $RESUMEN"
 
 # "Retos" → "Adivina la correlación" by keys: the question is said, the
 # guess typed and stepped, and Return says the score.

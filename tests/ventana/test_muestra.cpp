@@ -689,7 +689,7 @@ TEST(Ver, SimulacionMilMuestrasYSalida) {
 
     escribir(f.Text7(1), "500");
     EXPECT_EQ(f.Text7(1).Text(), "10");
-    EXPECT_TRUE(f.Label8(cuentaSimulada).Caption().startsWith("Ninguna"));
+    EXPECT_TRUE(f.Label8(cuentaSimulada).Caption().startsWith("Sin muestras"));
     QTest::keyClick(&f.Command1(0), Qt::Key_Return);
     EXPECT_EQ(f.Label8(cuentaSimulada).Caption(), "1 muestra de " + n + " puntos");
     f.Option1(3).click();
@@ -728,7 +728,7 @@ TEST(Ver, SimulacionMilMuestrasYSalida) {
     f.Picture1_MouseMove(1, 0, f.g.xObs(1) + 7, f.g.yObs(1));
     f.Timer1_Timer();
     soltar(f, 1, esquina(f, 1));
-    EXPECT_TRUE(f.Label8(cuentaSimulada).Caption().startsWith("Ninguna"));
+    EXPECT_TRUE(f.Label8(cuentaSimulada).Caption().startsWith("Sin muestras"));
     EXPECT_EQ(f.Text7(1).Text(), b1);
     // All x equal: no slope to simulate, and no button to press.
     muestraConPuntos(f, {{10, 12}, {10, 20}, {10, 30}});

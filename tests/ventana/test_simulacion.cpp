@@ -5,6 +5,7 @@
 // its buttons, and the panel's sentences in another language. References
 // come from Boost.Math here.
 #include "ayudas_acciones.h"
+#include "lectura.h"
 
 #include <boost/math/distributions/students_t.hpp>
 
@@ -110,7 +111,41 @@ TEST(Simulacion, RemuestreoAnimacionYDeshacer) {
     QTest::keyClick(&f.Command1(1), Qt::Key_Z, Qt::ControlModifier);
     QCoreApplication::processEvents();
     EXPECT_EQ(f.g.nivelConf, 95);
-    EXPECT_EQ(f.dicho(), f.anuncio());
+    EXPECT_EQ(f.dicho(), "Deshecho: cambiar el nivel de confianza. " + f.anuncio());
+}
+
+// Every new sample (a data set, "Generar", its undo) gives the model its
+// fit's values, as the entries show them; an entry reads either decimal mark.
+TEST(Simulacion, ElModeloSigueALaMuestraNueva) {
+    Form1 f;
+    generarSembrado(f, 3);
+    f.mnuSim->accion()->trigger();
+    const VistaSimulacion& v = vistaDe<VistaSimulacion>(f);
+    const auto comoSeVe = [&f, &v] {
+        for (int k = 0; k < 3; ++k) {
+            const double m[3] = {v.simulacion().beta0(), v.simulacion().beta1(),
+                                 v.simulacion().sigma()};
+            EXPECT_EQ(static_cast<float>(leerNumero(f.Text7(k).Text().toStdString())),
+                      static_cast<float>(m[k]))
+                << k;
+        }
+    };
+    for (std::size_t i = 0; i < f.mnuConjunto.size(); ++i) {
+        f.mnuConjunto[i]->accion()->trigger();
+        SCOPED_TRACE(f.Text7(1).Text().toStdString());
+        EXPECT_NEAR(v.simulacion().beta1(), f.g.pendiente, 0.005 * std::fabs(f.g.pendiente));
+        comoSeVe();
+    }
+    // Two samples of as many points on the grid: the undo goes back to the first's.
+    generarSembrado(f, 4);
+    const double antes = v.simulacion().beta1();
+    generarSembrado(f, 5);
+    EXPECT_NE(v.simulacion().beta1(), antes);
+    f.mnuDes->accion()->trigger();
+    EXPECT_EQ(v.simulacion().beta1(), antes);
+    comoSeVe();
+    escribir(f.Text7(2), "0,5");
+    EXPECT_EQ(v.simulacion().sigma(), 0.5);
 }
 
 // A catalogue that marks every text of the views' contexts: after a change

@@ -1,6 +1,7 @@
 // The sentences a student reads, each as the program shows it after the steps
 // that bring it up, in the language of its row: a row names the steps, the
 // text that must be there and the text that must not.
+#include "accesible/accesible.h"
 #include "ayudas_acciones.h"
 #include "conjuntos.h"
 #include "idioma.h"
@@ -70,6 +71,21 @@ QString lamina1(Form1&) {
 }
 
 // Accesibilidad
+// Ctrl+Z pressed on the focused button, then what the window says.
+QString deshacerEn(Form1& f, QWidget& w, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+    w.setFocus();
+    QCoreApplication::processEvents();
+    QTest::keyClick(&w, Qt::Key_Z, m);
+    QCoreApplication::processEvents();
+    return f.dicho();
+}
+
+// The simulation's panel on a set, with its first instruction.
+QString simulacionEn(Form1& f, const char* conjunto) {
+    cargarConjunto(f, conjunto);
+    f.mnuSim->accion()->trigger();
+    return f.Label8(cuentaSimulada).Caption();
+}
 
 struct Caso {
     const char* nombre;
@@ -103,6 +119,33 @@ std::vector<Caso> casos() {
         {"r próximo de 0", "pt_BR", lamina1, "relação linear forte", "não há relação linear."},
 
         // Accesibilidad
+        {"nadaQueDeshacer", "es",
+         [](Form1& f) {
+             simulacionEn(f, "Anscombe I");
+             f.Command1(3).click();
+             return deshacerEn(f, f.Command1(3));
+         },
+         "Nada que deshacer", "1000 muestras"},
+        {"deshechoDicho", "en",
+         [](Form1& f) {
+             generarSembrado(f, 3);
+             generarSembrado(f, 4);
+             f.mnuSim->accion()->trigger();
+             return deshacerEn(f, f.Command1(0));
+         },
+         "Undone: Generate. Slope ", nullptr},
+        {"nadaQueRehacer", "pt_BR",
+         [](Form1& f) {
+             generarSembrado(f, 3);
+             f.mnuSim->accion()->trigger();
+             return deshacerEn(f, f.Command1(0), Qt::ControlModifier | Qt::ShiftModifier);
+         },
+         "Nada para refazer", nullptr},
+        {"simulacionSinMuestras", "pt_BR", [](Form1& f) { return simulacionEn(f, "Anscombe I"); },
+         "Sem amostras: pressione 1, 10, 100 ou 1000.", nullptr},
+        {"anilloGris", "es", [](Form1&) { return textoDeLamina(9); }, "Con anillo gris", nullptr},
+        {"anilloGrisEn", "en", [](Form1&) { return textoDeLamina(9); }, "grey ring", nullptr},
+        {"anilloGrisPt", "pt_BR", [](Form1&) { return textoDeLamina(9); }, "anel cinza", nullptr},
 
     };
 }
