@@ -102,7 +102,7 @@ void VistaSimulacion::componerPanel() {
          {"", 60, 3560, 7020, 225, izq, 8.25, false}});
     // Entries wide enough for three digits of a data set's value ("-4.32e-4").
     crearCajas(panel, c_.Text7, "Text7", 9,
-               {{300, 390, 1080, 300}, {300, 750, 1080, 300}, {300, 1110, 1080, 300}});
+               {{300, 390, 1020, 300}, {300, 750, 1020, 300}, {300, 1110, 1020, 300}});
     for (TextBox* t : c_.Text7) {
         traducirAyuda(*t, kRegla);
         t->setLocked(false);
@@ -128,7 +128,7 @@ void VistaSimulacion::componerPanel() {
                                                    QT_TRANSLATE_NOOP("simulacion", "Bootstrap")};
         auto* o = new OptionButton(panel, nombre("Option2", k), Fuente{"simulacion", nombres[k]});
         o->setFont(fuente(8.25));
-        o->Move(1440, 390 + 360.0 * k, 1200, 300);
+        o->Move(1340, 390 + 360.0 * k, 1350, 300);
         c_.Option2.agregar(k, o);
         modos->addButton(o);
         const Integer i = static_cast<Integer>(k);
