@@ -27,8 +27,7 @@ long long unidadesMostradas(double v, int decimales) {
     // The exact digits, far beyond any double's own below 10^15: the first
     // dropped digit decides, as the boxes and sentences round.
     char b[64];
-    const auto fin =
-        std::to_chars(b, b + sizeof b, std::fabs(v), std::chars_format::fixed, 30).ptr;
+    const auto fin = std::to_chars(b, b + sizeof b, std::fabs(v), std::chars_format::fixed, 30).ptr;
     const std::string_view t(b, static_cast<std::size_t>(fin - b));
     const std::size_t punto = t.find('.');
     long long u = 0;

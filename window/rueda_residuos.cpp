@@ -10,12 +10,12 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -291,8 +291,10 @@ void DialogoRueda::showEvent(QShowEvent* e) {
     const QRect a = screen()->availableGeometry();
     const QRect marco = frameGeometry();
     if (!a.contains(marco)) {
-        const int x = std::clamp(marco.left(), a.left(), std::max(a.left(), a.right() - marco.width()));
-        const int y = std::clamp(marco.top(), a.top(), std::max(a.top(), a.bottom() - marco.height()));
+        const int x =
+            std::clamp(marco.left(), a.left(), std::max(a.left(), a.right() - marco.width()));
+        const int y =
+            std::clamp(marco.top(), a.top(), std::max(a.top(), a.bottom() - marco.height()));
         move(x, y);
     }
 }

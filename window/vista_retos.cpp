@@ -242,10 +242,9 @@ void VistaRetos::anotar(double respuesta, double verdad, int puntos) {
     j.respuesta = respuesta;
     j.verdad = verdad;
     // A residual round's answer is right or wrong, with no size of error.
-    j.error = ronda_->reto == Reto::Residuos ? std::nan("")
-              : ronda_->reto == Reto::Correlacion
-                  ? comoSeMuestra(respuesta - verdad, decimalesDeR)
-                  : respuesta - verdad;
+    j.error = ronda_->reto == Reto::Residuos      ? std::nan("")
+              : ronda_->reto == Reto::Correlacion ? comoSeMuestra(respuesta - verdad, decimalesDeR)
+                                                  : respuesta - verdad;
     j.movimientos = ronda_->reto == Reto::Nube ? movimientos() : 0;
     j.puntos = puntos;
     j.hora =

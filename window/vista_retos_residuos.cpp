@@ -261,12 +261,11 @@ DialogoRueda* VistaRetos::dialogoRueda() const {
 // loads the round. Otherwise it is of the points in use, already seen.
 // Where the own plot goes comes from azarRueda_, never from the code.
 void VistaRetos::abrirRueda() {
-    if (dialogoRueda_) {
+    if (dialogoRueda_ && dialogoRueda_->isVisible()) {
         return;
     }
     const bool aCiegas = rondaDeResiduos() && enRueda_;
-    const std::vector<PuntoReto> puntos =
-        aCiegas ? ronda_->puntos : dibujoResiduos_->puntosEnUso();
+    const std::vector<PuntoReto> puntos = aCiegas ? ronda_->puntos : dibujoResiduos_->puntosEnUso();
     if (!aCiegas && (!f_.existeMuestra() || puntos.size() < 3)) {
         hablar(QCoreApplication::translate(
             "retos", "La «Rueda de residuos» necesita una muestra con al menos 3 puntos en uso."));

@@ -32,7 +32,8 @@ TEST(RetosResiduos, LaClaveEsCiertaEnCadaCodigo) {
             const Diagnostico d = diagnosticar(r.puntos);
             const auto h = patronesHallados(d, n);
             for (int o = 0; o < numPatrones; ++o) {
-                ASSERT_EQ(h[o], o == p) << "patrón " << p << ", código " << codigo << ", halla " << o;
+                ASSERT_EQ(h[o], o == p)
+                    << "patrón " << p << ", código " << codigo << ", halla " << o;
             }
             ASSERT_EQ(r.senalado, patron == Patron::Atipico   ? d.puntoEstudentizado
                                   : patron == Patron::Palanca ? d.puntoPalanca

@@ -2,8 +2,10 @@
 // are, Enter, Space or a click picks, the sentence says whether the pick was
 // the own sample, the own plot is framed only after the pick, and a second
 // pick changes nothing.
+#include "ayudas_acciones.h"
 #include "colores.h"
 #include "rueda_residuos.h"
+#include "vista_retos.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -11,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 using namespace rectaviva;
+using namespace rectaviva::pruebas;
 
 namespace {
 
@@ -65,6 +69,7 @@ TEST(Rueda, TeclasEleccionYRevelado) {
             nullptr, ruedaDePrueba(), [&](const QString& t) { dicho << t; }, QStringLiteral(","));
         d.show();
         CuadriculaRueda& g = d.graficos();
+        d.setACiegas(true);
         QSignalSpy elegidos(&d, &DialogoRueda::graficoElegido);
         for (const Qt::Key t : c.teclas) {
             QTest::keyClick(&g, t);
@@ -86,11 +91,19 @@ TEST(Rueda, TeclasEleccionYRevelado) {
         EXPECT_EQ(elegidos.count(), 1);
         const QString frase = d.resultado();
         EXPECT_EQ(dicho.back().toStdString(), frase.toStdString());
-        EXPECT_TRUE(acierto
-                        ? frase.contains("1/20 = 0,05")
-                        : frase.contains(QStringLiteral("n.º 13; elegiste la %1:").arg(c.foco + 1)))
+        EXPECT_TRUE(
+            acierto ? frase.contains("1/20 = 0,05")
+                    : frase.contains(QStringLiteral("n.º %1, en rojo, y tu muestra era la n.º 13")
+                                         .arg(c.foco + 1)))
             << frase.toStdString();
         EXPECT_EQ(pixelDelMarcoPropio(g), colorMiRecta);
+        // The pick's own frame: the own plot's green when right, red when wrong.
+        const QImage im = g.grab().toImage();
+        const QRectF a = g.areaDe(c.foco);
+        const double z = im.devicePixelRatio();
+        EXPECT_EQ(im.pixelColor(QPoint(static_cast<int>((a.left() - 3.5) * z),
+                                       static_cast<int>(a.center().y() * z))),
+                  acierto ? colorMiRecta : colorIntervaloFalla);
         // A second pick, by call or by key, changes nothing.
         d.elegir((c.foco + 1) % 20);
         QTest::keyClick(&g, Qt::Key_Right);
@@ -99,6 +112,52 @@ TEST(Rueda, TeclasEleccionYRevelado) {
         EXPECT_EQ(d.resultado().toStdString(), frase.toStdString());
         EXPECT_EQ(elegidos.count(), 1);
     }
+}
+
+// In a residual round the lineup comes first, of the round's points before
+// they are loaded or plotted; the own plot's place follows the injected draw,
+// not the code; only that blind pick is given its 1/20.
+TEST(Rueda, AntesDeVerLosResiduosYEnUnLugarAlAzar) {
+    Form1 f;
+    f.show();
+    VistaRetos& v = vistaDe<VistaRetos>(f);
+    std::set<int> lugares;
+    for (const std::uint64_t semilla : {1ULL, 2ULL, 3ULL, 4ULL}) {
+        v.setAzarRueda([semilla] { return semilla; });
+        generarSembrado(f, static_cast<unsigned>(semilla));
+        const auto esLaRonda = [&f](const RondaReto& r) {
+            return f.g.nPuntos == static_cast<Integer>(r.puntos.size()) &&
+                   f.g.xObs(1) == r.puntos[0].x && f.g.yObs(1) == r.puntos[0].y;
+        };
+        ASSERT_TRUE(v.jugarCodigo(Reto::Residuos, 4817));
+        const RondaReto r = *v.ronda();
+        EXPECT_TRUE(v.enRueda());
+        EXPECT_FALSE(f.Picture7->isVisible());
+        EXPECT_FALSE(f.Option3(0).isVisible());
+        EXPECT_FALSE(esLaRonda(r)); // the cloud not loaded yet
+        f.Command2(ordenRueda).click();
+        DialogoRueda* d = v.dialogoRueda();
+        ASSERT_NE(d, nullptr);
+        EXPECT_TRUE(d->aCiegas());
+        EXPECT_EQ(d->rueda().propio, ruedaDeResiduos(r.puntos, semilla).propio);
+        lugares.insert(d->rueda().propio);
+        d->elegir(d->rueda().propio);
+        EXPECT_TRUE(d->resultado().contains("1/20")) << d->resultado().toStdString();
+        d->close();
+        EXPECT_FALSE(v.enRueda());
+        EXPECT_TRUE(f.Picture7->isVisible());
+        ASSERT_TRUE(esLaRonda(r));
+        // The menu's lineup now is of points already seen: no 1/20.
+        f.mnuReto(entradaRueda).accion()->trigger();
+        d = v.dialogoRueda();
+        ASSERT_NE(d, nullptr);
+        EXPECT_FALSE(d->aCiegas());
+        d->elegir(d->rueda().propio);
+        EXPECT_FALSE(d->resultado().contains("1/20"));
+        d->close();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GT(lugares.size(), 1U);
 }
 
 } // namespace
