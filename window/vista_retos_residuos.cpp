@@ -185,10 +185,12 @@ void VistaRetos::disponerPanel() {
     c_.Command2(ordenComprobar)
         .setVisible(ronda_->reto != Reto::Nube && !enRueda_ && !(residuos && comprobada_));
     c_.Command2(ordenRueda).setVisible(enRueda_);
+    // The first step's sentence takes three lines; the others' question two.
+    c_.Label9(pregunta).Move(120, 420, 6735, enRueda_ ? 820 : 540);
     if (enRueda_) {
-        c_.Command2(ordenRueda).Move(2400, 1000, 1905, 345);
-        c_.Command2(ordenOtraRonda).Move(4425, 1000, 1200, 345);
-        c_.Command2(ordenTerminar).Move(5745, 1000, 1110, 345);
+        c_.Command2(ordenRueda).Move(2400, 1300, 1905, 345);
+        c_.Command2(ordenOtraRonda).Move(4425, 1300, 1200, 345);
+        c_.Command2(ordenTerminar).Move(5745, 1300, 1110, 345);
     } else if (!residuos) {
         for (int k = ordenComprobar; k <= ordenTerminar; ++k) {
             c_.Command2(k).Move(2400 + 1470.0 * k, 1000, 1350, 345);
