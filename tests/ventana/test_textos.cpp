@@ -33,16 +33,11 @@ void cargarConjunto(Form1& f, const char* nombre) {
 // Transformar
 
 // Retos
-VistaRetos& retos(Form1& f) {
-    return vistaDe<VistaRetos>(f);
-}
-
-// A residual round of that pattern: its lineup picked (the own plot or the
-// next) and closed, then `respuesta` checked; the explanation shown.
-QString rondaDeResiduos(Form1& f, Patron patron, Patron respuesta, bool acertar = false,
-                        QString* rueda = nullptr) {
-    VistaRetos& v = retos(f);
-    v.setAzarRueda([] { return std::uint64_t{5}; });
+// A residual round of that pattern: its lineup's pick (the own plot or the
+// next), whose sentence goes to `rueda`, then the pattern answered and the
+// explanation returned.
+QString rondaDeResiduos(Form1& f, Patron patron, bool acertar = true, QString* rueda = nullptr) {
+    VistaRetos& v = vistaDe<VistaRetos>(f);
     int codigo = primerCodigo;
     while (rondaDeCodigo(Reto::Residuos, codigo).patron != patron) {
         ++codigo;
@@ -50,30 +45,20 @@ QString rondaDeResiduos(Form1& f, Patron patron, Patron respuesta, bool acertar 
     v.jugarCodigo(Reto::Residuos, codigo);
     f.Command2(ordenRueda).click();
     DialogoRueda* d = v.dialogoRueda();
-    d->elegir(acertar ? d->rueda().propio : (d->rueda().propio + 1) % graficosDeRueda);
+    d->elegir((d->rueda().propio + (acertar ? 0 : 1)) % graficosDeRueda);
     if (rueda != nullptr) {
         *rueda = d->resultado();
     }
     d->close();
-    v.elegirRespuesta(respuesta);
+    v.elegirRespuesta(patron);
     v.comprobar();
     return f.Label9(VistaRetos::explicacionResiduos).Caption();
 }
 
-QString lineupBlind(Form1& f) {
+QString ruedaDe(Form1& f, bool acertar) {
     QString t;
-    rondaDeResiduos(f, Patron::Curvatura, Patron::Curvatura, true, &t);
+    rondaDeResiduos(f, Patron::Curvatura, acertar, &t);
     return t;
-}
-
-// The lineup of a data set already seen, the own plot picked.
-QString ruedaVista(Form1& f) {
-    cargarConjunto(f, "Anscombe II");
-    retos(f).setAzarRueda([] { return std::uint64_t{5}; });
-    f.mnuReto(entradaRueda).accion()->trigger();
-    DialogoRueda* d = retos(f).dialogoRueda();
-    d->elegir(d->rueda().propio);
-    return d->resultado();
 }
 
 QString lamina14(const char* idioma) {
@@ -100,45 +85,37 @@ std::vector<Caso> casos() {
         // Retos
         {"Retos: paso 1", "es",
          [](Form1& f) {
-             retos(f).jugarCodigo(Reto::Residuos, 1234);
+             vistaDe<VistaRetos>(f).jugarCodigo(Reto::Residuos, 1234);
              return f.Label9(VistaRetos::pregunta).Caption();
          },
          "antes de ver tus datos", nullptr},
-        {"Retos: nombre de respuesta", "en", [](Form1& f) { return f.Option3(5).accessibleName(); },
+        {"Retos: respuesta", "en", [](Form1& f) { return f.Option3(5).accessibleName(); },
          "Answer about the residuals: ", nullptr},
-        {"Retos: nada indica", "es",
-         [](Form1& f) { return rondaDeResiduos(f, Patron::Ninguno, Patron::Ninguno); },
+        {"Retos: nada indica", "es", [](Form1& f) { return rondaDeResiduos(f, Patron::Ninguno); },
          "no prueba que sea el modelo correcto", "Se puede usar la recta"},
-        {"Retos: nada indica", "pt_BR",
-         [](Form1& f) { return rondaDeResiduos(f, Patron::Ninguno, Patron::Ninguno); },
-         "não prove que ela seja", nullptr},
-        {"Retos: curvatura", "es",
-         [](Form1& f) { return rondaDeResiduos(f, Patron::Curvatura, Patron::Curvatura); },
-         "y = a + b·x²", "un término en x²"},
-        {"Retos: curvatura", "en",
-         [](Form1& f) { return rondaDeResiduos(f, Patron::Curvatura, Patron::Curvatura); },
+        {"Retos: curvatura", "en", [](Form1& f) { return rondaDeResiduos(f, Patron::Curvatura); },
          "y = a + b·x²", "term in x²"},
-        {"Retos: rueda a ciegas", "es", lineupBlind, "no dice qué patrón es", "muestran un patrón"},
-        {"Retos: rueda a ciegas", "en", lineupBlind, "does not say which pattern", nullptr},
-        {"Retos: rueda a ciegas", "pt_BR", lineupBlind, "não diz qual padrão", nullptr},
-        {"Retos: rueda ya vista", "es", ruedaVista, "no fue a ciegas", "1/20"},
-        {"Retos: rueda errada", "es",
+        {"Retos: rueda a ciegas", "es", [](Form1& f) { return ruedaDe(f, true); },
+         "no dice qué patrón es", "muestran un patrón"},
+        {"Retos: rueda errada", "pt_BR", [](Form1& f) { return ruedaDe(f, false); }, "em vermelho",
+         nullptr},
+        {"Retos: rueda ya vista", "es",
          [](Form1& f) {
-             QString t;
-             rondaDeResiduos(f, Patron::Grupos, Patron::Grupos, false, &t);
-             return t;
+             cargarConjunto(f, "Anscombe II");
+             f.mnuReto(entradaRueda).accion()->trigger();
+             DialogoRueda* d = vistaDe<VistaRetos>(f).dialogoRueda();
+             d->elegir(d->rueda().propio);
+             return d->resultado();
          },
-         "en rojo", nullptr},
+         "no fue a ciegas", "1/20"},
         {"Retos: guardar sin rondas", "es",
          [](Form1& f) { return f.mnuReto(entradaGuardar).accion()->toolTip(); },
          "Aún no hay rondas", nullptr},
         {"Retos: lámina 14", "es", [](Form1&) { return lamina14(""); }, "3,5", "unos 3"},
         {"Retos: lámina 14", "en", [](Form1&) { return lamina14("en/"); }, "3.5", "about 3 "},
-        {"Retos: lámina 14", "pt_BR", [](Form1&) { return lamina14("pt_BR/"); }, "3,5",
+        {"Retos: lámina 14", "pt_BR", [](Form1&) { return lamina14("pt_BR/"); }, "±2,5 σ",
          "cerca de 3 "},
-        {"Retos: lámina 14, rueda", "es", [](Form1&) { return lamina14(""); },
-         "cuatro filas de cinco", "dos filas de diez"},
-        {"Retos: lámina 14, muestra", "es", [](Form1&) { return lamina14(""); }, "2,5",
+        {"Retos: lámina 14", "es", [](Form1&) { return lamina14(""); }, "cuatro filas de cinco",
          "saca una muestra"},
 
         // Traducciones
