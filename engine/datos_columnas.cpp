@@ -107,7 +107,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
         completas += !campo(k, colX).empty() && !campo(k, colY).empty();
     }
     if (completas > std::size_t(maxPuntos)) {
-        mensaje = {MENSAJE("datos", "El programa admite hasta 50 puntos; el archivo tiene %1"),
+        mensaje = {MENSAJE("datos", "El programa admite hasta 50 puntos; los datos tienen %1"),
                    {std::to_string(completas)}};
         return false;
     }
@@ -176,7 +176,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
     }
     const auto activos = std::count(r.activo.begin(), r.activo.end(), Byte{1});
     if (activos < minActivos) {
-        mensaje = {MENSAJE("datos", "Hacen falta al menos 3 puntos en uso; el archivo marca %1."),
+        mensaje = {MENSAJE("datos", "Hacen falta al menos 3 puntos en uso; los datos marcan %1."),
                    {std::to_string(activos)}};
         return false;
     }

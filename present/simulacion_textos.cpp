@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace rectaviva {
@@ -27,6 +28,12 @@ QString enQt(const std::string& s) {
 QString indefinido() {
     return QString::fromUtf8(textoIndefinido.data(),
                              static_cast<qsizetype>(textoIndefinido.size()));
+}
+
+// A count for a plural text: Qt takes an int, far beyond what the panel's
+// batches can add in a session.
+int cuenta(std::int64_t n) {
+    return static_cast<int>(std::min<std::int64_t>(n, std::numeric_limits<int>::max()));
 }
 
 } // namespace
@@ -65,8 +72,8 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
         return;
     }
     p_.Label8(cuentaSimulada)
-        .setCaption(QCoreApplication::translate("simulacion", "%1 muestras de %2 puntos")
-                        .arg(s.muestras())
+        .setCaption(QCoreApplication::translate("simulacion", "%n muestras de %1 puntos", nullptr,
+                                                cuenta(s.muestras()))
                         .arg(s.n()));
     p_.Label8(mediaSimulada)
         .setCaption(QCoreApplication::translate("simulacion", "Media de %1: %2 (teoría %3)")
@@ -81,24 +88,24 @@ void PresentacionSimulacion::mostrarCuentas(const Simulador& s, Estadistica e) {
     const Simulador::Esperado esperado = s.esperado();
     p_.Label8(cubrenSimulados)
         .setCaption(QCoreApplication::translate("simulacion",
-                                                "%1 de %2 intervalos contienen β₁ (esperado %3 %)")
+                                                "%1 de %n intervalos contienen β₁ (esperado %2 %)",
+                                                nullptr, cuenta(m))
                         .arg(s.cubren())
-                        .arg(m)
                         .arg(porcentaje(esperado.cubren)));
     p_.Label8(prediccionesSimuladas)
         .setCaption(QCoreApplication::translate(
                         "simulacion",
-                        "%1 de %2 observaciones nuevas en x = %3 en su intervalo (esperado %4 %)")
+                        "%1 de %n observaciones nuevas en x = %2 en su intervalo (esperado %3 %)",
+                        nullptr, cuenta(m))
                         .arg(s.predicciones())
-                        .arg(m)
                         .arg(enQt(numero(D(s.xPred()), Formato::UnDecimal)),
                              porcentaje(esperado.predicciones)));
     p_.Label8(mediasSimuladas)
         .setCaption(QCoreApplication::translate(
-                        "simulacion", "%1 de %2 intervalos de la respuesta media la contienen "
-                                      "(esperado %3 %)")
+                        "simulacion",
+                        "%1 de %n intervalos de la respuesta media la contienen (esperado %2 %)",
+                        nullptr, cuenta(m))
                         .arg(s.medias())
-                        .arg(m)
                         .arg(porcentaje(esperado.medias)));
     const QString parte =
         porcentaje(m > 0 ? static_cast<double>(s.rechazos()) / static_cast<double>(m) : kNaN);
@@ -150,9 +157,10 @@ void PresentacionSimulacion::mostrarRemuestreo(const Simulador& s) {
     };
     p_.Label8(cuentaSimulada)
         .setCaption((barajar
-                         ? QCoreApplication::translate("simulacion", "%1 barajadas de %2 puntos")
-                         : QCoreApplication::translate("simulacion", "%1 remuestras de %2 puntos"))
-                        .arg(s.muestras())
+                         ? QCoreApplication::translate("simulacion", "%n barajadas de %1 puntos",
+                                                       nullptr, cuenta(s.muestras()))
+                         : QCoreApplication::translate("simulacion", "%n remuestras de %1 puntos",
+                                                       nullptr, cuenta(s.muestras())))
                         .arg(s.n()));
     p_.Label8(mediaSimulada)
         .setCaption(
@@ -166,9 +174,9 @@ void PresentacionSimulacion::mostrarRemuestreo(const Simulador& s) {
         // (count + 1)/(M + 1) is never 0: below 0.0001 it reads "<0.0001".
         p_.Label8(cubrenSimulados)
             .setCaption(QCoreApplication::translate("simulacion",
-                                                    "|b*| ≥ |b| en %1 de %2 barajadas: valor p %3")
+                                                    "|b*| ≥ |b| en %1 de %n barajadas: valor p %2",
+                                                    nullptr, cuenta(s.muestras()))
                             .arg(s.extremos())
-                            .arg(s.muestras())
                             .arg(enQt(m_.textoValorP(S(s.valorPAleatorio())))));
         const auto gl = static_cast<Byte>(std::clamp(g_.nActivos - 2, 0, 255));
         p_.Label8(prediccionesSimuladas)
@@ -189,8 +197,8 @@ void PresentacionSimulacion::mostrarRemuestreo(const Simulador& s) {
                     .arg(conf, cajas.Text1(7).Text().trimmed(), cajas.Text1(8).Text().trimmed()));
         p_.Label8(mediasSimuladas)
             .setCaption(s.sinPendiente() > 0 ? QCoreApplication::translate(
-                                                   "simulacion", "%1 remuestras sin pendiente")
-                                                   .arg(s.sinPendiente())
+                                                   "simulacion", "%n remuestras sin pendiente",
+                                                   nullptr, cuenta(s.sinPendiente()))
                                              : QString());
     }
     p_.Label8(rechazosSimulados).setCaption(QString());

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Ampliar a la pantalla</source>
-        <translation>Zoom to the screen</translation>
+        <translation>Fit to screen</translation>
     </message>
     <message>
         <source>Descripción</source>
@@ -85,8 +85,7 @@
     </message>
     <message>
         <source>Intervalo de confianza coeficiente</source>
-        <translation>Coefficient&apos;s
-confidence
+        <translation>Confidence
 interval</translation>
     </message>
     <message>
@@ -183,11 +182,11 @@ interval</translation>
     </message>
     <message>
         <source>  con los indicadores.</source>
-        <translation>  to the indicators.</translation>
+        <translation>  to the indicators,</translation>
     </message>
     <message>
         <source>  o elimine puntos con el </source>
-        <translation>  or delete points with the </translation>
+        <translation>  or delete points with the right mouse button.</translation>
     </message>
     <message>
         <source>   Recurso didáctico desarrollado por</source>
@@ -199,7 +198,7 @@ interval</translation>
     </message>
     <message>
         <source>   para la enseñanza de la</source>
-        <translation>   for the teaching of</translation>
+        <translation>   for teaching</translation>
     </message>
     <message>
         <source>   Regresión Lineal Simple.</source>
@@ -592,11 +591,11 @@ interval</translation>
     </message>
     <message>
         <source>Frenado de 50 coches</source>
-        <translation>Braking of 50 cars</translation>
+        <translation>Stopping distances of 50 cars</translation>
     </message>
     <message>
         <source>La distancia que necesitaron 50 coches de los años veinte para detenerse, según la velocidad a la que iban.</source>
-        <translation>The distance 50 cars of the 1920s needed to stop, by the speed they were going.</translation>
+        <translation>The distance 50 cars of the 1920s needed to stop, against the speed they were going.</translation>
     </message>
     <message>
         <source>Velocidad (mph)</source>
@@ -612,7 +611,7 @@ interval</translation>
     </message>
     <message>
         <source>La temperatura a la que hierve el agua según la presión del aire, medida a distintas alturas.</source>
-        <translation>The temperature at which water boils by the air pressure, measured at different altitudes.</translation>
+        <translation>The temperature at which water boils, against the air pressure, measured at different altitudes.</translation>
     </message>
     <message>
         <source>Presión (pulgadas de mercurio)</source>
@@ -688,7 +687,7 @@ interval</translation>
     </message>
     <message>
         <source>Cerebro y cuerpo de 28 animales</source>
-        <translation>Brain and body of 28 animals</translation>
+        <translation>Brain and body weights of 28 animals</translation>
     </message>
     <message>
         <source>El peso del cuerpo y el del cerebro de 28 especies: con el logaritmo de los dos se alinean, salvo tres dinosaurios que quedan muy por debajo de los demás.</source>
@@ -742,10 +741,6 @@ interval</translation>
         <translation>The chosen column is not in the data.</translation>
     </message>
     <message>
-        <source>El programa admite hasta 50 puntos; el archivo tiene %1</source>
-        <translation>The program takes up to 50 points; the file has %1</translation>
-    </message>
-    <message>
         <source>línea %1, columna %2: «%3» no es un número finito</source>
         <translation>line %1, column %2: “%3” is not a finite number</translation>
     </message>
@@ -763,11 +758,7 @@ interval</translation>
     </message>
     <message>
         <source>Hacen falta al menos 3 filas completas; hay %1.</source>
-        <translation>At least 3 complete rows are needed; there are %1.</translation>
-    </message>
-    <message>
-        <source>Hacen falta al menos 3 puntos en uso; el archivo marca %1.</source>
-        <translation>At least 3 points in use are needed; the file marks %1.</translation>
+        <translation>At least 3 complete rows are needed; found %1.</translation>
     </message>
     <message>
         <source>Los valores de la columna %1 están demasiado juntos: el gráfico no puede separarlos.</source>
@@ -793,6 +784,14 @@ interval</translation>
         <source>Elija dos columnas distintas para x y para y.</source>
         <translation>Choose two different columns for x and for y.</translation>
     </message>
+    <message>
+        <source>El programa admite hasta 50 puntos; los datos tienen %1</source>
+        <translation>The program takes up to 50 points; the data have %1</translation>
+    </message>
+    <message>
+        <source>Hacen falta al menos 3 puntos en uso; los datos marcan %1.</source>
+        <translation>At least 3 points in use are needed; the data mark %1.</translation>
+    </message>
 </context>
 <context>
     <name>influencia</name>
@@ -809,43 +808,43 @@ interval</translation>
     <name>laminas</name>
     <message>
         <source>Fórmulas %1</source>
-        <translation>%1 formulas</translation>
+        <translation>Formulas %1</translation>
     </message>
     <message>
         <source>Explicación %1</source>
-        <translation>%1 explanation</translation>
+        <translation>Explanation %1</translation>
     </message>
     <message>
         <source>de la influencia</source>
-        <translation>Influence</translation>
+        <translation>of influence</translation>
     </message>
     <message>
         <source>de mi recta</source>
-        <translation>My line</translation>
+        <translation>of my line</translation>
     </message>
     <message>
         <source>de los residuos</source>
-        <translation>Residual</translation>
+        <translation>of the residuals</translation>
     </message>
     <message>
         <source>de la simulación</source>
-        <translation>Simulation</translation>
+        <translation>of the simulation</translation>
     </message>
     <message>
         <source>del remuestreo</source>
-        <translation>Resampling</translation>
+        <translation>of resampling</translation>
     </message>
     <message>
         <source>de los retos</source>
-        <translation>Challenges</translation>
+        <translation>of the challenges</translation>
     </message>
     <message>
         <source>de los residuos en los retos</source>
-        <translation>Residual challenge</translation>
+        <translation>of the residual challenge</translation>
     </message>
     <message>
         <source>de las transformaciones</source>
-        <translation>Transformations</translation>
+        <translation>of the transformations</translation>
     </message>
 </context>
 <context>
@@ -879,7 +878,7 @@ interval</translation>
     </message>
     <message>
         <source>Tu recta deja un %1 % más de error que la de mínimos cuadrados.</source>
-        <translation>Your line leaves %1 % more error than the least-squares line.</translation>
+        <translation>Your line leaves %1% more error than the least-squares line.</translation>
     </message>
     <message>
         <source>Asa izquierda de mi recta</source>
@@ -986,7 +985,7 @@ interval</translation>
     </message>
     <message>
         <source>Intervalo de confianza coeficiente</source>
-        <translation>Confidence coefficient</translation>
+        <translation>Confidence level</translation>
     </message>
     <message>
         <source>Contrae los puntos verticalmente</source>
@@ -1093,19 +1092,21 @@ interval</translation>
     </message>
     <message>
         <source>Separador, marca decimal y nombres deducidos del texto; cámbielos si no son los de sus datos.</source>
-        <translation>Separator, decimal mark and names guessed from the text; change them if they are not your data&apos;s.</translation>
+        <translation>Separator, decimal mark and names guessed from the text; change them if they don&apos;t match your data.</translation>
     </message>
-    <message>
-        <source>Se cargarán %1 puntos.</source>
-        <translation>%1 points will be loaded.</translation>
+    <message numerus="yes">
+        <source>Se cargarán %n puntos.</source>
+        <translation>
+            <numerusform>%n point will be loaded.</numerusform>
+            <numerusform>%n points will be loaded.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Una fila con un campo vacío se omite.</source>
-        <translation>One row with an empty field is left out.</translation>
-    </message>
-    <message>
-        <source>%1 filas con un campo vacío se omiten.</source>
-        <translation>%1 rows with an empty field are left out.</translation>
+    <message numerus="yes">
+        <source>%n filas con un campo vacío se omiten.</source>
+        <translation>
+            <numerusform>One row with an empty field is left out.</numerusform>
+            <numerusform>%n rows with an empty field are left out.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1241,8 +1242,15 @@ Source: %2</translation>
         <translation>cancelled</translation>
     </message>
     <message>
-        <source>Pendiente %1; R² %2 %; %3 puntos en uso</source>
-        <translation>Slope %1; R² %2 %; %3 points in use</translation>
+        <source>x %1; y %2</source>
+        <translation>x %1; y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pendiente %1; R² %2 %; %n puntos en uso</source>
+        <translation>
+            <numerusform>Slope %1; R² %2%; %n point in use</numerusform>
+            <numerusform>Slope %1; R² %2%; %n points in use</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1321,10 +1329,6 @@ Source: %2</translation>
     <message>
         <source>Historial de retos</source>
         <translation>Challenge history</translation>
-    </message>
-    <message>
-        <source>Rondas: %1; total: %2 puntos; mejor racha: %3; error medio absoluto de r: %4</source>
-        <translation>Rounds: %1; total: %2 points; best streak: %3; mean absolute error of r: %4</translation>
     </message>
     <message>
         <source>Reto</source>
@@ -1416,15 +1420,11 @@ Source: %2</translation>
     </message>
     <message>
         <source>pendiente %1 (± %2) con R² al menos %3 %</source>
-        <translation>slope %1 (± %2) with R² at least %3 %</translation>
+        <translation>slope %1 (± %2) with R² at least %3%</translation>
     </message>
     <message>
         <source>r cerca de 0 (|r| ≤ %1) con una recta que sí describe los puntos (s ≤ %2)</source>
         <translation>r near 0 (|r| ≤ %1) with a line that does describe the points (s ≤ %2)</translation>
-    </message>
-    <message>
-        <source>¿Cuánto vale r en esta nube de %1 puntos? Lo que delata r está oculto hasta Comprobar.</source>
-        <translation>What is r in this cloud of %1 points? What gives r away is hidden until Check.</translation>
     </message>
     <message>
         <source>Lleva tu recta, por sus asas, adonde creas que va la de mínimos cuadrados, y pulsa Comprobar.</source>
@@ -1435,24 +1435,8 @@ Source: %2</translation>
         <translation>Move, delete and restore points until you reach %1.</translation>
     </message>
     <message>
-        <source>r = %1. Tu respuesta: %2; error %3: %4 puntos.</source>
-        <translation>r = %1. Your answer: %2; error %3: %4 points.</translation>
-    </message>
-    <message>
         <source>Racha de %1: +%2.</source>
         <translation>Streak of %1: +%2.</translation>
-    </message>
-    <message>
-        <source>SCErr de mínimos cuadrados %1; la de tu recta %2: %3 puntos.</source>
-        <translation>Least-squares SSErr %1; your line&apos;s %2: %3 points.</translation>
-    </message>
-    <message>
-        <source>Objetivo logrado con un movimiento: %1 puntos.</source>
-        <translation>Target reached in one move: %1 points.</translation>
-    </message>
-    <message>
-        <source>Objetivo logrado con %1 movimientos: %2 puntos.</source>
-        <translation>Target reached in %1 moves: %2 points.</translation>
     </message>
     <message>
         <source>La recta de mínimos cuadrados deja la menor suma de cuadrados posible: ninguna otra recta, tampoco la tuya, deja menos.</source>
@@ -1476,7 +1460,7 @@ Source: %2</translation>
     </message>
     <message>
         <source>Ahora pendiente %1 con R² %2 %.</source>
-        <translation>Now slope %1 with R² %2 %.</translation>
+        <translation>Now slope %1 with R² %2%.</translation>
     </message>
     <message>
         <source>Ahora r = %1 y s = %2.</source>
@@ -1552,7 +1536,7 @@ Source: %2</translation>
     </message>
     <message>
         <source>La «Rueda de residuos» necesita una muestra con al menos 3 puntos en uso.</source>
-        <translation>The &quot;Residual lineup&quot; needs a sample with at least 3 points in use.</translation>
+        <translation>The “Residual lineup” needs a sample with at least 3 points in use.</translation>
     </message>
     <message>
         <source>Nada indica que el modelo falle</source>
@@ -1643,20 +1627,50 @@ Source: %2</translation>
         <translation>Two groups would look like two separate clouds of residuals, each with its own level or trend.</translation>
     </message>
     <message>
-        <source>¡Correcto! %1 puntos.</source>
-        <translation>Right! %1 points.</translation>
-    </message>
-    <message>
-        <source>Incorrecto: %1 puntos.</source>
-        <translation>Wrong: %1 points.</translation>
-    </message>
-    <message>
-        <source>¿Qué dicen los residuos de estos %1 puntos? Las respuestas: %2.</source>
-        <translation>What do the residuals of these %1 points say? The answers: %2.</translation>
-    </message>
-    <message>
         <source>La «Rueda de residuos» pone a prueba al ojo.</source>
-        <translation>The &quot;Residual lineup&quot; puts the eye to the test.</translation>
+        <translation>The “Residual lineup” puts the eye to the test.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rondas: %1; total: %n puntos; mejor racha: %2; error medio absoluto de r: %3</source>
+        <translation>
+            <numerusform>Rounds: %1; total: %n point; best streak: %2; mean absolute error of r: %3</numerusform>
+            <numerusform>Rounds: %1; total: %n points; best streak: %2; mean absolute error of r: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>r = %1. Tu respuesta: %2; error %3: %n puntos.</source>
+        <translation>
+            <numerusform>r = %1. Your answer: %2; error %3: %n point.</numerusform>
+            <numerusform>r = %1. Your answer: %2; error %3: %n points.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>SCErr de mínimos cuadrados %1; la de tu recta %2: %n puntos.</source>
+        <translation>
+            <numerusform>Least-squares SSErr %1; your line&apos;s %2: %n point.</numerusform>
+            <numerusform>Least-squares SSErr %1; your line&apos;s %2: %n points.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>¡Correcto! %n puntos.</source>
+        <translation>
+            <numerusform>Right! %n point.</numerusform>
+            <numerusform>Right! %n points.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Incorrecto: %n puntos.</source>
+        <translation>
+            <numerusform>Wrong: %n point.</numerusform>
+            <numerusform>Wrong: %n points.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Objetivo logrado con %n movimientos: %1 puntos.</source>
+        <translation>
+            <numerusform>Target reached in one move: %1 points.</numerusform>
+            <numerusform>Target reached in %n moves: %1 points.</numerusform>
+        </translation>
     </message>
     <message>
         <source>¡La encontraste sin haber visto tus residuos! Si el modelo se cumpliera, acertar por azar tendría probabilidad 1/20 = %1. Es evidencia de que tus residuos difieren de los de una muestra en la que el modelo se cumple; no dice qué patrón es ni prueba que el modelo sea falso.</source>
@@ -1710,10 +1724,6 @@ Source: %2</translation>
         <translation>No samples yet: press 1, 10, 100 or 1000.</translation>
     </message>
     <message>
-        <source>%1 muestras de %2 puntos</source>
-        <translation>%1 samples of %2 points</translation>
-    </message>
-    <message>
         <source>Media de %1: %2 (teoría %3)</source>
         <translation>Mean of %1: %2 (theory %3)</translation>
     </message>
@@ -1722,36 +1732,16 @@ Source: %2</translation>
         <translation>Std. deviation: %1 (theory %2)</translation>
     </message>
     <message>
-        <source>%1 de %2 intervalos contienen β₁ (esperado %3 %)</source>
-        <translation>%1 of %2 intervals contain β₁ (expected %3 %)</translation>
-    </message>
-    <message>
-        <source>%1 de %2 observaciones nuevas en x = %3 en su intervalo (esperado %4 %)</source>
-        <translation>%1 of %2 new observations at x = %3 in their interval (expected %4 %)</translation>
-    </message>
-    <message>
-        <source>%1 de %2 intervalos de la respuesta media la contienen (esperado %3 %)</source>
-        <translation>%1 of %2 mean-response intervals contain it (expected %3 %)</translation>
-    </message>
-    <message>
         <source>La prueba rechaza β₁ = 0 en el %1 %: error de tipo I (esperado %2 %)</source>
-        <translation>The test rejects β₁ = 0 in %1 %: type I error (expected %2 %)</translation>
+        <translation>The test rejects β₁ = 0 in %1%: the type I error rate (expected %2%)</translation>
     </message>
     <message>
         <source>La prueba rechaza β₁ = 0 en el %1 %: es su potencia al %2 % (esperada %3 %)</source>
-        <translation>The test rejects β₁ = 0 in %1 %: its power at %2 % (expected %3 %)</translation>
+        <translation>The test rejects β₁ = 0 in %1%: its power at α = %2% (expected %3%)</translation>
     </message>
     <message>
         <source>La tabla interpola: su valor crítico %1 da un %2 % en vez de %3 %</source>
-        <translation>The table interpolates: its critical value %1 gives %2 % instead of %3 %</translation>
-    </message>
-    <message>
-        <source>%1 barajadas de %2 puntos</source>
-        <translation>%1 shuffles of %2 points</translation>
-    </message>
-    <message>
-        <source>%1 remuestras de %2 puntos</source>
-        <translation>%1 resamples of %2 points</translation>
+        <translation>The table interpolates: its critical value %1 gives %2% instead of %3%</translation>
     </message>
     <message>
         <source>Media de b*: %1; b de la muestra: %2</source>
@@ -1762,24 +1752,16 @@ Source: %2</translation>
         <translation>Std. deviation of b*: %1</translation>
     </message>
     <message>
-        <source>|b*| ≥ |b| en %1 de %2 barajadas: valor p %3</source>
-        <translation>|b*| ≥ |b| in %1 of %2 shuffles: p-value %3</translation>
-    </message>
-    <message>
         <source>Valor p de la prueba t de la pendiente: %1</source>
         <translation>p-value of the slope&apos;s t test: %1</translation>
     </message>
     <message>
         <source>Intervalo percentil al %1 %: %2 a %3</source>
-        <translation>%1 % percentile interval: %2 to %3</translation>
+        <translation>%1% percentile interval: %2 to %3</translation>
     </message>
     <message>
         <source>Intervalo t al %1 %: %2 a %3</source>
-        <translation>%1 % t interval: %2 to %3</translation>
-    </message>
-    <message>
-        <source>%1 remuestras sin pendiente</source>
-        <translation>%1 resamples without a slope</translation>
+        <translation>%1% t interval: %2 to %3</translation>
     </message>
     <message>
         <source>Parar</source>
@@ -1803,7 +1785,7 @@ Source: %2</translation>
     </message>
     <message>
         <source>El modelo: y = β₀ + β₁ x + ε, con ε normal de media 0 y desviación σ, en las x de tus puntos. Entre −100 y 100 para β₀, entre −10 y 10 para β₁, σ mayor que 0 y hasta 50.</source>
-        <translation>The model: y = β₀ + β₁ x + ε, with ε normal of mean 0 and deviation σ, at the x of your points. β₀ between −100 and 100, β₁ between −10 and 10, σ above 0 and up to 50.</translation>
+        <translation>The model: y = β₀ + β₁ x + ε, with ε normal with mean 0 and standard deviation σ, at the x of your points. β₀ between −100 and 100, β₁ between −10 and 10, σ above 0 and up to 50.</translation>
     </message>
     <message>
         <source>Modelo</source>
@@ -1850,14 +1832,6 @@ Source: %2</translation>
         <translation>Histogram of the t statistic</translation>
     </message>
     <message>
-        <source>Agregar 1 muestra</source>
-        <translation>Add 1 sample</translation>
-    </message>
-    <message>
-        <source>Agregar %1 muestras</source>
-        <translation>Add %1 samples</translation>
-    </message>
-    <message>
         <source>Muestras del modelo</source>
         <translation>Samples from the model</translation>
     </message>
@@ -1876,6 +1850,69 @@ Source: %2</translation>
     <message>
         <source>Últimos intervalos para β₁</source>
         <translation>Latest intervals for β₁</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n muestras de %1 puntos</source>
+        <translation>
+            <numerusform>%n sample of %1 points</numerusform>
+            <numerusform>%n samples of %1 points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 de %n intervalos contienen β₁ (esperado %2 %)</source>
+        <translation>
+            <numerusform>%1 of %n interval contains β₁ (expected %2%)</numerusform>
+            <numerusform>%1 of %n intervals contain β₁ (expected %2%)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 de %n observaciones nuevas en x = %2 en su intervalo (esperado %3 %)</source>
+        <translation>
+            <numerusform>%1 of %n new observation at x = %2 fell inside its prediction interval (expected %3%)</numerusform>
+            <numerusform>%1 of %n new observations at x = %2 fell inside their prediction intervals (expected %3%)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 de %n intervalos de la respuesta media la contienen (esperado %2 %)</source>
+        <translation>
+            <numerusform>%1 of %n mean-response interval contains it (expected %2%)</numerusform>
+            <numerusform>%1 of %n mean-response intervals contain it (expected %2%)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n barajadas de %1 puntos</source>
+        <translation>
+            <numerusform>%n shuffle of %1 points</numerusform>
+            <numerusform>%n shuffles of %1 points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n remuestras de %1 puntos</source>
+        <translation>
+            <numerusform>%n resample of %1 points</numerusform>
+            <numerusform>%n resamples of %1 points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>|b*| ≥ |b| en %1 de %n barajadas: valor p %2</source>
+        <translation>
+            <numerusform>|b*| ≥ |b| in %1 of %n shuffle: p-value %2</numerusform>
+            <numerusform>|b*| ≥ |b| in %1 of %n shuffles: p-value %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n remuestras sin pendiente</source>
+        <translation>
+            <numerusform>%n resample without a slope</numerusform>
+            <numerusform>%n resamples without a slope</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Agregar %n muestras</source>
+        <translation>
+            <numerusform>Add %n sample</numerusform>
+            <numerusform>Add %n samples</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1902,7 +1939,7 @@ Source: %2</translation>
     </message>
     <message>
         <source>transformar</source>
-        <translation>transform</translation>
+        <translation>transform the data</translation>
     </message>
     <message>
         <source>Transformar…</source>
@@ -1938,7 +1975,7 @@ Source: %2</translation>
     </message>
     <message>
         <source>Solo con datos: «Datos» carga un conjunto.</source>
-        <translation>Data only: &quot;Data&quot; loads a set.</translation>
+        <translation>Needs data: “Data” loads a set.</translation>
     </message>
     <message>
         <source>Valores que no la admiten: %1.</source>
@@ -1946,11 +1983,11 @@ Source: %2</translation>
     </message>
     <message>
         <source>Sin transformar: R² %1 %</source>
-        <translation>Untransformed: R² %1 %</translation>
+        <translation>Untransformed: R² %1%</translation>
     </message>
     <message>
         <source>Transformado: R² %1 %</source>
-        <translation>Transformed: R² %1 %</translation>
+        <translation>Transformed: R² %1%</translation>
     </message>
     <message>
         <source>, de %1 sobre %2</source>
@@ -1986,7 +2023,7 @@ Source: %2</translation>
     </message>
     <message>
         <source>«Datos» carga un conjunto para transformarlo.</source>
-        <translation>&quot;Data&quot; loads a set to transform.</translation>
+        <translation>“Data” loads a set to transform.</translation>
     </message>
     <message>
         <source>Elige una transformación de x, de y o de las dos.</source>
@@ -2002,15 +2039,15 @@ Source: %2</translation>
     </message>
     <message>
         <source>Cada aumento de 1 en x multiplica y por %1: crece un %2 %.</source>
-        <translation>Each increase of 1 in x multiplies y by %1: it grows by %2 %.</translation>
+        <translation>Each increase of 1 in x multiplies y by %1: it grows by %2%.</translation>
     </message>
     <message>
         <source>Cada aumento de 1 en x multiplica y por %1: decrece un %2 %.</source>
-        <translation>Each increase of 1 in x multiplies y by %1: it shrinks by %2 %.</translation>
+        <translation>Each increase of 1 in x multiplies y by %1: it shrinks by %2%.</translation>
     </message>
     <message>
         <source>Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).</source>
-        <translation>1 % more x goes with about %1 % more y (the elasticity).</translation>
+        <translation>1% more x goes with about %1% more y (the elasticity).</translation>
     </message>
     <message>
         <source>Cada vez que x se multiplica por %1, y cambia en %2.</source>
@@ -2018,19 +2055,19 @@ Source: %2</translation>
     </message>
     <message>
         <source>R²: %1 % sin transformar y %2 % con x transformada; los dos son de y y se comparan.</source>
-        <translation>R²: %1 % untransformed and %2 % with x transformed; both are of y and they compare.</translation>
+        <translation>R²: %1% untransformed and %2% with x transformed; both are of y, so they can be compared.</translation>
     </message>
     <message>
         <source>R² de %1: %2 %, que no se compara con el %3 % sin transformar (otra varianza); en las unidades de y, la curva explica el %4 %.</source>
-        <translation>R² of %1: %2 %, which does not compare with the untransformed %3 % (another variance); in the units of y, the curve explains %4 %.</translation>
+        <translation>R² of %1: %2%, not comparable with the untransformed %3% (a different variance); in the units of y, the curve explains %4%.</translation>
     </message>
     <message>
         <source>En x = %1: y = %2 (mediana); al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
-        <translation>At x = %1: y = %2 (median); at %3 %, mean from %4 to %5, one observation from %6 to %7.</translation>
+        <translation>At x = %1: y = %2 (median); at %3%, mean from %4 to %5, one observation from %6 to %7.</translation>
     </message>
     <message>
         <source>En x = %1: y = %2; al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
-        <translation>At x = %1: y = %2; at %3 %, mean from %4 to %5, one observation from %6 to %7.</translation>
+        <translation>At x = %1: y = %2; at %3%, mean from %4 to %5, one observation from %6 to %7.</translation>
     </message>
     <message>
         <source>La nube se detiene en el borde: más allá la transformación no se puede deshacer.</source>

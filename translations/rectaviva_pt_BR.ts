@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Ampliar a la pantalla</source>
-        <translation>Ampliar para a tela</translation>
+        <translation>Ajustar à tela</translation>
     </message>
     <message>
         <source>Descripción</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Intervalo de confianza coeficiente</source>
-        <translation>Intervalo de confiança coeficiente</translation>
+        <translation>Intervalo de confiança</translation>
     </message>
     <message>
         <source>Prueba hipótesis :</source>
@@ -181,11 +181,11 @@
     </message>
     <message>
         <source>  con los indicadores.</source>
-        <translation>  com os indicadores.</translation>
+        <translation>  com os indicadores,</translation>
     </message>
     <message>
         <source>  o elimine puntos con el </source>
-        <translation>  ou exclua pontos com o </translation>
+        <translation>  ou exclua pontos com o botão direito do mouse.</translation>
     </message>
     <message>
         <source>   Recurso didáctico desarrollado por</source>
@@ -590,11 +590,11 @@
     </message>
     <message>
         <source>Frenado de 50 coches</source>
-        <translation>Frenagem de 50 carros</translation>
+        <translation>Distância de frenagem de 50 carros</translation>
     </message>
     <message>
         <source>La distancia que necesitaron 50 coches de los años veinte para detenerse, según la velocidad a la que iban.</source>
-        <translation>A distância de que 50 carros dos anos 1920 precisaram para parar, segundo a velocidade em que iam.</translation>
+        <translation>A distância de que 50 carros dos anos 1920 precisaram para parar, conforme a velocidade em que andavam.</translation>
     </message>
     <message>
         <source>Velocidad (mph)</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>La distancia de los ocho planetas al Sol y lo que tardan en darle la vuelta: con el logaritmo de las dos, una recta de pendiente 3/2, la tercera ley de Kepler.</source>
-        <translation>A distância dos oito planetas ao Sol e o tempo que levam para dar a volta nele: com o logaritmo das duas, uma reta de inclinação 3/2, a terceira lei de Kepler.</translation>
+        <translation>A distância dos oito planetas ao Sol e o tempo que levam para dar a volta nele: com o logaritmo dos dois, uma reta de inclinação 3/2, a terceira lei de Kepler.</translation>
     </message>
     <message>
         <source>Distancia media al Sol (millones de km)</source>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>Cerebro y cuerpo de 28 animales</source>
-        <translation>Cérebro e corpo de 28 animais</translation>
+        <translation>Peso do cérebro e do corpo de 28 animais</translation>
     </message>
     <message>
         <source>El peso del cuerpo y el del cerebro de 28 especies: con el logaritmo de los dos se alinean, salvo tres dinosaurios que quedan muy por debajo de los demás.</source>
@@ -740,10 +740,6 @@
         <translation>A coluna escolhida não está nos dados.</translation>
     </message>
     <message>
-        <source>El programa admite hasta 50 puntos; el archivo tiene %1</source>
-        <translation>O programa aceita até 50 pontos; o arquivo tem %1</translation>
-    </message>
-    <message>
         <source>línea %1, columna %2: «%3» no es un número finito</source>
         <translation>linha %1, coluna %2: “%3” não é um número finito</translation>
     </message>
@@ -762,10 +758,6 @@
     <message>
         <source>Hacen falta al menos 3 filas completas; hay %1.</source>
         <translation>São necessárias pelo menos 3 linhas completas; há %1.</translation>
-    </message>
-    <message>
-        <source>Hacen falta al menos 3 puntos en uso; el archivo marca %1.</source>
-        <translation>São necessários pelo menos 3 pontos em uso; o arquivo marca %1.</translation>
     </message>
     <message>
         <source>Los valores de la columna %1 están demasiado juntos: el gráfico no puede separarlos.</source>
@@ -791,12 +783,20 @@
         <source>Elija dos columnas distintas para x y para y.</source>
         <translation>Escolha duas colunas diferentes para x e para y.</translation>
     </message>
+    <message>
+        <source>El programa admite hasta 50 puntos; los datos tienen %1</source>
+        <translation>O programa aceita até 50 pontos; os dados têm %1</translation>
+    </message>
+    <message>
+        <source>Hacen falta al menos 3 puntos en uso; los datos marcan %1.</source>
+        <translation>São necessários pelo menos 3 pontos em uso; os dados marcam %1.</translation>
+    </message>
 </context>
 <context>
     <name>influencia</name>
     <message>
         <source>Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, apalancamiento = %6, distancia de Cook = %7</source>
-        <translation>Ponto %1: x = %2, y = %3, resíduo = %4, resíduo padronizado = %5, alavancagem = %6, distância de Cook = %7</translation>
+        <translation>Ponto %1: x = %2; y = %3; resíduo = %4; resíduo padronizado = %5; alavancagem = %6; distância de Cook = %7</translation>
     </message>
     <message>
         <source>Influencia</source>
@@ -869,7 +869,7 @@
     </message>
     <message>
         <source>Los puntos están sobre una recta y tu recta es esa misma.</source>
-        <translation>Os pontos estão sobre uma reta e a sua reta é essa mesma.</translation>
+        <translation>Os pontos estão sobre uma reta e sua reta é essa mesma.</translation>
     </message>
     <message>
         <source>Los puntos están sobre una recta y tu recta no es esa: la de mínimos cuadrados no deja error.</source>
@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>Tu recta deja un %1 % más de error que la de mínimos cuadrados.</source>
-        <translation>A sua reta deixa %1 % mais erro que a de mínimos quadrados.</translation>
+        <translation>Sua reta deixa %1&#xa0;% mais erro que a de mínimos quadrados.</translation>
     </message>
     <message>
         <source>Asa izquierda de mi recta</source>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>Suma de cuadrados de mi recta</source>
-        <translation>Soma de quadrados, minha reta</translation>
+        <translation>Minha reta: soma de quadrados</translation>
     </message>
     <message>
         <source>SCErr de mínimos cuadrados</source>
@@ -936,7 +936,7 @@
     </message>
     <message>
         <source>Grados lib.</source>
-        <translation>Graus lib.</translation>
+        <translation>GL</translation>
     </message>
     <message>
         <source>Cuadrados medios</source>
@@ -984,7 +984,7 @@
     </message>
     <message>
         <source>Intervalo de confianza coeficiente</source>
-        <translation>Coeficiente de confiança</translation>
+        <translation>Nível de confiança</translation>
     </message>
     <message>
         <source>Contrae los puntos verticalmente</source>
@@ -1091,19 +1091,21 @@
     </message>
     <message>
         <source>Separador, marca decimal y nombres deducidos del texto; cámbielos si no son los de sus datos.</source>
-        <translation>Separador, separador decimal e nomes deduzidos do texto; altere-os se não forem os dos seus dados.</translation>
+        <translation>Separador, separador decimal e nomes deduzidos do texto; altere-os se não corresponderem aos seus dados.</translation>
     </message>
-    <message>
-        <source>Se cargarán %1 puntos.</source>
-        <translation>Serão carregados %1 pontos.</translation>
+    <message numerus="yes">
+        <source>Se cargarán %n puntos.</source>
+        <translation>
+            <numerusform>Será carregado %n ponto.</numerusform>
+            <numerusform>Serão carregados %n pontos.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Una fila con un campo vacío se omite.</source>
-        <translation>Uma linha com um campo vazio é omitida.</translation>
-    </message>
-    <message>
-        <source>%1 filas con un campo vacío se omiten.</source>
-        <translation>%1 linhas com um campo vazio são omitidas.</translation>
+    <message numerus="yes">
+        <source>%n filas con un campo vacío se omiten.</source>
+        <translation>
+            <numerusform>Uma linha com um campo vazio é omitida.</numerusform>
+            <numerusform>%n linhas com um campo vazio são omitidas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1122,7 +1124,7 @@
     </message>
     <message>
         <source>x %1, y %2</source>
-        <translation>x %1, y %2</translation>
+        <translation>x %1; y %2</translation>
     </message>
     <message>
         <source>%1
@@ -1239,8 +1241,15 @@ Fonte: %2</translation>
         <translation>cancelado</translation>
     </message>
     <message>
-        <source>Pendiente %1; R² %2 %; %3 puntos en uso</source>
-        <translation>Inclinação %1; R² %2 %; %3 pontos em uso</translation>
+        <source>x %1; y %2</source>
+        <translation>x %1; y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pendiente %1; R² %2 %; %n puntos en uso</source>
+        <translation>
+            <numerusform>Inclinação %1; R² %2&#xa0;%; %n ponto em uso</numerusform>
+            <numerusform>Inclinação %1; R² %2&#xa0;%; %n pontos em uso</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1319,10 +1328,6 @@ Fonte: %2</translation>
     <message>
         <source>Historial de retos</source>
         <translation>Histórico de desafios</translation>
-    </message>
-    <message>
-        <source>Rondas: %1; total: %2 puntos; mejor racha: %3; error medio absoluto de r: %4</source>
-        <translation>Rodadas: %1; total: %2 pontos; melhor sequência: %3; erro absoluto médio de r: %4</translation>
     </message>
     <message>
         <source>Reto</source>
@@ -1414,43 +1419,23 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>pendiente %1 (± %2) con R² al menos %3 %</source>
-        <translation>inclinação %1 (± %2) com R² de pelo menos %3 %</translation>
+        <translation>inclinação %1 (± %2) com R² de pelo menos %3&#xa0;%</translation>
     </message>
     <message>
         <source>r cerca de 0 (|r| ≤ %1) con una recta que sí describe los puntos (s ≤ %2)</source>
         <translation>r perto de 0 (|r| ≤ %1) com uma reta que descreve bem os pontos (s ≤ %2)</translation>
     </message>
     <message>
-        <source>¿Cuánto vale r en esta nube de %1 puntos? Lo que delata r está oculto hasta Comprobar.</source>
-        <translation>Quanto vale r nesta nuvem de %1 pontos? O que revela r fica oculto até Verificar.</translation>
-    </message>
-    <message>
         <source>Lleva tu recta, por sus asas, adonde creas que va la de mínimos cuadrados, y pulsa Comprobar.</source>
-        <translation>Leve sua reta, pelas alças, até onde você acha que passa a de mínimos quadrados, e clique em Verificar.</translation>
+        <translation>Arraste sua reta pelas alças até onde você acha que passa a de mínimos quadrados e clique em Verificar.</translation>
     </message>
     <message>
         <source>Mueve, elimina y recupera puntos hasta lograr %1.</source>
         <translation>Mova, exclua e recupere pontos até obter %1.</translation>
     </message>
     <message>
-        <source>r = %1. Tu respuesta: %2; error %3: %4 puntos.</source>
-        <translation>r = %1. Sua resposta: %2; erro %3: %4 pontos.</translation>
-    </message>
-    <message>
         <source>Racha de %1: +%2.</source>
         <translation>Sequência de %1: +%2.</translation>
-    </message>
-    <message>
-        <source>SCErr de mínimos cuadrados %1; la de tu recta %2: %3 puntos.</source>
-        <translation>SQE de mínimos quadrados %1; a da sua reta %2: %3 pontos.</translation>
-    </message>
-    <message>
-        <source>Objetivo logrado con un movimiento: %1 puntos.</source>
-        <translation>Objetivo alcançado com um movimento: %1 pontos.</translation>
-    </message>
-    <message>
-        <source>Objetivo logrado con %1 movimientos: %2 puntos.</source>
-        <translation>Objetivo alcançado com %1 movimentos: %2 pontos.</translation>
     </message>
     <message>
         <source>La recta de mínimos cuadrados deja la menor suma de cuadrados posible: ninguna otra recta, tampoco la tuya, deja menos.</source>
@@ -1474,7 +1459,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Ahora pendiente %1 con R² %2 %.</source>
-        <translation>Agora inclinação %1 com R² %2 %.</translation>
+        <translation>Agora inclinação %1 com R² %2&#xa0;%.</translation>
     </message>
     <message>
         <source>Ahora r = %1 y s = %2.</source>
@@ -1534,7 +1519,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Rueda de residuos</source>
-        <translation>Fila de resíduos</translation>
+        <translation>Alinhamento de resíduos</translation>
     </message>
     <message>
         <source>Diecinueve de estos gráficos son de muestras en las que el modelo se cumple; uno es de tu muestra. ¿Cuál destaca?</source>
@@ -1546,11 +1531,11 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Elige una de las seis respuestas y pulsa Comprobar.</source>
-        <translation>Escolha uma das seis respostas e pressione Verificar.</translation>
+        <translation>Escolha uma das seis respostas e clique em Verificar.</translation>
     </message>
     <message>
         <source>La «Rueda de residuos» necesita una muestra con al menos 3 puntos en uso.</source>
-        <translation>A «Fila de resíduos» precisa de uma amostra com pelo menos 3 pontos em uso.</translation>
+        <translation>O “Alinhamento de resíduos” precisa de uma amostra com pelo menos 3 pontos em uso.</translation>
     </message>
     <message>
         <source>Nada indica que el modelo falle</source>
@@ -1602,59 +1587,89 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Se transforma y (logaritmo, raíz) o se usan mínimos cuadrados ponderados: los errores estándar, los intervalos y las pruebas suponen varianza constante.</source>
-        <translation>Transforma-se y (logaritmo, raiz) ou usam-se mínimos quadrados ponderados: os erros padrão, os intervalos e os testes supõem variância constante.</translation>
+        <translation>Transforme y (logaritmo, raiz) ou use mínimos quadrados ponderados: os erros padrão, os intervalos e os testes supõem variância constante.</translation>
     </message>
     <message>
         <source>Se revisa ese dato (¿un error al copiarlo? ¿otra población?) y se informa el ajuste con y sin él; no se borra solo porque estorba.</source>
-        <translation>Revisa-se esse dado (um erro ao copiá-lo? outra população?) e informa-se o ajuste com e sem ele; não se apaga só porque atrapalha.</translation>
+        <translation>Revise esse dado (um erro de cópia? outra população?) e informe o ajuste com e sem ele; não o apague só porque atrapalha.</translation>
     </message>
     <message>
         <source>Se revisa ese punto, se ajusta con y sin él, y no se extrapola más allá de los datos.</source>
-        <translation>Revisa-se esse ponto, ajusta-se com e sem ele, e não se extrapola além dos dados.</translation>
+        <translation>Revise esse ponto, faça o ajuste com e sem ele e não extrapole além dos dados.</translation>
     </message>
     <message>
         <source>Se ajusta un modelo por grupo, o se agrega al modelo una variable que indique el grupo.</source>
-        <translation>Ajusta-se um modelo por grupo, ou acrescenta-se ao modelo uma variável que indique o grupo.</translation>
+        <translation>Ajuste um modelo por grupo ou acrescente ao modelo uma variável que indique o grupo.</translation>
     </message>
     <message>
         <source>Sin patrón se vería una banda horizontal pareja alrededor de 0.</source>
-        <translation>Sem padrão se veria uma faixa horizontal uniforme em torno de 0.</translation>
+        <translation>Sem padrão, você veria uma faixa horizontal uniforme em torno de 0.</translation>
     </message>
     <message>
         <source>Una curvatura se vería como un arco: residuos positivos en los extremos y negativos en medio, o al revés.</source>
-        <translation>Uma curvatura se veria como um arco: resíduos positivos nos extremos e negativos no meio, ou o contrário.</translation>
+        <translation>Uma curvatura apareceria como um arco: resíduos positivos nos extremos e negativos no meio, ou o contrário.</translation>
     </message>
     <message>
         <source>Una dispersión que cambia se vería como un embudo: residuos cada vez más abiertos, o más juntos, a lo largo de x.</source>
-        <translation>Uma dispersão que muda se veria como um funil: resíduos cada vez mais abertos, ou mais juntos, ao longo de x.</translation>
+        <translation>Uma dispersão que muda apareceria como um funil: resíduos cada vez mais abertos, ou mais juntos, ao longo de x.</translation>
     </message>
     <message>
         <source>Un valor atípico se vería como un residuo solo, muy arriba o muy abajo de la banda de los demás.</source>
-        <translation>Um valor atípico se veria como um resíduo sozinho, muito acima ou muito abaixo da faixa dos demais.</translation>
+        <translation>Um valor atípico apareceria como um resíduo isolado, muito acima ou muito abaixo da faixa dos demais.</translation>
     </message>
     <message>
         <source>Un punto de mucha palanca se vería solo, lejos en x, con los demás residuos inclinados por él.</source>
-        <translation>Um ponto de alta alavancagem se veria sozinho, longe em x, com os demais resíduos inclinados por ele.</translation>
+        <translation>Um ponto de alta alavancagem apareceria isolado, longe em x, com os demais resíduos inclinados por ele.</translation>
     </message>
     <message>
         <source>Dos grupos se verían como dos nubes de residuos separadas, cada una con su nivel o su tendencia.</source>
-        <translation>Dois grupos se veriam como duas nuvens de resíduos separadas, cada uma com seu nível ou sua tendência.</translation>
-    </message>
-    <message>
-        <source>¡Correcto! %1 puntos.</source>
-        <translation>Certo! %1 pontos.</translation>
-    </message>
-    <message>
-        <source>Incorrecto: %1 puntos.</source>
-        <translation>Errado: %1 pontos.</translation>
-    </message>
-    <message>
-        <source>¿Qué dicen los residuos de estos %1 puntos? Las respuestas: %2.</source>
-        <translation>O que dizem os resíduos destes %1 pontos? As respostas: %2.</translation>
+        <translation>Dois grupos apareceriam como duas nuvens de resíduos separadas, cada uma com seu nível ou sua tendência.</translation>
     </message>
     <message>
         <source>La «Rueda de residuos» pone a prueba al ojo.</source>
-        <translation>A «Fila de resíduos» põe o olho à prova.</translation>
+        <translation>O “Alinhamento de resíduos” põe o olho à prova.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rondas: %1; total: %n puntos; mejor racha: %2; error medio absoluto de r: %3</source>
+        <translation>
+            <numerusform>Rodadas: %1; total: %n ponto; melhor sequência: %2; erro absoluto médio de r: %3</numerusform>
+            <numerusform>Rodadas: %1; total: %n pontos; melhor sequência: %2; erro absoluto médio de r: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>r = %1. Tu respuesta: %2; error %3: %n puntos.</source>
+        <translation>
+            <numerusform>r = %1. Sua resposta: %2; erro %3: %n ponto.</numerusform>
+            <numerusform>r = %1. Sua resposta: %2; erro %3: %n pontos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>SCErr de mínimos cuadrados %1; la de tu recta %2: %n puntos.</source>
+        <translation>
+            <numerusform>SQE de mínimos quadrados %1; a da sua reta %2: %n ponto.</numerusform>
+            <numerusform>SQE de mínimos quadrados %1; a da sua reta %2: %n pontos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>¡Correcto! %n puntos.</source>
+        <translation>
+            <numerusform>Certo! %n ponto.</numerusform>
+            <numerusform>Certo! %n pontos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Incorrecto: %n puntos.</source>
+        <translation>
+            <numerusform>Errado: %n ponto.</numerusform>
+            <numerusform>Errado: %n pontos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Objetivo logrado con %n movimientos: %1 puntos.</source>
+        <translation>
+            <numerusform>Objetivo alcançado com %n movimento: %1 pontos.</numerusform>
+            <numerusform>Objetivo alcançado com %n movimentos: %1 pontos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>¡La encontraste sin haber visto tus residuos! Si el modelo se cumpliera, acertar por azar tendría probabilidad 1/20 = %1. Es evidencia de que tus residuos difieren de los de una muestra en la que el modelo se cumple; no dice qué patrón es ni prueba que el modelo sea falso.</source>
@@ -1708,10 +1723,6 @@ Fonte: %2</translation>
         <translation>Nenhuma amostra ainda: pressione 1, 10, 100 ou 1000.</translation>
     </message>
     <message>
-        <source>%1 muestras de %2 puntos</source>
-        <translation>%1 amostras de %2 pontos</translation>
-    </message>
-    <message>
         <source>Media de %1: %2 (teoría %3)</source>
         <translation>Média de %1: %2 (teoria %3)</translation>
     </message>
@@ -1720,36 +1731,16 @@ Fonte: %2</translation>
         <translation>Desvio padrão: %1 (teoria %2)</translation>
     </message>
     <message>
-        <source>%1 de %2 intervalos contienen β₁ (esperado %3 %)</source>
-        <translation>%1 de %2 intervalos contêm β₁ (esperado %3 %)</translation>
-    </message>
-    <message>
-        <source>%1 de %2 observaciones nuevas en x = %3 en su intervalo (esperado %4 %)</source>
-        <translation>%1 de %2 observações novas em x = %3 no seu intervalo (esperado %4 %)</translation>
-    </message>
-    <message>
-        <source>%1 de %2 intervalos de la respuesta media la contienen (esperado %3 %)</source>
-        <translation>%1 de %2 intervalos da resposta média a contêm (esperado %3 %)</translation>
-    </message>
-    <message>
         <source>La prueba rechaza β₁ = 0 en el %1 %: error de tipo I (esperado %2 %)</source>
-        <translation>O teste rejeita β₁ = 0 em %1 %: erro tipo I (esperado %2 %)</translation>
+        <translation>O teste rejeita β₁ = 0 em %1&#xa0;%: erro tipo I (esperado %2&#xa0;%)</translation>
     </message>
     <message>
         <source>La prueba rechaza β₁ = 0 en el %1 %: es su potencia al %2 % (esperada %3 %)</source>
-        <translation>O teste rejeita β₁ = 0 em %1 %: é o seu poder a %2 % (esperado %3 %)</translation>
+        <translation>O teste rejeita β₁ = 0 em %1&#xa0;%: é seu poder com α = %2&#xa0;% (esperado %3&#xa0;%)</translation>
     </message>
     <message>
         <source>La tabla interpola: su valor crítico %1 da un %2 % en vez de %3 %</source>
-        <translation>A tabela interpola: seu valor crítico %1 dá %2 % em vez de %3 %</translation>
-    </message>
-    <message>
-        <source>%1 barajadas de %2 puntos</source>
-        <translation>%1 permutações de %2 pontos</translation>
-    </message>
-    <message>
-        <source>%1 remuestras de %2 puntos</source>
-        <translation>%1 reamostras de %2 pontos</translation>
+        <translation>A tabela interpola: seu valor crítico %1 dá %2&#xa0;% em vez de %3&#xa0;%</translation>
     </message>
     <message>
         <source>Media de b*: %1; b de la muestra: %2</source>
@@ -1760,24 +1751,16 @@ Fonte: %2</translation>
         <translation>Desvio padrão de b*: %1</translation>
     </message>
     <message>
-        <source>|b*| ≥ |b| en %1 de %2 barajadas: valor p %3</source>
-        <translation>|b*| ≥ |b| em %1 de %2 permutações: valor-p %3</translation>
-    </message>
-    <message>
         <source>Valor p de la prueba t de la pendiente: %1</source>
         <translation>Valor-p do teste t da inclinação: %1</translation>
     </message>
     <message>
         <source>Intervalo percentil al %1 %: %2 a %3</source>
-        <translation>Intervalo percentil de %1 %: %2 a %3</translation>
+        <translation>Intervalo percentil de %1&#xa0;%: %2 a %3</translation>
     </message>
     <message>
         <source>Intervalo t al %1 %: %2 a %3</source>
-        <translation>Intervalo t de %1 %: %2 a %3</translation>
-    </message>
-    <message>
-        <source>%1 remuestras sin pendiente</source>
-        <translation>%1 reamostras sem inclinação</translation>
+        <translation>Intervalo t de %1&#xa0;%: %2 a %3</translation>
     </message>
     <message>
         <source>Parar</source>
@@ -1809,7 +1792,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Barajar</source>
-        <translation>Permutar</translation>
+        <translation>Embaralhar</translation>
     </message>
     <message>
         <source>Bootstrap</source>
@@ -1848,20 +1831,12 @@ Fonte: %2</translation>
         <translation>Histograma da estatística t</translation>
     </message>
     <message>
-        <source>Agregar 1 muestra</source>
-        <translation>Adicionar 1 amostra</translation>
-    </message>
-    <message>
-        <source>Agregar %1 muestras</source>
-        <translation>Adicionar %1 amostras</translation>
-    </message>
-    <message>
         <source>Muestras del modelo</source>
         <translation>Amostras do modelo</translation>
     </message>
     <message>
         <source>Barajar las y sobre las x</source>
-        <translation>Permutar os y sobre os x</translation>
+        <translation>Embaralhar os y entre os x</translation>
     </message>
     <message>
         <source>Remuestrear los puntos con reposición</source>
@@ -1874,6 +1849,69 @@ Fonte: %2</translation>
     <message>
         <source>Últimos intervalos para β₁</source>
         <translation>Últimos intervalos para β₁</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n muestras de %1 puntos</source>
+        <translation>
+            <numerusform>%n amostra de %1 pontos</numerusform>
+            <numerusform>%n amostras de %1 pontos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 de %n intervalos contienen β₁ (esperado %2 %)</source>
+        <translation>
+            <numerusform>%1 de %n intervalo contém β₁ (esperado %2&#xa0;%)</numerusform>
+            <numerusform>%1 de %n intervalos contêm β₁ (esperado %2&#xa0;%)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 de %n observaciones nuevas en x = %2 en su intervalo (esperado %3 %)</source>
+        <translation>
+            <numerusform>%1 de %n observação nova em x = %2 caiu no seu intervalo de predição (esperado %3&#xa0;%)</numerusform>
+            <numerusform>%1 de %n observações novas em x = %2 caíram nos seus intervalos de predição (esperado %3&#xa0;%)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 de %n intervalos de la respuesta media la contienen (esperado %2 %)</source>
+        <translation>
+            <numerusform>%1 de %n intervalo da resposta média a contém (esperado %2&#xa0;%)</numerusform>
+            <numerusform>%1 de %n intervalos da resposta média a contêm (esperado %2&#xa0;%)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n barajadas de %1 puntos</source>
+        <translation>
+            <numerusform>%n embaralhamento de %1 pontos</numerusform>
+            <numerusform>%n embaralhamentos de %1 pontos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n remuestras de %1 puntos</source>
+        <translation>
+            <numerusform>%n reamostra de %1 pontos</numerusform>
+            <numerusform>%n reamostras de %1 pontos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>|b*| ≥ |b| en %1 de %n barajadas: valor p %2</source>
+        <translation>
+            <numerusform>|b*| ≥ |b| em %1 de %n embaralhamento: valor-p %2</numerusform>
+            <numerusform>|b*| ≥ |b| em %1 de %n embaralhamentos: valor-p %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n remuestras sin pendiente</source>
+        <translation>
+            <numerusform>%n reamostra sem inclinação</numerusform>
+            <numerusform>%n reamostras sem inclinação</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Agregar %n muestras</source>
+        <translation>
+            <numerusform>Adicionar %n amostra</numerusform>
+            <numerusform>Adicionar %n amostras</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1900,7 +1938,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>transformar</source>
-        <translation>transformar</translation>
+        <translation>transformar os dados</translation>
     </message>
     <message>
         <source>Transformar…</source>
@@ -1936,7 +1974,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Solo con datos: «Datos» carga un conjunto.</source>
-        <translation>Só com dados: «Dados» carrega um conjunto.</translation>
+        <translation>Requer dados: “Dados” carrega um conjunto.</translation>
     </message>
     <message>
         <source>Valores que no la admiten: %1.</source>
@@ -1944,11 +1982,11 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Sin transformar: R² %1 %</source>
-        <translation>Sem transformar: R² %1 %</translation>
+        <translation>Sem transformar: R² %1&#xa0;%</translation>
     </message>
     <message>
         <source>Transformado: R² %1 %</source>
-        <translation>Transformado: R² %1 %</translation>
+        <translation>Transformado: R² %1&#xa0;%</translation>
     </message>
     <message>
         <source>, de %1 sobre %2</source>
@@ -1984,7 +2022,7 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>«Datos» carga un conjunto para transformarlo.</source>
-        <translation>«Dados» carrega um conjunto para transformá-lo.</translation>
+        <translation>“Dados” carrega um conjunto para transformá-lo.</translation>
     </message>
     <message>
         <source>Elige una transformación de x, de y o de las dos.</source>
@@ -2000,15 +2038,15 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>Cada aumento de 1 en x multiplica y por %1: crece un %2 %.</source>
-        <translation>Cada aumento de 1 em x multiplica y por %1: cresce %2 %.</translation>
+        <translation>Cada aumento de 1 em x multiplica y por %1: cresce %2&#xa0;%.</translation>
     </message>
     <message>
         <source>Cada aumento de 1 en x multiplica y por %1: decrece un %2 %.</source>
-        <translation>Cada aumento de 1 em x multiplica y por %1: decresce %2 %.</translation>
+        <translation>Cada aumento de 1 em x multiplica y por %1: decresce %2&#xa0;%.</translation>
     </message>
     <message>
         <source>Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).</source>
-        <translation>1 % a mais de x vai com cerca de %1 % a mais de y (a elasticidade).</translation>
+        <translation>1&#xa0;% a mais de x vai com cerca de %1&#xa0;% a mais de y (a elasticidade).</translation>
     </message>
     <message>
         <source>Cada vez que x se multiplica por %1, y cambia en %2.</source>
@@ -2016,19 +2054,19 @@ Fonte: %2</translation>
     </message>
     <message>
         <source>R²: %1 % sin transformar y %2 % con x transformada; los dos son de y y se comparan.</source>
-        <translation>R²: %1 % sem transformar e %2 % com x transformado; os dois são de y e se comparam.</translation>
+        <translation>R²: %1&#xa0;% sem transformar e %2&#xa0;% com x transformado; os dois são de y e podem ser comparados.</translation>
     </message>
     <message>
         <source>R² de %1: %2 %, que no se compara con el %3 % sin transformar (otra varianza); en las unidades de y, la curva explica el %4 %.</source>
-        <translation>R² de %1: %2 %, que não se compara com os %3 % sem transformar (outra variância); nas unidades de y, a curva explica %4 %.</translation>
+        <translation>R² de %1: %2&#xa0;%, que não pode ser comparado com os %3&#xa0;% sem transformar (outra variância); nas unidades de y, a curva explica %4&#xa0;%.</translation>
     </message>
     <message>
         <source>En x = %1: y = %2 (mediana); al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
-        <translation>Em x = %1: y = %2 (mediana); a %3 %, média de %4 a %5, uma observação de %6 a %7.</translation>
+        <translation>Em x = %1: y = %2 (mediana); a %3&#xa0;%, média de %4 a %5, uma observação de %6 a %7.</translation>
     </message>
     <message>
         <source>En x = %1: y = %2; al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
-        <translation>Em x = %1: y = %2; a %3 %, média de %4 a %5, uma observação de %6 a %7.</translation>
+        <translation>Em x = %1: y = %2; a %3&#xa0;%, média de %4 a %5, uma observação de %6 a %7.</translation>
     </message>
     <message>
         <source>La nube se detiene en el borde: más allá la transformación no se puede deshacer.</source>

@@ -95,7 +95,10 @@ public:
 
     QString valor(int i) const override {
         const Integer k = punto(i);
-        return QCoreApplication::translate("rectaviva::Form1", "x %1, y %2")
+        // With a decimal comma the two coordinates are parted by a semicolon.
+        return (g_.oMostrar->puntoDecimal() == ","
+                    ? QCoreApplication::translate("rectaviva::Form1", "x %1; y %2")
+                    : QCoreApplication::translate("rectaviva::Form1", "x %1, y %2"))
             .arg(QString::fromStdString(g_.oMostrar->textoCoordenada(valorX(g_, k), true)),
                  QString::fromStdString(g_.oMostrar->textoCoordenada(valorY(g_, k), false)));
     }

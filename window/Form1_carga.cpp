@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include <span>
+#include <tuple>
 #include <utility>
 
 namespace rectaviva {
@@ -173,12 +174,29 @@ void Form1::avisoResolucion() {
     List5->setVisible(true);
 }
 
-// Places a text panel in layout units, so that twips scale with the screen.
+// Places a text panel in layout units, so that twips scale with the screen;
+// rows longer or more than its place holds (a translation's) widen or
+// lengthen it, so that every row shows whole. The Spanish rows fit.
 void Form1::ubicarLista(ListBox& lista, const LugarLista& lugar) {
     lista.setTop(lugar.arriba * g.escalaY);
     lista.setHeight(lugar.alto * g.escalaY);
     lista.setLeft(lugar.izquierda * g.escalaX);
     lista.setWidth(lugar.ancho * g.escalaX);
+    if (lista.count() == 0 || lista.width() <= 0 || lista.height() <= 0) {
+        return;
+    }
+    int alto = 0;
+    for (int i = 0; i < lista.count(); ++i) {
+        alto += lista.sizeHintForRow(i);
+    }
+    const int sobraAncho = lista.sizeHintForColumn(0) - lista.viewport()->width();
+    const int sobraAlto = alto - lista.viewport()->height();
+    if (sobraAncho > 0) {
+        lista.setWidth(lista.Width() * (lista.width() + sobraAncho) / lista.width());
+    }
+    if (sobraAlto > 0) {
+        lista.setHeight(lista.Height() * (lista.height() + sobraAlto) / lista.height());
+    }
 }
 
 void Form1::ubicarListas() {
@@ -194,9 +212,9 @@ void Form1::alternarLista(ListBox& lista, const LugarLista& lugar,
         lista.setVisible(false);
         return;
     }
-    ubicarLista(lista, lugar);
     lista.setVisible(true);
     llenarLista(lista, filas);
+    ubicarLista(lista, lugar);
     // A screen reader reads the panel as soon as it opens.
     lista.setFocus(Qt::OtherFocusReason);
 }
@@ -211,11 +229,15 @@ void Form1::llenarLista(ListBox& lista, std::span<const char* const> filas) {
 
 // An open text panel in the language now in use.
 void Form1::retraducirListas() {
-    const std::pair<ListBox*, std::span<const char* const>> listas[] = {
-        {List5, filasResolucion}, {List6, filasDescripcion}, {List3, filasCreditos}};
-    for (const auto& [lista, filas] : listas) {
+    if (List5->Visible()) {
+        llenarLista(*List5, filasResolucion);
+    }
+    const std::tuple<ListBox*, std::span<const char* const>, LugarLista> listas[] = {
+        {List6, filasDescripcion, lugarDescripcion}, {List3, filasCreditos, lugarCreditos}};
+    for (const auto& [lista, filas, lugar] : listas) {
         if (lista->Visible()) {
             llenarLista(*lista, filas);
+            ubicarLista(*lista, lugar);
         }
     }
 }

@@ -166,9 +166,8 @@ void Form1::anunciar() {
 
 // The summary in the language in use, as the plot's description, unsaid.
 void Form1::resumir() {
-    anuncio_ = tr("Pendiente %1; R² %2 %; %3 puntos en uso")
-                   .arg(Text1(1).Text().trimmed(), Text1(14).Text().trimmed())
-                   .arg(g.nActivos);
+    anuncio_ = tr("Pendiente %1; R² %2 %; %n puntos en uso", nullptr, g.nActivos)
+                   .arg(Text1(1).Text().trimmed(), Text1(14).Text().trimmed());
     ponerDescripcionCallada(*Picture1, anuncio_);
 }
 

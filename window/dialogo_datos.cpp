@@ -220,12 +220,10 @@ void DialogoDatos::releer() {
             }
         }
         vista_->resizeColumnsToContents();
-        QString texto = tr("Se cargarán %1 puntos.").arg(d.x.size());
-        if (d.omitidas == 1) {
-            texto += QLatin1Char(' ') + tr("Una fila con un campo vacío se omite.");
-        } else if (d.omitidas > 1) {
-            texto +=
-                QLatin1Char(' ') + tr("%1 filas con un campo vacío se omiten.").arg(d.omitidas);
+        QString texto = tr("Se cargarán %n puntos.", nullptr, static_cast<int>(d.x.size()));
+        if (d.omitidas > 0) {
+            texto += QLatin1Char(' ') +
+                     tr("%n filas con un campo vacío se omiten.", nullptr, d.omitidas);
         }
         if (!d.aviso.vacio()) {
             texto += QLatin1Char(' ') + traducir(d.aviso);

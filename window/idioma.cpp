@@ -77,14 +77,13 @@ void fijarIdioma(QCoreApplication& app, const QString& codigo) {
     i.codigo = conocido(codigo) ? codigo : QStringLiteral("es");
     quitar(app, i.programa);
     quitar(app, i.qt);
-    if (i.codigo != u"es") {
-        auto* t = new QTranslator(&app);
-        if (t->load(QStringLiteral(":/i18n/rectaviva_") + i.codigo)) {
-            app.installTranslator(t);
-            i.programa = t;
-        } else {
-            delete t;
-        }
+    // Spanish, the texts' own language, has a catalogue of its plurals only.
+    auto* t = new QTranslator(&app);
+    if (t->load(QStringLiteral(":/i18n/rectaviva_") + i.codigo)) {
+        app.installTranslator(t);
+        i.programa = t;
+    } else {
+        delete t;
     }
     i.qt = instalarTextosDeQt(app, i.codigo);
 }

@@ -89,9 +89,9 @@ void VistaRetos::mostrarHistorial() {
     const double ema = historial_.errorMedioAbsoluto();
     auto* resumen = new QLabel(
         QCoreApplication::translate(
-            "retos", "Rondas: %1; total: %2 puntos; mejor racha: %3; error medio absoluto de r: %4")
+            "retos", "Rondas: %1; total: %n puntos; mejor racha: %2; error medio absoluto de r: %3",
+            nullptr, historial_.total())
             .arg(historial_.rondas().size())
-            .arg(historial_.total())
             .arg(historial_.mejorRacha())
             .arg(std::isnan(ema) ? QStringLiteral("—") : numero(ema)),
         &d);

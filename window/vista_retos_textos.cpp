@@ -108,10 +108,10 @@ QString VistaRetos::textoPregunta() const {
     switch (ronda_->reto) {
     case Reto::Correlacion:
         return QCoreApplication::translate(
-                   "retos",
-                   "¿Cuánto vale r en esta nube de %1 puntos? Lo que delata r está oculto hasta "
-                   "Comprobar.")
-            .arg(ronda_->puntos.size());
+            "retos",
+            "¿Cuánto vale r en esta nube de %n puntos? Lo que delata r está oculto hasta "
+            "Comprobar.",
+            nullptr, static_cast<int>(ronda_->puntos.size()));
     case Reto::Recta:
         return QCoreApplication::translate(
             "retos", "Lleva tu recta, por sus asas, adonde creas que va la de mínimos cuadrados, y "
@@ -130,10 +130,9 @@ QString VistaRetos::textoResultado() const {
     const RondaJugada& j = historial_.rondas().back();
     switch (j.reto) {
     case Reto::Correlacion: {
-        QString t =
-            QCoreApplication::translate("retos", "r = %1. Tu respuesta: %2; error %3: %4 puntos.")
-                .arg(numero(j.verdad), numero(j.respuesta), numero(j.error))
-                .arg(puntos_);
+        QString t = QCoreApplication::translate(
+                        "retos", "r = %1. Tu respuesta: %2; error %3: %n puntos.", nullptr, puntos_)
+                        .arg(numero(j.verdad), numero(j.respuesta), numero(j.error));
         if (bono_ > 0) {
             t += QLatin1Char(' ') + QCoreApplication::translate("retos", "Racha de %1: +%2.")
                                         .arg(historial_.rachaActual())
@@ -143,22 +142,19 @@ QString VistaRetos::textoResultado() const {
     }
     case Reto::Recta:
         return QCoreApplication::translate(
-                   "retos", "SCErr de mínimos cuadrados %1; la de tu recta %2: %3 puntos.")
-            .arg(numero(j.verdad, 1), numero(j.respuesta, 1))
-            .arg(puntos_);
+                   "retos", "SCErr de mínimos cuadrados %1; la de tu recta %2: %n puntos.", nullptr,
+                   puntos_)
+            .arg(numero(j.verdad, 1), numero(j.respuesta, 1));
     case Reto::Residuos:
         return j.puntos > 0
-                   ? QCoreApplication::translate("retos", "¡Correcto! %1 puntos.").arg(puntos_)
-                   : QCoreApplication::translate("retos", "Incorrecto: %1 puntos.").arg(puntos_);
+                   ? QCoreApplication::translate("retos", "¡Correcto! %n puntos.", nullptr, puntos_)
+                   : QCoreApplication::translate("retos", "Incorrecto: %n puntos.", nullptr,
+                                                 puntos_);
     case Reto::Nube:
-        return j.movimientos == 1
-                   ? QCoreApplication::translate("retos",
-                                                 "Objetivo logrado con un movimiento: %1 puntos.")
-                         .arg(puntos_)
-                   : QCoreApplication::translate("retos",
-                                                 "Objetivo logrado con %1 movimientos: %2 puntos.")
-                         .arg(j.movimientos)
-                         .arg(puntos_);
+        return QCoreApplication::translate("retos",
+                                           "Objetivo logrado con %n movimientos: %1 puntos.",
+                                           nullptr, j.movimientos)
+            .arg(puntos_);
     }
     return {};
 }
@@ -205,9 +201,8 @@ QString VistaRetos::textoPreguntaResiduos() const {
         t << nombreDePatron(static_cast<Patron>(k));
     }
     return QCoreApplication::translate(
-               "retos", "¿Qué dicen los residuos de estos %1 puntos? Las respuestas: "
-                        "%2.")
-        .arg(ronda_->puntos.size())
+               "retos", "¿Qué dicen los residuos de estos %n puntos? Las respuestas: %1.", nullptr,
+               static_cast<int>(ronda_->puntos.size()))
         .arg(t.join(QStringLiteral("; ")));
 }
 

@@ -224,14 +224,12 @@ void VistaSimulacion::nombrarControles() {
     for (int k = 0; k < 4; ++k) {
         traducirNombre(c_.Option1(k), Fuente{"simulacion", estadisticas[k]});
     }
-    // One sample, or several: each its own text, as the plural differs.
     for (int k = 0; k < 4; ++k) {
         CommandButton& b = c_.Command1(k);
-        alCambiarIdioma(&b, ClaveTexto::Nombre, [&b, k] {
+        const int tanda = static_cast<int>(kTandas[k]);
+        alCambiarIdioma(&b, ClaveTexto::Nombre, [&b, tanda] {
             b.setAccessibleName(
-                k == 0 ? QCoreApplication::translate("simulacion", "Agregar 1 muestra")
-                       : QCoreApplication::translate("simulacion", "Agregar %1 muestras")
-                             .arg(kTandas[k]));
+                QCoreApplication::translate("simulacion", "Agregar %n muestras", nullptr, tanda));
         });
     }
     static constexpr const char* modos[3] = {

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QScreen>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,12 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + archivo.toLocal8Bit());
     QApplication app(argc, argv);
+    // The program's Spanish plurals, as the program installs them at start,
+    // where the suite links the window's catalogues.
+    QTranslator plurales;
+    if (plurales.load(QStringLiteral(":/i18n/rectaviva_es"))) {
+        QApplication::installTranslator(&plurales);
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -693,7 +693,7 @@ TEST(Ver, SimulacionMilMuestrasYSalida) {
     EXPECT_EQ(f.Text7(1).Text(), "10");
     EXPECT_TRUE(f.Label8(cuentaSimulada).Caption().startsWith("Ninguna"));
     QTest::keyClick(&f.Command1(0), Qt::Key_Return);
-    EXPECT_EQ(f.Label8(cuentaSimulada).Caption(), "1 muestras de " + n + " puntos");
+    EXPECT_EQ(f.Label8(cuentaSimulada).Caption(), "1 muestra de " + n + " puntos");
     f.Option1(3).click();
     EXPECT_EQ(f.Label8(tituloHistograma).Caption(), "Distribución de t");
 

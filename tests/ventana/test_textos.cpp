@@ -4,10 +4,13 @@
 #include "ayudas_acciones.h"
 #include "conjuntos.h"
 #include "idioma.h"
+#include "paneles_idioma.h"
 #include "rueda_residuos.h"
+#include "simulacion.h"
 #include "vista_retos.h"
 
 #include <QFile>
+#include <QLabel>
 
 #include <cstring>
 #include <functional>
@@ -67,6 +70,38 @@ QString lamina14(const char* idioma) {
 }
 
 // Traducciones
+// The simulation's count after one sample.
+QString unaMuestra(Form1& f) {
+    generarSembrado(f, 11);
+    f.mnuSim->accion()->trigger();
+    f.Command1(0).click();
+    return f.Label8(cuentaSimulada).Caption() + u'|' + f.Command1(0).accessibleName();
+}
+
+// Every label's text, the menu entries' and the first point's value as heard.
+QString rotulos(Form1& f) {
+    generarSembrado(f, 3);
+    QStringList t{f.mnuAmp->accion()->text(), f.asideros().front()->valor(0)};
+    for (const QLabel* l : f.findChildren<QLabel*>()) {
+        t << l->text();
+    }
+    return t.join(u'|');
+}
+
+// The example sets' entries, after loading the cars.
+QString conjuntos(Form1& f) {
+    cargarConjunto(f, "Frenado de 50 coches");
+    QStringList t;
+    for (const auto* m : f.mnuConjunto) {
+        t << m->Caption();
+    }
+    return t.join(u'|');
+}
+
+QString lamina1(Form1&) {
+    QFile a(rutaDeLamina(1, "txt"));
+    return a.open(QIODevice::ReadOnly) ? QString::fromUtf8(a.readAll()) : QString();
+}
 
 // Accesibilidad
 
@@ -119,6 +154,21 @@ std::vector<Caso> casos() {
          "saca una muestra"},
 
         // Traducciones
+        {"Una muestra", "es", unaMuestra, "1 muestra de", "1 muestras"},
+        {"One sample", "en", unaMuestra, "1 sample of", "1 samples"},
+        {"Uma amostra", "pt_BR", unaMuestra, "1 amostra de", "1 amostras"},
+        {"Fit to screen", "en", rotulos, "Fit to screen", "Zoom to the screen"},
+        {"Ajustar à tela", "pt_BR", rotulos, "Ajustar à tela", "Ampliar para a tela"},
+        {"Nível de confiança", "pt_BR", rotulos, "Nível de confiança", "Coeficiente de confiança"},
+        {"Intervalo de confiança", "pt_BR", rotulos, "Intervalo de confiança|", "confiança coef"},
+        {"Coordenadas com ;", "pt_BR", rotulos, "; y ", ", y "},
+        {"GL", "pt_BR", rotulos, "|GL|", "Graus lib."},
+        {"Stopping distances", "en", conjuntos, "Stopping distances of 50 cars", "Braking"},
+        {"Brain and body weights", "en", conjuntos, "Brain and body weights of 28",
+         "Brain and body of"},
+        {"r cercano a 0", "es", lamina1, "relación lineal fuerte", "no hay relación lineal."},
+        {"r near 0", "en", lamina1, "no strong linear", "no linear relationship."},
+        {"r próximo de 0", "pt_BR", lamina1, "relação linear forte", "não há relação linear."},
 
         // Accesibilidad
 
