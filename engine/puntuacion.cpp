@@ -8,14 +8,45 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <string_view>
 
 namespace rectaviva {
+
+double comoSeMuestra(double v, int decimales) {
+    if (!std::isfinite(v) || std::fabs(v) >= 1e15) {
+        return v;
+    }
+    return static_cast<double>(unidadesMostradas(v, decimales)) / std::pow(10.0, decimales);
+}
+
+long long unidadesMostradas(double v, int decimales) {
+    decimales = std::clamp(decimales, 0, 9);
+    if (!std::isfinite(v) || std::fabs(v) * std::pow(10.0, decimales) >= 9e17) {
+        return 0;
+    }
+    // The exact digits, far beyond any double's own below 10^15: the first
+    // dropped digit decides, as the boxes and sentences round.
+    char b[64];
+    const auto fin = std::to_chars(b, b + sizeof b, std::fabs(v), std::chars_format::fixed, 30).ptr;
+    const std::string_view t(b, static_cast<std::size_t>(fin - b));
+    const std::size_t punto = t.find('.');
+    long long u = 0;
+    for (const char c : t.substr(0, punto)) {
+        u = 10 * u + (c - '0');
+    }
+    for (int k = 0; k < decimales; ++k) {
+        u = 10 * u + (t[punto + 1 + static_cast<std::size_t>(k)] - '0');
+    }
+    u += t[punto + 1 + static_cast<std::size_t>(decimales)] >= '5' ? 1 : 0;
+    return v < 0 ? -u : u;
+}
 
 int puntosCorrelacion(double error) {
     if (!std::isfinite(error)) {
         return 0;
     }
-    return std::max(0, static_cast<int>(redondearPar(100.0 * (1.0 - std::fabs(error)))));
+    const long long centesimas = unidadesMostradas(std::fabs(error), decimalesDeR);
+    return static_cast<int>(std::max(0LL, 100 - centesimas));
 }
 
 int bonoDeRacha(int racha) {
@@ -26,6 +57,8 @@ int puntosRecta(double scMinimos, double scPropia) {
     if (!std::isfinite(scPropia) || !std::isfinite(scMinimos)) {
         return 0;
     }
+    scMinimos = comoSeMuestra(scMinimos, decimalesDeSC);
+    scPropia = comoSeMuestra(scPropia, decimalesDeSC);
     if (scPropia <= 0) {
         return 100;
     }
@@ -41,11 +74,36 @@ int puntosResiduos(Patron respuesta, Patron verdad) {
     return respuesta == verdad ? 100 : 0;
 }
 
+int acierto(const RondaJugada& r) {
+    switch (r.reto) {
+    case Reto::Correlacion:
+        return unidadesMostradas(std::fabs(r.error), decimalesDeR) <
+                       unidadesMostradas(errorDeRacha, decimalesDeR)
+                   ? 1
+                   : 0;
+    case Reto::Residuos:
+        return r.respuesta == r.verdad ? 1 : 0;
+    case Reto::Recta:
+    case Reto::Nube:
+        break;
+    }
+    return -1;
+}
+
 int Historial::agregar(RondaJugada r) {
     if (r.reto == Reto::Correlacion) {
-        racha_ = std::fabs(r.error) < errorDeRacha ? racha_ + 1 : 0;
-        mejorRacha_ = std::max(mejorRacha_, racha_);
-        r.puntos += bonoDeRacha(racha_);
+        r.respuesta = comoSeMuestra(r.respuesta, decimalesDeR);
+        r.verdad = comoSeMuestra(r.verdad, decimalesDeR);
+        r.error = comoSeMuestra(r.respuesta - r.verdad, decimalesDeR);
+        r.puntos = puntosCorrelacion(r.error);
+    }
+    int& racha = racha_[static_cast<std::size_t>(r.reto)];
+    if (const int a = acierto(r); a >= 0) {
+        racha = a == 1 ? racha + 1 : 0;
+        mejorRacha_ = std::max(mejorRacha_, racha);
+    }
+    if (r.reto == Reto::Correlacion) {
+        r.puntos += bonoDeRacha(racha);
     }
     rondas_.push_back(std::move(r));
     return rondas_.back().puntos;

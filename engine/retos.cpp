@@ -5,6 +5,7 @@
 #include "retos.h"
 
 #include "azar_reto.h"
+#include "puntuacion.h"
 #include "retos_privado.h"
 #include "retos_residuos.h"
 
@@ -208,17 +209,26 @@ RondaReto rondaDeCodigo(Reto reto, int codigo) {
     return r;
 }
 
+// On the values as the panel shows them, in units of their last decimal:
+// r, b and s with two decimals, R² in percent with none.
 bool objetivoCumplido(const Objetivo& o, const Globales& g) {
     if (g.nActivos < minActivos) {
         return false;
     }
+    const auto u = [](double v, int decimales = 2) { return unidadesMostradas(v, decimales); };
+    const auto cerca = [&](double v) {
+        return std::isfinite(v) && std::llabs(u(v) - u(o.valor)) <= u(o.tolerancia);
+    };
     switch (o.tipo) {
     case TipoObjetivo::Correlacion:
-        return std::fabs(g.correlacion - o.valor) <= o.tolerancia;
+        return cerca(g.correlacion);
     case TipoObjetivo::Pendiente:
-        return std::fabs(g.pendiente - o.valor) <= o.tolerancia && g.R2 >= o.minimoR2;
-    case TipoObjetivo::Plana:
-        return std::fabs(g.correlacion) <= o.tolerancia && std::sqrt(g.varError) <= o.valor;
+        return cerca(g.pendiente) && std::isfinite(g.R2) && u(g.R2, 0) >= u(o.minimoR2, 0);
+    case TipoObjetivo::Plana: {
+        const double s = std::sqrt(g.varError);
+        return std::isfinite(g.correlacion) && std::isfinite(s) &&
+               std::llabs(u(g.correlacion)) <= u(o.tolerancia) && u(s) <= u(o.valor);
+    }
     }
     return false;
 }

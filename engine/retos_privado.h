@@ -49,9 +49,7 @@ inline double signo(AzarReto& a) {
 }
 
 // The streams of a residual round's code: 0 draws the pattern (as
-// rondaDeCodigo seeds every challenge), 1 + the pattern draws its points,
-// kFlujoRueda the lineup.
-inline constexpr int kFlujoRueda = 7;
+// rondaDeCodigo seeds every challenge), 1 + the pattern draws its points.
 
 inline std::uint64_t semillaDeResiduos(int codigo, int flujo) {
     return ((static_cast<std::uint64_t>(Reto::Residuos) << 32U) |

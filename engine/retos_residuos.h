@@ -19,9 +19,11 @@ namespace rectaviva {
 // in random order.
 // rondaDeCodigo with Reto::Residuos draws the pattern from the code, then
 // calls this. Each pattern draws from its own stream of the code, seeded
-// with (Residuos << 32 | codigo) ^ ((1 + patron) << 40); the lineup's is
-// 7 << 40. Each round shows its own pattern and, in almost every round, no
-// other (retos_residuos.cpp says how).
+// with (Residuos << 32 | codigo) ^ ((1 + patron) << 40). The sample is drawn
+// again from the same stream until patronesHallados finds the round's
+// pattern and no other in the points drawn (and, for an outlier or a
+// leverage point, finds it in the marked point): the answer key is true of
+// the cloud shown.
 RondaReto rondaDePatron(Patron patron, int codigo);
 
 // The diagnostics of a sample, in double precision. NaN where undefined
@@ -62,7 +64,9 @@ MarcasResiduos marcasDeResiduos(const std::vector<PuntoReto>& puntos);
 // The lineup: twenty residual plots (x, eᵢ). Nineteen are of samples with the
 // same x drawn from the sample's fitted line with normal errors of its s
 // (rounded as the sample's y are when these are whole); the sample's own is
-// at place `propio` (0..19), drawn from the code like the nineteen.
+// at place `propio` (0..19). The place and the nineteen are drawn from
+// `semilla`, which the caller takes from a source the student cannot see
+// (not the round's code), so that finding the own plot is a test.
 struct PuntoResiduo {
     double x = 0, e = 0;
     bool operator==(const PuntoResiduo&) const = default;
@@ -72,6 +76,6 @@ struct Rueda {
     int propio = 0;
 };
 inline constexpr int graficosDeRueda = 20;
-Rueda ruedaDeResiduos(const std::vector<PuntoReto>& muestra, int codigo);
+Rueda ruedaDeResiduos(const std::vector<PuntoReto>& muestra, std::uint64_t semilla);
 
 } // namespace rectaviva

@@ -31,9 +31,9 @@ std::vector<PuntoResiduo> residuosDe(const std::vector<double>& x, const std::ve
 
 } // namespace
 
-Rueda ruedaDeResiduos(const std::vector<PuntoReto>& muestra, int codigo) {
+Rueda ruedaDeResiduos(const std::vector<PuntoReto>& muestra, std::uint64_t semilla) {
     Rueda r;
-    AzarReto a(plano::semillaDeResiduos(codigo, plano::kFlujoRueda));
+    AzarReto a(semilla);
     r.propio = a.entero(0, graficosDeRueda - 1);
     std::vector<double> x, y;
     bool enteros = true;

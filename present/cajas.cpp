@@ -55,6 +55,8 @@ constexpr auto Rec = Delata::Recta;
 // gives within the largest width. A row takes two lines: the box and its
 // value, then its name (translated where it is shown, in the context
 // "cajas") and its bar.
+// The means, Sxx and Sxy give the line away (b = Sxy / Sxx, and it passes
+// through the means): hidden with it.
 // clang-format off
 constexpr std::array<FilaCaja, 43> filas{{
     {T1, 0, campo<&G::intercepto>, Dos, Fija, Int,
@@ -95,9 +97,9 @@ constexpr std::array<FilaCaja, 43> filas{{
     {T1, 14, campo<&G::R2>, Ent, Fija, Aju,
      QT_TRANSLATE_NOOP("cajas", "Coeficiente de determinación, en %"), Rec, {11, 0, 15}},
     {T2, 0, campo<&G::mediaX>, Dos, Fija, Aju,
-     QT_TRANSLATE_NOOP("cajas", "Promedio de X"), Nad, {12, 20, 14.2f}},
+     QT_TRANSLATE_NOOP("cajas", "Promedio de X"), Rec, {12, 20, 14.2f}},
     {T2, 1, campo<&G::mediaY>, Dos, Fija, Aju,
-     QT_TRANSLATE_NOOP("cajas", "Promedio de Y"), Nad, {13, 40, 10}},
+     QT_TRANSLATE_NOOP("cajas", "Promedio de Y"), Rec, {13, 40, 10}},
     {T2, 2, campo<&G::varX>, Dos, Fija, Aju,
      QT_TRANSLATE_NOOP("cajas", "Varianza de X"), Nad, {14, 0, 1.2f}},
     {T2, 3, campo<&G::varY>, Dos, Fija, Aju,
@@ -109,11 +111,11 @@ constexpr std::array<FilaCaja, 43> filas{{
     {T2, 6, campo<&G::correlacion>, Dos, Fija, Aju,
      QT_TRANSLATE_NOOP("cajas", "Correlación entre X e Y"), Rec, {18, 1, 675}},
     {T2, 7, campo<&G::Sxx>, Un, Fija, Aju,
-     QT_TRANSLATE_NOOP("cajas", "Sxx"), Nad, {19, 0, 0.08f}},
+     QT_TRANSLATE_NOOP("cajas", "Sxx"), Rec, {19, 0, 0.08f}},
     {T2, 8, campo<&G::Syy>, Un, Fija, Aju,
      QT_TRANSLATE_NOOP("cajas", "Syy"), Nad, {20, 0, 0.08f}},
     {T2, 9, campo<&G::Sxy>, Un, Fija, Aju,
-     QT_TRANSLATE_NOOP("cajas", "Sxy"), Cor, {21, 10000, 0.05f}},
+     QT_TRANSLATE_NOOP("cajas", "Sxy"), Rec, {21, 10000, 0.05f}},
     {T2, 10, campo<&G::nActivos>, Formato::EnteroEspacio, Fija, Aju,
      QT_TRANSLATE_NOOP("cajas", "Tamaño muestral"), Nad, {}},
     {T3, 0, campo<&G::SCReg>, Un, Fija, Ano,

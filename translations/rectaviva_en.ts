@@ -1551,10 +1551,6 @@ Source: %2</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <source>¡La encontraste! Si el modelo se cumpliera, acertar por azar tendría probabilidad 1/20 = %1: es evidencia de que tus residuos muestran un patrón.</source>
-        <translation>You found it! If the model held, picking it by chance would have probability 1/20 = %1: this is evidence that your residuals show a pattern.</translation>
-    </message>
-    <message>
         <source>Elige una de las seis respuestas y pulsa Comprobar.</source>
         <translation>Choose one of the six answers and press Check.</translation>
     </message>
@@ -1611,14 +1607,6 @@ Source: %2</translation>
         <translation>The residuals form two clouds, in two colors: the points come from two distinct groups.</translation>
     </message>
     <message>
-        <source>Se puede usar la recta; la «Rueda de residuos» pone a prueba al ojo.</source>
-        <translation>The line can be used; the “Residual lineup” puts the eye to the test.</translation>
-    </message>
-    <message>
-        <source>Se transforma una variable (logaritmo, raíz, inversa) o se agrega un término en x².</source>
-        <translation>Transform a variable (logarithm, root, reciprocal) or add a term in x².</translation>
-    </message>
-    <message>
         <source>Se transforma y (logaritmo, raíz) o se usan mínimos cuadrados ponderados: los errores estándar, los intervalos y las pruebas suponen varianza constante.</source>
         <translation>Transform y (logarithm, root) or use weighted least squares: the standard errors, the intervals and the tests assume constant variance.</translation>
     </message>
@@ -1662,10 +1650,6 @@ Source: %2</translation>
         <source>La «Rueda de residuos» pone a prueba al ojo.</source>
         <translation>The “Residual lineup” puts the eye to the test.</translation>
     </message>
-    <message>
-        <source>Tu muestra era la n.º %1; elegiste la %2: esta vez el ojo no la distinguió de las del azar.</source>
-        <translation>Your sample was plot %1; you picked %2: this time the eye could not tell it from the chance ones.</translation>
-    </message>
     <message numerus="yes">
         <source>Rondas: %1; total: %n puntos; mejor racha: %2; error medio absoluto de r: %3</source>
         <translation>
@@ -1707,6 +1691,42 @@ Source: %2</translation>
             <numerusform>Target reached in one move: %1 points.</numerusform>
             <numerusform>Target reached in %n moves: %1 points.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>¡La encontraste sin haber visto tus residuos! Si el modelo se cumpliera, acertar por azar tendría probabilidad 1/20 = %1. Es evidencia de que tus residuos difieren de los de una muestra en la que el modelo se cumple; no dice qué patrón es ni prueba que el modelo sea falso.</source>
+        <translation>You found it without having seen your residuals! If the model held, picking it by chance would have probability 1/20 = %1. This is evidence that your residuals differ from those of a sample in which the model holds; it does not say which pattern it is, nor does it prove the model wrong.</translation>
+    </message>
+    <message>
+        <source>Es tu muestra, pero ya habías visto sus datos: la elección no fue a ciegas y no se le puede dar una probabilidad.</source>
+        <translation>It is your sample, but you had already seen its data: the pick was not blind, and no probability can be given to it.</translation>
+    </message>
+    <message>
+        <source>Elegiste la n.º %2, en rojo, y tu muestra era la n.º %1, en verde: esta vez el ojo no la distinguió de las muestras en las que el modelo se cumple.</source>
+        <translation>You picked no. %2, in red, and your sample was no. %1, in green: this time the eye did not tell it from the samples in which the model holds.</translation>
+    </message>
+    <message>
+        <source>Aún no hay rondas en el historial.</source>
+        <translation>There are no rounds in the history yet.</translation>
+    </message>
+    <message>
+        <source>No se ofrece sobre una transformación: los retos dibujan sus propias muestras.</source>
+        <translation>Not offered over a transformation: the challenges draw samples of their own.</translation>
+    </message>
+    <message>
+        <source>Nada en los residuos muestra que la recta falle, aunque eso no prueba que sea el modelo correcto.</source>
+        <translation>Nothing in the residuals shows that the line fails, though that does not prove it is the right model.</translation>
+    </message>
+    <message>
+        <source>Se transforma una variable en «Transformar…»: logaritmo, raíz, inversa o x², con la que se ajusta y = a + b·x² en lugar de la recta.</source>
+        <translation>Transform a variable in “Transform…”: logarithm, root, reciprocal or x², with which y = a + b·x² is fitted instead of the line.</translation>
+    </message>
+    <message>
+        <source>Respuesta sobre los residuos: %1</source>
+        <translation>Answer about the residuals: %1</translation>
+    </message>
+    <message>
+        <source>Paso 1 de 2, antes de ver tus datos: en la «Rueda de residuos», uno de los veinte gráficos es el de tu muestra, en un lugar al azar. ¿Cuál destaca? Al cerrarla verás tu nube.</source>
+        <translation>Step 1 of 2, before you see your data: in the “Residual lineup”, one of the twenty plots is your sample’s, in a random place. Which one stands out? When you close it you will see your cloud.</translation>
     </message>
 </context>
 <context>

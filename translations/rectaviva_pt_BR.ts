@@ -1550,10 +1550,6 @@ Fonte: %2</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <source>¡La encontraste! Si el modelo se cumpliera, acertar por azar tendría probabilidad 1/20 = %1: es evidencia de que tus residuos muestran un patrón.</source>
-        <translation>Você a encontrou! Se o modelo valesse, acertar por acaso teria probabilidade 1/20 = %1: é evidência de que seus resíduos mostram um padrão.</translation>
-    </message>
-    <message>
         <source>Elige una de las seis respuestas y pulsa Comprobar.</source>
         <translation>Escolha uma das seis respostas e clique em Verificar.</translation>
     </message>
@@ -1610,14 +1606,6 @@ Fonte: %2</translation>
         <translation>Os resíduos formam duas nuvens, em duas cores: os pontos vêm de dois grupos distintos.</translation>
     </message>
     <message>
-        <source>Se puede usar la recta; la «Rueda de residuos» pone a prueba al ojo.</source>
-        <translation>A reta pode ser usada; o “Alinhamento de resíduos” põe o olho à prova.</translation>
-    </message>
-    <message>
-        <source>Se transforma una variable (logaritmo, raíz, inversa) o se agrega un término en x².</source>
-        <translation>Transforme uma variável (logaritmo, raiz, inversa) ou acrescente um termo em x².</translation>
-    </message>
-    <message>
         <source>Se transforma y (logaritmo, raíz) o se usan mínimos cuadrados ponderados: los errores estándar, los intervalos y las pruebas suponen varianza constante.</source>
         <translation>Transforme y (logaritmo, raiz) ou use mínimos quadrados ponderados: os erros padrão, os intervalos e os testes supõem variância constante.</translation>
     </message>
@@ -1661,10 +1649,6 @@ Fonte: %2</translation>
         <source>La «Rueda de residuos» pone a prueba al ojo.</source>
         <translation>O “Alinhamento de resíduos” põe o olho à prova.</translation>
     </message>
-    <message>
-        <source>Tu muestra era la n.º %1; elegiste la %2: esta vez el ojo no la distinguió de las del azar.</source>
-        <translation>Sua amostra era o gráfico %1; você escolheu o %2: desta vez, a olho, ela não se destacou das geradas ao acaso.</translation>
-    </message>
     <message numerus="yes">
         <source>Rondas: %1; total: %n puntos; mejor racha: %2; error medio absoluto de r: %3</source>
         <translation>
@@ -1706,6 +1690,42 @@ Fonte: %2</translation>
             <numerusform>Objetivo alcançado com %n movimento: %1 pontos.</numerusform>
             <numerusform>Objetivo alcançado com %n movimentos: %1 pontos.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>¡La encontraste sin haber visto tus residuos! Si el modelo se cumpliera, acertar por azar tendría probabilidad 1/20 = %1. Es evidencia de que tus residuos difieren de los de una muestra en la que el modelo se cumple; no dice qué patrón es ni prueba que el modelo sea falso.</source>
+        <translation>Você a encontrou sem ter visto seus resíduos! Se o modelo valesse, acertar por acaso teria probabilidade 1/20 = %1. É evidência de que seus resíduos diferem dos de uma amostra em que o modelo vale; não diz qual padrão é nem prova que o modelo seja falso.</translation>
+    </message>
+    <message>
+        <source>Es tu muestra, pero ya habías visto sus datos: la elección no fue a ciegas y no se le puede dar una probabilidad.</source>
+        <translation>É a sua amostra, mas você já tinha visto os dados dela: a escolha não foi às cegas e não se pode dar a ela uma probabilidade.</translation>
+    </message>
+    <message>
+        <source>Elegiste la n.º %2, en rojo, y tu muestra era la n.º %1, en verde: esta vez el ojo no la distinguió de las muestras en las que el modelo se cumple.</source>
+        <translation>Você escolheu o nº %2, em vermelho, e a sua amostra era o nº %1, em verde: desta vez o olho não a distinguiu das amostras em que o modelo vale.</translation>
+    </message>
+    <message>
+        <source>Aún no hay rondas en el historial.</source>
+        <translation>Ainda não há rodadas no histórico.</translation>
+    </message>
+    <message>
+        <source>No se ofrece sobre una transformación: los retos dibujan sus propias muestras.</source>
+        <translation>Não é oferecido sobre uma transformação: os desafios desenham amostras próprias.</translation>
+    </message>
+    <message>
+        <source>Nada en los residuos muestra que la recta falle, aunque eso no prueba que sea el modelo correcto.</source>
+        <translation>Nada nos resíduos mostra que a reta falhe, embora isso não prove que ela seja o modelo correto.</translation>
+    </message>
+    <message>
+        <source>Se transforma una variable en «Transformar…»: logaritmo, raíz, inversa o x², con la que se ajusta y = a + b·x² en lugar de la recta.</source>
+        <translation>Transforme uma variável em “Transformar…”: logaritmo, raiz, inversa ou x², com a qual se ajusta y = a + b·x² em vez da reta.</translation>
+    </message>
+    <message>
+        <source>Respuesta sobre los residuos: %1</source>
+        <translation>Resposta sobre os resíduos: %1</translation>
+    </message>
+    <message>
+        <source>Paso 1 de 2, antes de ver tus datos: en la «Rueda de residuos», uno de los veinte gráficos es el de tu muestra, en un lugar al azar. ¿Cuál destaca? Al cerrarla verás tu nube.</source>
+        <translation>Passo 1 de 2, antes de ver seus dados: no “Alinhamento de resíduos”, um dos vinte gráficos é o da sua amostra, em um lugar ao acaso. Qual se destaca? Ao fechá-lo, você verá sua nuvem.</translation>
     </message>
 </context>
 <context>

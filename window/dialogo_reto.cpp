@@ -9,10 +9,21 @@
 #include <QFormLayout>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace rectaviva {
 
+int lugarDeReto(Reto r) {
+    for (int k = 0; k < numRetos; ++k) {
+        if (retosDelMenu[k].reto == r) {
+            return k;
+        }
+    }
+    return 0;
+}
+
 QString nombreDeReto(Reto r) {
-    return QCoreApplication::translate("retos", nombresDeRetos[static_cast<int>(r)]);
+    return QCoreApplication::translate("retos", retosDelMenu[lugarDeReto(r)].nombre);
 }
 
 std::optional<std::pair<Reto, int>> pedirReto(QWidget* padre, Reto propuesto) {
@@ -20,10 +31,10 @@ std::optional<std::pair<Reto, int>> pedirReto(QWidget* padre, Reto propuesto) {
     d.setWindowTitle(QCoreApplication::translate("retos", "Código de reto"));
     auto* forma = new QFormLayout(&d);
     auto* retos = new QComboBox(&d);
-    for (const Reto r : {Reto::Correlacion, Reto::Recta, Reto::Nube, Reto::Residuos}) {
-        retos->addItem(nombreDeReto(r));
+    for (const RetoDelMenu& r : retosDelMenu) {
+        retos->addItem(nombreDeReto(r.reto));
     }
-    retos->setCurrentIndex(static_cast<int>(propuesto));
+    retos->setCurrentIndex(lugarDeReto(propuesto));
     forma->addRow(QCoreApplication::translate("retos", "Reto:"), retos);
     auto* codigo = new QSpinBox(&d);
     codigo->setRange(primerCodigo, ultimoCodigo);
@@ -37,7 +48,8 @@ std::optional<std::pair<Reto, int>> pedirReto(QWidget* padre, Reto propuesto) {
     if (d.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return std::pair{static_cast<Reto>(retos->currentIndex()), codigo->value()};
+    return std::pair{retosDelMenu[std::clamp(retos->currentIndex(), 0, numRetos - 1)].reto,
+                     codigo->value()};
 }
 
 } // namespace rectaviva

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -14,13 +15,20 @@ class QWidget;
 
 namespace rectaviva {
 
-// The challenges' names, as the menu "Retos" lists them, and one in the
-// language in use.
-inline constexpr const char* nombresDeRetos[4] = {
-    QT_TRANSLATE_NOOP("retos", "Adivina la correlación"),
-    QT_TRANSLATE_NOOP("retos", "Adivina la recta"),
-    QT_TRANSLATE_NOOP("retos", "Construye una nube"),
-    QT_TRANSLATE_NOOP("retos", "¿Qué dicen los residuos?")};
+// The challenges with their names, in the order the menu "Retos" and the
+// code's dialog list them; and a name in the language in use.
+struct RetoDelMenu {
+    Reto reto;
+    const char* nombre;
+};
+inline constexpr RetoDelMenu retosDelMenu[] = {
+    {Reto::Correlacion, QT_TRANSLATE_NOOP("retos", "Adivina la correlación")},
+    {Reto::Recta, QT_TRANSLATE_NOOP("retos", "Adivina la recta")},
+    {Reto::Nube, QT_TRANSLATE_NOOP("retos", "Construye una nube")},
+    {Reto::Residuos, QT_TRANSLATE_NOOP("retos", "¿Qué dicen los residuos?")}};
+inline constexpr int numRetos = static_cast<int>(std::size(retosDelMenu));
+// A challenge's place in retosDelMenu (its entry in the menu).
+int lugarDeReto(Reto r);
 QString nombreDeReto(Reto r);
 
 // The challenge (`propuesto` first) and a code from 1000 to 9999; nothing

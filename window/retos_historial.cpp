@@ -15,9 +15,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rectaviva {
@@ -124,8 +127,10 @@ void VistaRetos::mostrarHistorial() {
             tabla->setItem(i, c, new QTableWidgetItem(celdas[c]));
         }
     }
+    // Every column as wide as its widest cell; the dialog as wide as the
+    // table, within the screen.
+    tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabla->resizeColumnsToContents();
-    tabla->horizontalHeader()->setStretchLastSection(true);
     capas->addWidget(tabla, 1);
     auto* botones = new QDialogButtonBox(QDialogButtonBox::Close, &d);
     QPushButton* guardar = botones->addButton(
@@ -134,7 +139,13 @@ void VistaRetos::mostrarHistorial() {
     QObject::connect(guardar, &QPushButton::clicked, &d, [this] { pedirGuardarHistorial(); });
     QObject::connect(botones, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     capas->addWidget(botones);
-    d.resize(660, 640);
+    int ancho = 2 * tabla->frameWidth() + tabla->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < tabla->columnCount(); ++c) {
+        ancho += tabla->horizontalHeader()->sectionSize(c);
+    }
+    const QRect pantalla = f_.screen()->availableGeometry();
+    d.resize(std::clamp(ancho + 40, 660, pantalla.width() - 40),
+             std::min(640, pantalla.height() - 60));
     hablar(resumen->text());
     d.exec();
 }

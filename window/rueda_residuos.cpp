@@ -9,11 +9,13 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -184,7 +186,7 @@ void CuadriculaRueda::pintarGrafico(QPainter& p, int k) const {
                    QCoreApplication::translate("retos", "Tu muestra"));
     }
     if (k == elegido_) {
-        marco(colorElegido, c.adjusted(3.5, 3.5, -3.5, -3.5));
+        marco(k == propio_ ? colorMiRecta : colorIntervaloFalla, c.adjusted(3.5, 3.5, -3.5, -3.5));
     }
     // The keys' frame, in the program's focus style: white under black dashes.
     if (k == foco_ && hasFocus()) {
@@ -277,8 +279,24 @@ DialogoRueda::DialogoRueda(QWidget* padre, Rueda rueda, std::function<void(const
     capas->addWidget(botones);
     QObject::connect(graficos_, &CuadriculaRueda::elegido, this, &DialogoRueda::elegir);
     setRueda(std::move(rueda));
-    resize(900, 680);
+    // At most the screen's room, the window's frame included.
+    const QScreen* pantalla = padre != nullptr ? padre->screen() : QGuiApplication::primaryScreen();
+    const QRect a = pantalla != nullptr ? pantalla->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(900, a.width() - 40), std::min(680, a.height() - 60));
     graficos_->setFocus();
+}
+
+void DialogoRueda::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    const QRect a = screen()->availableGeometry();
+    const QRect marco = frameGeometry();
+    if (!a.contains(marco)) {
+        const int x =
+            std::clamp(marco.left(), a.left(), std::max(a.left(), a.right() - marco.width()));
+        const int y =
+            std::clamp(marco.top(), a.top(), std::max(a.top(), a.bottom() - marco.height()));
+        move(x, y);
+    }
 }
 
 void DialogoRueda::setRueda(Rueda rueda) {
@@ -305,17 +323,25 @@ QString DialogoRueda::resultado() const {
     if (elegido_ < 0) {
         return {};
     }
-    if (acertado()) {
+    if (acertado() && aCiegas_) {
         const std::string azar = formatearDecimales(1.0 / graficosDeRueda, 2, punto_.toStdString());
         return QCoreApplication::translate(
                    "retos",
-                   "¡La encontraste! Si el modelo se cumpliera, acertar por azar tendría "
-                   "probabilidad 1/20 = %1: es evidencia de que tus residuos muestran un patrón.")
+                   "¡La encontraste sin haber visto tus residuos! Si el modelo se cumpliera, "
+                   "acertar por azar tendría probabilidad 1/20 = %1. Es evidencia de que tus "
+                   "residuos difieren de los de una muestra en la que el modelo se cumple; no "
+                   "dice qué patrón es ni prueba que el modelo sea falso.")
             .arg(QString::fromStdString(azar));
     }
+    if (acertado()) {
+        return QCoreApplication::translate(
+            "retos", "Es tu muestra, pero ya habías visto sus datos: la elección no fue a ciegas "
+                     "y no se le puede dar una probabilidad.");
+    }
     return QCoreApplication::translate(
-               "retos", "Tu muestra era la n.º %1; elegiste la %2: esta vez el ojo no "
-                        "la distinguió de las del azar.")
+               "retos", "Elegiste la n.º %2, en rojo, y tu muestra era la n.º %1, en verde: "
+                        "esta vez el ojo no la distinguió de las muestras en las que el modelo "
+                        "se cumple.")
         .arg(rueda_.propio + 1)
         .arg(elegido_ + 1);
 }

@@ -1,7 +1,8 @@
 // "Rueda de residuos", the lineup of "¿Qué dicen los residuos?": twenty small
 // residual plots on one scale, nineteen from samples where the model holds
 // and one from the student's. The student picks the one that stands out, by
-// mouse or keys, and the dialog shows and says whether it was theirs.
+// mouse or keys, and the dialog shows and says whether it was theirs: a
+// right pick framed in the own plot's green, a wrong one in red.
 #pragma once
 
 #include "retos_residuos.h"
@@ -73,6 +74,10 @@ public:
 
     // A new lineup: nothing picked, the keys on plot 1.
     void setRueda(Rueda rueda);
+    // Whether the student picks before having seen the own residuals: only
+    // then is a right pick by chance 1 in 20.
+    void setACiegas(bool a) { aCiegas_ = a; }
+    bool aCiegas() const { return aCiegas_; }
     const Rueda& rueda() const { return rueda_; }
     // The picked plot, 0..19, or -1 before the pick; whether it is the own.
     int elegido() const { return elegido_; }
@@ -88,9 +93,14 @@ public:
 signals:
     void graficoElegido(int k);
 
+protected:
+    // Kept whole on the screen it opens on.
+    void showEvent(QShowEvent* e) override;
+
 private:
     Rueda rueda_;
     int elegido_ = -1;
+    bool aCiegas_ = false;
     std::function<void(const QString&)> hablar_;
     QString punto_;
     CuadriculaRueda* graficos_ = nullptr;

@@ -8,6 +8,7 @@
 #include "colores.h"
 #include "composicion.h"
 #include "escala.h"
+#include "mostrar.h"
 #include "paneles_idioma.h"
 #include "redondeo.h"
 
@@ -198,7 +199,7 @@ void VistaMiRecta::jugarReto() {
 void VistaMiRecta::revelarReto() {
     if (g_.miRectaActiva == 1 && f_.existeMuestra()) {
         g_.miRectaRevelada = 1;
-        dibujo_->mostrarMiRecta();
+        dibujar();
     }
 }
 
@@ -209,6 +210,7 @@ void VistaMiRecta::dejar() {
         g_.miRectaRevelada = 0;
         g_.asaTomada = 0;
         dibujo_->dejarMiRecta();
+        bandasSegunRespuesta();
     }
 }
 
@@ -232,7 +234,7 @@ void VistaMiRecta::serie() {
     g_.aMiRecta = r.a;
     g_.bMiRecta = r.b;
     g_.oCalculos->sumaCuadradosRecta(g_.aMiRecta, g_.bMiRecta);
-    dibujo_->mostrarMiRecta();
+    dibujar();
 }
 
 void VistaMiRecta::trasAjuste() {
@@ -240,7 +242,27 @@ void VistaMiRecta::trasAjuste() {
 }
 
 void VistaMiRecta::mostrarVista() {
+    dibujar();
+}
+
+void VistaMiRecta::dibujar() {
     dibujo_->mostrarMiRecta();
+    bandasSegunRespuesta();
+}
+
+// The bands are drawn about the least-squares line: while it is hidden they
+// are too, and their entry waits; they come back with the answer.
+void VistaMiRecta::bandasSegunRespuesta() {
+    const bool oculta = g_.miRectaActiva == 1 && g_.miRectaRevelada != 1;
+    f_.mnuBan->setEnabled(!oculta);
+    if (g_.bandasActivas != 1) {
+        return;
+    }
+    g_.oMostrar->verBandas(!oculta);
+    if (!oculta && f_.existeMuestra()) {
+        g_.oCalculos->bandas();
+        g_.oMostrar->mostrarBandas();
+    }
 }
 
 // A left press that picks no point may take a handle; it moves through the
@@ -269,7 +291,7 @@ void VistaMiRecta::pasoDeArrastre() {
 
 void VistaMiRecta::alMarcarCuadrados() {
     if (f_.existeMuestra()) {
-        dibujo_->mostrarMiRecta();
+        dibujar();
     }
 }
 
@@ -279,7 +301,7 @@ void VistaMiRecta::alElegir(Integer Index) {
     }
     if (Index == mostrarMinimos) {
         g_.miRectaRevelada = 1;
-        dibujo_->mostrarMiRecta();
+        dibujar();
     } else {
         empezar();
     }

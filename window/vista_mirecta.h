@@ -71,6 +71,9 @@ public:
 
 private:
     void entrar();
+    // The own line drawn, and the bands hidden while the answer is.
+    void dibujar();
+    void bandasSegunRespuesta();
     // A new guess: the own line horizontal through the mean of y, the answer hidden.
     void empezar();
 

@@ -1,10 +1,11 @@
 // The challenges' rounds: drawing one from its code into the sample, hiding
-// what gives the answer away, checking and scoring it, the history, and
-// leaving, which gives the window back as it was.
+// what gives the answer away, checking and scoring it (their end is in
+// vista_retos_fin.cpp).
 #include "vista_retos.h"
 
 #include "Form1.h"
 #include "dialogo_reto.h"
+#include "rueda_residuos.h"
 #include "vista_mirecta.h"
 
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <QUndoStack>
 
 #include <cmath>
+#include <random>
 
 namespace rectaviva {
 
@@ -20,12 +22,21 @@ void ControlesRetos::mnuReto_Click(Integer Index) {
 }
 
 void ControlesRetos::Command2_Click(Integer Index) {
-    if (Index == 0) {
+    switch (Index) {
+    case ordenComprobar:
         vistaRetos_->comprobar();
-    } else if (Index == 1) {
+        break;
+    case ordenOtraRonda:
         vistaRetos_->jugar(vistaRetos_->ultimoReto_);
-    } else if (Index == 2) {
+        break;
+    case ordenTerminar:
         vistaRetos_->terminar();
+        break;
+    case ordenRueda:
+        vistaRetos_->abrirRueda();
+        break;
+    default:
+        break;
     }
 }
 
@@ -36,30 +47,32 @@ void ControlesRetos::Text8_KeyPress(int& KeyAscii) {
 VistaRetos::VistaRetos(Form1& f) : f_(f), g_(f.g), c_(f) {
     c_.vistaRetos_ = this;
     pedirCodigo_ = [this] { return pedirReto(&f_, ronda_ ? ronda_->reto : Reto::Correlacion); };
+    azarRueda_ = [] {
+        std::random_device azar;
+        return (static_cast<std::uint64_t>(azar()) << 32U) | azar();
+    };
 }
 
 VistaRetos::~VistaRetos() = default;
 
 void VistaRetos::elegir(Integer Index) {
+    if (Index >= 0 && Index < numRetos) {
+        jugar(retosDelMenu[Index].reto);
+        return;
+    }
     switch (Index) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-        jugar(static_cast<Reto>(Index));
-        break;
-    case 4:
+    case entradaRueda:
         abrirRueda();
         break;
-    case 5:
+    case entradaCodigo:
         if (const auto pedido = pedirCodigo_()) {
             jugarCodigo(pedido->first, pedido->second);
         }
         break;
-    case 6:
+    case entradaHistorial:
         mostrarHistorial();
         break;
-    case 7:
+    case entradaGuardar:
         pedirGuardarHistorial();
         break;
     default:
@@ -84,7 +97,8 @@ VistaMiRecta* VistaRetos::miRecta() const {
 }
 
 // The first round of a stay keeps the window as it was, to give it back on
-// leaving; each round is one undo step that loads its cloud.
+// leaving; each round is one undo step that loads its cloud. A residual
+// round loads it only after its lineup, so that the pick is made blind.
 void VistaRetos::empezarRonda(Reto reto, int clave) {
     if (!ronda_) {
         anterior_ = f_.ranura().visible();
@@ -112,7 +126,8 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
     if (g_.retoResiduosActivo == 1) {
         dibujoResiduos_->ocultarMarcas();
     }
-    g_.retoResiduosActivo = reto == Reto::Residuos ? 1 : 0;
+    g_.retoResiduosActivo = 0;
+    ++numeroRonda_;
     puntos_ = bono_ = 0;
     c_.Text8->setText(QString());
     // The answer hidden before the cloud shows, so that not even the summary
@@ -138,6 +153,19 @@ void VistaRetos::empezarRonda(Reto reto, int clave) {
         f_.mnuBan_Click();
     }
     f_.mnuBan->setEnabled(conBandas);
+    enRueda_ = reto == Reto::Residuos;
+    if (enRueda_) {
+        escribirPanel();
+        c_.Command2(ordenRueda).setFocus();
+        hablar(c_.Label9(codigo).Caption() + QStringLiteral(". ") + textoPregunta());
+        return;
+    }
+    cargarRonda();
+}
+
+void VistaRetos::cargarRonda() {
+    g_.retoResiduosActivo = ronda_->reto == Reto::Residuos ? 1 : 0;
+    const int clave = ronda_->codigo;
     QUndoStack& pila = f_.pila();
     const int indiceAntes = pila.index();
     cargando_ = true;
@@ -164,13 +192,14 @@ int VistaRetos::movimientos() const {
 }
 
 void VistaRetos::comprobar() {
-    if (!ronda_ || comprobada_ || ronda_->reto == Reto::Nube || !f_.existeMuestra()) {
+    if (!ronda_ || comprobada_ || enRueda_ || ronda_->reto == Reto::Nube || !f_.existeMuestra()) {
         return;
     }
     if (ronda_->reto == Reto::Residuos) {
         comprobarResiduos();
         return;
     }
+    // Scored on the values as the panel writes them.
     if (ronda_->reto == Reto::Correlacion) {
         const std::optional<double> r = leerRespuesta();
         if (!r) {
@@ -179,12 +208,14 @@ void VistaRetos::comprobar() {
             c_.Text8->setFocus();
             return;
         }
-        const double verdad = g_.correlacion;
-        anotar(*r, verdad, puntosCorrelacion(*r - verdad));
+        const double propia = comoSeMuestra(*r, decimalesDeR);
+        const double verdad = comoSeMuestra(g_.correlacion, decimalesDeR);
+        anotar(propia, verdad, puntosCorrelacion(propia - verdad));
         m_->ocultar(Delata::Nada);
     } else {
         VistaMiRecta* m = miRecta();
-        const double propia = g_.scMiRecta, minimos = g_.SCErr;
+        const double propia = comoSeMuestra(g_.scMiRecta, decimalesDeSC);
+        const double minimos = comoSeMuestra(g_.SCErr, decimalesDeSC);
         anotar(propia, minimos, puntosRecta(minimos, propia));
         if (m) {
             m->revelarReto();
@@ -211,7 +242,9 @@ void VistaRetos::anotar(double respuesta, double verdad, int puntos) {
     j.respuesta = respuesta;
     j.verdad = verdad;
     // A residual round's answer is right or wrong, with no size of error.
-    j.error = ronda_->reto == Reto::Residuos ? std::nan("") : respuesta - verdad;
+    j.error = ronda_->reto == Reto::Residuos      ? std::nan("")
+              : ronda_->reto == Reto::Correlacion ? comoSeMuestra(respuesta - verdad, decimalesDeR)
+                                                  : respuesta - verdad;
     j.movimientos = ronda_->reto == Reto::Nube ? movimientos() : 0;
     j.puntos = puntos;
     j.hora =
@@ -220,7 +253,7 @@ void VistaRetos::anotar(double respuesta, double verdad, int puntos) {
     puntos_ = puntos;
     const int total = historial_.agregar(std::move(j));
     bono_ = total - puntos;
-    c_.mnuReto(7).setEnabled(true);
+    c_.mnuReto(entradaGuardar).setEnabled(true);
 }
 
 // After every fit: a cloud to build ends by itself once it meets its target,
@@ -248,95 +281,6 @@ bool VistaRetos::objetivoLogrado() {
     anotar(logrado, o.tipo == TipoObjetivo::Plana ? 0.0 : o.valor, puntosNube(movimientos()));
     revelado();
     return true;
-}
-
-// A sample not drawn by a round (a new one, a data set) or an undo past the
-// round's cloud ends the round where it is.
-void VistaRetos::nuevaMuestraEmpieza() {
-    if (ronda_ && !cargando_ && !volviendo_) {
-        terminarAqui();
-    }
-}
-
-void VistaRetos::alCambiarPila() {
-    if (!ronda_ || cargando_ || volviendo_ || pasoRonda_ == nullptr) {
-        return;
-    }
-    const QUndoStack& pila = f_.pila();
-    for (int i = 0; i < pila.count(); ++i) {
-        if (pila.command(i) == pasoRonda_ && i >= pila.index()) {
-            terminarAqui();
-            return;
-        }
-    }
-    // A move just ended: the target may hold now.
-    objetivoLogrado();
-}
-
-// Ends the round and its panel's hold on the window without going back.
-void VistaRetos::terminarAqui() {
-    if (VistaMiRecta* m = miRecta(); m && ronda_->reto == Reto::Recta) {
-        m->dejarReto();
-    }
-    m_->ocultar(Delata::Nada);
-    f_.mnuBan->setEnabled(true);
-    if (rondaDeResiduos()) {
-        // The residuals of a sample not the round's are no longer plotted.
-        g_.retoResiduosActivo = 0;
-        dibujoResiduos_->ocultarMarcas();
-        c_.Picture7->setVisible(false);
-        for (OptionButton* o : c_.Option3) {
-            o->setVisible(false);
-        }
-    }
-    ronda_.reset();
-    antes_.reset();
-    // The panel stays until another takes the slot; only a new round is left.
-    c_.Command2(0).setEnabled(false);
-}
-
-// Leaving the panel: the window as it was before the first round, by taking
-// back the rounds' undo steps (or, if they have gone, by the state kept).
-void VistaRetos::dejar() {
-    if (!ronda_) {
-        return;
-    }
-    const std::optional<Instantanea> antes = std::move(antes_);
-    const QUndoCommand* primero = primerPaso_;
-    const bool bandas = bandasAntes_;
-    f_.Check2->setValue(cuadradosAntes_);
-    terminarAqui();
-    if (!antes) {
-        return;
-    }
-    volviendo_ = true;
-    QUndoStack& pila = f_.pila();
-    int indice = -1;
-    for (int i = 0; i < pila.count(); ++i) {
-        if (pila.command(i) == primero) {
-            indice = i;
-        }
-    }
-    if (indice >= 0 && indice < pila.index()) {
-        pila.setIndex(indice);
-    } else {
-        f_.restaurar(*antes);
-    }
-    volviendo_ = false;
-    if (bandas != (g_.bandasActivas == 1)) {
-        f_.mnuBan_Click();
-    }
-}
-
-// "Terminar": the panel that was in the slot before, or none.
-void VistaRetos::terminar() {
-    c_.Frame10->setVisible(false);
-    if (anterior_ != nullptr && anterior_ != c_.Frame10) {
-        f_.ranura().mostrar(*anterior_);
-    } else {
-        dejar();
-    }
-    hablar(QCoreApplication::translate("retos", "Reto terminado."));
 }
 
 } // namespace rectaviva

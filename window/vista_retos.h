@@ -15,7 +15,9 @@
 #include "vista.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -24,20 +26,27 @@ class QUndoCommand;
 
 namespace rectaviva {
 
+class DialogoRueda;
 class VistaMiRecta;
 class VistaRetos;
 
-// A residual round's answer as the panel shows it, in the language in use.
+// A residual round's answer as the panel shows it, in the language in use,
+// and its radio's accessible name, which says what it answers.
 QString nombreDePatron(Patron p);
+QString nombreDeRespuesta(Patron p);
+
+// The entries of the menu "Retos" after the challenges (which come first,
+// in the order of retosDelMenu), and the panel's commands.
+enum EntradaRetos : Integer { entradaRueda = 4, entradaCodigo, entradaHistorial, entradaGuardar };
+enum OrdenRetos : Integer { ordenComprobar, ordenOtraRonda, ordenTerminar, ordenRueda };
 
 struct ControlesRetos {
     Menu* mnuRet = nullptr;
-    Matriz<Menu>
-        mnuReto; ///< 0..3 the challenges, 4 the lineup, 5 the code, 6 the history, 7 saving it
+    Matriz<Menu> mnuReto; ///< the challenges by their place in retosDelMenu, then EntradaRetos
     Frame* Frame10 = nullptr;
     Matriz<Label> Label9;
     TextBox* Text8 = nullptr;       ///< the guess of r
-    Matriz<CommandButton> Command2; ///< 0 "Comprobar", 1 "Otra ronda", 2 "Terminar", 3 the lineup
+    Matriz<CommandButton> Command2; ///< by OrdenRetos
     void Option3_Click(Integer Index);
     CheckBox* Check3 = nullptr; ///< "Cuadrados" of the own line, in a line's round
     // A residual round: its residual plot with markers, the six answers, and
@@ -129,11 +138,23 @@ public:
         pedirCodigo_ = std::move(f);
     }
     void setPedirRuta(std::function<QString()> f) { pedirRuta_ = std::move(f); }
+    // Where the lineup's plots go: a draw the student cannot see, by default
+    // from std::random_device; a test hands in its own.
+    void setAzarRueda(std::function<std::uint64_t()> f) { azarRueda_ = std::move(f); }
+    // A residual round waiting on its lineup: its cloud is not loaded yet.
+    bool enRueda() const { return enRueda_; }
+    DialogoRueda* dialogoRueda() const;
 
 private:
     friend struct ControlesRetos;
     void elegir(Integer Index);
     void empezarRonda(Reto reto, int clave);
+    // The round's cloud into the sample, as one undo step, and its question.
+    void cargarRonda();
+    // The panel out of the slot, for the panel that was there before or none.
+    void cerrarPanel();
+    // Each greyed entry of "Retos" says why in its tooltip and status tip.
+    void razonDeEntrada(Integer k);
     void anotar(double respuesta, double verdad, int puntos);
     void revelado();
     // A cloud to build that meets its target: scored and ended.
@@ -182,6 +203,10 @@ private:
     const QUndoCommand* pasoRonda_ = nullptr;  ///< the step that loaded this round
     int indiceRonda_ = 0;                      ///< the undo stack's index after it
     bool cargando_ = false, volviendo_ = false;
+    bool enRueda_ = false;
+    int numeroRonda_ = 0; ///< counts the rounds begun, so that a late lineup finds its own
+    QPointer<DialogoRueda> dialogoRueda_;
+    std::function<std::uint64_t()> azarRueda_;
     QElapsedTimer reloj_;
     Historial historial_;
     std::function<std::optional<std::pair<Reto, int>>()> pedirCodigo_;

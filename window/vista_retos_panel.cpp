@@ -52,25 +52,40 @@ private:
 
 void VistaRetos::componerBarra(QMenuBar& barra) {
     c_.mnuRet = new Menu(barra, QStringLiteral("mnuRet"), FUENTE("retos", "Retos"), true);
-    static constexpr const char* entradas[8] = {nombresDeRetos[0],
-                                                nombresDeRetos[1],
-                                                nombresDeRetos[2],
-                                                nombresDeRetos[3],
-                                                QT_TRANSLATE_NOOP("retos", "Rueda de residuos"),
-                                                QT_TRANSLATE_NOOP("retos", "Código de reto…"),
-                                                QT_TRANSLATE_NOOP("retos", "Historial"),
-                                                QT_TRANSLATE_NOOP("retos", "Guardar historial…")};
-    for (int k = 0; k < 8; ++k) {
-        if (k == 4 || k == 5 || k == 6) {
+    // A greyed entry's tooltip says why.
+    c_.mnuRet->desplegable()->setToolTipsVisible(true);
+    static constexpr const char* otras[] = {QT_TRANSLATE_NOOP("retos", "Rueda de residuos"),
+                                            QT_TRANSLATE_NOOP("retos", "Código de reto…"),
+                                            QT_TRANSLATE_NOOP("retos", "Historial"),
+                                            QT_TRANSLATE_NOOP("retos", "Guardar historial…")};
+    for (int k = 0; k <= entradaGuardar; ++k) {
+        if (k == entradaRueda || k == entradaCodigo || k == entradaHistorial) {
             c_.mnuRet->desplegable()->addSeparator();
         }
-        auto* m = new Menu(*c_.mnuRet, nombre("mnuReto", k), Fuente{"retos", entradas[k]});
+        const char* texto = k < numRetos ? retosDelMenu[k].nombre : otras[k - entradaRueda];
+        auto* m = new Menu(*c_.mnuRet, nombre("mnuReto", k), Fuente{"retos", texto});
         c_.mnuReto.agregar(k, m);
         const Integer i = static_cast<Integer>(k);
         QObject::connect(m, &Menu::Click, &f_, [this, i] { c_.mnuReto_Click(i); });
+        QObject::connect(m->accion(), &QAction::enabledChanged, &f_,
+                         [this, i] { razonDeEntrada(i); });
     }
-    c_.mnuReto(7).setEnabled(false);
+    c_.mnuReto(entradaGuardar).setEnabled(false);
     QObject::connect(&f_.pila(), &QUndoStack::indexChanged, &f_, [this] { alCambiarPila(); });
+}
+
+void VistaRetos::razonDeEntrada(Integer k) {
+    QAction* a = c_.mnuReto(k).accion();
+    QString porque;
+    if (!a->isEnabled()) {
+        porque = k == entradaGuardar
+                     ? QCoreApplication::translate("retos", "Aún no hay rondas en el historial.")
+                     : QCoreApplication::translate(
+                           "retos", "No se ofrece sobre una transformación: los retos dibujan "
+                                    "sus propias muestras.");
+    }
+    a->setToolTip(porque);
+    a->setStatusTip(porque);
 }
 
 // The title and the round's code on top, the question, the guess with the
@@ -96,10 +111,10 @@ void VistaRetos::componerPanel() {
     c_.Text8->installEventFilter(new TeclasRespuesta(c_.Text8, *this));
     QObject::connect(c_.Text8, &TextBox::KeyPress, &f_,
                      [this](int& KeyAscii) { c_.Text8_KeyPress(KeyAscii); });
-    static constexpr const char* ordenes[4] = {
+    static constexpr const char* ordenes[] = {
         QT_TRANSLATE_NOOP("retos", "Comprobar"), QT_TRANSLATE_NOOP("retos", "Otra ronda"),
         QT_TRANSLATE_NOOP("retos", "Terminar"), QT_TRANSLATE_NOOP("retos", "Rueda de residuos")};
-    for (int k = 0; k < 4; ++k) {
+    for (int k = ordenComprobar; k <= ordenRueda; ++k) {
         auto* b = new CommandButton(panel, nombre("Command2", k), Fuente{"retos", ordenes[k]});
         b->setFont(fuente(9));
         b->Move(2400 + 1470.0 * k, 1000, 1350, 345);
@@ -196,12 +211,22 @@ void VistaRetos::escribirPanel() {
 
 void VistaRetos::retraducir() {
     escribirPanel();
+    for (Integer k = 0; k <= entradaGuardar; ++k) {
+        razonDeEntrada(k);
+    }
+    for (int k = 0; k < numPatrones; ++k) {
+        c_.Option3(k).setAccessibleName(nombreDeRespuesta(static_cast<Patron>(k)));
+    }
 }
 
 void VistaRetos::nombrarControles() {
     traducirNombre(*c_.Text8, FUENTE("retos", "Tu respuesta: r"));
     traducirNombre(*c_.Frame10, FUENTE("retos", "Retos"));
     traducirNombre(*c_.Picture7, FUENTE("residuos", "Gráfico de residuos"));
+    // The answers are named before their first round, each on its own.
+    for (int k = 0; k < numPatrones; ++k) {
+        c_.Option3(k).setAccessibleName(nombreDeRespuesta(static_cast<Patron>(k)));
+    }
     traducirNombresDeLaminas(f_, *this);
 }
 

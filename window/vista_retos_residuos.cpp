@@ -16,7 +16,6 @@
 
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QRandomGenerator>
 #include <QStyle>
 
 namespace rectaviva {
@@ -161,7 +160,9 @@ void VistaRetos::trasAjuste() {
 // and the commands in one row and the explanation under them. The other
 // rounds keep the panel's first layout.
 void VistaRetos::disponerPanel() {
-    const bool residuos = rondaDeResiduos();
+    // Before its lineup a residual round's panel is the others' one: the
+    // step's sentence and the commands, the lineup's first.
+    const bool residuos = rondaDeResiduos() && !enRueda_;
     c_.Frame10->setHeight(residuos ? altoPanelResiduos : altoPanel);
     c_.Picture7->setVisible(residuos);
     c_.Label9(pregunta).setVisible(!residuos);
@@ -179,12 +180,19 @@ void VistaRetos::disponerPanel() {
         const int indicador = o.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                               o.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         o.setText(enDosRenglones(t, o.font(), o.width() - indicador - 8));
-        o.setAccessibleName(t);
+        o.setAccessibleName(nombreDeRespuesta(static_cast<Patron>(k)));
     }
-    c_.Command2(0).setVisible(ronda_->reto != Reto::Nube && !(residuos && comprobada_));
-    c_.Command2(3).setVisible(residuos && comprobada_);
-    if (!residuos) {
-        for (int k = 0; k < 3; ++k) {
+    c_.Command2(ordenComprobar)
+        .setVisible(ronda_->reto != Reto::Nube && !enRueda_ && !(residuos && comprobada_));
+    c_.Command2(ordenRueda).setVisible(enRueda_);
+    // The first step's sentence takes three lines; the others' question two.
+    c_.Label9(pregunta).Move(120, 420, 6735, enRueda_ ? 820 : 540);
+    if (enRueda_) {
+        c_.Command2(ordenRueda).Move(2400, 1300, 1905, 345);
+        c_.Command2(ordenOtraRonda).Move(4425, 1300, 1200, 345);
+        c_.Command2(ordenTerminar).Move(5745, 1300, 1110, 345);
+    } else if (!residuos) {
+        for (int k = ordenComprobar; k <= ordenTerminar; ++k) {
             c_.Command2(k).Move(2400 + 1470.0 * k, 1000, 1350, 345);
         }
         c_.Label9(resultado).Move(120, 1440, 6735, 540);
@@ -194,15 +202,14 @@ void VistaRetos::disponerPanel() {
                                 345);
         }
     } else {
-        c_.Command2(1).Move(120, arribaRespuestas, 1350, 345);
-        c_.Command2(2).Move(1590, arribaRespuestas, 1350, 345);
-        c_.Command2(3).Move(3060, arribaRespuestas, 1905, 345);
+        c_.Command2(ordenOtraRonda).Move(120, arribaRespuestas, 1350, 345);
+        c_.Command2(ordenTerminar).Move(1590, arribaRespuestas, 1350, 345);
         c_.Label9(resultado).Move(120, arribaRespuestas + 420, 6735, 300);
     }
 }
 
 void VistaRetos::elegirRespuesta(Patron p) {
-    if (!rondaDeResiduos() || comprobada_) {
+    if (!rondaDeResiduos() || comprobada_ || enRueda_) {
         return;
     }
     respuesta_ = p;
@@ -211,7 +218,7 @@ void VistaRetos::elegirRespuesta(Patron p) {
 
 // The residual plot, and after the answer what gave the pattern away.
 void VistaRetos::mostrarResiduos() {
-    if (!rondaDeResiduos() || !f_.existeMuestra()) {
+    if (!rondaDeResiduos() || enRueda_ || !f_.existeMuestra()) {
         return;
     }
     // The range in y is the round's own, set by its first residuals so that
@@ -247,22 +254,39 @@ void VistaRetos::comprobarResiduos() {
     mostrarResiduos();
 }
 
-// The lineup of the points in use, drawn from the round's code (or from a
-// code at random outside a residual round), in a window-modal dialog.
+DialogoRueda* VistaRetos::dialogoRueda() const {
+    return dialogoRueda_;
+}
+
+// The lineup in a window-modal dialog. In a residual round's first step it
+// is of the round's points, not yet shown, and the pick is blind; closing it
+// loads the round. Otherwise it is of the points in use, already seen.
+// Where the own plot goes comes from azarRueda_, never from the code.
 void VistaRetos::abrirRueda() {
-    const std::vector<PuntoReto> puntos = dibujoResiduos_->puntosEnUso();
-    if (!f_.existeMuestra() || puntos.size() < 3) {
+    if (dialogoRueda_ && dialogoRueda_->isVisible()) {
+        return;
+    }
+    const bool aCiegas = rondaDeResiduos() && enRueda_;
+    const std::vector<PuntoReto> puntos = aCiegas ? ronda_->puntos : dibujoResiduos_->puntosEnUso();
+    if (!aCiegas && (!f_.existeMuestra() || puntos.size() < 3)) {
         hablar(QCoreApplication::translate(
             "retos", "La «Rueda de residuos» necesita una muestra con al menos 3 puntos en uso."));
         return;
     }
-    const int clave = rondaDeResiduos()
-                          ? ronda_->codigo
-                          : codigoAlAzar(QRandomGenerator::global()->generateDouble());
     auto* d = new DialogoRueda(
-        &f_, ruedaDeResiduos(puntos, clave), [this](const QString& t) { hablar(t); },
+        &f_, ruedaDeResiduos(puntos, azarRueda_()), [this](const QString& t) { hablar(t); },
         QString::fromStdString(m_->puntoDecimal()));
+    d->setACiegas(aCiegas);
     d->setAttribute(Qt::WA_DeleteOnClose);
+    dialogoRueda_ = d;
+    if (aCiegas) {
+        QObject::connect(d, &QDialog::finished, &f_, [this, n = numeroRonda_] {
+            if (ronda_ && enRueda_ && n == numeroRonda_) {
+                enRueda_ = false;
+                cargarRonda();
+            }
+        });
+    }
     d->open();
     hablar(QCoreApplication::translate("retos", "Rueda de residuos") + QStringLiteral(". ") +
            d->pregunta());

@@ -39,10 +39,11 @@ constexpr const char* queEs[numPatrones] = {
     QT_TRANSLATE_NOOP("retos", "Los residuos forman dos nubes, en dos colores: los puntos vienen "
                                "de dos grupos distintos.")};
 constexpr const char* queHacer[numPatrones] = {
-    QT_TRANSLATE_NOOP("retos", "Se puede usar la recta; la «Rueda de residuos» pone a prueba al "
-                               "ojo."),
-    QT_TRANSLATE_NOOP("retos", "Se transforma una variable (logaritmo, raíz, inversa) o se agrega "
-                               "un término en x²."),
+    QT_TRANSLATE_NOOP("retos", "Nada en los residuos muestra que la recta falle, aunque eso no "
+                               "prueba que sea el modelo correcto."),
+    QT_TRANSLATE_NOOP("retos", "Se transforma una variable en «Transformar…»: logaritmo, raíz, "
+                               "inversa o x², con la que se ajusta y = a + b·x² en lugar de la "
+                               "recta."),
     QT_TRANSLATE_NOOP("retos", "Se transforma y (logaritmo, raíz) o se usan mínimos cuadrados "
                                "ponderados: los errores estándar, los intervalos y las pruebas "
                                "suponen varianza constante."),
@@ -74,6 +75,11 @@ QString traducido(const char* t) {
 
 QString nombreDePatron(Patron p) {
     return traducido(respuestas[static_cast<int>(p)]);
+}
+
+QString nombreDeRespuesta(Patron p) {
+    return QCoreApplication::translate("retos", "Respuesta sobre los residuos: %1")
+        .arg(nombreDePatron(p));
 }
 
 QString VistaRetos::numero(double v, int decimales) const {
@@ -184,6 +190,12 @@ QString VistaRetos::textoExplicacion() const {
 }
 
 QString VistaRetos::textoPreguntaResiduos() const {
+    if (enRueda_) {
+        return QCoreApplication::translate(
+            "retos", "Paso 1 de 2, antes de ver tus datos: en la «Rueda de residuos», uno de los "
+                     "veinte gráficos es el de tu muestra, en un lugar al azar. ¿Cuál destaca? "
+                     "Al cerrarla verás tu nube.");
+    }
     QStringList t;
     for (int k = 0; k < numPatrones; ++k) {
         t << nombreDePatron(static_cast<Patron>(k));

@@ -18,7 +18,7 @@ TEST(Retos, ReglasDePuntuacion) {
         int puntos;
     };
     for (const Caso c :
-         {Caso{0, 100}, {0.004, 100}, {-0.25, 75}, {0.125, 88}, {1.0, 0}, {-1.7, 0}, {NAN, 0}}) {
+         {Caso{0, 100}, {0.004, 100}, {-0.25, 75}, {0.125, 87}, {1.0, 0}, {-1.7, 0}, {NAN, 0}}) {
         EXPECT_EQ(puntosCorrelacion(c.error), c.puntos) << c.error;
     }
     for (const auto& [racha, bono] : {std::pair{0, 0}, {1, 0}, {2, 10}, {6, 50}, {9, 50}}) {
@@ -47,6 +47,38 @@ TEST(Retos, ReglasDePuntuacion) {
         const auto verdad = static_cast<Patron>(i % numPatrones);
         EXPECT_EQ(puntosResiduos(respuesta, verdad), respuesta == verdad ? 100 : 0) << i;
     }
+}
+
+// The rules decide on what the student reads: a guess, r and the error to two
+// decimals, the sums of squares to one, the target's values as the panel
+// writes them.
+TEST(Retos, SeDecideConLoQueSeMuestra) {
+    struct Caso {
+        double respuesta, verdad, error;
+        int puntos;
+        bool alarga; ///< the streak
+    };
+    for (const Caso c : {Caso{0.41, 0.456f, -0.05, 95, false},
+                         {0.414, 0.456f, -0.05, 95, false}, // unrounded: -0.042
+                         {0.41, 0.454f, -0.04, 96, true},
+                         {-0.125, -0.17, 0.04, 96, true}}) { // -0.125 shows -0.13
+        Historial h;
+        RondaJugada j;
+        j.respuesta = c.respuesta;
+        j.verdad = c.verdad;
+        j.error = c.respuesta - c.verdad;
+        EXPECT_EQ(h.agregar(j), c.puntos) << c.respuesta;
+        EXPECT_EQ(h.rondas().back().error, c.error) << c.respuesta;
+        EXPECT_EQ(h.rachaActual(), c.alarga ? 1 : 0) << c.respuesta;
+    }
+    // 10.0 and 10.1 on screen: 99, not the 100 of 10.04 / 10.06.
+    EXPECT_EQ(puntosRecta(10.04, 10.06), 99);
+    Globales g;
+    g.nActivos = 10;
+    g.correlacion = -0.7696f; // shows -0.77: within 0.03 of -0.80
+    EXPECT_TRUE(objetivoCumplido({TipoObjetivo::Correlacion, -0.8f, 0.03f}, g));
+    g.correlacion = -0.7649f; // shows -0.76
+    EXPECT_FALSE(objetivoCumplido({TipoObjetivo::Correlacion, -0.8f, 0.03f}, g));
 }
 
 TEST(Retos, HistorialRachaYCsv) {
@@ -92,6 +124,12 @@ TEST(Retos, HistorialRachaYCsv) {
                                  nombres[(p + 1) % numPatrones] + ",,,0,2026-12-10 09:15:02,12.5\n";
         EXPECT_NE(h.csv().find(fila), std::string::npos) << fila;
     }
+    // Right patterns in a row are a streak of their own challenge.
+    for (int k = 0; k < 3; ++k) {
+        h.agregar(r(Reto::Residuos, 2, 2));
+    }
+    EXPECT_EQ(h.mejorRacha(), 3);
+    EXPECT_EQ(h.rachaActual(), 1);
 }
 
 TEST(Retos, LogaritmoEscritoComoElDeLaBiblioteca) {

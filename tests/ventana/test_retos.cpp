@@ -3,7 +3,9 @@
 // checks score by the rules and go into the history; a cloud to build ends
 // by itself; leaving gives the window back exactly as it was.
 #include "ayudas_acciones.h"
+#include "dialogo_reto.h"
 #include "puntuacion.h"
+#include "rueda_residuos.h"
 #include "vista_retos.h"
 
 #include <QAccessible>
@@ -75,7 +77,7 @@ TEST(Retos, AdivinaLaCorrelacionSinDelatarla) {
     }
     const RondaJugada& j = v.historial().rondas().back();
     EXPECT_EQ(j.codigo, 1234);
-    EXPECT_DOUBLE_EQ(j.error, 0.5 - static_cast<double>(f.g.correlacion));
+    EXPECT_EQ(j.error, comoSeMuestra(0.5 - comoSeMuestra(f.g.correlacion, 2), 2));
     EXPECT_EQ(j.puntos, puntosCorrelacion(j.error));
     QCoreApplication::processEvents();
     EXPECT_TRUE(f.dicho().contains(QString::number(j.puntos) + " puntos"))
@@ -147,6 +149,10 @@ TEST(Retos, ResiduosMarcanLoQueLosDelata) {
         }
         ASSERT_TRUE(v.jugarCodigo(Reto::Residuos, codigo));
         SCOPED_TRACE(codigo);
+        // The lineup first; closing it shows the round.
+        f.Command2(ordenRueda).click();
+        ASSERT_NE(v.dialogoRueda(), nullptr);
+        v.dialogoRueda()->close();
         EXPECT_TRUE(f.Picture7->isVisible());
         EXPECT_TRUE(f.Option3(5).isVisible());
         // The panel's sheet is the residual rounds' own.
@@ -189,11 +195,37 @@ TEST(Retos, ResiduosMarcanLoQueLosDelata) {
             colores.insert(f.Shape12(k).FillColor().rgb());
         }
         EXPECT_EQ(colores.size(), patron == Patron::Grupos ? 2U : 1U);
-        EXPECT_TRUE(f.Command2(3).isVisible());
+        EXPECT_FALSE(f.Command2(ordenRueda).isVisible());
         QCoreApplication::processEvents();
         EXPECT_TRUE(f.dicho().contains(f.Label9(VistaRetos::explicacionResiduos).Caption()));
         EXPECT_EQ(f.Label9(VistaRetos::explicacionResiduos).Caption().count(". "),
                   elegida == patron ? 1 : 2 + (elegida == Patron::Ninguno));
+    }
+}
+
+// A data set or "Generar" in any round, in either step of a residual one,
+// ends it and takes its panel out of the slot.
+TEST(Retos, UnaMuestraNuevaTerminaLaRonda) {
+    Form1 f;
+    f.show();
+    VistaRetos& v = vistaDe<VistaRetos>(f);
+    for (const RetoDelMenu& r : retosDelMenu) {
+        for (int paso = 0; paso < 4; ++paso) {
+            SCOPED_TRACE(paso);
+            ASSERT_TRUE(v.jugarCodigo(r.reto, 2468));
+            if (r.reto == Reto::Residuos && paso >= 2) {
+                f.Command2(ordenRueda).click();
+                v.dialogoRueda()->close();
+            }
+            if (paso % 2 == 0) {
+                f.mnuConjunto[0]->accion()->trigger();
+            } else {
+                generarSembrado(f, 3);
+            }
+            EXPECT_FALSE(v.ronda().has_value());
+            EXPECT_FALSE(f.Frame10->isVisible());
+            EXPECT_EQ(f.g.retoResiduosActivo, 0);
+        }
     }
 }
 

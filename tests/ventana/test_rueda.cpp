@@ -2,8 +2,10 @@
 // are, Enter, Space or a click picks, the sentence says whether the pick was
 // the own sample, the own plot is framed only after the pick, and a second
 // pick changes nothing.
+#include "ayudas_acciones.h"
 #include "colores.h"
 #include "rueda_residuos.h"
+#include "vista_retos.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include <cmath>
 
 using namespace rectaviva;
+using namespace rectaviva::pruebas;
 
 namespace {
 
@@ -65,6 +68,7 @@ TEST(Rueda, TeclasEleccionYRevelado) {
             nullptr, ruedaDePrueba(), [&](const QString& t) { dicho << t; }, QStringLiteral(","));
         d.show();
         CuadriculaRueda& g = d.graficos();
+        d.setACiegas(true);
         QSignalSpy elegidos(&d, &DialogoRueda::graficoElegido);
         for (const Qt::Key t : c.teclas) {
             QTest::keyClick(&g, t);
@@ -86,11 +90,19 @@ TEST(Rueda, TeclasEleccionYRevelado) {
         EXPECT_EQ(elegidos.count(), 1);
         const QString frase = d.resultado();
         EXPECT_EQ(dicho.back().toStdString(), frase.toStdString());
-        EXPECT_TRUE(acierto
-                        ? frase.contains("1/20 = 0,05")
-                        : frase.contains(QStringLiteral("n.º 13; elegiste la %1:").arg(c.foco + 1)))
+        EXPECT_TRUE(
+            acierto ? frase.contains("1/20 = 0,05")
+                    : frase.contains(QStringLiteral("n.º %1, en rojo, y tu muestra era la n.º 13")
+                                         .arg(c.foco + 1)))
             << frase.toStdString();
         EXPECT_EQ(pixelDelMarcoPropio(g), colorMiRecta);
+        // The pick's own frame: the own plot's green when right, red when wrong.
+        const QImage im = g.grab().toImage();
+        const QRectF a = g.areaDe(c.foco);
+        const double z = im.devicePixelRatio();
+        EXPECT_EQ(im.pixelColor(QPoint(static_cast<int>((a.left() - 3.5) * z),
+                                       static_cast<int>(a.center().y() * z))),
+                  acierto ? colorMiRecta : colorIntervaloFalla);
         // A second pick, by call or by key, changes nothing.
         d.elegir((c.foco + 1) % 20);
         QTest::keyClick(&g, Qt::Key_Right);
@@ -98,6 +110,41 @@ TEST(Rueda, TeclasEleccionYRevelado) {
         EXPECT_EQ(d.elegido(), c.foco);
         EXPECT_EQ(d.resultado().toStdString(), frase.toStdString());
         EXPECT_EQ(elegidos.count(), 1);
+    }
+}
+
+// In a residual round the lineup comes first, of the round's points before
+// they are loaded or plotted; the own plot's place follows the injected draw,
+// not the code; only that blind pick is given its 1/20.
+TEST(Rueda, AntesDeVerLosResiduosYEnUnLugarAlAzar) {
+    Form1 f;
+    f.show();
+    VistaRetos& v = vistaDe<VistaRetos>(f);
+    for (const std::uint64_t semilla : {1ULL, 2ULL, 3ULL, 4ULL}) {
+        v.setAzarRueda([semilla] { return semilla; });
+        ASSERT_TRUE(v.jugarCodigo(Reto::Residuos, 4817 + static_cast<int>(semilla % 2)));
+        const std::vector<PuntoReto> puntos = v.ronda()->puntos;
+        EXPECT_FALSE(f.Picture7->isVisible() || f.Option3(0).isVisible());
+        const auto cargada = [&] {
+            return f.g.nPuntos == static_cast<Integer>(puntos.size()) &&
+                   f.g.xObs(1) == puntos[0].x && f.g.yObs(1) == puntos[0].y;
+        };
+        EXPECT_FALSE(cargada());
+        for (const bool aCiegas : {true, false}) { // the round's, then the menu's
+            if (aCiegas) {
+                f.Command2(ordenRueda).click();
+            } else {
+                f.mnuReto(entradaRueda).accion()->trigger();
+            }
+            DialogoRueda* d = v.dialogoRueda();
+            ASSERT_EQ(d->aCiegas(), aCiegas);
+            d->elegir(d->rueda().propio);
+            EXPECT_EQ(d->resultado().contains("1/20"), aCiegas);
+            EXPECT_TRUE(!aCiegas || d->rueda().propio == ruedaDeResiduos(puntos, semilla).propio);
+            d->close();
+            QCoreApplication::processEvents();
+        }
+        EXPECT_TRUE(f.Picture7->isVisible() && cargada());
     }
 }
 

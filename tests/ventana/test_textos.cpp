@@ -6,7 +6,9 @@
 #include "conjuntos.h"
 #include "idioma.h"
 #include "paneles_idioma.h"
+#include "rueda_residuos.h"
 #include "simulacion.h"
+#include "vista_retos.h"
 
 #include <QFile>
 #include <QLabel>
@@ -35,6 +37,38 @@ void cargarConjunto(Form1& f, const char* nombre) {
 // Transformar
 
 // Retos
+// A residual round of that pattern: its lineup's pick (the own plot or the
+// next), whose sentence goes to `rueda`, then the pattern answered and the
+// explanation returned.
+QString rondaDeResiduos(Form1& f, Patron patron, bool acertar = true, QString* rueda = nullptr) {
+    VistaRetos& v = vistaDe<VistaRetos>(f);
+    int codigo = primerCodigo;
+    while (rondaDeCodigo(Reto::Residuos, codigo).patron != patron) {
+        ++codigo;
+    }
+    v.jugarCodigo(Reto::Residuos, codigo);
+    f.Command2(ordenRueda).click();
+    DialogoRueda* d = v.dialogoRueda();
+    d->elegir((d->rueda().propio + (acertar ? 0 : 1)) % graficosDeRueda);
+    if (rueda != nullptr) {
+        *rueda = d->resultado();
+    }
+    d->close();
+    v.elegirRespuesta(patron);
+    v.comprobar();
+    return f.Label9(VistaRetos::explicacionResiduos).Caption();
+}
+
+QString ruedaDe(Form1& f, bool acertar) {
+    QString t;
+    rondaDeResiduos(f, Patron::Curvatura, acertar, &t);
+    return t;
+}
+
+QString lamina14(const char* idioma) {
+    QFile a(QStringLiteral(":/laminas/%1lamina14.txt").arg(QString::fromUtf8(idioma)));
+    return a.open(QIODevice::ReadOnly) ? QString::fromUtf8(a.readAll()) : QString();
+}
 
 // Traducciones
 // The simulation's count after one sample.
@@ -100,6 +134,40 @@ std::vector<Caso> casos() {
         // Transformar
 
         // Retos
+        {"Retos: paso 1", "es",
+         [](Form1& f) {
+             vistaDe<VistaRetos>(f).jugarCodigo(Reto::Residuos, 1234);
+             return f.Label9(VistaRetos::pregunta).Caption();
+         },
+         "antes de ver tus datos", nullptr},
+        {"Retos: respuesta", "en", [](Form1& f) { return f.Option3(5).accessibleName(); },
+         "Answer about the residuals: ", nullptr},
+        {"Retos: nada indica", "es", [](Form1& f) { return rondaDeResiduos(f, Patron::Ninguno); },
+         "no prueba que sea el modelo correcto", "Se puede usar la recta"},
+        {"Retos: curvatura", "en", [](Form1& f) { return rondaDeResiduos(f, Patron::Curvatura); },
+         "y = a + b·x²", "term in x²"},
+        {"Retos: rueda a ciegas", "es", [](Form1& f) { return ruedaDe(f, true); },
+         "no dice qué patrón es", "muestran un patrón"},
+        {"Retos: rueda errada", "pt_BR", [](Form1& f) { return ruedaDe(f, false); }, "em vermelho",
+         nullptr},
+        {"Retos: rueda ya vista", "es",
+         [](Form1& f) {
+             cargarConjunto(f, "Anscombe II");
+             f.mnuReto(entradaRueda).accion()->trigger();
+             DialogoRueda* d = vistaDe<VistaRetos>(f).dialogoRueda();
+             d->elegir(d->rueda().propio);
+             return d->resultado();
+         },
+         "no fue a ciegas", "1/20"},
+        {"Retos: guardar sin rondas", "es",
+         [](Form1& f) { return f.mnuReto(entradaGuardar).accion()->toolTip(); },
+         "Aún no hay rondas", nullptr},
+        {"Retos: lámina 14", "es", [](Form1&) { return lamina14(""); }, "3,5", "unos 3"},
+        {"Retos: lámina 14", "en", [](Form1&) { return lamina14("en/"); }, "3.5", "about 3 "},
+        {"Retos: lámina 14", "pt_BR", [](Form1&) { return lamina14("pt_BR/"); }, "±2,5 σ",
+         "cerca de 3 "},
+        {"Retos: lámina 14", "es", [](Form1&) { return lamina14(""); }, "cuatro filas de cinco",
+         "saca una muestra"},
 
         // Traducciones
         {"Una muestra", "es", unaMuestra, "1 muestra de", "1 muestras"},
