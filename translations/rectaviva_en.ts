@@ -920,6 +920,10 @@ interval</translation>
         <source>Suma de cuadrados de la recta de mínimos cuadrados</source>
         <translation>Sum of squares of the least-squares line</translation>
     </message>
+    <message>
+        <source>Cuadrados de mi recta</source>
+        <translation>Squares of my line</translation>
+    </message>
 </context>
 <context>
     <name>paneles</name>
@@ -1727,6 +1731,10 @@ Source: %2</translation>
     <message>
         <source>Paso 1 de 2, antes de ver tus datos: en la «Rueda de residuos», uno de los veinte gráficos es el de tu muestra, en un lugar al azar. ¿Cuál destaca? Al cerrarla verás tu nube.</source>
         <translation>Step 1 of 2, before you see your data: in the “Residual lineup”, one of the twenty plots is your sample’s, in a random place. Which one stands out? When you close it you will see your cloud.</translation>
+    </message>
+    <message>
+        <source>Cuadrados de tu recta en el reto</source>
+        <translation>Squares of your line in the challenge</translation>
     </message>
 </context>
 <context>

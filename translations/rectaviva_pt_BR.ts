@@ -919,6 +919,10 @@
         <source>Suma de cuadrados de la recta de mínimos cuadrados</source>
         <translation>Soma de quadrados da reta de mínimos quadrados</translation>
     </message>
+    <message>
+        <source>Cuadrados de mi recta</source>
+        <translation>Quadrados da minha reta</translation>
+    </message>
 </context>
 <context>
     <name>paneles</name>
@@ -1726,6 +1730,10 @@ Fonte: %2</translation>
     <message>
         <source>Paso 1 de 2, antes de ver tus datos: en la «Rueda de residuos», uno de los veinte gráficos es el de tu muestra, en un lugar al azar. ¿Cuál destaca? Al cerrarla verás tu nube.</source>
         <translation>Passo 1 de 2, antes de ver seus dados: no “Alinhamento de resíduos”, um dos vinte gráficos é o da sua amostra, em um lugar ao acaso. Qual se destaca? Ao fechá-lo, você verá sua nuvem.</translation>
+    </message>
+    <message>
+        <source>Cuadrados de tu recta en el reto</source>
+        <translation>Quadrados da sua reta no desafio</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,8 @@ void VistaMiRecta::componerPanel() {
     crearCajas(panel, c_.Text6, "Text6", 9, {{3240, 810, 855, 300}, {3240, 1170, 855, 300}});
     c_.Check2 = new CheckBox(panel, QStringLiteral("Check2"));
     traducirTitulo(*c_.Check2, FUENTE("mirecta", "Cuadrados"));
+    // Named apart from the other boxes "Cuadrados" for a screen reader.
+    traducirNombre(*c_.Check2, FUENTE("mirecta", "Cuadrados de mi recta"));
     c_.Check2->setFont(fuente(9));
     c_.Check2->Move(4320, 420, 1575, 300);
     QObject::connect(c_.Check2, &CheckBox::Click, &f_, [this] { c_.Check2_Click(); });

@@ -125,6 +125,7 @@ void VistaRetos::componerPanel() {
     // In a line's round, the own line's squares as "Mi recta" draws them.
     c_.Check3 = new CheckBox(panel, QStringLiteral("Check3"));
     traducirTitulo(*c_.Check3, FUENTE("mirecta", "Cuadrados"));
+    traducirNombre(*c_.Check3, FUENTE("retos", "Cuadrados de tu recta en el reto"));
     c_.Check3->setFont(fuente(9));
     c_.Check3->Move(120, 1020, 1575, 300);
     QObject::connect(c_.Check3, &CheckBox::Click, &f_, [this] {
