@@ -4,8 +4,8 @@
 #pragma once
 
 #include "Globales.h"
-#include "colores.h"
 #include "capa_controles.h"
+#include "colores.h"
 #include "geometria.h"
 
 namespace rectaviva {

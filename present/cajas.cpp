@@ -194,19 +194,16 @@ const FilaCaja* otroExtremo(const FilaCaja& f) {
 
 } // namespace
 
-Cabe cabeEnCaja(const TextBox& t) {
-    return [&t](std::string_view texto) {
-        // Qt's line edit keeps two pixels each side inside its frame.
-        const int marco =
-            t.hasFrame() ? t.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &t) : 0;
-        const int sitio = t.contentsRect().width() - 2 * marco - 4;
+Cabe cabeEnCaja(const TextBox& t, double estrecho) {
+    const double sitio = t.sitioTexto() / estrecho;
+    return [&t, sitio](std::string_view texto) {
         const QString s = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
         return QFontMetrics(t.font()).horizontalAdvance(s) <= sitio;
     };
 }
 
 std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal,
-                      const Cabe& cabe) {
+                      const Cabe& cabe, const Cabe& estrecho) {
     const Single v = f.valor(g);
     if (g.datosCargados == 1 && enUnidades(f) && cabe) {
         // At least three digits, and as many more as tell the two ends of
@@ -215,13 +212,13 @@ std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view pun
         if (const FilaCaja* otra = otroExtremo(f)) {
             const Single w = otra->valor(g);
             const auto texto = [&](Single x, int c) {
-                return formatearEnCaja(x, f.formato, cabe, puntoDecimal, c);
+                return formatearEnCaja(x, f.formato, cabe, puntoDecimal, c, estrecho);
             };
             while (cifras < 9 && v != w && texto(v, cifras) == texto(w, cifras)) {
                 ++cifras;
             }
         }
-        return formatearEnCaja(v, f.formato, cabe, puntoDecimal, cifras);
+        return formatearEnCaja(v, f.formato, cabe, puntoDecimal, cifras, estrecho);
     }
     if (g.datosCargados == 1 && enUnidades(f)) {
         // The interval limits' boxes are the narrow ones: five characters

@@ -95,12 +95,14 @@ bool enUnidades(const FilaCaja& f);
 
 // The text that the row's box shows for the state g: on a data set, a value
 // in its units by formatearEnUnidades, or where `cabe` measures the box, by
-// formatearEnCaja with the digits that tell an interval's two ends apart.
+// formatearEnCaja with the digits that tell an interval's two ends apart,
+// narrowed where only `estrecho` takes them.
 std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view puntoDecimal,
-                      const Cabe& cabe = {});
+                      const Cabe& cabe = {}, const Cabe& estrecho = {});
 
 // Whether a text fits box t whole: its width in the box's font against the
-// room inside the box's frame and margins.
-Cabe cabeEnCaja(const TextBox& t);
+// room inside the box's frame and margins, that room divided by `estrecho`
+// where the box may draw its text narrower (TextBox::kEstrechoMinimo).
+Cabe cabeEnCaja(const TextBox& t, double estrecho = 1);
 
 } // namespace rectaviva

@@ -183,18 +183,31 @@ std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
 }
 
 std::string formatearEnCaja(Single valor, Formato f, const Cabe& cabe,
-                            std::string_view puntoDecimal, int cifras) {
+                            std::string_view puntoDecimal, int cifras, const Cabe& estrecho) {
     std::string texto = formatear(valor, f, puntoDecimal);
     if (!std::isfinite(valor) || valor == 0 || (significativas(texto) >= cifras && cabe(texto))) {
         return texto;
     }
     const double v = static_cast<double>(valor);
-    for (int c = cifras;; --c) {
-        if (const auto t = fijo(v, c, puntoDecimal); t && cabe(*t)) {
+    // Those digits as the box shows them, then narrowed where it can narrow.
+    for (const Cabe* medida : {&cabe, &estrecho}) {
+        if (!*medida) {
+            continue;
+        }
+        if (const auto t = fijo(v, cifras, puntoDecimal); t && (*medida)(*t)) {
+            return *t;
+        }
+        if (std::string e = cientifico(v, cifras, puntoDecimal); (*medida)(e)) {
+            return e;
+        }
+    }
+    const Cabe& holgada = estrecho ? estrecho : cabe;
+    for (int c = cifras - 1;; --c) {
+        if (const auto t = fijo(v, c, puntoDecimal); t && holgada(*t)) {
             return *t;
         }
         std::string e = cientifico(v, c, puntoDecimal);
-        if (c == 1 || cabe(e)) {
+        if (c <= 1 || holgada(e)) {
             return e;
         }
     }

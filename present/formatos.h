@@ -55,10 +55,12 @@ using Cabe = std::function<bool(std::string_view)>;
 
 // A value in a data set's own units in a box that `cabe` measures: in format
 // f where that shows at least `cifras` significant digits and fits, else
-// that many digits, fixed while they fit and scientific beyond. Only where
-// the box cannot show them whole, fewer digits, each true.
+// that many digits, fixed while they fit and scientific beyond, narrowed
+// where only `estrecho` (the box drawing its text narrower) takes them.
+// Only where even that cannot show them whole, fewer digits, each true.
 std::string formatearEnCaja(Single valor, Formato f, const Cabe& cabe,
-                            std::string_view puntoDecimal = ".", int cifras = 3);
+                            std::string_view puntoDecimal = ".", int cifras = 3,
+                            const Cabe& estrecho = {});
 
 // A t or F statistic, format "0.000": one whose size exceeds the guard value,
 // finite or not, shows as the guard with its own sign, so a near-perfect fit

@@ -151,11 +151,14 @@ void mostrar::ponerValor(TextBox& t, Single v, Formato f) {
 }
 
 void mostrar::ponerCaja(const FilaCaja& f) {
+    TextBox& t = cajaDeFila(p_, f);
+    // A data set's value in its units may need its text narrowed to show three
+    // digits; the design's grid keeps the line edit's own drawing.
+    t.setEstrechable(g_.datosCargados == 1 && enUnidades(f));
     if (oculta(f)) {
-        cajaDeFila(p_, f).setText(textoOculto);
+        t.setText(textoOculto);
     } else {
-        TextBox& t = cajaDeFila(p_, f);
-        poner(t, textoCaja(f, g_, punto_, cabeEnCaja(t)));
+        poner(t, textoCaja(f, g_, punto_, cabeEnCaja(t), cabeEnCaja(t, TextBox::kEstrechoMinimo)));
     }
 }
 

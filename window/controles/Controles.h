@@ -127,6 +127,13 @@ public:
     bool Locked() const { return isReadOnly(); }
     // A locked box still takes the focus from a click, but Tab passes it by.
     void setLocked(bool l);
+    // A locked box that may narrow draws a text wider than its room
+    // squeezed across, down to kEstrechoMinimo of its width; off, it is
+    // Qt's own line edit.
+    void setEstrechable(bool e);
+    static constexpr double kEstrechoMinimo = 0.6;
+    // The width in pixels that a text may take inside the box.
+    int sitioTexto() const;
 
 signals:
     void KeyPress(int& KeyAscii);
@@ -143,6 +150,7 @@ protected:
 
 private:
     void fijarBloqueo(bool l, bool interfazDada);
+    bool estrechable_ = false;
 };
 
 // A list of text rows, appended at the end. Used as a text panel: rows are

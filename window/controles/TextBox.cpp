@@ -14,6 +14,7 @@
 #include <QProxyStyle>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -139,9 +140,43 @@ void TextBox::fijarBloqueo(bool l, bool interfazDada) {
     setFocusPolicy(l ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
+void TextBox::setEstrechable(bool e) {
+    if (e != estrechable_) {
+        estrechable_ = e;
+        update();
+    }
+}
+
+int TextBox::sitioTexto() const {
+    QStyleOptionFrame o;
+    initStyleOption(&o);
+    // Qt's line edit keeps two pixels each side inside its contents.
+    return style()->subElementRect(QStyle::SE_LineEditContents, &o, this).width() - 4;
+}
+
 void TextBox::paintEvent(QPaintEvent* e) {
-    QLineEdit::paintEvent(e);
+    const int ancho = fontMetrics().horizontalAdvance(text());
+    const int sitio = sitioTexto();
+    if (!estrechable_ || !isReadOnly() || ancho <= sitio || sitio <= 0) {
+        QLineEdit::paintEvent(e);
+        QPainter p(this);
+        pintarMarcoFoco(*this, p);
+        return;
+    }
+    // The panel as the line edit draws it, then the text scaled across to
+    // its room, centred on the line edit's own baseline.
     QPainter p(this);
+    QStyleOptionFrame o;
+    initStyleOption(&o);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &o, &p, this);
+    const QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &o, this);
+    const double escala = std::max(kEstrechoMinimo, static_cast<double>(sitio) / ancho);
+    p.setPen(palette().color(QPalette::Text));
+    p.setFont(font());
+    p.translate(r.left() + 2 + (sitio - ancho * escala) / 2, 0);
+    p.scale(escala, 1);
+    p.drawText(QRectF(0, r.top(), ancho, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text());
+    p.resetTransform();
     pintarMarcoFoco(*this, p);
 }
 
