@@ -59,6 +59,15 @@ QString ejesDelCensoEnLn(Form1& f) {
     archivo.open(QIODevice::ReadOnly);
     return QString::fromUtf8(archivo.readLine());
 }
+// The census entry's tooltip, which holds its description.
+QString descripcionDelCenso(Form1& f) {
+    for (Menu* m : f.mnuConjunto) {
+        if (m->Caption() == QStringLiteral("Población de EE. UU.")) {
+            return m->accion()->toolTip();
+        }
+    }
+    return {};
+}
 QString nombresDeOpciones(Form1& f) {
     f.mnuTra->accion()->trigger();
     return f.Option4(1).accessibleName() + QLatin1Char('|') + f.Option5(1).accessibleName() +
@@ -84,7 +93,6 @@ std::vector<Caso> casos() {
         // Transformar
         {"la mediana, y sin parte negativa", "es", lecturaAnimales,
          "la curva deja más error que la media sola", "explica el -"},
-        {"la mediana de y", "es", lecturaAnimales, ", mediana de ", "media de"},
         {"the median, no negative share", "en", lecturaAnimales,
          "the curve leaves more error than the mean alone", "explains -"},
         {"a mediana, sem parte negativa", "pt_BR", lecturaAnimales, ", mediana de ", "explica -"},
@@ -92,31 +100,13 @@ std::vector<Caso> casos() {
          "Cada aumento"},
         {"el porcentaje sin cortes", "es", lecturaCenso, "\u00a0%", " %"},
         {"the percentage without a space", "en", lecturaCenso, "95.92%", " %"},
-        {"el censo no se vuelve recto", "es",
-         [](Form1& f) {
-             cargarConjunto(f, "Población de EE. UU.");
-             const auto& sets = conjuntosEjemplo();
-             for (std::size_t i = 0; i < sets.size(); ++i) {
-                 if (std::strcmp(sets[i].nombre.texto, "Población de EE. UU.") == 0) {
-                     return f.mnuConjunto[i]->accion()->toolTip();
-                 }
-             }
-             return QString();
-         },
-         "sigue curvada", "se vuelve recta"},
+        {"el censo no se vuelve recto", "es", descripcionDelCenso, "sigue curvada",
+         "se vuelve recta"},
         {"ln( in the axis title", "en", ejesDelCensoEnLn, "ln(Population", "ln Population"},
         {"las opciones con su eje", "es", nombresDeOpciones,
          "x: logaritmo decimal|y: logaritmo decimal|Transformación de x", nullptr},
         {"the choices with their axis", "en", nombresDeOpciones,
          "x: common logarithm|y: common logarithm|Transformation of x", nullptr},
-        {"as opções com o seu eixo", "pt_BR", nombresDeOpciones,
-         "x: logaritmo decimal|y: ", nullptr},
-        {"los retos grises dicen por qué", "es",
-         [](Form1& f) {
-             transformado(f, "Población de EE. UU.", Transformacion::Ln, Transformacion::Ninguna);
-             return f.mnuReto(0).accion()->toolTip();
-         },
-         "No se ofrece mientras haya una transformación", nullptr},
 
         // Retos
 
