@@ -99,8 +99,9 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
          {115, 117, 120, 123, 126, 129, 132, 135, 139, 142, 146, 150, 154, 159, 164}},
         {MENSAJE("conjuntos", "Población de EE. UU."),
          MENSAJE("conjuntos",
-                 "Los habitantes de Estados Unidos en cada censo desde 1790: crecen en proporción "
-                 "a los que ya hay, y con el logaritmo de la población la curva se vuelve recta."),
+                 "Los habitantes de Estados Unidos en cada censo desde 1790: con el logaritmo de "
+                 "la población la curva se endereza mucho, pero sigue curvada, porque el "
+                 "crecimiento se frenó."),
          "U.S. Census Bureau. Decennial censuses of population, 1790–2020.",
          MENSAJE("conjuntos", "Año"),
          MENSAJE("conjuntos", "Población (habitantes)"),

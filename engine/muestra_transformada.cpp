@@ -34,12 +34,12 @@ int decimalesTransformados(const std::vector<double>& v) {
     return std::clamp(3 - static_cast<int>(std::floor(std::log10(mayor))), 0, kMaxDecimales);
 }
 
-int impiden(const Globales& g, Transformacion t, bool enX) {
+std::vector<double> originales(const Globales& g, bool enX) {
     std::vector<double> v;
     for (Integer k = 1; k <= g.nPuntos; ++k) {
         v.push_back(enX ? originalX(g, k) : originalY(g, k));
     }
-    return valoresQueLaImpiden(t, v);
+    return v;
 }
 
 } // namespace
@@ -64,11 +64,19 @@ OriginalesEnUso originalesEnUso(const Globales& g) {
 }
 
 int impidenX(const Globales& g, Transformacion t) {
-    return impiden(g, t, true);
+    return valoresQueLaImpiden(t, originales(g, true));
 }
 
 int impidenY(const Globales& g, Transformacion t) {
-    return impiden(g, t, false);
+    return valoresQueLaImpiden(t, originales(g, false));
+}
+
+bool monotonaEnX(const Globales& g, Transformacion t) {
+    return monotona(t, originales(g, true));
+}
+
+bool monotonaEnY(const Globales& g, Transformacion t) {
+    return monotona(t, originales(g, false));
 }
 
 bool sePuedeDeshacer(Transformacion t, Single v, Integer decimales) {
@@ -79,7 +87,8 @@ bool sePuedeDeshacer(Transformacion t, Single v, Integer decimales) {
 }
 
 bool transformarMuestra(Globales& g, Transformacion tx, Transformacion ty) {
-    if (g.datosCargados != 1 || g.nPuntos < minActivos) {
+    if (g.datosCargados != 1 || g.nPuntos < minActivos || !monotonaEnX(g, tx) ||
+        !monotonaEnY(g, ty)) {
         return false;
     }
     const bool ya = hayTransformacion(g);

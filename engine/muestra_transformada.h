@@ -38,6 +38,10 @@ OriginalesEnUso originalesEnUso(const Globales& g);
 // chosen.
 int impidenX(const Globales& g, Transformacion t);
 int impidenY(const Globales& g, Transformacion t);
+// Whether t is monotone over every point's own value of x (or y): with
+// impiden 0, what lets it be chosen.
+bool monotonaEnX(const Globales& g, Transformacion t);
+bool monotonaEnY(const Globales& g, Transformacion t);
 
 // Whether a point moved to v on an axis transformed by t can be taken back
 // to the data's units: no negative root or square, no reciprocal closer to 0
@@ -47,7 +51,8 @@ bool sePuedeDeshacer(Transformacion t, Single v, Integer decimales);
 // Loads g(x) and f(y) of the data's own values as the sample, with the same
 // points in use (both Ninguna: the data as they were, with their decimals).
 // False, nothing changed, without a data set, when a value is undefined
-// under either transformation or the transformed ranges cannot be plotted.
+// under either transformation, either is not monotone over its values, or
+// the transformed ranges cannot be plotted.
 bool transformarMuestra(Globales& g, Transformacion tx, Transformacion ty);
 
 } // namespace rectaviva

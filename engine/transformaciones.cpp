@@ -102,12 +102,21 @@ int valoresQueLaImpiden(Transformacion t, std::span<const double> v) {
         std::count_if(v.begin(), v.end(), [t](double x) { return !definida(t, x); }));
 }
 
+bool monotona(Transformacion t, std::span<const double> v) {
+    if (t != Transformacion::Cuadrado && t != Transformacion::Inversa) {
+        return true;
+    }
+    const bool negativos = std::any_of(v.begin(), v.end(), [](double x) { return x < 0; });
+    const bool positivos = std::any_of(v.begin(), v.end(), [](double x) { return x > 0; });
+    return !(negativos && positivos);
+}
+
 Plantilla expresion(Transformacion t) {
     switch (t) {
     case Transformacion::Log10:
-        return MENSAJE("transformar", "log₁₀ %1");
+        return MENSAJE("transformar", "log₁₀(%1)");
     case Transformacion::Ln:
-        return MENSAJE("transformar", "ln %1");
+        return MENSAJE("transformar", "ln(%1)");
     case Transformacion::Raiz:
         return MENSAJE("transformar", "√%1");
     case Transformacion::Inversa:
@@ -119,6 +128,22 @@ Plantilla expresion(Transformacion t) {
     }
     // The variable alone needs no translation (and none is kept for it).
     return Plantilla{"transformar", "%1"};
+}
+
+Plantilla expresionDeNombre(Transformacion t) {
+    switch (t) {
+    case Transformacion::Raiz:
+        return MENSAJE("transformar", "√(%1)");
+    case Transformacion::Inversa:
+        return MENSAJE("transformar", "1/(%1)");
+    case Transformacion::Cuadrado:
+        return MENSAJE("transformar", "(%1)²");
+    case Transformacion::Log10:
+    case Transformacion::Ln:
+    case Transformacion::Ninguna:
+        break;
+    }
+    return expresion(t);
 }
 
 AjusteTransformado ajustarTransformado(std::span<const double> x, std::span<const double> y,

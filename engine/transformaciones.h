@@ -15,7 +15,8 @@ namespace rectaviva {
 
 // The square is offered for x only: its inverse below is the non-negative
 // root, which is the inverse on the values a square can take but says
-// nothing of a y that was negative.
+// nothing of a y that was negative. A transformation is offered for a
+// variable only where it is defined at every value and monotone over them.
 enum class Transformacion : std::uint8_t { Ninguna, Log10, Ln, Raiz, Inversa, Cuadrado };
 
 // The transformed value: NaN where the transformation is undefined (the logs
@@ -31,10 +32,19 @@ bool definida(Transformacion t, double v);
 // How many of the values make the transformation undefined: 0 lets it be
 // offered for that variable.
 int valoresQueLaImpiden(Transformacion t, std::span<const double> v);
+// Whether t keeps (or reverses) the order of the values: the square folds
+// values of both signs, the reciprocal jumps between them; the curve taken
+// back from either would mean nothing.
+bool monotona(Transformacion t, std::span<const double> v);
 
-// The transformation as the menu names it, for a variable put in as %1 ("log₁₀
-// %1"); Ninguna gives the variable alone. Context "transformar".
+// The transformation written before a one-letter variable put in as %1
+// ("log₁₀(y)", "ln(x)", "√y", "1/x", "x²"); a function's name takes
+// parentheses, so that "ln" does not read as "In". Ninguna gives the
+// variable alone. Context "transformar".
 Plantilla expresion(Transformacion t);
+// The same before a variable's name, which parentheses keep whole
+// ("ln(Población)", "1/(Peso del cuerpo (kg))", "(Estatura)²").
+Plantilla expresionDeNombre(Transformacion t);
 
 // The fit of v = a + b u, u = g(x) and v = f(y) the transformed values, in
 // double: the means in two passes and the centred sums about them, so that
@@ -95,8 +105,10 @@ double curva(const AjusteTransformado& ajuste, Transformacion tx, Transformacion
 //
 // With y transformed, the point f⁻¹(a + b g(x)) is the median of y given x,
 // not its mean (mediana = true): the errors are symmetric on the transformed
-// scale, and f⁻¹ keeps the middle in the middle but not the mean. For a log
-// the mean is larger by the factor exp(σ²/2), σ the spread of ln y.
+// scale, and f⁻¹ keeps the middle in the middle but not the mean; the
+// interval of the mean response is then one of that median. With normal
+// errors of a log the mean is larger by exp(σ²/2), σ the spread of ln y:
+// for log₁₀ y of spread s, σ = s·ln 10.
 struct PrediccionOriginal {
     double xPred = AjusteTransformado::nan;
     double nivel = AjusteTransformado::nan;    ///< percent

@@ -658,10 +658,6 @@ interval</translation>
         <translation>US population</translation>
     </message>
     <message>
-        <source>Los habitantes de Estados Unidos en cada censo desde 1790: crecen en proporción a los que ya hay, y con el logaritmo de la población la curva se vuelve recta.</source>
-        <translation>The people of the United States at each census since 1790: they grow in proportion to those already there, and with the logarithm of the population the curve becomes straight.</translation>
-    </message>
-    <message>
         <source>Año</source>
         <translation>Year</translation>
     </message>
@@ -700,6 +696,10 @@ interval</translation>
     <message>
         <source>Peso del cerebro (g)</source>
         <translation>Brain weight (g)</translation>
+    </message>
+    <message>
+        <source>Los habitantes de Estados Unidos en cada censo desde 1790: con el logaritmo de la población la curva se endereza mucho, pero sigue curvada, porque el crecimiento se frenó.</source>
+        <translation>The people of the United States at each census since 1790: the logarithm of the population straightens the curve a good deal, but it still bends, because growth slowed.</translation>
     </message>
 </context>
 <context>
@@ -1950,14 +1950,6 @@ Source: %2</translation>
 <context>
     <name>transformar</name>
     <message>
-        <source>log₁₀ %1</source>
-        <translation>log₁₀ %1</translation>
-    </message>
-    <message>
-        <source>ln %1</source>
-        <translation>ln %1</translation>
-    </message>
-    <message>
         <source>√%1</source>
         <translation>√%1</translation>
     </message>
@@ -2014,14 +2006,6 @@ Source: %2</translation>
         <translation>Values that do not allow it: %1.</translation>
     </message>
     <message>
-        <source>Sin transformar: R² %1 %</source>
-        <translation>Untransformed: R² %1%</translation>
-    </message>
-    <message>
-        <source>Transformado: R² %1 %</source>
-        <translation>Transformed: R² %1%</translation>
-    </message>
-    <message>
         <source>, de %1 sobre %2</source>
         <translation>, of %1 on %2</translation>
     </message>
@@ -2070,40 +2054,96 @@ Source: %2</translation>
         <translation>The curve takes that line to the data&apos;s own units.</translation>
     </message>
     <message>
-        <source>Cada aumento de 1 en x multiplica y por %1: crece un %2 %.</source>
-        <translation>Each increase of 1 in x multiplies y by %1: it grows by %2%.</translation>
-    </message>
-    <message>
-        <source>Cada aumento de 1 en x multiplica y por %1: decrece un %2 %.</source>
-        <translation>Each increase of 1 in x multiplies y by %1: it shrinks by %2%.</translation>
-    </message>
-    <message>
-        <source>Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).</source>
-        <translation>1% more x goes with about %1% more y (the elasticity).</translation>
-    </message>
-    <message>
         <source>Cada vez que x se multiplica por %1, y cambia en %2.</source>
         <translation>Each time x is multiplied by %1, y changes by %2.</translation>
     </message>
     <message>
-        <source>R²: %1 % sin transformar y %2 % con x transformada; los dos son de y y se comparan.</source>
-        <translation>R²: %1% untransformed and %2% with x transformed; both are of y, so they can be compared.</translation>
-    </message>
-    <message>
-        <source>R² de %1: %2 %, que no se compara con el %3 % sin transformar (otra varianza); en las unidades de y, la curva explica el %4 %.</source>
-        <translation>R² of %1: %2%, not comparable with the untransformed %3% (a different variance); in the units of y, the curve explains %4%.</translation>
-    </message>
-    <message>
-        <source>En x = %1: y = %2 (mediana); al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
-        <translation>At x = %1: y = %2 (median); at %3%, mean from %4 to %5, one observation from %6 to %7.</translation>
-    </message>
-    <message>
-        <source>En x = %1: y = %2; al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
-        <translation>At x = %1: y = %2; at %3%, mean from %4 to %5, one observation from %6 to %7.</translation>
-    </message>
-    <message>
         <source>La nube se detiene en el borde: más allá la transformación no se puede deshacer.</source>
         <translation>The cloud stops at the edge: beyond it the transformation cannot be undone.</translation>
+    </message>
+    <message>
+        <source>log₁₀(%1)</source>
+        <translation>log₁₀(%1)</translation>
+    </message>
+    <message>
+        <source>ln(%1)</source>
+        <translation>ln(%1)</translation>
+    </message>
+    <message>
+        <source>√(%1)</source>
+        <translation>√(%1)</translation>
+    </message>
+    <message>
+        <source>1/(%1)</source>
+        <translation>1/(%1)</translation>
+    </message>
+    <message>
+        <source>(%1)²</source>
+        <translation>(%1)²</translation>
+    </message>
+    <message>
+        <source>Ajuste de %1 sobre %2</source>
+        <translation>Fit of %1 on %2</translation>
+    </message>
+    <message>
+        <source>No se ofrece mientras haya una transformación: «Ver» → «Transformar…», «ninguna» en x y en y.</source>
+        <translation>Not offered while a transformation is on: “View” → “Transform…”, “none” for x and for y.</translation>
+    </message>
+    <message>
+        <source>Hay valores negativos y positivos: así no es monótona, y la curva devuelta no tendría sentido.</source>
+        <translation>There are negative and positive values: over them it is not monotone, and the curve taken back would mean nothing.</translation>
+    </message>
+    <message>
+        <source>Sin transformar, R² de y: %1&#xa0;%</source>
+        <translation>Untransformed, R² of y: %1%</translation>
+    </message>
+    <message>
+        <source>Transformado, R² de %1: %2&#xa0;%</source>
+        <translation>Transformed, R² of %1: %2%</translation>
+    </message>
+    <message>
+        <source>En el modelo, y crece a un ritmo fijo: se multiplica por %1 (un %2&#xa0;% más) con cada aumento de 1 en x; el de los datos puede variar.</source>
+        <translation>In the model, y grows at a fixed rate: it is multiplied by %1 (%2% more) with each increase of 1 in x; the data&apos;s own rate may vary.</translation>
+    </message>
+    <message>
+        <source>En el modelo, y decrece a un ritmo fijo: se multiplica por %1 (un %2&#xa0;% menos) con cada aumento de 1 en x; el de los datos puede variar.</source>
+        <translation>In the model, y shrinks at a fixed rate: it is multiplied by %1 (%2% less) with each increase of 1 in x; the data&apos;s own rate may vary.</translation>
+    </message>
+    <message>
+        <source>Un 1&#xa0;% más de x va con cerca de un %1&#xa0;% más de y (la elasticidad).</source>
+        <translation>1% more x goes with about %1% more y (the elasticity).</translation>
+    </message>
+    <message>
+        <source>R²: %1&#xa0;% sin transformar y %2&#xa0;% con x transformada; los dos son partes de la varianza de y y se comparan.</source>
+        <translation>R²: %1% untransformed and %2% with x transformed; both are shares of the variance of y, so they can be compared.</translation>
+    </message>
+    <message>
+        <source>R² de %1: %2&#xa0;%, de su varianza, no de la de y; en unidades de y, la curva deja más error que la media sola, y la recta sin transformar explica el %3&#xa0;%.</source>
+        <translation>R² of %1: %2%, of its own variance, not that of y; in the units of y, the curve leaves more error than the mean alone, and the untransformed line explains %3%.</translation>
+    </message>
+    <message>
+        <source>R² de %1: %2&#xa0;%, de su varianza, no de la de y; en unidades de y, la curva explica el %3&#xa0;% y la recta sin transformar, el %4&#xa0;%.</source>
+        <translation>R² of %1: %2%, of its own variance, not that of y; in the units of y, the curve explains %3% and the untransformed line %4%.</translation>
+    </message>
+    <message>
+        <source>En x = %1: mediana de y = %2; al %3&#xa0;%, mediana de %4 a %5, una observación de %6 a %7.</source>
+        <translation>At x = %1: median of y = %2; at %3%, the median from %4 to %5, one observation from %6 to %7.</translation>
+    </message>
+    <message>
+        <source>En x = %1: y = %2; al %3&#xa0;%, media de %4 a %5, una observación de %6 a %7.</source>
+        <translation>At x = %1: y = %2; at %3%, the mean from %4 to %5, one observation from %6 to %7.</translation>
+    </message>
+    <message>
+        <source>Transformación de x</source>
+        <translation>Transformation of x</translation>
+    </message>
+    <message>
+        <source>Transformación de y</source>
+        <translation>Transformation of y</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

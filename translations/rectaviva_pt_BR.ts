@@ -657,10 +657,6 @@
         <translation>População dos EUA</translation>
     </message>
     <message>
-        <source>Los habitantes de Estados Unidos en cada censo desde 1790: crecen en proporción a los que ya hay, y con el logaritmo de la población la curva se vuelve recta.</source>
-        <translation>Os habitantes dos Estados Unidos em cada censo desde 1790: crescem em proporção aos que já existem, e com o logaritmo da população a curva se torna reta.</translation>
-    </message>
-    <message>
         <source>Año</source>
         <translation>Ano</translation>
     </message>
@@ -699,6 +695,10 @@
     <message>
         <source>Peso del cerebro (g)</source>
         <translation>Peso do cérebro (g)</translation>
+    </message>
+    <message>
+        <source>Los habitantes de Estados Unidos en cada censo desde 1790: con el logaritmo de la población la curva se endereza mucho, pero sigue curvada, porque el crecimiento se frenó.</source>
+        <translation>Os habitantes dos Estados Unidos em cada censo desde 1790: com o logaritmo da população a curva fica bem mais reta, mas continua curva, porque o crescimento desacelerou.</translation>
     </message>
 </context>
 <context>
@@ -1949,14 +1949,6 @@ Fonte: %2</translation>
 <context>
     <name>transformar</name>
     <message>
-        <source>log₁₀ %1</source>
-        <translation>log₁₀ %1</translation>
-    </message>
-    <message>
-        <source>ln %1</source>
-        <translation>ln %1</translation>
-    </message>
-    <message>
         <source>√%1</source>
         <translation>√%1</translation>
     </message>
@@ -2013,14 +2005,6 @@ Fonte: %2</translation>
         <translation>Valores que não a admitem: %1.</translation>
     </message>
     <message>
-        <source>Sin transformar: R² %1 %</source>
-        <translation>Sem transformar: R² %1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>Transformado: R² %1 %</source>
-        <translation>Transformado: R² %1&#xa0;%</translation>
-    </message>
-    <message>
         <source>, de %1 sobre %2</source>
         <translation>, de %1 sobre %2</translation>
     </message>
@@ -2069,40 +2053,96 @@ Fonte: %2</translation>
         <translation>A curva leva essa reta às unidades dos dados.</translation>
     </message>
     <message>
-        <source>Cada aumento de 1 en x multiplica y por %1: crece un %2 %.</source>
-        <translation>Cada aumento de 1 em x multiplica y por %1: cresce %2&#xa0;%.</translation>
-    </message>
-    <message>
-        <source>Cada aumento de 1 en x multiplica y por %1: decrece un %2 %.</source>
-        <translation>Cada aumento de 1 em x multiplica y por %1: decresce %2&#xa0;%.</translation>
-    </message>
-    <message>
-        <source>Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).</source>
-        <translation>1&#xa0;% a mais de x vai com cerca de %1&#xa0;% a mais de y (a elasticidade).</translation>
-    </message>
-    <message>
         <source>Cada vez que x se multiplica por %1, y cambia en %2.</source>
         <translation>Cada vez que x é multiplicado por %1, y muda em %2.</translation>
     </message>
     <message>
-        <source>R²: %1 % sin transformar y %2 % con x transformada; los dos son de y y se comparan.</source>
-        <translation>R²: %1&#xa0;% sem transformar e %2&#xa0;% com x transformado; os dois são de y e podem ser comparados.</translation>
+        <source>La nube se detiene en el borde: más allá la transformación no se puede deshacer.</source>
+        <translation>A nuvem para na borda: além dela a transformação não pode ser desfeita.</translation>
     </message>
     <message>
-        <source>R² de %1: %2 %, que no se compara con el %3 % sin transformar (otra varianza); en las unidades de y, la curva explica el %4 %.</source>
-        <translation>R² de %1: %2&#xa0;%, que não pode ser comparado com os %3&#xa0;% sem transformar (outra variância); nas unidades de y, a curva explica %4&#xa0;%.</translation>
+        <source>log₁₀(%1)</source>
+        <translation>log₁₀(%1)</translation>
     </message>
     <message>
-        <source>En x = %1: y = %2 (mediana); al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
-        <translation>Em x = %1: y = %2 (mediana); a %3&#xa0;%, média de %4 a %5, uma observação de %6 a %7.</translation>
+        <source>ln(%1)</source>
+        <translation>ln(%1)</translation>
     </message>
     <message>
-        <source>En x = %1: y = %2; al %3 %, media de %4 a %5, una observación de %6 a %7.</source>
+        <source>√(%1)</source>
+        <translation>√(%1)</translation>
+    </message>
+    <message>
+        <source>1/(%1)</source>
+        <translation>1/(%1)</translation>
+    </message>
+    <message>
+        <source>(%1)²</source>
+        <translation>(%1)²</translation>
+    </message>
+    <message>
+        <source>Ajuste de %1 sobre %2</source>
+        <translation>Ajuste de %1 sobre %2</translation>
+    </message>
+    <message>
+        <source>No se ofrece mientras haya una transformación: «Ver» → «Transformar…», «ninguna» en x y en y.</source>
+        <translation>Não é oferecido enquanto houver uma transformação: “Exibir” → “Transformar…”, “nenhuma” em x e em y.</translation>
+    </message>
+    <message>
+        <source>Hay valores negativos y positivos: así no es monótona, y la curva devuelta no tendría sentido.</source>
+        <translation>Há valores negativos e positivos: assim ela não é monótona, e a curva de volta não teria sentido.</translation>
+    </message>
+    <message>
+        <source>Sin transformar, R² de y: %1&#xa0;%</source>
+        <translation>Sem transformar, R² de y: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Transformado, R² de %1: %2&#xa0;%</source>
+        <translation>Transformado, R² de %1: %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>En el modelo, y crece a un ritmo fijo: se multiplica por %1 (un %2&#xa0;% más) con cada aumento de 1 en x; el de los datos puede variar.</source>
+        <translation>No modelo, y cresce a uma taxa fixa: é multiplicado por %1 (%2&#xa0;% a mais) a cada aumento de 1 em x; a taxa dos dados pode variar.</translation>
+    </message>
+    <message>
+        <source>En el modelo, y decrece a un ritmo fijo: se multiplica por %1 (un %2&#xa0;% menos) con cada aumento de 1 en x; el de los datos puede variar.</source>
+        <translation>No modelo, y decresce a uma taxa fixa: é multiplicado por %1 (%2&#xa0;% a menos) a cada aumento de 1 em x; a taxa dos dados pode variar.</translation>
+    </message>
+    <message>
+        <source>Un 1&#xa0;% más de x va con cerca de un %1&#xa0;% más de y (la elasticidad).</source>
+        <translation>1&#xa0;% a mais de x vem com cerca de %1&#xa0;% a mais de y (a elasticidade).</translation>
+    </message>
+    <message>
+        <source>R²: %1&#xa0;% sin transformar y %2&#xa0;% con x transformada; los dos son partes de la varianza de y y se comparan.</source>
+        <translation>R²: %1&#xa0;% sem transformar e %2&#xa0;% com x transformado; os dois são partes da variância de y e podem ser comparados.</translation>
+    </message>
+    <message>
+        <source>R² de %1: %2&#xa0;%, de su varianza, no de la de y; en unidades de y, la curva deja más error que la media sola, y la recta sin transformar explica el %3&#xa0;%.</source>
+        <translation>R² de %1: %2&#xa0;%, da sua variância, não da de y; nas unidades de y, a curva deixa mais erro que a média sozinha, e a reta sem transformar explica %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>R² de %1: %2&#xa0;%, de su varianza, no de la de y; en unidades de y, la curva explica el %3&#xa0;% y la recta sin transformar, el %4&#xa0;%.</source>
+        <translation>R² de %1: %2&#xa0;%, da sua variância, não da de y; nas unidades de y, a curva explica %3&#xa0;% e a reta sem transformar, %4&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>En x = %1: mediana de y = %2; al %3&#xa0;%, mediana de %4 a %5, una observación de %6 a %7.</source>
+        <translation>Em x = %1: mediana de y = %2; a %3&#xa0;%, mediana de %4 a %5, uma observação de %6 a %7.</translation>
+    </message>
+    <message>
+        <source>En x = %1: y = %2; al %3&#xa0;%, media de %4 a %5, una observación de %6 a %7.</source>
         <translation>Em x = %1: y = %2; a %3&#xa0;%, média de %4 a %5, uma observação de %6 a %7.</translation>
     </message>
     <message>
-        <source>La nube se detiene en el borde: más allá la transformación no se puede deshacer.</source>
-        <translation>A nuvem para na borda: além dela a transformação não pode ser desfeita.</translation>
+        <source>Transformación de x</source>
+        <translation>Transformação de x</translation>
+    </message>
+    <message>
+        <source>Transformación de y</source>
+        <translation>Transformação de y</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

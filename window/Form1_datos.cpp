@@ -71,9 +71,9 @@ namespace {
 void pintarEjesDeDatos(PictureBox& plano, const Globales& g) {
     EjeCuadricula ex = ejeCuadricula(g.ejeX, std::string());
     EjeCuadricula ey = ejeCuadricula(g.ejeY, std::string());
-    // A transformed axis is titled by its transformation: "log₁₀ Población".
-    ex.titulo = traducir(expresion(transformacionX(g)), nombreMostrado(g.nombreX));
-    ey.titulo = traducir(expresion(transformacionY(g)), nombreMostrado(g.nombreY));
+    // A transformed axis is titled by its transformation: "log₁₀(Población)".
+    ex.titulo = traducir(expresionDeNombre(transformacionX(g)), nombreMostrado(g.nombreX));
+    ey.titulo = traducir(expresionDeNombre(transformacionY(g)), nombreMostrado(g.nombreY));
     plano.setPintorFondo(
         [ex, ey](QPainter& p, const QRectF& r) { pintarCuadriculaDe(p, r, ex, ey); });
 }
@@ -237,7 +237,8 @@ bool Form1::guardarDatos(const QString& ruta, Separador s, MarcaDecimal d) {
         const Transformacion t = enX ? transformacionX(g) : transformacionY(g);
         if (t != Transformacion::Ninguna) {
             columnas.push_back(
-                {traducir(expresion(t), QString::fromStdString(enX ? nx : ny)).toStdString(),
+                {traducir(expresionDeNombre(t), QString::fromStdString(enX ? nx : ny))
+                     .toStdString(),
                  enX ? x : y});
         }
     }

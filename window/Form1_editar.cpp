@@ -274,6 +274,10 @@ QString Form1::textoResultados(bool html) const {
     if (html) {
         texto += QStringLiteral("<table>\n");
     }
+    // A transformation named once, which the boxes' names then leave out.
+    if (const QString t = tituloTransformado(g); !t.isEmpty()) {
+        fila({t}, true);
+    }
     // Panel by panel, each box in reading order: top to bottom, left to right.
     std::map<const QWidget*, std::vector<const TextBox*>> paneles;
     std::vector<const QWidget*> orden;
@@ -303,7 +307,7 @@ QString Form1::textoResultados(bool html) const {
         const QString titulo = panel->accessibleName();
         fila({titulo.isEmpty() ? panel->objectName() : titulo}, true);
         for (const TextBox* t : cajas) {
-            fila({t->accessibleName(), t->Text().trimmed()});
+            fila({nombreEnCopia(g, t->accessibleName()), t->Text().trimmed()});
         }
     }
     fila({tr("Puntos")}, true);

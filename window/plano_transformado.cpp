@@ -151,15 +151,18 @@ void pintarResiduosChicos(QPainter& p, const QRectF& destino, const std::vector<
     if (!(uh > ul) || !(mayor > 0)) {
         return;
     }
-    const double margen = 0.06 * (uh - ul), alto = 1.15 * mayor;
+    // The largest residual and the ends of u at a marker and a pixel and a
+    // half inside the frame, so that every marker is drawn whole.
+    constexpr double radio = 2.5;
+    const QRectF dentro = r.adjusted(radio + 1.5, radio + 1.5, -radio - 1.5, -radio - 1.5);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(colorPuntoActivo);
     for (std::size_t i = 0; i < u.size(); ++i) {
         if (std::isfinite(u[i]) && std::isfinite(e[i])) {
-            const double px = r.left() + r.width() * (u[i] - ul + margen) / (uh - ul + 2 * margen);
-            const double py = r.center().y() - r.height() / 2 * e[i] / alto;
-            p.drawEllipse(QPointF(px, py), 2.5, 2.5);
+            const double px = dentro.left() + dentro.width() * (u[i] - ul) / (uh - ul);
+            const double py = dentro.center().y() - dentro.height() / 2 * e[i] / mayor;
+            p.drawEllipse(QPointF(px, py), radio, radio);
         }
     }
 }

@@ -11,9 +11,11 @@
 #include "paneles_idioma.h"
 #include "plano_transformado.h"
 #include "redondeo.h"
+#include "retos.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include <algorithm>
 #include <array>
@@ -99,7 +101,7 @@ void VistaTransformar::componerPlano(Capa capa) {
 }
 
 // The two choices on top, the data's scale, the model, the residual plots
-// before and after with their R², and the reading in words.
+// before and after with their R², and the reading in words (six lines).
 void VistaTransformar::componerPanel() {
     Frame* panel = new Frame(f_.Cliente, QStringLiteral("Frame11"));
     c_.Frame11 = panel;
@@ -109,28 +111,32 @@ void VistaTransformar::componerPanel() {
         {{QT_TRANSLATE_NOOP("transformar", "Transformar"), 1560, 30, 3855, 330, cen, 11.25, true},
          {"x:", 120, 420, 420, 300, izq, 9, true},
          {"y:", 120, 780, 420, 300, izq, 9, true},
-         {"", 120, 1470, 6735, 300, izq, 9, true},
-         {"", 120, 2640, 6735, 1020, izq, 8.25, false},
-         {"", 120, 1800, 3300, 255, izq, 8.25, false},
-         {"", 3555, 1800, 3300, 255, izq, 8.25, false}});
+         {"", 120, 1440, 6735, 300, izq, 9, true},
+         {"", 120, 2490, 6735, 1170, izq, 8.25, false},
+         {"", 120, 1740, 3300, 255, izq, 8.25, false},
+         {"", 3555, 1740, 3300, 255, izq, 8.25, false}});
     c_.Label10(lectura).setWordWrap(true);
     static constexpr std::array<const char*, 6> simbolosX{"", "log₁₀ x", "ln x", "√x", "1/x", "x²"};
     static constexpr std::array<const char*, 6> simbolosY{"", "log₁₀ y", "ln y", "√y", "1/y", ""};
     for (int eje = 0; eje < 2; ++eje) {
-        // Each axis its own group of choices, in one panel.
-        auto* grupo = new QButtonGroup(panel);
+        // Each axis its own group of choices, in a frame of its own that a
+        // screen reader names ("Transformación de x").
+        Frame* marco =
+            new Frame(panel, eje == 0 ? QStringLiteral("Frame12") : QStringLiteral("Frame13"));
+        marco->Move(540, eje == 0 ? 390 : 750, 6360, 330);
+        (eje == 0 ? c_.Frame12 : c_.Frame13) = marco;
+        auto* grupo = new QButtonGroup(marco);
         Matriz<OptionButton>& m = eje == 0 ? c_.Option4 : c_.Option5;
         auto* teclas = new TeclasOpciones(panel, m);
         const int cuantas = eje == 0 ? static_cast<int>(deX.size()) : opcionesDeY;
         for (int k = 0; k < cuantas; ++k) {
             const char* s = (eje == 0 ? simbolosX : simbolosY)[static_cast<std::size_t>(k)];
-            auto* o = k == 0 ? new OptionButton(panel, nombre(eje == 0 ? "Option4" : "Option5", k),
+            auto* o = k == 0 ? new OptionButton(marco, nombre(eje == 0 ? "Option4" : "Option5", k),
                                                 FUENTE("transformar", "ninguna"))
-                             : new OptionButton(panel, nombre(eje == 0 ? "Option4" : "Option5", k),
+                             : new OptionButton(marco, nombre(eje == 0 ? "Option4" : "Option5", k),
                                                 QString::fromUtf8(s));
             o->setFont(fuente(9));
-            o->Move(k == 0 ? 540 : 1900 + 1000.0 * (k - 1), eje == 0 ? 390 : 750,
-                    k == 0 ? 1300 : 980, 330);
+            o->Move(k == 0 ? 0 : 1360 + 1000.0 * (k - 1), 0, k == 0 ? 1300 : 980, 330);
             grupo->addButton(o);
             o->installEventFilter(teclas);
             m.agregar(k, o);
@@ -148,7 +154,7 @@ void VistaTransformar::componerPanel() {
     for (int k = 0; k < 2; ++k) {
         auto* p =
             new PictureBox(panel, k == 0 ? QStringLiteral("Picture8") : QStringLiteral("Picture9"));
-        p->Move(k == 0 ? 120 : 3555, 2070, 3300, 540);
+        p->Move(k == 0 ? 120 : 3555, 1995, 3300, 480);
         (k == 0 ? c_.Picture8 : c_.Picture9) = p;
     }
     ayuda(panel, f_.Image2, laminaDeVista.indice, 6840, 0);
@@ -157,6 +163,8 @@ void VistaTransformar::componerPanel() {
 
 void VistaTransformar::ajustar() {
     colorearPanel(*c_.Frame11, colorPanelInferior);
+    c_.Frame12->setBackColor(colorPanelInferior);
+    c_.Frame13->setBackColor(colorPanelInferior);
     for (Matriz<OptionButton>* m : {&c_.Option4, &c_.Option5}) {
         for (OptionButton* o : *m) {
             o->setBackColor(colorPanelInferior);
@@ -222,11 +230,7 @@ void VistaTransformar::mostrarVista() {
     // An undo or a new sample may have changed the transformation.
     if (nombradas_ != std::pair{g_.transformacionX, g_.transformacionY}) {
         nombrarCajas();
-        // The challenges draw samples of their own: they are not offered
-        // over a transformation (the lineup, of the sample in use, is).
-        for (const int k : {0, 1, 2, 3, 5}) {
-            f_.mnuReto(k).setEnabled(!hayTransformacion(g_));
-        }
+        ofrecerRetos();
         // Without a transformation there is no other scale to show.
         if (!hayTransformacion(g_)) {
             c_.Check4->setValue(false);
@@ -238,6 +242,31 @@ void VistaTransformar::mostrarVista() {
     }
     if (c_.Frame11->isVisible()) {
         escribirPanel();
+    }
+}
+
+// The challenges draw samples of their own: they are not offered over a
+// transformation (the lineup, of the sample in use, is), and their greyed
+// entries say why.
+void VistaTransformar::ofrecerRetos() {
+    static constexpr std::array<EntradaRetos, 5> propias{
+        entradaDeReto(Reto::Correlacion), entradaDeReto(Reto::Recta), entradaDeReto(Reto::Nube),
+        entradaDeReto(Reto::Residuos), EntradaRetos::Codigo};
+    const bool si = !hayTransformacion(g_);
+    f_.mnuRet->desplegable()->setToolTipsVisible(true);
+    for (const EntradaRetos e : propias) {
+        Menu& m = f_.mnuReto(static_cast<int>(e));
+        m.setEnabled(si);
+        QAction* a = m.accion();
+        alCambiarIdioma(a, ClaveTexto::Ayuda, [a, si] {
+            const QString porque =
+                si ? QString()
+                   : QCoreApplication::translate(
+                         "transformar", "No se ofrece mientras haya una transformación: «Ver» → "
+                                        "«Transformar…», «ninguna» en x y en y.");
+            a->setToolTip(porque);
+            a->setStatusTip(porque);
+        });
     }
 }
 
@@ -269,7 +298,8 @@ void VistaTransformar::limitarArrastre(Single& x, Single& y) {
     }
 }
 
-// Each choice a value stops is disabled, and says how many values stop it.
+// Each choice a value stops is disabled, and says how many values stop it;
+// so is one that is not monotone over the values, and says so.
 void VistaTransformar::habilitarOpciones() {
     const bool datos = g_.datosCargados == 1;
     for (int eje = 0; eje < 2; ++eje) {
@@ -278,16 +308,21 @@ void VistaTransformar::habilitarOpciones() {
         for (int k = 0; k <= m.UBound(); ++k) {
             const Transformacion t = deX[static_cast<std::size_t>(k)];
             const int impiden = !datos ? 0 : eje == 0 ? impidenX(g_, t) : impidenY(g_, t);
+            const bool monotona = !datos || (eje == 0 ? monotonaEnX(g_, t) : monotonaEnY(g_, t));
             OptionButton& o = m(k);
             o.setValue(t == actual);
-            o.setEnabled(datos && impiden == 0);
+            o.setEnabled(datos && impiden == 0 && monotona);
             const QString porque =
                 !datos ? QCoreApplication::translate("transformar",
                                                      "Solo con datos: «Datos» carga un conjunto.")
-                : impiden == 0
-                    ? QString()
-                    : QCoreApplication::translate("transformar", "Valores que no la admiten: %1.")
-                          .arg(impiden);
+                : impiden != 0
+                    ? QCoreApplication::translate("transformar", "Valores que no la admiten: %1.")
+                          .arg(impiden)
+                : !monotona
+                    ? QCoreApplication::translate(
+                          "transformar", "Hay valores negativos y positivos: así no es "
+                                         "monótona, y la curva devuelta no tendría sentido.")
+                    : QString();
             // Set only when it changes: each change is an event for a screen reader.
             if (o.accessibleDescription() != porque) {
                 o.setToolTip(porque);

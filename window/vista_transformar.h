@@ -22,6 +22,8 @@ struct ControlesTransformar {
     Menu* mnuTra = nullptr;
     Frame* Frame11 = nullptr;
     Matriz<Label> Label10;          ///< title, "x:", "y:", the model, its reading, two captions
+    Frame* Frame12 = nullptr;       ///< x's choices, "Transformación de x"
+    Frame* Frame13 = nullptr;       ///< y's choices, "Transformación de y"
     Matriz<OptionButton> Option4;   ///< x: ninguna, log₁₀, ln, √, 1/x, x²
     Matriz<OptionButton> Option5;   ///< y: ninguna, log₁₀, ln, √, 1/y
     CheckBox* Check4 = nullptr;     ///< "Escala de los datos"
@@ -80,6 +82,7 @@ private:
     void entrar();
     void escribirPanel();
     void habilitarOpciones();
+    void ofrecerRetos();
     void dibujarResiduos();
     void dibujarPlano();
     void nombrarCajas();

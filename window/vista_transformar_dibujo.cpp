@@ -49,11 +49,14 @@ void VistaTransformar::dibujarResiduos() {
         (k == 0 ? c_.Picture8 : c_.Picture9)->setPintorFondo([u, e](QPainter& q, const QRectF& r) {
             pintarResiduosChicos(q, r, u, e);
         });
+        // Each R² names its variable: one of y and one of log₁₀(y) do not compare.
         c_.Label10(k == 0 ? antes : despues)
             .setCaption(
-                (k == 0 ? QCoreApplication::translate("transformar", "Sin transformar: R² %1 %")
-                        : QCoreApplication::translate("transformar", "Transformado: R² %1 %"))
-                    .arg(cifras(100 * a.R2)));
+                (k == 0
+                     ? QCoreApplication::translate("transformar", "Sin transformar, R² de y: %1 %")
+                           .arg(cifras(100 * a.R2))
+                     : QCoreApplication::translate("transformar", "Transformado, R² de %1: %2 %")
+                           .arg(traducir(expresion(ty), QStringLiteral("y")), cifras(100 * a.R2))));
     }
 }
 

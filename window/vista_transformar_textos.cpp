@@ -13,6 +13,8 @@
 #include "paneles_idioma.h"
 #include "redondeo.h"
 
+#include <QAccessibleWidget>
+
 #include <cmath>
 
 namespace rectaviva {
@@ -107,17 +109,23 @@ QString VistaTransformar::textoLectura() const {
     QString t;
     switch (m.forma) {
     case FormaModelo::Exponencial:
+        // The model's rate is one for every x; the data's own need not be.
         t = (m.porcentaje >= 0
                  ? QCoreApplication::translate(
-                       "transformar", "Cada aumento de 1 en x multiplica y por %1: crece un %2 %.")
+                       "transformar",
+                       "En el modelo, y crece a un ritmo fijo: se multiplica por %1 (un "
+                       "%2 % más) con cada aumento de 1 en x; el de los "
+                       "datos puede variar.")
                  : QCoreApplication::translate(
                        "transformar",
-                       "Cada aumento de 1 en x multiplica y por %1: decrece un %2 %."))
+                       "En el modelo, y decrece a un ritmo fijo: se multiplica por %1 (un "
+                       "%2 % menos) con cada aumento de 1 en x; el de los "
+                       "datos puede variar."))
                 .arg(cifras(m.B), cifras(std::fabs(m.porcentaje)));
         break;
     case FormaModelo::Potencia:
         t = QCoreApplication::translate(
-                "transformar", "Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).")
+                "transformar", "Un 1 % más de x va con cerca de un %1 % más de y (la elasticidad).")
                 .arg(cifras(m.B));
         break;
     case FormaModelo::Logaritmica:
@@ -132,31 +140,42 @@ QString VistaTransformar::textoLectura() const {
                                         "La curva lleva esa recta a las unidades de los datos.");
         break;
     }
-    // R² on the scale where the two compare.
+    // R² of y compares with R² of y; that of f(y) is of another variance, and
+    // is not put beside one of y. A curve worse than ȳ is said in words.
     const double r2Antes =
         ajustarTransformado(x, y, Transformacion::Ninguna, Transformacion::Ninguna).R2;
     if (ty == Transformacion::Ninguna) {
-        t += QLatin1Char(' ') + QCoreApplication::translate(
-                                    "transformar", "R²: %1 % sin transformar y %2 % con x "
-                                                   "transformada; los dos son de y y se comparan.")
-                                    .arg(cifras(100 * r2Antes), cifras(100 * a.R2));
-    } else {
         t += QLatin1Char(' ') +
-             QCoreApplication::translate(
-                 "transformar", "R² de %1: %2 %, que no se compara con el %3 % sin transformar "
-                                "(otra varianza); en las unidades de y, la curva explica el %4 %.")
-                 .arg(traducir(expresion(ty), QStringLiteral("y")), cifras(100 * a.R2),
-                      cifras(100 * r2Antes), cifras(100 * r2EnEscalaOriginal(x, y, tx, ty, a)));
+             QCoreApplication::translate("transformar",
+                                         "R²: %1 % sin transformar y %2 % con x transformada; "
+                                         "los dos son partes de la varianza de y y se comparan.")
+                 .arg(cifras(100 * r2Antes), cifras(100 * a.R2));
+    } else {
+        const QString fy = traducir(expresion(ty), QStringLiteral("y"));
+        const double r2y = r2EnEscalaOriginal(x, y, tx, ty, a);
+        t += QLatin1Char(' ') +
+             (r2y < 0 ? QCoreApplication::translate(
+                            "transformar",
+                            "R² de %1: %2 %, de su varianza, no de la de y; en unidades de y, "
+                            "la curva deja más error que la media sola, y la recta sin transformar "
+                            "explica el %3 %.")
+                            .arg(fy, cifras(100 * a.R2), cifras(100 * r2Antes))
+                      : QCoreApplication::translate(
+                            "transformar",
+                            "R² de %1: %2 %, de su varianza, no de la de y; en unidades de y, "
+                            "la curva explica el %3 % y la recta sin transformar, el %4 %.")
+                            .arg(fy, cifras(100 * a.R2), cifras(100 * r2y), cifras(100 * r2Antes)));
     }
-    // The prediction at xPred, taken back.
+    // The prediction at xPred, taken back: with y transformed, the point and
+    // the interval of the mean response are of the median of y.
     const PrediccionOriginal p = predecirOriginal(a, tx, ty, destransformar(tx, D(g_.xPred)),
                                                   D(g_.nivelPred), cuantilPrediccion(x.size()));
     t += QLatin1Char(' ') +
          (p.mediana ? QCoreApplication::translate("transformar",
-                                                  "En x = %1: y = %2 (mediana); al %3 %, media "
-                                                  "de %4 a %5, una observación de %6 a %7.")
+                                                  "En x = %1: mediana de y = %2; al %3 %, "
+                                                  "mediana de %4 a %5, una observación de %6 a %7.")
                     : QCoreApplication::translate("transformar",
-                                                  "En x = %1: y = %2; al %3 %, media de %4 a %5, "
+                                                  "En x = %1: y = %2; al %3 %, media de %4 a %5, "
                                                   "una observación de %6 a %7."))
              .arg(cifras(p.xPred), cifras(p.y), QString::number(p.nivel), cifras(p.liMedia),
                   cifras(p.lsMedia), cifras(p.liIndividual), cifras(p.lsIndividual));
@@ -181,9 +200,29 @@ void VistaTransformar::nombrarCajas() {
     }
 }
 
+namespace {
+
+// The frames of x's and of y's choices are groups to a screen reader, which
+// says a group's name as the focus enters it.
+QAccessibleInterface* grupoAccesible(const QString&, QObject* o) {
+    auto* marco = qobject_cast<Frame*>(o);
+    if (marco != nullptr && (marco->objectName() == QLatin1String("Frame12") ||
+                             marco->objectName() == QLatin1String("Frame13"))) {
+        return new QAccessibleWidget(marco, QAccessible::Grouping);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// Each choice named with its axis, "x: logaritmo decimal", so that it stands
+// alone; the two groups "Transformación de x" and "Transformación de y".
 void VistaTransformar::nombrarControles() {
     nombrarCajas();
     traducirNombre(*c_.Frame11, FUENTE("transformar", "Transformar"));
+    QAccessible::installFactory(grupoAccesible);
+    traducirNombre(*c_.Frame12, FUENTE("transformar", "Transformación de x"));
+    traducirNombre(*c_.Frame13, FUENTE("transformar", "Transformación de y"));
     static constexpr std::array<const char*, 6> nombres{
         QT_TRANSLATE_NOOP("transformar", "ninguna"),
         QT_TRANSLATE_NOOP("transformar", "logaritmo decimal"),
@@ -191,11 +230,18 @@ void VistaTransformar::nombrarControles() {
         QT_TRANSLATE_NOOP("transformar", "raíz cuadrada"),
         QT_TRANSLATE_NOOP("transformar", "inversa"),
         QT_TRANSLATE_NOOP("transformar", "cuadrado")};
-    for (int k = 0; k <= c_.Option4.UBound(); ++k) {
-        traducirNombre(c_.Option4(k), Fuente{"transformar", nombres[static_cast<std::size_t>(k)]});
-    }
-    for (int k = 0; k <= c_.Option5.UBound(); ++k) {
-        traducirNombre(c_.Option5(k), Fuente{"transformar", nombres[static_cast<std::size_t>(k)]});
+    for (int eje = 0; eje < 2; ++eje) {
+        Matriz<OptionButton>& m = eje == 0 ? c_.Option4 : c_.Option5;
+        for (int k = 0; k <= m.UBound(); ++k) {
+            OptionButton* o = &m(k);
+            alCambiarIdioma(o, ClaveTexto::Nombre,
+                            [o, eje, n = nombres[static_cast<std::size_t>(k)]] {
+                                o->setAccessibleName(
+                                    QCoreApplication::translate("transformar", "%1: %2")
+                                        .arg(eje == 0 ? QStringLiteral("x") : QStringLiteral("y"),
+                                             QCoreApplication::translate("transformar", n)));
+                            });
+        }
     }
     traducirNombre(*c_.Picture8, FUENTE("transformar", "Residuos sin transformar"));
     traducirNombre(*c_.Picture9, FUENTE("transformar", "Residuos transformados"));

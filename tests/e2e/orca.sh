@@ -105,7 +105,7 @@ paso "Ver" F10 Right
 paso "Transformar…" Down Down Down Down Down Down Down Return
 dice '^notification Elige una transformación de x, de y o de las dos\.'
 paso "Down elige log₁₀ y" Down
-dice '^notification .*y = .* Cada aumento de 1 en x multiplica y por [0-9.]+: crece un [0-9.]+ %'
+dice '^notification .*y = .* En el modelo, y crece a un ritmo fijo: se multiplica por [0-9.]+ \(un [0-9.]+.% más\)'
 
 # An event that Orca could not handle is logged "ERROR: Could not process".
 ! grep -q ' - ERROR: Could not process' "$E2E_FLUJO" && e2e_ok "Orca procesó cada evento" ||

@@ -171,4 +171,17 @@ TEST(Transformar, LosValoresQueLaImpidenYLaVueltaAtras) {
     }
 }
 
+// Offered only where monotone: a square or a reciprocal of values of both
+// signs is not; 0 with one sign, or one sign alone, leaves either monotone.
+TEST(Transformar, SoloLasMonotonasEnElRango) {
+    const std::vector<std::vector<double>> rangos{
+        {-2, 0.5, 3}, {-1e-300, 7}, {0, 1, 4}, {-9, -0.1}};
+    for (std::size_t k = 0; k < rangos.size(); ++k) {
+        for (const T t : {T::Cuadrado, T::Inversa, T::Log10, T::Raiz}) {
+            const bool esperada = k >= 2 || t == T::Log10 || t == T::Raiz;
+            EXPECT_EQ(monotona(t, rangos[k]), esperada) << k << " " << static_cast<int>(t);
+        }
+    }
+}
+
 } // namespace rectaviva

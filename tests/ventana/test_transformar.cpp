@@ -7,6 +7,7 @@
 #include "conjuntos.h"
 #include "muestra_transformada.h"
 #include "plano_transformado.h"
+#include "retos.h"
 #include "vista_transformar.h"
 
 #include <QImage>
@@ -96,7 +97,7 @@ TEST(Transformar, LosConjuntosSeEnderezan) {
         const QString copia = f.textoResultados(false);
         EXPECT_TRUE(copia.contains(QString::number(s.y[0], 'g', QLocale::FloatingPointShortest) +
                                    QLatin1Char('\t')) &&
-                    copia.contains(QStringLiteral("log₁₀ y\t")) == (c.ty == Transformacion::Log10))
+                    copia.contains(QStringLiteral("log₁₀(y)\t")) == (c.ty == Transformacion::Log10))
             << copia.right(400).toStdString();
         // One undo step gives the data back exactly as loaded, and the plot.
         f.pila().undo();
@@ -115,22 +116,31 @@ TEST(Transformar, LoQueLosValoresImpiden) {
     f.cargarDatos(d);
     VistaTransformar& v = vistaDe<VistaTransformar>(f);
     f.mnuTra->accion()->trigger();
+    // x² (k = 5) of values of both signs is stopped by none, and not monotone.
     const std::array<int, 6> enX{0, 2, 2, 1, 1, 0};
     for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(f.Option4(k).isEnabled(), enX[static_cast<std::size_t>(k)] == 0) << k;
-        EXPECT_EQ(f.Option4(k).accessibleDescription().contains(
-                      QString::number(enX[static_cast<std::size_t>(k)])),
+        const QString porque = f.Option4(k).accessibleDescription();
+        EXPECT_EQ(f.Option4(k).isEnabled(), enX[static_cast<std::size_t>(k)] == 0 && k != 5) << k;
+        EXPECT_EQ(porque.contains(QString::number(enX[static_cast<std::size_t>(k)])),
                   enX[static_cast<std::size_t>(k)] != 0)
             << k;
+        EXPECT_EQ(porque.contains(QStringLiteral("negativos y positivos")), k == 5) << k;
         EXPECT_TRUE(f.Option5(std::min(k, 4)).isEnabled()) << k;
     }
+    EXPECT_FALSE(v.transformar(Transformacion::Cuadrado, Transformacion::Ninguna));
+    d.x = {2, 0, 1, 4, 9};
+    f.cargarDatos(d);
     const EstadoMuestra antes = tomarEstado(f.g);
     EXPECT_FALSE(v.transformar(Transformacion::Log10, Transformacion::Ninguna));
     EXPECT_TRUE(tomarEstado(f.g) == antes);
     ASSERT_TRUE(v.transformar(Transformacion::Cuadrado, Transformacion::Raiz));
     EXPECT_EQ(f.g.xObs(1), 4.0f);
     EXPECT_TRUE(f.textoResultados(false).contains(QStringLiteral("\tx²\t√y\t")));
-    EXPECT_FALSE(f.mnuReto(0).Enabled()); // no challenge over a transformation
+    // No challenge over a transformation, and its greyed entries say why.
+    const Menu& codigo = f.mnuReto(static_cast<int>(EntradaRetos::Codigo));
+    EXPECT_TRUE(!codigo.Enabled() &&
+                codigo.accion()->toolTip().contains(QStringLiteral("transformación")));
+    EXPECT_TRUE(!f.mnuReto(0).Enabled() && f.mnuReto(int(EntradaRetos::Rueda)).Enabled());
     // Held, "Expande los puntos verticalmente" stops at once where √y of 0
     // would turn negative, and says so.
     d.y = {0, 1, 4, 9, 16};
@@ -146,10 +156,43 @@ TEST(Transformar, LoQueLosValoresImpiden) {
     // Back to none: the very numbers loaded, and the challenges offered.
     ASSERT_TRUE(v.transformar(Transformacion::Ninguna, Transformacion::Ninguna));
     EXPECT_TRUE(f.mnuReto(0).Enabled());
+    EXPECT_FALSE(f.mnuReto(0).accion()->toolTip().contains(QStringLiteral("transformación")));
     for (Integer k = 1; k <= 5; ++k) {
         EXPECT_EQ(f.g.xDato(k), d.x[static_cast<std::size_t>(k - 1)]);
         EXPECT_EQ(f.g.yDato(k), d.y[static_cast<std::size_t>(k - 1)]);
     }
+}
+
+// On the brains, every pair of choices of x and y: no share below 0 is
+// shown, and with y transformed every interval in y's units is the median's.
+TEST(Transformar, LosAnimalesSinPartesNegativas) {
+    Form1 f;
+    f.show();
+    const auto& sets = conjuntosEjemplo();
+    std::size_t i = 0;
+    while (std::strcmp(sets[i].nombre.texto, "Cerebro y cuerpo de 28 animales") != 0) {
+        ++i;
+    }
+    f.mnuConjunto[i]->accion()->trigger();
+    VistaTransformar& v = vistaDe<VistaTransformar>(f);
+    int negativas = 0;
+    for (int k = 1; k < 30; ++k) {
+        const auto ty = static_cast<Transformacion>(k % 5);
+        ASSERT_TRUE(v.transformar(static_cast<Transformacion>(k / 5), ty));
+        const QString t = v.textoLectura();
+        EXPECT_FALSE(t.contains(QStringLiteral("el -"))) << t.toStdString();
+        EXPECT_EQ(t.contains(QStringLiteral(", mediana de ")), ty != Transformacion::Ninguna);
+        EXPECT_EQ(t.contains(QStringLiteral("media de ")), ty == Transformacion::Ninguna);
+        negativas += t.contains(QStringLiteral("deja más error que la media sola"));
+    }
+    EXPECT_GT(negativas, 0); // the words that take the place of a negative share
+    // The copy names the transformation once, and the logs with 10 digits.
+    ASSERT_TRUE(v.transformar(Transformacion::Ln, Transformacion::Ln));
+    const QString copia = f.textoResultados(false);
+    EXPECT_EQ(copia.count(QStringLiteral("ln(y) sobre ln(x)")), 1) << copia.toStdString();
+    const QString lnY = copia.section(QLatin1Char('\n'), -2, -2).section(QLatin1Char('\t'), 4, 4);
+    EXPECT_NEAR(lnY.toDouble(), std::log(sets[i].y.back()), 5e-9);
+    EXPECT_LE(lnY.size(), 11) << lnY.toStdString();
 }
 
 } // namespace
