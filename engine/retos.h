@@ -14,13 +14,6 @@ namespace rectaviva {
 class AzarReto;
 
 enum class Reto : std::uint8_t { Correlacion, Recta, Nube, Residuos };
-// The entries of the "Retos" menu in order: one per kind of round, then the
-// lineup, a round by its code, the history and saving it.
-enum class EntradaRetos : std::uint8_t { Rueda = 4, Codigo, Historial, Guardar };
-constexpr EntradaRetos entradaDeReto(Reto r) {
-    return static_cast<EntradaRetos>(r);
-}
-static_assert(static_cast<int>(Reto::Residuos) + 1 == static_cast<int>(EntradaRetos::Rueda));
 
 // What the residuals of a round say, in the order of the panel's answers.
 enum class Patron : std::uint8_t {

@@ -1713,10 +1713,6 @@ Source: %2</translation>
         <translation>There are no rounds in the history yet.</translation>
     </message>
     <message>
-        <source>No se ofrece sobre una transformación: los retos dibujan sus propias muestras.</source>
-        <translation>Not offered over a transformation: the challenges draw samples of their own.</translation>
-    </message>
-    <message>
         <source>Nada en los residuos muestra que la recta falle, aunque eso no prueba que sea el modelo correcto.</source>
         <translation>Nothing in the residuals shows that the line fails, though that does not prove it is the right model.</translation>
     </message>

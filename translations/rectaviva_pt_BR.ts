@@ -1712,10 +1712,6 @@ Fonte: %2</translation>
         <translation>Ainda não há rodadas no histórico.</translation>
     </message>
     <message>
-        <source>No se ofrece sobre una transformación: los retos dibujan sus propias muestras.</source>
-        <translation>Não é oferecido sobre uma transformação: os desafios desenham amostras próprias.</translation>
-    </message>
-    <message>
         <source>Nada en los residuos muestra que la recta falle, aunque eso no prueba que sea el modelo correcto.</source>
         <translation>Nada nos resíduos mostra que a reta falhe, embora isso não prove que ela seja o modelo correto.</translation>
     </message>

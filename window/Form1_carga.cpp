@@ -3,6 +3,7 @@
 // keyboard's in Form1_teclado.cpp), the resolution warning, and the
 // description, credits and exit commands.
 #include "Form1.h"
+#include "idioma.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -175,14 +176,17 @@ void Form1::avisoResolucion() {
 }
 
 // Places a text panel in layout units, so that twips scale with the screen;
-// rows longer or more than its place holds (a translation's) widen or
-// lengthen it, so that every row shows whole. The Spanish rows fit.
+// a translation's rows longer or more than its place holds widen or
+// lengthen it, so that every row shows whole. In Spanish the panel keeps its
+// place exactly.
 void Form1::ubicarLista(ListBox& lista, const LugarLista& lugar) {
     lista.setTop(lugar.arriba * g.escalaY);
     lista.setHeight(lugar.alto * g.escalaY);
     lista.setLeft(lugar.izquierda * g.escalaX);
     lista.setWidth(lugar.ancho * g.escalaX);
-    if (lista.count() == 0 || lista.width() <= 0 || lista.height() <= 0) {
+    const QString idioma = idiomaActual();
+    if (idioma.isEmpty() || idioma == QLatin1String("es") || lista.count() == 0 ||
+        lista.width() <= 0 || lista.height() <= 0) {
         return;
     }
     int alto = 0;

@@ -67,9 +67,11 @@ void VistaRetos::componerBarra(QMenuBar& barra) {
         c_.mnuReto.agregar(k, m);
         const Integer i = static_cast<Integer>(k);
         QObject::connect(m, &Menu::Click, &f_, [this, i] { c_.mnuReto_Click(i); });
-        QObject::connect(m->accion(), &QAction::enabledChanged, &f_,
-                         [this, i] { razonDeEntrada(i); });
     }
+    // The history's saving, greyed while there is none, says why; the
+    // entries a transformation greys say why through "Transformar".
+    QObject::connect(c_.mnuReto(entradaGuardar).accion(), &QAction::enabledChanged, &f_,
+                     [this] { razonDeEntrada(entradaGuardar); });
     c_.mnuReto(entradaGuardar).setEnabled(false);
     QObject::connect(&f_.pila(), &QUndoStack::indexChanged, &f_, [this] { alCambiarPila(); });
 }
@@ -78,11 +80,7 @@ void VistaRetos::razonDeEntrada(Integer k) {
     QAction* a = c_.mnuReto(k).accion();
     QString porque;
     if (!a->isEnabled()) {
-        porque = k == entradaGuardar
-                     ? QCoreApplication::translate("retos", "Aún no hay rondas en el historial.")
-                     : QCoreApplication::translate(
-                           "retos", "No se ofrece sobre una transformación: los retos dibujan "
-                                    "sus propias muestras.");
+        porque = QCoreApplication::translate("retos", "Aún no hay rondas en el historial.");
     }
     a->setToolTip(porque);
     a->setStatusTip(porque);
@@ -212,9 +210,7 @@ void VistaRetos::escribirPanel() {
 
 void VistaRetos::retraducir() {
     escribirPanel();
-    for (Integer k = 0; k <= entradaGuardar; ++k) {
-        razonDeEntrada(k);
-    }
+    razonDeEntrada(entradaGuardar);
     for (int k = 0; k < numPatrones; ++k) {
         c_.Option3(k).setAccessibleName(nombreDeRespuesta(static_cast<Patron>(k)));
     }

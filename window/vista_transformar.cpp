@@ -6,6 +6,7 @@
 #include "cajas.h"
 #include "colores.h"
 #include "composicion.h"
+#include "dialogo_reto.h"
 #include "mensajes.h"
 #include "muestra_transformada.h"
 #include "paneles_idioma.h"
@@ -249,13 +250,14 @@ void VistaTransformar::mostrarVista() {
 // transformation (the lineup, of the sample in use, is), and their greyed
 // entries say why.
 void VistaTransformar::ofrecerRetos() {
-    static constexpr std::array<EntradaRetos, 5> propias{
-        entradaDeReto(Reto::Correlacion), entradaDeReto(Reto::Recta), entradaDeReto(Reto::Nube),
-        entradaDeReto(Reto::Residuos), EntradaRetos::Codigo};
+    std::vector<int> propias;
+    for (const RetoDelMenu& r : retosDelMenu) {
+        propias.push_back(lugarDeReto(r.reto));
+    }
+    propias.push_back(entradaCodigo);
     const bool si = !hayTransformacion(g_);
-    f_.mnuRet->desplegable()->setToolTipsVisible(true);
-    for (const EntradaRetos e : propias) {
-        Menu& m = f_.mnuReto(static_cast<int>(e));
+    for (const int e : propias) {
+        Menu& m = f_.mnuReto(e);
         m.setEnabled(si);
         QAction* a = m.accion();
         alCambiarIdioma(a, ClaveTexto::Ayuda, [a, si] {

@@ -80,11 +80,14 @@ void EventosAleatorios::menuVer() {
         const int k = uniforme(0, 2);
         describir("challenge " + std::to_string(reto) + " " + std::to_string(codigo) +
                   ", command " + std::to_string(k));
+        const int paso = f_.pila().index();
         vistaDe<VistaRetos>(f_).jugarCodigo(static_cast<Reto>(reto), codigo);
         escribir(*f_.Text8, QString::number(static_cast<double>(real(-1, 1)), 'f', 2), false);
         f_.Option3(uniforme(0, numPatrones - 1)).click();
         f_.Command2(k).click();
-        refresco_ = true;
+        // A round that loaded its cloud, or the end, refits from scratch; a
+        // residual round still at its lineup has left the sample as it was.
+        refresco_ = f_.pila().index() != paso || k == ordenTerminar;
         break;
     }
     default: {

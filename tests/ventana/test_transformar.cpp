@@ -137,10 +137,10 @@ TEST(Transformar, LoQueLosValoresImpiden) {
     EXPECT_EQ(f.g.xObs(1), 4.0f);
     EXPECT_TRUE(f.textoResultados(false).contains(QStringLiteral("\tx²\t√y\t")));
     // No challenge over a transformation, and its greyed entries say why.
-    const Menu& codigo = f.mnuReto(static_cast<int>(EntradaRetos::Codigo));
+    const Menu& codigo = f.mnuReto(entradaCodigo);
     EXPECT_TRUE(!codigo.Enabled() &&
                 codigo.accion()->toolTip().contains(QStringLiteral("transformación")));
-    EXPECT_TRUE(!f.mnuReto(0).Enabled() && f.mnuReto(int(EntradaRetos::Rueda)).Enabled());
+    EXPECT_TRUE(!f.mnuReto(0).Enabled() && f.mnuReto(entradaRueda).Enabled());
     // Held, "Expande los puntos verticalmente" stops at once where √y of 0
     // would turn negative, and says so.
     d.y = {0, 1, 4, 9, 16};
