@@ -283,6 +283,9 @@ void VistaRetos::abrirRueda() {
         QObject::connect(d, &QDialog::finished, &f_, [this, n = numeroRonda_] {
             if (ronda_ && enRueda_ && n == numeroRonda_) {
                 enRueda_ = false;
+                // The window takes the keys back, so that a screen reader
+                // follows the focus into the round's answers.
+                f_.activateWindow();
                 cargarRonda();
             }
         });

@@ -87,10 +87,17 @@ dice '^notification 0\.51'
 paso "Return la comprueba" Return
 dice '^notification r = -?[0-9.]+\. Tu respuesta: 0\.51; error -?[0-9.]+: [0-9]+ puntos\.'
 
-# "¿Qué dicen los residuos?" by keys: the question with its six answers is
-# said, Down chooses the second answer, and Return says the score and why.
+# "¿Qué dicen los residuos?" by keys: first the lineup, picked blind and
+# closed; then the question with its six answers is said, Down chooses the
+# second answer, and Return says the score and why.
 paso "Retos" F10 Left Left Left Left
 paso "¿Qué dicen los residuos?" Down Down Down Return
+dice '^notification .*Reto [0-9]+\. Paso 1 de 2, antes de ver tus datos'
+paso "Return abre la rueda" Return
+dice 'Gráfico 1 de 20'
+paso "Return elige el primero" Return
+dice '^notification (¡La encontraste sin haber visto tus residuos|Elegiste la n\.º 1)'
+paso "Escape la cierra" Escape
 dice '^notification .*Reto [0-9]+\. ¿Qué dicen los residuos de estos [0-9]+ puntos\? Las respuestas: Nada indica'
 paso "la segunda respuesta" Down
 dice 'Curvatura: la relación no es una recta'

@@ -16,7 +16,7 @@ e2e_orca_escuchando
 e2e_programa_con_teclado "$PROGRAMA"
 
 paso "Generate" F10 Return
-e2e_espera_linea '^notification Slope -?[0-9.]+; R² [0-9]+ %; [0-9]+ points in use'
+e2e_espera_linea '^notification Slope -?[0-9.]+; R² [0-9]+%; [0-9]+ points in use'
 paso "Tab to the plot" Tab
 e2e_espera_linea '^Scatter plot'
 e2e_terminar
