@@ -4,8 +4,8 @@
 // language has none) and the name a screen reader gives a sheet.
 #pragma once
 
-#include "composicion.h"
 #include "capa_controles.h"
+#include "composicion.h"
 
 #include <QString>
 
