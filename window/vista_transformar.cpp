@@ -280,18 +280,24 @@ void VistaTransformar::dejar() {
 }
 
 // A drag on the transformed scale stops where the transformation's inverse
-// ends: no negative root or square, no reciprocal of 0.
+// ends: no negative root or square, no reciprocal of 0, and a reciprocal
+// stays on the side of 0 of the data's values (`lado`, the sign of the first
+// point's, which all share), or 1/x would no longer keep their order.
 void VistaTransformar::limitarArrastre(Single& x, Single& y) {
-    const auto limitar = [](Transformacion t, Single& v, Integer decimales) {
+    const auto limitar = [](Transformacion t, Single& v, Integer decimales, Single lado) {
+        const Single paso = S(std::pow(10.0, -static_cast<double>(decimales)));
+        if (t == Transformacion::Inversa && v * lado < paso) {
+            v = lado * paso;
+            return true;
+        }
         if (sePuedeDeshacer(t, v, decimales)) {
             return false;
         }
-        const Single paso = S(std::pow(10.0, -static_cast<double>(decimales)));
         v = t != Transformacion::Inversa ? 0 : v < 0 ? -paso : paso;
         return true;
     };
-    const bool enX = limitar(transformacionX(g_), x, g_.redondeoX);
-    const bool enY = limitar(transformacionY(g_), y, g_.redondeoY);
+    const bool enX = limitar(transformacionX(g_), x, g_.redondeoX, std::copysign(1.0f, g_.xObs(1)));
+    const bool enY = limitar(transformacionY(g_), y, g_.redondeoY, std::copysign(1.0f, g_.yObs(1)));
     if ((enX || enY) && !avisado_) {
         avisado_ = true;
         hablar(QCoreApplication::translate(

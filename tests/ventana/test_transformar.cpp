@@ -161,6 +161,13 @@ TEST(Transformar, LoQueLosValoresImpiden) {
         EXPECT_EQ(f.g.xDato(k), d.x[static_cast<std::size_t>(k - 1)]);
         EXPECT_EQ(f.g.yDato(k), d.y[static_cast<std::size_t>(k - 1)]);
     }
+    // A drag keeps a reciprocal on its data's side of 0, however far it jumps.
+    d.x = {1, 2, 4, 5, 8};
+    f.cargarDatos(d);
+    ASSERT_TRUE(v.transformar(Transformacion::Inversa, Transformacion::Ninguna));
+    Single x = -0.5f, y = 3;
+    v.limitarArrastre(x, y);
+    EXPECT_GT(x, 0.0f);
 }
 
 // On the brains, every pair of choices of x and y: no share below 0 is
