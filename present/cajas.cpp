@@ -4,7 +4,6 @@
 #include "capa_controles.h"
 
 #include <QFontMetrics>
-#include <QStyle>
 #include <QtGlobal>
 
 #include <array>

@@ -4,27 +4,14 @@
 #include "Form1.h"
 
 #include "Grafico.h"
-#include "dato.h"
-#include "tabla_puntos.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDate>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QPainter>
-#include <QSvgGenerator>
 #include <QUndoCommand>
 
 #include <algorithm>
-#include <map>
 #include <utility>
 
 namespace rectaviva {
