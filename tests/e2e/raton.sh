@@ -91,19 +91,24 @@ cercano() {
         END { if (NR) printf "%d %d %d\n", m, cx, cy; else print "9999 0 0" }'
 }
 
-# A capture named $1 in which some marker stands alone: a crowded sample
-# has none to drag by itself, so another is drawn, up to five times.
+# A capture named $1 in which some marker stands alone, and with a second
+# argument a second one too: a crowded sample has none to drag by itself,
+# so another is drawn, up to five times.
 captura_con_aislado() {
-    local img intento
+    local img intento lista primero
     for intento in 1 2 3 4 5; do
         img=$(e2e_captura "$1-$intento")
-        [ -n "$(aislado "$(marcadores "$img")")" ] && break
+        lista=$(marcadores "$img")
+        primero=$(aislado "$lista")
+        # shellcheck disable=SC2086
+        [ -n "$primero" ] && { [ -z "${2:-}" ] || [ -n "$(aislado "$lista" $primero)" ]; } && break
         e2e_generar >/dev/null
     done
     echo "$img"
 }
 
-img=$(captura_con_aislado generada)
+# The drag below needs one marker alone and the pop-up after it another.
+img=$(captura_con_aislado generada dos)
 antes=$(marcadores "$img")
 origen=$(aislado "$antes")
 [ -n "$origen" ] || e2e_fallo "ningún marcador aislado que arrastrar en cinco muestras"
