@@ -16,6 +16,7 @@
 #include "Tablas.h"
 #include "comun.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -40,7 +41,7 @@ void Calculos::sumas() {
     g.sumaX2 = 0.0f;
     g.sumaY2 = 0.0f;
     g.sumaXY = 0.0f;
-    const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
+    const Integer ultimo = std::min(g.nPuntos, g.puntosReservados());
     for (g.indice = 1; g.indice <= ultimo; ++g.indice) {
         if (g.activo(g.indice) != 1) {
             continue;
@@ -58,7 +59,7 @@ void Calculos::sumas() {
 void Calculos::resumas(const Integer& ksel, const Single& Xold, const Single& Yold) {
     Globales& g = g_;
     // Only a point of the sample that is in use contributes to the sums.
-    if (ksel < 1 || ksel > g.nPuntos || ksel > maxPuntos || g.activo(ksel) != 1) {
+    if (ksel < 1 || ksel > g.nPuntos || ksel > g.puntosReservados() || g.activo(ksel) != 1) {
         return;
     }
     const double x = g.xObs(ksel);
@@ -169,7 +170,7 @@ void Calculos::Pruebas() {
     const double b = datos ? p.b : D(g.pendiente);
     const double eeB = datos ? p.eeB : D(g.eePendiente);
     const bool yConstante = datos ? p.Syy == 0 : g.Syy == 0.0f;
-    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    const Integer gl = g.nActivos - 2;
     if (eeA > 0) {
         g.tIntercepto = S(a / eeA);
     } else if (eeA == 0 && a != 0) {
@@ -205,7 +206,7 @@ void Calculos::Intervalos(const Single& conf) {
         intervalosDatos(conf);
         return;
     }
-    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    const Integer gl = g.nActivos - 2;
     g_.oTablas->cuantila(g.cuantilT, conf, gl, g.valoresT, g.probT);
     const float wA = S(D(g.eeIntercepto) * D(g.cuantilT));
     const float wB = S(D(g.eePendiente) * D(g.cuantilT));
@@ -223,8 +224,8 @@ void Calculos::Anova() {
     g.CMErr = g.varError;
     g.SCTot = g.Syy;
     g.glReg = 1;
-    g.glErr = static_cast<Byte>(g.nActivos - 2);
-    g.glTot = static_cast<Byte>(g.nActivos - 1);
+    g.glErr = g.nActivos - 2;
+    g.glTot = g.nActivos - 1;
     g.CMReg = g.SCReg;
     if (g.datosCargados == 1) {
         anovaDatos();
@@ -279,7 +280,7 @@ Anchos anchos(const Globales& g, float cs, double d) {
 
 float Calculos::factorPrediccion() {
     Globales& g = g_;
-    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    const Integer gl = g.nActivos - 2;
     g_.oTablas->cuantila(g.cuantilT, g.nivelPred, gl, g.valoresT, g.probT);
     return S(D(g.cuantilT) * std::sqrt(D(g.varError)));
 }

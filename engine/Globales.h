@@ -22,13 +22,17 @@ class Calculos;
 class Tablas;
 class mostrar;
 
-using Integer = std::int16_t;
+// Counts and indexes are 32-bit: a data set has up to 100,000 points. On the
+// design's grid every value stays within 16 bits, and conversions of a real
+// to a whole number keep the 16-bit range (aInteger).
+using Integer = std::int32_t;
 using Byte = std::uint8_t;
 using Single = float;
 
-// Sample arrays, (1 To 50).
+// Sample arrays, (1 To 50) on the design's grid and (1 To n) for a data set
+// of n > 50 points (Globales::reservarPuntos).
 using RangoMuestra = Rango<1, 50>;
-template <typename T> using ArregloMuestra = Arreglo<T, RangoMuestra>;
+template <typename T> using ArregloMuestra = ArregloCreciente<T, RangoMuestra::hi>;
 
 // The t table, (1 To 50, 0 To 7): row = degrees of freedom, column = probability.
 using TablaT = Arreglo<Single, Rango<1, 50>, Rango<0, 7>>;
@@ -40,9 +44,11 @@ using AbscisasBanda = Arreglo<Single, Rango<0, 20>>;
 using OrdenadasBanda = Arreglo<Single, Rango<0, 3>, Rango<0, 21>>;
 
 // The sample limits: a fit needs three points in use (one degree of freedom
-// for its error), and a sample holds as many points as its arrays.
+// for its error); a sample on the grid holds up to 50 points, a data set up
+// to 100,000.
 inline constexpr Integer minActivos = 3;
 inline constexpr Integer maxPuntos = RangoMuestra::hi;
+inline constexpr Integer maxPuntosDatos = 100000;
 
 // The guard value of a t or F statistic. The engine stores it, with the sign
 // of the intercept, as the intercept's t when its standard error is 0; the
@@ -78,9 +84,24 @@ struct Globales {
     Globales(const Globales&) = delete;
     Globales& operator=(const Globales&) = delete;
 
+    // Sizes every array of one element per point to (1 To max(50, n)).
+    void reservarPuntos(Integer n) {
+        for (auto* a :
+             {&xObs, &yObs, &residuo, &apalancamiento, &residuoEstandarizado, &distanciaCook}) {
+            a->redimensionar(n);
+        }
+        for (auto* a : {&xDato, &yDato, &xOriginal, &yOriginal}) {
+            a->redimensionar(n);
+        }
+        activo.redimensionar(n);
+    }
+    // The upper bound of the arrays of one element per point: 50 on the
+    // grid, the data set's n past that.
+    Integer puntosReservados() const { return static_cast<Integer>(xObs.hi()); }
+
     // The sample.
-    Integer nPuntos = 0;         ///< points in the sample, 3..50 once a sample exists
-    Integer nActivos = 0;        ///< points in use: the n of every formula
+    Integer nPuntos = 0;  ///< points in the sample: 3..50 on the grid, up to 100,000 in a data set
+    Integer nActivos = 0; ///< points in use: the n of every formula
     ArregloMuestra<Single> xObs; ///< abscissae, plot units (a data set's own units)
     ArregloMuestra<Single> yObs; ///< ordinates, plot units (a data set's own units)
     ArregloMuestra<Byte> activo; ///< 1 = in use, 0 = deleted (kept in place)
@@ -113,7 +134,7 @@ struct Globales {
 
     // Analysis of variance.
     Single SCTot = 0;
-    Byte glReg = 0, glErr = 0, glTot = 0;
+    Integer glReg = 0, glErr = 0, glTot = 0;
     Single CMReg = 0, CMErr = 0;
     Single valorF = 0, pAnova = 0;
 

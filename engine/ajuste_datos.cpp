@@ -148,7 +148,7 @@ void Calculos::calculaDatos() {
 void Calculos::intervalosDatos(const Single& conf) {
     Globales& g = g_;
     const AjustePreciso& p = g.preciso;
-    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    const Integer gl = g.nActivos - 2;
     g_.oTablas->cuantila(g.cuantilT, conf, gl, g.valoresT, g.probT);
     const double wA = p.eeA * D(g.cuantilT);
     const double wB = p.eeB * D(g.cuantilT);
@@ -176,7 +176,7 @@ void Calculos::anovaDatos() {
 
 double Calculos::factorDatos() {
     Globales& g = g_;
-    const Byte gl = static_cast<Byte>(g.nActivos - 2);
+    const Integer gl = g.nActivos - 2;
     g_.oTablas->cuantila(g.cuantilT, g.nivelPred, gl, g.valoresT, g.probT);
     return D(g.cuantilT) * std::sqrt(g.preciso.varError);
 }

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace rectaviva {
 
@@ -64,6 +65,33 @@ public:
 
 private:
     std::array<T, R1::tamano * R2::tamano> datos_{};
+};
+
+// One dimension (1 To hi) whose upper bound is set at run time, never below
+// Minimo: the sample's arrays hold the design's 50 points, and as many as a
+// data set has. Checked like the fixed arrays.
+template <typename T, int Minimo> class ArregloCreciente {
+public:
+    ArregloCreciente() : datos_(std::size_t(Minimo)) {}
+    T& operator()(long i) { return datos_[desplazamiento(i)]; }
+    const T& operator()(long i) const { return datos_[desplazamiento(i)]; }
+    bool operator==(const ArregloCreciente&) const = default;
+
+    long hi() const { return static_cast<long>(datos_.size()); }
+    // (1 To max(Minimo, n)): the elements kept keep their values, new ones
+    // are zero.
+    void redimensionar(long n) { datos_.resize(std::size_t(n > Minimo ? n : Minimo)); }
+
+private:
+    std::size_t desplazamiento(long i) const {
+#ifdef RECTAVIVA_COMPROBAR_LIMITES
+        if (i < 1 || i > hi()) {
+            subindiceFueraDeRango(i, 1, static_cast<int>(hi()));
+        }
+#endif
+        return static_cast<std::size_t>(i - 1);
+    }
+    std::vector<T> datos_;
 };
 
 } // namespace rectaviva

@@ -3,6 +3,7 @@
 
 #include "dato.h"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cstddef>
@@ -105,7 +106,7 @@ bool enLaRecta(float x0, float y0, float x1, float y1, float xq, float yq) {
 } // namespace
 
 bool colineales(const Globales& g) {
-    const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
+    const Integer ultimo = std::min(g.nPuntos, g.puntosReservados());
     Integer p0 = 0;
     Integer p1 = 0;
     for (Integer k = 1; k <= ultimo; ++k) {

@@ -8,6 +8,7 @@
 #include "Globales.h"
 #include "redondeo.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace rectaviva::interno {
@@ -16,7 +17,7 @@ inline constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 // Enough points in use for a fit, and no more than the arrays hold.
 inline bool hayMuestra(const Globales& g) {
-    return g.nActivos >= minActivos && g.nActivos <= maxPuntos;
+    return g.nActivos >= minActivos && g.nActivos <= g.puntosReservados();
 }
 
 // The residual of point k from the current fit, evaluated in double and
@@ -41,7 +42,7 @@ bool enRuido(double valor, double escala, double n);
 // Calls f(k) for each point k in use other than point `excluido` (0: none
 // left out), in order.
 template <class F> void paraCadaEnUso(const Globales& g, Integer excluido, F&& f) {
-    const Integer ultimo = g.nPuntos < maxPuntos ? g.nPuntos : maxPuntos;
+    const Integer ultimo = std::min(g.nPuntos, g.puntosReservados());
     for (Integer k = 1; k <= ultimo; ++k) {
         if (g.activo(k) == 1 && k != excluido) {
             f(k);

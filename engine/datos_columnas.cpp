@@ -106,7 +106,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
     for (std::size_t k = 0; k < t.filas(); ++k) {
         completas += !campo(k, colX).empty() && !campo(k, colY).empty();
     }
-    if (completas > std::size_t(maxPuntos)) {
+    if (completas > std::size_t(maxPuntosDatos)) {
         mensaje = {MENSAJE("datos", "El programa admite hasta 50 puntos; los datos tienen %1"),
                    {std::to_string(completas)}};
         return false;

@@ -15,7 +15,7 @@
 namespace rectaviva::lector {
 
 // The most bytes the reader takes: far more than 50 rows of numbers need.
-inline constexpr std::size_t kMaxBytes = std::size_t{1} << 20;
+inline constexpr std::size_t kMaxBytes = std::size_t{50} << 20;
 // The most characters of a column's name: an axis title, not a text.
 inline constexpr std::size_t kMaxNombre = 100;
 

@@ -105,7 +105,7 @@ int decimalesArrastre(int decimalesDatos, Single minimo, Single maximo) {
 
 bool cargarMuestra(Globales& g, const MuestraDatos& d) {
     const std::size_t n = d.x.size();
-    if (n < static_cast<std::size_t>(minActivos) || n > static_cast<std::size_t>(maxPuntos) ||
+    if (n < static_cast<std::size_t>(minActivos) || n > static_cast<std::size_t>(maxPuntosDatos) ||
         d.y.size() != n || (!d.activo.empty() && d.activo.size() != n)) {
         return false;
     }
@@ -132,6 +132,7 @@ bool cargarMuestra(Globales& g, const MuestraDatos& d) {
     g.xMax = S(ex.maximo);
     g.yMin = S(ey.minimo);
     g.yMax = S(ey.maximo);
+    g.reservarPuntos(static_cast<Integer>(n));
     g.nPuntos = static_cast<Integer>(n);
     g.nActivos = static_cast<Integer>(enUso);
     for (std::size_t i = 0; i < n; ++i) {
@@ -169,6 +170,7 @@ void volverAlDiseno(Globales& g) {
     g.nombreY.clear();
     g.decimalesX = g.decimalesY = 0;
     g.redondeoX = g.redondeoY = 0;
+    g.reservarPuntos(maxPuntos);
 }
 
 Single xAsa(const Globales& g, int i) {
@@ -187,11 +189,12 @@ const Globales& ImagenEnDiseno::de(const Globales& g) {
     g_.valoresExactos = g.valoresExactos;
     g_.xMin = g_.yMin = minimoDiseno;
     g_.xMax = g_.yMax = maximoDiseno;
+    g_.reservarPuntos(g.puntosReservados());
     g_.nPuntos = g.nPuntos;
     g_.nActivos = g.nActivos;
     const double fx = anchoDiseno / (D(g.xMax) - D(g.xMin));
     const double fy = anchoDiseno / (D(g.yMax) - D(g.yMin));
-    for (Integer k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
+    for (Integer k = 1; k <= g.nPuntos && k <= g.puntosReservados(); ++k) {
         g_.xObs(k) = S(D(minimoDiseno) + (valorX(g, k) - D(g.xMin)) * fx);
         g_.yObs(k) = S(D(minimoDiseno) + (valorY(g, k) - D(g.yMin)) * fy);
         g_.activo(k) = g.activo(k);

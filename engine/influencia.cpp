@@ -46,7 +46,7 @@ bool otrosEnUnaVertical(const Globales& g, Integer k) {
     const double xk = valorX(g, k);
     double otra = 0;
     bool hayOtra = false;
-    for (Integer j = 1; j <= g.nPuntos && j <= maxPuntos; ++j) {
+    for (Integer j = 1; j <= g.nPuntos && j <= g.puntosReservados(); ++j) {
         if (j == k || g.activo(j) != 1) {
             continue;
         }
@@ -64,7 +64,7 @@ bool otrosEnUnaVertical(const Globales& g, Integer k) {
 void influenciaDatos(Globales& g) {
     const AjustePreciso& p = g.preciso;
     const double s = std::sqrt(p.varError);
-    for (Integer k = 1; k <= maxPuntos; ++k) {
+    for (Integer k = 1; k <= g.puntosReservados(); ++k) {
         float h = kNaN, r = kNaN, cook = kNaN;
         if (k <= g.nPuntos && g.activo(k) == 1 && p.Sxx > 0) {
             const double d = valorX(g, k) - p.mediaX;
@@ -96,7 +96,7 @@ void Calculos::influencia() {
     }
     const double n = g.nActivos;
     const double s = std::sqrt(D(g.varError));
-    for (Integer k = 1; k <= maxPuntos; ++k) {
+    for (Integer k = 1; k <= g.puntosReservados(); ++k) {
         float h = kNaN, r = kNaN, cook = kNaN;
         if (k <= g.nPuntos && g.activo(k) == 1 && g.Sxx > 0.0f) {
             const double d = D(g.xObs(k)) - D(g.mediaX);
@@ -117,7 +117,7 @@ void Calculos::influencia() {
 
 void Calculos::ajusteSin(const Integer& k) {
     Globales& g = g_;
-    if (!hayMuestra(g) || k < 1 || k > g.nPuntos || k > maxPuntos) {
+    if (!hayMuestra(g) || k < 1 || k > g.nPuntos || k > g.puntosReservados()) {
         return;
     }
     if (g.activo(k) != 1) {

@@ -15,7 +15,7 @@ void Calculos::sumaCuadradosRecta(const Single& a, const Single& b) {
     if (g.datosCargados == 1) {
         // A data set's sums would cancel every digit: one pass over its points.
         double sc = 0;
-        for (Integer k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
+        for (Integer k = 1; k <= g.nPuntos && k <= g.puntosReservados(); ++k) {
             if (g.activo(k) == 1) {
                 const double e = valorY(g, k) - (A + B * valorX(g, k));
                 sc += e * e;

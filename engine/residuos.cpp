@@ -19,7 +19,7 @@ namespace {
 // the size of the terms that cancel, and shows as 0.
 void residuosDatos(Globales& g) {
     double suma = 0, escala = 0;
-    for (Integer k = 1; k <= maxPuntos; ++k) {
+    for (Integer k = 1; k <= g.puntosReservados(); ++k) {
         if (k > g.nPuntos) {
             g.residuo(k) = kNaN;
             continue;
@@ -54,7 +54,7 @@ void Calculos::residuos() {
     }
     double suma = 0;
     double cuadrados = 0;
-    for (Integer k = 1; k <= maxPuntos; ++k) {
+    for (Integer k = 1; k <= g.puntosReservados(); ++k) {
         g.residuo(k) = k <= g.nPuntos ? residuoDe(g, k) : kNaN;
         if (k <= g.nPuntos && g.activo(k) == 1) {
             suma += D(g.residuo(k));

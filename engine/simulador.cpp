@@ -25,7 +25,7 @@ constexpr double kInfinito = std::numeric_limits<double>::infinity();
 // The two-sided critical value of the boxes' look-up at a level.
 double critico(Globales& g, Single nivel, int gl) {
     Single q = 0;
-    g.oTablas->cuantila(q, nivel, static_cast<Byte>(gl), g.valoresT, g.probT);
+    g.oTablas->cuantila(q, nivel, static_cast<Integer>(gl), g.valoresT, g.probT);
     return D(q);
 }
 
@@ -78,7 +78,7 @@ double Simulador::Resumen::desviacion() const {
 void Simulador::tomarPuntos(const Globales& g) {
     x_.clear();
     y_.clear();
-    for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
+    for (int k = 1; k <= g.nPuntos && k <= g.puntosReservados(); ++k) {
         if (g.activo(k) == 1) {
             x_.push_back(valorX(g, k));
             y_.push_back(valorY(g, k));
@@ -165,7 +165,7 @@ void Simulador::reiniciar() {
 bool Simulador::vigente(const Globales& g) const {
     const bool conY = modo_ != Modo::Modelo;
     std::size_t i = 0;
-    for (int k = 1; k <= g.nPuntos && k <= maxPuntos; ++k) {
+    for (int k = 1; k <= g.nPuntos && k <= g.puntosReservados(); ++k) {
         if (g.activo(k) == 1) {
             if (i >= x_.size() || x_[i] != valorX(g, k) || (conY && y_[i] != valorY(g, k))) {
                 return false;

@@ -5,6 +5,9 @@
 #include "geometria.h"
 #include "redondeo.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace rectaviva {
 
 void fijarEscala(PictureBox& pic, const Single& x1, const Single& x2, const Single& y1,
@@ -40,6 +43,36 @@ Integer puntoBajoRaton(const Matriz<Shape>& Shape1, Globales& g, Single X, Singl
         }
     }
     return 0;
+}
+
+void ubicarNube(Nube& nube, const Matriz<Shape>& Shape1, const Globales& g) {
+    if (!enNube(g)) {
+        nube.setVisible(false);
+        nube.setPuntos({}, {});
+        return;
+    }
+    for (int k = 0; k <= maxPuntos + 1; ++k) {
+        Shape1(k).setVisible(false);
+    }
+    std::vector<QPointF> puntos(static_cast<std::size_t>(g.nPuntos));
+    std::vector<std::uint8_t> eliminado(puntos.size());
+    for (Integer k = 1; k <= g.nPuntos; ++k) {
+        puntos[std::size_t(k - 1)] = QPointF(g.xObs(k), g.yObs(k));
+        eliminado[std::size_t(k - 1)] = g.activo(k) == 1 ? 0 : 1;
+    }
+    nube.setColores(colorPuntoActivo, colorEliminado);
+    nube.setPuntos(std::move(puntos), std::move(eliminado));
+    nube.setVisible(true);
+}
+
+Integer puntoBajoRaton(const Nube& nube, const Globales& g, Single X, Single Y) {
+    const double dx = 0.15 * D(g.escalaX) * D(unidadX(g));
+    const double dy = 0.15 * D(g.escalaY) * D(unidadY(g));
+    return static_cast<Integer>(nube.puntoEn(X, Y, dx, dy));
+}
+
+QPointF arrastrarEnNube(const Globales& g, Single X, Single Y) {
+    return {std::clamp(X, g.xMin, g.xMax), std::clamp(Y, g.yMin, g.yMax)};
 }
 
 Integer asaBajoRaton(const Matriz<Shape>& asas, Single X, Single Y) {

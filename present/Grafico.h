@@ -21,6 +21,22 @@ void fijarEscala(PictureBox& pic, const Single& x1, const Single& x2, const Sing
 void ubicarPuntos(const Matriz<Shape>& Shape1, Globales& g, const Integer& n,
                   const ArregloMuestra<Single>& x, const ArregloMuestra<Single>& y);
 
+// A data set of more than 50 points is drawn as one cloud of markers painted
+// in one pass, not as a shape per point; the grid and smaller sets keep their
+// shapes.
+inline bool enNube(const Globales& g) {
+    return g.nPuntos > maxPuntos;
+}
+// In a cloud, hides the shapes 1..51 and gives the cloud every point, deleted
+// ones in grey; otherwise hides the cloud. The raised point stays raised.
+void ubicarNube(Nube& nube, const Matriz<Shape>& Shape1, const Globales& g);
+// The cloud's point under (X, Y): the first within 0.15 layout units (as
+// units of the design's grid) of its centre; 0 when none is.
+Integer puntoBajoRaton(const Nube& nube, const Globales& g, Single X, Single Y);
+// Where a point dragged to the mouse at (X, Y) is drawn in a cloud: kept
+// inside the plot.
+QPointF arrastrarEnNube(const Globales& g, Single X, Single Y);
+
 // Sets the ends of l and shows it, or hides it when s cannot be drawn.
 void ponerSegmento(Line& l, const Segmento& s);
 

@@ -213,7 +213,7 @@ std::string textoCaja(const FilaCaja& f, const Globales& g, std::string_view pun
             const auto texto = [&](Single x, int c) {
                 return formatearEnCaja(x, f.formato, cabe, puntoDecimal, c, estrecho);
             };
-            while (cifras < 9 && v != w && texto(v, cifras) == texto(w, cifras)) {
+            while (cifras < kCifrasFloat && v != w && texto(v, cifras) == texto(w, cifras)) {
                 ++cifras;
             }
         }

@@ -162,9 +162,13 @@ std::string cientifico(double v, int cifras, std::string_view puntoDecimal) {
 
 std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
                                 std::string_view puntoDecimal) {
+    // A float keeps about seven significant digits: a text with more would
+    // show its rounding as digits (a sum of 2948479.65 stored as 2948479.75
+    // would read "2948479.8"), and takes the shorter forms below instead.
     std::string texto = formatear(valor, f, puntoDecimal);
     if (!std::isfinite(valor) || valor == 0 ||
-        (significativas(texto) >= 3 && texto.size() <= anchoCaja)) {
+        (significativas(texto) >= 3 && significativas(texto) <= kCifrasFloat &&
+         texto.size() <= anchoCaja)) {
         return texto;
     }
     // Three significant digits: fixed while they fit, else scientific. A
@@ -185,7 +189,8 @@ std::string formatearEnUnidades(Single valor, Formato f, std::size_t anchoCaja,
 std::string formatearEnCaja(Single valor, Formato f, const Cabe& cabe,
                             std::string_view puntoDecimal, int cifras, const Cabe& estrecho) {
     std::string texto = formatear(valor, f, puntoDecimal);
-    if (!std::isfinite(valor) || valor == 0 || (significativas(texto) >= cifras && cabe(texto))) {
+    if (!std::isfinite(valor) || valor == 0 ||
+        (significativas(texto) >= cifras && significativas(texto) <= kCifrasFloat && cabe(texto))) {
         return texto;
     }
     const double v = static_cast<double>(valor);

@@ -40,6 +40,9 @@ std::string formatear(Single valor, Formato f, std::string_view puntoDecimal = "
 std::string formatearDecimales(Single valor, int decimales, std::string_view puntoDecimal = ".");
 std::string formatearDecimales(double valor, int decimales, std::string_view puntoDecimal = ".");
 
+// The significant digits a float keeps: a data set's boxes show no more.
+inline constexpr int kCifrasFloat = 7;
+
 // A value in a data set's own units: in format f where that shows at least
 // three significant digits within the box's room of anchoCaja characters,
 // otherwise with three significant digits, fixed while they fit and

@@ -1,6 +1,7 @@
 // The influence view: rings by Cook's distance, the fit without the point
 // being dragged, and each point's values for its tooltip.
 #include "influencia.h"
+#include "Grafico.h"
 
 #include "dato.h"
 #include "redondeo.h"
@@ -48,7 +49,7 @@ void PresentacionInfluencia::mostrarInfluencia(Integer arrastrado) {
     const std::array<QColor, 3> colores{colorAnillo, colorAnilloAviso, colorAnilloFuerte};
     for (int k = 1; k <= maxPuntos; ++k) {
         Shape& anillo = p_.Shape9(k);
-        const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1;
+        const bool enUso = k <= g_.nPuntos && !enNube(g_) && g_.activo(k) == 1;
         const double radio = enUso ? radioAnillo(g_.distanciaCook(k)) : std::nan("");
         if (!std::isnan(radio)) {
             const Shape& m = m_.pantalla().Shape1(k);

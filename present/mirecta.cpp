@@ -42,7 +42,7 @@ void PresentacionMiRecta::mostrarMiRecta() {
     }
     const bool cuadrados = q.Check2.Value();
     for (int k = 1; k <= maxPuntos; ++k) {
-        const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1;
+        const bool enUso = k <= g_.nPuntos && !enNube(g_) && g_.activo(k) == 1;
         m_.ponerCuadrado(static_cast<Integer>(k),
                          enUso ? m_.segmentoDelPunto(static_cast<Integer>(k), a, b) : Segmento{},
                          cuadrados);

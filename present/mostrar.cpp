@@ -79,7 +79,7 @@ void mostrar::formato(const Integer& ksel, const Single& X, const Single& Y, std
     anchoX -= std::clamp(exceso - deY, 0, anchoX - (textoX + 1));
     // A point where it was loaded shows the number as read, to the digit.
     const bool enSuSitio =
-        ksel >= 1 && ksel <= maxPuntos && X == g_.xObs(ksel) && Y == g_.yObs(ksel);
+        ksel >= 1 && ksel <= g_.puntosReservados() && X == g_.xObs(ksel) && Y == g_.yObs(ksel);
     formarFilaDatos(ksel,
                     formatearDecimales(enSuSitio ? valorX(g_, ksel) : D(X), g_.decimalesX, punto_),
                     formatearDecimales(enSuSitio ? valorY(g_, ksel) : D(Y), g_.decimalesY, punto_),
@@ -101,9 +101,11 @@ void mostrar::listarPuntos(const Integer& n, const ArregloMuestra<Single>& X,
     pic.setCurrentX(margen);
     pic.setCurrentY(2);
     pic.Print(QString::fromStdString(g_.lineaLista));
-    for (g_.indice = 1; g_.indice <= n; ++g_.indice) {
+    setPrimeraFila(primeraFila_);
+    const Integer ultimo = std::min<Integer>(n, primeraFila_ + filasVisibles - 1);
+    for (g_.indice = primeraFila_; g_.indice <= ultimo; ++g_.indice) {
         const Integer k = g_.indice;
-        pic.setCurrentY(k + 2);
+        pic.setCurrentY(k - primeraFila_ + 3);
         pic.setCurrentX(margen);
         formato(k, X(k), Y(k), g_.lineaLista);
         if (g_.activo(k) == 1) {
@@ -115,12 +117,19 @@ void mostrar::listarPuntos(const Integer& n, const ArregloMuestra<Single>& X,
     }
 }
 
+void mostrar::setPrimeraFila(Integer k) {
+    primeraFila_ = std::clamp<Integer>(k, 1, std::max<Integer>(1, g_.nPuntos - filasVisibles + 1));
+}
+
 void mostrar::imprimirPunto(const Integer& k, const QColor& c) {
+    if (!enLista(k)) {
+        return;
+    }
     formato(k, g_.xObs(k), g_.yObs(k), g_.lineaLista);
     PictureBox& pic = p_.Picture2;
     pic.setForeColor(c);
     pic.setCurrentX(2.0 * g_.escalaX);
-    pic.setCurrentY(k + 2);
+    pic.setCurrentY(k - primeraFila_ + 3);
     pic.Print(QString::fromStdString(g_.lineaLista));
 }
 

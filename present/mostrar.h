@@ -39,7 +39,8 @@ public:
     void formato(const Integer& ksel, const Single& X, const Single& Y, std::string& stg);
 
     // Clears Picture2 and prints the heading, the rule and the rows of
-    // points 1..n, grey for a deleted point.
+    // points 1..n, grey for a deleted point. A data set of more points than
+    // the list has rows (50) shows the 50 from primeraFila() on.
     void listarPuntos(const Integer& n, const ArregloMuestra<Single>& X,
                       const ArregloMuestra<Single>& Y);
 
@@ -98,6 +99,12 @@ public:
     // of the plot, which the views that draw squares share; until they are
     // given no square is drawn.
     void setCuadrados(Matriz<Shape>* s) { cuadrados_ = s; }
+    // The first point the list shows, kept within 1..n - 49; point k is on
+    // the list while it lies within the 50 rows from it.
+    static constexpr Integer filasVisibles = 50;
+    void setPrimeraFila(Integer k);
+    Integer primeraFila() const { return primeraFila_; }
+    bool enLista(Integer k) const { return k >= primeraFila_ && k < primeraFila_ + filasVisibles; }
     // Point k's segment to the line a + b·x, from its marker's centre.
     Segmento segmentoDelPunto(Integer k, Single a, Single b) const;
     // Shows the square on segment s as Shape5(k), or hides it.
@@ -126,6 +133,7 @@ private:
     std::unique_ptr<ImagenEnDiseno>
         imagen_; ///< a data set's cloud on the design's grid, for the bars
     Matriz<Shape>* cuadrados_ = nullptr;
+    Integer primeraFila_ = 1;
     Delata oculto_ = Delata::Nada;
     bool oculta(const FilaCaja& f) const { return oculto_ != Delata::Nada && f.delata >= oculto_; }
     std::string punto_; ///< the host's decimal point, UTF-8

@@ -1,6 +1,7 @@
 // The residual view: segments and squares over the plot, the residual plot,
 // the decomposition of the variation and the residual sums.
 #include "residuos.h"
+#include "Grafico.h"
 
 #include "escala.h"
 
@@ -26,7 +27,8 @@ void ponerMarcasResiduos(const Globales& g, PictureBox& plano, Matriz<Shape>& ma
     const Single h = S(e.altoDesdePixeles(pixelesMarca));
     for (int k = 1; k <= maxPuntos; ++k) {
         Shape& s = marcas(k);
-        const MarcaResiduo marca = k <= g.nPuntos
+        // A cloud's residuals are one cloud of their own (ubicarNubeResiduos).
+        const MarcaResiduo marca = k <= g.nPuntos && !enNube(g)
                                        ? marcaResiduo(g, g.xObs(k), g.residuo(k), w, h, limite)
                                        : MarcaResiduo{};
         if (marca.visible) {
@@ -44,6 +46,9 @@ void ponerMarcasResiduos(const Globales& g, PictureBox& plano, Matriz<Shape>& ma
 }
 
 void PresentacionResiduos::colorearResiduo(Integer k) {
+    if (k < 1 || k > maxPuntos) {
+        return;
+    }
     p_.Line15(k).setBorderColor(m_.pantalla().Shape1(k).FillColor() == colorElegido ? colorElegido
                                                                                     : colorResiduo);
 }
@@ -62,7 +67,9 @@ void PresentacionResiduos::mostrarResiduos() {
     PantallaResiduos& r = p_;
     const bool cuadrados = r.Check1.Value();
     for (int k = 1; k <= maxPuntos; ++k) {
-        const bool enUso = k <= g_.nPuntos && g_.activo(k) == 1 && !std::isnan(g_.residuo(k));
+        // A cloud draws no segment per point: a few hundred would hide the plot.
+        const bool enUso =
+            k <= g_.nPuntos && !enNube(g_) && g_.activo(k) == 1 && !std::isnan(g_.residuo(k));
         Segmento s;
         if (enUso) {
             s = m_.segmentoDelPunto(static_cast<Integer>(k), g_.intercepto, g_.pendiente);

@@ -109,7 +109,8 @@ void PresentacionSimulacion::mostrarSimulacion(const Simulador& s, Estadistica e
         for (int k = 1; k <= maxPuntos; ++k) {
             Shape& m = p_.Shape10(k);
             const std::size_t i = static_cast<std::size_t>(k - 1);
-            const bool dentro = ver && i < y.size() && y[i] >= g_.yMin && y[i] <= g_.yMax;
+            const bool dentro =
+                ver && !enNube(g_) && i < y.size() && y[i] >= g_.yMin && y[i] <= g_.yMax;
             if (dentro) {
                 // Placed by the markers' own rule, at their size.
                 const Esquina c = esquinaMarcador(g_, x[i], y[i]);

@@ -177,7 +177,7 @@ void PresentacionSimulacion::mostrarRemuestreo(const Simulador& s) {
                                                     nullptr, cuenta(s.muestras()))
                             .arg(s.extremos())
                             .arg(enQt(m_.textoValorP(S(s.valorPAleatorio())))));
-        const auto gl = static_cast<Byte>(std::clamp(g_.nActivos - 2, 0, 255));
+        const Integer gl = g_.nActivos - 2;
         p_.Label8(prediccionesSimuladas)
             .setCaption(QCoreApplication::translate("simulacion",
                                                     "Valor p de la prueba t de la pendiente: %1")

@@ -23,7 +23,7 @@ constexpr float kProbabilidades[8] = {0.5f, 0.7f, 0.9f, 0.95f, 0.975f, 0.99f, 0.
 constexpr float kCentinela = 3000.0f;
 
 // The rows of the table: one per degree of freedom, 1 to 50.
-constexpr int kFilas = TablaT::Rango1::hi;
+constexpr int kFilas = Tablas::filasTabla;
 
 // Quantiles of Student's t at the probabilities of columns 1 to 6, for 1 to
 // 50 degrees of freedom, as a printed three-decimal table gives them.
@@ -80,8 +80,15 @@ constexpr float kValores[kFilas][6] = {
     {0.528f, 1.299f, 1.676f, 2.009f, 2.403f, 2.678f}, // 50
 };
 
-bool filaValida(Byte gl) {
-    return gl >= 1 && gl <= kFilas;
+// Any number of degrees of freedom has an answer: the table's rows, and the
+// distribution past them.
+bool filaValida(Integer gl) {
+    return gl >= 1;
+}
+
+// The answer comes from the distribution: on request, or past the table.
+bool exacto(const Globales& g, Integer gl) {
+    return g.valoresExactos == 1 || gl > kFilas;
 }
 
 namespace bm = boost::math;
@@ -89,7 +96,7 @@ using DistribucionT = distribuciones::T;
 
 // The quantile of t with gl degrees of freedom at the cumulative probability
 // p; p = 1 (a level of 100) is an unbounded interval.
-double cuantilExacto(double p, Byte gl) {
+double cuantilExacto(double p, Integer gl) {
     if (p >= 1.0) {
         return std::numeric_limits<double>::infinity();
     }
@@ -97,13 +104,13 @@ double cuantilExacto(double p, Byte gl) {
 }
 
 // Twice the upper tail beyond |t|: 0 for an infinite statistic.
-double pValorExacto(double t, Byte gl) {
+double pValorExacto(double t, Integer gl) {
     return 2.0 * bm::cdf(bm::complement(DistribucionT(gl), std::fabs(t)));
 }
 
 } // namespace
 
-Single pValorTExacto(Single t, Byte gl) {
+Single pValorTExacto(Single t, Integer gl) {
     if (!filaValida(gl) || std::isnan(t)) {
         return kNaN;
     }
@@ -125,7 +132,7 @@ void Tablas::tablaT(TablaT& T) {
     }
 }
 
-void Tablas::cuantila(Single& cuant, const Single& conf, const Byte& gl, const TablaT& Dst,
+void Tablas::cuantila(Single& cuant, const Single& conf, const Integer& gl, const TablaT& Dst,
                       const ProbabilidadesT& pr) {
     const double p = static_cast<double>(conf) / 200.0 + 0.5;
 
@@ -135,7 +142,7 @@ void Tablas::cuantila(Single& cuant, const Single& conf, const Byte& gl, const T
         cuant = kNaN;
         return;
     }
-    if (g_.valoresExactos == 1) {
+    if (exacto(g_, gl)) {
         cuant = static_cast<float>(cuantilExacto(p, gl));
         return;
     }
@@ -158,14 +165,14 @@ void Tablas::cuantila(Single& cuant, const Single& conf, const Byte& gl, const T
         (static_cast<double>(d1) * Dst(gl, i + 1) - static_cast<double>(d2) * Dst(gl, i)) / w);
 }
 
-void Tablas::pValorT(const Single& cuantil, Single& pVal, const Byte& gl, const TablaT& T,
+void Tablas::pValorT(const Single& cuantil, Single& pVal, const Integer& gl, const TablaT& T,
                      const ProbabilidadesT& prob) {
     // An undefined statistic has an undefined p-value.
     if (!filaValida(gl) || std::isnan(cuantil)) {
         pVal = kNaN;
         return;
     }
-    if (g_.valoresExactos == 1) {
+    if (exacto(g_, gl)) {
         pVal = pValorTExacto(cuantil, gl);
         return;
     }

@@ -1,6 +1,7 @@
 // The Student t table and the two look-ups that turn it into critical values
 // and two-sided p-values by linear interpolation between its columns; with
-// valoresExactos on, the same two look-ups evaluate the t distribution itself.
+// valoresExactos on, and past the table's last row (a data set of more than
+// 52 points), the same two look-ups evaluate the t distribution itself.
 #pragma once
 
 #include "Globales.h"
@@ -16,12 +17,15 @@ public:
     // cuant := the two-sided critical value for the level conf (percent)
     // with gl degrees of freedom. From the table it leaves the bracket's
     // lower column in indice; the exact value leaves indice alone.
-    void cuantila(Single& cuant, const Single& conf, const Byte& gl, const TablaT& Dst,
+    void cuantila(Single& cuant, const Single& conf, const Integer& gl, const TablaT& Dst,
                   const ProbabilidadesT& pr);
     // pVal := the two-sided p-value of the statistic cuantil with gl degrees
     // of freedom, and indice as cuantila leaves it.
-    void pValorT(const Single& cuantil, Single& pVal, const Byte& gl, const TablaT& T,
+    void pValorT(const Single& cuantil, Single& pVal, const Integer& gl, const TablaT& T,
                  const ProbabilidadesT& prob);
+
+    // The table's last row: past it both look-ups use the distribution.
+    static constexpr Integer filasTabla = TablaT::Rango1::hi;
 
 private:
     Globales& g_;
@@ -29,7 +33,8 @@ private:
 
 // The two-sided p-value of the statistic t with gl degrees of freedom from
 // the t distribution itself, as pValorT gives it with valoresExactos on:
-// NaN for a NaN statistic or a row outside the table, 0 for an infinite one.
-Single pValorTExacto(Single t, Byte gl);
+// NaN for a NaN statistic or fewer than 1 degree of freedom, 0 for an
+// infinite one.
+Single pValorTExacto(Single t, Integer gl);
 
 } // namespace rectaviva

@@ -49,6 +49,7 @@ void Form1::componer() {
     // The point list has one row per unit of 54 over its height; a smaller
     // type than the panels' keeps each row inside its unit.
     Picture2->setFont(fuente(7));
+    componerBarraLista();
 
     Frame1 = new Frame(Cliente, QStringLiteral("Frame1"));
     Frame1->Move(10080, 1920, 5415, 5175);
@@ -153,6 +154,8 @@ void Form1::componerPlano() {
     for (const auto& v : vistas_) {
         v->componerPlano(Capa::BajoMarcadores);
     }
+    Nube1 = Picture1->agregarNube(QStringLiteral("Nube1"));
+    Nube1->setVisible(false);
     for (int k = 0; k <= 51; ++k) {
         Shape* s = Picture1->agregarShape(nombre("Shape1", k));
         s->setForma(Shape::Forma::Circulo);

@@ -281,6 +281,13 @@ private:
     Vista* vistaQueSostiene() const;
     // Colours point k's marker; the views follow.
     void colorearPunto(Integer k, const QColor& c);
+    // Places the markers of the sample: a shape per point, or the cloud.
+    void ubicarMarcadores();
+    // The point list's scroll bar, shown for a data set of more than 50
+    // points; mostrarFilaDe scrolls the list to point k's row.
+    void componerBarraLista();
+    void ajustarBarraLista();
+    void mostrarFilaDe(Integer k);
 
     void componer();
     void componerMenus();

@@ -22,9 +22,17 @@ class PuntosDelPlano : public Asideros {
 public:
     explicit PuntosDelPlano(Form1& f) : f_(f), g_(f.g) {}
 
-    int cantidad() const override { return std::clamp<int>(g_.nPuntos, 0, maxPuntos); }
+    int cantidad() const override { return std::clamp<int>(g_.nPuntos, 0, g_.puntosReservados()); }
     Single x(int i) const override { return g_.xObs(punto(i)); }
     QRectF zona(int i) const override {
+        if (enNube(g_)) {
+            // The cloud's marker, centred on its point.
+            const QPointF c = f_.Nube1->punto(punto(i));
+            const Escala e = f_.Picture1->escala();
+            const double d = Nube::diametro(g_.nPuntos) * ampliacion();
+            const double w = e.anchoDesdePixeles(d), h = e.altoDesdePixeles(d);
+            return {c.x() - w / 2, c.y() + h / 2, w, h};
+        }
         const Shape& s = f_.Shape1(punto(i));
         return {s.Left(), s.Top(), s.Width(), s.Height()};
     }
@@ -33,6 +41,7 @@ public:
         const Integer k = punto(i);
         if (elegido) {
             g_.puntoSel = k;
+            f_.mostrarFilaDe(k);
         }
         f_.colorearPunto(k, elegido ? colorElegido : colorNormal(g_, k));
         g_.oMostrar->imprimirPunto(k, elegido ? colorFilaElegida : colorFilaNormal(g_, k));
@@ -49,8 +58,10 @@ public:
         g_.yRaton = g_.yObs(k);
         x0_ = g_.xObs(k);
         y0_ = g_.yObs(k);
-        izquierda0_ = f_.Shape1(k).Left();
-        arriba0_ = f_.Shape1(k).Top();
+        if (!enNube(g_)) {
+            izquierda0_ = f_.Shape1(k).Left();
+            arriba0_ = f_.Shape1(k).Top();
+        }
     }
 
     // The cursor stays on the plot, so a point never leaves it by keys.
@@ -69,8 +80,12 @@ public:
             const Single Yold = g_.yObs(k);
             g_.xObs(k) = x0_;
             g_.yObs(k) = y0_;
-            f_.Shape1(k).setLeft(izquierda0_);
-            f_.Shape1(k).setTop(arriba0_);
+            if (enNube(g_)) {
+                f_.Nube1->moverPunto(k, {x0_, y0_});
+            } else {
+                f_.Shape1(k).setLeft(izquierda0_);
+                f_.Shape1(k).setTop(arriba0_);
+            }
             f_.refrescarPuntoMovido(k, Xold, Yold);
         }
         g_.arrastrando = 0;

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class QScrollBar;
+
 namespace rectaviva {
 
 // Where a text panel opens, in layout units (V down, U across).
@@ -33,9 +35,11 @@ struct ControlesDeForm1 {
     ListBox* List5 = nullptr;
     ListBox* List6 = nullptr;
     Timer* Timer1 = nullptr;
+    QScrollBar* barraLista_ = nullptr; ///< scrolls the point list of a long data set
 
     // The plot and what it holds.
     Matriz<Shape> Shape1;
+    Nube* Nube1 = nullptr; ///< the markers of a data set of more than 50 points
     Line* Line3 = nullptr;
     Matriz<Line> Line12;
     Matriz<Line> Line13;

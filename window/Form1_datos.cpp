@@ -34,7 +34,7 @@ namespace rectaviva {
 namespace {
 
 // The largest file the reader takes: far more than 50 rows of numbers need.
-constexpr qint64 bytesMaximos = 1024 * 1024;
+constexpr qint64 bytesMaximos = 50 * 1024 * 1024;
 
 QString deUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

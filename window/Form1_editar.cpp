@@ -192,7 +192,7 @@ void Form1::restaurar(const Instantanea& s, bool otra) {
     }
     // The markers where they were (a tool's limit may have left one off its
     // point), in the colours of their points.
-    ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
+    ubicarMarcadores();
     for (Integer k = 1; k <= maxPuntos; ++k) {
         const QPointF& m = s.marcas[static_cast<std::size_t>(k)];
         if (Shape1(k).Left() != m.x()) {

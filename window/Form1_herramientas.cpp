@@ -66,12 +66,18 @@ void Form1::Image1_MouseUp(Integer, int, int, float, float) {
     }
 }
 
+// A cloud's markers are placed from the points themselves (ubicarNube), so
+// only the shapes' places are kept.
 void MarcadoresPendientes::x(Integer k, float v) {
-    x_[static_cast<std::size_t>(k)] = v;
+    if (k >= 0 && static_cast<std::size_t>(k) < x_.size()) {
+        x_[static_cast<std::size_t>(k)] = v;
+    }
 }
 
 void MarcadoresPendientes::y(Integer k, float v) {
-    y_[static_cast<std::size_t>(k)] = v;
+    if (k >= 0 && static_cast<std::size_t>(k) < y_.size()) {
+        y_[static_cast<std::size_t>(k)] = v;
+    }
 }
 
 // A marker's place is a function of its point's coordinate alone: the last

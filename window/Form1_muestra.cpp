@@ -81,11 +81,20 @@ void Form1::mnuGene_Click() {
     mostrarMuestraNueva();
 }
 
+void Form1::ubicarMarcadores() {
+    if (!enNube(g)) {
+        ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
+    }
+    ubicarNube(*Nube1, Shape1, g);
+    ajustarBarraLista();
+}
+
 void Form1::cargarReto(const std::vector<PuntoReto>& puntos, int codigo) {
     nuevaMuestraEmpieza();
     const GestoBreve gesto(*this, NombreGesto(FUENTE("retos", "reto %1"), QString::number(codigo)));
     volverAlDisenoSiHaceFalta();
     fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);
+    g.reservarPuntos(maxPuntos);
     g.nPuntos = static_cast<Integer>(std::min<std::size_t>(puntos.size(), maxPuntos));
     g.nActivos = g.nPuntos;
     for (Integer k = 1; k <= g.nPuntos; ++k) {
@@ -100,7 +109,7 @@ void Form1::mostrarMuestraNueva() {
     if (g.datosCargados == 1) {
         fijarEscala(*Picture1, g.xMin, g.xMax, g.yMin, g.yMax);
     }
-    ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
+    ubicarMarcadores();
     g.listaSinResaltar = 1;
     g.oMostrar->listarPuntos(g.nPuntos, g.xObs, g.yObs);
     mostrarPaneles();
@@ -145,7 +154,7 @@ void Form1::Text2_KeyPress(Integer, int& KeyAscii) {
         g.nActivos = g.nPuntos;
         Picture2->setForeColor(colorFilaActiva);
         generarPuntos(g.nPuntos);
-        ubicarPuntos(Shape1, g, g.nPuntos, g.xObs, g.yObs);
+        ubicarMarcadores();
         g.listaSinResaltar = 1;
         serieTamano();
         for (const auto& v : vistas_) {

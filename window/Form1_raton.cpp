@@ -19,7 +19,7 @@ constexpr int kIzquierdo = 1;
 } // namespace
 
 bool Form1::puntoValido(Integer k) const {
-    return k >= 1 && k <= g.nPuntos && k <= maxPuntos;
+    return k >= 1 && k <= g.nPuntos && k <= g.puntosReservados();
 }
 
 void Form1::ponerSumasAlDia() {
@@ -30,7 +30,18 @@ void Form1::ponerSumasAlDia() {
 }
 
 void Form1::colorearPunto(Integer k, const QColor& c) {
-    colorearMarcador(Shape1(k), c);
+    if (enNube(g)) {
+        // Only the picked point has a colour of its own; the others follow
+        // their state.
+        Nube1->setEliminado(k, g.activo(k) != 1);
+        if (c == colorElegido) {
+            Nube1->setResaltado(k, c);
+        } else if (Nube1->resaltado() == k) {
+            Nube1->setResaltado(0, c);
+        }
+    } else {
+        colorearMarcador(Shape1(k), c);
+    }
     for (const auto& v : vistas_) {
         v->puntoColoreado(k);
     }
@@ -55,7 +66,7 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y) {
     ponerSumasAlDia();
     // Hit test: a box of 0.15 layout units either side of each marker's
     // top-left corner; the lowest point number wins.
-    const Integer k = puntoBajoRaton(Shape1, g, X, Y);
+    const Integer k = enNube(g) ? puntoBajoRaton(*Nube1, g, X, Y) : puntoBajoRaton(Shape1, g, X, Y);
     // A press that picks no point may take something of a view's (a handle
     // of the own line); it moves through the same timer as a point.
     if (k == 0 && Button == kIzquierdo) {
@@ -156,7 +167,11 @@ void Form1::moverPunto(Integer& idx, Integer& arrastre, Single& X, Single& Y, Si
     for (const auto& v : vistas_) {
         v->limitarArrastre(X, Y);
     }
-    arrastrarMarcador(Shape1(idx), g, X, Y);
+    if (enNube(g)) {
+        Nube1->moverPunto(idx, arrastrarEnNube(g, X, Y));
+    } else {
+        arrastrarMarcador(Shape1(idx), g, X, Y);
+    }
     Xold = g.xObs(idx);
     Yold = g.yObs(idx);
     // The stored coordinates follow the mouse, not the clamped marker, as
@@ -207,7 +222,8 @@ void Form1::Picture2_MouseDown(int, int, float, float Y) {
     }
     // Row k is printed at k + 2; a press on the heading, the rule or below
     // the last row names no point and picks nothing.
-    const std::optional<Integer> k = aInteger(static_cast<double>(Y) - 2.0);
+    const std::optional<Integer> k =
+        aInteger(static_cast<double>(Y) - 3.0 + g.oMostrar->primeraFila());
     if (!k || !puntoValido(*k)) {
         return;
     }

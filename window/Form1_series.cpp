@@ -29,6 +29,7 @@
 // Intervalos and mostrarInt after them give the same values again; the tools
 // and the drag step leave them out, the others keep them.
 #include "Form1.h"
+#include "Grafico.h"
 
 namespace rectaviva {
 
@@ -155,6 +156,9 @@ void Form1::serieHerramienta() {
 }
 
 void Form1::mostrarNubePendiente() {
+    if (enNube(g)) {
+        ubicarNube(*Nube1, Shape1, g);
+    }
     marcadores_.colocar(Shape1, g);
     if (nubePorMostrar_) {
         nubePorMostrar_ = false;

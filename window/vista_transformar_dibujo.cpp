@@ -29,7 +29,7 @@ PuntosOriginales originales(const Globales& g) {
 // n points in use.
 double VistaTransformar::cuantilPrediccion(std::size_t n) const {
     Single t = 0;
-    g_.oTablas->cuantila(t, g_.nivelPred, static_cast<Byte>(n - 2), g_.valoresT, g_.probT);
+    g_.oTablas->cuantila(t, g_.nivelPred, static_cast<Integer>(n - 2), g_.valoresT, g_.probT);
     return D(t);
 }
 

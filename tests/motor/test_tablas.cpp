@@ -107,17 +107,23 @@ TEST(PValor, EstadisticoIndefinidoDaPIndefinido) {
     }
 }
 
-TEST(PValor, FilaFueraDeLaTablaNoSeLee) {
+// No degrees of freedom has no answer; past the table's 50 rows both
+// look-ups answer from the distribution, in either mode: the printed
+// critical values at 60 and 120, and the p-value of a critical value is
+// its level.
+TEST(PValor, PasadaLaTablaLaDistribucion) {
     Motor m;
     for (Byte modo : {0, 1}) {
         m.g.valoresExactos = modo;
-        for (int gl : {0, 51, 255}) {
-            float p = 0.5f;
-            m.tablas.pValorT(2.0f, p, static_cast<Byte>(gl), m.g.valoresT, m.g.probT);
-            EXPECT_TRUE(std::isnan(p)) << gl;
-            float c = 1.0f;
-            m.tablas.cuantila(c, 95.0f, static_cast<Byte>(gl), m.g.valoresT, m.g.probT);
-            EXPECT_TRUE(std::isnan(c)) << gl;
+        float p = 0.5f, c = 1.0f;
+        m.tablas.pValorT(2.0f, p, 0, m.g.valoresT, m.g.probT);
+        m.tablas.cuantila(c, 95.0f, 0, m.g.valoresT, m.g.probT);
+        EXPECT_TRUE(std::isnan(p) && std::isnan(c));
+        for (auto [gl, impreso] : {std::pair{60, 2.0003}, {120, 1.9799}, {99998, 1.9600}}) {
+            m.tablas.cuantila(c, 95.0f, gl, m.g.valoresT, m.g.probT);
+            EXPECT_NEAR(c, impreso, 1e-4) << gl;
+            m.tablas.pValorT(c, p, gl, m.g.valoresT, m.g.probT);
+            EXPECT_NEAR(p, 0.05, 1e-6) << gl;
         }
     }
 }

@@ -219,6 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUnidades{"acarreoSinCuartaCifra", 0.009996f, Formato::DosDecimales, 7, "0.0100"},
         CasoUnidades{"grandeSinDecimales", 54247.38f, Formato::DosDecimales, 7, "54247"},
         CasoUnidades{"millones", 1985432.1f, Formato::UnDecimal, 7, "1.99e6"},
+        // Eight digits would fit a wide box but a float does not keep them.
+        CasoUnidades{"ochoCifras", 2948479.75f, Formato::UnDecimal, 12, "2.95e6"},
         CasoUnidades{"cajaEstrecha", -213.84f, Formato::DosDecimales, 5, "-214"},
         CasoUnidades{"cajaEstrechaCabe", 0.455f, Formato::DosDecimales, 5, "0.455"},
         CasoUnidades{"cajaEstrechaDosCifras", -0.7347f, Formato::DosDecimales, 5, "-0.73"},

@@ -25,6 +25,14 @@ void Contenedor::setBackColor(const QColor& c) {
     }
 }
 
+Nube* Contenedor::agregarNube(const QString& nombre) {
+    auto s = std::make_unique<Nube>(*this, nombre);
+    Nube* r = s.get();
+    elementos_.push_back(std::move(s));
+    r->recalcularZona();
+    return r;
+}
+
 Shape* Contenedor::agregarShape(const QString& nombre) {
     auto s = std::make_unique<Shape>(*this, nombre);
     Shape* r = s.get();

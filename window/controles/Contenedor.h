@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Elementos.h"
+#include "Nube.h"
 #include "EscalaContenedor.h"
 #include "Lugar.h"
 
@@ -33,6 +34,7 @@ public:
     // created before it. The container owns it.
     Shape* agregarShape(const QString& nombre);
     Line* agregarLine(const QString& nombre);
+    Nube* agregarNube(const QString& nombre);
     const std::vector<std::unique_ptr<ElementoLigero>>& elementos() const { return elementos_; }
     // Works out again where every item paints, after a change that moves
     // their pixels without a setter (a resize, a new scale, a new zoom).
