@@ -85,17 +85,25 @@ std::string textoEntrada(QuaZip& zip, const QString& nombre, qint64 maximo) {
     return bytes.size() > maximo ? std::string() : bytes.toStdString();
 }
 
-QStringView atributo(const QXmlStreamReader& x, QStringView nombre) {
-    for (const QXmlStreamAttribute& a : x.attributes()) {
-        if (a.name() == nombre) {
-            return a.value();
+QStringView atributo(const QXmlStreamAttributes& a, QStringView nombre) {
+    for (const QXmlStreamAttribute& e : a) {
+        if (e.name() == nombre) {
+            return e.value();
         }
     }
     return {};
 }
 
 std::string utf8(QStringView s) {
-    return s.toUtf8().toStdString();
+    std::string r;
+    r.reserve(static_cast<std::size_t>(s.size()));
+    for (const QChar c : s) {
+        if (c.unicode() >= 0x80) {
+            return s.toUtf8().toStdString();
+        }
+        r += static_cast<char>(c.unicode());
+    }
+    return r;
 }
 
 Fallo EscritorHoja::celda(long long fila, long long columna, std::string_view valor, Clase clase) {

@@ -32,7 +32,10 @@ Fallo conXml(QuaZip& zip, Presupuesto& p, const QString& nombre, bool obligatori
 std::string textoEntrada(QuaZip& zip, const QString& nombre, qint64 maximo);
 
 // An attribute by its local name, in any namespace.
-QStringView atributo(const QXmlStreamReader& x, QStringView nombre);
+QStringView atributo(const QXmlStreamAttributes& a, QStringView nombre);
+inline QStringView atributo(const QXmlStreamReader& x, QStringView nombre) {
+    return atributo(x.attributes(), nombre);
+}
 std::string utf8(QStringView s);
 
 enum class Clase { Numero, Texto, Fecha };
@@ -58,6 +61,13 @@ private:
     long long primera_ = -1;
     std::vector<char> numerica_; ///< per column: 0 no number, 1 numbers, 2 something else below
 };
+
+// A number format of an .xlsx, built in (by its id) or written as a code,
+// that shows a date or a time; a date's serial number as ISO 8601 text (a
+// day, a time or both), in the 1900 or the 1904 system of the book.
+bool esFormatoFecha(int id);
+bool esCodigoFecha(QStringView codigo);
+std::string textoSerial(const std::string& v, bool de1904);
 
 Fallo leerXlsx(QuaZip& zip, Presupuesto& p, std::vector<HojaLibro>& hojas);
 Fallo leerOds(QuaZip& zip, Presupuesto& p, std::vector<HojaLibro>& hojas);
