@@ -4,6 +4,7 @@
 
 #include "mensajes.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -19,7 +20,12 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::vector<HojaLibro> hojas, int ele
     notaHoja_->setObjectName(QStringLiteral("lblNotaHoja"));
     notaHoja_->setWordWrap(true);
     // The choice and the note open the form of the table's layout.
-    auto* formato = qobject_cast<QFormLayout*>(layout()->itemAt(0)->layout());
+    auto* todo = qobject_cast<QBoxLayout*>(layout());
+    auto* formato = qobject_cast<QFormLayout*>(todo->itemAt(0)->layout());
+    if (formato == nullptr) {
+        formato = new QFormLayout;
+        todo->insertLayout(0, formato);
+    }
     if (hojas_.size() > 1) {
         hoja_ = new QComboBox(this);
         hoja_->setObjectName(QStringLiteral("cmbHoja"));
