@@ -794,6 +794,33 @@ interval</translation>
     </message>
 </context>
 <context>
+    <name>hojas</name>
+    <message>
+        <source>La hoja «%1» tiene fechas u horas (la primera en la fila %2, columna %3), que no se leen como números: sus columnas no se ofrecen para x ni y.</source>
+        <translation>Sheet “%1” has dates or times (the first in row %2, column %3), which are not read as numbers: their columns are not offered for x or y.</translation>
+    </message>
+    <message>
+        <source>El archivo no es un libro de hoja de cálculo: no tiene el formato zip de los archivos .xlsx y .ods.</source>
+        <translation>The file is not a spreadsheet file: it is not in the zip format of .xlsx and .ods files.</translation>
+    </message>
+    <message>
+        <source>El archivo está dañado o incompleto y no se puede leer como libro de hoja de cálculo. Ábralo en su programa de hojas de cálculo y guárdelo de nuevo.</source>
+        <translation>The file is damaged or incomplete and cannot be read as a spreadsheet file. Open it in your spreadsheet program and save it again.</translation>
+    </message>
+    <message>
+        <source>El archivo zip no tiene dentro un libro .xlsx ni .ods con hojas.</source>
+        <translation>The zip file holds no .xlsx or .ods spreadsheet with sheets.</translation>
+    </message>
+    <message>
+        <source>El libro pasa de 200 MB al descomprimirlo, más de lo que el programa lee. Guarde en un libro nuevo solo la hoja y las columnas que necesita.</source>
+        <translation>Unpacked, the file is over 200 MB, more than the program reads. Save only the sheet and the columns you need in a new file.</translation>
+    </message>
+    <message>
+        <source>La hoja «%1» pasa de 100.000 filas de datos, las más que el programa lee. Guarde solo una parte de las filas y ábralo de nuevo.</source>
+        <translation>Sheet “%1” has more than 100,000 rows of data, the most the program reads. Save only some of the rows and open it again.</translation>
+    </message>
+</context>
+<context>
     <name>influencia</name>
     <message>
         <source>Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, apalancamiento = %6, distancia de Cook = %7</source>
@@ -1112,6 +1139,10 @@ interval</translation>
             <numerusform>%n rows with an empty field are left out.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hoja:</source>
+        <translation>Sheet:</translation>
+    </message>
 </context>
 <context>
     <name>rectaviva::Form1</name>
@@ -1148,10 +1179,6 @@ Source: %2</translation>
     <message>
         <source>Abrir datos</source>
         <translation>Open data</translation>
-    </message>
-    <message>
-        <source>Tablas de datos (*.csv *.tsv *.txt);;Todos los archivos (*)</source>
-        <translation>Data tables (*.csv *.tsv *.txt);;All files (*)</translation>
     </message>
     <message>
         <source>No se pudo abrir «%1»: %2</source>
@@ -1271,6 +1298,14 @@ Source: %2</translation>
     <message>
         <source>Rehecho: %1</source>
         <translation>Redone: %1</translation>
+    </message>
+    <message>
+        <source>Tablas de datos (*.csv *.tsv *.txt *.xlsx *.ods);;Todos los archivos (*)</source>
+        <translation>Data tables (*.csv *.tsv *.txt *.xlsx *.ods);;All files (*)</translation>
+    </message>
+    <message>
+        <source>«%1» pasa de 50 MB, el mayor archivo que el programa abre. Guarde solo las columnas que necesita, o una parte de las filas, y ábralo de nuevo.</source>
+        <translation>“%1” is over 50 MB, the largest file the program opens. Save only the columns you need, or some of the rows, and open it again.</translation>
     </message>
 </context>
 <context>

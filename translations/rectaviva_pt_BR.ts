@@ -793,6 +793,33 @@
     </message>
 </context>
 <context>
+    <name>hojas</name>
+    <message>
+        <source>La hoja «%1» tiene fechas u horas (la primera en la fila %2, columna %3), que no se leen como números: sus columnas no se ofrecen para x ni y.</source>
+        <translation>A planilha “%1” tem datas ou horas (a primeira na linha %2, coluna %3), que não são lidas como números: suas colunas não são oferecidas para x nem y.</translation>
+    </message>
+    <message>
+        <source>El archivo no es un libro de hoja de cálculo: no tiene el formato zip de los archivos .xlsx y .ods.</source>
+        <translation>O arquivo não é de planilha: não tem o formato zip dos arquivos .xlsx e .ods.</translation>
+    </message>
+    <message>
+        <source>El archivo está dañado o incompleto y no se puede leer como libro de hoja de cálculo. Ábralo en su programa de hojas de cálculo y guárdelo de nuevo.</source>
+        <translation>O arquivo está danificado ou incompleto e não pode ser lido como planilha. Abra-o no seu programa de planilhas e salve-o de novo.</translation>
+    </message>
+    <message>
+        <source>El archivo zip no tiene dentro un libro .xlsx ni .ods con hojas.</source>
+        <translation>O arquivo zip não contém uma planilha .xlsx ou .ods.</translation>
+    </message>
+    <message>
+        <source>El libro pasa de 200 MB al descomprimirlo, más de lo que el programa lee. Guarde en un libro nuevo solo la hoja y las columnas que necesita.</source>
+        <translation>Descompactado, o arquivo passa de 200 MB, mais do que o programa lê. Salve num arquivo novo só a planilha e as colunas de que precisa.</translation>
+    </message>
+    <message>
+        <source>La hoja «%1» pasa de 100.000 filas de datos, las más que el programa lee. Guarde solo una parte de las filas y ábralo de nuevo.</source>
+        <translation>A planilha “%1” passa de 100.000 linhas de dados, o máximo que o programa lê. Salve só uma parte das linhas e abra-a de novo.</translation>
+    </message>
+</context>
+<context>
     <name>influencia</name>
     <message>
         <source>Punto %1: x = %2, y = %3, residuo = %4, residuo estandarizado = %5, apalancamiento = %6, distancia de Cook = %7</source>
@@ -1111,6 +1138,10 @@
             <numerusform>%n linhas com um campo vazio são omitidas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hoja:</source>
+        <translation>Planilha:</translation>
+    </message>
 </context>
 <context>
     <name>rectaviva::Form1</name>
@@ -1147,10 +1178,6 @@ Fonte: %2</translation>
     <message>
         <source>Abrir datos</source>
         <translation>Abrir dados</translation>
-    </message>
-    <message>
-        <source>Tablas de datos (*.csv *.tsv *.txt);;Todos los archivos (*)</source>
-        <translation>Tabelas de dados (*.csv *.tsv *.txt);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>No se pudo abrir «%1»: %2</source>
@@ -1270,6 +1297,14 @@ Fonte: %2</translation>
     <message>
         <source>Rehecho: %1</source>
         <translation>Refeito: %1</translation>
+    </message>
+    <message>
+        <source>Tablas de datos (*.csv *.tsv *.txt *.xlsx *.ods);;Todos los archivos (*)</source>
+        <translation>Tabelas de dados (*.csv *.tsv *.txt *.xlsx *.ods);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>«%1» pasa de 50 MB, el mayor archivo que el programa abre. Guarde solo las columnas que necesita, o una parte de las filas, y ábralo de nuevo.</source>
+        <translation>“%1” passa de 50 MB, o maior arquivo que o programa abre. Salve só as colunas de que precisa, ou uma parte das linhas, e abra-o de novo.</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,9 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    // One local file dropped on the window opens as "Abrir datos…" opens it.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void Form_Load();
     void ajustarPantalla();

@@ -33,9 +33,6 @@ namespace rectaviva {
 
 namespace {
 
-// The largest file the reader takes: far more than 50 rows of numbers need.
-constexpr qint64 bytesMaximos = 50 * 1024 * 1024;
-
 QString deUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -103,6 +100,8 @@ void Form1::componerMenuDatos() {
     mnuAbr = new Menu(*mnuDat, QStringLiteral("mnuAbr"), FUENTE("Form1", "Abrir datos…"));
     mnuGua = new Menu(*mnuDat, QStringLiteral("mnuGua"), FUENTE("Form1", "Guardar datos…"));
     mnuGua->setEnabled(false);
+    // A table or a book dropped on the window opens as "Abrir datos…" opens it.
+    setAcceptDrops(true);
     connect(mnuPeg, &Menu::Click, this, &Form1::mnuPeg_Click);
     connect(mnuAbr, &Menu::Click, this, &Form1::mnuAbr_Click);
     connect(mnuGua, &Menu::Click, this, &Form1::mnuGua_Click);
@@ -149,28 +148,6 @@ void Form1::mnuPeg_Click() {
     const QByteArray bytes = texto.toUtf8();
     pedirDatos(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                tr("portapapeles"));
-}
-
-void Form1::mnuAbr_Click() {
-    const QString ruta = QFileDialog::getOpenFileName(
-        this, tr("Abrir datos"), QString(),
-        tr("Tablas de datos (*.csv *.tsv *.txt);;Todos los archivos (*)"));
-    if (!ruta.isEmpty()) {
-        abrirArchivo(ruta);
-    }
-}
-
-bool Form1::abrirArchivo(const QString& ruta) {
-    QFile archivo(ruta);
-    const QString nombre = QFileInfo(ruta).fileName();
-    if (!archivo.open(QIODevice::ReadOnly)) {
-        avisar_(tr("No se pudo abrir «%1»: %2").arg(nombre, archivo.errorString()));
-        return false;
-    }
-    // One byte more than the limit is enough to tell a file that is too big.
-    const QByteArray bytes = archivo.read(bytesMaximos + 1);
-    return pedirDatos(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                      nombre);
 }
 
 bool Form1::pedirDatos(std::string_view bytes, const QString& origen) {

@@ -7,6 +7,7 @@
 
 #include "datos.h"
 #include "escala.h"
+#include "libro.h"
 
 #include <QDialog>
 
@@ -24,6 +25,9 @@ class DialogoDatos : public QDialog {
 public:
     // `texto` is UTF-8; `origen` names where it came from (the title says it).
     DialogoDatos(QWidget* padre, std::string texto, const QString& origen);
+    // A book's sheets, `elegida` shown first, each read as a pasted table with
+    // a tab and a decimal point; a choice "Hoja:" when there are several.
+    DialogoDatos(QWidget* padre, std::vector<HojaLibro> hojas, int elegida, const QString& origen);
 
     // The sample to load, valid while listo() is true.
     bool listo() const { return listo_; }
@@ -39,6 +43,12 @@ private:
     OpcionesLectura opciones() const;
 
     class Columnas;
+
+    // The sheet i of the book as the table (dialogo_datos_hojas.cpp).
+    void elegirHoja(int i);
+    std::vector<HojaLibro> hojas_;
+    QComboBox* hoja_ = nullptr;
+    QLabel* notaHoja_ = nullptr;
 
     std::string texto_;
     Tabla tabla_;

@@ -4,6 +4,9 @@
 
 #include "dato.h"
 #include "datos.h"
+#include "libro.h"
+
+#include <QBuffer>
 
 #include <algorithm>
 #include <cmath>
@@ -105,6 +108,27 @@ bool leerComoElDialogo(std::string_view bytes, MuestraDatos& muestra, std::strin
 }
 
 std::string comprobarLector(std::string_view bytes) {
+    // A book: refused with a reason, or each of its sheets as a table.
+    static int enLibro = 0;
+    if (enLibro == 0 && esLibro(bytes, "")) {
+        QBuffer b;
+        b.setData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        b.open(QIODevice::ReadOnly);
+        std::vector<HojaLibro> hojas;
+        Mensaje motivo;
+        if (!leerLibro(b, hojas, motivo)) {
+            return motivo.vacio() ? "the book is refused without a reason" : "";
+        }
+        ++enLibro;
+        std::string fallo;
+        for (std::size_t i = 0; i < hojas.size() && fallo.empty(); ++i) {
+            if (const std::string f = comprobarLector(hojas[i].texto); !f.empty()) {
+                fallo = "sheet «" + hojas[i].nombre + "»: " + f;
+            }
+        }
+        --enLibro;
+        return fallo;
+    }
     MuestraDatos m;
     std::string mensaje;
     if (!leerComoElDialogo(bytes, m, mensaje)) {

@@ -18,7 +18,8 @@ bool leerComoElDialogo(std::string_view bytes, MuestraDatos& muestra, std::strin
 // fresh state as 3..50 finite points (at least 3 in use) on a finite plot,
 // and the sample, saved in each of the program's formats and read back the
 // same way, has the same texts of its numbers, points in use and names.
-// Otherwise, what went wrong.
+// Otherwise, what went wrong. A spreadsheet book is refused with a reason or
+// each of its sheets' texts is checked so.
 std::string comprobarLector(std::string_view bytes);
 
 } // namespace rectaviva::prueba

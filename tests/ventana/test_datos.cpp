@@ -7,10 +7,15 @@
 #include "dialogo_datos.h"
 #include "escala.h"
 #include "formatos.h"
+#include "libro_prueba.h"
 #include "redondeo.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -243,3 +248,52 @@ TEST(Datos, LasBarrasNoDependenDeLasUnidades) {
 }
 
 } // namespace
+
+TEST(Datos, UnLibroSoltadoAbreSuHojaDeNumerosYOtraHojaSeLeeAlElegirla) {
+    QTemporaryDir dir;
+    QFile archivo(dir.filePath("clase.xlsx"));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    const auto texto = [](const char* t) {
+        return QByteArray("<c t=\"inlineStr\"><is><t>") + t + "</t></is></c>";
+    };
+    archivo.write(prueba::xlsx(
+        {{"Portada", "<row>" + texto("Encuesta") + "</row>"},
+         {"Datos", "<row>" + texto("Horas") + texto("Nota") +
+                       "</row><row><c><v>0.1</v></c><c>"
+                       "<v>5</v></c></row><row><c><v>2</v></c><c><v>6.5</v></c></row><row><c><v>3"
+                       "</v></c><c><v>8</v></c></row>"}}));
+    archivo.close();
+    Ventana v;
+    QStringList visto;
+    std::vector<double> x;
+    v.f.setConfirmarDatos([&](DialogoDatos& d) {
+        auto* hoja = d.findChild<QComboBox*>("cmbHoja");
+        visto << hoja->currentText() << d.estado();
+        x = d.muestra().x;
+        hoja->setCurrentIndex(0);
+        visto << d.estado();
+        hoja->setCurrentIndex(1);
+        return true;
+    });
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(archivo.fileName())});
+    QDragEnterEvent entra(QPoint(9, 9), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&v.f, &entra);
+    EXPECT_TRUE(v.f.acceptDrops() && entra.isAccepted());
+    QDropEvent suelta(QPointF(9, 9), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&v.f, &suelta);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(visto.size(), 3);
+    EXPECT_EQ(visto[0], "Datos");
+    EXPECT_EQ(visto[1], "Se cargarán 3 puntos.");
+    EXPECT_NE(visto[2], visto[1]);
+    EXPECT_EQ(x, (std::vector<double>{0.1, 2, 3}));
+    EXPECT_EQ(v.f.g.nPuntos, 3);
+    EXPECT_EQ(v.f.g.nombreY, "Nota");
+    // Two files, or text, are not a file to open.
+    QMimeData otro;
+    otro.setUrls({QUrl::fromLocalFile(archivo.fileName()), QUrl::fromLocalFile(dir.path())});
+    QDragEnterEvent dos(QPoint(9, 9), Qt::CopyAction, &otro, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&v.f, &dos);
+    EXPECT_FALSE(dos.isAccepted());
+}
