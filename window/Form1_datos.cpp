@@ -33,8 +33,8 @@ namespace rectaviva {
 
 namespace {
 
-// The largest file the reader takes: far more than 50 rows of numbers need.
-constexpr qint64 bytesMaximos = 1024 * 1024;
+// The largest file the reader takes.
+constexpr qint64 bytesMaximos = static_cast<qint64>(kMaxBytesDatos);
 
 QString deUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -176,8 +176,10 @@ bool Form1::abrirArchivo(const QString& ruta) {
 bool Form1::pedirDatos(std::string_view bytes, const QString& origen) {
     std::string texto;
     Mensaje mensaje;
-    if (!aTexto(bytes, texto, mensaje)) {
-        avisar_(tr("«%1»: %2").arg(origen, traducir(mensaje)));
+    if (!aTexto(bytes, texto, mensaje, origen.toStdString())) {
+        // A message that names the file itself is shown as it is.
+        avisar_(mensaje.valores.empty() ? tr("«%1»: %2").arg(origen, traducir(mensaje))
+                                        : traducir(mensaje));
         return false;
     }
     DialogoDatos dialogo(this, std::move(texto), origen);
