@@ -1,6 +1,8 @@
 // The numbers of the example data sets, as published. Each is written as a
-// double literal, which is the double nearest to its decimal text.
+// double literal, which is the double nearest to its decimal text; the sets
+// of more than 50 rows are in conjuntos_medidos.cpp.
 #include "conjuntos.h"
+#include "conjuntos_medidos.h"
 
 namespace rectaviva {
 
@@ -136,6 +138,27 @@ const std::vector<ConjuntoEjemplo>& conjuntosEjemplo() {
           6654, 9400, 6.8,   35,    0.12, 0.023, 2.5,  55.5,  100, 52.16, 0.28, 87000, 0.122, 192},
          {8.1,  423, 119.5, 115, 5.5, 50,  4603, 419, 655, 115, 25.6, 680,   406, 1320,
           5712, 70,  179,   56,  1,   0.4, 12.1, 175, 157, 440, 1.9,  154.5, 3,   180}},
+        {MENSAJE("conjuntos", "Picos de 342 pingüinos"),
+         MENSAJE("conjuntos",
+                 "El largo y el alto del pico de 342 pingüinos de tres especies de la Antártida: "
+                 "con todos juntos la recta baja, pero dentro de cada especie sube. A 2 de los "
+                 "344 pingüinos medidos les faltan las dos medidas y se dejan fuera."),
+         "Gorman, K. B., Williams, T. D. y Fraser, W. R. (2014). Ecological sexual dimorphism "
+         "and environmental variability within a community of Antarctic penguins (genus "
+         "Pygoscelis). PLoS ONE, 9(3), e90081; según Horst, A. M., Hill, A. P. y Gorman, K. B. "
+         "(2020). palmerpenguins, paquete de R (CC0).",
+         MENSAJE("conjuntos", "Largo del pico (mm)"), MENSAJE("conjuntos", "Alto del pico (mm)"),
+         pinguinosLargoPico(), pinguinosAltoPico()},
+        {MENSAJE("conjuntos", "Erupciones del géiser Old Faithful"),
+         MENSAJE("conjuntos",
+                 "Lo que duraron 272 erupciones del géiser Old Faithful, en Yellowstone, y la "
+                 "espera hasta la siguiente: cuanto más dura una erupción, más larga es la espera, "
+                 "y las erupciones forman dos grupos."),
+         "Härdle, W. (1991). Smoothing Techniques with Implementation in S. Springer; Azzalini, "
+         "A. y Bowman, A. W. (1990). A look at some data on the Old Faithful geyser. Applied "
+         "Statistics, 39(3), 357–365; conjunto faithful de R (paquete datasets).",
+         MENSAJE("conjuntos", "Duración de la erupción (min)"),
+         MENSAJE("conjuntos", "Espera hasta la siguiente (min)"), geiserDuracion(), geiserEspera()},
     };
     return conjuntos;
 }

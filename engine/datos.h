@@ -7,6 +7,7 @@
 #include "Globales.h"
 #include "mensaje.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,11 @@ namespace rectaviva {
 // The largest size of a value the reader accepts: every sum of squares of 50
 // such values, and the plot's range around them, stay within a float.
 inline constexpr double kMayorValor = 1e15;
+// The most rows with numbers a data set may have: a class's survey or a
+// city's daily records, read in well under a second.
+inline constexpr int maxFilasDatos = 100000;
+// The largest file or clipboard text the reader takes, 50 MB.
+inline constexpr std::size_t kMaxBytesDatos = std::size_t{50} << 20;
 // The most decimals a column is listed with.
 inline constexpr int kMaxDecimales = 9;
 
@@ -27,9 +33,12 @@ enum class MarcaDecimal { Punto, Coma };
 // mark is dropped; UTF-16 with its byte-order mark is converted; bytes that
 // are not valid UTF-8 are read as Latin-1, with 0x80..0x9F read as Windows
 // writes them (€, curly quotes, dashes). False, with the reason in `mensaje`,
-// for more than 1 MB or for bytes that are not text (NUL or any control
-// character other than tab, line feed, carriage return and form feed).
-bool aTexto(std::string_view bytes, std::string& texto, Mensaje& mensaje);
+// for more than 50 MB (kMaxBytesDatos) or for bytes that are not text (NUL or
+// any control character other than tab, line feed, carriage return and form
+// feed). `origen` names the file ("portapapeles" for the clipboard) in the
+// message on size.
+bool aTexto(std::string_view bytes, std::string& texto, Mensaje& mensaje,
+            const std::string& origen = "portapapeles");
 
 struct OpcionesLectura {
     Separador separador = Separador::Tabulador;
@@ -94,8 +103,14 @@ Tabla partir(std::string_view texto, const OpcionesLectura& o);
 // for anything else, and for infinities, NaN and values beyond the double range.
 std::optional<double> leerNumero(std::string_view campo, MarcaDecimal d);
 
-// The columns (0-based) whose non-empty fields are all numbers, at least one
-// of them: the choices to offer for x and y. A column named en_uso is not one.
+// Whether a field marks a missing value: NA, N/A, NaN, n/d (in any case), ".",
+// "-" or "?". A row with one in x or y is left out like an empty one.
+bool esMarcaDeFalta(std::string_view campo);
+
+// The columns (0-based) that are mostly numbers: at least one number, and
+// more numbers than other texts (empty fields and missing marks do not
+// count). These are the choices to offer for x and y. A column named en_uso
+// is not one.
 std::vector<int> columnasNumericas(const Tabla& t, MarcaDecimal d);
 
 // The columns the dialog offers for x and y, the first two preselected: the
@@ -108,7 +123,10 @@ struct Datos {
     std::vector<double> x, y; ///< the doubles nearest to the fields' decimal texts
     std::vector<Byte> activo; ///< 1 in use, 0 deleted: from a column en_uso, else all 1
     std::string nombreX, nombreY;
-    int omitidas = 0;                   ///< rows left out because a chosen field is empty
+    std::vector<int> filas;             ///< each point's row among the data rows, 1-based
+    int filasDatos = 0;                 ///< the data rows of the table, numbers or not
+    int columnaX = 0, columnaY = 1;     ///< 0-based, for the messages
+    int omitidas = 0;                   ///< rows left out: a chosen field empty or not a number
     int decimalesX = 0, decimalesY = 0; ///< the most decimals written in the column, 0..9
     // One line on the first number that the double read does not keep as
     // written (more significant digits than a double holds, or too small),
@@ -118,15 +136,37 @@ struct Datos {
 };
 
 // Columns colX and colY (0-based) of `t` as a sample. A row with either field
-// empty is left out and counted. False, with the reason in `mensaje` (naming
-// line and column of a bad field), when a field is not a finite number or is
+// empty, a missing mark or a text that is not a number is left out and
+// counted. False, with the reason in `mensaje` (naming line and column of a
+// bad field), when a field is an infinity or NaN written as a number, or is
 // larger than kMayorValor in size, when a column's values are too close
-// together to plot (rangoDibujable), when
-// the table has one column, holds no number, fewer than 3 or more than 50
-// complete rows, or marks fewer than 3 points in use. The names are the
-// header's, else "x" and "y".
+// together to plot (rangoDibujable), when the table has one column, holds no
+// number, fewer than 3 rows with numbers (naming the first text left out, if
+// any) or more than maxFilasDatos, or marks fewer than 3 points in use. The
+// names are the header's, else "x" and "y".
 bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& datos,
                   Mensaje& mensaje);
+
+// Which of a data set's points are loaded: all, a sample of k drawn from a
+// code, or the rows desde..hasta (1-based among the data rows, both in).
+enum class ModoFilas { Todas, Muestra, Rango };
+struct EleccionFilas {
+    ModoFilas modo = ModoFilas::Todas;
+    int k = 0;
+    std::uint32_t codigo = 0;
+    int desde = 1, hasta = 0;
+};
+
+// The points of `d` that the choice keeps, in their order in the file. The
+// sample is the same for the same k, code and table on every computer:
+// std::mt19937 seeded with the code, whose output the C++ standard fixes, draws
+// a partial Fisher–Yates shuffle of the point indices, each index by
+// rejection from 32-bit outputs (no library distribution), and the k drawn
+// are sorted back into file order. A k beyond the points takes them all; a
+// hasta beyond the last row stops there. False, with the reason, for k < 3,
+// desde < 1, hasta < desde, fewer than 3 points (or in use) kept, or kept
+// values too close together to plot.
+bool elegirFilas(const Datos& d, const EleccionFilas& e, Datos& elegidas, Mensaje& mensaje);
 
 // The shortest text that reads back as the very float (or double) v, with
 // `punto` in place of the decimal point: in fixed notation where that takes

@@ -5,6 +5,7 @@
 #include "escala.h"
 
 #include <cmath>
+#include <optional>
 
 namespace rectaviva {
 
@@ -34,23 +35,31 @@ constexpr Plantilla kRedondeado[2][3] = {
 
 } // namespace
 
-// Every field is read once: a column stays numeric while all of its fields so
-// far are numbers.
+bool esMarcaDeFalta(std::string_view campo) {
+    for (const std::string_view m : {"NA", "N/A", "NaN", "n/d", ".", "-", "?"}) {
+        if (igualesSinMayusculas(campo, m)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every field is read once, for its form only: numbers and other texts are
+// counted per column.
 std::vector<int> columnasNumericas(const Tabla& t, MarcaDecimal d) {
     const auto n = static_cast<std::size_t>(std::max(t.columnas, 0));
-    std::vector<char> alguno(n, 0), todos(n, 1);
+    std::vector<std::size_t> numeros(n, 0), textos(n, 0);
     for (std::size_t k = 0; k < t.filas(); ++k) {
         for (std::size_t c = 0; c < t.camposEn(k) && c < n; ++c) {
             const std::string_view f = t.campo(k, int(c));
-            if (!f.empty() && todos[c]) {
-                alguno[c] = 1;
-                todos[c] = pareceNumero(f, d);
+            if (!f.empty() && !esMarcaDeFalta(f)) {
+                ++(pareceNumero(f, d) ? numeros[c] : textos[c]);
             }
         }
     }
     std::vector<int> r;
     for (std::size_t c = 0; c < n; ++c) {
-        if (alguno[c] && todos[c] && !esEnUso(t.nombre(int(c)))) {
+        if (numeros[c] > textos[c] && !esEnUso(t.nombre(int(c)))) {
             r.push_back(int(c));
         }
     }
@@ -102,40 +111,46 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
             enUso = c;
         }
     }
-    std::size_t completas = 0;
-    for (std::size_t k = 0; k < t.filas(); ++k) {
-        completas += !campo(k, colX).empty() && !campo(k, colY).empty();
-    }
-    if (completas > std::size_t(maxPuntosDatos)) {
-        mensaje = {MENSAJE("datos", "El programa admite hasta 50 puntos; los datos tienen %1"),
-                   {std::to_string(completas)}};
-        return false;
-    }
-
     Datos r;
+    r.columnaX = colX;
+    r.columnaY = colY;
+    r.filasDatos = static_cast<int>(t.filas());
+    std::size_t conNumeros = 0;
+    std::optional<Mensaje> texto; ///< the first text left out
     int redondeados = 0;
     std::size_t pequeno = 0; ///< the first number rounded is too small, not too long
     for (std::size_t k = 0; k < t.filas(); ++k) {
-        if (campo(k, colX).empty() || campo(k, colY).empty()) {
+        const int c[2] = {colX, colY};
+        const std::string_view f[2] = {campo(k, colX), campo(k, colY)};
+        if (f[0].empty() || f[1].empty() || esMarcaDeFalta(f[0]) || esMarcaDeFalta(f[1])) {
             ++r.omitidas;
             continue;
         }
-        Lectura l[2];
+        Lectura l[2] = {analizar(f[0], d), analizar(f[1], d)};
         for (int j = 0; j < 2; ++j) {
-            const int c = j == 0 ? colX : colY;
-            l[j] = analizar(campo(k, c), d);
-            if (l[j].estado != Estado::Numero) {
+            if (l[j].estado == Estado::NoFinito) {
                 mensaje = sobre(
-                    l[j].estado == Estado::NoFinito
-                        ? MENSAJE("datos", "línea %1, columna %2: «%3» no es un número finito")
-                        : MENSAJE("datos", "línea %1, columna %2: «%3» no es un número"),
-                    k, c);
+                    MENSAJE("datos", "línea %1, columna %2: «%3» no es un número finito"), k, c[j]);
                 return false;
             }
+        }
+        if (l[0].estado != Estado::Numero || l[1].estado != Estado::Numero) {
+            if (!texto) {
+                texto = sobre(MENSAJE("datos", "línea %1, columna %2: «%3» no es un número"), k,
+                              c[l[0].estado != Estado::Numero ? 0 : 1]);
+            }
+            ++r.omitidas;
+            continue;
+        }
+        // Past the limit the rows are only counted, for the message.
+        if (++conNumeros > std::size_t(maxFilasDatos)) {
+            continue;
+        }
+        for (int j = 0; j < 2; ++j) {
             if (!(std::fabs(l[j].valor) <= kMayorValor)) {
                 mensaje = sobre(MENSAJE("datos", "línea %1, columna %2: «%3» pasa de 10¹⁵, el "
                                                  "mayor valor que el programa lee"),
-                                k, c);
+                                k, c[j]);
                 return false;
             }
             // The first number that is not kept as written is named, so that
@@ -143,7 +158,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
             if (!esExacta(l[j]) && redondeados++ == 0) {
                 const double v = l[j].valor;
                 pequeno = v != 0 ? 0 : 1;
-                r.aviso = sobre(kRedondeado[pequeno][0], k, c);
+                r.aviso = sobre(kRedondeado[pequeno][0], k, c[j]);
                 r.aviso.valores.push_back(textoExacto(v, d == MarcaDecimal::Coma ? "," : "."));
             }
         }
@@ -157,6 +172,7 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
             }
             a = u.valor == 1 ? 1 : 0;
         }
+        r.filas.push_back(static_cast<int>(k) + 1);
         r.x.push_back(l[0].valor);
         r.y.push_back(l[1].valor);
         r.activo.push_back(a);
@@ -169,9 +185,35 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
             r.aviso.valores.push_back(std::to_string(redondeados - 1));
         }
     }
-    if (completas < std::size_t(minActivos)) {
+    if (conNumeros > std::size_t(maxFilasDatos)) {
+        mensaje = {MENSAJE("datos", "Los datos tienen %1 filas con números; el programa lee hasta "
+                                    "100 000. Guarde en otro archivo solo una parte de las filas "
+                                    "y ábralo."),
+                   {std::to_string(conNumeros)}};
+        return false;
+    }
+    if (conNumeros < std::size_t(minActivos) && texto) {
+        mensaje = *texto;
+        return false;
+    }
+    if (!comprobarPuntos(r, mensaje)) {
+        return false;
+    }
+    const auto nombre = [&](int c, const char* otro) {
+        return std::string(t.nombre(c).empty() ? otro : t.nombre(c));
+    };
+    r.nombreX = nombre(colX, "x");
+    r.nombreY = nombre(colY, "y");
+    datos = std::move(r);
+    mensaje = {};
+    return true;
+}
+
+// Shared with elegirFilas: enough points, in use, on a plot that separates them.
+bool lector::comprobarPuntos(const Datos& r, Mensaje& mensaje) {
+    if (r.x.size() < std::size_t(minActivos)) {
         mensaje = {MENSAJE("datos", "Hacen falta al menos 3 filas completas; hay %1."),
-                   {std::to_string(completas)}};
+                   {std::to_string(r.x.size())}};
         return false;
     }
     const auto activos = std::count(r.activo.begin(), r.activo.end(), Byte{1});
@@ -185,17 +227,10 @@ bool leerColumnas(const Tabla& t, int colX, int colY, MarcaDecimal d, Datos& dat
         if (!rangoDibujable(*lo, *hi)) {
             mensaje = {MENSAJE("datos", "Los valores de la columna %1 están demasiado juntos: el "
                                         "gráfico no puede separarlos."),
-                       {std::to_string((v == &r.x ? colX : colY) + 1)}};
+                       {std::to_string((v == &r.x ? r.columnaX : r.columnaY) + 1)}};
             return false;
         }
     }
-    const auto nombre = [&](int c, const char* otro) {
-        return std::string(t.nombre(c).empty() ? otro : t.nombre(c));
-    };
-    r.nombreX = nombre(colX, "x");
-    r.nombreY = nombre(colY, "y");
-    datos = std::move(r);
-    mensaje = {};
     return true;
 }
 

@@ -53,9 +53,22 @@ using namespace lector;
 
 // Tab or ";" when every line but one in ten (one in short texts) has the
 // same number of them, at least one; "," when every line has the same number
-// of fields, at least two, and those after the first line are numbers or
-// empty; else blanks. Blanks are not taken as thousands separators here, so
-// that "5 123,4" split at its comma does not pass for two numbers.
+// of fields, at least two, some of those after the first line are numbers
+// and none holds digits with blanks between them ("1,5 2,5" split at its
+// commas gives "5 2": a table of decimal commas separated by blanks); else
+// blanks. Text fields (a species, a date, "NA") do not decide.
+bool partidoEnBlancos(std::string_view f) {
+    bool digito = false, blanco = false; ///< the last non-blank is a digit; a blank since
+    for (const char c : f) {
+        if (esDigito(c) && blanco) {
+            return true;
+        }
+        blanco = esBlanco(c) ? digito : false;
+        digito = esDigito(c) || (digito && esBlanco(c));
+    }
+    return false;
+}
+
 Separador adivinarSeparador(const std::vector<Linea>& lineas) {
     const std::size_t n = lineas.size();
     // The lines that may differ: a title, a last row short of a field.
@@ -78,9 +91,9 @@ Separador adivinarSeparador(const std::vector<Linea>& lineas) {
             if (j == 0 || f.empty() || !todos) {
                 return;
             }
-            todos = pareceNumero(f, MarcaDecimal::Punto, false) ||
-                    pareceNumero(f, MarcaDecimal::Coma, false);
-            alguno = true;
+            todos = !partidoEnBlancos(f);
+            alguno = alguno || pareceNumero(f, MarcaDecimal::Punto, false) ||
+                     pareceNumero(f, MarcaDecimal::Coma, false);
         });
         k = j == 0 ? campos : k;
         todos = todos && campos == k && k >= 2;

@@ -14,8 +14,8 @@
 
 namespace rectaviva::lector {
 
-// The most bytes the reader takes: far more than 50 rows of numbers need.
-inline constexpr std::size_t kMaxBytes = std::size_t{50} << 20;
+// The most bytes the reader takes.
+inline constexpr std::size_t kMaxBytes = kMaxBytesDatos;
 // The most characters of a column's name: an axis title, not a text.
 inline constexpr std::size_t kMaxNombre = 100;
 
@@ -160,6 +160,12 @@ inline std::vector<std::string> camposDe(std::string_view l, Separador s) {
     cadaCampo(l, s, [&](std::string_view c) { campos.emplace_back(c); });
     return campos;
 }
+
+// ---- Points (datos_columnas.cpp) ----
+
+// False, with the reason, for fewer than 3 points or 3 in use, or a column's
+// values too close together to plot.
+bool comprobarPuntos(const Datos& r, Mensaje& mensaje);
 
 // A text of at most `maximo` characters: a longer one cut, ending in "…".
 // Column names are kept so (kMaxNombre), and fields so quoted in messages.

@@ -131,12 +131,13 @@ bool sinControles(std::string_view s) {
 
 } // namespace
 
-bool aTexto(std::string_view bytes, std::string& texto, Mensaje& mensaje) {
+bool aTexto(std::string_view bytes, std::string& texto, Mensaje& mensaje,
+            const std::string& origen) {
     if (bytes.size() > kMaxBytes) {
-        mensaje = {MENSAJE("datos",
-                           "El archivo ocupa más de 1 MB; el programa lee tablas de hasta 50 "
-                           "puntos."),
-                   {}};
+        mensaje = {MENSAJE("datos", "«%1» pasa de 50 MB, el mayor archivo que el programa abre. "
+                                    "Guarde solo las columnas que necesita, o una parte de las "
+                                    "filas, y ábralo de nuevo."),
+                   {origen}};
         return false;
     }
     std::string t;

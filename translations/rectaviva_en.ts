@@ -701,6 +701,38 @@ interval</translation>
         <source>Los habitantes de Estados Unidos en cada censo desde 1790: con el logaritmo de la población la curva se endereza mucho, pero sigue curvada, porque el crecimiento se frenó.</source>
         <translation>The people of the United States at each census since 1790: the logarithm of the population straightens the curve a good deal, but it still bends, because growth slowed.</translation>
     </message>
+    <message>
+        <source>Picos de 342 pingüinos</source>
+        <translation>Bills of 342 penguins</translation>
+    </message>
+    <message>
+        <source>El largo y el alto del pico de 342 pingüinos de tres especies de la Antártida: con todos juntos la recta baja, pero dentro de cada especie sube. A 2 de los 344 pingüinos medidos les faltan las dos medidas y se dejan fuera.</source>
+        <translation>The bill length and depth of 342 penguins of three Antarctic species: taken all together the line falls, but within each species it rises. Two of the 344 penguins measured lack both measurements and are left out.</translation>
+    </message>
+    <message>
+        <source>Largo del pico (mm)</source>
+        <translation>Bill length (mm)</translation>
+    </message>
+    <message>
+        <source>Alto del pico (mm)</source>
+        <translation>Bill depth (mm)</translation>
+    </message>
+    <message>
+        <source>Erupciones del géiser Old Faithful</source>
+        <translation>Eruptions of the Old Faithful geyser</translation>
+    </message>
+    <message>
+        <source>Lo que duraron 272 erupciones del géiser Old Faithful, en Yellowstone, y la espera hasta la siguiente: cuanto más dura una erupción, más larga es la espera, y las erupciones forman dos grupos.</source>
+        <translation>How long 272 eruptions of the Old Faithful geyser in Yellowstone lasted, and the wait until the next one: the longer an eruption, the longer the wait, and the eruptions fall into two groups.</translation>
+    </message>
+    <message>
+        <source>Duración de la erupción (min)</source>
+        <translation>Eruption duration (min)</translation>
+    </message>
+    <message>
+        <source>Espera hasta la siguiente (min)</source>
+        <translation>Wait until the next (min)</translation>
+    </message>
 </context>
 <context>
     <name>datos</name>
@@ -773,10 +805,6 @@ interval</translation>
         <translation>“%1” can be read as %2 or as %3; it is read with a decimal point.</translation>
     </message>
     <message>
-        <source>El archivo ocupa más de 1 MB; el programa lee tablas de hasta 50 puntos.</source>
-        <translation>The file is larger than 1 MB; the program reads tables of up to 50 points.</translation>
-    </message>
-    <message>
         <source>El archivo no es de texto.</source>
         <translation>The file is not text.</translation>
     </message>
@@ -785,12 +813,28 @@ interval</translation>
         <translation>Choose two different columns for x and for y.</translation>
     </message>
     <message>
-        <source>El programa admite hasta 50 puntos; los datos tienen %1</source>
-        <translation>The program takes up to 50 points; the data have %1</translation>
-    </message>
-    <message>
         <source>Hacen falta al menos 3 puntos en uso; los datos marcan %1.</source>
         <translation>At least 3 points in use are needed; the data mark %1.</translation>
+    </message>
+    <message>
+        <source>Los datos tienen %1 filas con números; el programa lee hasta 100 000. Guarde en otro archivo solo una parte de las filas y ábralo.</source>
+        <translation>The data have %1 rows with numbers; the program reads up to 100,000. Save just part of the rows in another file and open that.</translation>
+    </message>
+    <message>
+        <source>La muestra necesita al menos 3 filas.</source>
+        <translation>The sample needs at least 3 rows.</translation>
+    </message>
+    <message>
+        <source>La última fila va antes de la primera.</source>
+        <translation>The last row comes before the first.</translation>
+    </message>
+    <message>
+        <source>«%1» pasa de 50 MB, el mayor archivo que el programa abre. Guarde solo las columnas que necesita, o una parte de las filas, y ábralo de nuevo.</source>
+        <translation>“%1” is over 50 MB, the largest file the program opens. Save only the columns you need, or part of the rows, and open it again.</translation>
+    </message>
+    <message>
+        <source>Escriba un número en cada casilla de las filas.</source>
+        <translation>Type a number in each box of the rows.</translation>
     </message>
 </context>
 <context>
@@ -1132,16 +1176,66 @@ interval</translation>
             <numerusform>%n points will be loaded.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n filas con un campo vacío se omiten.</source>
-        <translation>
-            <numerusform>One row with an empty field is left out.</numerusform>
-            <numerusform>%n rows with an empty field are left out.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hoja:</source>
         <translation>Sheet:</translation>
+    </message>
+    <message>
+        <source>Filas:</source>
+        <translation>Rows:</translation>
+    </message>
+    <message numerus="yes">
+        <source>La vista muestra los %1 primeros puntos; se cargarán %n más.</source>
+        <translation>
+            <numerusform>The preview shows the first %1 points; one more will be loaded.</numerusform>
+            <numerusform>The preview shows the first %1 points; %n more will be loaded.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n filas sin número en x o y se dejan fuera.</source>
+        <translation>
+            <numerusform>One row without a number in x or y is left out.</numerusform>
+            <numerusform>%n rows without a number in x or y are left out.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>rectaviva::EleccionDeFilas</name>
+    <message>
+        <source>Todas las filas</source>
+        <translation>All rows</translation>
+    </message>
+    <message>
+        <source>Una muestra al azar de</source>
+        <translation>A random sample of</translation>
+    </message>
+    <message>
+        <source>Filas de la muestra</source>
+        <translation>Rows in the sample</translation>
+    </message>
+    <message>
+        <source>Código de la muestra</source>
+        <translation>Sample code</translation>
+    </message>
+    <message>
+        <source>Las filas de la</source>
+        <translation>Rows from</translation>
+    </message>
+    <message>
+        <source>Primera fila</source>
+        <translation>First row</translation>
+    </message>
+    <message>
+        <source>Última fila</source>
+        <translation>Last row</translation>
+    </message>
+    <message>
+        <source>filas, código</source>
+        <translation>rows, code</translation>
+    </message>
+    <message>
+        <source>a la</source>
+        <translation>to</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1400,10 @@ Source: %2</translation>
     <message>
         <source>«%1» pasa de 50 MB, el mayor archivo que el programa abre. Guarde solo las columnas que necesita, o una parte de las filas, y ábralo de nuevo.</source>
         <translation>“%1” is over 50 MB, the largest file the program opens. Save only the columns you need, or some of the rows, and open it again.</translation>
+    </message>
+    <message>
+        <source>Desplazar la lista de puntos</source>
+        <translation>Scroll the list of points</translation>
     </message>
 </context>
 <context>

@@ -11,10 +11,17 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n filas con un campo vacío se omiten.</source>
+        <source>La vista muestra los %1 primeros puntos; se cargarán %n más.</source>
         <translation>
-            <numerusform>Una fila con un campo vacío se omite.</numerusform>
-            <numerusform>%n filas con un campo vacío se omiten.</numerusform>
+            <numerusform>La vista muestra los %1 primeros puntos; se cargará uno más.</numerusform>
+            <numerusform>La vista muestra los %1 primeros puntos; se cargarán %n más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n filas sin número en x o y se dejan fuera.</source>
+        <translation>
+            <numerusform>Una fila sin número en x o y se deja fuera.</numerusform>
+            <numerusform>%n filas sin número en x o y se dejan fuera.</numerusform>
         </translation>
     </message>
 </context>

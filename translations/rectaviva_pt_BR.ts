@@ -700,6 +700,38 @@
         <source>Los habitantes de Estados Unidos en cada censo desde 1790: con el logaritmo de la población la curva se endereza mucho, pero sigue curvada, porque el crecimiento se frenó.</source>
         <translation>Os habitantes dos Estados Unidos em cada censo desde 1790: com o logaritmo da população a curva fica bem mais reta, mas continua curva, porque o crescimento desacelerou.</translation>
     </message>
+    <message>
+        <source>Picos de 342 pingüinos</source>
+        <translation>Bicos de 342 pinguins</translation>
+    </message>
+    <message>
+        <source>El largo y el alto del pico de 342 pingüinos de tres especies de la Antártida: con todos juntos la recta baja, pero dentro de cada especie sube. A 2 de los 344 pingüinos medidos les faltan las dos medidas y se dejan fuera.</source>
+        <translation>O comprimento e a altura do bico de 342 pinguins de três espécies da Antártida: com todos juntos a reta desce, mas dentro de cada espécie sobe. Faltam as duas medidas a 2 dos 344 pinguins medidos, que ficam de fora.</translation>
+    </message>
+    <message>
+        <source>Largo del pico (mm)</source>
+        <translation>Comprimento do bico (mm)</translation>
+    </message>
+    <message>
+        <source>Alto del pico (mm)</source>
+        <translation>Altura do bico (mm)</translation>
+    </message>
+    <message>
+        <source>Erupciones del géiser Old Faithful</source>
+        <translation>Erupções do gêiser Old Faithful</translation>
+    </message>
+    <message>
+        <source>Lo que duraron 272 erupciones del géiser Old Faithful, en Yellowstone, y la espera hasta la siguiente: cuanto más dura una erupción, más larga es la espera, y las erupciones forman dos grupos.</source>
+        <translation>Quanto duraram 272 erupções do gêiser Old Faithful, em Yellowstone, e a espera até a seguinte: quanto mais dura uma erupção, mais longa é a espera, e as erupções formam dois grupos.</translation>
+    </message>
+    <message>
+        <source>Duración de la erupción (min)</source>
+        <translation>Duração da erupção (min)</translation>
+    </message>
+    <message>
+        <source>Espera hasta la siguiente (min)</source>
+        <translation>Espera até a seguinte (min)</translation>
+    </message>
 </context>
 <context>
     <name>datos</name>
@@ -772,10 +804,6 @@
         <translation>“%1” pode ser lido como %2 ou como %3; é lido com ponto decimal.</translation>
     </message>
     <message>
-        <source>El archivo ocupa más de 1 MB; el programa lee tablas de hasta 50 puntos.</source>
-        <translation>O arquivo tem mais de 1 MB; o programa lê tabelas de até 50 pontos.</translation>
-    </message>
-    <message>
         <source>El archivo no es de texto.</source>
         <translation>O arquivo não é de texto.</translation>
     </message>
@@ -784,12 +812,28 @@
         <translation>Escolha duas colunas diferentes para x e para y.</translation>
     </message>
     <message>
-        <source>El programa admite hasta 50 puntos; los datos tienen %1</source>
-        <translation>O programa aceita até 50 pontos; os dados têm %1</translation>
-    </message>
-    <message>
         <source>Hacen falta al menos 3 puntos en uso; los datos marcan %1.</source>
         <translation>São necessários pelo menos 3 pontos em uso; os dados marcam %1.</translation>
+    </message>
+    <message>
+        <source>Los datos tienen %1 filas con números; el programa lee hasta 100 000. Guarde en otro archivo solo una parte de las filas y ábralo.</source>
+        <translation>Os dados têm %1 linhas com números; o programa lê até 100.000. Salve em outro arquivo só uma parte das linhas e abra-o.</translation>
+    </message>
+    <message>
+        <source>La muestra necesita al menos 3 filas.</source>
+        <translation>A amostra precisa de pelo menos 3 linhas.</translation>
+    </message>
+    <message>
+        <source>La última fila va antes de la primera.</source>
+        <translation>A última linha vem antes da primeira.</translation>
+    </message>
+    <message>
+        <source>«%1» pasa de 50 MB, el mayor archivo que el programa abre. Guarde solo las columnas que necesita, o una parte de las filas, y ábralo de nuevo.</source>
+        <translation>“%1” passa de 50 MB, o maior arquivo que o programa abre. Salve só as colunas de que precisa, ou uma parte das linhas, e abra-o de novo.</translation>
+    </message>
+    <message>
+        <source>Escriba un número en cada casilla de las filas.</source>
+        <translation>Digite um número em cada caixa das linhas.</translation>
     </message>
 </context>
 <context>
@@ -1131,16 +1175,66 @@
             <numerusform>Serão carregados %n pontos.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n filas con un campo vacío se omiten.</source>
-        <translation>
-            <numerusform>Uma linha com um campo vazio é omitida.</numerusform>
-            <numerusform>%n linhas com um campo vazio são omitidas.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hoja:</source>
         <translation>Planilha:</translation>
+    </message>
+    <message>
+        <source>Filas:</source>
+        <translation>Linhas:</translation>
+    </message>
+    <message numerus="yes">
+        <source>La vista muestra los %1 primeros puntos; se cargarán %n más.</source>
+        <translation>
+            <numerusform>A prévia mostra os %1 primeiros pontos; será carregado mais um.</numerusform>
+            <numerusform>A prévia mostra os %1 primeiros pontos; serão carregados mais %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n filas sin número en x o y se dejan fuera.</source>
+        <translation>
+            <numerusform>Uma linha sem número em x ou y fica de fora.</numerusform>
+            <numerusform>%n linhas sem número em x ou y ficam de fora.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>rectaviva::EleccionDeFilas</name>
+    <message>
+        <source>Todas las filas</source>
+        <translation>Todas as linhas</translation>
+    </message>
+    <message>
+        <source>Una muestra al azar de</source>
+        <translation>Uma amostra aleatória de</translation>
+    </message>
+    <message>
+        <source>Filas de la muestra</source>
+        <translation>Linhas da amostra</translation>
+    </message>
+    <message>
+        <source>Código de la muestra</source>
+        <translation>Código da amostra</translation>
+    </message>
+    <message>
+        <source>Las filas de la</source>
+        <translation>As linhas da</translation>
+    </message>
+    <message>
+        <source>Primera fila</source>
+        <translation>Primeira linha</translation>
+    </message>
+    <message>
+        <source>Última fila</source>
+        <translation>Última linha</translation>
+    </message>
+    <message>
+        <source>filas, código</source>
+        <translation>linhas, código</translation>
+    </message>
+    <message>
+        <source>a la</source>
+        <translation>à</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1399,10 @@ Fonte: %2</translation>
     <message>
         <source>«%1» pasa de 50 MB, el mayor archivo que el programa abre. Guarde solo las columnas que necesita, o una parte de las filas, y ábralo de nuevo.</source>
         <translation>“%1” passa de 50 MB, o maior arquivo que o programa abre. Salve só as colunas de que precisa, ou uma parte das linhas, e abra-o de novo.</translation>
+    </message>
+    <message>
+        <source>Desplazar la lista de puntos</source>
+        <translation>Rolar a lista de pontos</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@ namespace rectaviva {
 namespace {
 
 // The largest file the program opens, text or book.
-constexpr qint64 bytesMaximos = 50LL * 1024 * 1024;
+constexpr qint64 bytesMaximos = static_cast<qint64>(kMaxBytesDatos);
 
 // The one local file of a drop, or nothing.
 QString archivoSoltado(const QMimeData* mime) {

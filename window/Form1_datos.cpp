@@ -153,8 +153,10 @@ void Form1::mnuPeg_Click() {
 bool Form1::pedirDatos(std::string_view bytes, const QString& origen) {
     std::string texto;
     Mensaje mensaje;
-    if (!aTexto(bytes, texto, mensaje)) {
-        avisar_(tr("«%1»: %2").arg(origen, traducir(mensaje)));
+    if (!aTexto(bytes, texto, mensaje, origen.toStdString())) {
+        // A message that names the file itself is shown as it is.
+        avisar_(mensaje.valores.empty() ? tr("«%1»: %2").arg(origen, traducir(mensaje))
+                                        : traducir(mensaje));
         return false;
     }
     DialogoDatos dialogo(this, std::move(texto), origen);

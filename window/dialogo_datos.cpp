@@ -1,5 +1,6 @@
 // The dialog of pasted and opened tables.
 #include "dialogo_datos.h"
+#include "dialogo_datos_filas.h"
 
 #include "formatos.h"
 #include "mensajes.h"
@@ -22,6 +23,9 @@
 namespace rectaviva {
 
 namespace {
+
+// The most points the preview lists: a hundred thousand would take seconds.
+constexpr int kFilasVista = 200;
 
 QString deUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -90,6 +94,9 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& ori
         combo->setMinimumContentsLength(16);
         combo->setModel(columnas_);
     }
+    filas_ = new EleccionDeFilas(this);
+    filas_->setObjectName(QStringLiteral("fraFilas"));
+    setTabOrder(columnaY_, filas_->primero());
     aviso_ = new QLabel(this);
     aviso_->setObjectName(QStringLiteral("lblAviso"));
     aviso_->setWordWrap(true);
@@ -102,6 +109,8 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& ori
     vista_->verticalHeader()->setVisible(false);
     vista_->horizontalHeader()->setStretchLastSection(true);
     vista_->setMinimumHeight(220);
+    mas_ = new QLabel(this);
+    mas_->setObjectName(QStringLiteral("lblMas"));
     botones_ = new QDialogButtonBox(this);
     cargar_ = botones_->addButton(tr("Cargar"), QDialogButtonBox::AcceptRole);
     cargar_->setObjectName(QStringLiteral("cmdCargar"));
@@ -120,10 +129,12 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& ori
     columnas->addWidget(new QLabel(QStringLiteral("y:"), this));
     columnas->addWidget(columnaY_, 1);
     formato->addRow(tr("Columnas:"), columnas);
+    formato->addRow(tr("Filas:"), filas_);
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(formato);
     todo->addWidget(aviso_);
     todo->addWidget(vista_, 1);
+    todo->addWidget(mas_);
     todo->addWidget(estado_);
     todo->addWidget(botones_);
 
@@ -158,6 +169,11 @@ DialogoDatos::DialogoDatos(QWidget* padre, std::string texto, const QString& ori
     };
     connect(columnaX_, &QComboBox::currentIndexChanged, this, cambioDeColumna);
     connect(columnaY_, &QComboBox::currentIndexChanged, this, cambioDeColumna);
+    connect(filas_, &EleccionDeFilas::cambiada, this, [this] {
+        if (!llenando_) {
+            elegir();
+        }
+    });
     ofrecerColumnas();
     releer();
     resize(520, 480);
@@ -187,43 +203,60 @@ void DialogoDatos::releer() {
     const OpcionesLectura o = opciones();
     const int cx = columnaX_->count() > 0 ? columnaX_->currentData().toInt() : 0;
     const int cy = columnaY_->count() > 0 ? columnaY_->currentData().toInt() : 1;
-    Datos d;
-    Mensaje mensaje;
-    listo_ = false;
+    datos_ = {};
+    motivo_ = {};
     if (cx == cy && tabla_.columnas >= 2) {
-        mensaje = {MENSAJE("datos", "Elija dos columnas distintas para x y para y."), {}};
-    } else {
-        listo_ = leerColumnas(tabla_, cx, cy, o.decimal, d, mensaje);
+        motivo_ = {MENSAJE("datos", "Elija dos columnas distintas para x y para y."), {}};
+    } else if (leerColumnas(tabla_, cx, cy, o.decimal, datos_, motivo_)) {
+        llenando_ = true;
+        filas_->ponerTamano(static_cast<int>(datos_.x.size()), datos_.filasDatos);
+        llenando_ = false;
     }
+    elegir();
+}
+
+void DialogoDatos::elegir() {
+    Datos d;
+    Mensaje mensaje = motivo_;
+    EleccionFilas e;
+    listo_ = mensaje.vacio() && filas_->eleccion(e, mensaje) && elegirFilas(datos_, e, d, mensaje);
     vista_->clear();
     vista_->setRowCount(0);
+    mas_->clear();
     if (listo_) {
         muestra_ = MuestraDatos{d.x,       d.y,       d.activo,     std::string(),
                                 d.nombreX, d.nombreY, d.decimalesX, d.decimalesY};
         const std::string punto = QLocale::system().decimalPoint().toStdString();
+        const int n = static_cast<int>(d.x.size());
+        const int mostradas = std::min(n, kFilasVista);
         vista_->setColumnCount(3);
         vista_->setHorizontalHeaderLabels(
             {QStringLiteral("k"), deUtf8(d.nombreX), deUtf8(d.nombreY)});
-        vista_->setRowCount(static_cast<int>(d.x.size()));
-        for (std::size_t i = 0; i < d.x.size(); ++i) {
-            const int fila = static_cast<int>(i);
+        vista_->setRowCount(mostradas);
+        for (int fila = 0; fila < mostradas; ++fila) {
+            const auto i = static_cast<std::size_t>(fila);
             const QStringList celdas{QString::number(fila + 1),
                                      deUtf8(formatearDecimales(d.x[i], d.decimalesX, punto)),
                                      deUtf8(formatearDecimales(d.y[i], d.decimalesY, punto))};
             for (int c = 0; c < 3; ++c) {
                 auto* item = new QTableWidgetItem(celdas[c]);
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                if (!d.activo.empty() && d.activo[i] == 0) {
+                if (d.activo[i] == 0) {
                     item->setForeground(QColor(180, 180, 180));
                 }
                 vista_->setItem(fila, c, item);
             }
         }
         vista_->resizeColumnsToContents();
-        QString texto = tr("Se cargarán %n puntos.", nullptr, static_cast<int>(d.x.size()));
+        if (n > mostradas) {
+            mas_->setText(tr("La vista muestra los %1 primeros puntos; se cargarán %n más.",
+                             nullptr, n - mostradas)
+                              .arg(mostradas));
+        }
+        QString texto = tr("Se cargarán %n puntos.", nullptr, n);
         if (d.omitidas > 0) {
             texto += QLatin1Char(' ') +
-                     tr("%n filas con un campo vacío se omiten.", nullptr, d.omitidas);
+                     tr("%n filas sin número en x o y se dejan fuera.", nullptr, d.omitidas);
         }
         if (!d.aviso.vacio()) {
             texto += QLatin1Char(' ') + traducir(d.aviso);

@@ -1,8 +1,10 @@
 // The dialog through which pasted and opened tables come in: the text's
 // separator, decimal mark and header as explicit choices (guessed from the
-// text, and said so), the two columns to use, a preview of the points that
-// will be loaded and, for a table that cannot be loaded, the reason with its
-// line and column. Nothing reaches the sample until "Cargar" is pressed.
+// text, and said so), the two columns to use, the rows to load (all, a sample
+// drawn from a code, or a range), a preview of the first points that will be
+// loaded and, for a table that cannot be loaded, the reason with its line and
+// column. The dialog keeps the text it was given, so a file that vanishes
+// meanwhile still loads. Nothing reaches the sample until "Cargar" is pressed.
 #pragma once
 
 #include "datos.h"
@@ -19,6 +21,8 @@ class QPushButton;
 class QTableWidget;
 
 namespace rectaviva {
+
+class EleccionDeFilas;
 
 class DialogoDatos : public QDialog {
     Q_OBJECT
@@ -40,6 +44,8 @@ private:
     void releer();
     // The columns offered for x and y after a change of the table's shape.
     void ofrecerColumnas();
+    // The rows chosen of the columns read: the preview, the count, "Cargar".
+    void elegir();
     OpcionesLectura opciones() const;
 
     class Columnas;
@@ -52,6 +58,8 @@ private:
 
     std::string texto_;
     Tabla tabla_;
+    Datos datos_;    ///< the chosen columns, every row with numbers
+    Mensaje motivo_; ///< why they cannot be read; empty when they can
     MuestraDatos muestra_;
     bool listo_ = false;
     bool llenando_ = false; ///< set while the dialog fills its own choices
@@ -62,9 +70,11 @@ private:
     Columnas* columnas_ = nullptr;
     QComboBox* columnaX_ = nullptr;
     QComboBox* columnaY_ = nullptr;
+    EleccionDeFilas* filas_ = nullptr;
     QLabel* aviso_ = nullptr;
     QLabel* estado_ = nullptr;
     QTableWidget* vista_ = nullptr;
+    QLabel* mas_ = nullptr; ///< how many points the preview leaves out
     QDialogButtonBox* botones_ = nullptr;
     QPushButton* cargar_ = nullptr;
 };
