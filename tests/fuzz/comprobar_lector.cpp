@@ -63,7 +63,7 @@ std::string cargar(const MuestraDatos& m, Globales& g) {
     if (!cargarMuestra(g, m)) {
         return "cargarMuestra refuses the sample that the dialog accepts";
     }
-    if (g.nPuntos < minActivos || g.nPuntos > maxPuntos || g.nActivos < minActivos) {
+    if (g.nPuntos < minActivos || g.nPuntos > maxPuntosDatos || g.nActivos < minActivos) {
         return "the sample has " + std::to_string(g.nPuntos) + " points, " +
                std::to_string(g.nActivos) + " in use";
     }
@@ -133,11 +133,6 @@ std::string comprobarLector(std::string_view bytes) {
     std::string mensaje;
     if (!leerComoElDialogo(bytes, m, mensaje)) {
         return mensaje.empty() ? "refused without a reason" : "";
-    }
-    // A data set larger than the sample holds is checked as read until the
-    // sample takes every row.
-    if (m.x.size() > static_cast<std::size_t>(maxPuntos)) {
-        return "";
     }
     const auto g = std::make_unique<Globales>();
     if (std::string fallo = cargar(m, *g); !fallo.empty()) {

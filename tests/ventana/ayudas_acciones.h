@@ -218,13 +218,15 @@ inline int contarActivos(const Globales& g) {
 // current coordinates, or 0 when every row does.
 inline int filaAjena(Form1& f) {
     const Escala e = f.Picture2->escala();
-    for (int k = 1; k <= f.g.nPuntos; ++k) {
+    // A long data set's list shows 50 rows from its first one.
+    const int primera = f.g.oMostrar->primeraFila();
+    for (int k = primera; k <= f.g.nPuntos && f.g.oMostrar->enLista(k); ++k) {
         std::string esperada;
         // The row as the list builds it for the sample: a data set's has its decimals.
         f.g.oMostrar->formato(static_cast<Integer>(k), f.g.xObs(k), f.g.yObs(k), esperada);
         const auto& filas = f.Picture2->renglones();
         const bool bien = std::any_of(filas.begin(), filas.end(), [&](const auto& r) {
-            return std::lround(e.desdePixeles(r.posicion).y()) == k + 2 &&
+            return std::lround(e.desdePixeles(r.posicion).y()) == k - primera + 3 &&
                    r.texto.toStdString() == esperada;
         });
         if (!bien) {

@@ -8,6 +8,7 @@
 // RECTAVIVA_SEMILLA the seed (default 20240917). The sequence of events is
 // a function of the seed alone; how many steps a held tool makes in its
 // few milliseconds depends on the clock.
+#include "Grafico.h"
 #include "dato.h"
 #include "eventos_aleatorios.h"
 #include "muestra_transformada.h"
@@ -146,7 +147,8 @@ private:
         const Globales& g = f_.g;
         if (hayMuestra_) {
             ++conMuestra_;
-            if (!(3 <= g.nActivos && g.nActivos <= g.nPuntos && g.nPuntos <= 50)) {
+            if (!(3 <= g.nActivos && g.nActivos <= g.nPuntos &&
+                  g.nPuntos <= (g.datosCargados == 1 ? maxPuntosDatos : maxPuntos))) {
                 falla("nActivos " + std::to_string(g.nActivos) + ", nPuntos " +
                       std::to_string(g.nPuntos));
                 return;
@@ -213,10 +215,30 @@ private:
             falla("the list row of point " + std::to_string(k) + " does not read that point");
             return;
         }
+        // A cloud holds every point, each where its point is or, being
+        // dragged, inside the plot; no shape shows beside it.
+        if (enNube(g) && f_.Nube1->cantidad() != g.nPuntos) {
+            falla("the cloud holds " + std::to_string(f_.Nube1->cantidad()) + " points");
+            return;
+        }
+        for (int k = 1; enNube(g) && k <= g.nPuntos; ++k) {
+            ++marcadoresRevisados_;
+            const QPointF c = f_.Nube1->punto(k);
+            const bool suPunto = c == QPointF(g.xObs(k), g.yObs(k));
+            if (!(suPunto || (c.x() >= g.xMin && c.x() <= g.xMax && c.y() >= g.yMin &&
+                              c.y() <= g.yMax))) {
+                falla("point " + std::to_string(k) + " of the cloud lies off its point");
+                return;
+            }
+        }
         for (int k = 1; k <= 50; ++k) {
             const Shape& m = f_.Shape1(k);
             if (!m.Visible()) {
                 continue;
+            }
+            if (enNube(g)) {
+                falla("marker " + std::to_string(k) + " shown beside the cloud");
+                return;
             }
             ++marcadoresRevisados_;
             if (k > g.nPuntos) {
