@@ -162,8 +162,10 @@ void mostrar::ponerValor(TextBox& t, Single v, Formato f) {
 void mostrar::ponerCaja(const FilaCaja& f) {
     TextBox& t = cajaDeFila(p_, f);
     // A data set's value in its units may need its text narrowed to show three
-    // digits; the design's grid keeps the line edit's own drawing.
-    t.setEstrechable(g_.datosCargados == 1 && enUnidades(f));
+    // digits, and its counts (n, degrees of freedom) to show every digit; the
+    // design's grid keeps the line edit's own drawing.
+    const bool cuenta = f.formato == Formato::Entero || f.formato == Formato::EnteroEspacio;
+    t.setEstrechable(g_.datosCargados == 1 && (enUnidades(f) || cuenta));
     if (oculta(f)) {
         t.setText(textoOculto);
     } else {

@@ -1405,6 +1405,10 @@ Source: %2</translation>
         <source>Desplazar la lista de puntos</source>
         <translation>Scroll the list of points</translation>
     </message>
+    <message>
+        <source>La tabla llega a %1 grados de libertad; con %2 se usa la distribución t.</source>
+        <translation>The table goes up to %1 degrees of freedom; with %2, the t distribution itself is used.</translation>
+    </message>
 </context>
 <context>
     <name>residuos</name>

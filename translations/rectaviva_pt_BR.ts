@@ -1404,6 +1404,10 @@ Fonte: %2</translation>
         <source>Desplazar la lista de puntos</source>
         <translation>Rolar a lista de pontos</translation>
     </message>
+    <message>
+        <source>La tabla llega a %1 grados de libertad; con %2 se usa la distribución t.</source>
+        <translation>A tabela vai até %1 graus de liberdade; com %2, usa-se a própria distribuição t.</translation>
+    </message>
 </context>
 <context>
     <name>residuos</name>

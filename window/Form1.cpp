@@ -49,7 +49,6 @@ void Form1::componer() {
     // The point list has one row per unit of 54 over its height; a smaller
     // type than the panels' keeps each row inside its unit.
     Picture2->setFont(fuente(7));
-    componerBarraLista();
 
     Frame1 = new Frame(Cliente, QStringLiteral("Frame1"));
     Frame1->Move(10080, 1920, 5415, 5175);
@@ -57,9 +56,11 @@ void Form1::componer() {
     Frame2 = new Frame(Cliente, QStringLiteral("Frame2"));
     Frame2->Move(10560, 8520, 5055, 4815);
     componerFrame2();
+    componerBarraLista();
     Frame3 = new Frame(Cliente, QStringLiteral("Frame3"));
     Frame3->Move(3000, 10200, 6975, 2775);
     componerFrame3();
+    componerAvisoTabla();
     Frame5 = new Frame(Cliente, QStringLiteral("Frame5"));
     Frame5->Move(2640, 7080, 6975, 2775);
     componerFrame5();

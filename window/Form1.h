@@ -291,6 +291,9 @@ private:
     void componerBarraLista();
     void ajustarBarraLista();
     void mostrarFilaDe(Integer k);
+    // The line under the tests of a data set past the t table's last row.
+    void componerAvisoTabla();
+    void avisarTabla();
 
     void componer();
     void componerMenus();

@@ -40,6 +40,7 @@ void Form1::vistasTrasAjuste() {
 }
 
 void Form1::mostrarVistas() {
+    avisarTabla();
     for (const auto& v : vistas_) {
         v->mostrarVista();
     }

@@ -88,6 +88,9 @@ TEST(Datos, CadaConjuntoEnSuEscalaYAnscombeIgualEnLosCuatro) {
             }
         }
         EXPECT_TRUE(f.mnuGua->Enabled());
+        // Past the t table's rows the window says that the distribution is used.
+        EXPECT_EQ(f.Label11->isVisibleTo(&f), g.glErr > 50) << i;
+        EXPECT_EQ(f.Label11->Caption().contains(QString::number(g.glErr)), g.glErr > 50) << i;
         if (i < 4) {
             EXPECT_EQ(caja(f, Cajas::Text1, 0), "3.00") << conjuntos[i].nombre.texto;
             EXPECT_EQ(caja(f, Cajas::Text1, 1), "0.500") << conjuntos[i].nombre.texto;

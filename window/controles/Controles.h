@@ -127,9 +127,9 @@ public:
     bool Locked() const { return isReadOnly(); }
     // A locked box still takes the focus from a click, but Tab passes it by.
     void setLocked(bool l);
-    // A locked box that may narrow draws a text wider than its room
-    // squeezed across, down to kEstrechoMinimo of its width; off, it is
-    // Qt's own line edit.
+    // A box that may narrow draws a text wider than its room squeezed
+    // across, down to kEstrechoMinimo of its width, while it is locked or
+    // not being typed into; off, it is Qt's own line edit.
     void setEstrechable(bool e);
     static constexpr double kEstrechoMinimo = 0.6;
     // The width in pixels that a text may take inside the box.

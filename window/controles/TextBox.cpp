@@ -157,7 +157,8 @@ int TextBox::sitioTexto() const {
 void TextBox::paintEvent(QPaintEvent* e) {
     const int ancho = fontMetrics().horizontalAdvance(text());
     const int sitio = sitioTexto();
-    if (!estrechable_ || !isReadOnly() || ancho <= sitio || sitio <= 0) {
+    // A box being typed into shows its text as typed.
+    if (!estrechable_ || (!isReadOnly() && hasFocus()) || ancho <= sitio || sitio <= 0) {
         QLineEdit::paintEvent(e);
         QPainter p(this);
         pintarMarcoFoco(*this, p);
