@@ -7,4 +7,4 @@ add_executable(bench_interaccion ${CMAKE_CURRENT_LIST_DIR}/bench_interaccion.cpp
     ${CMAKE_CURRENT_LIST_DIR}/principal_qt_bench.cpp)
 target_link_libraries(bench_interaccion PRIVATE rectaviva_ventana benchmark::benchmark)
 target_compile_definitions(bench_interaccion PRIVATE
-    RECTAVIVA_PANTALLA_1024="${PROJECT_SOURCE_DIR}/tests/pantallas/1024x768.json")
+    RECTAVIVA_PANTALLA="${PROJECT_SOURCE_DIR}/tests/pantallas/1024x768.json")

@@ -14,4 +14,4 @@ add_dependencies(bench_ventana rectaviva ventana_vacia)
 target_compile_definitions(bench_ventana PRIVATE
     RECTAVIVA_PROGRAMA="$<TARGET_FILE:rectaviva>"
     RECTAVIVA_VENTANA_VACIA="$<TARGET_FILE:ventana_vacia>"
-    RECTAVIVA_PANTALLA_1024="${PROJECT_SOURCE_DIR}/tests/pantallas/1024x768.json")
+    RECTAVIVA_PANTALLA="${PROJECT_SOURCE_DIR}/tests/pantallas/1024x768.json")

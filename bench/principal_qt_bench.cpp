@@ -1,5 +1,6 @@
 // Entry point of the benchmarks that need a window: Qt's offscreen platform
-// on a 1024 x 768 screen at 96 DPI, whatever the caller's display.
+// on the screen its build names (1024 x 768 at 96 DPI, or 3840 x 2160),
+// whatever the caller's display.
 #include <QApplication>
 #include <QString>
 
@@ -21,7 +22,7 @@ void sinAvisosDeTamano(QtMsgType tipo, const QMessageLogContext& contexto, const
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" RECTAVIVA_PANTALLA_1024);
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" RECTAVIVA_PANTALLA);
     qInstallMessageHandler(sinAvisosDeTamano);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
