@@ -1409,6 +1409,13 @@ Source: %2</translation>
         <source>La tabla llega a %1 grados de libertad; con %2 se usa la distribución t.</source>
         <translation>The table goes up to %1 degrees of freedom; with %2, the t distribution itself is used.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n puntos, x de %1 a %2, y de %3 a %4</source>
+        <translation>
+            <numerusform>%n point, x from %1 to %2, y from %3 to %4</numerusform>
+            <numerusform>%n points, x from %1 to %2, y from %3 to %4</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>residuos</name>

@@ -34,6 +34,13 @@
             <numerusform>Pendiente %1; R² %2 %; %n puntos en uso</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n puntos, x de %1 a %2, y de %3 a %4</source>
+        <translation>
+            <numerusform>%n punto, x de %1 a %2, y de %3 a %4</numerusform>
+            <numerusform>%n puntos, x de %1 a %2, y de %3 a %4</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>retos</name>

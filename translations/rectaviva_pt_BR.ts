@@ -1408,6 +1408,13 @@ Fonte: %2</translation>
         <source>La tabla llega a %1 grados de libertad; con %2 se usa la distribución t.</source>
         <translation>A tabela vai até %1 graus de liberdade; com %2, usa-se a própria distribuição t.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n puntos, x de %1 a %2, y de %3 a %4</source>
+        <translation>
+            <numerusform>%n ponto, x de %1 a %2, y de %3 a %4</numerusform>
+            <numerusform>%n pontos, x de %1 a %2, y de %3 a %4</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>residuos</name>

@@ -291,6 +291,9 @@ private:
     void componerBarraLista();
     void ajustarBarraLista();
     void mostrarFilaDe(Integer k);
+    // What a data set of more than 50 points spans, in one sentence: its
+    // count and the range of each coordinate, as the list writes them.
+    QString resumenDeDatos() const;
     // The line under the tests of a data set past the t table's last row.
     void componerAvisoTabla();
     void avisarTabla();

@@ -7,6 +7,7 @@
 #include "Grafico.h"
 #include "colores.h"
 #include "composicion.h"
+#include "dato.h"
 
 #include <QEvent>
 
@@ -109,6 +110,22 @@ void Form1::ajustarBarraLista() {
     if (larga) {
         barraLista_->raise();
     }
+}
+
+QString Form1::resumenDeDatos() const {
+    double x0 = valorX(g, 1), x1 = x0, y0 = valorY(g, 1), y1 = y0;
+    for (Integer k = 2; k <= g.nPuntos; ++k) {
+        x0 = std::min(x0, valorX(g, k));
+        x1 = std::max(x1, valorX(g, k));
+        y0 = std::min(y0, valorY(g, k));
+        y1 = std::max(y1, valorY(g, k));
+    }
+    const mostrar& m = *g.oMostrar;
+    const auto t = [&m](double v, bool enX) {
+        return QString::fromStdString(m.textoCoordenada(v, enX));
+    };
+    return tr("%n puntos, x de %1 a %2, y de %3 a %4", nullptr, g.nPuntos)
+        .arg(t(x0, true), t(x1, true), t(y0, false), t(y1, false));
 }
 
 void Form1::componerAvisoTabla() {

@@ -129,7 +129,13 @@ void Form1::mostrarMuestraNueva() {
     for (Menu* m : {mnuGua, mnuCop, mnuCgr, mnuGgr}) {
         m->setEnabled(true);
     }
-    anunciar();
+    if (enNube(g)) {
+        // Too many points to hear one by one: what they span, then the fit.
+        resumir();
+        hablar(resumenDeDatos() + QStringLiteral(". ") + anuncio_);
+    } else {
+        anunciar();
+    }
 }
 
 void Form1::Text2_Change(Integer Index) {

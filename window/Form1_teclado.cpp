@@ -4,6 +4,7 @@
 // that a screen reader speaks after a change and again on Ctrl+R. The points
 // chosen and moved by keys are in Form1_eleccion.cpp.
 #include "Form1.h"
+#include "Grafico.h"
 
 #include "colores.h"
 #include "teclas.h"
@@ -168,7 +169,8 @@ void Form1::anunciar() {
 void Form1::resumir() {
     anuncio_ = tr("Pendiente %1; R² %2 %; %n puntos en uso", nullptr, g.nActivos)
                    .arg(Text1(1).Text().trimmed(), Text1(14).Text().trimmed());
-    ponerDescripcionCallada(*Picture1, anuncio_);
+    ponerDescripcionCallada(
+        *Picture1, enNube(g) ? resumenDeDatos() + QStringLiteral(". ") + anuncio_ : anuncio_);
 }
 
 void Form1::leerResumen() {

@@ -69,7 +69,13 @@ public:
             return r;
         }
         for (Asideros* a : f->asideros()) {
-            for (int i = 0; i < a->cantidad(); ++i) {
+            // A long data set's points are the 50 rows the list shows, which
+            // follow the point chosen: the tree stays small at any size.
+            const bool largo = a == f->asideros().front() && a->cantidad() > mostrar::filasVisibles;
+            const int desde = largo ? f->g.oMostrar->primeraFila() - 1 : 0;
+            const int hasta =
+                largo ? std::min(a->cantidad(), desde + mostrar::filasVisibles) : a->cantidad();
+            for (int i = desde; i < hasta; ++i) {
                 r.emplace_back(a, i);
             }
             if (!plano_) {
@@ -77,6 +83,16 @@ public:
             }
         }
         return r;
+    }
+
+    // Whether item i of set a is among the items now.
+    bool muestra(const Asideros* a, int i) const {
+        const Form1* f = ventana();
+        if (!f || f->asideros().empty() || a != f->asideros().front() ||
+            a->cantidad() <= mostrar::filasVisibles) {
+            return true;
+        }
+        return f->g.oMostrar->enLista(static_cast<Integer>(i + 1));
     }
 
     bool contiene(const Asideros* a) const {
@@ -139,7 +155,7 @@ private:
 };
 
 bool ItemAccesible::isValid() const {
-    return lista_.isValid() && lista_.contiene(a_) && i_ < a_->cantidad();
+    return lista_.isValid() && lista_.contiene(a_) && i_ < a_->cantidad() && lista_.muestra(a_, i_);
 }
 
 QWindow* ItemAccesible::window() const {
@@ -181,8 +197,11 @@ QRect ItemAccesible::rect() const {
                    e.aPixeles({z.left() + z.width(), z.top() - z.height()}))
                 .normalized();
     } else {
-        // Point k's row of the list, the full width of it: rows k + 2 to k + 3.
-        const double fila = caja.ScaleTop() + i_ + 3;
+        // Point k's row of the list, the full width of it: rows k + 2 to k + 3
+        // from the first row shown.
+        const Form1* f = lista_.ventana();
+        const int primera = f ? f->g.oMostrar->primeraFila() : 1;
+        const double fila = caja.ScaleTop() + i_ + 3 - (primera - 1);
         p = QRectF(0, e.aPixeles({0, fila}).y(), caja.width(), e.altoAPixeles(1));
     }
     return QRect(caja.mapToGlobal(p.topLeft().toPoint()), p.size().toSize());
