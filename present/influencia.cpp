@@ -2,6 +2,7 @@
 // being dragged, and each point's values for its tooltip.
 #include "influencia.h"
 #include "Grafico.h"
+#include "destacados.h"
 
 #include "dato.h"
 #include "redondeo.h"
@@ -39,28 +40,58 @@ void PresentacionInfluencia::ocultarInfluencia() {
         p_.Shape9(k).setVisible(false);
     }
     p_.Line18.setVisible(false);
+    p_.Rotulos9.setVisible(false);
+}
+
+void PresentacionInfluencia::ponerAnillo(int j, Integer k, QPointF c) {
+    Shape& anillo = p_.Shape9(j);
+    const double radio = radioAnillo(g_.distanciaCook(k));
+    if (!std::isnan(radio)) {
+        const Escala plano = m_.pantalla().Picture1.escala();
+        const double w = 2 * radio / plano.pixelesPorUnidadX();
+        const double h = 2 * radio / -plano.pixelesPorUnidadY();
+        anillo.Move(c.x() - w / 2, c.y() + h / 2, w, h);
+        const std::array<QColor, 3> colores{colorAnillo, colorAnilloAviso, colorAnilloFuerte};
+        anillo.setBorderColor(
+            colores[static_cast<std::size_t>(nivelInfluencia(g_.distanciaCook(k), g_.nActivos))]);
+    }
+    anillo.setVisible(!std::isnan(radio));
 }
 
 void PresentacionInfluencia::mostrarInfluencia(Integer arrastrado) {
     if (g_.influenciaActiva != 1) {
         return;
     }
-    const Escala plano = m_.pantalla().Picture1.escala();
-    const std::array<QColor, 3> colores{colorAnillo, colorAnilloAviso, colorAnilloFuerte};
-    for (int k = 1; k <= maxPuntos; ++k) {
-        Shape& anillo = p_.Shape9(k);
-        const bool enUso = k <= g_.nPuntos && !enNube(g_) && g_.activo(k) == 1;
-        const double radio = enUso ? radioAnillo(g_.distanciaCook(k)) : std::nan("");
-        if (!std::isnan(radio)) {
-            const Shape& m = m_.pantalla().Shape1(k);
-            const double w = 2 * radio / plano.pixelesPorUnidadX();
-            const double h = 2 * radio / -plano.pixelesPorUnidadY();
-            anillo.Move(m.Left() + m.Width() / 2 - w / 2, m.Top() - m.Height() / 2 + h / 2, w, h);
-            const QColor& c = colores[static_cast<std::size_t>(
-                nivelInfluencia(g_.distanciaCook(k), g_.nActivos))];
-            anillo.setBorderColor(c);
+    if (enNube(g_)) {
+        // A ring on every point would cover a cloud: rings on the few points
+        // above 4/n, the largest first, each with its row number.
+        const std::vector<Integer> influyentes = masInfluyentes(g_, anillosDestacados);
+        std::vector<Rotulos::Rotulo> rotulos;
+        for (int j = 1; j <= maxPuntos; ++j) {
+            const std::size_t i = static_cast<std::size_t>(j);
+            if (i > influyentes.size()) {
+                p_.Shape9(j).setVisible(false);
+                continue;
+            }
+            const Integer k = influyentes[i - 1];
+            const QPointF c =
+                k <= p_.Nube1.cantidad() ? p_.Nube1.punto(k) : QPointF(g_.xObs(k), g_.yObs(k));
+            ponerAnillo(j, k, c);
+            rotulos.push_back({c, QString::number(k)});
         }
-        anillo.setVisible(!std::isnan(radio));
+        p_.Rotulos9.setColor(colorRotulo);
+        p_.Rotulos9.setRotulos(std::move(rotulos));
+        p_.Rotulos9.setVisible(true);
+    } else {
+        p_.Rotulos9.setVisible(false);
+        for (int k = 1; k <= maxPuntos; ++k) {
+            if (k <= g_.nPuntos && g_.activo(k) == 1) {
+                const Shape& m = m_.pantalla().Shape1(k);
+                ponerAnillo(k, k, {m.Left() + m.Width() / 2, m.Top() - m.Height() / 2});
+            } else {
+                p_.Shape9(k).setVisible(false);
+            }
+        }
     }
     // The fit without the dragged point, across the plot like the fitted line.
     Line& sin = p_.Line18;

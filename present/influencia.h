@@ -1,6 +1,7 @@
 // The influence view's drawing: a ring around each marker in use by its
-// Cook's distance, the dashed line of the fit without the point being
-// dragged, and the text of a point's tooltip.
+// Cook's distance (in a cloud of more than 50 points, only around the few
+// most influential, with their row numbers), the dashed line of the fit
+// without the point being dragged, and the text of a point's tooltip.
 #pragma once
 
 #include "mostrar.h"
@@ -12,6 +13,8 @@ namespace rectaviva {
 struct PantallaInfluencia {
     Matriz<Shape>& Shape9; ///< rings in Picture1, 1..50
     Line& Line18;          ///< the fit without the dragged point, dashed
+    Rotulos& Rotulos9;     ///< a cloud's row numbers of the ringed points
+    const Nube& Nube1;     ///< the plot's cloud: where each point is drawn
 };
 
 // The radius, in pixels, of the influence ring of a point whose Cook's
@@ -36,6 +39,9 @@ public:
     QString textoInfluencia(Integer k) const;
 
 private:
+    // Ring j (1..) around point k's marker, centred at c, by its distance.
+    void ponerAnillo(int j, Integer k, QPointF c);
+
     Globales& g_;
     mostrar& m_;
     PantallaInfluencia& p_;

@@ -735,6 +735,13 @@ interval</translation>
     </message>
 </context>
 <context>
+    <name>cuadrados</name>
+    <message>
+        <source>Con más de 50 puntos no se dibujan los cuadrados.</source>
+        <translation>With more than 50 points the squares are not drawn.</translation>
+    </message>
+</context>
+<context>
     <name>datos</name>
     <message>
         <source>Línea %1, columna %2: «%3» tiene más cifras de las que el programa guarda; se lee como %4.</source>

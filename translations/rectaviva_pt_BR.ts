@@ -734,6 +734,13 @@
     </message>
 </context>
 <context>
+    <name>cuadrados</name>
+    <message>
+        <source>Con más de 50 puntos no se dibujan los cuadrados.</source>
+        <translation>Com mais de 50 pontos os quadrados não são desenhados.</translation>
+    </message>
+</context>
+<context>
     <name>datos</name>
     <message>
         <source>Línea %1, columna %2: «%3» tiene más cifras de las que el programa guarda; se lee como %4.</source>

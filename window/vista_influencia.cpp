@@ -37,6 +37,9 @@ void VistaInfluencia::componerPlano(Capa capa) {
         c_.Line18 = linea(*f_.Picture1, QStringLiteral("Line18"), 0, 0, 0, 0, colorSinPunto, 2);
         c_.Line18->setBorderStyle(Line::Trazo::Guiones);
         c_.Line18->setVisible(false);
+    } else if (capa == Capa::SobreMarcadores) {
+        c_.Rotulos9 = f_.Picture1->agregarRotulos(QStringLiteral("Rotulos9"));
+        c_.Rotulos9->setVisible(false);
     } else if (capa == Capa::Controles) {
         // The sheet's icon shows beside the plot's own while the view is on.
         ayuda(f_.Picture1, f_.Image2, laminaDeVista.indice, 420, 120)->setVisible(false);
@@ -44,7 +47,8 @@ void VistaInfluencia::componerPlano(Capa capa) {
 }
 
 void VistaInfluencia::cargar(mostrar& m) {
-    pantalla_ = std::make_unique<PantallaInfluencia>(PantallaInfluencia{c_.Shape9, *c_.Line18});
+    pantalla_ = std::make_unique<PantallaInfluencia>(
+        PantallaInfluencia{c_.Shape9, *c_.Line18, *c_.Rotulos9, *f_.Nube1});
     dibujo_ = std::make_unique<PresentacionInfluencia>(g_, m, *pantalla_);
 }
 
@@ -59,8 +63,9 @@ void VistaInfluencia::alternar() {
     c_.mnuInf->accion()->setChecked(true);
     f_.Image2(laminaDeVista.indice).setVisible(true);
     f_.Picture1->setTextoAyuda([this](double x, double y) {
+        const Single X = static_cast<Single>(x), Y = static_cast<Single>(y);
         const Integer k =
-            puntoBajoRaton(f_.Shape1, g_, static_cast<Single>(x), static_cast<Single>(y));
+            enNube(g_) ? puntoBajoRaton(*f_.Nube1, g_, X, Y) : puntoBajoRaton(f_.Shape1, g_, X, Y);
         return k == 0 ? QString() : dibujo_->textoInfluencia(k);
     });
     if (f_.existeMuestra()) {

@@ -15,6 +15,7 @@ struct ControlesInfluencia {
     Menu* mnuInf = nullptr;             ///< checkable
     Matriz<Shape> Shape9{1, maxPuntos}; ///< influence rings
     Line* Line18 = nullptr;             ///< the fit without the dragged point, dashed
+    Rotulos* Rotulos9 = nullptr;        ///< a cloud's row numbers of the ringed points
 
     // "Punto k: x = …, y = …, residuo = …, …", the tooltip of point k.
     QString textoInfluencia(Integer k) const;
@@ -27,7 +28,7 @@ private:
 class VistaInfluencia : public Vista {
 public:
     using Controles = ControlesInfluencia;
-    static constexpr Lamina laminaDeVista{9, QT_TRANSLATE_NOOP("laminas", "de la influencia"), 840};
+    static constexpr Lamina laminaDeVista{9, QT_TRANSLATE_NOOP("laminas", "de la influencia"), 930};
 
     explicit VistaInfluencia(Form1& f);
 

@@ -7,6 +7,7 @@
 #include "Grafico.h"
 #include "colores.h"
 #include "composicion.h"
+#include "cuadrados_nube.h"
 #include "escala.h"
 #include "mostrar.h"
 #include "paneles_idioma.h"
@@ -217,6 +218,7 @@ void VistaMiRecta::dejar() {
 }
 
 void VistaMiRecta::empezar() {
+    ajustarCasillaCuadrados(*c_.Check2, enNube(g_));
     if (g_.miRectaActiva != 1 || !f_.existeMuestra()) {
         return;
     }

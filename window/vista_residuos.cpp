@@ -6,6 +6,7 @@
 #include "Grafico.h"
 #include "colores.h"
 #include "composicion.h"
+#include "cuadrados_nube.h"
 #include "cuadricula.h"
 #include "escala.h"
 #include "paneles_idioma.h"
@@ -30,6 +31,10 @@ void VistaResiduos::componerMenu(Menu& ver) {
 }
 
 void VistaResiduos::componerPlano(Capa capa) {
+    if (capa == Capa::SobreMarcadores) {
+        c_.Rotulos15 = f_.Picture1->agregarRotulos(QStringLiteral("Rotulos15"));
+        c_.Rotulos15->setVisible(false);
+    }
     if (capa != Capa::BajoMarcadores) {
         return;
     }
@@ -66,6 +71,9 @@ void VistaResiduos::componerPanel() {
     c_.Picture4 = new PictureBox(panel, QStringLiteral("Picture4"));
     c_.Picture4->Move(0, 390, 7185, 1200);
     c_.Picture4->setPintorFondo(pintarCuadriculaResiduos);
+    // A cloud's residuals, under the marks of the largest ones.
+    c_.Nube4 = c_.Picture4->agregarNube(QStringLiteral("Nube4"));
+    c_.Nube4->setVisible(false);
     for (int k = 1; k <= maxPuntos; ++k) {
         Shape* s = c_.Picture4->agregarShape(nombre("Shape6", k));
         s->setForma(Shape::Forma::Circulo);
@@ -102,7 +110,8 @@ void VistaResiduos::componerPanel() {
 
 void VistaResiduos::cargar(mostrar& m) {
     pantalla_ = std::make_unique<PantallaResiduos>(
-        PantallaResiduos{c_.Line15, *c_.Picture4, c_.Shape6, c_.Shape7, c_.Text5, *c_.Check1});
+        PantallaResiduos{c_.Line15, *c_.Picture4, c_.Shape6, c_.Shape7, c_.Text5, *c_.Check1,
+                         *c_.Nube4, *c_.Rotulos15, *f_.Nube1});
     dibujo_ = std::make_unique<PresentacionResiduos>(g_, m, *pantalla_);
 }
 
@@ -118,6 +127,7 @@ void VistaResiduos::ajustar() {
 void VistaResiduos::nuevaMuestra() {
     const double maximo = residuoMaximo * D(unidadY(g_));
     c_.Picture4->Scale(g_.xMin, maximo, g_.xMax, -maximo);
+    ajustarCasillaCuadrados(*c_.Check1, enNube(g_));
     if (g_.datosCargados != 1) {
         if (conDatos_) {
             conDatos_ = false;

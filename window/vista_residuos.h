@@ -20,7 +20,9 @@ struct ControlesResiduos {
     Matriz<Shape> Shape7;               ///< decomposition bar: SCReg, SCErr, frame
     Matriz<Label> Label6;
     Matriz<TextBox> Text5;
-    CheckBox* Check1 = nullptr; ///< "Cuadrados"
+    CheckBox* Check1 = nullptr;   ///< "Cuadrados"
+    Nube* Nube4 = nullptr;        ///< a cloud's residuals in Picture4
+    Rotulos* Rotulos15 = nullptr; ///< a cloud's row numbers of the largest residuals
 
     // "Cuadrados" ticked or cleared.
     void Check1_Click();
@@ -33,7 +35,7 @@ private:
 class VistaResiduos : public Vista {
 public:
     using Controles = ControlesResiduos;
-    static constexpr Lamina laminaDeVista{8, QT_TRANSLATE_NOOP("laminas", "de los residuos"), 840};
+    static constexpr Lamina laminaDeVista{8, QT_TRANSLATE_NOOP("laminas", "de los residuos"), 930};
 
     explicit VistaResiduos(Form1& f);
 

@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         Lamina{3, 835, "Estimadores mínimo cuadráticos de los parámetros"},
         Lamina{4, 835, "Pruebas de hipótesis para los parámetros α y β"},
         Lamina{5, 745, "Varianza estimada del error"}, Lamina{6, 840, "Análisis de varianza"},
-        Lamina{7, 840, "Predicción"}, Lamina{8, 840, "Residuos"}, Lamina{9, 840, "Influencia"},
+        Lamina{7, 840, "Predicción"}, Lamina{8, 930, "Residuos"}, Lamina{9, 930, "Influencia"},
         Lamina{10, 840, "Mi recta"}, Lamina{11, 930, "Simulación"}, Lamina{12, 930, "Remuestreo"},
         Lamina{13, 930, "Retos"}, Lamina{14, 930, "¿Qué dicen los residuos?"},
         Lamina{15, 930, "Transformaciones"}),

@@ -10,6 +10,7 @@
 #include "formatos.h"
 #include "libro_prueba.h"
 #include "redondeo.h"
+#include "vistas_ajuste_doble.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,8 +29,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 
@@ -71,6 +75,11 @@ TEST(Datos, CadaConjuntoEnSuEscalaYAnscombeIgualEnLosCuatro) {
     const auto& conjuntos = conjuntosEjemplo();
     for (std::size_t i = 0; i < conjuntos.size(); ++i) {
         f.mnuConjunto[i]->accion()->trigger();
+        if (i == 0) {
+            f.mnuRes->accion()->trigger();
+            f.mnuInf->accion()->trigger();
+        }
+        vistasComoElAjusteDoble(f, conjuntos[i]);
         const Globales& g = f.g;
         ASSERT_EQ(g.nPuntos, static_cast<Integer>(conjuntos[i].x.size())) << i;
         // A long set's list shows its first 50 rows.

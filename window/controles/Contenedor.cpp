@@ -33,6 +33,14 @@ Nube* Contenedor::agregarNube(const QString& nombre) {
     return r;
 }
 
+Rotulos* Contenedor::agregarRotulos(const QString& nombre) {
+    auto r = std::make_unique<Rotulos>(*this, nombre);
+    Rotulos* q = r.get();
+    elementos_.push_back(std::move(r));
+    q->recalcularZona();
+    return q;
+}
+
 Shape* Contenedor::agregarShape(const QString& nombre) {
     auto s = std::make_unique<Shape>(*this, nombre);
     Shape* r = s.get();

@@ -4,9 +4,10 @@
 #pragma once
 
 #include "Elementos.h"
-#include "Nube.h"
 #include "EscalaContenedor.h"
 #include "Lugar.h"
+#include "Nube.h"
+#include "Rotulos.h"
 
 #include <QColor>
 #include <QRegion>
@@ -35,6 +36,7 @@ public:
     Shape* agregarShape(const QString& nombre);
     Line* agregarLine(const QString& nombre);
     Nube* agregarNube(const QString& nombre);
+    Rotulos* agregarRotulos(const QString& nombre);
     const std::vector<std::unique_ptr<ElementoLigero>>& elementos() const { return elementos_; }
     // Works out again where every item paints, after a change that moves
     // their pixels without a setter (a resize, a new scale, a new zoom).
