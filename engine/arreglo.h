@@ -6,10 +6,12 @@
 // or writing a neighbouring field.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace rectaviva {
@@ -69,18 +71,60 @@ private:
 
 // One dimension (1 To hi) whose upper bound is set at run time, never below
 // Minimo: the sample's arrays hold the design's 50 points, and as many as a
-// data set has. Checked like the fixed arrays.
+// data set has. Checked like the fixed arrays. The elements lie in blocks of
+// 1024 shared between copies until one is written: a copy (an undo step's
+// picture of the sample) costs a pointer per block, and a drag that moves one
+// point copies one block, not the array.
 template <typename T, int Minimo> class ArregloCreciente {
-public:
-    ArregloCreciente() : datos_(std::size_t(Minimo)) {}
-    T& operator()(long i) { return datos_[desplazamiento(i)]; }
-    const T& operator()(long i) const { return datos_[desplazamiento(i)]; }
-    bool operator==(const ArregloCreciente&) const = default;
+    static constexpr std::size_t kBloque = 1024;
+    using Bloque = std::array<T, kBloque>;
 
-    long hi() const { return static_cast<long>(datos_.size()); }
+public:
+    ArregloCreciente() { redimensionar(Minimo); }
+
+    const T& operator()(long i) const {
+        const std::size_t d = desplazamiento(i);
+        return (*bloques_[d / kBloque])[d % kBloque];
+    }
+    T& operator()(long i) {
+        const std::size_t d = desplazamiento(i);
+        std::shared_ptr<Bloque>& b = bloques_[d / kBloque];
+        if (b.use_count() > 1) {
+            b = std::make_shared<Bloque>(*b);
+        }
+        return (*b)[d % kBloque];
+    }
+    bool operator==(const ArregloCreciente& o) const {
+        if (n_ != o.n_) {
+            return false;
+        }
+        for (std::size_t k = 0; k < bloques_.size(); ++k) {
+            if (bloques_[k] != o.bloques_[k] && *bloques_[k] != *o.bloques_[k]) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    long hi() const { return static_cast<long>(n_); }
     // (1 To max(Minimo, n)): the elements kept keep their values, new ones
     // are zero.
-    void redimensionar(long n) { datos_.resize(std::size_t(n > Minimo ? n : Minimo)); }
+    void redimensionar(long n) {
+        const std::size_t m = std::size_t(n > Minimo ? n : Minimo);
+        const std::size_t bloques = (m + kBloque - 1) / kBloque;
+        const std::size_t antes = bloques_.size();
+        bloques_.resize(bloques);
+        for (std::size_t k = antes; k < bloques; ++k) {
+            bloques_[k] = std::make_shared<Bloque>();
+        }
+        // Past the end stays zero, so that growing again gives zeros.
+        if (m < n_ && m % kBloque != 0) {
+            std::shared_ptr<Bloque>& b = bloques_.back();
+            b = std::make_shared<Bloque>(*b);
+            std::fill(b->begin() + long(m % kBloque), b->end(), T{});
+        }
+        n_ = m;
+    }
 
 private:
     std::size_t desplazamiento(long i) const {
@@ -91,7 +135,8 @@ private:
 #endif
         return static_cast<std::size_t>(i - 1);
     }
-    std::vector<T> datos_;
+    std::vector<std::shared_ptr<Bloque>> bloques_;
+    std::size_t n_ = 0;
 };
 
 } // namespace rectaviva
