@@ -39,6 +39,35 @@ TEST(Arreglo, LimitesInferioresDistintosDeCero) {
     EXPECT_EQ(&x(50) - &x(1), 49);
 }
 
+// A copy shares the blocks until one side writes: each keeps its own values,
+// equal copies compare equal, and an array shrunk and grown again reads 0
+// past its old end, as a fresh one does.
+TEST(Arreglo, CrecienteCopiaAlEscribir) {
+    ArregloCreciente<double, 50> a;
+    EXPECT_EQ(a.hi(), 50);
+    a.redimensionar(100000);
+    a(1) = 1;
+    a(100000) = 2;
+    ArregloCreciente<double, 50> b = a;
+    EXPECT_TRUE(b == a);
+    b(1) = 3;
+    b(5000) = 4;
+    EXPECT_EQ(a(1), 1);
+    EXPECT_EQ(a(5000), 0);
+    EXPECT_EQ(b(100000), 2);
+    EXPECT_FALSE(b == a);
+    b(1) = 1;
+    b(5000) = 0;
+    EXPECT_TRUE(b == a);
+    a.redimensionar(1500);
+    a.redimensionar(100000);
+    EXPECT_EQ(a.hi(), 100000);
+    EXPECT_EQ(a(100000), 0);
+    EXPECT_EQ(b(100000), 2);
+    a.redimensionar(3);
+    EXPECT_EQ(a.hi(), 50);
+}
+
 #ifdef RECTAVIVA_COMPROBAR_LIMITES
 TEST(ArregloDeathTest, SubindiceFueraDeRangoDetiene) {
     Arreglo<float, Rango<1, 50>> x;
