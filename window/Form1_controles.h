@@ -36,7 +36,8 @@ struct ControlesDeForm1 {
     ListBox* List6 = nullptr;
     Timer* Timer1 = nullptr;
     QScrollBar* barraLista_ = nullptr; ///< scrolls the point list of a long data set
-    Label* Label11 = nullptr; ///< beside the analysis of variance's totals: the t distribution past the table
+    Label* Label11 =
+        nullptr; ///< beside the analysis of variance's totals: the t distribution past the table
 
     // The plot and what it holds.
     Matriz<Shape> Shape1;

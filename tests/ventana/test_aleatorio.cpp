@@ -225,8 +225,8 @@ private:
             ++marcadoresRevisados_;
             const QPointF c = f_.Nube1->punto(k);
             const bool suPunto = c == QPointF(g.xObs(k), g.yObs(k));
-            if (!(suPunto || (c.x() >= g.xMin && c.x() <= g.xMax && c.y() >= g.yMin &&
-                              c.y() <= g.yMax))) {
+            if (!(suPunto ||
+                  (c.x() >= g.xMin && c.x() <= g.xMax && c.y() >= g.yMin && c.y() <= g.yMax))) {
                 falla("point " + std::to_string(k) + " of the cloud lies off its point");
                 return;
             }
