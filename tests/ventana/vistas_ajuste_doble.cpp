@@ -33,7 +33,9 @@ void vistasComoElAjusteDoble(Form1& f, const ConjuntoEjemplo& c) {
     }
     std::multimap<double, int, std::greater<>> porCook, porResiduo;
     for (std::size_t j = 0; j < n; ++j) {
-        const double r2 = e[j] * e[j] / (sce / double(n - 2) * (1 - h[j]));
+        // A perfect fit, or a point the line must pass through, has none.
+        const double var = sce / double(n - 2) * (1 - h[j]);
+        const double r2 = var > 0 ? e[j] * e[j] / var : NAN;
         // h is 1 when the other points share one x: no distance then.
         cook[j] = h[j] > 1 - 1e-9 ? NAN : r2 * h[j] / (2 * (1 - h[j]));
         if (std::isfinite(cook[j]) && (n <= 50 || cook[j] > 4.0 / double(n))) {
